@@ -1,0 +1,48 @@
+#pragma once
+
+// Internal to the files layer: the line and token primitives that LineReader and the
+// trajectory reader share, and the plain POSIX helpers of the writers.
+
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <istream>
+#include <string>
+#include <string_view>
+
+namespace zentova::fileio {
+
+// The platform's text for an errno value.
+std::string errorText(int error);
+
+// Writes all of `data`, retrying after interruptions; false with errno set on failure.
+bool writeAll(int fd, const char* data, std::size_t size);
+
+// Opens a file for reading in binary mode. Throws FileError ("cannot open: ...").
+std::ifstream openInput(const std::string& path);
+
+// Reads the next line into `line` without its line end (LF, or CR LF) and counts it in
+// `lineNo`; false when the input is exhausted. At most LineReader::MaxLineLength bytes are
+// ever held. Throws FileError for a longer line or a read failure.
+bool nextLine(std::istream& in, std::string& line, const std::string& fileName, int& lineNo);
+
+// Skips blank characters and empty lines; true when nothing else remains. Blanks at the
+// start of the next non-empty line are consumed too, which a token reader does not mind.
+bool skipBlank(std::istream& in, const std::string& fileName, int& lineNo);
+
+// The first token of a line (up to a blank, a tab or the end), empty for a blank line.
+std::string_view firstToken(std::string_view line);
+
+enum class ParseResult { Ok, Malformed, OutOfRange };
+
+// The whole token must be the number; a leading "+" is accepted. parseReal refuses
+// infinities and NaN as malformed.
+ParseResult parseInt(std::string_view token, std::int32_t& value);
+ParseResult parseReal(std::string_view token, double& value);
+
+// `expected WHAT, found "TOKEN"`, noting a value out of range; the token is cut short and
+// its control and non-ASCII bytes shown as "?", so a message about hostile input stays
+// printable.
+std::string badToken(std::string_view what, std::string_view token, ParseResult result);
+
+}  // namespace zentova::fileio

@@ -1,0 +1,101 @@
+#include "files/finalstate.h"
+
+#include <algorithm>
+
+#include "files/atomicfile.h"
+#include "files/fileio.h"
+#include "files/linereader.h"
+#include "files/numformat.h"
+#include "model/limits.h"
+
+namespace zentova {
+
+namespace {
+
+constexpr const char* Axes[3] = {"x", "y", "z"};
+
+void appendLine(std::string& out, double value) {
+    appendReal(out, value);
+    out += LineEnd;
+}
+
+std::string ofParticle(const char* axis, const char* what, int particle) {
+    return std::string("the ") + axis + what + " of particle " + std::to_string(particle);
+}
+
+}  // namespace
+
+std::string formatFinalState(int n, double time, const ParticleState& particles) {
+    const int count = std::clamp(n, 0, MaxParticles);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(count) * 7 * 25 + 40);
+    appendInt(out, count);
+    out += LineEnd;
+    appendLine(out, time);
+    for (int p = 1; p <= count; ++p) {
+        for (int c = 0; c < 3; ++c) appendLine(out, particles.position(p, c));
+        appendInt(out, particles.type[p]);
+        out += LineEnd;
+    }
+    for (int p = 1; p <= count; ++p)
+        for (int c = 0; c < 3; ++c) appendLine(out, particles.velocity(p, c));
+    return out;
+}
+
+void writeFinalStateFile(const std::string& path, int n, double time,
+                         const ParticleState& particles) {
+    writeFileAtomically(path, formatFinalState(n, time, particles));
+}
+
+FinalState readFinalState(std::istream& in, const std::string& fileName) {
+    LineReader reader(in, fileName);
+    FinalState state;
+    state.count = reader.readInt("the particle count");
+    if (state.count < 0 || state.count > MaxParticles)
+        reader.fail(std::to_string(state.count) + " particles, between 0 and " +
+                    std::to_string(MaxParticles) + " are allowed");
+    state.time = reader.readReal("the time");
+    state.particles.time = state.time;
+    for (int p = 1; p <= state.count; ++p) {
+        for (int c = 0; c < 3; ++c)
+            state.particles.position(p, c) =
+                reader.readReal(ofParticle(Axes[c], " coordinate", p).c_str());
+        const std::int32_t type = reader.readInt(ofParticle("", "type", p).c_str());
+        if (type < 1 || type > MaxTypes)
+            reader.fail("particle " + std::to_string(p) + " has type " + std::to_string(type) +
+                        ", types run from 1 to " + std::to_string(MaxTypes));
+        state.particles.type[p] = static_cast<std::uint8_t>(type);
+    }
+    for (int p = 1; p <= state.count; ++p)
+        for (int c = 0; c < 3; ++c)
+            state.particles.velocity(p, c) =
+                reader.readReal(ofParticle(Axes[c], " velocity", p).c_str());
+    return state;
+}
+
+FinalState loadFinalStateFile(const std::string& path) {
+    std::ifstream in = fileio::openInput(path);
+    return readFinalState(in, path);
+}
+
+std::string finalStateMismatch(const FinalState& state, const Project& project) {
+    const std::int32_t expected = sumOfCounts(project);
+    if (state.count != expected)
+        return "the final state holds " + std::to_string(state.count) + " particles, the project " +
+               std::to_string(expected);
+    // The project numbers its particles type by type; a type with no particles adds none.
+    int p = 0;
+    const int types = std::clamp<int>(project.typeCount, 0, MaxTypes);
+    for (int t = 1; t <= types; ++t) {
+        for (int k = 0; k < project.counts[t] && p < state.count; ++k) {
+            ++p;
+            if (state.particles.type[p] != t)
+                return "particle " + std::to_string(p) + " is of type " +
+                       std::to_string(state.particles.type[p]) +
+                       " in the final state but of type " + std::to_string(t) + " in the project";
+        }
+    }
+    return {};
+}
+
+}  // namespace zentova

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <istream>
+#include <string>
+
+#include "model/particles.h"
+#include "model/project.h"
+
+namespace zentova {
+
+// The state a calculation leaves at its last frame.
+struct FinalState {
+    int count = 0;
+    double time = 0.0;
+    ParticleState particles;  // entries 1..count of positions, velocities and types
+};
+
+// The final-state file in text form: n, time, x, y, z, type per particle, then the
+// velocities, all reals in the 23-character form.
+std::string formatFinalState(int n, double time, const ParticleState& particles);
+
+// Writes the final-state file atomically. Throws FileError.
+void writeFinalStateFile(const std::string& path, int n, double time,
+                         const ParticleState& particles);
+
+// Reads a final-state file. Refuses a count outside 0..MaxParticles, a type outside
+// 1..MaxTypes, a value that is not a finite number, or a file cut short. Throws FileError.
+FinalState readFinalState(std::istream& in, const std::string& fileName);
+FinalState loadFinalStateFile(const std::string& path);
+
+// Why the final state cannot continue the project's calculation (another count of
+// particles, or types other than the project's numbering gives), or empty when it can.
+std::string finalStateMismatch(const FinalState& state, const Project& project);
+
+}  // namespace zentova

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+
+namespace zentova {
+
+// Reads one value per line the way every file of the program is read: a number is the
+// first token after blanks and empty lines, the rest of its line is skipped. Accepts CR LF
+// and LF line ends. Every failure throws FileError naming the file, the line and what was
+// expected ("alpha.zpr:7: expected a real number, found \"abc\"").
+class LineReader {
+public:
+    static constexpr std::size_t MaxLineLength = 4096;
+
+    LineReader(std::istream& in, std::string fileName);
+
+    // The next line whole, without its line end.
+    std::string readLine(const char* what);
+    // A 32-bit integer token.
+    std::int32_t readInt(const char* what);
+    // A finite real token ("inf" and "nan" are refused).
+    double readReal(const char* what);
+    // True when only blanks and line ends remain.
+    bool atEnd();
+
+    int line() const { return m_line; }  // number of the line last read, 1-based
+    const std::string& fileName() const { return m_fileName; }
+    [[noreturn]] void fail(const std::string& reason) const;
+
+private:
+    std::istream& m_in;
+    std::string m_fileName;
+    int m_line = 0;
+};
+
+}  // namespace zentova

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace zentova {
+
+// The 23-character exponential form of the project, final-state and settings files:
+// sign position (blank or "-"), one digit, ".", 14 digits, "E", exponent sign, 4 digits.
+// 1 -> " 1.00000000000000E+0000", -0.00123 -> "-1.23000000000000E-0003".
+std::string formatReal(double value);
+void appendReal(std::string& out, double value);
+
+// Fixed point with 3 decimals, right-aligned in at least 8 characters:
+// 0.5 -> "   0.500", -1234.5678 -> "-1234.568".
+std::string formatFixed(double value);
+void appendFixed(std::string& out, double value);
+
+// Plain decimal integer.
+void appendInt(std::string& out, long long value);
+
+// Line end of every file the program writes.
+inline constexpr const char* LineEnd = "\r\n";
+
+}  // namespace zentova

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/project.h"
+
+namespace zentova {
+
+inline constexpr double DistanceScale = 0.04;  // cube units to force-law units
+inline constexpr double ForceLimit = 1000.0;   // the force is clamped to +-ForceLimit
+inline constexpr double MinGap = 0.001;        // smallest core gap in the repelling term
+
+// Scaled distance d (DistanceScale times the distance, 0 when the positions coincide) and
+// the scalar force F between two particles; F > 0 pulls the first towards the second.
+struct PairResult {
+    double d;
+    double F;
+};
+
+// The parts of the force law that depend only on the two types and the coefficients.
+struct PairCoefficients {
+    double gravity;  // ag * mi * mj
+    double charge;   // -ae * 10 * qi * qj
+    double core;     // width of the repelling core in force-law units
+    double repel;    // -ar * 0.1
+};
+
+inline PairCoefficients pairCoefficients(const Project& project, double cubeHalfSize, int ti,
+                                         int tj, double ag, double ae, double ar) {
+    return {ag * project.masses[ti] * project.masses[tj],
+            -ae * 10.0 * static_cast<double>(project.charges[ti]) * project.charges[tj],
+            (project.diameters[ti] + project.diameters[tj]) * 10.0 * 0.0016 * cubeHalfSize /
+                500.0,
+            -ar * 0.1};
+}
+
+// The force law for a pair whose squared scaled distance is s2 (DistanceScale squared
+// times the squared distance).
+// Written without early exits so that a loop over many pairs runs on vector lanes.
+inline PairResult pairForceAt(const PairCoefficients& c, double s2) {
+    const double d = __builtin_sqrt(s2);
+    const double gravity = c.gravity / s2;
+    const double charge = c.charge / s2;
+    double gap = d - c.core;
+    if (gap < MinGap) gap = MinGap;
+    const double gap2 = gap * gap;
+    const double repel = c.repel / (gap2 * gap2);
+    double f = gravity + charge + repel;
+    if (!(f >= -ForceLimit)) f = -ForceLimit;  // also catches a result that is not a number
+    if (f > ForceLimit) f = ForceLimit;
+    if (s2 == 0.0) f = -ForceLimit;  // coinciding particles: full repulsion, d = 0
+    return {d, f};
+}
+
+// Squared scaled distance between two positions.
+inline double scaledDistance2(const double* pi, const double* pj) {
+    const double dx = pi[0] - pj[0];
+    const double dy = pi[1] - pj[1];
+    const double dz = pi[2] - pj[2];
+    return (dx * dx + dy * dy + dz * dz) * 0.0016;
+}
+
+// The force law: gravity (ag, masses), charges (ae) and a repelling core (ar), each falling
+// off with the scaled distance; clamped to [-ForceLimit, ForceLimit]. Coinciding positions
+// give d = 0 and full repulsion. Reads the masses, charges and diameters of the two types.
+// A caller forms the force vector on particle i as F * (pj - pi) / d.
+inline PairResult PairForce(const Project& project, double cubeHalfSize, int ti, int tj,
+                            const double* pi, const double* pj, double ag, double ae,
+                            double ar) {
+    return pairForceAt(pairCoefficients(project, cubeHalfSize, ti, tj, ag, ae, ar),
+                       scaledDistance2(pi, pj));
+}
+
+}  // namespace zentova

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/force.h"
+#include "model/particles.h"
+#include "model/project.h"
+#include "model/random.h"
+
+namespace zentova {
+
+inline constexpr double WallMargin = 3.0;     // walls stand at +-(cubeHalfSize - WallMargin)
+inline constexpr double WallStiffness = 400;  // times the squared penetration depth
+inline constexpr double KickSpan = 400;       // kicks are uniform in [-KickSpan/2, KickSpan/2)
+
+using StateVector = std::array<double, StateSize>;
+
+// The integrator's own state: neighbour lists, the frozen far force, the Adams history and
+// scratch vectors, so that no step allocates.
+struct Dynamics {
+    // neighbours[k][i]: number of the k-th nearest neighbour of particle i (k = 1 nearest).
+    std::array<std::array<std::int32_t, MaxParticles + 1>, MaxNeighbours + 1> neighbours{};
+    // farForce[c][i]: force on particle i from all particles that are not its neighbours.
+    std::array<std::array<double, MaxParticles + 1>, 3> farForce{};
+    // Derivatives of the last three step points; the roles rotate instead of the data.
+    std::array<StateVector, 3> history{};
+    int newest = 2;
+    int previous = 1;
+    int oldest = 0;
+    // Type-pair constants of the force law, refreshed at every evaluation.
+    std::array<std::array<PairCoefficients, MaxTypes + 1>, MaxTypes + 1> pairTable{};
+    StateVector scratchState{};
+    StateVector scratchDerivative{};
+    StateVector scratchDerivative2{};
+};
+
+// What an evaluation reads besides the state: the project, the particle types, the cube,
+// the damping, and the random source it draws its kicks from.
+struct Physics {
+    const Project& project;
+    const std::uint8_t* particleType;  // 1-based, as ParticleState::type
+    double cubeHalfSize;
+    double damping;
+    RandomSource& random;
+};
+
+// Rebuilds the neighbour lists of particles 1..n from the positions at the start of
+// `state`, and the far force from every particle that is not a listed neighbour.
+void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* state, int n);
+
+// Time derivative of `state` (positions, velocities) into `derivative`: velocities, and
+// accelerations from the neighbours' pair forces, the kicks, the walls, the far force and
+// damping. Draws 3 random numbers per particle and neighbour slot.
+void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* state,
+                        double* derivative);
+
+// One explicit midpoint step of size h on `state`, in place; stores k1, the derivative at
+// the start of the step, into `k1`.
+void MidpointStep(Dynamics& dyn, const Physics& physics, double* state, double h, double* k1);
+
+// One third-order Adams-Bashforth-Moulton predictor-corrector step of size h, in place,
+// reading and shifting the derivative history.
+void AdamsStep(Dynamics& dyn, const Physics& physics, double* state, double h);
+
+enum class HistorySlot { Oldest, Previous, Newest };
+
+// Stores a start-up derivative into one slot of the Adams history.
+void StoreHistory(Dynamics& dyn, HistorySlot slot, const double* derivative);
+
+}  // namespace zentova

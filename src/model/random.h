@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace zentova {
+
+// The one pseudo-random generator of the process: a 32-bit linear congruential sequence
+// shared by placement, the integrator's kicks and the decorative drawing.
+struct RandomSource {
+    std::uint32_t seed = 0;
+    // When set, seeding takes this value instead of the clock, so runs can be repeated.
+    std::optional<std::uint32_t> fixedSeed;
+};
+
+// Seeds from the clock (the low 32 bits of a nanosecond counter), or from fixedSeed.
+void SeedRandom(RandomSource& random);
+
+// Next value in [0, 1): seed <- seed * 134775813 + 1 (mod 2^32), read as seed / 2^32.
+inline double RandomUniform(RandomSource& random) {
+    random.seed = random.seed * 134775813u + 1u;
+    return static_cast<double>(random.seed) * (1.0 / 4294967296.0);
+}
+
+// Fills out[0..count) with the next `count` values of the sequence, in order: the same
+// values as count calls of RandomUniform, computed in four interleaved chains so that the
+// multiplications do not wait for each other.
+void fillUniform(RandomSource& random, double* out, int count);
+
+}  // namespace zentova

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace zentova {
+
+// A calculation without a window: the same stepping as "Calculate", for a given number of
+// steps, in the current folder (its "setupek.dat" applies).
+struct HeadlessOptions {
+    std::string projectPath;
+    long long steps = 3000;
+    std::optional<std::uint32_t> seed;  // fixed seed for repeatable files; clock otherwise
+    bool append = false;                // continue the final state instead of a new run
+};
+
+// Runs the calculation, writing the ".his" and ".sta" files beside the project. Progress
+// goes to `err` (a bar when `interactive`, a summary line always); every failure is one
+// "zentova: FILE:LINE: REASON" line. Returns the exit status: 0 on success, 1 on failure.
+int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bool interactive);
+
+}  // namespace zentova

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "files/encoding.h"
+#include "files/exampleguard.h"
+#include "files/numformat.h"
+
+namespace zentova {
+namespace {
+
+TEST(NumberFormat, ExponentialAndFixedForms) {
+    EXPECT_EQ(formatReal(0.5), " 5.00000000000000E-0001");
+    EXPECT_EQ(formatReal(-25.0), "-2.50000000000000E+0001");
+    EXPECT_EQ(formatReal(-0.00123), "-1.23000000000000E-0003");
+    EXPECT_EQ(formatReal(0.0), " 0.00000000000000E+0000");
+    EXPECT_EQ(formatReal(-0.0), " 0.00000000000000E+0000");
+    // Rounding to 15 digits may carry into the exponent.
+    EXPECT_EQ(formatReal(9.999999999999999), " 1.00000000000000E+0001");
+    EXPECT_EQ(formatReal(-1.5e-300), "-1.50000000000000E-0300");
+    // Subnormal: the exact value of the nearest double to 1e-320.
+    EXPECT_EQ(formatReal(1e-320), " 9.99988867182683E-0321");
+    EXPECT_EQ(formatReal(std::numeric_limits<double>::quiet_NaN()).size(), 23u);
+
+    EXPECT_EQ(formatFixed(0.5), "   0.500");
+    EXPECT_EQ(formatFixed(-0.5), "  -0.500");
+    EXPECT_EQ(formatFixed(-1234.5678), "-1234.568");
+    EXPECT_EQ(formatFixed(12345.678), "12345.678");
+}
+
+TEST(Encoding, Windows1252AndUtf8) {
+    const std::string utf8 = "Caf\xC3\xA9 \xE2\x82\xAC 5 \xE2\x80\x9Cok\xE2\x80\x9D";
+    const std::string cp1252 = "Caf\xE9 \x80 5 \x93ok\x94";
+    EXPECT_EQ(utf8ToCp1252(utf8), cp1252);
+    EXPECT_EQ(cp1252ToUtf8(cp1252), utf8);
+    // 0x81 has no character in Windows-1252.
+    EXPECT_EQ(cp1252ToUtf8("a\x81z"), "a\xEF\xBF\xBDz");
+    // A character outside Windows-1252 and a malformed byte each become one "?".
+    EXPECT_EQ(utf8ToCp1252("a\xE4\xB8\xADz"), "a?z");
+    EXPECT_EQ(utf8ToCp1252("a\xFFz\xC3"), "a?z?");
+    EXPECT_EQ(cp1252ToUtf8(""), "");
+}
+
+TEST(ExampleGuard, MarkersAnywhereInThePathCaseSensitive) {
+    EXPECT_TRUE(isExampleProjectPath("zen3.zpr"));
+    EXPECT_TRUE(isExampleProjectPath("/home/ann/projects/zen6.zpr"));
+    EXPECT_TRUE(isExampleProjectPath("/data/zen1.d/alpha.zpr"));
+    EXPECT_FALSE(isExampleProjectPath("/home/ann/Zen3.zpr"));
+    EXPECT_FALSE(isExampleProjectPath("zen33.zpr"));
+    EXPECT_FALSE(isExampleProjectPath("zen7.zpr"));
+    EXPECT_FALSE(isExampleProjectPath("zen0.zpr"));
+}
+
+}  // namespace
+}  // namespace zentova

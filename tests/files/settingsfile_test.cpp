@@ -1,0 +1,127 @@
+#include "files/settingsfile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "files/atomicfile.h"
+#include "support/tempfiles.h"
+
+namespace zentova {
+namespace {
+
+using testing::fileErrorOf;
+
+const std::string DefaultsFile =
+    "0\r\n0\r\n255\r\nTAK\r\nTAK\r\n 5.00000000000000E-0005\r\n 2.00000000000000E+0001\r\n\r\n";
+
+Settings parse(const std::string& text, Settings settings = {}) {
+    std::istringstream in(text);
+    readSettings(in, "setupek.dat", settings);
+    return settings;
+}
+
+TEST(SettingsFile, WrittenFormAndLenientReading) {
+    EXPECT_EQ(formatSettings(Settings{}), DefaultsFile);
+    Settings changed;
+    changed.backgroundColor = {10, 20, 30};
+    changed.fogEnabled = false;
+    changed.integrationStep = 0.001;
+    changed.dampingCoefficient = 0.0;
+    changed.cubeHalfSize = 80.0;  // not part of the file
+    const Settings read = parse(formatSettings(changed));
+    EXPECT_EQ(read.backgroundColor, changed.backgroundColor);
+    EXPECT_FALSE(read.fogEnabled);
+    EXPECT_TRUE(read.showCubeLimits);
+    EXPECT_EQ(read.integrationStep, 0.001);
+    EXPECT_EQ(read.dampingCoefficient, 0.0);
+    EXPECT_EQ(read.cubeHalfSize, Settings{}.cubeHalfSize);
+
+    // Only an exact "TAK" is true; colours keep their low 8 bits; line 8 is not needed.
+    const Settings loose = parse("300 red\n-1\n256\ntak\nTAK \n1e-4\n5\n");
+    EXPECT_EQ(loose.backgroundColor, (Rgb{44, 255, 0}));
+    EXPECT_FALSE(loose.fogEnabled);
+    EXPECT_FALSE(loose.showCubeLimits);
+    EXPECT_TRUE(parse("1\r\n2\r\n3\r\nTAK\r\nTAK\r\n1\r\n1").showCubeLimits);
+}
+
+TEST(SettingsFile, RefusesBadFilesAndKeepsTheSettings) {
+    Settings settings;
+    settings.dampingCoefficient = 7.0;
+    const auto error = [&](const std::string& text) {
+        return fileErrorOf([&] {
+            std::istringstream in(text);
+            readSettings(in, "setupek.dat", settings);
+        });
+    };
+    EXPECT_EQ(error("0\n0\n300\nNIE\nNIE\n0\n20\n"),
+              "setupek.dat:6: an integration step of 0, it must be greater than 0");
+    EXPECT_EQ(error("0\n0\n0\nNIE\nNIE\n-1e-5\n20\n"),
+              "setupek.dat:6: an integration step of -1e-05, it must be greater than 0");
+    EXPECT_EQ(error("0\n0\n0\nNIE\nNIE\n1e-5\n-2.5\n"),
+              "setupek.dat:7: a damping coefficient of -2.5, it must be 0 or more");
+    EXPECT_EQ(error("0\n0\n0\nNIE\nNIE\n1e-5\nnan\n"),
+              "setupek.dat:7: expected the damping coefficient, found \"nan\"");
+    EXPECT_EQ(error("0\n0\n0\nNIE\nNIE\n1e-5\n"),
+              "setupek.dat:7: unexpected end of file, expected the damping coefficient");
+    EXPECT_EQ(error("0\n0\n"),
+              "setupek.dat:3: unexpected end of file, expected the blue component of the "
+              "background colour");
+    EXPECT_EQ(error("0\n0.5\n"),
+              "setupek.dat:2: expected the green component of the background colour, "
+              "found \"0.5\"");
+    EXPECT_EQ(settings.dampingCoefficient, 7.0);
+    EXPECT_EQ(settings.backgroundColor, Settings{}.backgroundColor);
+    EXPECT_TRUE(settings.fogEnabled);
+}
+
+TEST(SettingsFile, MissingFileKeepsDefaultsAndSavingRoundTrips) {
+    testing::TempDir dir;
+    const std::string path = dir.file(SettingsFileName);
+    Settings settings;
+    settings.integrationStep = 3.0;
+    loadSettingsFile(path, settings);
+    EXPECT_EQ(settings.integrationStep, 3.0);
+    saveSettingsFile(path, Settings{});
+    EXPECT_EQ(testing::readBytes(path), DefaultsFile);
+    loadSettingsFile(path, settings);
+    EXPECT_EQ(settings.integrationStep, Settings{}.integrationStep);
+}
+
+TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile) {
+    testing::TempDir dir;
+    const std::string path = dir.file("alpha.zpr");
+    EXPECT_FALSE(fileExists(path));
+    writeFileAtomically(path, "old\r\n");
+    writeFileAtomically(path, "new\r\n");
+    EXPECT_TRUE(fileExists(path));
+    EXPECT_EQ(testing::readBytes(path), "new\r\n");
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+
+    const std::string missingDir = dir.file("nowhere/alpha.zpr");
+    EXPECT_EQ(fileErrorOf([&] { writeFileAtomically(missingDir, "x"); }),
+              missingDir + ": cannot write: No such file or directory");
+    // A directory in the way: the rename fails after the temporary file was written.
+    std::filesystem::create_directory(dir.file("taken.zpr"));
+    EXPECT_EQ(fileErrorOf([&] { writeFileAtomically(dir.file("taken.zpr"), "x"); }),
+              dir.file("taken.zpr") + ": cannot write: Is a directory");
+    // Nothing is left behind by the failures.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+
+    // A full disk while the new content is written leaves the old file as it was.
+    const int code = testing::exitCodeWithFileSizeLimit(1000, [&] {
+        const std::string message =
+            fileErrorOf([&] { writeFileAtomically(path, std::string(5000, 'x')); });
+        return message == path + ": cannot write: File too large" ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(testing::readBytes(path), "new\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+}  // namespace
+}  // namespace zentova

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "model/force.h"
+
+namespace zentova {
+namespace {
+
+// One type of mass 1 and diameter 6 in the cube of half edge 50: the core of a pair is then
+// 0.0192 wide, and two particles 10 units apart have d = 0.4 and a core gap of 0.3808.
+struct ForceCase {
+    Project project;
+    double cube = 50.0;
+    ForceCase() {
+        project.typeCount = 2;
+        for (int t = 1; t <= 2; ++t) {
+            project.masses[t] = 1.0;
+            project.diameters[t] = 6.0;
+        }
+    }
+    PairResult at(double distance, double ag, double ae, double ar) const {
+        const double a[3] = {0.0, 0.0, 0.0};
+        const double b[3] = {distance, 0.0, 0.0};
+        return PairForce(project, cube, 1, 2, a, b, ag, ae, ar);
+    }
+};
+
+TEST(PairForce, EachTermMatchesValuesWorkedOutByHand) {
+    ForceCase c;
+    EXPECT_DOUBLE_EQ(c.at(10, 1, 0, 0).d, 0.4);
+    EXPECT_DOUBLE_EQ(c.at(10, 1, 0, 0).F, 6.25);  // 1 * 1 * 1 / 0.16
+
+    c.project.charges[1] = 1;
+    c.project.charges[2] = -1;
+    EXPECT_DOUBLE_EQ(c.at(10, 0, 1, 0).F, 62.5);  // unlike charges attract
+    c.project.charges[2] = 1;
+    EXPECT_DOUBLE_EQ(c.at(10, 0, 1, 0).F, -62.5);  // like charges repel
+    c.project.charges[2] = 0;
+    EXPECT_DOUBLE_EQ(c.at(10, 0, 1, 0).F, 0.0);  // a neutral particle feels no charge term
+
+    EXPECT_NEAR(c.at(10, 0, 0, 1).F, -0.1 / std::pow(0.3808, 4), 1e-12);
+    EXPECT_NEAR(c.at(10, 0, 0, 1).F, -4.7557, 1e-4);
+    EXPECT_NEAR(c.at(5, 0, 0, 1).F, -93.585, 1e-3);
+
+    // The three terms add; a negative coefficient reverses its term.
+    c.project.charges[2] = -1;
+    EXPECT_NEAR(c.at(10, 1, 1, 1).F, 6.25 + 62.5 - 4.7557, 1e-4);
+    EXPECT_DOUBLE_EQ(c.at(10, -1, 0, 0).F, -6.25);
+}
+
+TEST(PairForce, CoreScalesWithTheCubeAndTheDiameters) {
+    ForceCase c;
+    c.project.diameters[2] = 16.0;  // cores 22 * 0.0016 = 0.0352 wide
+    EXPECT_NEAR(c.at(10, 0, 0, 1).F, -0.1 / std::pow(0.4 - 0.0352, 4), 1e-9);
+    c.cube = 100.0;  // twice the cube, twice the core
+    EXPECT_NEAR(c.at(10, 0, 0, 1).F, -0.1 / std::pow(0.4 - 0.0704, 4), 1e-9);
+}
+
+TEST(PairForce, ClampsToTheLimitAndNeverReturnsNaN) {
+    ForceCase c;
+    EXPECT_EQ(c.at(2, 0, 0, 1).F, -1000.0);      // raw term about -7318
+    EXPECT_EQ(c.at(0.4, 0, 0, 1).F, -1000.0);    // inside the core: gap held at 0.001
+    EXPECT_EQ(c.at(10, 1e6, 0, 0).F, 1000.0);    // huge attraction
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(c.at(10, nan, 0, 0).F, -1000.0);   // a result that is not a number repels
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(c.at(10, 0, 0, inf).F, -1000.0);
+    EXPECT_EQ(c.at(10, -inf, 0, 0).F, -1000.0);
+}
+
+TEST(PairForce, CoincidentParticlesRepelFullyWhateverTheCoefficients) {
+    ForceCase c;
+    for (double ag : {0.0, 1.0, 1e9}) {
+        const PairResult r = c.at(0, ag, 5, -3);
+        EXPECT_EQ(r.d, 0.0);
+        EXPECT_EQ(r.F, -1000.0);
+    }
+}
+
+TEST(PairForce, IsSymmetricInThePair) {
+    ForceCase c;
+    c.project.masses[2] = 3.5;
+    c.project.charges[1] = 2;
+    c.project.charges[2] = -3;
+    c.project.diameters[2] = 9.0;
+    const double a[3] = {1.5, -2.0, 7.25};
+    const double b[3] = {-3.0, 4.5, 1.0};
+    const PairResult ab = PairForce(c.project, 50, 1, 2, a, b, 0.7, 0.3, 0.2);
+    const PairResult ba = PairForce(c.project, 50, 2, 1, b, a, 0.7, 0.3, 0.2);
+    EXPECT_EQ(ab.d, ba.d);
+    EXPECT_EQ(ab.F, ba.F);
+}
+
+}  // namespace
+}  // namespace zentova
