@@ -4,77 +4,23 @@
 #include <cstring>
 
 #include "model/force.h"
+#include "model/pairbatch.h"
 
 namespace zentova {
 
 namespace {
-
-// 1 / DistanceScale: the force vector of a pair has magnitude |F| / DistanceScale.
-constexpr double InverseDistanceScale = 25.0;
 
 // Running minimum of the neighbour search; a squared distance at or above it never qualifies.
 constexpr double NeighbourSearchStart = 1e20;
 
 int clampCount(int value, int limit) { return std::clamp(value, 0, limit); }
 
-// The pair forces on one particle from a list of others, computed together: gathered into
-// columns, then one loop without branches that the compiler runs on vector lanes.
-struct PairBatch {
-    int count = 0;
-    alignas(64) std::array<double, MaxParticles> dx, dy, dz, gravity, charge, core, repel;
-    alignas(64) std::array<double, MaxParticles> fx, fy, fz, d;
-    std::array<int, MaxParticles> other;
-
-    void add(const double* pi, const double* pj, int j, const PairCoefficients& c) {
-        dx[count] = pj[0] - pi[0];
-        dy[count] = pj[1] - pi[1];
-        dz[count] = pj[2] - pi[2];
-        gravity[count] = c.gravity;
-        charge[count] = c.charge;
-        core[count] = c.core;
-        repel[count] = c.repel;
-        other[count] = j;
-        ++count;
-    }
-
-    // The force vector of each pair, F * (pj - pi) / d.
-    void compute() {
-        for (int k = 0; k < count; ++k) {
-            const double s2 = (dx[k] * dx[k] + dy[k] * dy[k] + dz[k] * dz[k]) * 0.0016;
-            const PairResult r =
-                pairForceAt(PairCoefficients{gravity[k], charge[k], core[k], repel[k]}, s2);
-            d[k] = r.d;
-            fx[k] = dx[k] * r.F / r.d;
-            fy[k] = dy[k] * r.F / r.d;
-            fz[k] = dz[k] * r.F / r.d;
-        }
-    }
-
-    // Adds the force of pair k on particle i. Coinciding particles have no direction of
-    // their own; they are pushed apart along x at full repulsion, the lower number towards
-    // -x, so the pair separates and no 0/0 reaches the state.
-    void addTo(double* acc, int k, int i) const {
-        if (d[k] != 0.0) {
-            acc[0] += fx[k];
-            acc[1] += fy[k];
-            acc[2] += fz[k];
-        } else {
-            acc[0] += (i < other[k] ? -ForceLimit : ForceLimit) * InverseDistanceScale;
-        }
-    }
-};
-
 // The soft wall on one axis: a restoring term growing with the square of the penetration,
-// inward. "Not w >= p" also treats a coordinate that is not a number as beyond the wall.
+// pointing inward. "Not w >= p" also treats a coordinate that is not a number as beyond.
 inline double wallAcceleration(double p, double w) {
-    if (!(w >= p)) return (p - w) * (p - w) * WallStiffness;
+    if (!(w >= p)) return -((p - w) * (p - w) * WallStiffness);
     if (p < -w) return (p + w) * (p + w) * WallStiffness;
     return 0.0;
-}
-
-inline void applyWall(double& acc, double p, double w, double term) {
-    if (!(w >= p)) acc -= term;
-    else if (p < -w) acc += term;
 }
 
 void fillPairTable(Dynamics& dyn, const Physics& physics) {
@@ -98,7 +44,7 @@ void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* stat
 
     fillPairTable(dyn, physics);
     std::array<bool, MaxParticles + 1> taken{};
-    PairBatch batch;
+    PairBatch<MaxParticles> batch;
     // The nearest `slots` particles so far, sorted by squared distance; a later particle
     // goes after equal distances, so among ties the lower number wins.
     std::array<double, MaxNeighbours + 1> nearest2{};
@@ -132,13 +78,17 @@ void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* stat
         }
         if (n <= slots) continue;
         const auto& row = dyn.pairTable[physics.particleType[i]];
-        batch.count = 0;
+        batch.clear();
         for (int w = 1; w <= n; ++w)
             if (!taken[w] && w != i)
-                batch.add(pi, state + positionIndex(w, 0), w, row[physics.particleType[w]]);
+                batch.add(pi, state + positionIndex(w, 0), i, w, row[physics.particleType[w]]);
         batch.compute();
         double far[3] = {0.0, 0.0, 0.0};
-        for (int k = 0; k < batch.count; ++k) batch.addTo(far, k, i);
+        for (int k = 0; k < batch.count; ++k) {
+            far[0] += batch.fx[k];
+            far[1] += batch.fy[k];
+            far[2] += batch.fz[k];
+        }
         for (int c = 0; c < 3; ++c) dyn.farForce[c][i] = far[c];
     }
 }
@@ -154,32 +104,35 @@ void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* sta
     RandomSource& random = physics.random;
     fillPairTable(dyn, physics);
 
-    PairBatch batch;
+    // Per particle: the pair forces of all its neighbours at once, then the kicks in the
+    // order they are drawn (slot by slot, x before y before z), then the sums in the order
+    // the model defines.
+    PairBatch<MaxNeighbours> batch;
     std::array<double, 3 * MaxNeighbours> kick;
     for (int i = 1; i <= n; ++i) {
         const double* pi = state + positionIndex(i, 0);
         const auto& row = dyn.pairTable[physics.particleType[i]];
-        batch.count = 0;
+        batch.clear();
         for (int k = 1; k <= slots; ++k) {
             const int a = dyn.neighbours[k][i];
             if (a == i || a < 1 || a > MaxParticles) continue;
-            batch.add(pi, state + positionIndex(a, 0), a, row[physics.particleType[a]]);
+            batch.add(pi, state + positionIndex(a, 0), i, a, row[physics.particleType[a]]);
         }
         batch.compute();
-        const int used = batch.count;
-        // The wall term is the same in every slot; it is applied once per slot.
+        fillCentered(random, kick.data(), 3 * batch.count, KickSpan);
+
+        // The wall term is the same in every slot; it is applied once per slot. Inside the
+        // walls it is +0, and adding +0 leaves a sum that started at +0 exactly as it was.
         double wallTerm[3];
         for (int c = 0; c < 3; ++c) wallTerm[c] = wallAcceleration(pi[c], wall);
-
-        // The kicks in the order they are drawn: slot by slot, x before y before z.
-        fillUniform(random, kick.data(), 3 * used);
-        for (int j = 0; j < 3 * used; ++j) kick[j] = (kick[j] - 0.5) * KickSpan;
         double acc[3] = {0.0, 0.0, 0.0};
-        for (int k = 0; k < used; ++k) {
-            batch.addTo(acc, k, i);
+        for (int k = 0; k < batch.count; ++k) {
+            acc[0] += batch.fx[k];
+            acc[1] += batch.fy[k];
+            acc[2] += batch.fz[k];
             // Kicks and walls act once per visited slot: that is the model's strength.
             for (int c = 0; c < 3; ++c) acc[c] += kick[3 * k + c];
-            for (int c = 0; c < 3; ++c) applyWall(acc[c], pi[c], wall, wallTerm[c]);
+            for (int c = 0; c < 3; ++c) acc[c] += wallTerm[c];
         }
         const double mass = project.masses[physics.particleType[i]];
         for (int c = 0; c < 3; ++c) {

@@ -14,35 +14,55 @@ void SeedRandom(RandomSource& random) {
     random.seed = static_cast<std::uint32_t>(ns);
 }
 
-void fillUniform(RandomSource& random, double* out, int count) {
-    constexpr std::uint32_t A = 134775813u;
-    // Four steps at once: s[j + 4] = A^4 s[j] + (A^3 + A^2 + A + 1), modulo 2^32.
+namespace {
+
+constexpr std::uint32_t Multiplier = 134775813u;
+constexpr double Scale = 1.0 / 4294967296.0;
+
+// The next `count` seeds of the sequence, in order, computed in four interleaved chains
+// (s[j + 4] = A^4 s[j] + A^3 + A^2 + A + 1, modulo 2^32) so that the multiplications do not
+// wait for each other; `convert` turns each block of seeds into values.
+template <typename Convert>
+void fillSeeds(RandomSource& random, int count, Convert convert) {
+    constexpr std::uint32_t A = Multiplier;
     constexpr std::uint32_t A4 = A * A * A * A;
     constexpr std::uint32_t C4 = A * A * A + A * A + A + 1u;
-    constexpr double Scale = 1.0 / 4294967296.0;
-    if (count < 8) {
-        for (int j = 0; j < count; ++j) out[j] = RandomUniform(random);
-        return;
-    }
-    // Seeds first (four independent chains), then the conversion in a separate loop that
-    // runs on vector lanes.
-    std::uint32_t seeds[4];
-    seeds[0] = random.seed * A + 1u;
-    for (int lane = 1; lane < 4; ++lane) seeds[lane] = seeds[lane - 1] * A + 1u;
+    std::uint32_t lanes[4];
+    lanes[0] = random.seed * A + 1u;
+    for (int lane = 1; lane < 4; ++lane) lanes[lane] = lanes[lane - 1] * A + 1u;
     std::uint32_t block[256];
     for (int start = 0; start < count; start += 256) {
         const int size = count - start < 256 ? count - start : 256;
         int j = 0;
         for (; j + 4 <= size; j += 4)
             for (int lane = 0; lane < 4; ++lane) {
-                block[j + lane] = seeds[lane];
-                seeds[lane] = seeds[lane] * A4 + C4;
+                block[j + lane] = lanes[lane];
+                lanes[lane] = lanes[lane] * A4 + C4;
             }
-        for (int lane = 0; j < size; ++j, ++lane) block[j] = seeds[lane];
-        for (int k = 0; k < size; ++k) out[start + k] = static_cast<double>(block[k]) * Scale;
+        for (int lane = 0; j < size; ++j, ++lane) block[j] = lanes[lane];
+        convert(block, start, size);
+        random.seed = block[size - 1];
     }
-    // Every value is a 32-bit seed times 2^-32, exactly, so the last one gives the seed back.
-    random.seed = static_cast<std::uint32_t>(out[count - 1] * 4294967296.0);
+}
+
+}  // namespace
+
+void fillUniform(RandomSource& random, double* out, int count) {
+    fillSeeds(random, count, [out](const std::uint32_t* seeds, int start, int size) {
+        for (int k = 0; k < size; ++k) out[start + k] = static_cast<double>(seeds[k]) * Scale;
+    });
+}
+
+void fillCentered(RandomSource& random, double* out, int count, double span) {
+    // seed * 2^-32 - 0.5 is (seed - 2^31) * 2^-32 exactly, and as a signed 32-bit number the
+    // difference converts to double on vector lanes. Scaling by a power of two is exact, so
+    // one multiplication by span * 2^-32 rounds as (u - 0.5) * span does.
+    const double factor = span * Scale;
+    fillSeeds(random, count, [out, factor](const std::uint32_t* seeds, int start, int size) {
+        for (int k = 0; k < size; ++k)
+            out[start + k] =
+                static_cast<double>(static_cast<std::int32_t>(seeds[k] ^ 0x80000000u)) * factor;
+    });
 }
 
 }  // namespace zentova

@@ -27,4 +27,7 @@ inline double RandomUniform(RandomSource& random) {
 // multiplications do not wait for each other.
 void fillUniform(RandomSource& random, double* out, int count);
 
+// The same, centred and scaled: out[j] = (RandomUniform() - 0.5) * span, exactly.
+void fillCentered(RandomSource& random, double* out, int count, double span);
+
 }  // namespace zentova

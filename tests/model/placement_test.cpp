@@ -100,6 +100,12 @@ TEST(RandomUniform, BlocksOfValuesContinueTheSameSequence) {
         EXPECT_EQ(std::vector<double>(got.begin(), got.begin() + count), expected) << count;
         EXPECT_EQ(got[count], -1.0);  // nothing written past the end
         EXPECT_EQ(block.seed, one.seed) << count;
+
+        RandomSource centered;
+        centered.seed = 987654321u;
+        fillCentered(centered, got.data(), count, 400.0);
+        for (int j = 0; j < count; ++j) ASSERT_EQ(got[j], (expected[j] - 0.5) * 400.0) << j;
+        EXPECT_EQ(centered.seed, one.seed);
     }
 }
 

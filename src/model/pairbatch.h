@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+
+#include "model/force.h"
+#include "model/limits.h"
+
+namespace zentova {
+
+// 1 / DistanceScale: the force vector of a pair has magnitude |F| / DistanceScale.
+inline constexpr double InverseDistanceScale = 25.0;
+
+// The pair forces on one particle i from many others, computed together: gathered into
+// columns, then one loop without branches that the compiler runs on vector lanes.
+template <int Capacity>
+struct PairBatch {
+    int count = 0;
+    bool coinciding = false;  // some pair has a squared distance of 0
+    alignas(64) std::array<double, Capacity> dx, dy, dz, gravity, charge, core, repel;
+    alignas(64) std::array<double, Capacity> s2, fx, fy, fz, d;
+    std::array<int, Capacity> self, other;
+
+    // Queues the force of particle j on particle i; pi and pj are their positions.
+    void add(const double* pi, const double* pj, int i, int j, const PairCoefficients& c) {
+        dx[count] = pj[0] - pi[0];
+        dy[count] = pj[1] - pi[1];
+        dz[count] = pj[2] - pi[2];
+        gravity[count] = c.gravity;
+        charge[count] = c.charge;
+        core[count] = c.core;
+        repel[count] = c.repel;
+        self[count] = i;
+        other[count] = j;
+        s2[count] = (dx[count] * dx[count] + dy[count] * dy[count] + dz[count] * dz[count]) * 0.0016;
+        coinciding = coinciding || s2[count] == 0.0;
+        ++count;
+    }
+
+    void clear() {
+        count = 0;
+        coinciding = false;
+    }
+
+    // The force vector of each pair, (pj - pi) * F / d.
+    void compute() {
+        for (int k = 0; k < count; ++k) {
+            const PairResult r =
+                pairForceAt(PairCoefficients{gravity[k], charge[k], core[k], repel[k]}, s2[k]);
+            d[k] = r.d;
+            const double scale = r.F * r.inverseD;
+            fx[k] = dx[k] * scale;
+            fy[k] = dy[k] * scale;
+            fz[k] = dz[k] * scale;
+        }
+        if (!coinciding) return;
+        // Coinciding particles got 0 / 0 above: they have no direction of their own, so
+        // they are pushed apart along x at full repulsion, the lower number towards -x.
+        for (int k = 0; k < count; ++k) {
+            if (d[k] == 0.0) {
+                fx[k] = (self[k] < other[k] ? -ForceLimit : ForceLimit) * InverseDistanceScale;
+                fy[k] = 0.0;
+                fz[k] = 0.0;
+            }
+        }
+    }
+};
+
+}  // namespace zentova
