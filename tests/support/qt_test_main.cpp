@@ -1,0 +1,14 @@
+// Test main for code that draws text or makes widgets: a QApplication must exist. Without a
+// display the offscreen platform serves; the window tests set their own under Xvfb.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
