@@ -17,8 +17,9 @@ build: deps
 run: build
 	@sh scripts/run.sh $(BUILD)/src/zentova
 
+# The window's tests need a screen: a virtual one, of a fixed size.
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bench/integration_bench

@@ -5,7 +5,7 @@ set -e
 PACKAGES="cmake make g++ pkg-config \
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  xvfb xauth imagemagick fonts-dejavu-core"
+  xvfb xauth xdotool imagemagick fonts-dejavu-core"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

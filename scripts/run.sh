@@ -9,6 +9,10 @@ for f in "$root"/data/*; do
   [ -e "$root/run/$(basename "$f")" ] || cp "$f" "$root/run/"
 done
 cd "$root/run"
-echo "Calculating the demo project in $root/run ..."
-"$exe" --calculate demo.zpr --steps 3000
-echo "Wrote $root/run/demo.his (trajectory) and $root/run/demo.sta (final state)."
+if [ -z "$DISPLAY" ] && [ -z "$WAYLAND_DISPLAY" ]; then
+  echo "No display to open the window on (DISPLAY is not set)." >&2
+  echo "Without one, calculate from the command line, e.g.:" >&2
+  echo "  cd run && $exe --calculate demo.zpr" >&2
+  exit 1
+fi
+exec "$exe"

@@ -1,6 +1,8 @@
-// Entry point: the command-line calculation, help and version.
+// Entry point: the desktop program, or with options the command-line calculation.
 
 #include <unistd.h>
+
+#include <QApplication>
 
 #include <charconv>
 #include <cstring>
@@ -8,14 +10,20 @@
 #include <string>
 #include <string_view>
 
+#include "app/mainwindow.h"
+#include "app/qtpump.h"
+#include "app/state.h"
+#include "view3d/viewwindow.h"
 #include "runs/headless.h"
 
 namespace {
 
 constexpr const char* Usage =
-    "Usage: zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
+    "Usage: zentova [PROJECT.zpr]\n"
+    "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
     "       zentova --help | --version\n"
     "\n"
+    "  PROJECT              open the program with this project loaded\n"
     "  --calculate PROJECT  integrate the project without a window and write PROJECT.his\n"
     "                       (the trajectory) and PROJECT.sta (the final state) beside it;\n"
     "                       \"setupek.dat\" in the current folder sets the step and damping\n"
@@ -40,7 +48,24 @@ int fail(const std::string& message) {
 
 }  // namespace
 
+// The desktop program: the main window, whose driver never returns; the process ends
+// through "Exit", Escape, closing the window or a restart.
+int runDesktop(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Zentova");
+    // The main window first, then the view window, which stays hidden until a run shows it.
+    zentova::MainWindow window(zentova::Program(), argc > 1 ? argv[1] : "");
+    zentova::TForm2 view;
+    window.setViewWindow(&view);
+    zentova::QtMessagePump pump(&window);
+    zentova::installMessagePump(&pump);
+    window.showMaximisedOnScreen();
+    return QApplication::exec();
+}
+
 int main(int argc, char** argv) {
+    if (argc == 1 || std::string_view(argv[1]).substr(0, 2) != "--") return runDesktop(argc, argv);
+
     zentova::HeadlessOptions options;
     bool calculate = false;
     for (int i = 1; i < argc; ++i) {
@@ -73,11 +98,6 @@ int main(int argc, char** argv) {
             return fail("unknown option \"" + std::string(arg) + "\"");
         }
     }
-    if (!calculate) {
-        std::cerr << "zentova: this build has no window yet; it calculates from the command "
-                     "line\n\n"
-                  << Usage;
-        return 1;
-    }
+    if (!calculate) return fail("nothing to do");
     return zentova::runHeadlessCalculation(options, std::cerr, isatty(STDERR_FILENO) == 1);
 }

@@ -1,0 +1,203 @@
+#include "app/driver.h"
+
+#include <optional>
+
+#include "app/guard.h"
+#include "app/menu.h"
+#include "app/summary.h"
+#include "canvas/decorative.h"
+#include "canvas/primitives.h"
+#include "canvas/prompts.h"
+#include "canvas/pump.h"
+#include "files/atomicfile.h"
+#include "files/fileerror.h"
+#include "files/projectfile.h"
+#include "files/settingsfile.h"
+#include "model/placement.h"
+#include "view3d/scene.h"
+#include "view3d/viewwindow.h"
+
+namespace zentova {
+
+namespace {
+
+constexpr const char* MenuTitle = "Main menu";
+constexpr Rgb MenuColour{120, 160, 0};
+
+const std::array<const char*, 11> MenuTexts = {
+    "New project",      "Retrieve project",   "Show/Edit project", "Save as",
+    "Calculate",        "Show history",       "Show final state",  "Show/define forces",
+    "Advanced setup",   "Help/Manual",        "Exit"};
+
+// A file error as the three lines of a note: what failed, where, and why.
+void showFileError(Toolkit& toolkit, const char* what, const FileError& error) {
+    const std::string where =
+        error.line() > 0 ? error.file() + ", line " + std::to_string(error.line()) : error.file();
+    NoteBox(toolkit, what, where, error.reason(), "", 0, 0);
+}
+
+}  // namespace
+
+MainDriver::MainDriver(ProgramState& program, Shell& shell, TForm2& view, FileChooser& files,
+                       SetupDialog& setup, std::string projectArgument)
+    : m_program(program),
+      m_shell(shell),
+      m_view(view),
+      m_files(files),
+      m_setup(setup),
+      m_projectArgument(std::move(projectArgument)) {}
+
+void MainDriver::run() {
+    startUp();
+    for (;;) menuPass();
+}
+
+void MainDriver::startUp() {
+    Toolkit& toolkit = m_program.toolkit;
+    m_program.settings = Settings{};
+    std::optional<FileError> settingsError;
+    try {
+        loadSettingsFile(SettingsFileName, m_program.settings);
+    } catch (const FileError& error) {
+        settingsError = error;  // shown once the drawing area is ready
+    }
+    m_shell.setCaption("Zentova");
+    MeasureScreen(toolkit, m_shell.clientWidth(), m_shell.clientHeight());
+    toolkit.workBitmap = QImage();
+    ProcessMessages();
+    ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
+    m_program.source.loaded = false;
+    m_program.project.name.assign(1, '?');  // the name shown while nothing is loaded
+    ProcessMessages();
+    ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
+    m_program.viewDistance = 6.0;
+    if (settingsError) {
+        showFileError(toolkit, "The settings file could not be read; the defaults apply.",
+                      *settingsError);
+    }
+
+    if (!m_projectArgument.empty()) loadCommandLineProject();
+
+    // The 3-D view is ready before any run shows it.
+    SetUpScene(m_view);
+    SetViewClearColor(m_view, m_program.settings.backgroundColor);
+    ClearViewBuffers(m_view);
+
+    m_menuX = toolkit.screenWidth / 2 - 160;
+    m_menuY = 120;
+    if (m_projectArgument.empty()) showCover();
+    ProcessMessages();
+}
+
+void MainDriver::loadCommandLineProject() {
+    Toolkit& toolkit = m_program.toolkit;
+    setProjectPath(m_program.source, m_projectArgument);
+    try {
+        m_program.project = loadProjectFile(m_program.source.path);
+    } catch (const FileError& error) {
+        showFileError(toolkit, "The project could not be opened.", error);
+        m_program.source = ProjectSource{};
+        return;
+    }
+    m_shell.setCaption(projectWindowTitle(m_program.project, m_program.source.path));
+    ProcessMessages();
+    PlaceParticles(m_program.project, m_program.source, m_program.particles, m_program.random,
+                   m_program.settings.cubeHalfSize);
+    ShowProject(toolkit, m_program.project, m_program.source);
+    PlaceParticles(m_program.project, m_program.source, m_program.particles, m_program.random,
+                   m_program.settings.cubeHalfSize);
+}
+
+void MainDriver::showCover() {
+    Toolkit& toolkit = m_program.toolkit;
+    ProcessMessages();
+    ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
+    ShowBitmapFile(toolkit, "okla.bmp");
+    CanvasText(toolkit, *toolkit.mainCanvas, toolkit.screenWidth / 2 - 80, 55,
+               "Molecular Simulation", packColor(0, 255, 255));
+    CanvasText(toolkit, *toolkit.mainCanvas, toolkit.screenWidth / 2 - 70,
+               toolkit.screenHeight - 40, "Click to continue", packColor(192, 192, 192));
+    WaitClickOrKey();
+}
+
+std::array<bool, 50> MainDriver::disabledItems() const {
+    std::array<bool, 50> disabled{};
+    const bool loaded = m_program.source.loaded;
+    for (int item = Item::ShowEditProject; item <= Item::ShowDefineForces; ++item)
+        disabled[item - 1] = !loaded;
+    if (loaded) {
+        disabled[Item::ShowHistory - 1] = !fileExists(m_program.source.baseName + ".his");
+        disabled[Item::ShowFinalState - 1] = !fileExists(m_program.source.baseName + ".sta");
+    }
+    return disabled;
+}
+
+int MainDriver::menuPass() {
+    Toolkit& toolkit = m_program.toolkit;
+    m_program.particles.time = 0.0;
+    const std::array<bool, 50> disabled = disabledItems();
+    MenuItems items{};
+    for (std::size_t i = 0; i < MenuTexts.size(); ++i) items[i] = MenuTexts[i];
+
+    ProcessMessages();
+    GradientBackground(toolkit);
+    ShowProject(toolkit, m_program.project, m_program.source);
+    int choice = 0;
+    MainMenu(toolkit, *toolkit.mainCanvas, m_shell, m_menuX, m_menuY, MenuTitle, MenuColour,
+             items, disabled, choice);
+    m_shell.enableTimer2(false);
+    dispatch(choice);
+
+    const bool restarts = choice >= Item::Calculate && choice <= Item::ShowDefineForces;
+    if (restarts && m_program.source.loaded) restart();
+    return choice;
+}
+
+void MainDriver::dispatch(int choice) {
+    const bool loaded = m_program.source.loaded;
+    switch (choice) {
+        case Item::Exit:
+            m_shell.terminate();
+            return;
+        case Item::RetrieveProject:
+            zentova::RetrieveProject(m_program, m_shell, m_files);
+            return;
+        case Item::SaveAs:
+            zentova::SaveProjectAs(m_program, m_shell, m_files);
+            return;
+        case Item::AdvancedSetup:
+            m_setup.run(m_program.toolkit, m_program.settings, m_program.project,
+                        SettingsFileName);
+            return;
+        case Item::HelpManual:
+            // The manual opens beside the program; the saved menu screen is painted back
+            // every two seconds until the next choice, over whatever the viewer left.
+            m_shell.openDocument(ManualFileName);
+            m_shell.enableTimer2(true);
+            return;
+        case Item::ShowEditProject:
+        case Item::Calculate:
+            if (loaded && ExampleProjectGuard(m_program.toolkit, m_program.source)) notAvailable();
+            return;
+        default:
+            notAvailable();
+            return;
+    }
+}
+
+void MainDriver::notAvailable() {
+    NoteBox(m_program.toolkit, "not available yet", "", "", "", 0, 0);
+}
+
+void MainDriver::restart() {
+    if (!m_shell.restartWith(m_program.source.path)) {
+        NoteBox(m_program.toolkit, "The program could not start itself again.",
+                "Choose an item again, or start it by hand.", "", "", 0, 0);
+        return;
+    }
+    ClearScreen(m_program.toolkit, *m_program.toolkit.mainCanvas, 0, 0, 0);
+    SleepMs(200);
+    m_shell.terminate();
+}
+
+}  // namespace zentova

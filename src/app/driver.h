@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/fileops.h"
+#include "app/setupdialog.h"
+#include "app/shell.h"
+#include "app/state.h"
+
+namespace zentova {
+
+class TForm2;
+
+inline constexpr const char* ManualFileName = "Zentova.html";
+
+// The main menu's items, numbered as MenuChoice numbers them.
+namespace Item {
+enum : int {
+    NewProject = 1,
+    RetrieveProject,
+    ShowEditProject,
+    SaveAs,
+    Calculate,
+    ShowHistory,
+    ShowFinalState,
+    ShowDefineForces,
+    AdvancedSetup,
+    HelpManual,
+    Exit,
+};
+}  // namespace Item
+
+// The program's top-level control: the start-up sequence, the cover screen, and the menu
+// loop that hands each choice to its operation, until the process ends or restarts.
+class MainDriver {
+public:
+    // `projectArgument` is the project named on the command line, or empty.
+    MainDriver(ProgramState& program, Shell& shell, TForm2& view, FileChooser& files,
+               SetupDialog& setup, std::string projectArgument);
+
+    // Start-up, then the menu loop. Never returns.
+    [[noreturn]] void run();
+
+    // The start-up sequence: settings, drawing area, the command-line project, the cover.
+    void startUp();
+
+    // One pass of the menu loop: background, summary, menu, the chosen operation. Returns
+    // the choice; after "Calculate", "Show history", "Show final state" and "Show/define
+    // forces" with a project loaded the program restarts itself with the project.
+    int menuPass();
+
+    // Which items are disabled now (index 0 is item 1).
+    std::array<bool, 50> disabledItems() const;
+
+private:
+    void loadCommandLineProject();
+    void showCover();
+    void dispatch(int choice);
+    void restart();
+    void notAvailable();
+
+    ProgramState& m_program;
+    Shell& m_shell;
+    TForm2& m_view;
+    FileChooser& m_files;
+    SetupDialog& m_setup;
+    std::string m_projectArgument;
+    int m_menuX = 0;
+    int m_menuY = 120;
+};
+
+}  // namespace zentova

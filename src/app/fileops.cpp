@@ -1,0 +1,106 @@
+#include "app/fileops.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include "app/guard.h"
+#include "app/summary.h"
+#include "canvas/primitives.h"
+#include "canvas/prompts.h"
+#include "canvas/pump.h"
+#include "files/fileerror.h"
+#include "files/projectfile.h"
+#include "model/placement.h"
+
+namespace zentova {
+
+namespace {
+
+const QString Filter = "*.zpr (*.zpr);;Any file (*)";
+
+void showFileError(Toolkit& toolkit, const char* what, const FileError& error) {
+    const std::string where =
+        error.line() > 0 ? error.file() + ", line " + std::to_string(error.line()) : error.file();
+    NoteBox(toolkit, what, where, error.reason(), "", 0, 0);
+}
+
+void backgroundAndSummary(ProgramState& program) {
+    ProcessMessages();
+    GradientBackground(program.toolkit);
+    ShowProject(program.toolkit, program.project, program.source);
+}
+
+}  // namespace
+
+FileChooser qtFileChooser(QWidget* parent) {
+    FileChooser chooser;
+    chooser.open = [parent](const std::string& folder) -> std::optional<std::string> {
+        const QString name = QFileDialog::getOpenFileName(
+            parent, QString(), QString::fromStdString(folder), Filter);
+        if (name.isEmpty()) return std::nullopt;
+        return name.toStdString();
+    };
+    chooser.save = [parent](const std::string& folder,
+                            const std::string& proposed) -> std::optional<std::string> {
+        QFileDialog dialog(parent, "Saving project", QString::fromStdString(folder), Filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("zpr");
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        if (!proposed.empty()) dialog.selectFile(QString::fromStdString(proposed));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().first().toStdString();
+    };
+    return chooser;
+}
+
+void RetrieveProject(ProgramState& program, Shell& shell, FileChooser& chooser) {
+    backgroundAndSummary(program);
+    const std::optional<std::string> chosen = chooser.open(QDir::currentPath().toStdString());
+    ProcessMessages();
+    // A cancelled dialog keeps the path: an empty one beside the old stem would let the
+    // project slip past the example guard.
+    if (!chosen || chosen->empty()) return;
+
+    Project loaded;
+    try {
+        loaded = loadProjectFile(*chosen);
+    } catch (const FileError& error) {
+        showFileError(program.toolkit, "The project could not be opened.", error);
+        return;
+    }
+    program.project = loaded;
+    setProjectPath(program.source, *chosen);
+    shell.setCaption(projectWindowTitle(program.project, program.source.path));
+    ProcessMessages();
+    PlaceParticles(program.project, program.source, program.particles, program.random,
+                   program.settings.cubeHalfSize);
+    ProcessMessages();
+    GradientBackground(program.toolkit);
+}
+
+void SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser) {
+    backgroundAndSummary(program);
+    const ProjectSource remembered = program.source;
+    const std::optional<std::string> chosen =
+        chooser.save(QDir::currentPath().toStdString(), program.lastSavedName);
+    ProcessMessages();
+    if (chosen && !chosen->empty()) {
+        program.lastSavedName = *chosen;
+        setProjectPath(program.source, *chosen);
+        if (ExampleProjectGuard(program.toolkit, program.source)) {
+            try {
+                saveProjectFile(program.source.path, program.project);
+                shell.setCaption(projectWindowTitle(program.project, program.source.path));
+            } catch (const FileError& error) {
+                program.source = remembered;
+                showFileError(program.toolkit, "The project could not be saved.", error);
+            }
+        } else {
+            program.source = remembered;
+        }
+    }
+    backgroundAndSummary(program);
+}
+
+}  // namespace zentova

@@ -1,0 +1,291 @@
+#include "app/mainwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+#include <cstdlib>
+
+#include "app/driver.h"
+#include "app/state.h"
+#include "canvas/canvas.h"
+#include "canvas/primitives.h"
+#include "canvas/pump.h"
+
+namespace zentova {
+
+int windowsKeyCode(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Tab:
+            return 9;
+        case Qt::Key_Shift:
+            return 16;
+        case Qt::Key_Control:
+            return 17;
+        case Qt::Key_Alt:
+            return 18;
+        case Qt::Key_PageUp:
+            return 33;
+        case Qt::Key_PageDown:
+            return 34;
+        case Qt::Key_End:
+            return 35;
+        case Qt::Key_Home:
+            return 36;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Insert:
+            return 45;
+        case Qt::Key_Delete:
+            return 46;
+        default:
+            break;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
+    if (qtKey >= 0x20 && qtKey <= 0xFF) return qtKey;  // letters, digits: the same codes
+    return 0;
+}
+
+int tagOf(const QObject* control) { return control->property("tag").toInt(); }
+
+void setTag(QObject* control, int tag) { control->setProperty("tag", tag); }
+
+MainWindow::MainWindow(ProgramState& program, std::string projectArgument)
+    : m_program(program), m_projectArgument(std::move(projectArgument)) {
+    setWindowTitle("Zentova");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    m_canvas = std::make_unique<Canvas>(1, 1);
+    m_program.toolkit.mainCanvas = m_canvas.get();
+    m_program.toolkit.random = &m_program.random;
+    createControls();
+
+    // Key preview: the window sees every key before the focused control does.
+    qApp->installEventFilter(this);
+
+    m_timer1.setSingleShot(true);
+    m_timer1.setInterval(1000);
+    connect(&m_timer1, &QTimer::timeout, this, [this] { zacz(); });
+    m_timer1.start();
+    m_timer2.setInterval(2000);
+    connect(&m_timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    koniec();
+}
+
+void MainWindow::createControls() {
+    const auto hidden = [](QWidget* control) {
+        control->hide();
+        control->setEnabled(false);
+    };
+    for (int n = 1; n <= 4; ++n) {
+        m_groupBoxes[n] = new QGroupBox(this);
+        m_groupBoxes[n]->setObjectName(QString("GroupBox%1").arg(n));
+        hidden(m_groupBoxes[n]);
+    }
+    for (int n = 1; n <= 12; ++n) {
+        m_buttons[n] = new QPushButton(this);
+        m_buttons[n]->setObjectName(QString("Button%1").arg(n));
+        setTag(m_buttons[n], 0);
+        hidden(m_buttons[n]);
+        connect(m_buttons[n], &QPushButton::clicked, this, [this, n] { setTag(m_buttons[n], 1); });
+    }
+    m_buttons[1]->setText("Horizontal angle");
+    m_buttons[2]->setText("Vertical angle");
+    m_buttons[3]->setText("Original angle");
+    m_buttons[4]->setText("Exit");
+    for (int n = 1; n <= 21; ++n) {
+        m_edits[n] = new QLineEdit(this);
+        m_edits[n]->setObjectName(QString("Edit%1").arg(n));
+        hidden(m_edits[n]);
+    }
+    setTag(this, 0);
+    m_setup = std::make_unique<SetupDialog>(m_groupBoxes[4], [this](Rgb initial) -> std::optional<Rgb> {
+        const QColor chosen =
+            QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), this);
+        if (!chosen.isValid()) return std::nullopt;
+        return Rgb{static_cast<std::uint8_t>(chosen.red()),
+                   static_cast<std::uint8_t>(chosen.green()),
+                   static_cast<std::uint8_t>(chosen.blue())};
+    });
+    m_files = qtFileChooser(this);
+}
+
+void MainWindow::showMaximisedOnScreen() {
+    // Without a window manager (a virtual screen) only an explicit size maximises.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+}
+
+void MainWindow::zacz() {
+    m_timer1.stop();
+    MainDriver driver(m_program, *this, *m_view, m_files, *m_setup, m_projectArgument);
+    driver.run();
+}
+
+const QImage& MainWindow::image() const { return m_canvas->image(); }
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_canvas->image());
+}
+
+void MainWindow::resizeEvent(QResizeEvent*) {
+    // The drawing area follows the client area; what was drawn stays where it was.
+    if (width() > 0 && height() > 0) m_canvas->resize(width(), height());
+}
+
+// The polling loops look at the button state between sleeps of up to 60 ms; a click shorter
+// than that could fall between two looks. A release is therefore applied no sooner than this
+// after its press.
+constexpr qint64 ShortestClickMs = 120;
+
+void MainWindow::beginPumpPass() {
+    if (m_releasePending && m_sincePress.elapsed() >= ShortestClickMs) {
+        m_releasePending = false;
+        Input().mouseX = m_releasePosition.x();
+        Input().mouseY = m_releasePosition.y();
+        Input().mouseButtonState = 0;
+    }
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    m_releasePending = false;
+    m_sincePress.start();
+    mdol(event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) { mrusz(event); }
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) setTag(this, 1);  // FormClick
+    if (m_sincePress.isValid() && m_sincePress.elapsed() < ShortestClickMs) {
+        m_releasePending = true;
+        m_releasePosition = event->position().toPoint();
+        return;
+    }
+    FormMouseUp(event);
+}
+
+void MainWindow::mdol(QMouseEvent* event) {
+    InputState& input = Input();
+    input.mouseX = event->position().toPoint().x();
+    input.mouseY = event->position().toPoint().y();
+    input.mouseButtonState = event->button() == Qt::LeftButton    ? 1
+                             : event->button() == Qt::RightButton ? 2
+                                                                  : 0;
+}
+
+void MainWindow::mrusz(QMouseEvent* event) {
+    Input().mouseX = event->position().toPoint().x();
+    Input().mouseY = event->position().toPoint().y();
+}
+
+void MainWindow::FormMouseUp(QMouseEvent* event) {
+    mrusz(event);
+    Input().mouseButtonState = 0;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            kdol(key);
+            kpres(key);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::kdol(QKeyEvent* event) {
+    const int code = windowsKeyCode(event->key());
+    if (code == 27) terminate();
+    Input().lastKey = static_cast<char>(code & 0xFF);
+}
+
+void MainWindow::kpres(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty()) return;  // keys without a character keep their key code
+    const QChar character = text.at(0);
+    if (character.unicode() == 27) terminate();
+    if (character.unicode() <= 0xFF) Input().lastKey = static_cast<char>(character.unicode());
+}
+
+void MainWindow::Timer2Timer() {
+    ProcessMessages();
+    RestoreScreen(m_program.toolkit);
+}
+
+void MainWindow::koniec() { m_program.toolkit.workBitmap = QImage(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The driver's nested waits cannot be unwound; closing ends the program like "Exit".
+    event->accept();
+    terminate();
+}
+
+void MainWindow::setCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void MainWindow::movePointerTo(int x, int y) { QCursor::setPos(mapToGlobal(QPoint(x, y))); }
+
+void MainWindow::setHandCursor(bool hand) {
+    setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void MainWindow::enableTimer2(bool enabled) {
+    if (enabled)
+        m_timer2.start();
+    else
+        m_timer2.stop();
+}
+
+bool MainWindow::restartWith(const std::string& projectPath) {
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                   {QString::fromStdString(projectPath)}, QDir::currentPath());
+}
+
+void MainWindow::openDocument(const std::string& path) {
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromStdString(path))));
+}
+
+void MainWindow::terminate() {
+    // Trajectory frames reach the file as they are written; nothing waits to be flushed.
+    std::_Exit(0);
+}
+
+}  // namespace zentova

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "app/fileops.h"
+#include "app/setupdialog.h"
+#include "app/shell.h"
+
+namespace zentova {
+
+class Canvas;
+class TForm2;
+struct ProgramState;
+
+// The main window: maximised, black, every screen painted on its canvas. Its event handlers
+// only record the input for the polling loops (and Escape ends the program); the work runs
+// in the main driver, started once by Timer1 a second after the window appears.
+class MainWindow : public QWidget, public Shell {
+    Q_OBJECT
+
+public:
+    MainWindow(ProgramState& program, std::string projectArgument);
+
+    // The view window the runs show; set before the driver starts.
+    void setViewWindow(TForm2* view) { m_view = view; }
+    ~MainWindow() override;
+
+    // Shows the window over the whole available screen.
+    void showMaximisedOnScreen();
+
+    // The drawing area as it is now.
+    const QImage& image() const;
+
+    // The controls, by their numbers; index 0 is unused. Created hidden and disabled: the
+    // dialogs place, caption and show the ones they borrow.
+    QPushButton* button(int n) const { return m_buttons.at(n); }
+    QLineEdit* edit(int n) const { return m_edits.at(n); }
+    QGroupBox* groupBox(int n) const { return m_groupBoxes.at(n); }
+
+    // Shell
+    void setCaption(const std::string& caption) override;
+    int clientWidth() const override { return width(); }
+    int clientHeight() const override { return height(); }
+    void movePointerTo(int x, int y) override;
+    void setHandCursor(bool hand) override;
+    void enableTimer2(bool enabled) override;
+    bool restartWith(const std::string& projectPath) override;
+    void openDocument(const std::string& path) override;
+    [[noreturn]] void terminate() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The handlers, named as the program has always named them.
+    void zacz();
+    void mdol(QMouseEvent* event);
+    void mrusz(QMouseEvent* event);
+    void FormMouseUp(QMouseEvent* event);
+    void kdol(QKeyEvent* event);
+    void kpres(QKeyEvent* event);
+    void Timer2Timer();
+    void koniec();
+
+    void createControls();
+
+public:
+    // Called by the pump at the start of each pass: applies a release held back because it
+    // came too soon after its press (see mouseReleaseEvent).
+    void beginPumpPass();
+
+private:
+    QElapsedTimer m_sincePress;
+    bool m_releasePending = false;
+    QPoint m_releasePosition;
+    ProgramState& m_program;
+    TForm2* m_view = nullptr;
+    std::string m_projectArgument;
+    std::unique_ptr<Canvas> m_canvas;
+    QTimer m_timer1;
+    QTimer m_timer2;
+    std::array<QPushButton*, 13> m_buttons{};
+    std::array<QLineEdit*, 22> m_edits{};
+    std::array<QGroupBox*, 5> m_groupBoxes{};
+    std::unique_ptr<SetupDialog> m_setup;
+    FileChooser m_files;
+};
+
+// The Windows key code of a key, as the handlers record it: letters and digits are their
+// upper-case characters, Enter 13, Escape 27, and so on.
+int windowsKeyCode(int qtKey);
+
+// A control's pressed flag.
+int tagOf(const QObject* control);
+void setTag(QObject* control, int tag);
+
+}  // namespace zentova

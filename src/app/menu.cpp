@@ -1,0 +1,102 @@
+#include "app/menu.h"
+
+#include <algorithm>
+
+#include "canvas/decorative.h"
+#include "canvas/primitives.h"
+#include "canvas/pump.h"
+
+namespace zentova {
+
+namespace {
+
+constexpr PackedColor White = packColor(255, 255, 255);
+constexpr PackedColor Black = packColor(0, 0, 0);
+
+// Where item i answers to the pointer; all four bounds are exclusive.
+bool insideItem(int mouseX, int mouseY, int x, int y, int right, int i) {
+    return mouseX > x + 15 * i && mouseX < right + 15 * i && mouseY > y + 30 * i &&
+           mouseY < y + 30 * i + 30;
+}
+
+// Twenty rows in the exclusive-or pen: drawn once it shows, drawn again it is gone. It grows
+// by 10 per item while the boxes move by 15, so it ends short of the lower boxes' right edges.
+void drawBand(Canvas& canvas, int x, int y, int right, int i) {
+    for (int k = 1; k <= 20; ++k)
+        DrawLine(canvas, x + 15 * i + 5, y + 30 * i + k, right + 10 * i - 5, y + 30 * i + k);
+}
+
+std::string shortened(const std::string& text, std::size_t length) {
+    return text.size() > length ? text.substr(0, length) : text;
+}
+
+}  // namespace
+
+void MovePointerTo(PointerControl& pointer, int x, int y) {
+    pointer.movePointerTo(x, y);
+}
+
+void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, int y,
+              const std::string& title, Rgb color, const MenuItems& items,
+              const MenuDisabled& disabled, int& choice) {
+    int n = 0;
+    int w = 0;
+    while (n < MenuShownItems && !items[static_cast<std::size_t>(n)].empty()) {
+        w = std::max(w, canvas.textWidth(shortened(items[static_cast<std::size_t>(n)], 255)));
+        ++n;
+    }
+    if (n == 0) return;
+    const int right = x + w + 20;
+
+    // One style for all boxes; the negative left edge keeps the shine off them.
+    const int style = 1 + randomBelow(toolkit, DecorativeStyleCount);
+    for (int i = 0; i < n; ++i)
+        DecorativeBox(toolkit, canvas, -(x + 15 * i), y + 30 * i - 5, right + 15 * i,
+                      y + 30 * i + 25, color.r, color.g, color.b, style);
+    for (int i = 0; i < n; ++i) {
+        const auto item = static_cast<std::size_t>(i);
+        ShadowText(canvas, x + 15 * i + 10, y + 30 * i + 3, shortened(items[item], 255),
+                   disabled[item] ? Black : White);
+    }
+    ShadowText(canvas, x - 15, y - 30, shortened(title, 160), White);
+
+    choice = 0;
+    MovePointerTo(pointer, x + 30, y + 10);
+    pointer.setHandCursor(true);
+    SaveScreen(toolkit);
+    InputState& input = Input();
+    // A click counts only if the button is still down when a test sees it after a pump; one
+    // on a disabled item or outside every item starts the wait again.
+    const auto take = [&](int i) {
+        if (input.mouseButtonState != 0 && !disabled[static_cast<std::size_t>(i)]) choice = i + 1;
+    };
+    while (choice == 0) {
+        input.mouseButtonState = 0;
+        canvas.setPenMode(PenMode::Xor);
+        SetPenRGB(canvas, 0, 0, 255);
+        while (input.mouseButtonState == 0) {
+            ProcessMessages();
+            for (int i = 0; i < n; ++i) {
+                if (!insideItem(input.mouseX, input.mouseY, x, y, right, i)) continue;
+                drawBand(canvas, x, y, right, i);
+                SleepMs(20);
+                ProcessMessages();
+                take(i);
+                if (choice == 0) {
+                    drawBand(canvas, x, y, right, i);
+                    SleepMs(20);
+                    ProcessMessages();
+                    take(i);
+                }
+            }
+            ProcessMessages();
+        }
+    }
+    pointer.setHandCursor(false);
+    canvas.setPenMode(PenMode::Copy);
+    ProcessMessages();
+    // Also removes a band left showing when the click came during its first half.
+    RestoreScreen(toolkit);
+}
+
+}  // namespace zentova

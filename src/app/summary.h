@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "canvas/toolkit.h"
+#include "model/project.h"
+
+namespace zentova {
+
+// The project summary at the top left of the main canvas, over whatever is there: a black
+// panel outlined in white from (3, 13), 197 pixels wide and 34 * types + 114 high (its outline
+// one pixel more each way), with the name, the file, the counts, the force coefficients and
+// for each type a disc in its colour (radius: the diameter rounded, at most 16) with its
+// count, mass and charge, in rows 17 pixels apart. Draws nothing while no project is loaded.
+void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& source);
+
+// Row 6 of the panel: the three coefficients in general format with 6 significant digits,
+// two blanks apart: 1, 0.5 and 0.0001 give "1  0.5  0.0001".
+std::string coefficientLine(const Project& project);
+
+}  // namespace zentova

@@ -1,0 +1,80 @@
+#include "canvas/prompts.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "canvas/decorative.h"
+#include "canvas/primitives.h"
+#include "canvas/pump.h"
+
+namespace zentova {
+
+namespace {
+
+constexpr std::size_t MaxPromptText = 160;
+
+std::string cut(const std::string& text) { return text.substr(0, MaxPromptText); }
+
+}  // namespace
+
+bool Confirm(Toolkit& toolkit, const std::string& message) {
+    return ConfirmAt(toolkit, toolkit.screenWidth / 2, toolkit.screenHeight / 2 - 70, message);
+}
+
+bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
+    Canvas& canvas = *toolkit.mainCanvas;
+    const std::string text = cut(message);
+    ProcessMessages();
+    const PackedColor brush = canvas.brushColor();
+    const PackedColor pen = canvas.penColor();
+
+    const int w = canvas.textWidth(text);
+    TextPanel(toolkit, canvas, x - w / 2 - 20, y - 50, 250, 130, 120, text);
+    OvalButton(canvas, x - 60, y + 40, 120, 120, 255, 1);
+    OvalButton(canvas, x + 60, y + 40, 120, 120, 255, 1);
+    ShadowText(canvas, x - 75, y + 33, "YES", packColor(255, 255, 255));
+    ShadowText(canvas, x + 50, y + 33, "NO", packColor(255, 255, 255));
+
+    InputState& input = Input();
+    input.lastKey = '?';
+    input.mouseButtonState = 0;
+    SaveScreen(toolkit);
+    int answer = 0;  // 1 yes, 2 no
+    while (answer == 0) {
+        input.mouseButtonState = 0;
+        SleepMs(50);
+        ProcessMessages();
+        if (input.lastKey == 'Y' || input.lastKey == 'y' || input.lastKey == 13) answer = 1;
+        else if (input.lastKey == 'N' || input.lastKey == 'n') answer = 2;
+        if (input.mouseButtonState != 0 && std::abs(input.mouseY - (y + 40)) < 20) {
+            if (std::abs(input.mouseX - (x - 60)) < 30) answer = 1;
+            if (std::abs(input.mouseX - (x + 60)) < 30) answer = 2;
+        }
+    }
+    canvas.setPenMode(PenMode::Copy);
+    canvas.setBrushColor(brush);
+    canvas.setPenColor(pen);
+    ProcessMessages();
+    return answer == 1;
+}
+
+void NoteBox(Toolkit& toolkit, const std::string& line1, const std::string& line2,
+             const std::string& line3, const std::string& line4, int x, int y) {
+    Canvas& canvas = *toolkit.mainCanvas;
+    const std::string lines[4] = {cut(line1), cut(line2), cut(line3), cut(line4)};
+    ProcessMessages();
+    int w = 0;
+    int h = 40;
+    for (int i = 0; i < 4; ++i) {
+        if (!lines[i].empty()) w = std::max(w, canvas.textWidth(lines[i]));
+        if (i > 0 && !lines[i].empty()) h += 20;
+    }
+    if (x == 0) x = toolkit.screenWidth / 2 - w / 2 - 20;
+    if (y == 0) y = toolkit.screenHeight / 2 - h / 2;
+    SaveRect(toolkit, canvas, x - 15, y - 10, x + w + 35, y + h + 25);
+    TextPanel(toolkit, canvas, x, y, 100, 100, 255, lines[0], lines[1], lines[2], lines[3]);
+    WaitClickOrKey();
+    RestoreRect(toolkit, canvas, x - 15, y - 10, x + w + 35, y + h + 25);
+}
+
+}  // namespace zentova

@@ -1,0 +1,90 @@
+#include "view3d/controls.h"
+
+#include <QPushButton>
+
+#include "canvas/pump.h"
+#include "view3d/drawing.h"
+#include "view3d/viewwindow.h"
+
+namespace zentova {
+
+namespace {
+
+// Ends a gesture: the next one goes the other way.
+void endGesture(ViewControls& controls) {
+    if (!controls.moved) return;
+    controls.moved = false;
+    controls.turnSign = -controls.turnSign;
+}
+
+// Repeats `step` while button n is held. The tag is tested before the pump, so the repetition
+// that sees the release still makes its step.
+template <typename Step>
+void whileHeld(const TForm2& window, ViewControls& controls, int n, const Redraw& redraw,
+               Step step) {
+    while (window.tag(n) == 1) {
+        ProcessMessages();
+        step();
+        controls.moved = true;
+        SleepMs(HeldRepeatMs);
+        redraw();
+    }
+}
+
+}  // namespace
+
+void PollViewControls(const Scene& scene, ViewControls& controls, const Redraw& redraw,
+                      bool redrawAfterReset) {
+    TForm2& window = scene.window;
+    if (window.tag(3) == 1) {
+        window.setTag(3, 0);
+        ResetView(scene);
+        if (redrawAfterReset) redraw();
+    }
+
+    whileHeld(window, controls, 5, redraw, [&] {
+        if (controls.fogBeforeZoom) ApplyFog(scene);
+        scene.viewDistance -= controls.turnSign * ZoomStep;
+        if (!controls.fogBeforeZoom) ApplyFog(scene);
+        if (controls.zoomShowsWindow) window.setVisible(true);
+    });
+
+    whileHeld(window, controls, 1, redraw, [&] {
+        TurnCamera(window, scene.viewDistance, 0.0, 0.0, controls.turnSign * TurnStepDegrees);
+        window.setVisible(true);
+    });
+    endGesture(controls);
+
+    whileHeld(window, controls, 2, redraw, [&] {
+        TurnCamera(window, scene.viewDistance, 0.0, controls.turnSign * TurnStepDegrees, 0.0);
+        window.setVisible(true);
+    });
+    endGesture(controls);
+}
+
+void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Redraw& redraw) {
+    while (scene.window.tag(4) == 0) {
+        ProcessMessages();
+        SleepMs(InspectPollMs);
+        PollViewControls(scene, controls, redraw, true);
+    }
+}
+
+void AwaitDismiss(TForm2& window, const Redraw& redraw,
+                  const std::function<void()>& clearMainScreen) {
+    window.button(4)->setText("Stop");
+    HideViewButtons(window);
+    ProcessMessages();
+    Input().viewWindowTag = 0;
+    Input().mainWindowTag = 0;
+    redraw();
+    while (Input().viewWindowTag == 0 && Input().mainWindowTag == 0) {
+        ProcessMessages();
+        SleepMs(DismissPollMs);
+    }
+    window.hide();
+    window.setEnabled(false);
+    clearMainScreen();
+}
+
+}  // namespace zentova

@@ -1,0 +1,67 @@
+#include "view3d/viewgl.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <QSurfaceFormat>
+
+namespace zentova {
+
+ViewGL::ViewGL(QWidget* parent) : QOpenGLWidget(parent), m_quadric(gluNewQuadric()) {
+    // Its own context with a depth buffer for the overlapping spheres, and 24-bit colour
+    // without alpha: the clear colour's alpha of 0.2 must not make the view translucent
+    // when the window composes it.
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setDepthBufferSize(16);
+    format.setAlphaBufferSize(0);
+    setFormat(format);
+    setTextureFormat(GL_RGB8);
+    // Keep the framebuffer between paints: the picture is drawn outside paintGL.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+}
+
+ViewGL::~ViewGL() {
+    gluDeleteQuadric(m_quadric);
+}
+
+bool ViewGL::makeContextCurrent() {
+    if (!isValid()) return false;
+    makeCurrent();
+    return true;
+}
+
+void ViewGL::present(const Picture& picture) {
+    m_picture = picture;
+    m_hasPicture = true;
+    m_framebufferReplaced = false;
+    update();
+}
+
+void ViewGL::setClearColor(const std::array<float, 4>& rgba) {
+    m_clearColor = rgba;
+    if (makeContextCurrent()) glClearColor(rgba[0], rgba[1], rgba[2], rgba[3]);
+}
+
+void ViewGL::initializeGL() {
+    // A new context knows nothing yet: the scene set-up and the clear colour of the moment.
+    const qreal ratio = devicePixelRatioF();
+    SetUpSceneGL(width(), height(), qRound(width() * ratio), qRound(height() * ratio));
+    glClearColor(m_clearColor[0], m_clearColor[1], m_clearColor[2], m_clearColor[3]);
+    m_framebufferReplaced = true;
+}
+
+void ViewGL::resizeGL(int, int) {
+    m_framebufferReplaced = true;
+}
+
+void ViewGL::paintGL() {
+    if (!m_framebufferReplaced) return;  // the framebuffer still holds the last picture
+    m_framebufferReplaced = false;
+    if (m_hasPicture) {
+        DrawPicture(m_picture, m_quadric);
+    } else {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+}
+
+}  // namespace zentova

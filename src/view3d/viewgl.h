@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QOpenGLWidget>
+#include <array>
+
+#include "view3d/drawing.h"
+
+struct GLUquadric;
+
+namespace zentova {
+
+// The GL surface of the view window. Its one context lives as long as the window and holds the
+// camera (the accumulated modelview matrix). The scene code draws into it between pumps,
+// outside paintGL, and asks for a repaint; the last picture is kept and drawn again when the
+// framebuffer is replaced (a resize, a new context), so an expose never shows a blank view.
+class ViewGL : public QOpenGLWidget {
+  public:
+    explicit ViewGL(QWidget* parent);
+    ~ViewGL() override;
+    ViewGL(const ViewGL&) = delete;
+    ViewGL& operator=(const ViewGL&) = delete;
+
+    // Makes the context current for GL calls. False while there is none (the window was never
+    // shown, or the platform has no OpenGL): the caller then skips its GL calls.
+    bool makeContextCurrent();
+
+    // ViewQuadric: the one quadric every sphere is drawn with.
+    GLUquadric* quadric() const { return m_quadric; }
+
+    // Keeps the picture just drawn and asks for it to be shown, as a buffer swap would.
+    void present(const Picture& picture);
+
+    // The clear colour, kept here as well because a new context must start with it.
+    void setClearColor(const std::array<float, 4>& rgba);
+
+  protected:
+    void initializeGL() override;
+    void resizeGL(int width, int height) override;
+    void paintGL() override;
+
+  private:
+    GLUquadric* m_quadric = nullptr;
+    std::array<float, 4> m_clearColor{0.0f, 0.0f, 0.0f, 0.0f};
+    Picture m_picture;
+    bool m_hasPicture = false;
+    bool m_framebufferReplaced = false;
+};
+
+}  // namespace zentova

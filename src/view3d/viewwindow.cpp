@@ -1,0 +1,155 @@
+#include "view3d/viewwindow.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "canvas/pump.h"
+#include "view3d/scene.h"
+#include "view3d/viewgl.h"
+
+namespace zentova {
+
+namespace {
+
+struct ButtonDesign {
+    const char* caption;
+    int left;
+};
+
+// Button1..Button5; all 109 x 25 at top 4. Zoom sits left of Stop.
+constexpr std::array<ButtonDesign, 6> Buttons{{{"", 0},
+                                               {"Horizontal angle", 4},
+                                               {"Vertical angle", 120},
+                                               {"Original angle", 236},
+                                               {"Stop", 460},
+                                               {"Zoom", 348}}};
+
+// Raster-only platforms: a window holding a GL widget there cannot even be shown safely.
+bool platformComposesGL() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal" && platform != "linuxfb" &&
+           platform != "vnc";
+}
+
+}  // namespace
+
+TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
+    setObjectName("TForm2");
+    setWindowTitle("Simulation run");
+    QFont designFont("MS Sans Serif");
+    designFont.setPixelSize(11);
+    setFont(designFont);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    setGeometry(335, 237, 571, 440);
+
+    // Created first, so the buttons lie above it.
+    if (platformComposesGL()) {
+        m_view = new ViewGL(this);
+        m_view->setGeometry(rect());
+    }
+
+    for (int n = 1; n <= 5; ++n) {
+        auto* button = new QPushButton(Buttons[n].caption, this);
+        button->setObjectName(QString("Button%1").arg(n));
+        button->setGeometry(Buttons[n].left, 4, 109, 25);
+        button->setEnabled(false);
+        button->hide();
+        button->installEventFilter(this);
+        m_buttons[n] = button;
+    }
+    connect(m_buttons[3], &QPushButton::clicked, this, [this] { Button3Click(); });
+    for (int n = 1; n < 5; ++n) setTabOrder(m_buttons[n], m_buttons[n + 1]);
+}
+
+TForm2::~TForm2() = default;
+
+bool TForm2::makeViewCurrent() const {
+    return m_view && m_view->makeContextCurrent();
+}
+
+void TForm2::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_view) m_view->setGeometry(rect());
+    resa();
+}
+
+void TForm2::resa() {
+    SetUpScene(*this);
+    if (m_view) m_view->setClearColor({0.1f, 0.1f, 0.5f, 0.2f});
+}
+
+void TForm2::FormClick() {
+    Input().viewWindowTag = 1;
+}
+
+void TForm2::mousePressEvent(QMouseEvent* event) {
+    // The picture does not take the mouse, so a press on it reaches the window.
+    if (event->button() == Qt::LeftButton) m_leftPressed = true;
+    QWidget::mousePressEvent(event);
+}
+
+void TForm2::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_leftPressed) {
+        m_leftPressed = false;
+        if (rect().contains(event->position().toPoint())) FormClick();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    using Handler = void (TForm2::*)();
+    static constexpr Handler MouseDown[6] = {nullptr,
+                                             &TForm2::Button1MouseDown,
+                                             &TForm2::Button2MouseDown,
+                                             &TForm2::Button3MouseDown,
+                                             &TForm2::Button4MouseDown,
+                                             &TForm2::Button5MouseDown};
+    // Stop acts on the press alone and keeps its tag until the next run starts.
+    static constexpr Handler MouseUp[6] = {
+        nullptr, &TForm2::Button1MouseUp, &TForm2::Button2MouseUp, &TForm2::Button3MouseUp,
+        nullptr, &TForm2::Button5MouseUp};
+
+    // Watched here rather than through the buttons' signals: a press with any mouse button
+    // counts, and the release reaches the pressed button wherever the pointer went. The filter
+    // runs before the button's own handling, so Button3's click comes after its mouse-up.
+    for (int n = 1; n <= 5; ++n) {
+        if (watched != m_buttons[n]) continue;
+        Handler handler = nullptr;
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick)
+            handler = MouseDown[n];
+        else if (event->type() == QEvent::MouseButtonRelease)
+            handler = MouseUp[n];
+        if (handler) (this->*handler)();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlaceViewWindow(TForm2& window, int screenWidth) {
+    // The sizes are outer ones; the frame is known once the window has been shown (and is
+    // none without a window manager).
+    const QSize frame = window.frameGeometry().size() - window.size();
+    window.move(screenWidth - 820, 30);
+    window.resize(800 - frame.width(), 700 - frame.height());
+}
+
+void ShowViewButtons(TForm2& window) {
+    for (int n = 1; n <= 5; ++n) {
+        window.button(n)->setEnabled(true);
+        window.button(n)->setVisible(true);
+    }
+}
+
+void HideViewButtons(TForm2& window) {
+    for (int n = 1; n <= 5; ++n) {
+        window.button(n)->setEnabled(false);
+        window.button(n)->setVisible(false);
+    }
+}
+
+}  // namespace zentova

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QPushButton;
+
+namespace zentova {
+
+class ViewGL;
+
+// The view window: the GL picture over the whole client area and, above it, the five buttons
+// with which the user turns and zooms while a run is shown. The buttons do no work: pressing
+// and releasing them sets and clears their tags, which the runs poll between steps. Created
+// hidden at start-up with the main window; the runs place, show and hide it.
+class TForm2 : public QWidget {
+  public:
+    TForm2();
+    ~TForm2() override;
+
+    // The GL picture; none on a platform that cannot compose GL into a window (the offscreen
+    // one of the tests), where every drawing is then skipped.
+    ViewGL* view() const { return m_view; }
+    // Makes the picture's context current; false when there is none yet or at all.
+    bool makeViewCurrent() const;
+
+    // Button1 "Horizontal angle", Button2 "Vertical angle", Button3 "Original angle",
+    // Button4 "Stop" (or "Terminate"), Button5 "Zoom"; n is 1..5.
+    QPushButton* button(int n) const { return m_buttons.at(n); }
+
+    // A button's tag: 1 while its press is pending (held, or for Button3 and Button4 until a
+    // poll takes it).
+    int tag(int n) const { return m_tags.at(n); }
+    void setTag(int n, int value) { m_tags.at(n) = value; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The handlers, named as the program has always named them; each sets or clears one tag.
+    void Button1MouseDown() { setTag(1, 1); }
+    void Button1MouseUp() { setTag(1, 0); }
+    void Button2MouseDown() { setTag(2, 1); }
+    void Button2MouseUp() { setTag(2, 0); }
+    void Button3MouseDown() { setTag(3, 1); }
+    void Button3MouseUp() { setTag(3, 0); }
+    void Button3Click() { setTag(3, 1); }
+    void Button4MouseDown() { setTag(4, 1); }
+    void Button5MouseDown() { setTag(5, 1); }
+    void Button5MouseUp() { setTag(5, 0); }
+    void FormClick();
+    void resa();
+
+    ViewGL* m_view = nullptr;
+    std::array<QPushButton*, 6> m_buttons{};  // index 0 unused
+    std::array<int, 6> m_tags{};
+    bool m_leftPressed = false;  // a left press on the client area, not yet released
+};
+
+// Top 30, left ScreenWidth - 820, outer size 800 x 700: the window's right edge ends 20 pixels
+// short of the drawing area's. A change of size re-runs the scene set-up.
+void PlaceViewWindow(TForm2& window, int screenWidth);
+
+// Enables and shows, or disables and hides, Button1..Button5 in this order.
+void ShowViewButtons(TForm2& window);
+void HideViewButtons(TForm2& window);
+
+}  // namespace zentova

@@ -1,0 +1,136 @@
+// The project summary panel.
+
+#include "app/summary.h"
+
+#include <gtest/gtest.h>
+
+#include "canvas/decorative.h"
+#include "canvas/primitives.h"
+#include "support/pixels.h"
+#include "support/scriptedpump.h"
+
+namespace zentova {
+namespace {
+
+using testing::changedArea;
+using testing::countColor;
+
+constexpr PackedColor Grey = packColor(90, 90, 90);
+constexpr PackedColor Text = packColor(220, 220, 220);
+
+struct SummaryScreen {
+    Canvas canvas{400, 300, Grey};
+    Toolkit toolkit;
+    Project project;
+    ProjectSource source;
+    SummaryScreen() {
+        toolkit.mainCanvas = &canvas;
+        MeasureScreen(toolkit, 400, 300);
+        project.name = "Salt";
+        project.typeCount = 3;
+        project.particleCount = 35;
+        project.ae = 1.0;
+        project.ag = 0.5;
+        project.ar = 0.0001;
+        project.counts = {0, 10, 20, 5};
+        project.masses = {0.0, 1.5, 2.0, 0.25};
+        project.charges = {0, 1, -1, 0};
+        project.diameters = {0.0, 40.0, 6.0, 2.5};
+        project.colors[1] = {255, 0, 0};
+        project.colors[2] = {0, 200, 0};
+        project.colors[3] = {40, 40, 255};
+        source.path = "/data/salt.zpr";
+        source.loaded = true;
+    }
+};
+
+TEST(ShowProject, DrawsNothingWithoutAProject) {
+    testing::ScriptedPump pump;
+    SummaryScreen screen;
+    screen.source.loaded = false;
+    const QImage before = screen.canvas.image();
+    ShowProject(screen.toolkit, screen.project, screen.source);
+    EXPECT_EQ(screen.canvas.image(), before);
+    EXPECT_EQ(pump.pumpCalls(), 0);
+}
+
+TEST(ShowProject, ThePanelGrowsWithTheTypesAndEndsBelowTheLastLine) {
+    SummaryScreen screen;
+    ShowProject(screen.toolkit, screen.project, screen.source);
+    const QImage& image = screen.canvas.image();
+    // Black from (3, 13) to (200, 229) exclusive: 216 rows; the white outline adds one more
+    // column and row.
+    EXPECT_EQ(changedArea(SummaryScreen().canvas.image(), image), QRect(3, 13, 198, 217));
+    EXPECT_EQ(screen.canvas.pixel(200, 229), packColor(255, 255, 255));
+    EXPECT_EQ(screen.canvas.pixel(3, 13), packColor(255, 255, 255));
+    EXPECT_EQ(screen.canvas.pixel(199, 228), packColor(0, 0, 0));
+    // The last line stands at y = 12 * 17 = 204, its bright text one pixel up and left.
+    EXPECT_GT(countColor(image, QRect(4, 203, 196, 18), Text), 30);
+    EXPECT_EQ(countColor(image, QRect(4, 221, 196, 8), Text), 0);
+}
+
+TEST(ShowProject, WritesTheRowsAsSpelled) {
+    SummaryScreen screen;
+    ShowProject(screen.toolkit, screen.project, screen.source);
+
+    SummaryScreen expected;
+    Canvas& c = expected.canvas;
+    FillBlackRect(c, 3, 13, 200, 229);
+    SetPenRGB(c, 255, 255, 255);
+    OutlineRect(c, 3, 13, 200, 229);
+    const char* rows[] = {"Salt",
+                          "File /data/salt.zpr",
+                          "3 parlicle types",
+                          "35 total particles",
+                          "Force coefficients:",
+                          "1  0.5  0.0001",
+                          "Type 1 (10)",
+                          "Mass 1.500  charge 1",
+                          "Type 2 (20)",
+                          "Mass 2.000  charge -1",
+                          "Type 3 (5)",
+                          "Mass 0.250  charge 0"};
+    const int radius[] = {16, 6, 2};  // 2.5 rounds to even
+    for (int r = 1; r <= 12; ++r) {
+        const bool typeRow = r >= 7 && r % 2 == 1;
+        if (typeRow) {
+            const Rgb color = expected.project.colors[size_t((r - 5) / 2)];
+            SetPenRGB(c, color.r, color.g, color.b);
+            SetBrushRGB(c, color.r, color.g, color.b);
+            const int rho = radius[(r - 7) / 2];
+            c.ellipse(20 - rho, r * 17 + 8 - rho, 20 + rho, r * 17 + 8 + rho);
+        }
+        ShadowText(c, typeRow ? 40 : 10, r * 17, rows[r - 1], Text);
+    }
+    EXPECT_EQ(changedArea(c.image(), screen.canvas.image()), QRect());
+}
+
+TEST(ShowProject, DiscsAreAtMostSixteenPixelsInRadius) {
+    SummaryScreen screen;
+    ShowProject(screen.toolkit, screen.project, screen.source);
+    const Canvas& c = screen.canvas;
+    // Type 1, diameter 40: columns 4 to 35 on its middle row y = 7 * 17 + 8.
+    EXPECT_EQ(c.pixel(4, 127), packColor(255, 0, 0));
+    EXPECT_EQ(c.pixel(35, 127), packColor(255, 0, 0));
+    EXPECT_EQ(c.pixel(36, 127), packColor(0, 0, 0));
+    // Type 2, diameter 6: columns 14 to 25 on y = 9 * 17 + 8.
+    EXPECT_EQ(c.pixel(13, 161), packColor(0, 0, 0));
+    EXPECT_EQ(c.pixel(14, 161), packColor(0, 200, 0));
+    EXPECT_EQ(c.pixel(25, 161), packColor(0, 200, 0));
+    EXPECT_EQ(c.pixel(26, 161), packColor(0, 0, 0));
+}
+
+TEST(ShowProject, CoefficientsTakeTheGeneralFormatWithSixDigits) {
+    Project project;
+    project.ae = 1.0;
+    project.ag = 0.5;
+    project.ar = 0.0001;
+    EXPECT_EQ(coefficientLine(project), "1  0.5  0.0001");
+    project.ae = 1234567.0;
+    project.ag = -0.00001;
+    project.ar = 100000.0;
+    EXPECT_EQ(coefficientLine(project), "1.23457e+06  -1e-05  100000");
+}
+
+}  // namespace
+}  // namespace zentova

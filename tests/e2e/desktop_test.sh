@@ -1,0 +1,58 @@
+#!/bin/bash
+# The real program on the (virtual) screen: the cover, a click to the menu, "Exit"; and
+# Escape ending it from the menu. Screenshots of each screen are left in $SHOTS.
+set -u
+exe="$1"
+data="$(cd "$(dirname "$0")/../../data" && pwd)"
+[ -n "${DISPLAY:-}" ] || { echo "no display: skipped"; exit 77; }
+command -v xdotool > /dev/null || { echo "xdotool missing: skipped"; exit 77; }
+
+work="$(mktemp -d)"
+SHOTS="${SHOTS:-$work}"
+trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+cp "$data/okla.bmp" "$data/demo.zpr" "$work/"
+cd "$work"
+
+fail() { echo "FAIL: $*"; exit 1; }
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+shot() { import -window root "$SHOTS/$1.png" 2> /dev/null; }
+geometry() { xdotool getdisplaygeometry; }
+
+read -r width height < <(geometry)
+menu_x=$((width / 2 - 160))
+
+"$exe" &
+pid=$!
+sleep 3
+kill -0 $pid 2> /dev/null || fail "the program did not stay up"
+shot cover
+[ "$(pixel "$SHOTS/cover.png" $((width / 2)) $((height / 2)))" != "srgb(0,0,0)" ] \
+    || fail "the cover bitmap is not shown"
+
+xdotool mousemove $((width / 2)) $((height / 2)) click 1
+sleep 2
+shot menu
+# The first item's box is filled with the menu colour (120, 160, 0), give or take the frame.
+box="$(pixel "$SHOTS/menu.png" $((menu_x + 40)) 140)"
+[ "$box" != "$(pixel "$SHOTS/cover.png" $((menu_x + 40)) 140)" ] || fail "no menu drawn"
+
+# "Exit" is the eleventh item: 150 pixels right and 300 down from the first.
+xdotool mousemove $((menu_x + 175)) $((120 + 300 + 15))
+sleep 0.5
+xdotool click 1
+for _ in $(seq 50); do kill -0 $pid 2> /dev/null || break; sleep 0.1; done
+kill -0 $pid 2> /dev/null && fail "\"Exit\" did not end the program"
+wait $pid
+status=$?
+[ $status -eq 0 ] || fail "\"Exit\" ended the program with status $status"
+
+# Escape from the menu, with a project loaded from the command line (no cover).
+"$exe" demo.zpr &
+pid=$!
+sleep 3
+kill -0 $pid 2> /dev/null || fail "the program with a project did not stay up"
+shot menu-with-project
+xdotool key Escape
+for _ in $(seq 50); do kill -0 $pid 2> /dev/null || break; sleep 0.1; done
+kill -0 $pid 2> /dev/null && fail "Escape did not end the program"
+echo "1 passed, 0 failed"

@@ -1,0 +1,123 @@
+// Scene drawing, judged by the pixels it leaves in the view's framebuffer.
+
+#include "view3d/drawing.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "view_fixture.h"
+
+namespace zentova::test {
+namespace {
+
+class DrawingTest : public ViewTest {
+  protected:
+    QRgb centre() {
+        const QImage image = picture();
+        return image.pixel(image.width() / 2, image.height() / 2);
+    }
+    int brightness(QRgb c) { return qRed(c) + qGreen(c) + qBlue(c); }
+    const QRgb background = qRgb(0, 0, 253);  // blue 255 / 257
+};
+
+TEST_F(DrawingTest, SphereTakesItsTintFromTheAmbientLight) {
+    REQUIRE_GL();
+    RenderState(scene(), particles);
+    const QRgb grey = centre();  // 125 adds no tint: white light only
+    EXPECT_NEAR(qRed(grey), qBlue(grey), 1);
+    EXPECT_NEAR(qGreen(grey), qBlue(grey), 1);
+    EXPECT_GT(qRed(grey), 150);
+
+    project.colors[1] = Rgb{255, 0, 0};
+    RenderState(scene(), particles);
+    EXPECT_GT(qRed(centre()), qGreen(centre()) + 60);
+    EXPECT_EQ(qGreen(centre()), qBlue(centre()));
+
+    project.colors[1] = Rgb{0, 0, 0};
+    RenderState(scene(), particles);
+    EXPECT_LT(brightness(centre()), brightness(grey) - 100);
+
+    particles.type[1] = 77;  // no such type: nothing to draw
+    RenderState(scene(), particles);
+    EXPECT_EQ(centre(), background);
+}
+
+TEST_F(DrawingTest, FrameParticlesStartAtIndexThree) {
+    REQUIRE_GL();
+    Frame frame;
+    frame.positions[0] = frame.positions[1] = 300.0;  // the unused slot before particle 1
+    frame.types[1] = 1;
+    RenderFrame(scene(), frame, viewDistance);
+    EXPECT_NE(centre(), background);
+}
+
+TEST_F(DrawingTest, CubeEdgesOnlyWithTheCubeShownAndParticlesDrawn) {
+    REQUIRE_GL();
+    project.diameters[1] = 1.0;
+    // Where the middle of the cube's front top edge lands on the screen.
+    std::array<double, 16> modelview = matrix(GL_MODELVIEW_MATRIX);
+    std::array<double, 16> projection = matrix(GL_PROJECTION_MATRIX);
+    const GLint viewport[4] = {0, 0, 200, 200};
+    const double s = 50 * SceneScale;
+    double x = 0, y = 0, z = 0;
+    gluProject(0, s, s - viewDistance, modelview.data(), projection.data(), viewport, &x, &y, &z);
+    const auto edgeDrawn = [&] {
+        const QImage image = picture();
+        bool drawn = false;
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                drawn |= image.pixel(int(x) + dx, 199 - int(y) + dy) != background;
+        return drawn;
+    };
+    RenderState(scene(), particles);
+    EXPECT_TRUE(edgeDrawn());
+    settings.showCubeLimits = false;
+    RenderState(scene(), particles);
+    EXPECT_FALSE(edgeDrawn());
+    settings.showCubeLimits = true;
+    project.particleCount = 0;
+    RenderState(scene(), particles);
+    EXPECT_FALSE(edgeDrawn());
+}
+
+TEST_F(DrawingTest, FogTurnsFarSpheresBlack) {
+    REQUIRE_GL();
+    particles.position(1, 2) = -500.0;  // 63.5 scene units from the eye, fog ends at 54
+    RenderState(scene(), particles);
+    EXPECT_GT(brightness(centre()), 300);
+    ApplyFog(scene());
+    RenderState(scene(), particles);
+    EXPECT_EQ(centre(), qRgb(0, 0, 0));
+}
+
+TEST_F(DrawingTest, LightTurnsWithTheSceneOnlyWhileTheCubeIsShown) {
+    REQUIRE_GL();
+    TurnCamera(*window, viewDistance, 0.0, 0.0, 180.0);
+    for (bool cube : {false, true}) {
+        settings.showCubeLimits = cube;
+        RenderState(scene(), particles);  // the cube gives the light again, turned
+        RenderState(scene(), particles);
+        if (cube)
+            EXPECT_LT(brightness(centre()), 60) << "the light went behind the scene";
+        else
+            EXPECT_GT(brightness(centre()), 450) << "the light stayed by the viewer";
+    }
+}
+
+TEST_F(DrawingTest, SpheresStayRoundInAWideWindowAndSurviveAResize) {
+    REQUIRE_GL(300, 200);
+    RenderState(scene(), particles);
+    const QImage image = picture();
+    int across = 0, down = 0;
+    for (int i = 0; i < 300; ++i) across += image.pixel(i, 100) != background;
+    for (int i = 0; i < 200; ++i) down += image.pixel(150, i) != background;
+    EXPECT_GT(across, 10);
+    EXPECT_NEAR(across, down, 2);
+
+    window->resize(260, 200);  // a new framebuffer: the kept picture is drawn again
+    EXPECT_EQ(picture().size(), QSize(260, 200));
+    EXPECT_GT(brightness(centre()), 300);
+}
+
+}  // namespace
+}  // namespace zentova::test

@@ -1,0 +1,75 @@
+// Scene set-up and camera: read back from the GL context the view draws with.
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "view3d/drawing.h"
+#include "view_fixture.h"
+
+namespace zentova::test {
+namespace {
+
+using SceneTest = ViewTest;
+
+void expectMatrix(const std::array<double, 16>& actual, const std::array<double, 16>& expected) {
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(actual[i], expected[i], 1e-5) << "element " << i;
+}
+
+// Identity, y scaled by width / height, moved 15 units away: column-major.
+std::array<double, 16> base(double aspect) {
+    return {1, 0, 0, 0, 0, aspect, 0, 0, 0, 0, 1, 0, 0, 0, -15, 1};
+}
+
+TEST_F(SceneTest, TurnsPivotOnTheCubeCentreAndCancel) {
+    REQUIRE_GL();
+    const auto start = matrix(GL_MODELVIEW_MATRIX);
+    const auto centre = [](const std::array<double, 16>& m) {  // eye position of (0, 0, -6)
+        return std::array<double, 3>{m[12] - 6 * m[8], m[13] - 6 * m[9], m[14] - 6 * m[10]};
+    };
+    TurnCamera(*window, 6.0, 0.0, 0.0, 0.75);
+    TurnCamera(*window, 6.0, 0.0, 0.75, 0.0);
+    const auto turned = matrix(GL_MODELVIEW_MATRIX);
+    EXPECT_NEAR(turned[0], std::cos(0.75 * std::numbers::pi / 180),
+                1e-6);  // the turn multiplied in
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(centre(turned)[i], centre(start)[i], 1e-5);
+
+    TurnCamera(*window, 6.0, 0.0, -0.75, 0.0);
+    TurnCamera(*window, 6.0, 0.0, 0.0, -0.75);
+    expectMatrix(matrix(GL_MODELVIEW_MATRIX), start);
+}
+
+TEST_F(SceneTest, ResetAndResizeReturnToTheBaseTransform) {
+    REQUIRE_GL();
+    TurnCamera(*window, 6.0, 0.0, 0.0, 30.0);
+    viewDistance = 3.0;
+    ResetView(scene());
+    EXPECT_EQ(viewDistance, 6.0);
+    expectMatrix(matrix(GL_MODELVIEW_MATRIX), base(1.0));  // no frame on a bare X screen
+    EXPECT_EQ(floats(GL_FOG_START)[0], 20.0f);
+
+    // A resize drops the turns and the fog, keeps the distance, sets the dark blue.
+    TurnCamera(*window, 6.0, 0.0, 10.0, 0.0);
+    viewDistance = 3.0;
+    window->resize(400, 200);
+    expectMatrix(matrix(GL_MODELVIEW_MATRIX), base(2.0));
+    EXPECT_FALSE(glIsEnabled(GL_FOG));
+    EXPECT_EQ(viewDistance, 3.0);
+    EXPECT_EQ(floats(GL_COLOR_CLEAR_VALUE), (std::array<float, 4>{0.1f, 0.1f, 0.5f, 0.2f}));
+}
+
+TEST_F(SceneTest, ClearColourDividesBy257) {
+    REQUIRE_GL();
+    SetViewClearColor(*window, Rgb{255, 255, 255});
+    EXPECT_EQ(floats(GL_COLOR_CLEAR_VALUE),
+              (std::array<float, 4>{255 / 257.0f, 255 / 257.0f, 255 / 257.0f, 0.2f}));
+    project.particleCount = 0;
+    RenderState(scene(), particles);
+    EXPECT_EQ(picture().pixel(100, 100), qRgb(253, 253, 253));
+    // The window shows it as drawn: the alpha of 0.2 does not blend it with anything.
+    EXPECT_EQ(window->grab().toImage().pixel(100, 100), qRgb(253, 253, 253));
+}
+
+}  // namespace
+}  // namespace zentova::test

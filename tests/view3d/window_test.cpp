@@ -1,0 +1,66 @@
+// The view window's controls: what a press, a release and a click leave in the tags.
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "view_fixture.h"
+
+namespace zentova::test {
+namespace {
+
+void send(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void press(QWidget* w, Qt::MouseButton b = Qt::LeftButton) {
+    send(w, QEvent::MouseButtonPress, b, w->rect().center());
+}
+void release(QWidget* w, Qt::MouseButton b = Qt::LeftButton, QPoint at = {-1, -1}) {
+    send(w, QEvent::MouseButtonRelease, b, at == QPoint(-1, -1) ? w->rect().center() : at);
+}
+
+using ViewWindowTest = ViewTest;
+
+TEST_F(ViewWindowTest, PressSetsAndReleaseClearsTheTags) {
+    window->show();
+    ShowViewButtons(*window);
+    for (int n : {1, 2, 5}) {
+        press(window->button(n));
+        EXPECT_EQ(window->tag(n), 1) << "Button" << n;
+        release(window->button(n), Qt::LeftButton, {-50, -50});  // let go off the button
+        EXPECT_EQ(window->tag(n), 0) << "Button" << n;
+    }
+    press(window->button(1), Qt::RightButton);  // any mouse button holds a turn
+    EXPECT_EQ(window->tag(1), 1);
+
+    // A short click on "Original angle" survives its own mouse-up.
+    press(window->button(3));
+    release(window->button(3));
+    EXPECT_EQ(window->tag(3), 1);
+
+    // "Stop" acts on the press and keeps it.
+    press(window->button(4));
+    release(window->button(4));
+    EXPECT_EQ(window->tag(4), 1);
+}
+
+TEST_F(ViewWindowTest, ClickOnThePictureMarksTheViewWindow) {
+    window->show();
+    QWidget* pictureArea = window->childAt(200, 200);  // the picture, or the bare window
+    if (!pictureArea) pictureArea = window.get();
+    press(pictureArea, Qt::RightButton);
+    release(pictureArea, Qt::RightButton);
+    press(pictureArea);
+    release(pictureArea, Qt::LeftButton, {-50, -50});  // dragged out of the window
+    EXPECT_EQ(Input().viewWindowTag, 0);
+    press(pictureArea);
+    release(pictureArea);
+    EXPECT_EQ(Input().viewWindowTag, 1);
+    EXPECT_EQ(Input().mainWindowTag, 0);
+}
+
+}  // namespace
+}  // namespace zentova::test
