@@ -14,6 +14,7 @@
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "model/placement.h"
+#include "runs/displays.h"
 #include "view3d/scene.h"
 #include "view3d/viewwindow.h"
 
@@ -155,6 +156,8 @@ int MainDriver::menuPass() {
 
 void MainDriver::dispatch(int choice) {
     const bool loaded = m_program.source.loaded;
+    RunWindows windows{m_view,
+                       [this] { ShowProject(m_program.toolkit, m_program.project, m_program.source); }};
     switch (choice) {
         case Item::Exit:
             m_shell.terminate();
@@ -176,8 +179,18 @@ void MainDriver::dispatch(int choice) {
             m_shell.enableTimer2(true);
             return;
         case Item::ShowEditProject:
-        case Item::Calculate:
             if (loaded && ExampleProjectGuard(m_program.toolkit, m_program.source)) notAvailable();
+            return;
+        case Item::Calculate:
+            if (loaded && ExampleProjectGuard(m_program.toolkit, m_program.source) &&
+                CalculationRun(m_program, windows) == RunOutcome::EndProgram)
+                m_shell.terminate();
+            return;
+        case Item::ShowHistory:
+            if (loaded) HistoryPlayback(m_program, windows);
+            return;
+        case Item::ShowFinalState:
+            if (loaded) FinalStateDisplay(m_program, windows);
             return;
         default:
             notAvailable();

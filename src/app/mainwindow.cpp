@@ -129,7 +129,6 @@ void MainWindow::createControls() {
         m_edits[n]->setObjectName(QString("Edit%1").arg(n));
         hidden(m_edits[n]);
     }
-    setTag(this, 0);
     m_setup = std::make_unique<SetupDialog>(m_groupBoxes[4], [this](Rgb initial) -> std::optional<Rgb> {
         const QColor chosen =
             QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), this);
@@ -189,7 +188,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 void MainWindow::mouseMoveEvent(QMouseEvent* event) { mrusz(event); }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) setTag(this, 1);  // FormClick
+    if (event->button() == Qt::LeftButton) Input().mainWindowTag = 1;  // FormClick
     if (m_sincePress.isValid() && m_sincePress.elapsed() < ShortestClickMs) {
         m_releasePending = true;
         m_releasePosition = event->position().toPoint();

@@ -58,6 +58,7 @@ void resizeKeeping(QImage& image, int width, int height);
 //   flips the bits of the pen or brush colour into the pixels (twice restores them);
 // - text is drawn without antialiasing, its top-left corner at the given point, over a box of
 //   the brush colour unless the brush is clear;
+// - a pen wider than one pixel is round: lines cover both ends, outlines grow inwards;
 // - no antialiasing anywhere, so every pixel is exactly one of the colours involved.
 // Keep no other QImage copy of a canvas alive while drawing: each drawing call would then
 // copy the whole image before writing.

@@ -139,7 +139,7 @@ TEST(MainDriverMenu, RunsThatEndInARestartStartTheProgramAgainWithTheProject) {
     writeBytes("demo.his", "");
     MainDriver driver = w.driver("demo.zpr");
     driver.startUp();
-    w.chooseOnce(6);  // "Show history"
+    w.chooseOnce(8);  // "Show/define forces"
     w.dismissNotes(1);
     EXPECT_THROW(driver.menuPass(), ProcessEnded);
     EXPECT_EQ(w.shell.restarts, (std::vector<std::string>{"demo.zpr"}));

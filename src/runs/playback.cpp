@@ -1,0 +1,146 @@
+#include <QPushButton>
+#include <fstream>
+#include <memory>
+
+#include "canvas/primitives.h"
+#include "canvas/pump.h"
+#include "files/atomicfile.h"
+#include "files/fileerror.h"
+#include "files/finalstate.h"
+#include "files/trajectory.h"
+#include "runs/displays.h"
+#include "runs/notes.h"
+#include "view3d/controls.h"
+#include "view3d/drawing.h"
+#include "view3d/scene.h"
+#include "view3d/viewwindow.h"
+
+namespace zentova {
+
+namespace {
+
+constexpr int PauseBeforePlaybackMs = 100;
+
+// Ends a display that met a damaged file: the view goes away and the note names the place.
+void abandon(ProgramState& program, TForm2& view, const char* what, const FileError& error) {
+    HideViewButtons(view);
+    view.hide();
+    view.setEnabled(false);
+    ClearScreen(program.toolkit, *program.toolkit.mainCanvas, 0, 0, 0);
+    showFileErrorNote(program.toolkit, what, error);
+}
+
+}  // namespace
+
+void HistoryPlayback(ProgramState& program, RunWindows& windows) {
+    Toolkit& toolkit = program.toolkit;
+    TForm2& view = windows.view;
+    ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
+    windows.showProject();
+    ShowViewButtons(view);
+    const std::string path = program.source.baseName + ".his";
+    if (!fileExists(path)) return;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        abandon(program, view, "The trajectory cannot be replayed.",
+                FileError(path, 0, "cannot open the file"));
+        return;
+    }
+    TrajectoryReader reader(file, path);
+    SleepMs(PauseBeforePlaybackMs);
+    ProcessMessages();
+    PlaceViewWindow(view, toolkit.screenWidth);
+    view.show();
+    view.setEnabled(true);
+    for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
+    ViewControls controls;
+    controls.zoomShowsWindow = true;
+    const Scene scene{view, program.project, program.settings, program.viewDistance};
+    ApplyFog(scene);
+    SetViewClearColor(view, program.settings.backgroundColor);
+
+    // The playback's own frame, apart from the shared state; frames with fewer particles
+    // than the project leave the rest as the earlier frames had them.
+    auto frame = std::make_unique<Frame>();
+    auto next = std::make_unique<Frame>();
+    const Redraw redraw = [&] { RenderFrame(scene, *frame, program.viewDistance); };
+    bool ended = false;
+    try {
+        while (view.tag(4) == 0) {
+            if (!reader.readFrame(*next)) {
+                ended = true;
+                break;
+            }
+            for (int p = 1; p <= next->count; ++p) {
+                for (int c = 0; c < 3; ++c) frame->positions[3 * p + c] = next->positions[3 * p + c];
+                frame->types[p] = next->types[p];
+            }
+            frame->count = next->count;
+            frame->time = next->time;
+            program.particles.time = next->time;
+            ProcessMessages();
+            PollViewControls(scene, controls, redraw, false);
+            redraw();
+        }
+    } catch (const FileError& error) {
+        abandon(program, view, "The trajectory cannot be replayed further.", error);
+        return;
+    }
+
+    ProcessMessages();
+    if (ended)
+        ShadowText(*toolkit.mainCanvas, 10, toolkit.screenHeight - 30, "Final state reached",
+                   packColor(255, 255, 255));
+    file.close();
+    ClearViewBuffers(view);
+    redraw();
+    view.button(4)->setText("Terminate");
+    ApplyFog(scene);
+    InspectUntilTerminate(scene, controls, redraw);
+    AwaitDismiss(view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); });
+}
+
+void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
+    Toolkit& toolkit = program.toolkit;
+    TForm2& view = windows.view;
+    const std::string path = program.source.baseName + ".sta";
+    if (!fileExists(path)) return;
+    PlaceViewWindow(view, toolkit.screenWidth);
+    ViewControls controls;
+    controls.fogBeforeZoom = true;
+    ProcessMessages();
+    ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
+    windows.showProject();
+    view.show();
+    view.setEnabled(true);
+    for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
+
+    FinalState state;
+    try {
+        state = loadFinalStateFile(path);
+    } catch (const FileError& error) {
+        abandon(program, view, "The final state cannot be shown.", error);
+        return;
+    }
+    // Read whole before anything is taken: a damaged file leaves the shared state alone.
+    program.particles.time = state.time;
+    for (int p = 1; p <= state.count; ++p) {
+        for (int c = 0; c < 3; ++c) {
+            program.particles.position(p, c) = state.particles.position(p, c);
+            program.particles.velocity(p, c) = state.particles.velocity(p, c);
+        }
+        program.particles.type[p] = state.particles.type[p];
+    }
+
+    const Scene scene{view, program.project, program.settings, program.viewDistance};
+    const Redraw redraw = [&] { RenderState(scene, program.particles); };
+    ApplyFog(scene);
+    SetViewClearColor(view, program.settings.backgroundColor);
+    redraw();
+    ShowViewButtons(view);
+    view.button(4)->setText("Terminate");
+    InspectUntilTerminate(scene, controls, redraw);
+    AwaitDismiss(view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); });
+}
+
+}  // namespace zentova
