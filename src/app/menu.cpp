@@ -10,6 +10,8 @@ namespace zentova {
 
 namespace {
 
+constexpr int IdleRestMs = 10;
+
 constexpr PackedColor White = packColor(255, 255, 255);
 constexpr PackedColor Black = packColor(0, 0, 0);
 
@@ -76,8 +78,10 @@ void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, 
         SetPenRGB(canvas, 0, 0, 255);
         while (input.mouseButtonState == 0) {
             ProcessMessages();
+            bool overAnItem = false;
             for (int i = 0; i < n; ++i) {
                 if (!insideItem(input.mouseX, input.mouseY, x, y, right, i)) continue;
+                overAnItem = true;
                 drawBand(canvas, x, y, right, i);
                 SleepMs(20);
                 ProcessMessages();
@@ -90,6 +94,9 @@ void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, 
                 }
             }
             ProcessMessages();
+            // With the pointer away from the items nothing blinks; a short rest keeps the
+            // wait from spinning a processor core.
+            if (!overAnItem) SleepMs(IdleRestMs);
         }
     }
     pointer.setHandCursor(false);
