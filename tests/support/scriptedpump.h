@@ -121,14 +121,18 @@ class ScriptedPump : public zentova::MessagePump {
         } else if (m_repeat) {
             m_repeat(Input());
         }
-        for (auto it = m_atCall.begin(); it != m_atCall.end() && it->first <= m_calls;) {
-            it->second(Input());
-            it = m_atCall.erase(it);
+        // Each step leaves the script before it runs: a step may pump again (a button
+        // whose handler waits), and must not run a second time from inside itself.
+        while (!m_atCall.empty() && m_atCall.begin()->first <= m_calls) {
+            Step step = std::move(m_atCall.begin()->second);
+            m_atCall.erase(m_atCall.begin());
+            step(Input());
             ran = true;
         }
-        for (auto it = m_atTime.begin(); it != m_atTime.end() && it->first <= m_clockMs;) {
-            it->second(Input());
-            it = m_atTime.erase(it);
+        while (!m_atTime.empty() && m_atTime.begin()->first <= m_clockMs) {
+            Step step = std::move(m_atTime.begin()->second);
+            m_atTime.erase(m_atTime.begin());
+            step(Input());
             ran = true;
         }
         if (m_observer) m_observer(m_calls);

@@ -1,0 +1,210 @@
+// The three runs as the window drives them: the calculation's questions and files, its stop
+// by an unstable motion, and the displays meeting damaged files. The view draws nothing on
+// the test platform; the runs' polling and files are the same.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "driver_fixture.h"
+#include "files/finalstate.h"
+#include "files/projectfile.h"
+#include "files/trajectory.h"
+#include "model/placement.h"
+#include "runs/displays.h"
+#include "support/pixels.h"
+#include "view3d/viewwindow.h"
+
+namespace zentova {
+namespace {
+
+using testing::DriverWorld;
+using testing::readBytes;
+using testing::writeBytes;
+
+Project ions() {
+    Project p;
+    p.name = "Ions";
+    p.typeCount = 2;
+    p.ae = 1.0;
+    p.ar = 1.0;
+    p.counts = {0, 4, 4};
+    p.masses = {0, 1.0, 2.0};
+    p.charges = {0, 1, -1};
+    p.diameters = {0, 6.0, 6.0};
+    return p;
+}
+
+struct RunWorld : DriverWorld {
+    RunWindows windows{view, [] {}};
+    RunWorld() {
+        MeasureScreen(program->toolkit, 800, 600);
+        program->project = ions();
+        saveProjectFile("ions.zpr", program->project);
+        setProjectPath(program->source, "ions.zpr");
+        PlaceParticles(program->project, program->source, program->particles, program->random,
+                       50.0);
+    }
+    // "Stop" after about `pumps` pump calls of the running loop, then a click on the view.
+    void stopAfter(int pumps) {
+        pump.at(pumps, [this](InputState&) { view.setTag(4, 1); });
+        pump.at(pumps + 40, [](InputState& in) { in.viewWindowTag = 1; });
+    }
+    void answer(long long atMs, char key) {
+        pump.afterMs(atMs, [key](InputState& in) { in.lastKey = key; });
+    }
+    std::vector<Frame> frames() {
+        std::istringstream in(readBytes("ions.his"));
+        TrajectoryReader reader(in, "ions.his");
+        std::vector<Frame> out;
+        Frame f;
+        while (reader.readFrame(f)) out.push_back(f);
+        return out;
+    }
+};
+
+TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
+    RunWorld w;
+    w.stopAfter(2000);
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    const auto frames = w.frames();
+    ASSERT_GE(frames.size(), 2u);
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        EXPECT_EQ(frames[k].count, 8);
+        EXPECT_NEAR(frames[k].time, 0.015 * (k + 1), 1e-9);
+    }
+    const FinalState last = loadFinalStateFile("ions.sta");
+    EXPECT_NEAR(last.time, frames.back().time, 1e-9);
+    EXPECT_GT(w.pump.sleepCalls(), 0);  // the closing wait polled until the click
+}
+
+TEST(CalculationRunInTheWindow, ExistingTrajectoryIsOverwrittenOrContinuedAsAnswered) {
+    RunWorld w;
+    w.stopAfter(1400);
+    CalculationRun(*w.program, w.windows);
+    const std::string first = readBytes("ions.his");
+    const double lastTime = w.frames().back().time;
+    ASSERT_FALSE(first.empty());
+
+    // NO, then YES: the new frames follow the old ones and the time goes on.
+    w.view.setTag(4, 0);
+    w.answer(w.pump.clockMs() + 50, 'n');
+    w.answer(w.pump.clockMs() + 100, 'y');
+    w.stopAfter(w.pump.pumpCalls() + 1400);
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    const std::string appended = readBytes("ions.his");
+    EXPECT_EQ(appended.substr(0, first.size()), first);
+    const auto frames = w.frames();
+    const std::size_t old = std::count(first.begin(), first.end(), '\n') / (2 + 4 * 8);
+    ASSERT_GT(frames.size(), old);
+    EXPECT_NEAR(frames[old].time, lastTime + 0.015, 1e-9);
+
+    // YES: placed anew, the old trajectory emptied before the first new frame.
+    w.view.setTag(4, 0);
+    w.answer(w.pump.clockMs() + 50, 'y');
+    w.stopAfter(w.pump.pumpCalls() + 800);
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    ASSERT_FALSE(w.frames().empty());
+    EXPECT_NEAR(w.frames().front().time, 0.015, 1e-9);
+
+    // NO and NO: the program ends, nothing is written.
+    w.answer(w.pump.clockMs() + 50, 'n');
+    w.answer(w.pump.clockMs() + 100, 'n');
+    const std::string before = readBytes("ions.his");
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::EndProgram);
+    EXPECT_EQ(readBytes("ions.his"), before);
+}
+
+TEST(CalculationRunInTheWindow, AFinalStateOfAnotherProjectIsRefusedBeforeAnyStep) {
+    RunWorld w;
+    writeBytes("ions.his", "");
+    Project other = ions();
+    other.counts[2] = 5;
+    ParticleState placed;
+    ProjectSource source;
+    RandomSource random;
+    PlaceParticles(other, source, placed, random, 50.0);
+    writeFinalStateFile("ions.sta", 9, 1.5, placed);
+    const std::string sta = readBytes("ions.sta");
+    w.answer(50, 'n');
+    w.answer(100, 'y');
+    w.dismissNotes(3);
+    const ParticleState before = w.program->particles;
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    EXPECT_EQ(readBytes("ions.his"), "");
+    EXPECT_EQ(readBytes("ions.sta"), sta);
+    EXPECT_EQ(w.program->particles.state, before.state);
+}
+
+TEST(CalculationRunInTheWindow, AnUnstableMotionStopsWithTheFilesOfTheLastFrame) {
+    RunWorld w;
+    w.program->settings.integrationStep = 0.05;
+    w.program->project.ag = 1e6;
+    saveProjectFile("ions.zpr", w.program->project);
+    w.dismissNotes(1);
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    for (double v : w.program->particles.state) ASSERT_TRUE(std::isfinite(v));
+    for (const Frame& f : w.frames())
+        for (int j = 3; j < 3 * 9; ++j) EXPECT_TRUE(std::isfinite(f.positions[j]));
+    EXPECT_FALSE(w.view.isVisible());
+}
+
+TEST(HistoryPlaybackInTheWindow, PlaysToTheEndAndWaitsForTerminateThenAClick) {
+    RunWorld w;
+    std::string his;
+    appendFrameText(his, 8, 0.03, w.program->particles);
+    appendFrameText(his, 8, 0.06, w.program->particles);
+    writeBytes("ions.his", his);
+    w.pump.afterMs(300, [&](InputState&) { w.view.setTag(4, 1); });  // "Terminate"
+    w.pump.afterMs(600, [](InputState& in) { in.mainWindowTag = 1; });
+    QImage shown;
+    w.pump.afterMs(250, [&](InputState&) { shown = w.canvas.image().copy(); });
+    HistoryPlayback(*w.program, w.windows);
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_GT(testing::countColor(shown, QRect(0, 560, 250, 30), packColor(255, 255, 255)), 30)
+        << "no \"Final state reached\"";
+    EXPECT_NEAR(w.program->particles.time, 0.06, 1e-12);
+    EXPECT_FALSE(w.view.isVisible());
+}
+
+TEST(HistoryPlaybackInTheWindow, ADamagedFileEndsWithANoteAndTheViewHidden) {
+    for (const std::string& damage : {std::string("8\r\n   0.030\r\n   1.000\r\nabc\r\n"),
+                                      std::string("250\r\n   0.030\r\n"),
+                                      std::string("8\r\n   0.030\r\n   1.000\r\n")}) {
+        RunWorld w;
+        std::string his;
+        appendFrameText(his, 8, 0.015, w.program->particles);
+        writeBytes("ions.his", his + damage);
+        w.dismissNotes(1);
+        HistoryPlayback(*w.program, w.windows);
+        EXPECT_FALSE(w.view.isVisible());
+        EXPECT_GE(w.pump.clockMs(), 400) << "no note for " << damage;
+    }
+}
+
+TEST(FinalStateDisplayInTheWindow, ABrokenFileLeavesTheSharedStateAlone) {
+    RunWorld w;
+    writeBytes("ions.sta", "250\r\n 0.00000000000000E+0000\r\n");
+    const ParticleState before = w.program->particles;
+    w.dismissNotes(1);
+    FinalStateDisplay(*w.program, w.windows);
+    EXPECT_EQ(w.program->particles.state, before.state);
+    EXPECT_EQ(w.program->particles.type, before.type);
+    EXPECT_FALSE(w.view.isVisible());
+
+    // A good one is taken into the shared state and shown until "Terminate" and a click.
+    RunWorld good;
+    ParticleState moved = good.program->particles;
+    moved.position(3, 1) = 12.5;
+    writeFinalStateFile("ions.sta", 8, 2.25, moved);
+    good.pump.afterMs(200, [&](InputState&) { good.view.setTag(4, 1); });
+    good.pump.afterMs(400, [](InputState& in) { in.viewWindowTag = 1; });
+    FinalStateDisplay(*good.program, good.windows);
+    EXPECT_EQ(good.program->particles.position(3, 1), 12.5);
+    EXPECT_EQ(good.program->particles.time, 2.25);
+}
+
+}  // namespace
+}  // namespace zentova
