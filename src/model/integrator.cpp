@@ -32,6 +32,50 @@ void fillPairTable(Dynamics& dyn, const Physics& physics) {
                                                    project.ag, project.ae, project.ar);
 }
 
+// The pairs an evaluation visits, in its order: particle by particle, slot by slot, skipping
+// slots that name no other particle.
+void listPairs(Dynamics& dyn, int n, int slots) {
+    NeighbourPairs& pairs = dyn.pairs;
+    pairs.count = 0;
+    for (int i = 1; i <= n; ++i) {
+        pairs.first[i] = pairs.count;
+        for (int k = 1; k <= slots; ++k) {
+            const int a = dyn.neighbours[k][i];
+            if (a == i || a < 1 || a > MaxParticles) continue;
+            pairs.self[pairs.count] = i;
+            pairs.other[pairs.count] = a;
+            ++pairs.count;
+        }
+    }
+    pairs.first[n + 1] = pairs.count;
+    for (int i = n + 2; i <= MaxParticles + 1; ++i) pairs.first[i] = pairs.count;
+    pairs.valid = false;
+}
+
+// The force-law constants of every listed pair, taken again only when the table changed.
+void refreshPairConstants(Dynamics& dyn, const std::uint8_t* particleType, int types) {
+    NeighbourPairs& pairs = dyn.pairs;
+    bool same = pairs.valid;
+    for (int a = 1; a <= types && same; ++a)
+        for (int b = 1; b <= types && same; ++b) {
+            const PairCoefficients& now = dyn.pairTable[a][b];
+            const PairCoefficients& then = pairs.constantsFrom[a][b];
+            same = now.gravity == then.gravity && now.charge == then.charge &&
+                   now.core == then.core && now.repel == then.repel;
+        }
+    if (same) return;
+    for (int k = 0; k < pairs.count; ++k) {
+        const PairCoefficients& c =
+            dyn.pairTable[particleType[pairs.self[k]]][particleType[pairs.other[k]]];
+        pairs.gravity[k] = c.gravity;
+        pairs.charge[k] = c.charge;
+        pairs.core[k] = c.core;
+        pairs.repel[k] = c.repel;
+    }
+    pairs.constantsFrom = dyn.pairTable;
+    pairs.valid = true;
+}
+
 }  // namespace
 
 void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* state, int n) {
@@ -91,6 +135,7 @@ void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* stat
         }
         for (int c = 0; c < 3; ++c) dyn.farForce[c][i] = far[c];
     }
+    listPairs(dyn, n, slots);
 }
 
 void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* state,
@@ -98,38 +143,55 @@ void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* sta
     const Project& project = physics.project;
     std::fill_n(derivative, StateSize, 0.0);
     const int n = clampCount(project.particleCount, MaxParticles);
-    const int slots = clampCount(project.neighbourCount, MaxNeighbours);
     const double wall = physics.cubeHalfSize - WallMargin;
     const double damping = physics.damping;
     RandomSource& random = physics.random;
     fillPairTable(dyn, physics);
 
-    // Per particle: the pair forces of all its neighbours at once, then the kicks in the
-    // order they are drawn (slot by slot, x before y before z), then the sums in the order
-    // the model defines.
-    PairBatch<MaxNeighbours> batch;
-    std::array<double, 3 * MaxNeighbours> kick;
+    // The pairs of all particles at once: separations, forces on vector lanes, and every
+    // kick in the order it is drawn (particle by particle, slot by slot, x before y before
+    // z); then each particle's sums in the order the model defines.
+    refreshPairConstants(dyn, physics.particleType, clampCount(project.typeCount, MaxTypes));
+    const NeighbourPairs& pairs = dyn.pairs;
+    PairScratch& scratch = dyn.pairScratch;
+    const int count = n > 0 ? pairs.first[n + 1] : 0;
     for (int i = 1; i <= n; ++i) {
         const double* pi = state + positionIndex(i, 0);
-        const auto& row = dyn.pairTable[physics.particleType[i]];
-        batch.clear();
-        for (int k = 1; k <= slots; ++k) {
-            const int a = dyn.neighbours[k][i];
-            if (a == i || a < 1 || a > MaxParticles) continue;
-            batch.add(pi, state + positionIndex(a, 0), i, a, row[physics.particleType[a]]);
+        for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k) {
+            const double* pa = state + positionIndex(pairs.other[k], 0);
+            scratch.dx[k] = pa[0] - pi[0];
+            scratch.dy[k] = pa[1] - pi[1];
+            scratch.dz[k] = pa[2] - pi[2];
         }
-        batch.compute();
-        fillCentered(random, kick.data(), 3 * batch.count, KickSpan);
+    }
+    const long long coinciding = computePairForces(
+        count, scratch.dx.data(), scratch.dy.data(), scratch.dz.data(), pairs.gravity.data(),
+        pairs.charge.data(), pairs.core.data(), pairs.repel.data(), scratch.fx.data(),
+        scratch.fy.data(), scratch.fz.data(), scratch.d.data());
+    if (coinciding > 0) {
+        // No direction of their own: pushed apart along x, the lower number towards -x.
+        for (int k = 0; k < count; ++k) {
+            if (scratch.d[k] != 0.0) continue;
+            scratch.fx[k] =
+                (pairs.self[k] < pairs.other[k] ? -ForceLimit : ForceLimit) * InverseDistanceScale;
+            scratch.fy[k] = 0.0;
+            scratch.fz[k] = 0.0;
+        }
+    }
+    const double* kick = scratch.kicks.data();
+    fillCentered(random, scratch.kicks.data(), 3 * count, KickSpan);
 
+    for (int i = 1; i <= n; ++i) {
+        const double* pi = state + positionIndex(i, 0);
         // The wall term is the same in every slot; it is applied once per slot. Inside the
         // walls it is +0, and adding +0 leaves a sum that started at +0 exactly as it was.
         double wallTerm[3];
         for (int c = 0; c < 3; ++c) wallTerm[c] = wallAcceleration(pi[c], wall);
         double acc[3] = {0.0, 0.0, 0.0};
-        for (int k = 0; k < batch.count; ++k) {
-            acc[0] += batch.fx[k];
-            acc[1] += batch.fy[k];
-            acc[2] += batch.fz[k];
+        for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k) {
+            acc[0] += scratch.fx[k];
+            acc[1] += scratch.fy[k];
+            acc[2] += scratch.fz[k];
             // Kicks and walls act once per visited slot: that is the model's strength.
             for (int c = 0; c < 3; ++c) acc[c] += kick[3 * k + c];
             for (int c = 0; c < 3; ++c) acc[c] += wallTerm[c];

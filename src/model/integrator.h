@@ -16,6 +16,38 @@ inline constexpr double KickSpan = 400;       // kicks are uniform in [-KickSpan
 
 using StateVector = std::array<double, StateSize>;
 
+inline constexpr int MaxPairs = MaxParticles * MaxNeighbours;
+
+using PairTable = std::array<std::array<PairCoefficients, MaxTypes + 1>, MaxTypes + 1>;
+
+// The neighbour pairs in the order an evaluation visits them: particle by particle, slot by
+// slot, leaving out slots that name no other particle. Fixed between rebuilds, with the
+// force-law constants of each pair laid out for the vector loop.
+struct NeighbourPairs {
+    int count = 0;
+    std::array<int, MaxParticles + 2> first{};  // particle i's pairs: first[i] .. first[i + 1] - 1
+    std::array<std::int32_t, MaxPairs> self{};
+    std::array<std::int32_t, MaxPairs> other{};
+    alignas(64) std::array<double, MaxPairs> gravity{};
+    alignas(64) std::array<double, MaxPairs> charge{};
+    alignas(64) std::array<double, MaxPairs> core{};
+    alignas(64) std::array<double, MaxPairs> repel{};
+    PairTable constantsFrom{};  // the table the constants above were taken from
+    bool valid = false;
+};
+
+// One evaluation's pair quantities, column by column.
+struct PairScratch {
+    alignas(64) std::array<double, MaxPairs> dx{};
+    alignas(64) std::array<double, MaxPairs> dy{};
+    alignas(64) std::array<double, MaxPairs> dz{};
+    alignas(64) std::array<double, MaxPairs> fx{};
+    alignas(64) std::array<double, MaxPairs> fy{};
+    alignas(64) std::array<double, MaxPairs> fz{};
+    alignas(64) std::array<double, MaxPairs> d{};
+    alignas(64) std::array<double, 3 * MaxPairs> kicks{};
+};
+
 // The integrator's own state: neighbour lists, the frozen far force, the Adams history and
 // scratch vectors, so that no step allocates.
 struct Dynamics {
@@ -29,7 +61,9 @@ struct Dynamics {
     int previous = 1;
     int oldest = 0;
     // Type-pair constants of the force law, refreshed at every evaluation.
-    std::array<std::array<PairCoefficients, MaxTypes + 1>, MaxTypes + 1> pairTable{};
+    PairTable pairTable{};
+    NeighbourPairs pairs;
+    PairScratch pairScratch;
     StateVector scratchState{};
     StateVector scratchDerivative{};
     StateVector scratchDerivative2{};

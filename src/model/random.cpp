@@ -19,25 +19,38 @@ namespace {
 constexpr std::uint32_t Multiplier = 134775813u;
 constexpr double Scale = 1.0 / 4294967296.0;
 
-// The next `count` seeds of the sequence, in order, computed in four interleaved chains
-// (s[j + 4] = A^4 s[j] + A^3 + A^2 + A + 1, modulo 2^32) so that the multiplications do not
-// wait for each other; `convert` turns each block of seeds into values.
+// A^k and A^(k-1) + ... + A + 1, modulo 2^32: k steps of the sequence at once.
+constexpr std::uint32_t jumpMultiplier(int k) {
+    std::uint32_t m = 1u;
+    for (int i = 0; i < k; ++i) m *= Multiplier;
+    return m;
+}
+constexpr std::uint32_t jumpIncrement(int k) {
+    std::uint32_t c = 0u;
+    for (int i = 0; i < k; ++i) c = c * Multiplier + 1u;
+    return c;
+}
+
+// The next `count` seeds of the sequence, in order, computed in 32 interleaved chains
+// (s[j + 32] = A^32 s[j] + A^31 + ... + A + 1, modulo 2^32) so that the multiplications do
+// not wait for each other and share vector lanes; `convert` turns each block into values.
 template <typename Convert>
-void fillSeeds(RandomSource& random, int count, Convert convert) {
+inline void fillSeeds(RandomSource& random, int count, Convert convert) {
+    constexpr int Lanes = 32;
     constexpr std::uint32_t A = Multiplier;
-    constexpr std::uint32_t A4 = A * A * A * A;
-    constexpr std::uint32_t C4 = A * A * A + A * A + A + 1u;
-    std::uint32_t lanes[4];
+    constexpr std::uint32_t AJ = jumpMultiplier(Lanes);
+    constexpr std::uint32_t CJ = jumpIncrement(Lanes);
+    std::uint32_t lanes[Lanes];
     lanes[0] = random.seed * A + 1u;
-    for (int lane = 1; lane < 4; ++lane) lanes[lane] = lanes[lane - 1] * A + 1u;
-    std::uint32_t block[256];
+    for (int lane = 1; lane < Lanes; ++lane) lanes[lane] = lanes[lane - 1] * A + 1u;
+    alignas(32) std::uint32_t block[256];
     for (int start = 0; start < count; start += 256) {
         const int size = count - start < 256 ? count - start : 256;
         int j = 0;
-        for (; j + 4 <= size; j += 4)
-            for (int lane = 0; lane < 4; ++lane) {
+        for (; j + Lanes <= size; j += Lanes)
+            for (int lane = 0; lane < Lanes; ++lane) {
                 block[j + lane] = lanes[lane];
-                lanes[lane] = lanes[lane] * A4 + C4;
+                lanes[lane] = lanes[lane] * AJ + CJ;
             }
         for (int lane = 0; j < size; ++j, ++lane) block[j] = lanes[lane];
         convert(block, start, size);
@@ -47,13 +60,16 @@ void fillSeeds(RandomSource& random, int count, Convert convert) {
 
 }  // namespace
 
-void fillUniform(RandomSource& random, double* out, int count) {
+__attribute__((target_clones("avx2", "default"))) void fillUniform(RandomSource& random,
+                                                                      double* out, int count) {
     fillSeeds(random, count, [out](const std::uint32_t* seeds, int start, int size) {
         for (int k = 0; k < size; ++k) out[start + k] = static_cast<double>(seeds[k]) * Scale;
     });
 }
 
-void fillCentered(RandomSource& random, double* out, int count, double span) {
+__attribute__((target_clones("avx2", "default"))) void fillCentered(RandomSource& random,
+                                                                       double* out, int count,
+                                                                       double span) {
     // seed * 2^-32 - 0.5 is (seed - 2^31) * 2^-32 exactly, and as a signed 32-bit number the
     // difference converts to double on vector lanes. Scaling by a power of two is exact, so
     // one multiplication by span * 2^-32 rounds as (u - 0.5) * span does.
