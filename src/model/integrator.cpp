@@ -82,41 +82,56 @@ void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* stat
     const Project& project = physics.project;
     n = clampCount(n, MaxParticles);
     const int slots = clampCount(project.neighbourCount, MaxNeighbours);
-    for (int k = 1; k <= slots; ++k)
-        std::fill_n(dyn.neighbours[k].begin() + 1, n, 0);
     for (auto& axis : dyn.farForce) std::fill_n(axis.begin() + 1, n, 0.0);
-
     fillPairTable(dyn, physics);
+
+    std::array<double, MaxParticles + 1> dist2{};
+    std::array<int, MaxParticles> candidates{};
     std::array<bool, MaxParticles + 1> taken{};
     PairBatch<MaxParticles> batch;
-    // The nearest `slots` particles so far, sorted by squared distance; a later particle
-    // goes after equal distances, so among ties the lower number wins.
-    std::array<double, MaxNeighbours + 1> nearest2{};
-    std::array<int, MaxNeighbours + 1> nearest{};
+    const auto nearer = [&](int a, int b) {
+        return dist2[a] < dist2[b] || (dist2[a] == dist2[b] && a < b);
+    };
     for (int i = 1; i <= n; ++i) {
         const double* pi = state + positionIndex(i, 0);
-        int listed = 0;
         for (int w = 1; w <= n; ++w) {
-            if (w == i) continue;
             const double* pw = state + positionIndex(w, 0);
             const double dx = pi[0] - pw[0];
             const double dy = pi[1] - pw[1];
             const double dz = pi[2] - pw[2];
-            const double d2 = dx * dx + dy * dy + dz * dz;
-            if (!(d2 < NeighbourSearchStart)) continue;
-            if (listed == slots && (slots == 0 || !(d2 < nearest2[listed - 1]))) continue;
-            int at = listed < slots ? listed++ : listed - 1;
-            for (; at > 0 && nearest2[at - 1] > d2; --at) {
-                nearest2[at] = nearest2[at - 1];
-                nearest[at] = nearest[at - 1];
-            }
-            nearest2[at] = d2;
-            nearest[at] = w;
+            dist2[w] = dx * dx + dy * dy + dz * dz;
         }
+        // The nearest `slots` by (squared distance, number), so the lower number wins ties;
+        // a squared distance of 1e20 or more never qualifies. Particles move little between
+        // rebuilds: the farthest of the old neighbours bounds the new ones, so only the
+        // particles within that bound need sorting; a bound that leaves too few is dropped.
+        double bound = -1.0;
+        for (int k = 1; k <= slots; ++k) {
+            const int old = dyn.neighbours[k][i];
+            if (old < 1 || old > n || old == i) {
+                bound = -1.0;
+                break;
+            }
+            bound = std::max(bound, dist2[old]);
+        }
+        int found = 0;
+        if (bound >= 0.0) {
+            for (int w = 1; w <= n; ++w)
+                if (w != i && dist2[w] <= bound && dist2[w] < NeighbourSearchStart)
+                    candidates[found++] = w;
+        }
+        if (found < slots) {
+            found = 0;
+            for (int w = 1; w <= n; ++w)
+                if (w != i && dist2[w] < NeighbourSearchStart) candidates[found++] = w;
+        }
+        const int listed = std::min(slots, found);
+        std::partial_sort(candidates.begin(), candidates.begin() + listed,
+                          candidates.begin() + found, nearer);
         std::fill(taken.begin(), taken.end(), false);
         for (int k = 1; k <= slots; ++k) {
             // A slot without a candidate points at the particle itself and is skipped.
-            const int w = k <= listed ? nearest[k - 1] : i;
+            const int w = k <= listed ? candidates[k - 1] : i;
             dyn.neighbours[k][i] = w;
             taken[w] = true;
         }

@@ -23,9 +23,8 @@ long long computePairForces(int count, const double* dx, const double* dy, const
 template <int Capacity>
 struct PairBatch {
     int count = 0;
-    bool coinciding = false;  // some pair has a squared distance of 0
     alignas(64) std::array<double, Capacity> dx, dy, dz, gravity, charge, core, repel;
-    alignas(64) std::array<double, Capacity> s2, fx, fy, fz, d;
+    alignas(64) std::array<double, Capacity> fx, fy, fz, d;
     std::array<int, Capacity> self, other;
 
     // Queues the force of particle j on particle i; pi and pj are their positions.
@@ -39,21 +38,18 @@ struct PairBatch {
         repel[count] = c.repel;
         self[count] = i;
         other[count] = j;
-        s2[count] = (dx[count] * dx[count] + dy[count] * dy[count] + dz[count] * dz[count]) * 0.0016;
-        coinciding = coinciding || s2[count] == 0.0;
         ++count;
     }
 
-    void clear() {
-        count = 0;
-        coinciding = false;
-    }
+    void clear() { count = 0; }
 
     // The force vector of each pair, (pj - pi) * F / d.
     void compute() {
-        computePairForces(count, dx.data(), dy.data(), dz.data(), gravity.data(), charge.data(),
-                          core.data(), repel.data(), fx.data(), fy.data(), fz.data(), d.data());
-        if (!coinciding) return;
+        const long long coinciding =
+            computePairForces(count, dx.data(), dy.data(), dz.data(), gravity.data(),
+                              charge.data(), core.data(), repel.data(), fx.data(), fy.data(),
+                              fz.data(), d.data());
+        if (coinciding == 0) return;
         // Coinciding particles got 0 / 0 above: they have no direction of their own, so
         // they are pushed apart along x at full repulsion, the lower number towards -x.
         for (int k = 0; k < count; ++k) {
