@@ -1,9 +1,20 @@
 # The two commands of the README. Both install what is missing, then build.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 CMAKE_FLAGS ?=
+# Seconds each fuzz target runs within "make test".
+FUZZ_SECONDS ?= 20
 
-.PHONY: all deps build run test bench clean
+# The window's tests need a screen: a virtual one, of a fixed size.
+XVFB = xvfb-run -a -s "-screen 0 1280x1024x24"
+# Leaks in the system's graphics and font libraries are theirs, not ours (lsan.supp).
+SANITIZER_ENV = ASAN_OPTIONS=detect_stack_use_after_return=1:strict_string_checks=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=print_stacktrace=1
+
+.PHONY: all deps build run test test-release test-asan fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -17,12 +28,30 @@ build: deps
 run: build
 	@sh scripts/run.sh $(BUILD)/src/zentova
 
-# The window's tests need a screen: a virtual one, of a fixed size.
-test: build
-	@cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+# Every test in the release build, again with AddressSanitizer and UndefinedBehaviorSanitizer,
+# then a short run of each fuzz target.
+test: test-release test-asan fuzz-smoke
+
+test-release: build
+	@cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZENTOVA_SANITIZE=address,undefined \
+	  -DZENTOVA_BENCH=OFF $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) $(XVFB) ctest --output-on-failure -j $(JOBS)
+
+# The readers' libFuzzer targets, built with clang apart from the program (fuzz/).
+fuzz: deps
+	@cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ \
+	  -DZENTOVA_FUZZ_SECONDS=$(FUZZ_SECONDS) > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz-smoke: fuzz
+	@cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bench/integration_bench
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -4,8 +4,9 @@
 set -e
 PACKAGES="cmake make g++ pkg-config \
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev \
-  xvfb xauth xdotool imagemagick fonts-dejavu-core"
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
+  xvfb xauth xdotool imagemagick fonts-dejavu-core \
+  python3-ase python3-mdanalysis"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -2,8 +2,10 @@
 
 #include <optional>
 
+#include "app/forceseditor.h"
 #include "app/guard.h"
 #include "app/menu.h"
+#include "app/projecteditor.h"
 #include "app/summary.h"
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
@@ -178,8 +180,25 @@ void MainDriver::dispatch(int choice) {
             m_shell.openDocument(ManualFileName);
             m_shell.enableTimer2(true);
             return;
+        case Item::NewProject:
+            if (m_projectEditor)
+                m_projectEditor->EditProject(false, m_program, m_shell, m_files);
+            else
+                notAvailable();
+            return;
         case Item::ShowEditProject:
-            if (loaded && ExampleProjectGuard(m_program.toolkit, m_program.source)) notAvailable();
+            if (!loaded || !ExampleProjectGuard(m_program.toolkit, m_program.source)) return;
+            if (m_projectEditor)
+                m_projectEditor->EditProject(true, m_program, m_shell, m_files);
+            else
+                notAvailable();
+            return;
+        case Item::ShowDefineForces:
+            if (m_forcesEditor)
+                m_forcesEditor->EditForces(m_program.toolkit, m_program.project,
+                                           m_program.settings.cubeHalfSize);
+            else
+                notAvailable();
             return;
         case Item::Calculate:
             if (loaded && ExampleProjectGuard(m_program.toolkit, m_program.source) &&

@@ -11,6 +11,8 @@
 namespace zentova {
 
 class TForm2;
+class ProjectEditor;
+class ForcesEditor;
 
 inline constexpr const char* ManualFileName = "Zentova.html";
 
@@ -53,6 +55,13 @@ public:
     // Which items are disabled now (index 0 is item 1).
     std::array<bool, 50> disabledItems() const;
 
+    // The editors behind "New project", "Show/Edit project" and "Show/define forces"; without
+    // them those items say they are not available.
+    void setEditors(ProjectEditor* project, ForcesEditor* forces) {
+        m_projectEditor = project;
+        m_forcesEditor = forces;
+    }
+
 private:
     void loadCommandLineProject();
     void showCover();
@@ -66,6 +75,8 @@ private:
     FileChooser& m_files;
     SetupDialog& m_setup;
     std::string m_projectArgument;
+    ProjectEditor* m_projectEditor = nullptr;
+    ForcesEditor* m_forcesEditor = nullptr;
     int m_menuX = 0;
     int m_menuY = 120;
 };

@@ -13,6 +13,8 @@
 #include "app/mainwindow.h"
 #include "app/qtpump.h"
 #include "app/state.h"
+#include "app/tools.h"
+#include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
 #include "runs/headless.h"
 
@@ -20,7 +22,10 @@ namespace {
 
 constexpr const char* Usage =
     "Usage: zentova [PROJECT.zpr]\n"
-    "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
+    "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append] [--report]\n"
+    "       zentova --export-xyz PROJECT.zpr [OUT.xyz]\n"
+    "       zentova --snapshot PROJECT.zpr OUT.png\n"
+    "       zentova --force-table PROJECT.zpr TYPE1 TYPE2\n"
     "       zentova --help | --version\n"
     "\n"
     "  PROJECT              open the program with this project loaded\n"
@@ -31,6 +36,13 @@ constexpr const char* Usage =
     "  --seed S             fixed seed of the random generator (0 to 4294967295), so the\n"
     "                       same inputs give identical files; the clock otherwise\n"
     "  --append             continue from PROJECT.sta and add frames to PROJECT.his\n"
+    "  --report             print the readings of every frame on standard output: time,\n"
+    "                       frames, steps per second, mean kinetic energy per particle\n"
+    "  --export-xyz         write PROJECT.his as extended XYZ (default OUT: PROJECT.xyz);\n"
+    "                       type N is written as the element of atomic number N\n"
+    "  --snapshot           draw PROJECT.sta as the view shows it into a PNG file (on a\n"
+    "                       virtual screen through xvfb-run when there is no display)\n"
+    "  --force-table        print the forces editor's curve between two types as CSV\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
 
@@ -57,6 +69,11 @@ int runDesktop(int argc, char** argv) {
     zentova::MainWindow window(zentova::Program(), argc > 1 ? argv[1] : "");
     zentova::TForm2 view;
     window.setViewWindow(&view);
+    // The key S in the view saves its picture beside the project, named by the time shown.
+    view.setSnapshotNamer([] {
+        return zentova::snapshotPath(zentova::Program().source.baseName,
+                                     zentova::Program().particles.time);
+    });
     zentova::QtMessagePump pump(&window);
     zentova::installMessagePump(&pump);
     window.showMaximisedOnScreen();
@@ -66,8 +83,12 @@ int runDesktop(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc == 1 || std::string_view(argv[1]).substr(0, 2) != "--") return runDesktop(argc, argv);
 
+    // Export, snapshot and force table: commands of their own with fixed arguments.
+    if (const int status = zentova::runToolCommand(argc, argv); status >= 0) return status;
+
     zentova::HeadlessOptions options;
     bool calculate = false;
+    bool report = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
@@ -94,10 +115,13 @@ int main(int argc, char** argv) {
             options.seed = seed;
         } else if (arg == "--append") {
             options.append = true;
+        } else if (arg == "--report") {
+            report = true;
         } else {
             return fail("unknown option \"" + std::string(arg) + "\"");
         }
     }
     if (!calculate) return fail("nothing to do");
-    return zentova::runHeadlessCalculation(options, std::cerr, isatty(STDERR_FILENO) == 1);
+    return zentova::runHeadlessCalculation(options, std::cerr, isatty(STDERR_FILENO) == 1,
+                                           report ? &std::cout : nullptr);
 }

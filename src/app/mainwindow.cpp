@@ -129,15 +129,43 @@ void MainWindow::createControls() {
         m_edits[n]->setObjectName(QString("Edit%1").arg(n));
         hidden(m_edits[n]);
     }
-    m_setup = std::make_unique<SetupDialog>(m_groupBoxes[4], [this](Rgb initial) -> std::optional<Rgb> {
-        const QColor chosen =
-            QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), this);
-        if (!chosen.isValid()) return std::nullopt;
-        return Rgb{static_cast<std::uint8_t>(chosen.red()),
-                   static_cast<std::uint8_t>(chosen.green()),
-                   static_cast<std::uint8_t>(chosen.blue())};
-    });
+    const ColourChooser chooser = [this](Rgb initial) { return chooseColour(initial); };
+    m_setup = std::make_unique<SetupDialog>(m_groupBoxes[4], chooser);
     m_files = qtFileChooser(this);
+
+    m_fields = makeFieldControls(this, m_edits, m_buttons[1]);
+    // Pressing Button1 ends a field entry even before the click completes.
+    connect(m_buttons[1], &QPushButton::pressed, this, [this] { Button1MouseDown(); });
+    connect(m_buttons[1], &QPushButton::released, this, [this] { Button1MouseUp(); });
+    connect(m_buttons[5], &QPushButton::clicked, this, [this] { Button5Click(); });
+    m_forces = std::make_unique<ForcesEditor>(m_groupBoxes[1], m_buttons[5], m_fields);
+    ProjectControls project;
+    project.groupBox2 = m_groupBoxes[2];
+    project.groupBox3 = m_groupBoxes[3];
+    project.button6 = m_buttons[6];
+    project.button7 = m_buttons[7];
+    project.button8 = m_buttons[8];
+    project.button9 = m_buttons[9];
+    for (int n = 11; n <= 19; ++n) project.edit[static_cast<std::size_t>(n)] = m_edits[n];
+    m_projectEditor = std::make_unique<ProjectEditor>(project, chooser, *m_forces);
+}
+
+std::optional<Rgb> MainWindow::chooseColour(Rgb initial) {
+    const QColor chosen = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), this);
+    if (!chosen.isValid()) return std::nullopt;
+    return Rgb{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
+               static_cast<std::uint8_t>(chosen.blue())};
+}
+
+void MainWindow::Button1MouseDown() { setTag(m_buttons[1], 1); }
+
+// The click that follows a release sets the tag again.
+void MainWindow::Button1MouseUp() { setTag(m_buttons[1], 0); }
+
+// "Terminate force parameters" also ends the coefficient entry under way.
+void MainWindow::Button5Click() {
+    setTag(m_buttons[1], 1);
+    setTag(m_buttons[5], 1);
 }
 
 void MainWindow::showMaximisedOnScreen() {
@@ -150,6 +178,7 @@ void MainWindow::showMaximisedOnScreen() {
 void MainWindow::zacz() {
     m_timer1.stop();
     MainDriver driver(m_program, *this, *m_view, m_files, *m_setup, m_projectArgument);
+    driver.setEditors(m_projectEditor.get(), m_forces.get());
     driver.run();
 }
 

@@ -10,7 +10,10 @@
 #include <array>
 #include <memory>
 
+#include "app/editfields.h"
 #include "app/fileops.h"
+#include "app/forceseditor.h"
+#include "app/projecteditor.h"
 #include "app/setupdialog.h"
 #include "app/shell.h"
 
@@ -44,6 +47,8 @@ public:
     QPushButton* button(int n) const { return m_buttons.at(n); }
     QLineEdit* edit(int n) const { return m_edits.at(n); }
     QGroupBox* groupBox(int n) const { return m_groupBoxes.at(n); }
+    // Label1..Label11, borrowed by the field entry.
+    QLabel* label(int n) const { return m_fields.label.at(static_cast<std::size_t>(n)); }
 
     // Shell
     void setCaption(const std::string& caption) override;
@@ -75,6 +80,11 @@ private:
     void kpres(QKeyEvent* event);
     void Timer2Timer();
     void koniec();
+    void Button1MouseDown();
+    void Button1MouseUp();
+    void Button5Click();
+    // ColorDialog1: the platform's colour chooser, starting at `initial`.
+    std::optional<Rgb> chooseColour(Rgb initial);
 
     void createControls();
 
@@ -97,6 +107,9 @@ private:
     std::array<QLineEdit*, 22> m_edits{};
     std::array<QGroupBox*, 5> m_groupBoxes{};
     std::unique_ptr<SetupDialog> m_setup;
+    FieldControls m_fields;
+    std::unique_ptr<ForcesEditor> m_forces;
+    std::unique_ptr<ProjectEditor> m_projectEditor;
     FileChooser m_files;
 };
 

@@ -22,9 +22,12 @@ bool writeAll(int fd, const char* data, std::size_t size);
 std::ifstream openInput(const std::string& path);
 
 // Reads the next line into `line` without its line end (LF, or CR LF) and counts it in
-// `lineNo`; false when the input is exhausted. At most LineReader::MaxLineLength bytes are
-// ever held. Throws FileError for a longer line or a read failure.
-bool nextLine(std::istream& in, std::string& line, const std::string& fileName, int& lineNo);
+// `lineNo`; false when the input is exhausted. `ended`, when given, tells whether the line
+// had a line end (only the last line of a file may lack one). At most
+// LineReader::MaxLineLength bytes are ever held. Throws FileError for a longer line or a
+// read failure.
+bool nextLine(std::istream& in, std::string& line, const std::string& fileName, int& lineNo,
+              bool* ended = nullptr);
 
 // Skips blank characters and empty lines; true when nothing else remains. Blanks at the
 // start of the next non-empty line are consumed too, which a token reader does not mind.

@@ -70,6 +70,8 @@ FinalState readFinalState(std::istream& in, const std::string& fileName) {
         for (int c = 0; c < 3; ++c)
             state.particles.velocity(p, c) =
                 reader.readReal(ofParticle(Axes[c], " velocity", p).c_str());
+    // The writer ends every line; without the end, the last number may have lost digits.
+    if (!reader.lineEnded()) reader.fail("the file ends inside this line: it was cut short");
     return state;
 }
 

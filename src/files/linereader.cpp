@@ -47,7 +47,8 @@ std::ifstream openInput(const std::string& path) {
     return in;
 }
 
-bool nextLine(std::istream& in, std::string& line, const std::string& fileName, int& lineNo) {
+bool nextLine(std::istream& in, std::string& line, const std::string& fileName, int& lineNo,
+              bool* ended) {
     // Room for the longest allowed line, its CR and the terminating zero; a line that
     // fills it is too long. Bounded, so a huge line is never held whole.
     constexpr std::size_t room = LineReader::MaxLineLength + 2;
@@ -64,6 +65,7 @@ bool nextLine(std::istream& in, std::string& line, const std::string& fileName, 
             "line longer than " + std::to_string(LineReader::MaxLineLength) + " characters");
     line.assign(buffer.data(), length);
     ++lineNo;
+    if (ended) *ended = !in.eof();
     return true;
 }
 
@@ -145,7 +147,7 @@ LineReader::LineReader(std::istream& in, std::string fileName)
 
 std::string LineReader::readLine(const char* what) {
     std::string line;
-    if (!fileio::nextLine(m_in, line, m_fileName, m_line))
+    if (!fileio::nextLine(m_in, line, m_fileName, m_line, &m_lineEnded))
         throw FileError(m_fileName, m_line + 1,
                         std::string("unexpected end of file, expected ") + what);
     return line;

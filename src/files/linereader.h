@@ -26,6 +26,9 @@ public:
     bool atEnd();
 
     int line() const { return m_line; }  // number of the line last read, 1-based
+    // False when the line last read ended the file without a line end: a file the program
+    // wrote was then cut short inside that line, and its last value may be cut too.
+    bool lineEnded() const { return m_lineEnded; }
     const std::string& fileName() const { return m_fileName; }
     [[noreturn]] void fail(const std::string& reason) const;
 
@@ -33,6 +36,7 @@ private:
     std::istream& m_in;
     std::string m_fileName;
     int m_line = 0;
+    bool m_lineEnded = true;
 };
 
 }  // namespace zentova

@@ -24,6 +24,10 @@ void appendReal(std::string& out, double value) {
         out += " 0.00000000000000E+0000";
         return;
     }
+    // Rounded to 15 digits, the largest doubles would become 1.79769313486232E+0308, which
+    // lies beyond the largest double and no reader takes back; round them down instead.
+    constexpr double largestWritable = 1.79769313486231e308;
+    if (std::fabs(value) > largestWritable) value = std::copysign(largestWritable, value);
     std::array<char, 40> digits;
     const char* const begin = digits.data();
     const char* const end = std::to_chars(digits.data(), digits.data() + digits.size(),

@@ -121,10 +121,13 @@ class FrameScanner {
         throw FileError(m_fileName, m_line, reason);
     }
 
+    // False when the line last read ended the file without a line end (see LineReader).
+    bool lineEnded() const { return m_lineEnded; }
+
   private:
     std::string_view nextToken(Field field, int particle) {
         for (;;) {
-            if (!fileio::nextLine(m_in, m_text, m_fileName, m_line))
+            if (!fileio::nextLine(m_in, m_text, m_fileName, m_line, &m_lineEnded))
                 throw FileError(m_fileName, m_line + 1,
                                 "unexpected end of file in the frame that starts on line " +
                                     std::to_string(m_frameStart) + ", expected " +
@@ -139,6 +142,7 @@ class FrameScanner {
     int& m_line;
     int m_frameStart;
     std::string m_text;
+    bool m_lineEnded = true;
 };
 
 }  // namespace
@@ -170,6 +174,10 @@ bool TrajectoryReader::readFrame(Frame& frame) {
                          ", types run from 1 to " + std::to_string(MaxTypes));
         next.types[p] = static_cast<std::uint8_t>(type);
     }
+    // The writer ends every line; a frame whose last line lost its end was cut short inside
+    // that line (a write interrupted by a kill), and its last value may be cut too.
+    if (!scanner.lineEnded())
+        scanner.fail("the file ends inside this line: the frame was cut short");
     frame = next;
     return true;
 }

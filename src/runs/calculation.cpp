@@ -11,6 +11,7 @@
 #include "model/placement.h"
 #include "runs/displays.h"
 #include "runs/notes.h"
+#include "runs/report.h"
 #include "runs/stepper.h"
 #include "view3d/controls.h"
 #include "view3d/drawing.h"
@@ -136,7 +137,15 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     view.show();
     view.setEnabled(true);
     SetViewClearColor(view, program.settings.backgroundColor);
-    const Redraw redraw = [&] { RenderState(scene, program.particles); };
+    // Each redraw also brings the readings in the status line up to date.
+    StepRate rate;
+    const Redraw redraw = [&] {
+        RenderState(scene, program.particles);
+        const Readings readings{program.particles.time, stepper.frames(),
+                                rate.update(stepper.steps()),
+                                meanKineticEnergy(project, program.particles, n)};
+        view.setStatus(QString::fromStdString(formatReadings(readings)));
+    };
     redraw();
     ShowViewButtons(view);
     for (int b = 1; b <= 5; ++b) view.setTag(b, 0);

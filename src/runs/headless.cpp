@@ -11,6 +11,7 @@
 #include "files/settingsfile.h"
 #include "files/trajectory.h"
 #include "model/placement.h"
+#include "runs/report.h"
 #include "runs/stepper.h"
 
 namespace zentova {
@@ -126,7 +127,9 @@ int prepare(const HeadlessOptions& options, RunState& run, TrajectoryWriter& tra
 
 }  // namespace
 
-int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bool interactive) {
+int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bool interactive,
+                           std::ostream* report) {
+    if (report) interactive = false;  // the bar would tear the report's lines on a terminal
     auto run = std::make_unique<RunState>();
     TrajectoryWriter trajectory;
     try {
@@ -136,9 +139,17 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
                                    run->dynamics, sink);
         Progress progress(err, interactive, options.steps);
         stepper.start(n);
+        StepRate rate;
         for (long long s = 0; s < options.steps; ++s) {
+            const long long framesBefore = stepper.frames();
             stepper.advance();
             if ((s & 63) == 0) progress.update(stepper.steps(), run->particles.time);
+            if (report && stepper.frames() != framesBefore) {
+                const Readings readings{run->particles.time, stepper.frames(),
+                                        rate.update(stepper.steps()),
+                                        meanKineticEnergy(run->project, run->particles, n)};
+                *report << formatReadings(readings) << '\n' << std::flush;
+            }
         }
         progress.update(stepper.steps(), run->particles.time);
         trajectory.close();

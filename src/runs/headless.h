@@ -19,6 +19,9 @@ struct HeadlessOptions {
 // Runs the calculation, writing the ".his" and ".sta" files beside the project. Progress
 // goes to `err` (a bar when `interactive`, a summary line always); every failure is one
 // "zentova: FILE:LINE: REASON" line. Returns the exit status: 0 on success, 1 on failure.
-int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bool interactive);
+// With `report`, each frame written also prints one line of readings there (time, frames,
+// steps per second, mean kinetic energy per particle), and the bar is left out.
+int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bool interactive,
+                           std::ostream* report = nullptr);
 
 }  // namespace zentova

@@ -3,12 +3,15 @@
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
 
 #include "canvas/pump.h"
 #include "view3d/scene.h"
+#include "view3d/snapshot.h"
 #include "view3d/viewgl.h"
 
 namespace zentova {
@@ -64,6 +67,48 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
     }
     connect(m_buttons[3], &QPushButton::clicked, this, [this] { Button3Click(); });
     for (int n = 1; n < 5; ++n) setTabOrder(m_buttons[n], m_buttons[n + 1]);
+
+    // The status line: one strip under the buttons, over the picture like them.
+    m_statusLine = new QLabel(this);
+    m_statusLine->setObjectName("StatusLine");
+    m_statusLine->setAutoFillBackground(true);
+    m_statusLine->setContentsMargins(4, 0, 4, 0);
+    m_statusLine->setGeometry(4, 33, width() - 8, 17);
+    m_statusLine->hide();
+    m_noteTimer.setSingleShot(true);
+    connect(&m_noteTimer, &QTimer::timeout, this, [this] { setStatus(m_status); });
+}
+
+void TForm2::setStatus(const QString& text) {
+    m_status = text;
+    if (m_noteTimer.isActive()) return;  // the note keeps the line until its time is up
+    m_statusLine->setText(text);
+    m_statusLine->setVisible(!text.isEmpty());
+}
+
+void TForm2::showNote(const QString& text) {
+    m_statusLine->setText(text);
+    m_statusLine->setVisible(true);
+    m_noteTimer.start(NoteMs);
+}
+
+bool TForm2::saveSnapshot(const std::string& path) {
+    std::string error = "the view shows no picture";
+    const bool saved =
+        m_view && m_view->isValid() && savePicturePng(m_view->grabFramebuffer(), path, error);
+    showNote(QString::fromStdString(saved ? "Picture saved as " + path
+                                          : "The picture was not saved: " + error));
+    return saved;
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    // "s" or "S", but not a shortcut such as Ctrl+S.
+    if (event->key() == Qt::Key_S && m_snapshotNamer &&
+        (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier) {
+        saveSnapshot(m_snapshotNamer());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 TForm2::~TForm2() = default;
@@ -75,6 +120,7 @@ bool TForm2::makeViewCurrent() const {
 void TForm2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (m_view) m_view->setGeometry(rect());
+    if (m_statusLine) m_statusLine->resize(width() - 8, m_statusLine->height());
     resa();
 }
 

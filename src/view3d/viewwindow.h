@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <string>
 
+class QLabel;
 class QPushButton;
 
 namespace zentova {
@@ -33,7 +37,22 @@ class TForm2 : public QWidget {
     int tag(int n) const { return m_tags.at(n); }
     void setTag(int n, int value) { m_tags.at(n) = value; }
 
+    // The status line under the buttons, hidden while empty. A note (what the key S saved)
+    // stands for NoteMs before the status shows again.
+    static constexpr int NoteMs = 4000;
+    void setStatus(const QString& text);
+    void showNote(const QString& text);
+    QLabel* statusLine() const { return m_statusLine; }
+
+    // Where the key S saves the picture being shown; without a namer the key does nothing.
+    void setSnapshotNamer(std::function<std::string()> namer) {
+        m_snapshotNamer = std::move(namer);
+    }
+    // Saves the picture as a PNG file and says so, or why not, in the status line.
+    bool saveSnapshot(const std::string& path);
+
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -58,6 +77,11 @@ class TForm2 : public QWidget {
     std::array<QPushButton*, 6> m_buttons{};  // index 0 unused
     std::array<int, 6> m_tags{};
     bool m_leftPressed = false;  // a left press on the client area, not yet released
+
+    QLabel* m_statusLine = nullptr;
+    QString m_status;
+    QTimer m_noteTimer;
+    std::function<std::string()> m_snapshotNamer;
 };
 
 // Top 30, left ScreenWidth - 820, outer size 800 x 700: the window's right edge ends 20 pixels

@@ -21,6 +21,9 @@ TEST(NumberFormat, ExponentialAndFixedForms) {
     // Subnormal: the exact value of the nearest double to 1e-320.
     EXPECT_EQ(formatReal(1e-320), " 9.99988867182683E-0321");
     EXPECT_EQ(formatReal(std::numeric_limits<double>::quiet_NaN()).size(), 23u);
+    // The largest doubles round down, not up past the largest double: the file must read back.
+    EXPECT_EQ(formatReal(-std::numeric_limits<double>::max()), "-1.79769313486231E+0308");
+    EXPECT_EQ(formatReal(1.79769313486231e308), " 1.79769313486231E+0308");
 
     EXPECT_EQ(formatFixed(0.5), "   0.500");
     EXPECT_EQ(formatFixed(-0.5), "  -0.500");

@@ -1,0 +1,44 @@
+// The project reader on arbitrary bytes.
+
+#include "files/projectfile.h"
+
+#include "fuzzcheck.h"
+#include "model/limits.h"
+
+using namespace zentova;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    auto in = fuzz::input(data, size);
+    Project project;
+    try {
+        project = readProject(in, fuzz::FileName);
+    } catch (const FileError& error) {
+        fuzz::checkMessage(error);
+        return 0;
+    }
+    // The editor, the summary and the calculation take an accepted project as it is.
+    if (const auto problem = projectProblem(project)) fuzz::failed("accepted: " + *problem);
+    fuzz::require(project.particleCount == sumOfCounts(project), "particle count is not the sum");
+    fuzz::require(project.particleCount <= MaxParticles, "too many particles accepted");
+    for (int t = 1; t <= project.typeCount; ++t) {
+        fuzz::require(project.masses[t] != 0.0, "a mass of 0 accepted");
+        fuzz::requireFinite(project.masses[t], "a mass that is not finite accepted");
+    }
+    for (const char c : project.name)
+        fuzz::require(static_cast<unsigned char>(c) >= 0x20, "a control character in the name");
+
+    // Save as, then Retrieve: the saved file must load, and saving again changes nothing.
+    const std::string saved = formatProject(project);
+    std::istringstream again(saved);
+    Project reloaded;
+    try {
+        reloaded = readProject(again, fuzz::FileName);
+    } catch (const FileError& error) {
+        fuzz::failed(std::string("a saved project does not load: ") + error.what());
+    }
+    fuzz::require(formatProject(reloaded) == saved, "saving the reloaded project differs");
+    fuzz::require(reloaded.typeCount == project.typeCount && reloaded.counts == project.counts &&
+                      reloaded.charges == project.charges && reloaded.colors == project.colors,
+                  "the whole numbers changed on the way through the file");
+    return 0;
+}

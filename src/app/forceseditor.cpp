@@ -1,0 +1,182 @@
+#include "app/forceseditor.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "app/mainwindow.h"
+#include "canvas/plotter.h"
+#include "canvas/primitives.h"
+#include "canvas/pump.h"
+#include "model/force.h"
+
+namespace zentova {
+
+namespace {
+
+void showEnabled(QWidget* control, bool on) {
+    control->setVisible(on);
+    control->setEnabled(on);
+}
+
+}  // namespace
+
+ForceSamples forceSamples(const Project& project, double cubeHalfSize, int first, int second,
+                          double ag, double ae, double ar) {
+    ForceSamples samples{};
+    const double origin[3] = {0.0, 0.0, 0.0};
+    for (int l = 1; l <= ForceSampleCount; ++l) {
+        const double other[3] = {0.0, 0.0, ForceSampleStep * l};
+        double f = PairForce(project, cubeHalfSize, first, second, origin, other, ag, ae, ar).F;
+        if (f > PlottedForceLimit) f = PlottedForceLimit;
+        if (!(f >= -PlottedForceLimit)) f = -PlottedForceLimit;
+        samples[static_cast<std::size_t>(l - 1)] = f;
+    }
+    return samples;
+}
+
+std::optional<int> typeNumberOf(const std::string& text) {
+    if (text.size() <= 4) return std::nullopt;
+    const std::string digits = text.substr(4, 15);
+    int value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, value);
+    if (ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
+}
+
+std::string coefficientText(double value) {
+    char buffer[64];
+    if (!(std::fabs(value) < 1e8)) {
+        const auto wide =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 7);
+        std::string text(buffer, wide.ptr);
+        std::replace(text.begin(), text.end(), 'e', 'E');
+        return text;
+    }
+    // Eight significant digits first, then the four decimals: 1234567.891 shows 1234567.9000.
+    const auto rounded =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 7);
+    double kept = value;
+    std::from_chars(buffer, rounded.ptr, kept);
+    return fixedText(kept, 0, 4);
+}
+
+ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldControls& fields)
+    : GroupBox1(groupBox1), Button5(button5), m_fields(fields) {
+    GroupBox1->setTitle("Force between types:");
+    GroupBox1->setStyleSheet(
+        "QGroupBox { background: #c0c0c0; border: 1px solid #808080; }"
+        "QGroupBox::title { subcontrol-origin: padding; left: 8px; top: 2px; }");
+    GroupBox1->setGeometry(452, 52, 281, 75);
+    ComboBox1 = new QComboBox(GroupBox1);
+    ComboBox2 = new QComboBox(GroupBox1);
+    ComboBox1->setObjectName("ComboBox1");
+    ComboBox2->setObjectName("ComboBox2");
+    // Only the project's types can be chosen: the lists take no typed text.
+    ComboBox1->setEditable(false);
+    ComboBox2->setEditable(false);
+    ComboBox1->setGeometry(16, 24, 113, 24);
+    ComboBox2->setGeometry(152, 24, 105, 24);
+    Button5->setText("Terminate force parameters");
+    Button5->setGeometry(452, 16, 201, 25);
+    showEnabled(GroupBox1, false);
+    showEnabled(Button5, false);
+}
+
+int ForcesEditor::chosenType(const QComboBox* list, int typeCount) const {
+    const std::optional<int> type = typeNumberOf(list->currentText().toStdString());
+    return type && *type >= 1 && *type <= typeCount ? *type : 1;
+}
+
+void ForcesEditor::plot(Toolkit& toolkit, const ForceSamples& samples, double ae, double ag,
+                        double ar) {
+    Canvas& canvas = *toolkit.mainCanvas;
+    const int left = 100;
+    const int top = 220;
+    const int right = toolkit.screenWidth - 100;
+    const int bottom = toolkit.screenHeight - 20;
+    FillWhiteRect(canvas, left, top, right, bottom);
+    const PackedColor black = packColor(0, 0, 0);
+    ShadowText(canvas, right - 150, top + 10, "ae = " + coefficientText(ae), black);
+    ShadowText(canvas, right - 150, top + 25, "ag = " + coefficientText(ag), black);
+    ShadowText(canvas, right - 150, top + 40, "ar = " + coefficientText(ar), black);
+
+    PlotInput in;
+    in.left = left + 10;
+    in.top = top + 10;
+    in.right = right - 10;
+    in.bottom = bottom - 10;
+    in.series1 = samples;
+    in.series2 = samples;
+    in.series3 = samples;
+    in.autoScale = true;
+    in.xMin = 0.0;
+    in.xMax = ForceSampleStep * ForceSampleCount;
+    in.style = 0;
+    in.seriesNumber = 0;
+    PlotGraph(toolkit, canvas, in);
+}
+
+void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHalfSize) {
+    const int typeCount = std::clamp(project.typeCount, 0, MaxTypes);
+    bool entered = false;  // no plot before the first "done"
+    double ae = project.ae;
+    double ag = project.ag;
+    double ar = project.ar;
+    ForceSamples samples{};
+
+    showEnabled(GroupBox1, true);
+    GroupBox1->resize(GroupBox1->width(), 25 * typeCount + 50);
+    GroupBox1->raise();
+    ComboBox1->clear();
+    ComboBox2->clear();
+    for (int t = 1; t <= typeCount; ++t) {
+        ComboBox1->addItem(QString("Type%1").arg(t));
+        ComboBox2->addItem(QString("Type%1").arg(t));
+    }
+    ComboBox1->setCurrentIndex(typeCount >= 1 ? 0 : -1);
+    ComboBox2->setCurrentIndex(typeCount >= 2 ? 1 : typeCount - 1);
+    showEnabled(ComboBox2, true);
+
+    const FieldTexts captions = {"Strong attraction", "Weak attraction", "Repelling"};
+    for (;;) {
+        ProcessMessages();
+        GradientBackground(toolkit);
+        if (entered && typeCount >= 1) plot(toolkit, samples, ae, ag, ar);
+
+        FieldTexts values = {fieldText(ae), fieldText(ag), fieldText(ar)};
+        showEnabled(Button5, true);
+        Button5->raise();
+        setTag(Button5, 0);
+        setLabelColour(m_fields.label[1], Rgb{192, 192, 192});
+        m_fields.button1->setText("done");
+        EditFields(toolkit, m_fields, 3, "Force parameters", captions, values);
+        m_fields.button1->setText("Horizontal angle");
+        entered = true;
+
+        // A field that does not parse keeps its old value and stops the ones after it.
+        if (const std::optional<double> v = parseRealField(values[0])) {
+            ae = *v;
+            if (const std::optional<double> w = parseRealField(values[1])) {
+                ag = *w;
+                if (const std::optional<double> x = parseRealField(values[2])) ar = *x;
+            }
+        }
+        const int first = chosenType(ComboBox1, typeCount);
+        const int second = chosenType(ComboBox2, typeCount);
+        if (tagOf(Button5) != 0) break;
+        if (typeCount >= 1)
+            samples = forceSamples(project, cubeHalfSize, first, second, ag, ae, ar);
+        ProcessMessages();
+    }
+
+    showEnabled(GroupBox1, false);
+    showEnabled(Button5, false);
+    project.ag = ag;
+    project.ae = ae;
+    project.ar = ar;
+    ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
+}
+
+}  // namespace zentova

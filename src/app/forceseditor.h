@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "app/editfields.h"
+#include "canvas/toolkit.h"
+#include "model/project.h"
+
+namespace zentova {
+
+// The plotted curve: the force at separations 0.1, 0.2 ... 40 (cube units), clamped to +-400.
+inline constexpr int ForceSampleCount = 400;
+inline constexpr double ForceSampleStep = 0.1;
+inline constexpr double PlottedForceLimit = 400.0;
+using ForceSamples = std::array<double, ForceSampleCount>;
+
+// Sample l - 1 is the force on a particle of type `first` at the origin from one of type
+// `second` at (0, 0, 0.1 * l), with the given coefficients, clamped to +-400.
+ForceSamples forceSamples(const Project& project, double cubeHalfSize, int first, int second,
+                          double ag, double ae, double ar);
+
+// The type number a list entry names: its characters from the fifth on ("Type12" gives 12);
+// nothing when they are not a whole number.
+std::optional<int> typeNumberOf(const std::string& text);
+
+// A coefficient as written beside the plot: fixed point with 4 decimals after rounding to
+// 8 significant digits; numbers from 1e8 on in exponent form.
+std::string coefficientText(double value);
+
+// "Show/define forces": the three force coefficients entered in a column of fields, and after
+// each "done" the force between the two types chosen in the lists drawn against distance.
+class ForcesEditor {
+  public:
+    // Builds the two type lists inside `groupBox1` and places the box and `button5` ("Terminate
+    // force parameters"); both stay hidden and disabled until the editor runs. The coefficient
+    // fields borrow `fields`, which must outlive the editor.
+    ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldControls& fields);
+
+    // Runs the editor until "Terminate force parameters"; then the project's ae, ag and ar
+    // hold the values last entered, and the drawing area is black.
+    void EditForces(Toolkit& toolkit, Project& project, double cubeHalfSize);
+
+    QGroupBox* GroupBox1;
+    QPushButton* Button5;
+    QComboBox* ComboBox1;
+    QComboBox* ComboBox2;
+
+  private:
+    void plot(Toolkit& toolkit, const ForceSamples& samples, double ae, double ag, double ar);
+    int chosenType(const QComboBox* list, int typeCount) const;
+
+    FieldControls& m_fields;
+};
+
+}  // namespace zentova

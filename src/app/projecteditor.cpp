@@ -1,0 +1,345 @@
+#include "app/projecteditor.h"
+
+#include "app/mainwindow.h"
+#include "app/summary.h"
+#include "canvas/primitives.h"
+#include "canvas/pump.h"
+#include "model/placement.h"
+#include "model/settings.h"
+
+namespace zentova {
+
+namespace {
+
+constexpr Rgb Silver{192, 192, 192};
+constexpr int PollMs = 40;
+
+// The refusals the boxes explain; a field that does not parse keeps the box without a word.
+constexpr const char* TooManyTypes = "at most 20 types";
+constexpr const char* NegativeCount = "0 or more";
+constexpr const char* TooManyParticles = "at most 200 in all";
+constexpr const char* BadMass = "a number, not 0";
+
+void showEnabled(QWidget* control, bool on) {
+    control->setVisible(on);
+    control->setEnabled(on);
+}
+
+QLabel* label(QWidget* box, const char* name, const char* text, int x, int y, int width = 180) {
+    auto* made = new QLabel(text, box);
+    made->setObjectName(name);
+    made->setGeometry(x, y, width, 18);
+    return made;
+}
+
+QLabel* hint(QWidget* box, int x, int y) {
+    auto* made = new QLabel(box);
+    made->setGeometry(x, y, 150, 18);
+    made->setStyleSheet("color: #ffff80; font-weight: bold; font-size: 8pt;");
+    return made;
+}
+
+void place(QWidget* control, QWidget* box, int x, int y, int width, int height = 24) {
+    control->setParent(box);
+    control->setGeometry(x, y, width, height);
+    showEnabled(control, true);  // shown with its box
+}
+
+QString boxStyle(const char* colour) {
+    return QString(
+               "QGroupBox { background: %1; border: 2px solid #c0c0c0; }"
+               "QGroupBox::title { subcontrol-origin: padding; left: 10px; top: 4px;"
+               " color: white; font-weight: bold; }"
+               "QLabel { color: white; font-weight: bold; }")
+        .arg(colour);
+}
+
+std::string text(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+QString text(double value) {
+    return QString::fromStdString(fieldText(value));
+}
+QString text(std::int32_t value) {
+    return QString::fromStdString(fieldText(value));
+}
+
+// Parses a field into `target`; false, with `target` unchanged, when it does not parse.
+bool parseInto(const QLineEdit* edit, double& target) {
+    const std::optional<double> value = parseRealField(text(edit));
+    if (value) target = *value;
+    return value.has_value();
+}
+bool parseInto(const QLineEdit* edit, std::int32_t& target) {
+    const std::optional<std::int32_t> value = parseIntegerField(text(edit));
+    if (value) target = *value;
+    return value.has_value();
+}
+
+}  // namespace
+
+ProjectEditor::ProjectEditor(const ProjectControls& c, ColourChooser chooseColour,
+                             ForcesEditor& forces)
+    : GroupBox2(c.groupBox2),
+      GroupBox3(c.groupBox3),
+      Button6(c.button6),
+      Button7(c.button7),
+      Button8(c.button8),
+      Button9(c.button9),
+      Edit11(c.edit[11]),
+      Edit12(c.edit[12]),
+      Edit13(c.edit[13]),
+      Edit14(c.edit[14]),
+      Edit15(c.edit[15]),
+      Edit16(c.edit[16]),
+      Edit17(c.edit[17]),
+      Edit18(c.edit[18]),
+      Edit19(c.edit[19]),
+      m_chooseColour(std::move(chooseColour)),
+      m_forces(forces) {
+    GroupBox2->setTitle("Project data");
+    GroupBox2->setStyleSheet(boxStyle("#808000"));
+    GroupBox2->setGeometry(208, 120, 541, 273);
+    label(GroupBox2, "Label12", "Project name", 16, 40);
+    label(GroupBox2, "Label13", "Number of particle types", 16, 80);
+    label(GroupBox2, "Label15", "Strong force coefficient", 16, 116);
+    label(GroupBox2, "Label16", "Weak force (gravity)", 16, 152);
+    label(GroupBox2, "Label17", "Repelling force", 16, 188);
+    place(Edit11, GroupBox2, 204, 36, 321);
+    place(Edit12, GroupBox2, 204, 76, 61);
+    // Wider than the form had them: a coefficient may take 15 digits.
+    place(Edit13, GroupBox2, 204, 112, 121);
+    place(Edit14, GroupBox2, 204, 148, 121);
+    place(Edit15, GroupBox2, 204, 184, 121);
+    place(Button6, GroupBox2, 204, 220, 89, 25);
+    Button6->setText("Done");
+    // Beside the coefficients it edits, which leaves the type count room for its hint.
+    place(Button9, GroupBox2, 364, 112, 161, 29);
+    Button9->setText("Edit forces");
+    typeCountHint = hint(GroupBox2, 272, 80);
+
+    GroupBox3->setStyleSheet(boxStyle("#008080"));
+    GroupBox3->setGeometry(216, 96, 463, 281);
+    label(GroupBox3, "Label14", "Number of particles", 16, 38);
+    label(GroupBox3, "Label18", "mass", 16, 84);
+    label(GroupBox3, "Label19", "Electric charge", 16, 138);
+    label(GroupBox3, "Label20", "Display diameter", 16, 200);
+    place(Edit16, GroupBox3, 16, 56, 81);
+    place(Edit17, GroupBox3, 16, 104, 81);
+    place(Edit18, GroupBox3, 16, 160, 81);
+    place(Edit19, GroupBox3, 16, 224, 81);
+    // The colour column moved right to leave the hints room beside their fields.
+    label(GroupBox3, "Label21", "Display color (click below) ", 254, 60, 189);
+    Panel1 = new QPushButton(GroupBox3);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(314, 88, 57, 33);
+    Panel1->setCursor(Qt::PointingHandCursor);
+    setTag(Panel1, 0);
+    QObject::connect(Panel1, &QPushButton::clicked, [this] { setTag(Panel1, 1); });
+    place(Button8, GroupBox3, 258, 228, 177, 25);
+    countHint = hint(GroupBox3, 104, 58);
+    massHint = hint(GroupBox3, 104, 106);
+
+    Button7->setText("Cancel");
+    Button7->setGeometry(64, 8, 129, 25);
+    showEnabled(GroupBox2, false);
+    showEnabled(GroupBox3, false);
+    showEnabled(Button7, false);
+    m_shownColour = Rgb{1, 2, 3};
+    m_colour = Silver;
+    showColour();
+}
+
+void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell& shell,
+                                FileChooser& files) {
+    Project& project = program.project;
+    Toolkit& toolkit = program.toolkit;
+    ProcessMessages();
+    GradientBackground(toolkit);
+    showEnabled(Button7, true);
+    Button7->raise();
+    setTag(Button7, 0);
+
+    showEnabled(GroupBox2, true);
+    GroupBox2->raise();
+    project.particleCount = MaxParticles;
+    Edit11->setText(editExisting ? QString::fromStdString(project.name) : "New project");
+    Edit12->setText(text(project.typeCount));
+    Edit13->setText(text(project.ae));
+    Edit14->setText(text(project.ag));
+    Edit15->setText(text(project.ar));
+    typeCountHint->clear();
+    if (!projectBox(program)) {
+        leave(program);
+        return;
+    }
+
+    showEnabled(GroupBox2, false);
+    shell.setCaption("Zentova - Project : " + project.name);
+    for (int t = 1; t <= project.typeCount; ++t) {
+        if (!typeBox(program, t, editExisting)) {
+            leave(program);
+            return;
+        }
+    }
+
+    showEnabled(GroupBox3, false);
+    showEnabled(Button7, false);
+    ProcessMessages();
+    // Summed before the save, whose screen shows the summary.
+    project.particleCount = sumOfCounts(project);
+    SaveProjectAs(program, shell, files);
+    DefaultStepRule(program.settings, project);
+    // Placement clears the area; the summary then shows the result until the click.
+    ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
+    PlaceParticles(project, program.source, program.particles, program.random,
+                   program.settings.cubeHalfSize);
+    ShowProject(toolkit, project, program.source);
+    WaitClickOrKey();
+}
+
+bool ProjectEditor::projectBox(ProgramState& program) {
+    for (;;) {
+        setTag(Button6, 0);
+        setTag(Button9, 0);
+        while (tagOf(Button6) == 0) {
+            SleepMs(PollMs);
+            ProcessMessages();
+            if (tagOf(Button7) != 0) {
+                showEnabled(GroupBox2, false);
+                ProcessMessages();
+                showEnabled(Button7, false);
+                return false;
+            }
+            if (tagOf(Button9) != 0) editForces(program);
+        }
+        if (acceptProjectBox(program.project)) return true;
+    }
+}
+
+bool ProjectEditor::acceptProjectBox(Project& project) {
+    project.name = text(Edit11);
+    typeCountHint->clear();
+    const std::optional<std::int32_t> types = parseIntegerField(text(Edit12));
+    if (!types || *types < 1) return false;
+    if (*types > MaxTypes) {
+        typeCountHint->setText(TooManyTypes);
+        return false;
+    }
+    project.typeCount = *types;
+    return parseInto(Edit13, project.ae) && parseInto(Edit14, project.ag) &&
+           parseInto(Edit15, project.ar);
+}
+
+void ProjectEditor::editForces(ProgramState& program) {
+    setTag(Button9, 0);
+    showEnabled(GroupBox2, false);
+    m_forces.EditForces(program.toolkit, program.project, program.settings.cubeHalfSize);
+    showEnabled(GroupBox2, true);
+    GroupBox2->raise();
+    // The box shows what the forces editor stored, so that "Done" keeps it.
+    Edit13->setText(text(program.project.ae));
+    Edit14->setText(text(program.project.ag));
+    Edit15->setText(text(program.project.ar));
+}
+
+bool ProjectEditor::typeBox(ProgramState& program, int t, bool editExisting) {
+    Project& project = program.project;
+    const auto type = static_cast<std::size_t>(t);
+    Button8->setText(QString("Particle type %1 OK ?").arg(t));
+    m_colour = editExisting ? project.colors[type] : Silver;
+    ProcessMessages();
+    GradientBackground(program.toolkit);
+    showEnabled(GroupBox3, true);
+    GroupBox3->raise();
+    countHint->clear();
+    massHint->clear();
+    for (;;) {
+        fillTypeBox(project, t, editExisting);
+        setTag(Button8, 0);
+        setTag(Panel1, 0);
+        while (tagOf(Button8) == 0) {
+            if (tagOf(Button7) != 0) {
+                showEnabled(Button7, false);
+                showEnabled(GroupBox3, false);
+                ProcessMessages();
+                return false;
+            }
+            if (tagOf(Panel1) != 0) chooseColour(program.toolkit);
+            showColour();
+            ProcessMessages();
+            SleepMs(PollMs);
+        }
+        const bool valid = acceptTypeBox(project, t);
+        project.colors[type] = m_colour;
+        showColour();
+        ProcessMessages();
+        if (valid) return true;
+    }
+}
+
+void ProjectEditor::fillTypeBox(const Project& project, int t, bool editExisting) {
+    const auto type = static_cast<std::size_t>(t);
+    GroupBox3->setTitle(QString("Patricles of type %1 - parameters").arg(t));
+    Edit16->clear();
+    Edit17->clear();
+    Edit18->clear();
+    Edit19->setText("6");
+    if (editExisting) {
+        Edit16->setText(text(project.counts[type]));
+        Edit17->setText(text(project.masses[type]));
+        Edit18->setText(text(project.charges[type]));
+        Edit19->setText(text(project.diameters[type]));
+    }
+}
+
+bool ProjectEditor::acceptTypeBox(Project& project, int t) {
+    const auto type = static_cast<std::size_t>(t);
+    countHint->clear();
+    massHint->clear();
+    const std::optional<std::int32_t> count = parseIntegerField(text(Edit16));
+    if (!count) return false;
+    // The types before this one are accepted already; together they may not pass the limit.
+    std::int64_t before = 0;
+    for (int u = 1; u < t; ++u) before += project.counts[static_cast<std::size_t>(u)];
+    if (*count < 0 || before + *count > MaxParticles) {
+        countHint->setText(*count < 0 ? NegativeCount : TooManyParticles);
+        return false;
+    }
+    project.counts[type] = *count;
+    if (!parseInto(Edit13, project.ae) || !parseInto(Edit14, project.ag) ||
+        !parseInto(Edit15, project.ar))
+        return false;
+    const std::optional<double> mass = parseRealField(text(Edit17));
+    if (!mass || *mass == 0.0) {
+        massHint->setText(BadMass);
+        return false;
+    }
+    project.masses[type] = *mass;
+    return parseInto(Edit18, project.charges[type]) && parseInto(Edit19, project.diameters[type]);
+}
+
+void ProjectEditor::chooseColour(Toolkit& toolkit) {
+    setTag(Panel1, 0);
+    // The dialog opens at silver whatever the type's colour; cancelling keeps the colour.
+    if (const std::optional<Rgb> chosen = m_chooseColour(Silver)) m_colour = *chosen;
+    ProcessMessages();
+    GradientBackground(toolkit);
+}
+
+void ProjectEditor::showColour() {
+    if (m_colour == m_shownColour) return;  // a style sheet is costly to set every 40 ms
+    m_shownColour = m_colour;
+    Panel1->setStyleSheet(QString("QPushButton#Panel1 { background: rgb(%1, %2, %3);"
+                                  " border: 1px solid black; }")
+                              .arg(m_colour.r)
+                              .arg(m_colour.g)
+                              .arg(m_colour.b));
+}
+
+void ProjectEditor::leave(ProgramState& program) {
+    // What was accepted stays; the total must still be the sum of the counts.
+    program.project.particleCount = sumOfCounts(program.project);
+}
+
+}  // namespace zentova

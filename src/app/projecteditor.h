@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "app/fileops.h"
+#include "app/forceseditor.h"
+#include "app/setupdialog.h"
+#include "app/shell.h"
+#include "runs/programstate.h"
+
+namespace zentova {
+
+// The main-window controls the project editor works with; edit holds Edit11..Edit19 at
+// their numbers.
+struct ProjectControls {
+    QGroupBox* groupBox2 = nullptr;  // "Project data"
+    QGroupBox* groupBox3 = nullptr;  // one particle type
+    QPushButton* button6 = nullptr;  // "Done" of the project box
+    QPushButton* button7 = nullptr;  // "Cancel", on the form
+    QPushButton* button8 = nullptr;  // "Done" of the type box
+    QPushButton* button9 = nullptr;  // "Edit forces"
+    std::array<QLineEdit*, 20> edit{};
+};
+
+// "New project" and "Show/Edit project": the project data in one box, then each particle type
+// in a second box, then the offer to save, the integration step, placement and the summary.
+//
+// Each box stays until all its fields parse; more than 20 types, counts that are negative or
+// would make more than 200 particles, and a mass of 0 or one that is not a finite number are
+// refused with a hint beside the field. "Cancel" leaves at once from either box, keeping what
+// was accepted so far (with the particle count summed again).
+class ProjectEditor {
+  public:
+    // Builds the boxes' labels, hints and colour swatch, and moves the buttons and fields into
+    // the boxes; everything stays hidden and disabled until the editor runs. `chooseColour`
+    // opens the colour dialog; `forces` serves "Edit forces". Both must outlive the editor.
+    ProjectEditor(const ProjectControls& controls, ColourChooser chooseColour,
+                  ForcesEditor& forces);
+
+    // Runs the editor on the program's project: a new one (fields preset to "New project",
+    // the current type count and coefficients, empty type fields with diameter "6" and
+    // silver), or the current one (every field preset to its stored value).
+    void EditProject(bool editExisting, ProgramState& program, Shell& shell, FileChooser& files);
+
+    QGroupBox* GroupBox2;
+    QGroupBox* GroupBox3;
+    QPushButton* Button6;
+    QPushButton* Button7;
+    QPushButton* Button8;
+    QPushButton* Button9;
+    QLineEdit* Edit11;    // "Project name"
+    QLineEdit* Edit12;    // "Number of particle types"
+    QLineEdit* Edit13;    // "Strong force coefficient"
+    QLineEdit* Edit14;    // "Weak force (gravity)"
+    QLineEdit* Edit15;    // "Repelling force"
+    QLineEdit* Edit16;    // "Number of particles"
+    QLineEdit* Edit17;    // "mass"
+    QLineEdit* Edit18;    // "Electric charge"
+    QLineEdit* Edit19;    // "Display diameter"
+    QPushButton* Panel1;  // the type's colour; a click opens the colour dialog
+    QLabel* typeCountHint;
+    QLabel* countHint;
+    QLabel* massHint;
+
+  private:
+    // Each returns false when the user pressed "Cancel".
+    bool projectBox(ProgramState& program);
+    bool typeBox(ProgramState& program, int t, bool editExisting);
+    bool acceptProjectBox(Project& project);
+    bool acceptTypeBox(Project& project, int t);
+    void fillTypeBox(const Project& project, int t, bool editExisting);
+    void editForces(ProgramState& program);
+    void chooseColour(Toolkit& toolkit);
+    void showColour();
+    void leave(ProgramState& program);
+
+    ColourChooser m_chooseColour;
+    ForcesEditor& m_forces;
+    Rgb m_colour;       // the colour dialog's current colour while a type box is open
+    Rgb m_shownColour;  // what the swatch shows
+};
+
+}  // namespace zentova

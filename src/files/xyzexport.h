@@ -1,0 +1,68 @@
+#pragma once
+
+#include <istream>
+#include <string>
+#include <string_view>
+
+#include "files/trajectory.h"
+#include "model/project.h"
+
+namespace zentova {
+
+// Extended XYZ, the text format that molecular-dynamics viewers and libraries read: per
+// trajectory frame a count line, a comment line of key=value pairs (the cube as the
+// lattice, walls rather than periodic boundaries, the columns, the time), then per particle
+// the species, x, y, z and the radius.
+
+// Species are written as chemical symbols, because readers accept nothing else: the
+// element whose atomic number is the type number (1 "H", 2 "He", ... 20 "Ca"). Empty
+// outside 1..MaxTypes.
+std::string_view elementSymbol(int type);
+
+// The radius written for a type: the size the 3-D view draws its spheres at (0.02 scene
+// units per unit of display diameter, 0.085 scene units per cube unit), in cube units.
+inline constexpr double XyzRadiusPerDiameter = 0.02 / 0.085;
+
+// Appends the block of one frame; LF line ends, coordinates with 3 decimals as in the
+// trajectory. Types are taken as they are (the caller checks them against the project).
+void appendXyzFrame(std::string& out, const Frame& frame, const Project& project,
+                    double cubeHalfSize);
+
+// Converts every frame of a trajectory, writing each block through `write`. A particle
+// whose type the project does not have refuses the trajectory as another project's.
+// Returns the number of frames. Throws FileError (the reader's, or the refusal).
+template <typename Write>
+long long convertTrajectoryToXyz(std::istream& his, const std::string& hisName,
+                                 const Project& project, double cubeHalfSize, Write&& write);
+
+// Where --export-xyz writes without an explicit name: the project's stem + ".xyz".
+std::string defaultXyzPath(const std::string& projectPath);
+
+// The --export-xyz command's work: reads the project and its ".his", writes `outPath`
+// through a temporary file beside it, so a failure leaves no half-written export. Refuses
+// an output path that is the project, its trajectory or its final state. Returns the number
+// of frames. Throws FileError.
+long long exportXyzFile(const std::string& projectPath, const std::string& outPath,
+                        double cubeHalfSize);
+
+// Checks the types of one frame against the project. Throws FileError naming `hisName`.
+void checkFrameTypes(const Frame& frame, long long frameNumber, const Project& project,
+                     const std::string& hisName);
+
+template <typename Write>
+long long convertTrajectoryToXyz(std::istream& his, const std::string& hisName,
+                                 const Project& project, double cubeHalfSize, Write&& write) {
+    TrajectoryReader reader(his, hisName);
+    Frame frame;
+    std::string block;
+    long long frames = 0;
+    while (reader.readFrame(frame)) {
+        checkFrameTypes(frame, ++frames, project, hisName);
+        block.clear();
+        appendXyzFrame(block, frame, project, cubeHalfSize);
+        write(block);
+    }
+    return frames;
+}
+
+}  // namespace zentova

@@ -1,0 +1,44 @@
+#include "runs/report.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace zentova {
+
+double meanKineticEnergy(const Project& project, const ParticleState& particles, int n) {
+    n = std::clamp(n, 0, MaxParticles);
+    if (n == 0) return 0.0;
+    double sum = 0.0;
+    for (int p = 1; p <= n; ++p) {
+        const int type = particles.type[p];
+        const double mass = type >= 1 && type <= MaxTypes ? project.masses[type] : 0.0;
+        double v2 = 0.0;
+        for (int c = 0; c < 3; ++c) v2 += particles.velocity(p, c) * particles.velocity(p, c);
+        sum += 0.5 * mass * v2;
+    }
+    return sum / n;
+}
+
+std::string formatReadings(const Readings& r) {
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "t = %.3f   frames %lld   %.0f steps/s   mean kinetic energy %.5g per particle",
+                  r.time, r.frames, r.stepsPerSecond, r.meanKineticEnergy);
+    return line;
+}
+
+double StepRate::update(long long steps, Clock::time_point now) {
+    const double sinceMark = std::chrono::duration<double>(now - m_mark).count();
+    if (now - m_mark >= Window) {
+        m_rate = static_cast<double>(steps - m_markSteps) / sinceMark;
+        m_mark = now;
+        m_markSteps = steps;
+        m_windowDone = true;
+    } else if (!m_windowDone) {
+        const double sinceStart = std::chrono::duration<double>(now - m_start).count();
+        m_rate = sinceStart > 0.0 ? static_cast<double>(steps) / sinceStart : 0.0;
+    }
+    return m_rate;
+}
+
+}  // namespace zentova

@@ -1,0 +1,345 @@
+// The project editor, driven through the scripted pump: a new project end to end, editing a
+// stored one, fields that keep a box open, the limits, Cancel, and "Edit forces".
+
+#include "app/projecteditor.h"
+
+#include <gtest/gtest.h>
+
+#include "editor_fixture.h"
+#include "files/projectfile.h"
+#include "support/pixels.h"
+
+namespace zentova {
+namespace {
+
+using testing::countColor;
+using testing::EditorWorld;
+
+constexpr Rgb Silver{192, 192, 192};
+
+bool shown(const EditorWorld& w, const QWidget* control) {
+    return control->isVisibleTo(&w.window);
+}
+
+bool swatchShows(const ProjectEditor& e, Rgb c) {
+    return e.Panel1->styleSheet().contains(QString("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b));
+}
+
+Project stored() {
+    Project p;
+    p.name = "Salt";
+    p.typeCount = 2;
+    p.ae = 1.0;
+    p.ag = 0.25;
+    p.ar = 0.001;
+    p.counts = {0, 3, 2};
+    p.masses = {0, 1.0, 2.0};
+    p.charges = {0, 1, -1};
+    p.diameters = {0, 6.0, 8.5};
+    p.colors[1] = {255, 0, 0};
+    p.colors[2] = {0, 0, 255};
+    p.particleCount = 5;
+    return p;
+}
+
+TEST(EditProject, ANewProjectOfTwoTypesIsEnteredSavedAndPlaced) {
+    EditorWorld w;
+    ProjectEditor& e = *w.editor;
+    w.colourAnswers = {Rgb{10, 20, 30}};
+    w.saveAnswers = {w.dir.file("gases.zpr")};
+    w.then(200, [&] {
+        // At program start the box offers the name and zeros.
+        EXPECT_TRUE(shown(w, e.GroupBox2));
+        EXPECT_TRUE(shown(w, e.Button7));
+        EXPECT_EQ(e.GroupBox2->title(), "Project data");
+        EXPECT_EQ(e.Edit11->text(), "New project");
+        EXPECT_EQ(e.Edit12->text(), "0");
+        EXPECT_EQ(e.Edit13->text(), "0");
+        e.Edit11->setText("Two gases");
+        e.Edit12->setText("2");
+        e.Edit13->setText("1");
+        e.Edit14->setText("0.5");
+        e.Edit15->setText(" 1e-3");
+        setTag(e.Button6, 1);
+    });
+    w.then(200, [&] {
+        EXPECT_FALSE(shown(w, e.GroupBox2));
+        EXPECT_TRUE(shown(w, e.GroupBox3));
+        EXPECT_EQ(e.GroupBox3->title(), "Patricles of type 1 - parameters");
+        EXPECT_EQ(e.Button8->text(), "Particle type 1 OK ?");
+        EXPECT_EQ(e.Edit16->text(), "");
+        EXPECT_EQ(e.Edit17->text(), "");
+        EXPECT_EQ(e.Edit18->text(), "");
+        EXPECT_EQ(e.Edit19->text(), "6");
+        EXPECT_TRUE(swatchShows(e, Silver));
+        e.Edit16->setText("3");
+        e.Edit17->setText("1");
+        e.Edit18->setText("1");
+        setTag(e.Panel1, 1);
+    });
+    w.then(200, [&] {
+        EXPECT_TRUE(swatchShows(e, Rgb{10, 20, 30}));
+        setTag(e.Button8, 1);
+    });
+    w.then(200, [&] {
+        EXPECT_EQ(e.Button8->text(), "Particle type 2 OK ?");
+        EXPECT_EQ(e.Edit16->text(), "");
+        EXPECT_EQ(e.Edit19->text(), "6");
+        EXPECT_TRUE(swatchShows(e, Silver));
+        e.Edit16->setText("2");
+        e.Edit17->setText("2.5");
+        e.Edit18->setText("-1");
+        e.Edit19->setText("8");
+        setTag(e.Button8, 1);
+    });
+    QImage atTheEnd;
+    w.then(200, [&] { atTheEnd = w.canvas.image().copy(); });
+    w.click(10);
+    w.editProject(false);
+
+    const Project& p = w.program->project;
+    EXPECT_EQ(p.name, "Two gases");
+    EXPECT_EQ(p.typeCount, 2);
+    EXPECT_EQ(p.ae, 1.0);
+    EXPECT_EQ(p.ag, 0.5);
+    EXPECT_EQ(p.ar, 0.001);
+    EXPECT_EQ(p.counts[1], 3);
+    EXPECT_EQ(p.counts[2], 2);
+    EXPECT_EQ(p.masses[2], 2.5);
+    EXPECT_EQ(p.charges[2], -1);
+    EXPECT_EQ(p.diameters[1], 6.0);
+    EXPECT_EQ(p.diameters[2], 8.0);
+    EXPECT_EQ(p.colors[1], (Rgb{10, 20, 30}));
+    EXPECT_EQ(p.colors[2], Silver);
+    EXPECT_EQ(w.colourPresets, std::vector<Rgb>{Silver});
+    EXPECT_EQ(p.particleCount, 5);
+
+    // Saved, titled, the step derived, the particles placed type by type.
+    Project inFile = p;
+    inFile.neighbourCount = 0;  // placement's, not the file's
+    EXPECT_EQ(loadProjectFile(w.dir.file("gases.zpr")), inFile);
+    EXPECT_EQ(w.program->source.path, w.dir.file("gases.zpr"));
+    ASSERT_GE(w.shell.captions.size(), 2u);
+    EXPECT_EQ(w.shell.captions[0], "Zentova - Project : Two gases");
+    EXPECT_EQ(w.shell.captions.back(), projectWindowTitle(p, w.dir.file("gases.zpr")));
+    EXPECT_DOUBLE_EQ(w.program->settings.integrationStep, 0.00002 / 1.5 * 50 / 5);
+    EXPECT_TRUE(w.program->source.loaded);
+    EXPECT_EQ(p.neighbourCount, 4);
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(w.program->particles.type[static_cast<std::size_t>(k)], k <= 3 ? 1 : 2);
+    // While it waited for the click the summary stood on black.
+    ASSERT_FALSE(atTheEnd.isNull());
+    EXPECT_EQ(fromQRgb(atTheEnd.pixel(3, 13)), packColor(255, 255, 255));
+    EXPECT_EQ(fromQRgb(atTheEnd.pixel(500, 400)), packColor(0, 0, 0));
+    EXPECT_FALSE(shown(w, e.GroupBox3));
+    EXPECT_FALSE(shown(w, e.Button7));
+}
+
+TEST(EditProject, AStoredProjectIsShownFieldByFieldAndACancelledColourKeepsIt) {
+    EditorWorld w;
+    ProjectEditor& e = *w.editor;
+    w.program->project = stored();
+    setProjectPath(w.program->source, "salt.zpr");
+    w.program->source.loaded = true;
+    w.colourAnswers = {std::nullopt};
+    w.then(200, [&] {
+        EXPECT_EQ(e.Edit11->text(), "Salt");
+        EXPECT_EQ(e.Edit12->text(), "2");
+        EXPECT_EQ(e.Edit14->text(), "0.25");
+        EXPECT_EQ(e.Edit15->text(), "0.001");
+        setTag(e.Button6, 1);
+    });
+    w.then(200, [&] {
+        EXPECT_EQ(e.Edit16->text(), "3");
+        EXPECT_EQ(e.Edit18->text(), "1");
+        EXPECT_TRUE(swatchShows(e, Rgb{255, 0, 0}));
+        setTag(e.Panel1, 1);
+    });
+    w.then(200, [&] {
+        EXPECT_TRUE(swatchShows(e, Rgb{255, 0, 0}));
+        setTag(e.Button8, 1);
+    });
+    w.then(200, [&] {
+        EXPECT_EQ(e.Button8->text(), "Particle type 2 OK ?");
+        EXPECT_EQ(e.Edit17->text(), "2");
+        EXPECT_EQ(e.Edit19->text(), "8.5");
+        EXPECT_TRUE(swatchShows(e, Rgb{0, 0, 255}));
+        setTag(e.Button8, 1);
+    });
+    w.click();  // the save dialog is cancelled; the summary waits
+    w.editProject(true);
+
+    EXPECT_EQ(w.program->project.colors, stored().colors);
+    EXPECT_EQ(w.colourPresets, std::vector<Rgb>{Silver});  // opened at silver all the same
+    EXPECT_EQ(w.proposedNames.size(), 1u);
+    EXPECT_EQ(w.program->source.path, "salt.zpr");
+    Project expected = stored();
+    expected.neighbourCount = 4;
+    EXPECT_EQ(w.program->project, expected);
+}
+
+TEST(EditProject, UnparsableFieldsKeepTheBoxAndAMistypedMassEmptiesTheTypeBox) {
+    EditorWorld w;
+    ProjectEditor& e = *w.editor;
+    for (const char* count : {"0", "abc", "-1", ""}) {
+        w.then(200, [&e, count] {
+            e.Edit12->setText(count);
+            setTag(e.Button6, 1);
+        });
+        w.then(200, [&w, &e, count] {
+            EXPECT_TRUE(shown(w, e.GroupBox2)) << count;
+            EXPECT_EQ(e.Edit12->text(), count);  // as the user left it, no word said
+            EXPECT_EQ(e.typeCountHint->text(), "");
+        });
+    }
+    w.then(10, [&] {
+        e.Edit12->setText("2");
+        e.Edit14->setText("zero");  // the box holds on a coefficient too
+        setTag(e.Button6, 1);
+    });
+    w.then(200, [&] {
+        EXPECT_TRUE(shown(w, e.GroupBox2));
+        e.Edit14->setText("0");
+        setTag(e.Button6, 1);
+    });
+    for (const char* mass : {"x1", "0", "inf", "nan", "1e400"}) {
+        w.then(200, [&e, mass] {
+            e.Edit16->setText("4");
+            e.Edit17->setText(mass);
+            e.Edit18->setText("0");
+            setTag(e.Button8, 1);
+        });
+        w.then(200, [&e, mass] {
+            EXPECT_EQ(e.GroupBox3->title(), "Patricles of type 1 - parameters") << mass;
+            EXPECT_EQ(e.Edit16->text(), "") << mass;
+            EXPECT_EQ(e.Edit17->text(), "") << mass;
+            EXPECT_EQ(e.Edit18->text(), "") << mass;
+            EXPECT_EQ(e.Edit19->text(), "6") << mass;
+            EXPECT_EQ(e.massHint->text(), "a number, not 0") << mass;
+        });
+    }
+    w.press(w.editor->Button7);
+    w.editProject(false);
+
+    const Project& p = w.program->project;
+    EXPECT_EQ(p.typeCount, 2);
+    EXPECT_EQ(p.counts[1], 4);  // parsed before the mass failed
+    EXPECT_EQ(p.masses[1], 0.0);
+    EXPECT_EQ(p.particleCount, 4);
+    EXPECT_FALSE(w.program->source.loaded);
+}
+
+TEST(EditProject, MoreThanTwentyTypesOrTwoHundredParticlesAreRefusedWithAHint) {
+    EditorWorld w;
+    ProjectEditor& e = *w.editor;
+    w.then(200, [&] {
+        e.Edit12->setText("21");
+        setTag(e.Button6, 1);
+    });
+    w.then(200, [&] {
+        EXPECT_TRUE(shown(w, e.GroupBox2));
+        EXPECT_EQ(e.typeCountHint->text(), "at most 20 types");
+        EXPECT_EQ(w.program->project.typeCount, 0);
+        e.Edit12->setText("3");
+        setTag(e.Button6, 1);
+    });
+    const auto typeOf = [&](const char* count, long long gap = 200) {
+        w.then(gap, [&e, count] {
+            e.Edit16->setText(count);
+            e.Edit17->setText("1");
+            e.Edit18->setText("0");
+            setTag(e.Button8, 1);
+        });
+    };
+    typeOf("150");
+    typeOf("-1");
+    w.then(200, [&] {
+        EXPECT_EQ(e.Button8->text(), "Particle type 2 OK ?");
+        EXPECT_EQ(e.countHint->text(), "0 or more");
+    });
+    typeOf("51", 10);
+    w.then(200, [&] {
+        EXPECT_EQ(e.Button8->text(), "Particle type 2 OK ?");
+        EXPECT_EQ(e.countHint->text(), "at most 200 in all");
+    });
+    typeOf("50", 10);
+    w.then(200, [&] {
+        EXPECT_EQ(e.Button8->text(), "Particle type 3 OK ?");
+        EXPECT_EQ(e.countHint->text(), "");
+    });
+    typeOf("0", 10);  // 200 exactly, and a type without particles, are fine
+    w.click();
+    w.editProject(false);
+    EXPECT_EQ(w.program->project.particleCount, 200);
+    EXPECT_EQ(projectProblem(w.program->project), std::nullopt);
+}
+
+TEST(EditProject, CancelLeavesAtOnceFromEitherBox) {
+    {
+        EditorWorld w;
+        w.program->project = stored();
+        w.then(200, [&] { w.editor->Edit12->setText("1"); });
+        w.press(w.editor->Button7);
+        w.editProject(true);
+        EXPECT_EQ(w.program->project, stored());  // nothing of the open box was taken
+        EXPECT_TRUE(w.shell.captions.empty());
+        EXPECT_FALSE(shown(w, w.editor->GroupBox2));
+        EXPECT_FALSE(shown(w, w.editor->Button7));
+    }
+    EditorWorld w;
+    ProjectEditor& e = *w.editor;
+    w.program->project = stored();
+    w.then(200, [&] {
+        e.Edit11->setText("Renamed");
+        e.Edit12->setText("2");
+        setTag(e.Button6, 1);
+    });
+    w.then(200, [&] {
+        e.Edit16->setText("7");
+        setTag(e.Button8, 1);
+    });
+    w.then(200, [&] { EXPECT_EQ(e.Button8->text(), "Particle type 2 OK ?"); });
+    w.press(e.Button7, 10);
+    w.editProject(true);
+    // What was accepted stays, the count is summed again, no save and no placement.
+    EXPECT_EQ(w.program->project.name, "Renamed");
+    EXPECT_EQ(w.program->project.counts[1], 7);
+    EXPECT_EQ(w.program->project.particleCount, 9);
+    EXPECT_EQ(w.shell.captions, std::vector<std::string>{"Zentova - Project : Renamed"});
+    EXPECT_TRUE(w.proposedNames.empty());
+    EXPECT_FALSE(w.program->source.loaded);
+    EXPECT_FALSE(shown(w, e.GroupBox3));
+    EXPECT_FALSE(shown(w, e.Button7));
+}
+
+TEST(EditProject, EditForcesRunsTheForcesEditorAndTheBoxShowsItsValues) {
+    EditorWorld w;
+    ProjectEditor& e = *w.editor;
+    w.program->project = stored();
+    w.press(e.Button9);
+    w.then(200, [&] {
+        EXPECT_FALSE(shown(w, e.GroupBox2));
+        EXPECT_TRUE(shown(w, w.forces->GroupBox1));
+        EXPECT_EQ(w.edit[1]->text(), "1");
+        w.edit[1]->setText("2");
+        w.edit[2]->setText("0");
+        w.edit[3]->setText("0.5");
+        setTag(w.button[5], 1);  // "Terminate force parameters" ends the entry too
+        setTag(w.button[1], 1);
+    });
+    w.then(200, [&] {
+        EXPECT_TRUE(shown(w, e.GroupBox2));
+        EXPECT_FALSE(shown(w, w.forces->GroupBox1));
+        EXPECT_EQ(e.Edit13->text(), "2");
+        EXPECT_EQ(e.Edit14->text(), "0");
+        EXPECT_EQ(e.Edit15->text(), "0.5");
+    });
+    w.press(e.Button7, 10);
+    w.editProject(true);
+    EXPECT_EQ(w.program->project.ae, 2.0);
+    EXPECT_EQ(w.program->project.ag, 0.0);
+    EXPECT_EQ(w.program->project.ar, 0.5);
+}
+
+}  // namespace
+}  // namespace zentova

@@ -1,0 +1,89 @@
+// --snapshot: the final state drawn into a PNG file by the real executable.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+
+#include "files/finalstate.h"
+#include "files/projectfile.h"
+#include "support/tempfiles.h"
+
+namespace zentova {
+namespace {
+
+class Snapshot : public ::testing::Test {
+  protected:
+    testing::TempDir dir;
+
+    // One red particle at the centre of the cube.
+    void SetUp() override {
+        Project p;
+        p.name = "Dot";
+        p.typeCount = 1;
+        p.counts[1] = 1;
+        p.masses[1] = 1.0;
+        p.diameters[1] = 20.0;
+        p.colors[1] = Rgb{255, 0, 0};
+        p.particleCount = 1;
+        testing::writeBytes(dir.file("dot.zpr"), formatProject(p));
+        ParticleState particles;
+        particles.type[1] = 1;
+        writeFinalStateFile(dir.file("dot.sta"), 1, 0.5, particles);
+    }
+
+    // The command in the test's folder, with the platform Qt picks for a display (the test
+    // program itself runs offscreen, which has no OpenGL).
+    int zentova(const std::string& args) {
+        const char* named = std::getenv("ZENTOVA_EXE");
+        const std::string exe =
+            named
+                ? named
+                : (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/zentova")
+                      .string();
+        const std::string command = "cd '" + dir.path() + "' && env -u QT_QPA_PLATFORM '" + exe +
+                                    "' " + args + " 2> err.txt";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string err() { return testing::readBytes(dir.file("err.txt")); }
+};
+
+bool canDraw() {
+    return std::getenv("DISPLAY") || std::system("command -v xvfb-run > /dev/null") == 0;
+}
+
+TEST_F(Snapshot, DrawsTheFinalStateAtTheViewsSize) {
+    if (!canDraw()) GTEST_SKIP() << "no display and no xvfb-run";
+    ASSERT_EQ(zentova("--snapshot dot.zpr shot.png"), 0) << err();
+    EXPECT_NE(err().find("dot.zpr: the final state at t = 0.500 drawn to shot.png (800 x 700)"),
+              std::string::npos)
+        << err();
+
+    QImage image;
+    ASSERT_TRUE(image.load(QString::fromStdString(dir.file("shot.png")), "PNG"));
+    ASSERT_EQ(image.size(), QSize(800, 700));
+    // The sphere at the centre, tinted red under the white light; the background blue
+    // (0, 0, 255) / 257 round it.
+    const QRgb centre = image.pixel(400, 350);
+    EXPECT_GT(qRed(centre), 200) << std::hex << centre;
+    EXPECT_GT(qRed(centre), qGreen(centre) + 60) << std::hex << centre;
+    EXPECT_GT(qRed(centre), qBlue(centre) + 60) << std::hex << centre;
+    const QRgb corner = image.pixel(3, 3);
+    EXPECT_EQ(qRed(corner), 0);
+    EXPECT_GE(qBlue(corner), 250);
+}
+
+TEST_F(Snapshot, WithoutAFinalStateNothingIsWritten) {
+    std::filesystem::remove(dir.file("dot.sta"));
+    EXPECT_EQ(zentova("--snapshot dot.zpr shot.png"), 1);
+    EXPECT_EQ(err(), "zentova: dot.sta: cannot open: No such file or directory\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("shot.png")));
+    EXPECT_EQ(zentova("--snapshot dot.zpr"), 1);
+    EXPECT_NE(err().find("--snapshot needs PROJECT OUT.png"), std::string::npos) << err();
+}
+
+}  // namespace
+}  // namespace zentova

@@ -1,0 +1,77 @@
+// The key S in the view window and the status line under the buttons.
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+
+#include "support/tempfiles.h"
+#include "view3d/drawing.h"
+#include "view_fixture.h"
+
+namespace zentova::test {
+namespace {
+
+using SnapshotKeyTest = ViewTest;
+
+void pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(QChar(key).toLower()));
+    QApplication::sendEvent(widget, &event);
+}
+
+TEST_F(SnapshotKeyTest, KeySSavesThePictureShownAndSaysSoInTheStatusLine) {
+    REQUIRE_GL(300, 240);
+    zentova::testing::TempDir dir;
+    const std::string path = dir.file("view-0.300.png");
+    int asked = 0;
+    window->setSnapshotNamer([&] {
+        ++asked;
+        return path;
+    });
+    RenderState(scene(), particles);  // one grey sphere at the centre
+
+    pressKey(window.get(), Qt::Key_S, Qt::ControlModifier);  // not the plain key
+    EXPECT_EQ(asked, 0);
+    pressKey(window.get(), Qt::Key_S);
+    EXPECT_EQ(asked, 1);
+    QImage saved;
+    ASSERT_TRUE(saved.load(QString::fromStdString(path), "PNG"));
+    EXPECT_EQ(saved.size(), picture().size());
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              picture().convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(saved.pixel(150, 120), saved.pixel(5, 5));  // the sphere over the background
+    EXPECT_TRUE(window->statusLine()->isVisible());
+    EXPECT_EQ(window->statusLine()->text().toStdString(), "Picture saved as " + path);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+    // The note stands while the readings keep coming.
+    window->setStatus("t = 1.000");
+    EXPECT_EQ(window->statusLine()->text().toStdString(), "Picture saved as " + path);
+}
+
+TEST_F(SnapshotKeyTest, AFailedSaveIsReportedInTheStatusLine) {
+    REQUIRE_GL(200, 200);
+    RenderState(scene(), particles);
+    EXPECT_FALSE(window->saveSnapshot("/nonexistent-folder/view.png"));
+    EXPECT_TRUE(window->statusLine()->text().startsWith("The picture was not saved: "))
+        << window->statusLine()->text().toStdString();
+}
+
+TEST_F(SnapshotKeyTest, StatusLineSitsUnderTheButtonsAndHidesWhenEmpty) {
+    window->resize(800, 700);
+    window->show();
+    ShowViewButtons(*window);
+    QLabel* line = window->statusLine();
+    EXPECT_FALSE(line->isVisible());
+    window->setStatus("t = 0.015   frames 1");
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(line->text(), "t = 0.015   frames 1");
+    EXPECT_GE(line->geometry().top(), window->button(1)->geometry().bottom());
+    EXPECT_EQ(line->geometry().width(), 792);
+    window->setStatus("");
+    EXPECT_FALSE(line->isVisible());
+}
+
+}  // namespace
+}  // namespace zentova::test
