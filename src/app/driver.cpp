@@ -129,8 +129,11 @@ std::array<bool, 50> MainDriver::disabledItems() const {
     for (int item = Item::ShowEditProject; item <= Item::ShowDefineForces; ++item)
         disabled[item - 1] = !loaded;
     if (loaded) {
-        disabled[Item::ShowHistory - 1] = !fileExists(m_program.source.baseName + ".his");
-        disabled[Item::ShowFinalState - 1] = !fileExists(m_program.source.baseName + ".sta");
+        const bool named = !m_program.source.path.empty();
+        disabled[Item::ShowHistory - 1] =
+            !named || !fileExists(m_program.source.baseName + ".his");
+        disabled[Item::ShowFinalState - 1] =
+            !named || !fileExists(m_program.source.baseName + ".sta");
     }
     return disabled;
 }
@@ -151,8 +154,9 @@ int MainDriver::menuPass() {
     m_shell.enableTimer2(false);
     dispatch(choice);
 
+    // A project without a file cannot be handed to the next start; this process goes on.
     const bool restarts = choice >= Item::Calculate && choice <= Item::ShowDefineForces;
-    if (restarts && m_program.source.loaded) restart();
+    if (restarts && m_program.source.loaded && !m_program.source.path.empty()) restart();
     return choice;
 }
 
@@ -193,17 +197,27 @@ void MainDriver::dispatch(int choice) {
             else
                 notAvailable();
             return;
-        case Item::ShowDefineForces:
-            if (m_forcesEditor)
-                m_forcesEditor->EditForces(m_program.toolkit, m_program.project,
-                                           m_program.settings.cubeHalfSize);
-            else
+        case Item::ShowDefineForces: {
+            if (!m_forcesEditor) {
                 notAvailable();
+                return;
+            }
+            const Project before = m_program.project;
+            m_forcesEditor->EditForces(m_program.toolkit, m_program.project,
+                                       m_program.settings.cubeHalfSize);
+            offerToKeepForces(before);
             return;
+        }
         case Item::Calculate:
-            if (loaded && ExampleProjectGuard(m_program.toolkit, m_program.source) &&
-                CalculationRun(m_program, windows) == RunOutcome::EndProgram)
-                m_shell.terminate();
+            if (!loaded || !ExampleProjectGuard(m_program.toolkit, m_program.source)) return;
+            if (m_program.source.path.empty()) {
+                // Its files go beside the project file, and the program comes back with it.
+                NoteBox(m_program.toolkit, "This project has no file yet.",
+                        "Save it with \"Save as\" first: the calculation writes",
+                        "its trajectory and final state beside the project file.", "", 0, 0);
+                return;
+            }
+            if (CalculationRun(m_program, windows) == RunOutcome::EndProgram) m_shell.terminate();
             return;
         case Item::ShowHistory:
             if (loaded) HistoryPlayback(m_program, windows);
@@ -219,6 +233,31 @@ void MainDriver::dispatch(int choice) {
 
 void MainDriver::notAvailable() {
     NoteBox(m_program.toolkit, "not available yet", "", "", "", 0, 0);
+}
+
+void MainDriver::offerToKeepForces(const Project& before) {
+    const Project& now = m_program.project;
+    if (now.ae == before.ae && now.ag == before.ag && now.ar == before.ar) return;
+    // The program starts again from the project file after this item: without saving, the
+    // new coefficients would be gone.
+    ProcessMessages();
+    GradientBackground(m_program.toolkit);
+    const ProjectSource& source = m_program.source;
+    if (source.path.empty()) {
+        if (Confirm(m_program.toolkit, "Save the project with the new force coefficients ?"))
+            zentova::SaveProjectAs(m_program, m_shell, m_files);
+        return;
+    }
+    if (!Confirm(m_program.toolkit, "Save the new force coefficients ?")) return;
+    if (!ExampleProjectGuard(m_program.toolkit, source)) {
+        zentova::SaveProjectAs(m_program, m_shell, m_files);
+        return;
+    }
+    try {
+        saveProjectFile(source.path, now);
+    } catch (const FileError& error) {
+        showFileError(m_program.toolkit, "The project could not be saved.", error);
+    }
 }
 
 void MainDriver::restart() {

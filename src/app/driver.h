@@ -67,6 +67,8 @@ private:
     void showCover();
     void dispatch(int choice);
     void restart();
+    // After the forces editor: offers to save changed coefficients before the restart.
+    void offerToKeepForces(const Project& before);
     void notAvailable();
 
     ProgramState& m_program;

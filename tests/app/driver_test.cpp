@@ -6,6 +6,7 @@
 #include "driver_fixture.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
+#include "model/placement.h"
 #include "support/pixels.h"
 
 namespace zentova {
@@ -173,6 +174,23 @@ TEST(MainDriverMenu, AFailedRestartIsReportedAndTheMenuGoesOn) {
     w.dismissNotes(2);  // "not available yet", then the failed restart
     EXPECT_EQ(driver.menuPass(), 8);
     EXPECT_EQ(w.shell.restarts.size(), 1u);
+}
+
+TEST(MainDriverMenu, AProjectWithoutAFileIsNotCalculatedNorRestarted) {
+    DriverWorld w;
+    MainDriver driver = w.driver();
+    w.clickAfter(60);
+    driver.startUp();
+    w.program->project = demo();
+    PlaceParticles(w.program->project, w.program->source, w.program->particles,
+                   w.program->random, 50.0);  // made in the editor, never saved
+    writeBytes(".his", "");                     // what a file-less run would have written
+    EXPECT_EQ(disabledList(driver.disabledItems()), (std::vector<int>{6, 7}));
+    w.chooseOnce(5);
+    w.dismissNotes(1);
+    EXPECT_EQ(driver.menuPass(), 5);
+    EXPECT_TRUE(w.shell.restarts.empty());
+    EXPECT_FALSE(std::filesystem::exists(".sta"));
 }
 
 TEST(MainDriverMenu, HelpOpensTheManualAndRepaintsUntilTheNextChoice) {
