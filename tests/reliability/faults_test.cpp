@@ -21,6 +21,7 @@
 #include "files/settingsfile.h"
 #include "reliability/child.h"
 #include "reliability/filecheck.h"
+#include "support/projects.h"
 #include "support/tempfiles.h"
 
 namespace zentova {
@@ -36,21 +37,8 @@ using testing::TempDir;
 using testing::wholeFrames;
 using testing::writeBytes;
 
-// Two types of opposite charge: 30 particles, about 1 kB a frame, 4.6 kB a final state.
-Project salt() {
-    Project p;
-    p.name = "Salt";
-    p.typeCount = 2;
-    p.ae = 1.0;
-    p.ag = 0.1;
-    p.ar = 1.0;
-    p.counts = {0, 20, 10};
-    p.masses = {0, 1.0, 2.0};
-    p.charges = {0, 1, -2};
-    p.diameters = {0, 6.0, 8.0};
-    p.particleCount = 30;
-    return p;
-}
+// 30 particles, about 1 kB a frame, 4.6 kB a final state.
+Project salt() { return testing::saltProject(); }
 
 // `text` with its line `number` (1-based) replaced; line ends kept.
 std::string withLine(const std::string& text, int number, const std::string& line) {

@@ -13,6 +13,7 @@
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "files/trajectory.h"
+#include "support/projects.h"
 #include "support/tempfiles.h"
 
 namespace zentova {
@@ -22,21 +23,7 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-// Two types of opposite charge with a repelling core: 30 particles.
-Project ions() {
-    Project p;
-    p.name = "Ions";
-    p.typeCount = 2;
-    p.ae = 1.0;
-    p.ag = 0.1;
-    p.ar = 1.0;
-    p.counts = {0, 20, 10};
-    p.masses = {0, 1.0, 2.0};
-    p.charges = {0, 1, -2};
-    p.diameters = {0, 6.0, 8.0};
-    p.particleCount = 30;
-    return p;
-}
+Project ions() { return testing::saltProject(20, 10, "Ions"); }
 
 struct Result {
     int status;
