@@ -39,7 +39,7 @@ SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
         "QGroupBox { background: #800000; color: white; font-weight: bold;"
         " border: 2px solid #c0c0c0; margin-top: 18px; padding: 8px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; color: white; }"
-        "QLabel, QCheckBox { color: white; font-weight: bold; }");
+        "QLabel { color: white; font-weight: bold; } QCheckBox { font-weight: bold; }");
     auto* grid = new QGridLayout(box);
     Label22 = new QLabel("Integration step", box);
     Edit20 = new QLineEdit("0.0001", box);
@@ -49,6 +49,13 @@ SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
     CheckBox2 = new QCheckBox("Show cube limits", box);
     CheckBox1->setChecked(true);
     CheckBox2->setChecked(true);
+    // White captions on the maroon box; the tick keeps its dark colour on the white square.
+    for (QCheckBox* check : {CheckBox1, CheckBox2}) {
+        QPalette palette = check->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
+        check->setPalette(palette);
+    }
     Button11 = new QPushButton("Background color", box);
     Panel2 = new QLabel(box);
     Panel2->setMinimumSize(60, 24);
