@@ -14,6 +14,13 @@ namespace {
 using testing::changedArea;
 using testing::ScriptedPump;
 
+// What the screen holds before a prompt: black all over.
+QImage blackScreen() {
+    QImage image(800, 600, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
 struct PromptScreen {
     Canvas canvas{800, 600};
     RandomSource random{7, {}};
@@ -84,7 +91,7 @@ TEST(Confirm, StandsAtTheCentreSeventyPixelsAboveTheMiddle) {
     s.clickAt(400 - 60, 600 / 2 - 70 + 40);
     EXPECT_TRUE(Confirm(s.toolkit, "Overwrite old trajectory file ?"));
     // The box stays painted: its message panel's top is 50 pixels above the reference.
-    const QRect drawn = changedArea(QImage(800, 600, QImage::Format_RGB32), s.canvas.image());
+    const QRect drawn = changedArea(blackScreen(), s.canvas.image());
     EXPECT_LE(drawn.top(), 230 - 50 + 5);
 }
 
@@ -115,7 +122,7 @@ TEST(NoteBox, AtAGivenCornerAndWithLongLinesCut) {
         in.mouseButtonState = 1;
     });
     NoteBox(s.toolkit, std::string(400, 'W'), "", "", "", 50, 60);
-    const QRect area = changedArea(QImage(800, 600, QImage::Format_RGB32), shown);
+    const QRect area = changedArea(blackScreen(), shown);
     // Frames may reach a few pixels past the panel's corner, never past the saved area.
     EXPECT_GE(area.left(), 50 - 15);
     EXPECT_GE(area.top(), 60 - 10);
