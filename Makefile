@@ -10,11 +10,11 @@ FUZZ_SECONDS ?= 20
 # The window's tests need a screen: a virtual one, of a fixed size.
 XVFB = xvfb-run -a -s "-screen 0 1280x1024x24"
 # Leaks in the system's graphics and font libraries are theirs, not ours (lsan.supp).
-SANITIZER_ENV = ASAN_OPTIONS=detect_stack_use_after_return=1:strict_string_checks=1 \
+SANITIZER_ENV = ASAN_OPTIONS=detect_stack_use_after_return=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
   UBSAN_OPTIONS=print_stacktrace=1
 
-.PHONY: all deps build run test test-release test-asan fuzz fuzz-smoke bench clean
+.PHONY: all deps build run test test-release test-asan fuzz fuzz-smoke bench package clean
 
 all: build
 
@@ -52,6 +52,10 @@ fuzz-smoke: fuzz
 
 bench: build
 	@$(BUILD)/bench/integration_bench
+
+# The Debian package (CPack) in $(BUILD): zentova_VERSION_ARCH.deb.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,7 +1,6 @@
 // The final-state reader on arbitrary bytes.
 
 #include "files/finalstate.h"
-
 #include "fuzzcheck.h"
 #include "model/limits.h"
 

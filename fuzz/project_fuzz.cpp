@@ -1,7 +1,6 @@
 // The project reader on arbitrary bytes.
 
 #include "files/projectfile.h"
-
 #include "fuzzcheck.h"
 #include "model/limits.h"
 

@@ -1,7 +1,6 @@
 // The settings reader ("setupek.dat") on arbitrary bytes.
 
 #include "files/settingsfile.h"
-
 #include "fuzzcheck.h"
 
 using namespace zentova;

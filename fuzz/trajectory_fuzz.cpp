@@ -1,7 +1,6 @@
 // The trajectory reader on arbitrary bytes, frame by frame as the playback reads it.
 
 #include "files/trajectory.h"
-
 #include "fuzzcheck.h"
 #include "model/limits.h"
 

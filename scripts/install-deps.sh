@@ -5,7 +5,7 @@ set -e
 PACKAGES="cmake make g++ pkg-config \
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
-  xvfb xauth xdotool imagemagick fonts-dejavu-core \
+  xvfb xauth xdotool imagemagick fonts-dejavu-core desktop-file-utils dpkg-dev \
   python3-ase python3-mdanalysis"
 missing=""
 for p in $PACKAGES; do

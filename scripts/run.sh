@@ -6,7 +6,7 @@ exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 mkdir -p "$root/run"
 for f in "$root"/data/*; do
-  [ -e "$root/run/$(basename "$f")" ] || cp "$f" "$root/run/"
+  [ -e "$root/run/$(basename "$f")" ] || cp -R "$f" "$root/run/"
 done
 cd "$root/run"
 if [ -z "$DISPLAY" ] && [ -z "$WAYLAND_DISPLAY" ]; then

@@ -5,7 +5,9 @@
 #include <QApplication>
 
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -14,6 +16,7 @@
 #include "app/qtpump.h"
 #include "app/state.h"
 #include "app/tools.h"
+#include "app/workfolder.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
 #include "runs/headless.h"
@@ -63,6 +66,14 @@ int fail(const std::string& message) {
 // The desktop program: the main window, whose driver never returns; the process ends
 // through "Exit", Escape, closing the window or a restart.
 int runDesktop(int argc, char** argv) {
+    // Without a project, and outside a working folder of ours, work in ~/Zentova.
+    if (argc == 1) {
+        std::error_code ec;
+        const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+        const char* home = std::getenv("HOME");
+        zentova::enterWorkFolder(home ? home : "",
+                                 zentova::shippedDataFolder(exe, ZENTOVA_SOURCE_DATA));
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zentova");
     // The main window first, then the view window, which stays hidden until a run shows it.

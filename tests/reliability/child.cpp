@@ -81,9 +81,8 @@ Outcome Child::wait(double seconds) {
     bool timedOut = false;
     char buffer[4096];
     while (m_err >= 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              deadline - Clock::now())
-                              .count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0) {
             timedOut = true;
             ::kill(m_pid, SIGKILL);

@@ -4,11 +4,10 @@
 // nothing that is not a finite number reaches them.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
@@ -38,7 +37,9 @@ using testing::wholeFrames;
 using testing::writeBytes;
 
 // 30 particles, about 1 kB a frame, 4.6 kB a final state.
-Project salt() { return testing::saltProject(); }
+Project salt() {
+    return testing::saltProject();
+}
 
 // `text` with its line `number` (1-based) replaced; line ends kept.
 std::string withLine(const std::string& text, int number, const std::string& line) {
@@ -64,8 +65,7 @@ std::string garbage(std::size_t size) {
 void expectOneMessage(const Outcome& outcome, const std::string& file, bool withLine,
                       const std::string& reason, const std::string& context = "") {
     EXPECT_EQ(outcome.status, 1) << context << "\n" << outcome.err;
-    const std::regex shape("zentova: " + file + (withLine ? ":[1-9][0-9]*: " : ": ") +
-                           "[^\n]+\n");
+    const std::regex shape("zentova: " + file + (withLine ? ":[1-9][0-9]*: " : ": ") + "[^\n]+\n");
     EXPECT_TRUE(std::regex_match(outcome.err, shape)) << context << "\n" << outcome.err;
     EXPECT_NE(outcome.err.find(reason), std::string::npos) << context << "\n" << outcome.err;
     EXPECT_LT(outcome.err.size(), 300u) << context;
@@ -86,8 +86,8 @@ class Faults : public ::testing::Test {
 
     // An undisturbed run that writes `frames` frames.
     void firstRun(int frames) {
-        const Outcome outcome = zentova({"--calculate", "salt.zpr", "--seed", "5", "--steps",
-                                         std::to_string(300 * frames)});
+        const Outcome outcome = zentova(
+            {"--calculate", "salt.zpr", "--seed", "5", "--steps", std::to_string(300 * frames)});
         ASSERT_EQ(outcome.status, 0) << outcome.err;
     }
 
@@ -121,8 +121,7 @@ TEST_F(Faults, FileSizeLimitEndsTheRunAtTheLastWholeFrame) {
     const rlim_t limit = his0.size() + frameSize * 5 / 2;
     ASSERT_GT(limit, sta().size() + 100);  // the final state itself still fits
 
-    Outcome outcome =
-        zentova({"--calculate", "salt.zpr", "--append", "--steps", "100000"}, limit);
+    Outcome outcome = zentova({"--calculate", "salt.zpr", "--append", "--steps", "100000"}, limit);
     expectOneMessage(outcome, "salt.his", false, "cannot write: File too large");
     EXPECT_EQ(his().substr(0, his0.size()), his0);
     auto frames = wholeFrames(dir.file("salt.his"));
@@ -153,7 +152,8 @@ TEST_F(Faults, FullFileSystemEndsTheRunAtTheLastWholeFrame) {
     // either a frame or the final state beside it finds no room.
     const Outcome outcome = inOwnMountNamespace(
         "mkdir disk out && mount -t tmpfs -o size=48k zentova disk && cp salt.zpr disk/ && "
-        "cd disk && '" + testing::zentovaExecutable() +
+        "cd disk && '" +
+        testing::zentovaExecutable() +
         "' --calculate salt.zpr --steps 100000000 --seed 3 2> ../err.txt; "
         "echo $? > ../status.txt; ls -A > ../listing.txt; cp salt.his salt.sta ../out/");
     ASSERT_EQ(outcome.status, 0) << outcome.err;
@@ -173,11 +173,15 @@ TEST_F(Faults, ReadOnlyFileSystemChangesNoFile) {
     const std::string exe = "'" + testing::zentovaExecutable() + "'";
     const Outcome outcome = inOwnMountNamespace(
         "mkdir disk before after && mount -t tmpfs -o size=1m zentova disk && "
-        "cp salt.zpr disk/ && (cd disk && " + exe +
+        "cp salt.zpr disk/ && (cd disk && " +
+        exe +
         " --calculate salt.zpr --steps 900 --seed 3 2> /dev/null) && "
         "cp disk/salt.his disk/salt.sta before/ && mount -o remount,ro disk && "
-        "(cd disk && " + exe + " --calculate salt.zpr --steps 900 2> ../fresh.txt; "
-        "echo $? > ../fresh-status.txt; " + exe +
+        "(cd disk && " +
+        exe +
+        " --calculate salt.zpr --steps 900 2> ../fresh.txt; "
+        "echo $? > ../fresh-status.txt; " +
+        exe +
         " --calculate salt.zpr --append --steps 900 2> ../append.txt; "
         "echo $? > ../append-status.txt; cp salt.his salt.sta ../after/)");
     ASSERT_EQ(outcome.status, 0) << outcome.err;
@@ -217,8 +221,8 @@ TEST_F(Faults, FolderTurnedReadOnlyDuringARunKeepsTheLastWholeState) {
 
     firstRun(3);
     const std::string his0 = his();
-    Child run = Child::zentova(dir.path(), {"--calculate", "salt.zpr", "--append", "--steps",
-                                            "100000000"});
+    Child run =
+        Child::zentova(dir.path(), {"--calculate", "salt.zpr", "--append", "--steps", "100000000"});
     // Two more frames, then the folder turns read-only under the running calculation.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (his().size() < his0.size() * 5 / 3 && std::chrono::steady_clock::now() < deadline)

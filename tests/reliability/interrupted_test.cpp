@@ -1,12 +1,11 @@
 // A calculation killed at any moment, and a trajectory cut short or removed while it is
 // being shown: whatever is read afterwards is whole frames and complete final states.
 
+#include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/inotify.h>
-#include <poll.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>

@@ -67,8 +67,7 @@ int check(const std::string& projectPath, double bound) {
                 for (int c = 0; c < 3; ++c)
                     frames.take(frame.positions[3 * p + c],
                                 "frame " + std::to_string(count) + " particle " +
-                                    std::to_string(p) + " type " +
-                                    std::to_string(frame.types[p]));
+                                    std::to_string(p) + " type " + std::to_string(frame.types[p]));
         }
     }
     const FinalState last = loadFinalStateFile(base + ".sta");
@@ -104,7 +103,8 @@ int main(int argc, char** argv) {
         std::printf("%s FAILED: %s\n", argc > 2 ? argv[2] : "", e.what());
         return 1;
     }
-    std::fprintf(stderr, "usage: zentova_stability generate DIR FIRST COUNT\n"
-                         "       zentova_stability check PROJECT [BOUND]\n");
+    std::fprintf(stderr,
+                 "usage: zentova_stability generate DIR FIRST COUNT\n"
+                 "       zentova_stability check PROJECT [BOUND]\n");
     return 2;
 }
