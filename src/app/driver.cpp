@@ -11,6 +11,7 @@
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "canvas/pump.h"
+#include "runs/notes.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
@@ -31,13 +32,6 @@ const std::array<const char*, 11> MenuTexts = {
     "New project",      "Retrieve project",   "Show/Edit project", "Save as",
     "Calculate",        "Show history",       "Show final state",  "Show/define forces",
     "Advanced setup",   "Help/Manual",        "Exit"};
-
-// A file error as the three lines of a note: what failed, where, and why.
-void showFileError(Toolkit& toolkit, const char* what, const FileError& error) {
-    const std::string where =
-        error.line() > 0 ? error.file() + ", line " + std::to_string(error.line()) : error.file();
-    NoteBox(toolkit, what, where, error.reason(), "", 0, 0);
-}
 
 }  // namespace
 
@@ -75,7 +69,7 @@ void MainDriver::startUp() {
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
     m_program.viewDistance = 6.0;
     if (settingsError) {
-        showFileError(toolkit, "The settings file could not be read; the defaults apply.",
+        showFileErrorNote(toolkit, "The settings file could not be read; the defaults apply.",
                       *settingsError);
     }
 
@@ -98,7 +92,7 @@ void MainDriver::loadCommandLineProject() {
     try {
         m_program.project = loadProjectFile(m_program.source.path);
     } catch (const FileError& error) {
-        showFileError(toolkit, "The project could not be opened.", error);
+        showFileErrorNote(toolkit, "The project could not be opened.", error);
         m_program.source = ProjectSource{};
         return;
     }
@@ -256,7 +250,7 @@ void MainDriver::offerToKeepForces(const Project& before) {
     try {
         saveProjectFile(source.path, now);
     } catch (const FileError& error) {
-        showFileError(m_program.toolkit, "The project could not be saved.", error);
+        showFileErrorNote(m_program.toolkit, "The project could not be saved.", error);
     }
 }
 

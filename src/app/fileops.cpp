@@ -8,6 +8,7 @@
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "canvas/pump.h"
+#include "runs/notes.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "model/placement.h"
@@ -17,12 +18,6 @@ namespace zentova {
 namespace {
 
 const QString Filter = "*.zpr (*.zpr);;Any file (*)";
-
-void showFileError(Toolkit& toolkit, const char* what, const FileError& error) {
-    const std::string where =
-        error.line() > 0 ? error.file() + ", line " + std::to_string(error.line()) : error.file();
-    NoteBox(toolkit, what, where, error.reason(), "", 0, 0);
-}
 
 void backgroundAndSummary(ProgramState& program) {
     ProcessMessages();
@@ -66,7 +61,7 @@ void RetrieveProject(ProgramState& program, Shell& shell, FileChooser& chooser) 
     try {
         loaded = loadProjectFile(*chosen);
     } catch (const FileError& error) {
-        showFileError(program.toolkit, "The project could not be opened.", error);
+        showFileErrorNote(program.toolkit, "The project could not be opened.", error);
         return;
     }
     program.project = loaded;
@@ -94,7 +89,7 @@ void SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser) {
                 shell.setCaption(projectWindowTitle(program.project, program.source.path));
             } catch (const FileError& error) {
                 program.source = remembered;
-                showFileError(program.toolkit, "The project could not be saved.", error);
+                showFileErrorNote(program.toolkit, "The project could not be saved.", error);
             }
         } else {
             program.source = remembered;

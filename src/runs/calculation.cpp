@@ -25,21 +25,6 @@ namespace {
 constexpr int PauseAfterFinalStateMs = 200;
 constexpr int ClosingPollMs = 30;
 
-// Appends each frame to the trajectory and rewrites the final state beside it.
-class RunFiles : public FrameSink {
-public:
-    RunFiles(TrajectoryWriter& trajectory, std::string finalState)
-        : m_trajectory(trajectory), m_finalState(std::move(finalState)) {}
-    void frame(int n, const ParticleState& particles) override {
-        m_trajectory.writeFrame(n, particles.time, particles);
-        writeFinalStateFile(m_finalState, n, particles.time, particles);
-    }
-
-private:
-    TrajectoryWriter& m_trajectory;
-    std::string m_finalState;
-};
-
 void clearAndSummary(ProgramState& program, RunWindows& windows) {
     ProcessMessages();
     ClearScreen(program.toolkit, *program.toolkit.mainCanvas, 0, 0, 0);

@@ -20,21 +20,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Appends every frame to the trajectory and rewrites the final state beside it.
-class FileSink : public FrameSink {
-public:
-    FileSink(TrajectoryWriter& trajectory, std::string finalStatePath)
-        : m_trajectory(trajectory), m_finalStatePath(std::move(finalStatePath)) {}
-    void frame(int n, const ParticleState& particles) override {
-        m_trajectory.writeFrame(n, particles.time, particles);
-        writeFinalStateFile(m_finalStatePath, n, particles.time, particles);
-    }
-
-private:
-    TrajectoryWriter& m_trajectory;
-    std::string m_finalStatePath;
-};
-
 // Shows how far the run is; redraws at most ten times a second.
 class Progress {
 public:
@@ -134,7 +119,7 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
     TrajectoryWriter trajectory;
     try {
         const int n = prepare(options, *run, trajectory);
-        FileSink sink(trajectory, run->source.baseName + ".sta");
+        RunFiles sink(trajectory, run->source.baseName + ".sta");
         CalculationStepper stepper(run->project, run->particles, run->settings, run->random,
                                    run->dynamics, sink);
         Progress progress(err, interactive, options.steps);

@@ -1,5 +1,8 @@
 #include "runs/stepper.h"
 
+#include "files/finalstate.h"
+#include "files/trajectory.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -16,6 +19,11 @@ bool isFinite(const ParticleState& particles, int n) {
 }
 
 }  // namespace
+
+void RunFiles::frame(int n, const ParticleState& particles) {
+    m_trajectory.writeFrame(n, particles.time, particles);
+    writeFinalStateFile(m_finalStatePath, n, particles.time, particles);
+}
 
 CalculationStepper::CalculationStepper(const Project& project, ParticleState& particles,
                                        const Settings& settings, RandomSource& random,

@@ -22,6 +22,21 @@ public:
     virtual void frame(int n, const ParticleState& particles) = 0;
 };
 
+class TrajectoryWriter;
+
+// The frames of a calculation on disk: each frame appended to the trajectory, and the final
+// state rewritten beside it with the same particles and time.
+class RunFiles : public FrameSink {
+public:
+    RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath)
+        : m_trajectory(trajectory), m_finalStatePath(std::move(finalStatePath)) {}
+    void frame(int n, const ParticleState& particles) override;
+
+private:
+    TrajectoryWriter& m_trajectory;
+    std::string m_finalStatePath;
+};
+
 // The integration became unstable: a step produced a value that is not a finite number.
 // The state is left as it was before that step.
 class UnstableError : public std::runtime_error {
