@@ -5,6 +5,7 @@
 
 #include "model/force.h"
 #include "model/pairbatch.h"
+#include "model/vectorlanes.h"
 
 namespace zentova {
 
@@ -50,6 +51,52 @@ void listPairs(Dynamics& dyn, int n, int slots) {
     pairs.first[n + 1] = pairs.count;
     for (int i = n + 2; i <= MaxParticles + 1; ++i) pairs.first[i] = pairs.count;
     pairs.valid = false;
+
+    LaneGroups& groups = dyn.laneGroups;
+    groups.count = 0;
+    std::fill(groups.startingAt.begin(), groups.startingAt.end(), std::int16_t{-1});
+    int base = 0;
+    for (int i = 1; i + 3 <= n;) {
+        const int length = pairs.first[i + 1] - pairs.first[i];
+        bool equal = length > 0;
+        for (int l = 1; l < 4 && equal; ++l)
+            equal = pairs.first[i + l + 1] - pairs.first[i + l] == length;
+        if (!equal) {
+            ++i;
+            continue;
+        }
+        const int g = groups.count++;
+        groups.startingAt[i] = static_cast<std::int16_t>(g);
+        groups.firstParticle[g] = static_cast<std::int16_t>(i);
+        groups.length[g] = static_cast<std::int16_t>(length);
+        groups.base[g] = base;
+        for (int l = 0; l < 4; ++l)
+            for (int s = 0; s < length; ++s)
+                groups.otherIndex[base + 4 * s + l] = 3 * (pairs.other[pairs.first[i + l] + s] - 1);
+        base += 4 * length;
+        i += 4;
+    }
+}
+
+// The constants of the lane groups, copied from the particle-major pairs.
+void laneConstants(Dynamics& dyn) {
+    const NeighbourPairs& pairs = dyn.pairs;
+    LaneGroups& groups = dyn.laneGroups;
+    for (int g = 0; g < groups.count; ++g) {
+        const int first = groups.firstParticle[g];
+        for (int l = 0; l < 4; ++l)
+            for (int s = 0; s < groups.length[g]; ++s) {
+                const int k = pairs.first[first + l] + s;
+                const int entry = groups.base[g] + 4 * s + l;
+                groups.gravity[entry] = pairs.gravity[k];
+                groups.charge[entry] = pairs.charge[k];
+                groups.core[entry] = pairs.core[k];
+                groups.repel[entry] = pairs.repel[k];
+                groups.push[entry] =
+                    (pairs.self[k] < pairs.other[k] ? -ForceLimit : ForceLimit) *
+                    InverseDistanceScale;
+            }
+    }
 }
 
 // The force-law constants of every listed pair, taken again only when the table changed.
@@ -72,26 +119,67 @@ void refreshPairConstants(Dynamics& dyn, const std::uint8_t* particleType, int t
         pairs.core[k] = c.core;
         pairs.repel[k] = c.repel;
     }
+    laneConstants(dyn);
     pairs.constantsFrom = dyn.pairTable;
     pairs.valid = true;
 }
 
 }  // namespace
 
-void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* state, int n) {
-    const Project& project = physics.project;
-    n = clampCount(n, MaxParticles);
-    const int slots = clampCount(project.neighbourCount, MaxNeighbours);
-    for (auto& axis : dyn.farForce) std::fill_n(axis.begin() + 1, n, 0.0);
-    fillPairTable(dyn, physics);
+namespace {
 
-    std::array<double, MaxParticles + 1> dist2{};
+// Fills particle i's neighbour slots from its squared distances dist2[1..n]: the nearest
+// `slots` by (squared distance, number), so the lower number wins ties; a squared distance
+// of 1e20 or more never qualifies. Marks the chosen particles, and i itself, in `taken`.
+void selectNeighbours(Dynamics& dyn, int i, int n, int slots, const double* dist2,
+                      std::array<bool, MaxParticles + 1>& taken) {
     std::array<int, MaxParticles> candidates{};
-    std::array<bool, MaxParticles + 1> taken{};
-    PairBatch<MaxParticles> batch;
     const auto nearer = [&](int a, int b) {
         return dist2[a] < dist2[b] || (dist2[a] == dist2[b] && a < b);
     };
+    // Particles move little between rebuilds: the farthest of the old neighbours bounds the
+    // new ones, so only the particles within that bound need sorting; a bound that leaves
+    // too few is dropped.
+    double bound = -1.0;
+    for (int k = 1; k <= slots; ++k) {
+        const int old = dyn.neighbours[k][i];
+        if (old < 1 || old > n || old == i) {
+            bound = -1.0;
+            break;
+        }
+        bound = std::max(bound, dist2[old]);
+    }
+    int found = 0;
+    if (bound >= 0.0) {
+        for (int w = 1; w <= n; ++w)
+            if (w != i && dist2[w] <= bound && dist2[w] < NeighbourSearchStart)
+                candidates[found++] = w;
+    }
+    if (found < slots) {
+        found = 0;
+        for (int w = 1; w <= n; ++w)
+            if (w != i && dist2[w] < NeighbourSearchStart) candidates[found++] = w;
+    }
+    const int listed = std::min(slots, found);
+    std::partial_sort(candidates.begin(), candidates.begin() + listed,
+                      candidates.begin() + found, nearer);
+    std::fill(taken.begin(), taken.end(), false);
+    taken[i] = true;
+    for (int k = 1; k <= slots; ++k) {
+        // A slot without a candidate points at the particle itself and is skipped.
+        const int w = k <= listed ? candidates[k - 1] : i;
+        dyn.neighbours[k][i] = w;
+        taken[w] = true;
+    }
+}
+
+// One particle at a time: the distances, the neighbours, then the far force summed over
+// the others in increasing number.
+void rebuildPortable(Dynamics& dyn, const Physics& physics, const double* state, int n,
+                     int slots) {
+    std::array<double, MaxParticles + 1> dist2{};
+    std::array<bool, MaxParticles + 1> taken{};
+    PairBatch<MaxParticles> batch;
     for (int i = 1; i <= n; ++i) {
         const double* pi = state + positionIndex(i, 0);
         for (int w = 1; w <= n; ++w) {
@@ -101,45 +189,12 @@ void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* stat
             const double dz = pi[2] - pw[2];
             dist2[w] = dx * dx + dy * dy + dz * dz;
         }
-        // The nearest `slots` by (squared distance, number), so the lower number wins ties;
-        // a squared distance of 1e20 or more never qualifies. Particles move little between
-        // rebuilds: the farthest of the old neighbours bounds the new ones, so only the
-        // particles within that bound need sorting; a bound that leaves too few is dropped.
-        double bound = -1.0;
-        for (int k = 1; k <= slots; ++k) {
-            const int old = dyn.neighbours[k][i];
-            if (old < 1 || old > n || old == i) {
-                bound = -1.0;
-                break;
-            }
-            bound = std::max(bound, dist2[old]);
-        }
-        int found = 0;
-        if (bound >= 0.0) {
-            for (int w = 1; w <= n; ++w)
-                if (w != i && dist2[w] <= bound && dist2[w] < NeighbourSearchStart)
-                    candidates[found++] = w;
-        }
-        if (found < slots) {
-            found = 0;
-            for (int w = 1; w <= n; ++w)
-                if (w != i && dist2[w] < NeighbourSearchStart) candidates[found++] = w;
-        }
-        const int listed = std::min(slots, found);
-        std::partial_sort(candidates.begin(), candidates.begin() + listed,
-                          candidates.begin() + found, nearer);
-        std::fill(taken.begin(), taken.end(), false);
-        for (int k = 1; k <= slots; ++k) {
-            // A slot without a candidate points at the particle itself and is skipped.
-            const int w = k <= listed ? candidates[k - 1] : i;
-            dyn.neighbours[k][i] = w;
-            taken[w] = true;
-        }
+        selectNeighbours(dyn, i, n, slots, dist2.data(), taken);
         if (n <= slots) continue;
         const auto& row = dyn.pairTable[physics.particleType[i]];
         batch.clear();
         for (int w = 1; w <= n; ++w)
-            if (!taken[w] && w != i)
+            if (!taken[w])
                 batch.add(pi, state + positionIndex(w, 0), i, w, row[physics.particleType[w]]);
         batch.compute();
         double far[3] = {0.0, 0.0, 0.0};
@@ -150,8 +205,243 @@ void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* stat
         }
         for (int c = 0; c < 3; ++c) dyn.farForce[c][i] = far[c];
     }
+}
+
+// Four particles at a time on vector lanes; the last group may hold fewer than four, its
+// spare lanes repeat particle n and are thrown away.
+void rebuildInLanes(Dynamics& dyn, const Physics& physics, const double* state, int n,
+                    int slots) {
+    alignas(32) double xs[MaxParticles + 1];
+    alignas(32) double ys[MaxParticles + 1];
+    alignas(32) double zs[MaxParticles + 1];
+    for (int w = 1; w <= n; ++w) {
+        xs[w] = state[positionIndex(w, 0)];
+        ys[w] = state[positionIndex(w, 1)];
+        zs[w] = state[positionIndex(w, 2)];
+    }
+    alignas(32) double dist2[4 * (MaxParticles + 1)];
+    alignas(32) std::int64_t keep[4 * (MaxParticles + 1)];
+    alignas(32) double coefficients[4][MaxTypes + 1][4];
+    std::array<double, MaxParticles + 1> laneDist2{};
+    std::array<bool, MaxParticles + 1> taken{};
+    int types = clampCount(physics.project.typeCount, MaxTypes);
+    for (int w = 1; w <= n; ++w) types = std::max<int>(types, physics.particleType[w]);
+    for (int first = 1; first <= n; first += 4) {
+        int lane[4];
+        double self[3][4];
+        for (int l = 0; l < 4; ++l) {
+            lane[l] = std::min(first + l, n);
+            for (int c = 0; c < 3; ++c) self[c][l] = state[positionIndex(lane[l], c)];
+        }
+        laneDistances(xs, ys, zs, n, self, dist2);
+        for (int l = 0; l < 4 && first + l <= n; ++l) {
+            for (int w = 1; w <= n; ++w) laneDist2[w] = dist2[4 * w + l];
+            selectNeighbours(dyn, first + l, n, slots, laneDist2.data(), taken);
+            for (int w = 1; w <= n; ++w) keep[4 * w + l] = taken[w] ? 0 : -1;
+        }
+        if (n <= slots) continue;
+        for (int l = n - first + 1; l < 4; ++l)
+            for (int w = 1; w <= n; ++w) keep[4 * w + l] = 0;
+        for (int l = 0; l < 4; ++l) {
+            const auto& row = dyn.pairTable[physics.particleType[lane[l]]];
+            for (int t = 0; t <= types; ++t) {
+                coefficients[0][t][l] = row[t].gravity;
+                coefficients[1][t][l] = row[t].charge;
+                coefficients[2][t][l] = row[t].core;
+                coefficients[3][t][l] = row[t].repel;
+            }
+        }
+        double far[3][4];
+        laneFarForces(xs, ys, zs, n, physics.particleType, self, first, dist2, keep,
+                      coefficients, far);
+        for (int l = 0; l < 4 && first + l <= n; ++l)
+            for (int c = 0; c < 3; ++c) dyn.farForce[c][first + l] = far[c][l];
+    }
+}
+
+}  // namespace
+
+void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* state, int n) {
+    n = clampCount(n, MaxParticles);
+    const int slots = clampCount(physics.project.neighbourCount, MaxNeighbours);
+    for (auto& axis : dyn.farForce) std::fill_n(axis.begin() + 1, n, 0.0);
+    fillPairTable(dyn, physics);
+    if (haveVectorLanes() && !dyn.portableOnly)
+        rebuildInLanes(dyn, physics, state, n, slots);
+    else
+        rebuildPortable(dyn, physics, state, n, slots);
     listPairs(dyn, n, slots);
 }
+
+namespace {
+
+// The pair forces of particle-major pairs [begin, end) into the scratch columns.
+void pairForces(Dynamics& dyn, const double* state, int begin, int end) {
+    const NeighbourPairs& pairs = dyn.pairs;
+    PairScratch& scratch = dyn.pairScratch;
+    for (int k = begin; k < end; ++k) {
+        const double* pi = state + positionIndex(pairs.self[k], 0);
+        const double* pa = state + positionIndex(pairs.other[k], 0);
+        scratch.dx[k] = pa[0] - pi[0];
+        scratch.dy[k] = pa[1] - pi[1];
+        scratch.dz[k] = pa[2] - pi[2];
+    }
+    const long long coinciding = computePairForces(
+        end - begin, scratch.dx.data() + begin, scratch.dy.data() + begin,
+        scratch.dz.data() + begin, pairs.gravity.data() + begin, pairs.charge.data() + begin,
+        pairs.core.data() + begin, pairs.repel.data() + begin, scratch.fx.data() + begin,
+        scratch.fy.data() + begin, scratch.fz.data() + begin, scratch.d.data() + begin);
+    if (coinciding == 0) return;
+    // No direction of their own: pushed apart along x, the lower number towards -x.
+    for (int k = begin; k < end; ++k) {
+        if (scratch.d[k] != 0.0) continue;
+        scratch.fx[k] =
+            (pairs.self[k] < pairs.other[k] ? -ForceLimit : ForceLimit) * InverseDistanceScale;
+        scratch.fy[k] = 0.0;
+        scratch.fz[k] = 0.0;
+    }
+}
+
+// The soft walls of the three axes at particle i's position.
+void wallTerms(const double* state, int i, double wall, double (&term)[3]) {
+    for (int c = 0; c < 3; ++c) term[c] = wallAcceleration(state[positionIndex(i, c)], wall);
+}
+
+// Particle i's sum over its slots from the scratch columns, with its kicks kick[0..3 count).
+void sumSlots(const Dynamics& dyn, int i, const double* kick, const double (&wallTerm)[3],
+              double (&acc)[3]) {
+    const NeighbourPairs& pairs = dyn.pairs;
+    const PairScratch& scratch = dyn.pairScratch;
+    acc[0] = acc[1] = acc[2] = 0.0;
+    for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k, kick += 3) {
+        acc[0] += scratch.fx[k];
+        acc[1] += scratch.fy[k];
+        acc[2] += scratch.fz[k];
+        // Kicks and walls act once per visited slot: that is the model's strength.
+        for (int c = 0; c < 3; ++c) acc[c] += kick[c];
+        for (int c = 0; c < 3; ++c) acc[c] += wallTerm[c];
+    }
+}
+
+// Particle i's derivative from its slot sums, the far force, its mass and the damping.
+void finishParticle(const Dynamics& dyn, const Physics& physics, const double* state, int i,
+                    const double (&acc)[3], double* derivative) {
+    const double mass = physics.project.masses[physics.particleType[i]];
+    for (int c = 0; c < 3; ++c) {
+        const double v = state[velocityIndex(i, c)];
+        derivative[velocityIndex(i, c)] =
+            (acc[c] + dyn.farForce[c][i]) / mass - physics.damping * v;
+        derivative[positionIndex(i, c)] = v;
+    }
+}
+
+// Where each of a group's twelve kick chains starts, for every list length: particle l's
+// draw for axis c in slot s is draw 3 (l slots + s) + c + 1 after the group's start.
+struct KickChains {
+    std::array<std::array<std::uint32_t, 12>, MaxNeighbours + 1> multiplier{};
+    std::array<std::array<std::uint32_t, 12>, MaxNeighbours + 1> increment{};
+    std::array<SequenceJump, MaxNeighbours + 1> group{};  // past all 12 length draws
+};
+
+constexpr KickChains kickChains() {
+    KickChains chains;
+    for (int slots = 1; slots <= MaxNeighbours; ++slots) {
+        chains.group[slots] = sequenceJump(12 * slots);
+        for (int c = 0; c < 3; ++c)
+            for (int l = 0; l < 4; ++l) {
+                const SequenceJump jump = sequenceJump(3 * slots * l + c + 1);
+                chains.multiplier[slots][4 * c + l] = jump.multiplier;
+                chains.increment[slots][4 * c + l] = jump.increment;
+            }
+    }
+    return chains;
+}
+
+constexpr KickChains Chains = kickChains();
+constexpr SequenceJump SlotStride = sequenceJump(3);
+
+// All pairs in one batch, every kick in the order it is drawn, then each particle's sums.
+void evaluatePortable(Dynamics& dyn, const Physics& physics, const double* state, int n,
+                      double wall, double* derivative) {
+    const int count = n > 0 ? dyn.pairs.first[n + 1] : 0;
+    pairForces(dyn, state, 0, count);
+    double* kicks = dyn.pairScratch.kicks.data();
+    fillCentered(physics.random, kicks, 3 * count, KickSpan);
+    for (int i = 1; i <= n; ++i) {
+        double wallTerm[3];
+        wallTerms(state, i, wall, wallTerm);
+        double acc[3];
+        sumSlots(dyn, i, kicks + 3 * dyn.pairs.first[i], wallTerm, acc);
+        finishParticle(dyn, physics, state, i, acc, derivative);
+    }
+}
+
+// Groups of four particles on vector lanes, the others one at a time, in particle order so
+// that the kicks are drawn in the same order as above.
+void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state, int n,
+                     double wall, double* derivative) {
+    const LaneGroups& groups = dyn.laneGroups;
+    const NeighbourPairs& pairs = dyn.pairs;
+    RandomSource& random = physics.random;
+    LaneGroupInput in{};
+    in.positions = state;
+    in.strideMultiplier = SlotStride.multiplier;
+    in.strideIncrement = SlotStride.increment;
+    in.kickFactor = KickSpan * (1.0 / 4294967296.0);
+    LaneGroupSums sums;
+    const bool wide = haveWideRegisterFile();
+    for (int i = 1; i <= n;) {
+        const int g = groups.startingAt[i];
+        if (g < 0) {
+            const int begin = pairs.first[i];
+            const int end = pairs.first[i + 1];
+            pairForces(dyn, state, begin, end);
+            double* kicks = dyn.pairScratch.kicks.data() + 3 * begin;
+            fillCentered(random, kicks, 3 * (end - begin), KickSpan);
+            double wallTerm[3];
+            wallTerms(state, i, wall, wallTerm);
+            double acc[3];
+            sumSlots(dyn, i, kicks, wallTerm, acc);
+            finishParticle(dyn, physics, state, i, acc, derivative);
+            ++i;
+            continue;
+        }
+        alignas(32) double wallTerm[3][4];
+        for (int l = 0; l < 4; ++l) {
+            double term[3];
+            wallTerms(state, i + l, wall, term);
+            for (int c = 0; c < 3; ++c) wallTerm[c][l] = term[c];
+        }
+        const int base = groups.base[g];
+        const int slots = groups.length[g];
+        in.firstParticle = i;
+        in.length = slots;
+        in.otherIndex = groups.otherIndex.data() + base;
+        in.gravity = groups.gravity.data() + base;
+        in.charge = groups.charge.data() + base;
+        in.core = groups.core.data() + base;
+        in.repel = groups.repel.data() + base;
+        in.push = groups.push.data() + base;
+        in.wall = &wallTerm[0][0];
+        in.seed = random.seed;
+        in.chainMultiplier = Chains.multiplier[slots].data();
+        in.chainIncrement = Chains.increment[slots].data();
+        in.groupMultiplier = Chains.group[slots].multiplier;
+        in.groupIncrement = Chains.group[slots].increment;
+        if (wide)
+            sumLaneGroupAvx512(in, sums);
+        else
+            sumLaneGroupAvx2(in, sums);
+        random.seed = sums.seed;
+        for (int l = 0; l < 4; ++l) {
+            const double acc[3] = {sums.acc[0][l], sums.acc[1][l], sums.acc[2][l]};
+            finishParticle(dyn, physics, state, i + l, acc, derivative);
+        }
+        i += 4;
+    }
+}
+
+}  // namespace
 
 void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* state,
                         double* derivative) {
@@ -159,65 +449,12 @@ void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* sta
     std::fill_n(derivative, StateSize, 0.0);
     const int n = clampCount(project.particleCount, MaxParticles);
     const double wall = physics.cubeHalfSize - WallMargin;
-    const double damping = physics.damping;
-    RandomSource& random = physics.random;
     fillPairTable(dyn, physics);
-
-    // The pairs of all particles at once: separations, forces on vector lanes, and every
-    // kick in the order it is drawn (particle by particle, slot by slot, x before y before
-    // z); then each particle's sums in the order the model defines.
     refreshPairConstants(dyn, physics.particleType, clampCount(project.typeCount, MaxTypes));
-    const NeighbourPairs& pairs = dyn.pairs;
-    PairScratch& scratch = dyn.pairScratch;
-    const int count = n > 0 ? pairs.first[n + 1] : 0;
-    for (int i = 1; i <= n; ++i) {
-        const double* pi = state + positionIndex(i, 0);
-        for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k) {
-            const double* pa = state + positionIndex(pairs.other[k], 0);
-            scratch.dx[k] = pa[0] - pi[0];
-            scratch.dy[k] = pa[1] - pi[1];
-            scratch.dz[k] = pa[2] - pi[2];
-        }
-    }
-    const long long coinciding = computePairForces(
-        count, scratch.dx.data(), scratch.dy.data(), scratch.dz.data(), pairs.gravity.data(),
-        pairs.charge.data(), pairs.core.data(), pairs.repel.data(), scratch.fx.data(),
-        scratch.fy.data(), scratch.fz.data(), scratch.d.data());
-    if (coinciding > 0) {
-        // No direction of their own: pushed apart along x, the lower number towards -x.
-        for (int k = 0; k < count; ++k) {
-            if (scratch.d[k] != 0.0) continue;
-            scratch.fx[k] =
-                (pairs.self[k] < pairs.other[k] ? -ForceLimit : ForceLimit) * InverseDistanceScale;
-            scratch.fy[k] = 0.0;
-            scratch.fz[k] = 0.0;
-        }
-    }
-    const double* kick = scratch.kicks.data();
-    fillCentered(random, scratch.kicks.data(), 3 * count, KickSpan);
-
-    for (int i = 1; i <= n; ++i) {
-        const double* pi = state + positionIndex(i, 0);
-        // The wall term is the same in every slot; it is applied once per slot. Inside the
-        // walls it is +0, and adding +0 leaves a sum that started at +0 exactly as it was.
-        double wallTerm[3];
-        for (int c = 0; c < 3; ++c) wallTerm[c] = wallAcceleration(pi[c], wall);
-        double acc[3] = {0.0, 0.0, 0.0};
-        for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k) {
-            acc[0] += scratch.fx[k];
-            acc[1] += scratch.fy[k];
-            acc[2] += scratch.fz[k];
-            // Kicks and walls act once per visited slot: that is the model's strength.
-            for (int c = 0; c < 3; ++c) acc[c] += kick[3 * k + c];
-            for (int c = 0; c < 3; ++c) acc[c] += wallTerm[c];
-        }
-        const double mass = project.masses[physics.particleType[i]];
-        for (int c = 0; c < 3; ++c) {
-            const double v = state[velocityIndex(i, c)];
-            derivative[velocityIndex(i, c)] = (acc[c] + dyn.farForce[c][i]) / mass - damping * v;
-            derivative[positionIndex(i, c)] = v;
-        }
-    }
+    if (haveVectorLanes() && !dyn.portableOnly && dyn.laneGroups.count > 0)
+        evaluateInLanes(dyn, physics, state, n, wall, derivative);
+    else
+        evaluatePortable(dyn, physics, state, n, wall, derivative);
 }
 
 void MidpointStep(Dynamics& dyn, const Physics& physics, double* state, double h, double* k1) {

@@ -36,6 +36,23 @@ struct NeighbourPairs {
     bool valid = false;
 };
 
+// The same pairs for the four-lane evaluation: groups of four consecutive particles whose
+// lists are equally long, pair (slot s, particle l) of a group at entry base + 4 s + l.
+// Particles in no group are evaluated one at a time from NeighbourPairs.
+struct LaneGroups {
+    int count = 0;
+    std::array<std::int16_t, MaxParticles + 1> startingAt{};  // group starting at i, or -1
+    std::array<std::int16_t, MaxParticles / 4> firstParticle{};
+    std::array<std::int16_t, MaxParticles / 4> length{};  // pairs per particle
+    std::array<std::int32_t, MaxParticles / 4> base{};
+    alignas(64) std::array<std::int32_t, MaxPairs> otherIndex{};  // 3 (other - 1)
+    alignas(64) std::array<double, MaxPairs> gravity{};
+    alignas(64) std::array<double, MaxPairs> charge{};
+    alignas(64) std::array<double, MaxPairs> core{};
+    alignas(64) std::array<double, MaxPairs> repel{};
+    alignas(64) std::array<double, MaxPairs> push{};  // x force of a coinciding pair
+};
+
 // One evaluation's pair quantities, column by column.
 struct PairScratch {
     alignas(64) std::array<double, MaxPairs> dx{};
@@ -63,7 +80,11 @@ struct Dynamics {
     // Type-pair constants of the force law, refreshed at every evaluation.
     PairTable pairTable{};
     NeighbourPairs pairs;
+    LaneGroups laneGroups;
     PairScratch pairScratch;
+    // Evaluates and searches one particle at a time even where vector lanes would serve:
+    // the reference the four-lane code is checked against.
+    bool portableOnly = false;
     StateVector scratchState{};
     StateVector scratchDerivative{};
     StateVector scratchDerivative2{};

@@ -22,8 +22,22 @@ inline double RandomUniform(RandomSource& random) {
     return static_cast<double>(random.seed) * (1.0 / 4294967296.0);
 }
 
+// k steps of the sequence at once: seed <- seed * multiplier + increment (mod 2^32).
+struct SequenceJump {
+    std::uint32_t multiplier = 1u;
+    std::uint32_t increment = 0u;
+};
+constexpr SequenceJump sequenceJump(int k) {
+    SequenceJump jump;
+    for (int i = 0; i < k; ++i) {
+        jump.multiplier *= 134775813u;
+        jump.increment = jump.increment * 134775813u + 1u;
+    }
+    return jump;
+}
+
 // Fills out[0..count) with the next `count` values of the sequence, in order: the same
-// values as count calls of RandomUniform, computed in four interleaved chains so that the
+// values as count calls of RandomUniform, computed in interleaved chains so that the
 // multiplications do not wait for each other.
 void fillUniform(RandomSource& random, double* out, int count);
 

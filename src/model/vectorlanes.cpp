@@ -1,0 +1,225 @@
+#include "model/vectorlanes.h"
+
+#include <immintrin.h>
+
+#include "model/pairbatch.h"
+
+namespace zentova {
+
+bool haveVectorLanes() {
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available;
+}
+
+bool haveWideRegisterFile() {
+    static const bool available =
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl");
+    return available;
+}
+
+namespace {
+
+#define ZENTOVA_LANES __attribute__((target("avx2"), always_inline)) inline
+
+struct LaneVectors {
+    __m256d x, y, z;
+};
+
+// pairForceAt on four pairs, operation for operation, then the vector F (pj - pi) / d with
+// the coinciding pairs given their push along x.
+ZENTOVA_LANES LaneVectors laneForce(__m256d dx, __m256d dy, __m256d dz, __m256d s2,
+                                    __m256d gravity, __m256d charge, __m256d core,
+                                    __m256d repel, __m256d push) {
+    const __m256d zero = _mm256_setzero_pd();
+    const __m256d limit = _mm256_set1_pd(ForceLimit);
+    const __m256d negativeLimit = _mm256_set1_pd(-ForceLimit);
+    const __m256d d = _mm256_sqrt_pd(s2);
+    // max(MinGap, gap) keeps a gap that is not a number, as "if (gap < MinGap)" does.
+    const __m256d gap = _mm256_max_pd(_mm256_set1_pd(MinGap), _mm256_sub_pd(d, core));
+    const __m256d gap2 = _mm256_mul_pd(gap, gap);
+    const __m256d gap4 = _mm256_mul_pd(gap2, gap2);
+    const __m256d inverse = _mm256_div_pd(_mm256_set1_pd(1.0), _mm256_mul_pd(d, gap4));
+    const __m256d inverseD = _mm256_mul_pd(gap4, inverse);
+    const __m256d inverseGap4 = _mm256_mul_pd(d, inverse);
+    const __m256d inverseS2 = _mm256_mul_pd(inverseD, inverseD);
+    __m256d f = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(gravity, inverseS2),
+                                            _mm256_mul_pd(charge, inverseS2)),
+                              _mm256_mul_pd(repel, inverseGap4));
+    // max(f, -limit) is -limit also for a force that is not a number; min(f, limit) then
+    // clamps from above, as the two "if"s of the one-pair code do.
+    f = _mm256_min_pd(_mm256_max_pd(f, negativeLimit), limit);
+    const __m256d coinciding = _mm256_cmp_pd(s2, zero, _CMP_EQ_OQ);
+    f = _mm256_blendv_pd(f, negativeLimit, coinciding);
+    const __m256d scale = _mm256_mul_pd(f, inverseD);
+    return {_mm256_blendv_pd(_mm256_mul_pd(dx, scale), push, coinciding),
+            _mm256_andnot_pd(coinciding, _mm256_mul_pd(dy, scale)),
+            _mm256_andnot_pd(coinciding, _mm256_mul_pd(dz, scale))};
+}
+
+// Two 128-bit loads into one register: [p[0], p[1], q[0], q[1]].
+ZENTOVA_LANES __m256d loadPairs(const double* p, const double* q) {
+    return _mm256_insertf128_pd(_mm256_castpd128_pd256(_mm_loadu_pd(p)), _mm_loadu_pd(q), 1);
+}
+
+// The positions of four particles, given their offsets in the state vector, as x, y and z
+// columns. Plain loads and shuffles: the processor's gather instruction is slower here.
+ZENTOVA_LANES LaneVectors loadPositions(const double* positions, const std::int32_t* offset) {
+    const double* p0 = positions + offset[0];
+    const double* p1 = positions + offset[1];
+    const double* p2 = positions + offset[2];
+    const double* p3 = positions + offset[3];
+    const __m256d xy02 = loadPairs(p0, p2);  // x0 y0 x2 y2
+    const __m256d xy13 = loadPairs(p1, p3);
+    const __m256d z02 = loadPairs(p0 + 1, p2 + 1);  // y0 z0 y2 z2
+    const __m256d z13 = loadPairs(p1 + 1, p3 + 1);
+    return {_mm256_unpacklo_pd(xy02, xy13), _mm256_unpackhi_pd(xy02, xy13),
+            _mm256_unpackhi_pd(z02, z13)};
+}
+
+ZENTOVA_LANES __m256d squaredLength(__m256d dx, __m256d dy, __m256d dz) {
+    return _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)),
+                         _mm256_mul_pd(dz, dz));
+}
+
+// Four kicks from four seeds: (seed - 2^31) as a signed number, times span / 2^32.
+ZENTOVA_LANES __m256d laneKicks(__m128i seeds, __m256d factor) {
+    const __m128i centred = _mm_xor_si128(seeds, _mm_set1_epi32(static_cast<int>(0x80000000u)));
+    return _mm256_mul_pd(_mm256_cvtepi32_pd(centred), factor);
+}
+
+}  // namespace
+
+// The body of sumLaneGroup, built twice: for AVX2, and for processors whose AVX-512 gives
+// the same 256-bit operations 32 registers instead of 16.
+ZENTOVA_LANES void sumSlotsInLanes(const LaneGroupInput& in, LaneGroupSums& out) {
+    const double* self = in.positions + 3 * (in.firstParticle - 1);
+    const __m256d sx = _mm256_set_pd(self[9], self[6], self[3], self[0]);
+    const __m256d sy = _mm256_set_pd(self[10], self[7], self[4], self[1]);
+    const __m256d sz = _mm256_set_pd(self[11], self[8], self[5], self[2]);
+    const __m256d wx = _mm256_loadu_pd(in.wall);
+    const __m256d wy = _mm256_loadu_pd(in.wall + 4);
+    const __m256d wz = _mm256_loadu_pd(in.wall + 8);
+    const __m256d scaleToLaw = _mm256_set1_pd(0.0016);
+    const __m256d kickFactor = _mm256_set1_pd(in.kickFactor);
+
+    // Twelve chains of the sequence, one per particle and axis (x lanes, then y, then z):
+    // each starts at its first draw and moves three draws per slot.
+    const __m256i seed8 = _mm256_set1_epi32(static_cast<int>(in.seed));
+    const __m128i seed4 = _mm_set1_epi32(static_cast<int>(in.seed));
+    const auto* multiplier = reinterpret_cast<const __m256i*>(in.chainMultiplier);
+    const auto* increment = reinterpret_cast<const __m256i*>(in.chainIncrement);
+    __m256i chainsXY = _mm256_add_epi32(_mm256_mullo_epi32(seed8, _mm256_loadu_si256(multiplier)),
+                                        _mm256_loadu_si256(increment));
+    __m128i chainsZ = _mm_add_epi32(
+        _mm_mullo_epi32(seed4, _mm_loadu_si128(reinterpret_cast<const __m128i*>(in.chainMultiplier + 8))),
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(in.chainIncrement + 8)));
+    const __m256i strideMultiplier8 = _mm256_set1_epi32(static_cast<int>(in.strideMultiplier));
+    const __m256i strideIncrement8 = _mm256_set1_epi32(static_cast<int>(in.strideIncrement));
+    const __m128i strideMultiplier4 = _mm_set1_epi32(static_cast<int>(in.strideMultiplier));
+    const __m128i strideIncrement4 = _mm_set1_epi32(static_cast<int>(in.strideIncrement));
+
+    // The forces first, then the sums: the two loops have short chains of their own, where
+    // one loop doing both makes every slot wait for its roots and divisions.
+    alignas(32) double force[MaxNeighbours][3][4];
+    for (int s = 0; s < in.length; ++s) {
+        const int k = 4 * s;
+        const LaneVectors other = loadPositions(in.positions, in.otherIndex + k);
+        const __m256d dx = _mm256_sub_pd(other.x, sx);
+        const __m256d dy = _mm256_sub_pd(other.y, sy);
+        const __m256d dz = _mm256_sub_pd(other.z, sz);
+        const LaneVectors f = laneForce(
+            dx, dy, dz, _mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw),
+            _mm256_loadu_pd(in.gravity + k), _mm256_loadu_pd(in.charge + k),
+            _mm256_loadu_pd(in.core + k), _mm256_loadu_pd(in.repel + k),
+            _mm256_loadu_pd(in.push + k));
+        _mm256_store_pd(force[s][0], f.x);
+        _mm256_store_pd(force[s][1], f.y);
+        _mm256_store_pd(force[s][2], f.z);
+    }
+    __m256d ax = _mm256_setzero_pd();
+    __m256d ay = _mm256_setzero_pd();
+    __m256d az = _mm256_setzero_pd();
+    for (int s = 0; s < in.length; ++s) {
+        const __m256d kx = laneKicks(_mm256_castsi256_si128(chainsXY), kickFactor);
+        const __m256d ky = laneKicks(_mm256_extracti128_si256(chainsXY, 1), kickFactor);
+        const __m256d kz = laneKicks(chainsZ, kickFactor);
+        chainsXY = _mm256_add_epi32(_mm256_mullo_epi32(chainsXY, strideMultiplier8), strideIncrement8);
+        chainsZ = _mm_add_epi32(_mm_mullo_epi32(chainsZ, strideMultiplier4), strideIncrement4);
+        ax = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(ax, _mm256_load_pd(force[s][0])), kx), wx);
+        ay = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(ay, _mm256_load_pd(force[s][1])), ky), wy);
+        az = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(az, _mm256_load_pd(force[s][2])), kz), wz);
+    }
+    _mm256_store_pd(out.acc[0], ax);
+    _mm256_store_pd(out.acc[1], ay);
+    _mm256_store_pd(out.acc[2], az);
+    out.seed = in.seed * in.groupMultiplier + in.groupIncrement;
+}
+
+__attribute__((target("avx2"))) void sumLaneGroupAvx2(const LaneGroupInput& in,
+                                                      LaneGroupSums& out) {
+    sumSlotsInLanes(in, out);
+}
+
+__attribute__((target("avx2,avx512f,avx512vl"))) void sumLaneGroupAvx512(
+    const LaneGroupInput& in, LaneGroupSums& out) {
+    sumSlotsInLanes(in, out);
+}
+
+__attribute__((target("avx2"))) void laneDistances(const double* xs, const double* ys,
+                                                   const double* zs, int n,
+                                                   const double (&self)[3][4], double* dist2) {
+    const __m256d sx = _mm256_loadu_pd(self[0]);
+    const __m256d sy = _mm256_loadu_pd(self[1]);
+    const __m256d sz = _mm256_loadu_pd(self[2]);
+    for (int w = 1; w <= n; ++w) {
+        const __m256d dx = _mm256_sub_pd(sx, _mm256_set1_pd(xs[w]));
+        const __m256d dy = _mm256_sub_pd(sy, _mm256_set1_pd(ys[w]));
+        const __m256d dz = _mm256_sub_pd(sz, _mm256_set1_pd(zs[w]));
+        _mm256_storeu_pd(dist2 + 4 * w, squaredLength(dx, dy, dz));
+    }
+}
+
+__attribute__((target("avx2"))) void laneFarForces(
+    const double* xs, const double* ys, const double* zs, int n, const std::uint8_t* type,
+    const double (&self)[3][4], int firstParticle, const double* dist2,
+    const std::int64_t* keep, const double (*coefficients)[MaxTypes + 1][4],
+    double (&far)[3][4]) {
+    const __m256d sx = _mm256_loadu_pd(self[0]);
+    const __m256d sy = _mm256_loadu_pd(self[1]);
+    const __m256d sz = _mm256_loadu_pd(self[2]);
+    const __m256d scaleToLaw = _mm256_set1_pd(0.0016);
+    const __m256d lanes = _mm256_set_pd(firstParticle + 3, firstParticle + 2, firstParticle + 1,
+                                        firstParticle);
+    const __m256d pushDown = _mm256_set1_pd(-ForceLimit * InverseDistanceScale);
+    const __m256d pushUp = _mm256_set1_pd(ForceLimit * InverseDistanceScale);
+    __m256d ax = _mm256_setzero_pd();
+    __m256d ay = _mm256_setzero_pd();
+    __m256d az = _mm256_setzero_pd();
+    for (int w = 1; w <= n; ++w) {
+        const __m256d kept = _mm256_castsi256_pd(
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(keep + 4 * w)));
+        if (_mm256_movemask_pd(kept) == 0) continue;
+        const __m256d dx = _mm256_sub_pd(_mm256_set1_pd(xs[w]), sx);
+        const __m256d dy = _mm256_sub_pd(_mm256_set1_pd(ys[w]), sy);
+        const __m256d dz = _mm256_sub_pd(_mm256_set1_pd(zs[w]), sz);
+        const int t = type[w];
+        // The lower number is pushed towards -x.
+        const __m256d other = _mm256_set1_pd(w);
+        const __m256d push =
+            _mm256_blendv_pd(pushUp, pushDown, _mm256_cmp_pd(lanes, other, _CMP_LT_OQ));
+        const LaneVectors f = laneForce(
+            dx, dy, dz, _mm256_mul_pd(_mm256_loadu_pd(dist2 + 4 * w), scaleToLaw),
+            _mm256_loadu_pd(coefficients[0][t]), _mm256_loadu_pd(coefficients[1][t]),
+            _mm256_loadu_pd(coefficients[2][t]), _mm256_loadu_pd(coefficients[3][t]), push);
+        // A sum that starts at +0 never becomes -0, so adding +0 for a left-out particle
+        // leaves it exactly as skipping would.
+        ax = _mm256_add_pd(ax, _mm256_and_pd(f.x, kept));
+        ay = _mm256_add_pd(ay, _mm256_and_pd(f.y, kept));
+        az = _mm256_add_pd(az, _mm256_and_pd(f.z, kept));
+    }
+    _mm256_storeu_pd(far[0], ax);
+    _mm256_storeu_pd(far[1], ay);
+    _mm256_storeu_pd(far[2], az);
+}
+
+}  // namespace zentova
