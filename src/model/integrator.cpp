@@ -376,68 +376,81 @@ void evaluatePortable(Dynamics& dyn, const Physics& physics, const double* state
     }
 }
 
-// Groups of four particles on vector lanes, the others one at a time, in particle order so
-// that the kicks are drawn in the same order as above.
+// Groups of four particles on vector lanes, the others one at a time: first the pair
+// forces of all groups, then the sums in particle order, so that the kicks are drawn in
+// the same order as above.
 void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state, int n,
                      double wall, double* derivative) {
     const LaneGroups& groups = dyn.laneGroups;
     const NeighbourPairs& pairs = dyn.pairs;
+    PairScratch& scratch = dyn.pairScratch;
     RandomSource& random = physics.random;
-    LaneGroupInput in{};
-    in.positions = state;
-    in.strideMultiplier = SlotStride.multiplier;
-    in.strideIncrement = SlotStride.increment;
-    in.kickFactor = KickSpan * (1.0 / 4294967296.0);
-    LaneGroupSums sums;
-    const bool wide = haveWideRegisterFile();
+    laneForces(LaneForceInput{state, groups.count, groups.firstParticle.data(),
+                              groups.length.data(), groups.base.data(),
+                              groups.otherIndex.data(), groups.gravity.data(),
+                              groups.charge.data(), groups.core.data(), groups.repel.data(),
+                              groups.push.data(), scratch.laneFx.data(), scratch.laneFy.data(),
+                              scratch.laneFz.data()});
+
+    const LaneSumShared shared{SlotStride.multiplier, SlotStride.increment,
+                               KickSpan * (1.0 / 4294967296.0), physics.damping};
+    LaneSumInput sums[MaxSideBySide];
+    alignas(32) double wallTerm[MaxSideBySide][3][4];
+    double mass[MaxSideBySide][4];
+    // Fills sums[slot] for group g and returns where its kicks end.
+    const auto prepare = [&](int slot, int g, std::uint32_t seed) {
+        const int first = groups.firstParticle[g];
+        const int length = groups.length[g];
+        for (int l = 0; l < 4; ++l) {
+            double term[3];
+            wallTerms(state, first + l, wall, term);
+            for (int c = 0; c < 3; ++c) wallTerm[slot][c][l] = term[c];
+            mass[slot][l] = physics.project.masses[physics.particleType[first + l]];
+        }
+        LaneSumInput& in = sums[slot];
+        const int base = groups.base[g];
+        in.fx = scratch.laneFx.data() + base;
+        in.fy = scratch.laneFy.data() + base;
+        in.fz = scratch.laneFz.data() + base;
+        in.length = length;
+        in.wall = &wallTerm[slot][0][0];
+        in.seed = seed;
+        in.chainMultiplier = Chains.multiplier[length].data();
+        in.chainIncrement = Chains.increment[length].data();
+        for (int c = 0; c < 3; ++c) in.far[c] = &dyn.farForce[c][first];
+        in.mass = mass[slot];
+        in.velocities = state + velocityIndex(first, 0);
+        in.velocityRate = derivative + velocityIndex(first, 0);
+        in.positionRate = derivative + positionIndex(first, 0);
+        const SequenceJump past = Chains.group[length];
+        return seed * past.multiplier + past.increment;
+    };
     for (int i = 1; i <= n;) {
         const int g = groups.startingAt[i];
         if (g < 0) {
             const int begin = pairs.first[i];
             const int end = pairs.first[i + 1];
             pairForces(dyn, state, begin, end);
-            double* kicks = dyn.pairScratch.kicks.data() + 3 * begin;
+            double* kicks = scratch.kicks.data() + 3 * begin;
             fillCentered(random, kicks, 3 * (end - begin), KickSpan);
-            double wallTerm[3];
-            wallTerms(state, i, wall, wallTerm);
+            double term[3];
+            wallTerms(state, i, wall, term);
             double acc[3];
-            sumSlots(dyn, i, kicks, wallTerm, acc);
+            sumSlots(dyn, i, kicks, term, acc);
             finishParticle(dyn, physics, state, i, acc, derivative);
             ++i;
             continue;
         }
-        alignas(32) double wallTerm[3][4];
-        for (int l = 0; l < 4; ++l) {
-            double term[3];
-            wallTerms(state, i + l, wall, term);
-            for (int c = 0; c < 3; ++c) wallTerm[c][l] = term[c];
+        // The groups that follow at once with lists as long go side by side with this one.
+        int count = 0;
+        random.seed = prepare(count++, g, random.seed);
+        while (count < MaxSideBySide && i + 4 * count <= n) {
+            const int next = groups.startingAt[i + 4 * count];
+            if (next < 0 || groups.length[next] != groups.length[g]) break;
+            random.seed = prepare(count++, next, random.seed);
         }
-        const int base = groups.base[g];
-        const int slots = groups.length[g];
-        in.firstParticle = i;
-        in.length = slots;
-        in.otherIndex = groups.otherIndex.data() + base;
-        in.gravity = groups.gravity.data() + base;
-        in.charge = groups.charge.data() + base;
-        in.core = groups.core.data() + base;
-        in.repel = groups.repel.data() + base;
-        in.push = groups.push.data() + base;
-        in.wall = &wallTerm[0][0];
-        in.seed = random.seed;
-        in.chainMultiplier = Chains.multiplier[slots].data();
-        in.chainIncrement = Chains.increment[slots].data();
-        in.groupMultiplier = Chains.group[slots].multiplier;
-        in.groupIncrement = Chains.group[slots].increment;
-        if (wide)
-            sumLaneGroupAvx512(in, sums);
-        else
-            sumLaneGroupAvx2(in, sums);
-        random.seed = sums.seed;
-        for (int l = 0; l < 4; ++l) {
-            const double acc[3] = {sums.acc[0][l], sums.acc[1][l], sums.acc[2][l]};
-            finishParticle(dyn, physics, state, i + l, acc, derivative);
-        }
-        i += 4;
+        laneSums(shared, sums, count);
+        i += 4 * count;
     }
 }
 

@@ -63,6 +63,10 @@ struct PairScratch {
     alignas(64) std::array<double, MaxPairs> fz{};
     alignas(64) std::array<double, MaxPairs> d{};
     alignas(64) std::array<double, 3 * MaxPairs> kicks{};
+    // The force vectors of the lane groups' pairs, in the groups' order.
+    alignas(64) std::array<double, MaxPairs> laneFx{};
+    alignas(64) std::array<double, MaxPairs> laneFy{};
+    alignas(64) std::array<double, MaxPairs> laneFz{};
 };
 
 // The integrator's own state: neighbour lists, the frozen far force, the Adams history and

@@ -27,13 +27,13 @@ struct LaneVectors {
 
 // pairForceAt on four pairs, operation for operation, then the vector F (pj - pi) / d with
 // the coinciding pairs given their push along x.
-ZENTOVA_LANES LaneVectors laneForce(__m256d dx, __m256d dy, __m256d dz, __m256d s2,
-                                    __m256d gravity, __m256d charge, __m256d core,
-                                    __m256d repel, __m256d push) {
+// d = sqrt(s2) given: d is 0 exactly when s2 is.
+ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256d d,
+                                      __m256d gravity, __m256d charge, __m256d core,
+                                      __m256d repel, __m256d push) {
     const __m256d zero = _mm256_setzero_pd();
     const __m256d limit = _mm256_set1_pd(ForceLimit);
     const __m256d negativeLimit = _mm256_set1_pd(-ForceLimit);
-    const __m256d d = _mm256_sqrt_pd(s2);
     // max(MinGap, gap) keeps a gap that is not a number, as "if (gap < MinGap)" does.
     const __m256d gap = _mm256_max_pd(_mm256_set1_pd(MinGap), _mm256_sub_pd(d, core));
     const __m256d gap2 = _mm256_mul_pd(gap, gap);
@@ -48,12 +48,18 @@ ZENTOVA_LANES LaneVectors laneForce(__m256d dx, __m256d dy, __m256d dz, __m256d 
     // max(f, -limit) is -limit also for a force that is not a number; min(f, limit) then
     // clamps from above, as the two "if"s of the one-pair code do.
     f = _mm256_min_pd(_mm256_max_pd(f, negativeLimit), limit);
-    const __m256d coinciding = _mm256_cmp_pd(s2, zero, _CMP_EQ_OQ);
+    const __m256d coinciding = _mm256_cmp_pd(d, zero, _CMP_EQ_OQ);
     f = _mm256_blendv_pd(f, negativeLimit, coinciding);
     const __m256d scale = _mm256_mul_pd(f, inverseD);
     return {_mm256_blendv_pd(_mm256_mul_pd(dx, scale), push, coinciding),
             _mm256_andnot_pd(coinciding, _mm256_mul_pd(dy, scale)),
             _mm256_andnot_pd(coinciding, _mm256_mul_pd(dz, scale))};
+}
+
+ZENTOVA_LANES LaneVectors laneForce(__m256d dx, __m256d dy, __m256d dz, __m256d s2,
+                                    __m256d gravity, __m256d charge, __m256d core,
+                                    __m256d repel, __m256d push) {
+    return laneForceAt(dx, dy, dz, _mm256_sqrt_pd(s2), gravity, charge, core, repel, push);
 }
 
 // Two 128-bit loads into one register: [p[0], p[1], q[0], q[1]].
@@ -89,80 +95,156 @@ ZENTOVA_LANES __m256d laneKicks(__m128i seeds, __m256d factor) {
 
 }  // namespace
 
-// The body of sumLaneGroup, built twice: for AVX2, and for processors whose AVX-512 gives
-// the same 256-bit operations 32 registers instead of 16.
-ZENTOVA_LANES void sumSlotsInLanes(const LaneGroupInput& in, LaneGroupSums& out) {
-    const double* self = in.positions + 3 * (in.firstParticle - 1);
-    const __m256d sx = _mm256_set_pd(self[9], self[6], self[3], self[0]);
-    const __m256d sy = _mm256_set_pd(self[10], self[7], self[4], self[1]);
-    const __m256d sz = _mm256_set_pd(self[11], self[8], self[5], self[2]);
-    const __m256d wx = _mm256_loadu_pd(in.wall);
-    const __m256d wy = _mm256_loadu_pd(in.wall + 4);
-    const __m256d wz = _mm256_loadu_pd(in.wall + 8);
+// The bodies below are built twice: for AVX2, and for processors whose AVX-512 gives the
+// same 256-bit operations 32 registers instead of 16.
+#define ZENTOVA_WIDE __attribute__((target("avx2,avx512f,avx512vl")))
+
+namespace {
+
+ZENTOVA_LANES void forcesInLanes(const LaneForceInput& in) {
     const __m256d scaleToLaw = _mm256_set1_pd(0.0016);
-    const __m256d kickFactor = _mm256_set1_pd(in.kickFactor);
-
-    // Twelve chains of the sequence, one per particle and axis (x lanes, then y, then z):
-    // each starts at its first draw and moves three draws per slot.
-    const __m256i seed8 = _mm256_set1_epi32(static_cast<int>(in.seed));
-    const __m128i seed4 = _mm_set1_epi32(static_cast<int>(in.seed));
-    const auto* multiplier = reinterpret_cast<const __m256i*>(in.chainMultiplier);
-    const auto* increment = reinterpret_cast<const __m256i*>(in.chainIncrement);
-    __m256i chainsXY = _mm256_add_epi32(_mm256_mullo_epi32(seed8, _mm256_loadu_si256(multiplier)),
-                                        _mm256_loadu_si256(increment));
-    __m128i chainsZ = _mm_add_epi32(
-        _mm_mullo_epi32(seed4, _mm_loadu_si128(reinterpret_cast<const __m128i*>(in.chainMultiplier + 8))),
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(in.chainIncrement + 8)));
-    const __m256i strideMultiplier8 = _mm256_set1_epi32(static_cast<int>(in.strideMultiplier));
-    const __m256i strideIncrement8 = _mm256_set1_epi32(static_cast<int>(in.strideIncrement));
-    const __m128i strideMultiplier4 = _mm_set1_epi32(static_cast<int>(in.strideMultiplier));
-    const __m128i strideIncrement4 = _mm_set1_epi32(static_cast<int>(in.strideIncrement));
-
-    // The forces first, then the sums: the two loops have short chains of their own, where
-    // one loop doing both makes every slot wait for its roots and divisions.
-    alignas(32) double force[MaxNeighbours][3][4];
-    for (int s = 0; s < in.length; ++s) {
-        const int k = 4 * s;
-        const LaneVectors other = loadPositions(in.positions, in.otherIndex + k);
-        const __m256d dx = _mm256_sub_pd(other.x, sx);
-        const __m256d dy = _mm256_sub_pd(other.y, sy);
-        const __m256d dz = _mm256_sub_pd(other.z, sz);
-        const LaneVectors f = laneForce(
-            dx, dy, dz, _mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw),
-            _mm256_loadu_pd(in.gravity + k), _mm256_loadu_pd(in.charge + k),
-            _mm256_loadu_pd(in.core + k), _mm256_loadu_pd(in.repel + k),
-            _mm256_loadu_pd(in.push + k));
-        _mm256_store_pd(force[s][0], f.x);
-        _mm256_store_pd(force[s][1], f.y);
-        _mm256_store_pd(force[s][2], f.z);
+    for (int g = 0; g < in.groups; ++g) {
+        const double* self = in.positions + 3 * (in.firstParticle[g] - 1);
+        const __m256d sx = _mm256_set_pd(self[9], self[6], self[3], self[0]);
+        const __m256d sy = _mm256_set_pd(self[10], self[7], self[4], self[1]);
+        const __m256d sz = _mm256_set_pd(self[11], self[8], self[5], self[2]);
+        // The separations and roots of all slots first, then the rest of the law: each loop
+        // has one long wait per slot (a root, a division), and the processor can overlap the
+        // slots' waits instead of stalling on a root followed by a division.
+        alignas(32) double separation[MaxNeighbours][4][4];
+        const int base = in.base[g];
+        const int length = in.length[g];
+        for (int s = 0; s < length; ++s) {
+            const LaneVectors other = loadPositions(in.positions, in.otherIndex + base + 4 * s);
+            const __m256d dx = _mm256_sub_pd(other.x, sx);
+            const __m256d dy = _mm256_sub_pd(other.y, sy);
+            const __m256d dz = _mm256_sub_pd(other.z, sz);
+            const __m256d s2 = _mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw);
+            _mm256_store_pd(separation[s][0], dx);
+            _mm256_store_pd(separation[s][1], dy);
+            _mm256_store_pd(separation[s][2], dz);
+            _mm256_store_pd(separation[s][3], _mm256_sqrt_pd(s2));
+        }
+        for (int s = 0; s < length; ++s) {
+            const int k = base + 4 * s;
+            const LaneVectors f = laneForceAt(
+                _mm256_load_pd(separation[s][0]), _mm256_load_pd(separation[s][1]),
+                _mm256_load_pd(separation[s][2]), _mm256_load_pd(separation[s][3]),
+                _mm256_loadu_pd(in.gravity + k), _mm256_loadu_pd(in.charge + k),
+                _mm256_loadu_pd(in.core + k), _mm256_loadu_pd(in.repel + k),
+                _mm256_loadu_pd(in.push + k));
+            _mm256_storeu_pd(in.fx + k, f.x);
+            _mm256_storeu_pd(in.fy + k, f.y);
+            _mm256_storeu_pd(in.fz + k, f.z);
+        }
     }
-    __m256d ax = _mm256_setzero_pd();
-    __m256d ay = _mm256_setzero_pd();
-    __m256d az = _mm256_setzero_pd();
-    for (int s = 0; s < in.length; ++s) {
-        const __m256d kx = laneKicks(_mm256_castsi256_si128(chainsXY), kickFactor);
-        const __m256d ky = laneKicks(_mm256_extracti128_si256(chainsXY, 1), kickFactor);
-        const __m256d kz = laneKicks(chainsZ, kickFactor);
-        chainsXY = _mm256_add_epi32(_mm256_mullo_epi32(chainsXY, strideMultiplier8), strideIncrement8);
-        chainsZ = _mm_add_epi32(_mm_mullo_epi32(chainsZ, strideMultiplier4), strideIncrement4);
-        ax = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(ax, _mm256_load_pd(force[s][0])), kx), wx);
-        ay = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(ay, _mm256_load_pd(force[s][1])), ky), wy);
-        az = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(az, _mm256_load_pd(force[s][2])), kz), wz);
-    }
-    _mm256_store_pd(out.acc[0], ax);
-    _mm256_store_pd(out.acc[1], ay);
-    _mm256_store_pd(out.acc[2], az);
-    out.seed = in.seed * in.groupMultiplier + in.groupIncrement;
 }
 
-__attribute__((target("avx2"))) void sumLaneGroupAvx2(const LaneGroupInput& in,
-                                                      LaneGroupSums& out) {
-    sumSlotsInLanes(in, out);
+// Groups side by side (Count of them, lists equally long), so that their sums, each a
+// chain of additions that must stay in order, wait for each other less.
+template <int Count>
+ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* in) {
+    const __m256d kickFactor = _mm256_set1_pd(shared.kickFactor);
+    const __m256i strideMultiplier8 = _mm256_set1_epi32(static_cast<int>(shared.strideMultiplier));
+    const __m256i strideIncrement8 = _mm256_set1_epi32(static_cast<int>(shared.strideIncrement));
+    const __m128i strideMultiplier4 = _mm_set1_epi32(static_cast<int>(shared.strideMultiplier));
+    const __m128i strideIncrement4 = _mm_set1_epi32(static_cast<int>(shared.strideIncrement));
+    // Twelve chains of the sequence per group, one per particle and axis (x lanes, then y,
+    // then z): each starts at its first draw and moves three draws per slot.
+    __m256i chainsXY[Count];
+    __m128i chainsZ[Count];
+    __m256d wall[Count][3];
+    __m256d acc[Count][3];
+    for (int g = 0; g < Count; ++g) {
+        const auto* multiplier = reinterpret_cast<const __m256i*>(in[g].chainMultiplier);
+        const auto* increment = reinterpret_cast<const __m256i*>(in[g].chainIncrement);
+        chainsXY[g] = _mm256_add_epi32(
+            _mm256_mullo_epi32(_mm256_set1_epi32(static_cast<int>(in[g].seed)),
+                               _mm256_loadu_si256(multiplier)),
+            _mm256_loadu_si256(increment));
+        chainsZ[g] = _mm_add_epi32(
+            _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(in[g].seed)),
+                            _mm_loadu_si128(reinterpret_cast<const __m128i*>(multiplier + 1))),
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(increment + 1)));
+        for (int c = 0; c < 3; ++c) {
+            wall[g][c] = _mm256_loadu_pd(in[g].wall + 4 * c);
+            acc[g][c] = _mm256_setzero_pd();
+        }
+    }
+    for (int s = 0; s < in[0].length; ++s) {
+        for (int g = 0; g < Count; ++g) {
+            const int k = 4 * s;
+            const __m256d kx = laneKicks(_mm256_castsi256_si128(chainsXY[g]), kickFactor);
+            const __m256d ky = laneKicks(_mm256_extracti128_si256(chainsXY[g], 1), kickFactor);
+            const __m256d kz = laneKicks(chainsZ[g], kickFactor);
+            chainsXY[g] = _mm256_add_epi32(_mm256_mullo_epi32(chainsXY[g], strideMultiplier8),
+                                           strideIncrement8);
+            chainsZ[g] = _mm_add_epi32(_mm_mullo_epi32(chainsZ[g], strideMultiplier4),
+                                       strideIncrement4);
+            const __m256d f[3] = {_mm256_loadu_pd(in[g].fx + k), _mm256_loadu_pd(in[g].fy + k),
+                                  _mm256_loadu_pd(in[g].fz + k)};
+            const __m256d kick[3] = {kx, ky, kz};
+            for (int c = 0; c < 3; ++c)
+                acc[g][c] = _mm256_add_pd(
+                    _mm256_add_pd(_mm256_add_pd(acc[g][c], f[c]), kick[c]), wall[g][c]);
+        }
+    }
+    // (acc + far) / mass - damping v, then the velocities as the rates of the positions.
+    const __m256d damping = _mm256_set1_pd(shared.damping);
+    for (int g = 0; g < Count; ++g) {
+        const std::int32_t offsets[4] = {0, 3, 6, 9};
+        const LaneVectors v = loadPositions(in[g].velocities, offsets);
+        const __m256d velocity[3] = {v.x, v.y, v.z};
+        const __m256d mass = _mm256_loadu_pd(in[g].mass);
+        alignas(32) double rate[3][4];
+        for (int c = 0; c < 3; ++c) {
+            const __m256d force = _mm256_add_pd(acc[g][c], _mm256_loadu_pd(in[g].far[c]));
+            _mm256_store_pd(rate[c], _mm256_sub_pd(_mm256_div_pd(force, mass),
+                                                  _mm256_mul_pd(damping, velocity[c])));
+        }
+        for (int l = 0; l < 4; ++l)
+            for (int c = 0; c < 3; ++c) {
+                in[g].velocityRate[3 * l + c] = rate[c][l];
+                in[g].positionRate[3 * l + c] = in[g].velocities[3 * l + c];
+            }
+    }
 }
 
-__attribute__((target("avx2,avx512f,avx512vl"))) void sumLaneGroupAvx512(
-    const LaneGroupInput& in, LaneGroupSums& out) {
-    sumSlotsInLanes(in, out);
+}  // namespace
+
+ZENTOVA_WIDE void forcesWide(const LaneForceInput& in) { forcesInLanes(in); }
+__attribute__((target("avx2"))) void forcesAvx2(const LaneForceInput& in) { forcesInLanes(in); }
+
+ZENTOVA_WIDE void sumsWide(const LaneSumShared& shared, const LaneSumInput* in, int count) {
+    switch (count) {
+    case 4: return sumsInLanes<4>(shared, in);
+    case 3: return sumsInLanes<3>(shared, in);
+    case 2: return sumsInLanes<2>(shared, in);
+    default: return sumsInLanes<1>(shared, in);
+    }
+}
+__attribute__((target("avx2"))) void sumsAvx2(const LaneSumShared& shared,
+                                              const LaneSumInput* in, int count) {
+    switch (count) {
+    case 4: return sumsInLanes<4>(shared, in);
+    case 3: return sumsInLanes<3>(shared, in);
+    case 2: return sumsInLanes<2>(shared, in);
+    default: return sumsInLanes<1>(shared, in);
+    }
+}
+
+void laneForces(const LaneForceInput& in) {
+    if (haveWideRegisterFile())
+        forcesWide(in);
+    else
+        forcesAvx2(in);
+}
+
+void laneSums(const LaneSumShared& shared, const LaneSumInput* groups, int count) {
+    if (haveWideRegisterFile())
+        sumsWide(shared, groups, count);
+    else
+        sumsAvx2(shared, groups, count);
 }
 
 __attribute__((target("avx2"))) void laneDistances(const double* xs, const double* ys,

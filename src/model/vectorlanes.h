@@ -15,41 +15,53 @@ namespace zentova {
 // True when the processor runs the four-lane code.
 bool haveVectorLanes();
 
-// Four particles whose neighbour lists are equally long, and the neighbour pairs of all of
-// them: pair (slot s, lane l) is entry 4 s + l of the columns.
-struct LaneGroupInput {
-    const double* positions;        // the state vector: particle p at 3 (p - 1)
-    int firstParticle;              // the four particles are firstParticle .. firstParticle + 3
-    int length;                     // pairs per particle, at least 1
-    const std::int32_t* otherIndex;  // 3 (other - 1) for each pair
+// The pairs of the lane groups: group g is particles firstParticle[g] .. + 3, each with
+// length[g] pairs; pair (slot s, particle l) is entry base[g] + 4 s + l of the columns.
+// Receives the force vector F (pj - pi) / d of every pair in fx, fy, fz at its entry.
+struct LaneForceInput {
+    const double* positions;  // the state vector: particle p at 3 (p - 1)
+    int groups;
+    const std::int16_t* firstParticle;
+    const std::int16_t* length;
+    const std::int32_t* base;
+    const std::int32_t* otherIndex;  // 3 (other - 1)
     const double* gravity;
     const double* charge;
     const double* core;
     const double* repel;
-    const double* push;              // x force of a coinciding pair (no direction of its own)
-    const double* wall;              // [3][4]: the wall term of each axis and particle
-    std::uint32_t seed;              // the random sequence before the group's first kick
+    const double* push;  // x force of a coinciding pair (no direction of its own)
+    double* fx;
+    double* fy;
+    double* fz;
+};
+void laneForces(const LaneForceInput& in);
+
+// One group's sums: pair force, kick and wall in slot order, the kicks drawn particle by
+// particle, slot by slot, x before y before z; then the rates of its four particles.
+struct LaneSumInput {
+    const double* fx;  // the group's entries of laneForces' columns
+    const double* fy;
+    const double* fz;
+    int length;
+    const double* wall;  // [3][4]: the wall term of each axis and particle
+    std::uint32_t seed;  // the random sequence before the group's first kick
     const std::uint32_t* chainMultiplier;  // [12]: jump to each kick chain's first draw
     const std::uint32_t* chainIncrement;   // [12]
+    const double* far[3];  // the far force of the group's first particle, per axis
+    const double* mass;    // [4]
+    const double* velocities;  // the state's velocities of the four, x y z each
+    double* velocityRate;      // where their accelerations go, x y z each
+    double* positionRate;      // where their velocities go, x y z each
+};
+struct LaneSumShared {
     std::uint32_t strideMultiplier;  // three draws at once, from a slot to the next
     std::uint32_t strideIncrement;
-    std::uint32_t groupMultiplier;   // all 12 length draws of the group at once
-    std::uint32_t groupIncrement;
-    double kickFactor;               // KickSpan / 2^32
+    double kickFactor;  // KickSpan / 2^32
+    double damping;
 };
-
-struct LaneGroupSums {
-    alignas(32) double acc[3][4];  // per axis and particle: pair forces, kicks and walls
-    std::uint32_t seed;            // the sequence after the group's last kick
-};
-
-// The sums of four particles over their neighbour slots: pair force, kick, wall, in slot
-// order, with the kicks drawn particle by particle, slot by slot, x before y before z.
-// Two builds: sumLaneGroupAvx512 uses AVX-512's wider register file (check
-// haveWideRegisterFile() first), sumLaneGroupAvx2 needs AVX2 only.
-void sumLaneGroupAvx2(const LaneGroupInput& in, LaneGroupSums& out);
-void sumLaneGroupAvx512(const LaneGroupInput& in, LaneGroupSums& out);
-bool haveWideRegisterFile();
+// Up to MaxSideBySide groups with lists equally long at once.
+inline constexpr int MaxSideBySide = 4;
+void laneSums(const LaneSumShared& shared, const LaneSumInput* groups, int count);
 
 // Squared distances from four particles (self[axis][lane]) to particles 1..n, given as
 // columns xs, ys, zs indexed by number; dist2 receives 4 values per particle, at 4 w.
