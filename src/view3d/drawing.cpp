@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "view3d/spheremesh.h"
 #include "view3d/viewgl.h"
 #include "view3d/viewwindow.h"
 
@@ -16,7 +17,7 @@ namespace {
 void renderPicture(TForm2& window, const Picture& picture) {
     ViewGL* view = window.view();
     if (!view) return;
-    if (view->makeContextCurrent()) DrawPicture(picture, view->quadric());
+    if (view->makeContextCurrent()) DrawPicture(picture, view->meshes());
     view->present(picture);
 }
 
@@ -46,20 +47,23 @@ Picture ComposePicture(const Project& project, const Settings& settings, const d
     return picture;
 }
 
-void DrawPicture(const Picture& picture, GLUquadric* quadric) {
+void DrawPicture(const Picture& picture, SphereMeshes& meshes) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     for (int k = 0; k < picture.sphereCount; ++k) {
         const PictureSphere& sphere = picture.spheres[k];
-        DrawParticleSphere(quadric, SphereSlices, SphereStacks, sphere.radius, sphere.red,
+        DrawParticleSphere(meshes, SphereSlices, SphereStacks, sphere.radius, sphere.red,
                            sphere.green, sphere.blue, sphere.x, sphere.y, sphere.z,
                            picture.distance);
-        // After every sphere, not once: each cube drawing gives the light again through the
-        // turned modelview, and with no particles there is no cube.
-        if (picture.showCube) DrawCubeEdges(picture.cubeHalfSize, SceneScale, picture.distance);
+        // After the first sphere: the cube drawing gives the light again through the turned
+        // modelview for the spheres after it, and with no particles there is no cube. The
+        // model draws the edges after every sphere; that changes no pixel (the same light is
+        // given again, the same edges fail the depth test) and costs a frame half its time.
+        if (picture.showCube && k == 0)
+            DrawCubeEdges(picture.cubeHalfSize, SceneScale, picture.distance);
     }
 }
 
-void DrawParticleSphere(GLUquadric* quadric, int slices, int stacks, double radius,
+void DrawParticleSphere(SphereMeshes& meshes, int slices, int stacks, double radius,
                         std::uint8_t red, std::uint8_t green, std::uint8_t blue, double x, double y,
                         double z, double distance) {
     // No material is ever set: the default one (ambient 0.2, diffuse 0.8) takes the tint
@@ -70,10 +74,8 @@ void DrawParticleSphere(GLUquadric* quadric, int slices, int stacks, double radi
                  static_cast<GLfloat>(z - distance));
     const GLfloat ambient[4] = {(red - 125) / 125.0f, (green - 125) / 125.0f, (blue - 125) / 125.0f,
                                 0.2f};
-    gluQuadricDrawStyle(quadric, GLU_FILL);
-    gluQuadricNormals(quadric, GLU_SMOOTH);
     glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
-    gluSphere(quadric, radius, slices, stacks);
+    meshes.draw(radius, slices, stacks);
     glPopMatrix();
 }
 

@@ -8,9 +8,9 @@
 #include "model/particles.h"
 #include "view3d/scene.h"
 
-struct GLUquadric;
-
 namespace zentova {
+
+class SphereMeshes;
 
 inline constexpr double SceneScale = 0.085;   // scene units per cube unit (positions, cube)
 inline constexpr double RadiusFactor = 0.02;  // sphere radius per unit of display diameter
@@ -48,11 +48,11 @@ Picture ComposePicture(const Project& project, const Settings& settings, const d
 
 // The GL drawing, on the current context. Clears, then each sphere followed by the cube
 // edges when the picture shows them.
-void DrawPicture(const Picture& picture, GLUquadric* quadric);
+void DrawPicture(const Picture& picture, SphereMeshes& meshes);
 
 // One sphere centred at (x, y, z - distance), tinted through the ambient colour of light 0:
 // (c - 125) / 125 per component, so 125 is neutral and 0 darkens.
-void DrawParticleSphere(GLUquadric* quadric, int slices, int stacks, double radius,
+void DrawParticleSphere(SphereMeshes& meshes, int slices, int stacks, double radius,
                         std::uint8_t red, std::uint8_t green, std::uint8_t blue, double x, double y,
                         double z, double distance);
 

@@ -7,7 +7,7 @@
 
 namespace zentova {
 
-ViewGL::ViewGL(QWidget* parent) : QOpenGLWidget(parent), m_quadric(gluNewQuadric()) {
+ViewGL::ViewGL(QWidget* parent) : QOpenGLWidget(parent) {
     // Its own context with a depth buffer for the overlapping spheres, and 24-bit colour
     // without alpha: the clear colour's alpha of 0.2 must not make the view translucent
     // when the window composes it.
@@ -21,7 +21,11 @@ ViewGL::ViewGL(QWidget* parent) : QOpenGLWidget(parent), m_quadric(gluNewQuadric
 }
 
 ViewGL::~ViewGL() {
-    gluDeleteQuadric(m_quadric);
+    if (isValid()) {
+        makeCurrent();
+        m_meshes.release();
+        doneCurrent();
+    }
 }
 
 bool ViewGL::makeContextCurrent() {
@@ -43,7 +47,9 @@ void ViewGL::setClearColor(const std::array<float, 4>& rgba) {
 }
 
 void ViewGL::initializeGL() {
-    // A new context knows nothing yet: the scene set-up and the clear colour of the moment.
+    // A new context knows nothing yet: the scene set-up and the clear colour of the moment;
+    // the sphere lists of a context before it went with it.
+    m_meshes.forget();
     const qreal ratio = devicePixelRatioF();
     SetUpSceneGL(width(), height(), qRound(width() * ratio), qRound(height() * ratio));
     glClearColor(m_clearColor[0], m_clearColor[1], m_clearColor[2], m_clearColor[3]);
@@ -58,7 +64,7 @@ void ViewGL::paintGL() {
     if (!m_framebufferReplaced) return;  // the framebuffer still holds the last picture
     m_framebufferReplaced = false;
     if (m_hasPicture) {
-        DrawPicture(m_picture, m_quadric);
+        DrawPicture(m_picture, m_meshes);
     } else {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }

@@ -4,8 +4,7 @@
 #include <array>
 
 #include "view3d/drawing.h"
-
-struct GLUquadric;
+#include "view3d/spheremesh.h"
 
 namespace zentova {
 
@@ -24,8 +23,9 @@ class ViewGL : public QOpenGLWidget {
     // shown, or the platform has no OpenGL): the caller then skips its GL calls.
     bool makeContextCurrent();
 
-    // ViewQuadric: the one quadric every sphere is drawn with.
-    GLUquadric* quadric() const { return m_quadric; }
+    // The sphere meshes of this context, with ViewQuadric, the one quadric every sphere is
+    // drawn with.
+    SphereMeshes& meshes() { return m_meshes; }
 
     // Keeps the picture just drawn and asks for it to be shown, as a buffer swap would.
     void present(const Picture& picture);
@@ -39,7 +39,7 @@ class ViewGL : public QOpenGLWidget {
     void paintGL() override;
 
   private:
-    GLUquadric* m_quadric = nullptr;
+    SphereMeshes m_meshes;
     std::array<float, 4> m_clearColor{0.0f, 0.0f, 0.0f, 0.0f};
     Picture m_picture;
     bool m_hasPicture = false;

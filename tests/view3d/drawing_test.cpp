@@ -5,6 +5,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "view3d/spheremesh.h"
+#include "view3d/viewgl.h"
 #include "view_fixture.h"
 
 namespace zentova::test {
@@ -117,6 +119,65 @@ TEST_F(DrawingTest, SpheresStayRoundInAWideWindowAndSurviveAResize) {
     window->resize(260, 200);  // a new framebuffer: the kept picture is drawn again
     EXPECT_EQ(picture().size(), QSize(260, 200));
     EXPECT_GT(brightness(centre()), 300);
+}
+
+// The cube edges are drawn once per frame, after the first sphere, where the model draws
+// them after every sphere: the later drawings give the light as the first did, and edges
+// drawn again at the same depth fail the depth test. The pixels must say so, frame after
+// frame, turned or not.
+TEST_F(DrawingTest, CubeOnceGivesThePixelsOfTheCubeAfterEverySphere) {
+    REQUIRE_GL(240, 200);
+    project.typeCount = 3;
+    project.diameters = {};
+    for (int t = 1; t <= 3; ++t) {
+        project.diameters[t] = 6.0 + 4 * t;
+        project.colors[t] = Rgb{static_cast<std::uint8_t>(70 * t), 200, static_cast<std::uint8_t>(250 - 60 * t)};
+    }
+    project.particleCount = 60;
+    for (int p = 1; p <= 60; ++p) {
+        particles.type[p] = static_cast<std::uint8_t>(1 + p % 3);
+        particles.position(p, 0) = ((p * 37) % 90) - 45.0;
+        particles.position(p, 1) = ((p * 53) % 90) - 45.0;
+        particles.position(p, 2) = ((p * 71) % 90) - 45.0;
+    }
+    const Picture picture = ComposePicture(project, settings, particles.positionOf(1),
+                                           particles.type.data(), viewDistance);
+    ViewGL& view = *window->view();
+    const auto everySphere = [&] {
+        ASSERT_TRUE(view.makeContextCurrent());
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        for (int k = 0; k < picture.sphereCount; ++k) {
+            const PictureSphere& s = picture.spheres[k];
+            DrawParticleSphere(view.meshes(), SphereSlices, SphereStacks, s.radius, s.red,
+                               s.green, s.blue, s.x, s.y, s.z, picture.distance);
+            DrawCubeEdges(picture.cubeHalfSize, SceneScale, picture.distance);
+        }
+        view.present(picture);
+    };
+    const auto asDrawn = [&] {
+        ASSERT_TRUE(view.makeContextCurrent());
+        DrawPicture(picture, view.meshes());
+        view.present(picture);
+    };
+    for (const auto& turn : {std::array<double, 3>{0, 0, 0}, std::array<double, 3>{20, 35, 120}}) {
+        QImage expected[2], drawn[2];
+        for (int run = 0; run < 2; ++run) {
+            // Both runs start with the light where the set-up gives it, then turn.
+            ResetView(scene());
+            ASSERT_TRUE(view.makeContextCurrent());
+            glLightfv(GL_LIGHT0, GL_POSITION, LightPosition.data());
+            TurnCamera(*window, viewDistance, turn[0], turn[1], turn[2]);
+            for (int frame = 0; frame < 2; ++frame) {
+                run == 0 ? everySphere() : asDrawn();
+                (run == 0 ? expected : drawn)[frame] = this->picture();
+            }
+        }
+        for (int frame = 0; frame < 2; ++frame) {
+            SCOPED_TRACE("turn " + std::to_string(turn[2]) + ", frame " + std::to_string(frame));
+            EXPECT_EQ(drawn[frame], expected[frame]);
+            EXPECT_NE(drawn[frame].pixel(120, 100), background);  // something was drawn
+        }
+    }
 }
 
 }  // namespace
