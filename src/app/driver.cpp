@@ -1,5 +1,8 @@
 #include "app/driver.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <optional>
 
 #include "app/forceseditor.h"
@@ -211,8 +214,16 @@ void MainDriver::dispatch(int choice) {
                         "its trajectory and final state beside the project file.", "", 0, 0);
                 return;
             }
-            if (CalculationRun(m_program, windows) == RunOutcome::EndProgram) m_shell.terminate();
+        {
+            CalculationTimes times;
+            windows.times = &times;
+            const RunOutcome outcome = CalculationRun(m_program, windows);
+            // For measuring the program (bench/README.md): where the run's time went.
+            if (times.steps > 0 && std::getenv("ZENTOVA_RUN_TIMES"))
+                std::fputs(formatCalculationTimes(times).c_str(), stderr);
+            if (outcome == RunOutcome::EndProgram) m_shell.terminate();
             return;
+        }
         case Item::ShowHistory:
             if (loaded) HistoryPlayback(m_program, windows);
             return;

@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -9,6 +11,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QScreen>
@@ -184,9 +187,18 @@ void MainWindow::zacz() {
 
 const QImage& MainWindow::image() const { return m_canvas->image(); }
 
-void MainWindow::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_canvas->image());
+    const QImage& image = std::as_const(*m_canvas).image();
+    painter.drawImage(0, 0, image);
+    // A partial repaint (an expose) leaves the rest as it was: only a whole one counts.
+    if (event->region().contains(rect())) m_paintedKey = image.cacheKey();
+}
+
+void MainWindow::updateIfDrawn() {
+    // Every change of the image (painting on it, writing its pixels, replacing it) gives
+    // it a new cacheKey.
+    if (std::as_const(*m_canvas).image().cacheKey() != m_paintedKey) update();
 }
 
 void MainWindow::resizeEvent(QResizeEvent*) {

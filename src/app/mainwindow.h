@@ -92,6 +92,10 @@ public:
     // Called by the pump at the start of each pass: applies a release held back because it
     // came too soon after its press (see mouseReleaseEvent).
     void beginPumpPass();
+    // Asks for a repaint when the drawing area changed since it was last painted: a
+    // calculation pumps messages thousands of times a second, and repainting the whole
+    // window each time would take most of its time.
+    void updateIfDrawn();
 
 private:
     QElapsedTimer m_sincePress;
@@ -101,6 +105,7 @@ private:
     TForm2* m_view = nullptr;
     std::string m_projectArgument;
     std::unique_ptr<Canvas> m_canvas;
+    qint64 m_paintedKey = 0;  // the drawing area's cacheKey when it was last painted
     QTimer m_timer1;
     QTimer m_timer2;
     std::array<QPushButton*, 13> m_buttons{};

@@ -9,7 +9,7 @@ namespace zentova {
 void QtMessagePump::processMessages() {
     if (m_mainWindow) {
         m_mainWindow->beginPumpPass();
-        m_mainWindow->update();
+        m_mainWindow->updateIfDrawn();
     }
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

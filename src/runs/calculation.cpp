@@ -1,4 +1,5 @@
 #include <QPushButton>
+#include <chrono>
 #include <cstdio>
 
 #include "canvas/primitives.h"
@@ -53,6 +54,19 @@ bool continueFromFinalState(ProgramState& program, const std::string& path) {
 }
 
 }  // namespace
+
+std::string formatCalculationTimes(const CalculationTimes& times) {
+    const double total = times.totalSeconds > 0.0 ? times.totalSeconds : 1.0;
+    const double other = times.totalSeconds - times.integrationSeconds - times.drawingSeconds;
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "zentova: calculation of %lld steps in %.2f s (%.0f steps/s, %lld redraws): "
+                  "integration %.1f%%, drawing %.1f%%, messages and bookkeeping %.1f%%\n",
+                  times.steps, times.totalSeconds, times.steps / total, times.redraws,
+                  100.0 * times.integrationSeconds / total, 100.0 * times.drawingSeconds / total,
+                  100.0 * other / total);
+    return line;
+}
 
 RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     Toolkit& toolkit = program.toolkit;
@@ -124,12 +138,19 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     SetViewClearColor(view, program.settings.backgroundColor);
     // Each redraw also brings the readings in the status line up to date.
     StepRate rate;
+    using Clock = std::chrono::steady_clock;
+    const auto seconds = [](Clock::duration d) { return std::chrono::duration<double>(d).count(); };
+    CalculationTimes spent;
     const Redraw redraw = [&] {
+        const auto start = Clock::now();
         RenderState(scene, program.particles);
         const Readings readings{program.particles.time, stepper.frames(),
                                 rate.update(stepper.steps()),
                                 meanKineticEnergy(project, program.particles, n)};
         view.setStatus(QString::fromStdString(formatReadings(readings)));
+        view.showDrawnNow();
+        spent.drawingSeconds += seconds(Clock::now() - start);
+        ++spent.redraws;
     };
     redraw();
     ShowViewButtons(view);
@@ -137,11 +158,16 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     ViewControls controls;
     ApplyFog(scene);
 
+    spent = CalculationTimes{};
+    const auto loopStart = Clock::now();
     try {
         while (view.tag(4) == 0) {
             if (stepper.redrawDue()) redraw();
             PollViewControls(scene, controls, redraw, false);
+            const auto stepStart = Clock::now();
             stepper.advance();
+            spent.integrationSeconds += seconds(Clock::now() - stepStart);
+            ++spent.steps;
             ProcessMessages();
             if (Input().mouseButtonState == 2) {
                 redraw();
@@ -169,6 +195,8 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
         return RunOutcome::Finished;
     }
 
+    spent.totalSeconds = seconds(Clock::now() - loopStart);
+    if (windows.times) *windows.times = spent;
     trajectory.close();
     HideViewButtons(view);
     ProcessMessages();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "runs/programstate.h"
 
@@ -8,11 +9,27 @@ namespace zentova {
 
 class TForm2;
 
+// Where a displayed calculation spent its time, from its first step to "Stop": integrating
+// (the steps, with the frames and final states they write), drawing (with the status line),
+// and the rest (pumping messages, the view's controls, bookkeeping).
+struct CalculationTimes {
+    double integrationSeconds = 0.0;
+    double drawingSeconds = 0.0;
+    double totalSeconds = 0.0;
+    long long steps = 0;
+    long long redraws = 0;
+};
+
+// One line: steps, seconds, redraws and the three shares in percent.
+std::string formatCalculationTimes(const CalculationTimes& times);
+
 // What a run needs besides the program state: the view window and the summary panel of the
-// main window (drawn by the application).
+// main window (drawn by the application); and where a calculation reports its times, if
+// anywhere.
 struct RunWindows {
     TForm2& view;
     std::function<void()> showProject;
+    CalculationTimes* times = nullptr;
 };
 
 enum class RunOutcome {

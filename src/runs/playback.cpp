@@ -63,7 +63,10 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     // than the project leave the rest as the earlier frames had them.
     auto frame = std::make_unique<Frame>();
     auto next = std::make_unique<Frame>();
-    const Redraw redraw = [&] { RenderFrame(scene, *frame, program.viewDistance); };
+    const Redraw redraw = [&] {
+        RenderFrame(scene, *frame, program.viewDistance);
+        view.showDrawnNow();
+    };
     bool ended = false;
     try {
         while (view.tag(4) == 0) {

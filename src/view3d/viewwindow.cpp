@@ -1,5 +1,7 @@
 #include "view3d/viewwindow.h"
 
+#include <QCoreApplication>
+
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
@@ -84,6 +86,11 @@ void TForm2::setStatus(const QString& text) {
     if (m_noteTimer.isActive()) return;  // the note keeps the line until its time is up
     m_statusLine->setText(text);
     m_statusLine->setVisible(!text.isEmpty());
+}
+
+void TForm2::showDrawnNow() {
+    // A widget asks for its repaint by posting an update request to its window.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
 }
 
 void TForm2::showNote(const QString& text) {

@@ -41,6 +41,10 @@ class TForm2 : public QWidget {
     // stands for NoteMs before the status shows again.
     static constexpr int NoteMs = 4000;
     void setStatus(const QString& text);
+    // Puts on the screen at once what was drawn and written since the last time, instead of
+    // at the next pump: the time it takes then counts as drawing, and the pumps of a
+    // calculation stay quick.
+    void showDrawnNow();
     void showNote(const QString& text);
     QLabel* statusLine() const { return m_statusLine; }
 
