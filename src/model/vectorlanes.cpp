@@ -101,7 +101,10 @@ ZENTOVA_LANES __m256d laneKicks(__m128i seeds, __m256d factor) {
 
 namespace {
 
-ZENTOVA_LANES void forcesInLanes(const LaneForceInput& in) {
+ZENTOVA_LANES void forcesInLanes(const LaneForceInput& columns) {
+    // A copy, so that the stores below (which may alias anything) do not make the compiler
+    // read the column pointers again in every slot.
+    const LaneForceInput in = columns;
     const __m256d scaleToLaw = _mm256_set1_pd(0.0016);
     for (int g = 0; g < in.groups; ++g) {
         const double* self = in.positions + 3 * (in.firstParticle[g] - 1);
