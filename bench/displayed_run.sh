@@ -5,7 +5,8 @@
 #
 #   bench/displayed_run.sh [BUILD] [SECONDS]
 #
-# Needs Xvfb, xdotool and imagemagick (scripts/install-deps.sh installs them).
+# Needs Xvfb, xdotool and imagemagick (scripts/install-deps.sh installs them). With SHOTS
+# set to a folder, the screen while calculating is saved there as calculation.png.
 set -u
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-build}"
@@ -44,7 +45,7 @@ menu_x=$((width / 2 - 160))
 click $((menu_x + 100)) $((120 + 4 * 30 + 15))
 sleep "$seconds"
 echo "resident size while calculating: $(rss)"
-import -window root calculation.png 2> /dev/null
+import -window root "${SHOTS:-.}/calculation.png" 2> /dev/null
 # "Stop" is the fifth button of the view window, then a click ends the run.
 view="$(xdotool search --name "Simulation run" | head -1)"
 eval "$(xdotool getwindowgeometry --shell "$view")"

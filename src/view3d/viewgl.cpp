@@ -1,23 +1,22 @@
 #include "view3d/viewgl.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QSurfaceFormat>
 
 namespace zentova {
 
-ViewGL::ViewGL(QWidget* parent) : QOpenGLWidget(parent) {
+ViewGL::ViewGL() : QOpenGLWindow(QOpenGLWindow::PartialUpdateBlit) {
     // Its own context with a depth buffer for the overlapping spheres, and 24-bit colour
-    // without alpha: the clear colour's alpha of 0.2 must not make the view translucent
-    // when the window composes it.
+    // without alpha: the clear colour's alpha of 0.2 must not make the view translucent.
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setDepthBufferSize(16);
     format.setAlphaBufferSize(0);
     setFormat(format);
-    setTextureFormat(GL_RGB8);
-    // Keep the framebuffer between paints: the picture is drawn outside paintGL.
-    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+    // The picture does not take the mouse: a press on it reaches the view window beneath.
+    setFlag(Qt::WindowTransparentForInput);
 }
 
 ViewGL::~ViewGL() {
@@ -30,15 +29,22 @@ ViewGL::~ViewGL() {
 
 bool ViewGL::makeContextCurrent() {
     if (!isValid()) return false;
-    makeCurrent();
+    makeCurrent();  // binds the framebuffer that keeps the picture between paints
     return true;
 }
 
 void ViewGL::present(const Picture& picture) {
     m_picture = picture;
     m_hasPicture = true;
-    m_framebufferReplaced = false;
     update();
+}
+
+void ViewGL::showNow() {
+    // The platform delivers a window's update request after a timer; delivered here, the
+    // picture is blitted and swapped now, and the request that follows finds nothing to do.
+    if (!isExposed()) return;
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(this, &request);
 }
 
 void ViewGL::setClearColor(const std::array<float, 4>& rgba) {
@@ -50,7 +56,7 @@ void ViewGL::initializeGL() {
     // A new context knows nothing yet: the scene set-up and the clear colour of the moment;
     // the sphere lists of a context before it went with it.
     m_meshes.forget();
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = devicePixelRatio();
     SetUpSceneGL(width(), height(), qRound(width() * ratio), qRound(height() * ratio));
     glClearColor(m_clearColor[0], m_clearColor[1], m_clearColor[2], m_clearColor[3]);
     m_framebufferReplaced = true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QOpenGLWidget>
+#include <QOpenGLWindow>
 #include <array>
 
 #include "view3d/drawing.h"
@@ -8,13 +8,17 @@
 
 namespace zentova {
 
-// The GL surface of the view window. Its one context lives as long as the window and holds the
-// camera (the accumulated modelview matrix). The scene code draws into it between pumps,
-// outside paintGL, and asks for a repaint; the last picture is kept and drawn again when the
-// framebuffer is replaced (a resize, a new context), so an expose never shows a blank view.
-class ViewGL : public QOpenGLWidget {
+// The GL surface of the view window: a native window of its own inside it, so that each
+// picture goes to the screen directly. (A GL widget would have the window compose it with
+// the buttons through a second GL pass; with Mesa's software renderer that pass cost a
+// quarter of every frame's time and some 50 MB.) Its one context lives as long as the
+// window and holds the camera (the accumulated modelview matrix). The scene code draws into
+// it between pumps, outside paintGL, and asks for it to be shown; the last picture is kept
+// and drawn again when the framebuffer is replaced (a resize, a new context), so an expose
+// never shows a blank view. It takes no input: clicks on it reach the view window.
+class ViewGL : public QOpenGLWindow {
   public:
-    explicit ViewGL(QWidget* parent);
+    ViewGL();
     ~ViewGL() override;
     ViewGL(const ViewGL&) = delete;
     ViewGL& operator=(const ViewGL&) = delete;
@@ -29,9 +33,13 @@ class ViewGL : public QOpenGLWidget {
 
     // Keeps the picture just drawn and asks for it to be shown, as a buffer swap would.
     void present(const Picture& picture);
+    // Shows what was presented at once rather than at the next pump.
+    void showNow();
 
     // The clear colour, kept here as well because a new context must start with it.
     void setClearColor(const std::array<float, 4>& rgba);
+
+    qreal devicePixelRatioF() const { return devicePixelRatio(); }
 
   protected:
     void initializeGL() override;

@@ -52,10 +52,16 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
     setAutoFillBackground(true);
     setGeometry(335, 237, 571, 440);
 
-    // Created first, so the buttons lie above it.
+    // Created first, so the buttons lie above it. The picture is a native window, which
+    // stacks above everything that is not: the buttons and the status line are made
+    // native windows too, created after it.
     if (platformComposesGL()) {
-        m_view = new ViewGL(this);
-        m_view->setGeometry(rect());
+        m_view = new ViewGL;
+        m_viewContainer = QWidget::createWindowContainer(m_view, this);
+        m_viewContainer->setObjectName("Picture");
+        m_viewContainer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_viewContainer->setFocusPolicy(Qt::NoFocus);
+        m_viewContainer->setGeometry(rect());
     }
 
     for (int n = 1; n <= 5; ++n) {
@@ -65,6 +71,7 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
         button->setEnabled(false);
         button->hide();
         button->installEventFilter(this);
+        if (m_view) button->setAttribute(Qt::WA_NativeWindow);
         m_buttons[n] = button;
     }
     connect(m_buttons[3], &QPushButton::clicked, this, [this] { Button3Click(); });
@@ -76,6 +83,7 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
     m_statusLine->setAutoFillBackground(true);
     m_statusLine->setContentsMargins(4, 0, 4, 0);
     m_statusLine->setGeometry(4, 33, width() - 8, 17);
+    if (m_view) m_statusLine->setAttribute(Qt::WA_NativeWindow);
     m_statusLine->hide();
     m_noteTimer.setSingleShot(true);
     connect(&m_noteTimer, &QTimer::timeout, this, [this] { setStatus(m_status); });
@@ -91,6 +99,7 @@ void TForm2::setStatus(const QString& text) {
 void TForm2::showDrawnNow() {
     // A widget asks for its repaint by posting an update request to its window.
     QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    if (m_view) m_view->showNow();
 }
 
 void TForm2::showNote(const QString& text) {
@@ -118,6 +127,7 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+// The container owns the picture's window and deletes it with itself.
 TForm2::~TForm2() = default;
 
 bool TForm2::makeViewCurrent() const {
@@ -126,7 +136,7 @@ bool TForm2::makeViewCurrent() const {
 
 void TForm2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (m_view) m_view->setGeometry(rect());
+    if (m_viewContainer) m_viewContainer->setGeometry(rect());
     if (m_statusLine) m_statusLine->resize(width() - 8, m_statusLine->height());
     resa();
 }
