@@ -1,9 +1,11 @@
 #!/bin/sh
 # Long-run stability of the command-line calculation: the demo project and COUNT seeded
 # random projects (see tests/reliability/randomproject.h), STEPS steps each, JOBS at a
-# time. Every frame and the final state must hold finite numbers only, and no coordinate
-# beyond the cube's half edge plus the wall margin (53). One line per project, then the
-# five farthest; exit status 1 when any project failed. Takes the programs of BUILD.
+# time. Every frame and the final state must hold finite numbers only; a coordinate beyond
+# the cube's half edge plus the wall margin (53) is reported as SOFT (the walls are soft:
+# nothing stops a particle at the edge), one beyond twice the half edge as ESCAPED, a
+# failure. One line per project, then the five farthest; exit status 1 when any project
+# failed. Takes the programs of BUILD.
 #
 #   sh scripts/stability.sh [BUILD] [COUNT] [STEPS] [JOBS] [FIRST_SEED]
 #
@@ -50,12 +52,14 @@ seconds=$(( $(date +%s) - start ))
 
 total=$(wc -l < "$work/results")
 ok=$(grep -c ' OK$' "$work/results" || true)
+soft=$(grep -c ' SOFT$' "$work/results" || true)
 echo
-echo "$ok of $total projects stayed finite and inside the cube ($steps steps, ${seconds} s)"
+echo "$ok of $total projects stayed finite and inside the cube's half edge plus the wall"
+echo "margin, $soft more went beyond it into the soft walls and came back ($steps steps, ${seconds} s)"
 echo "Farthest coordinates in any frame:"
-grep ' OK$\| OUTSIDE$' "$work/results" | sort -g -r -k7,7 | head -5
-if [ "$ok" -ne "$total" ]; then
-  echo "Failed:"
-  grep -v ' OK$' "$work/results"
+grep ' OK$\| SOFT$' "$work/results" | sort -g -r -k7,7 | head -5
+if [ $((ok + soft)) -ne "$total" ]; then
+  echo "Failed (not finite, or beyond twice the half edge):"
+  grep -v ' OK$\| SOFT$' "$work/results"
   exit 1
 fi
