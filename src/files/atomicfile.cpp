@@ -1,11 +1,14 @@
 #include "files/atomicfile.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <string_view>
 
 #include "files/fileerror.h"
 #include "files/fileio.h"
@@ -37,9 +40,56 @@ bool writeAll(int fd, const char* data, std::size_t size) {
 
 }  // namespace fileio
 
+namespace {
+
+constexpr std::string_view TemporaryInfix = ".tmp-";
+constexpr std::size_t TemporarySuffixLength = 6;  // mkstemp's XXXXXX
+
+bool isTemporaryOf(std::string_view name, std::string_view target) {
+    if (name.size() != target.size() + TemporaryInfix.size() + TemporarySuffixLength ||
+        name.substr(0, target.size()) != target ||
+        name.substr(target.size(), TemporaryInfix.size()) != TemporaryInfix)
+        return false;
+    for (const char c : name.substr(name.size() - TemporarySuffixLength)) {
+        const bool alphanumeric =
+            (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!alphanumeric) return false;
+    }
+    return true;
+}
+
+void removeStaleTemporaries(const std::string& path) {
+    std::string folder = ".";
+    std::string target = path;
+    if (const std::size_t slash = path.rfind('/'); slash != std::string::npos) {
+        folder = slash == 0 ? "/" : path.substr(0, slash);
+        target = path.substr(slash + 1);
+    }
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;  // the write itself will say what is wrong with the folder
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryOf(entry->d_name, target)) continue;
+        const std::string leftover = folder + "/" + entry->d_name;
+        struct stat info {};
+        // Only plain files we could have made, and only old ones: a younger file may be
+        // another process's write in progress.
+        if (::lstat(leftover.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            now - info.st_mtime < StaleTemporaryAgeSeconds)
+            continue;
+        ::unlink(leftover.c_str());  // best effort: a file we may not remove stays
+    }
+    ::closedir(dir);
+}
+
+}  // namespace
+
 void writeFileAtomically(const std::string& path, const std::string& content) {
+    // A kill between mkstemp and rename leaves the temporary file behind; the next write of
+    // the same file clears such remains, before it needs room of its own.
+    removeStaleTemporaries(path);
     // Beside the target, so that the rename stays within one file system.
-    std::string temp = path + ".tmp-XXXXXX";
+    std::string temp = path + std::string(TemporaryInfix) + "XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) throw FileError(path, 0, "cannot write: " + fileio::errorText(errno));
 

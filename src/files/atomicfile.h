@@ -5,8 +5,15 @@
 namespace zentova {
 
 // Writes `content` to a temporary file beside `path` and renames it over `path`, so a
-// failure (full disk, read-only folder) leaves the old file as it was. Throws FileError.
+// failure (full disk, read-only folder) leaves the old file as it was. Temporary files of
+// earlier writes of `path` that never finished are removed first: plain files
+// "PATH.tmp-XXXXXX" (six letters or digits, as mkstemp makes them) beside it, last modified
+// at least StaleTemporaryAgeSeconds ago. Throws FileError.
 void writeFileAtomically(const std::string& path, const std::string& content);
+
+// How old, in seconds, a temporary file must be before it counts as the remains of a write
+// that was killed rather than one still going on in another process.
+inline constexpr long StaleTemporaryAgeSeconds = 60;
 
 // True when a file (or anything else) exists at `path`.
 bool fileExists(const std::string& path);

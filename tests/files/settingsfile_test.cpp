@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 #include "files/atomicfile.h"
@@ -121,6 +123,46 @@ TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile) {
     EXPECT_EQ(code, 0);
     EXPECT_EQ(testing::readBytes(path), "new\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST(AtomicFile, RemovesStaleTemporariesOfTheSameFileOnly) {
+    testing::TempDir dir;
+    const auto stale = std::filesystem::file_time_type::clock::now() -
+                       std::chrono::seconds(StaleTemporaryAgeSeconds + 5);
+    const auto leftover = [&](const std::string& name, bool old) {
+        testing::writeBytes(dir.file(name), "half a state");
+        if (old) std::filesystem::last_write_time(dir.file(name), stale);
+    };
+    leftover("run.sta.tmp-Ab12Cd", true);
+    leftover("run.sta.tmp-zz9ZZ0", true);
+    // Another process may be writing this one right now.
+    leftover("run.sta.tmp-Fresh1", false);
+    // Not made by a write of run.sta: a suffix mkstemp does not make, or another file's.
+    for (const char* name :
+         {"run.sta.tmp-Ab12C", "run.sta.tmp-Ab12Cde", "run.sta.tmp-Ab_2Cd", "run.sta.tmp-",
+          "xrun.sta.tmp-Ab12Cd", "run.st.tmp-Ab12Cd", "run.zpr.tmp-Ab12Cd", "run.sta.tmpXAb12Cd"})
+        leftover(name, true);
+    std::filesystem::create_directory(dir.file("run.sta.tmp-Dir123"));
+    std::filesystem::last_write_time(dir.file("run.sta.tmp-Dir123"), stale);
+
+    writeFileAtomically(dir.file("run.sta"), "whole\r\n");
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names,
+              (std::set<std::string>{
+                  "run.sta", "run.sta.tmp-Fresh1", "run.sta.tmp-Ab12C", "run.sta.tmp-Ab12Cde",
+                  "run.sta.tmp-Ab_2Cd", "run.sta.tmp-", "xrun.sta.tmp-Ab12Cd", "run.st.tmp-Ab12Cd",
+                  "run.zpr.tmp-Ab12Cd", "run.sta.tmpXAb12Cd", "run.sta.tmp-Dir123"}));
+    EXPECT_EQ(testing::readBytes(dir.file("run.sta")), "whole\r\n");
+
+    // A name without a folder is a file in the current folder, as the program writes them.
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    writeFileAtomically("run.zpr", "project\r\n");
+    std::filesystem::current_path(here);
+    EXPECT_FALSE(fileExists(dir.file("run.zpr.tmp-Ab12Cd")));
+    EXPECT_TRUE(fileExists(dir.file("run.sta.tmp-Fresh1")));
 }
 
 }  // namespace
