@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <utility>
 
 #include "files/fileerror.h"
@@ -30,6 +33,39 @@ void appendFrameText(std::string& out, int n, double time, const ParticleState& 
     }
 }
 
+namespace {
+
+// Where the whole frames end when the trajectory ends in the remains of a frame (cut short by
+// another program, a crash or a disk error); nothing when it is readable to its end. Throws
+// FileError, leaving the file to the user, when no frame before the damage is whole or a
+// frame's worth of lines follows it: cutting there would lose more than one broken frame.
+std::optional<std::streamoff> endOfWholeFrames(const std::string& path) {
+    std::ifstream in = fileio::openInput(path);
+    TrajectoryReader reader(in, path);
+    Frame frame;
+    std::streamoff end = 0;
+    bool anyWhole = false;
+    try {
+        while (reader.readFrame(frame)) {
+            end = in.tellg();
+            anyWhole = true;
+        }
+        return std::nullopt;
+    } catch (const FileError& error) {
+        const FileError refusal(path, error.line(),
+                                error.reason() + "; not appended: new frames would not be read");
+        if (!anyWhole || in.bad()) throw refusal;
+        in.clear();
+        in.seekg(end);
+        const auto lineEnds =
+            std::count(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(), '\n');
+        if (in.bad() || lineEnds >= 2 + 4 * frame.count) throw refusal;
+        return end;
+    }
+}
+
+}  // namespace
+
 TrajectoryWriter::~TrajectoryWriter() {
     close();
 }
@@ -39,6 +75,18 @@ void TrajectoryWriter::open(const std::string& path, bool append) {
     const int flags = O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | (append ? 0 : O_TRUNC);
     const int fd = ::open(path.c_str(), flags, 0644);
     if (fd < 0) throw FileError(path, 0, "cannot open: " + fileio::errorText(errno));
+    if (append) {
+        // Frames after a broken one could not be read back: cut the broken one off first.
+        try {
+            const auto end = endOfWholeFrames(path);
+            if (end && ::ftruncate(fd, *end) != 0)
+                throw FileError(
+                    path, 0, "cannot cut off the damaged last frame: " + fileio::errorText(errno));
+        } catch (...) {
+            ::close(fd);
+            throw;
+        }
+    }
     m_path = path;
     m_fd = fd;
 }

@@ -32,7 +32,10 @@ public:
     TrajectoryWriter& operator=(const TrajectoryWriter&) = delete;
     ~TrajectoryWriter();
 
-    // Opens the file, emptying it or keeping what it holds. Throws FileError.
+    // Opens the file, emptying it or keeping what it holds. Kept, it is read once: when it
+    // ends in the remains of a frame, they are cut off so that the frames appended after
+    // them stay readable. A file damaged before its last frame, or with no whole frame, is
+    // refused with a FileError naming the line and left as it is. Throws FileError.
     void open(const std::string& path, bool append);
     void writeFrame(int n, double time, const ParticleState& particles);  // throws FileError
     void close();

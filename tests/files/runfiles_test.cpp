@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "files/finalstate.h"
 #include "files/trajectory.h"
@@ -126,6 +128,80 @@ TEST(TrajectoryWriter, AppendsWholeFramesAndCutsBackAFailedOne) {
         EXPECT_EQ(fileErrorOf([&] { full.writeFrame(2, 1.5, state); }),
                   "/dev/full: cannot write: No space left on device");
     }
+}
+
+std::vector<double> framesTimes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    TrajectoryReader reader(in, path);
+    Frame frame;
+    std::vector<double> times;
+    while (reader.readFrame(frame)) times.push_back(frame.time);
+    return times;
+}
+
+TEST(TrajectoryWriter, AppendingCutsOffTheRemainsOfABrokenLastFrame) {
+    testing::TempDir dir;
+    const std::string path = dir.file("run.his");
+    std::string whole;
+    for (const double time : {1.0, 2.0, 3.0}) appendFrameText(whole, 2, time, twoParticles());
+    std::string fourth;
+    appendFrameText(fourth, 2, 4.0, twoParticles());
+    const auto appendOne = [&] {
+        TrajectoryWriter writer;
+        writer.open(path, true);
+        writer.writeFrame(2, 9.0, twoParticles());
+    };
+
+    // Whole frames, and blank lines after them, are kept to the byte.
+    for (const std::string& kept : {whole, whole + "\r\n \r\n"}) {
+        testing::writeBytes(path, kept);
+        appendOne();
+        const std::string now = testing::readBytes(path);
+        EXPECT_EQ(now.substr(0, kept.size()), kept);
+        EXPECT_EQ(framesTimes(path), (std::vector<double>{1, 2, 3, 9}));
+    }
+    // The fourth frame cut at every byte, and a block of zeros a crash left in its place.
+    std::vector<std::string> broken;
+    for (std::size_t cut = 1; cut < fourth.size(); ++cut) broken.push_back(fourth.substr(0, cut));
+    broken.push_back(std::string(4096, '\0'));
+    for (const std::string& remains : broken) {
+        SCOPED_TRACE(::testing::PrintToString(remains));
+        testing::writeBytes(path, whole + remains);
+        appendOne();
+        EXPECT_EQ(framesTimes(path), (std::vector<double>{1, 2, 3, 9}));
+    }
+}
+
+TEST(TrajectoryWriter, AppendingRefusesFilesDamagedBeforeTheirEnd) {
+    testing::TempDir dir;
+    const std::string path = dir.file("run.his");
+    std::string frames;
+    for (const double time : {1.0, 2.0, 3.0}) appendFrameText(frames, 2, time, twoParticles());
+    const std::string second = "2\r\n   2.000\r\n   0.500\r\n";
+    std::string damaged = frames;
+    damaged.replace(damaged.find(second) + second.size(), 3, "x.y");
+    const auto refusal = [&](const std::string& content) {
+        testing::writeBytes(path, content);
+        const std::string message = fileErrorOf([&] {
+            TrajectoryWriter writer;
+            writer.open(path, true);
+        });
+        EXPECT_EQ(testing::readBytes(path), content);
+        return message;
+    };
+    const std::string notAppended = "; not appended: new frames would not be read";
+    // Cutting back to the frame before the damage would lose the whole frames after it.
+    EXPECT_EQ(
+        refusal(damaged),
+        path + ":14: expected the y coordinate of particle 1, found \"x.y34.568\"" + notAppended);
+    // Not a trajectory, or not one whole frame: emptying it is not the program's to decide.
+    EXPECT_EQ(refusal("Particles of the salt crystal\r\n"),
+              path + ":1: expected the particle count, found \"Particles\"" + notAppended);
+    EXPECT_EQ(refusal(frames.substr(0, 20)),
+              path +
+                  ":4: unexpected end of file in the frame that starts on line 1, expected the "
+                  "y coordinate of particle 1" +
+                  notAppended);
 }
 
 TEST(FinalState, ExactTextAndRoundTrip) {
