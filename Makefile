@@ -7,8 +7,10 @@ CMAKE_FLAGS ?=
 # Seconds each fuzz target runs within "make test".
 FUZZ_SECONDS ?= 20
 
-# The window's tests need a screen: a virtual one, of a fixed size.
-XVFB = xvfb-run -a -s "-screen 0 1280x1024x24"
+# The window's tests need a screen: a virtual one, of a fixed size. Without -noreset the
+# server resets whenever its last client leaves, and a program that connects just then
+# (the next test's) is refused now and then.
+XVFB = xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 # Leaks in the system's graphics and font libraries are theirs, not ours (lsan.supp).
 SANITIZER_ENV = ASAN_OPTIONS=detect_stack_use_after_return=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \

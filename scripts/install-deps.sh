@@ -3,7 +3,7 @@
 # that are missing, so a second run costs a fraction of a second.
 set -e
 PACKAGES="cmake make g++ pkg-config \
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev \
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libx11-dev \
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
   xvfb xauth xdotool imagemagick fonts-dejavu-core desktop-file-utils dpkg-dev \
   python3-ase python3-mdanalysis"

@@ -34,6 +34,7 @@ class Child {
     // Waits for the end, at most `seconds`; then the child is killed.
     Outcome wait(double seconds = 120.0);
     void kill9();
+    pid_t pid() const { return m_pid; }  // -1 once the child has been reaped
 
   private:
     Child(const std::string& folder, const std::vector<std::string>& argv, rlim_t fileSizeLimit);
