@@ -58,6 +58,8 @@ bool isTemporaryOf(std::string_view name, std::string_view target) {
     return true;
 }
 
+}  // namespace
+
 void removeStaleTemporaries(const std::string& path) {
     std::string folder = ".";
     std::string target = path;
@@ -82,12 +84,11 @@ void removeStaleTemporaries(const std::string& path) {
     ::closedir(dir);
 }
 
-}  // namespace
-
-void writeFileAtomically(const std::string& path, const std::string& content) {
+void writeFileAtomically(const std::string& path, const std::string& content,
+                         Leftovers leftovers) {
     // A kill between mkstemp and rename leaves the temporary file behind; the next write of
     // the same file clears such remains, before it needs room of its own.
-    removeStaleTemporaries(path);
+    if (leftovers == Leftovers::Remove) removeStaleTemporaries(path);
     // Beside the target, so that the rename stays within one file system.
     std::string temp = path + std::string(TemporaryInfix) + "XXXXXX";
     const int fd = ::mkstemp(temp.data());

@@ -43,8 +43,8 @@ std::string formatFinalState(int n, double time, const ParticleState& particles)
 }
 
 void writeFinalStateFile(const std::string& path, int n, double time,
-                         const ParticleState& particles) {
-    writeFileAtomically(path, formatFinalState(n, time, particles));
+                         const ParticleState& particles, Leftovers leftovers) {
+    writeFileAtomically(path, formatFinalState(n, time, particles), leftovers);
 }
 
 FinalState readFinalState(std::istream& in, const std::string& fileName) {

@@ -5,6 +5,8 @@
 #include <istream>
 #include <string>
 
+#include "files/atomicfile.h"
+
 #include "model/particles.h"
 #include "model/project.h"
 
@@ -23,7 +25,8 @@ std::string formatFinalState(int n, double time, const ParticleState& particles)
 
 // Writes the final-state file atomically. Throws FileError.
 void writeFinalStateFile(const std::string& path, int n, double time,
-                         const ParticleState& particles);
+                         const ParticleState& particles,
+                         Leftovers leftovers = Leftovers::Remove);
 
 // Reads a final-state file. Refuses a count outside 0..MaxParticles, a type outside
 // 1..MaxTypes, a value that is not a finite number, or a file cut short. Throws FileError.

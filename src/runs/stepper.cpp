@@ -20,9 +20,14 @@ bool isFinite(const ParticleState& particles, int n) {
 
 }  // namespace
 
+RunFiles::RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath)
+    : m_trajectory(trajectory), m_finalStatePath(std::move(finalStatePath)) {
+    removeStaleTemporaries(m_finalStatePath);
+}
+
 void RunFiles::frame(int n, const ParticleState& particles) {
     m_trajectory.writeFrame(n, particles.time, particles);
-    writeFinalStateFile(m_finalStatePath, n, particles.time, particles);
+    writeFinalStateFile(m_finalStatePath, n, particles.time, particles, Leftovers::Leave);
 }
 
 CalculationStepper::CalculationStepper(const Project& project, ParticleState& particles,

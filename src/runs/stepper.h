@@ -28,8 +28,8 @@ class TrajectoryWriter;
 // state rewritten beside it with the same particles and time.
 class RunFiles : public FrameSink {
 public:
-    RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath)
-        : m_trajectory(trajectory), m_finalStatePath(std::move(finalStatePath)) {}
+    // Clears what killed writes of the final state left behind, once for the whole run.
+    RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath);
     void frame(int n, const ParticleState& particles) override;
 
 private:
