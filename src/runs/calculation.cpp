@@ -204,7 +204,8 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     redraw();
     Input().mainWindowTag = 0;
     Input().viewWindowTag = 0;
-    while (Input().mainWindowTag == 0 && Input().viewWindowTag == 0) {
+    // A view window the user closed has been dismissed already.
+    while (view.isVisible() && Input().mainWindowTag == 0 && Input().viewWindowTag == 0) {
         ProcessMessages();
         SleepMs(ClosingPollMs);
     }

@@ -78,7 +78,8 @@ void AwaitDismiss(TForm2& window, const Redraw& redraw,
     Input().viewWindowTag = 0;
     Input().mainWindowTag = 0;
     redraw();
-    while (Input().viewWindowTag == 0 && Input().mainWindowTag == 0) {
+    // A view window the user closed has been dismissed already.
+    while (window.isVisible() && Input().viewWindowTag == 0 && Input().mainWindowTag == 0) {
         ProcessMessages();
         SleepMs(DismissPollMs);
     }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
@@ -128,6 +129,13 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
 }
 
 // The container owns the picture's window and deletes it with itself.
+void TForm2::closeEvent(QCloseEvent* event) {
+    // Closing the window ends what it shows, as "Stop" (or "Terminate") does; the run then
+    // waits for no click on a window that is gone.
+    setTag(4, 1);
+    QWidget::closeEvent(event);
+}
+
 TForm2::~TForm2() = default;
 
 bool TForm2::makeViewCurrent() const {

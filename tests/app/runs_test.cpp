@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "driver_fixture.h"
+#include "files/atomicfile.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
 #include "files/trajectory.h"
@@ -78,6 +79,25 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     const FinalState last = loadFinalStateFile("ions.sta");
     EXPECT_NEAR(last.time, frames.back().time, 1e-9);
     EXPECT_GT(w.pump.sleepCalls(), 0);  // the closing wait polled until the click
+}
+
+// Closing the view window ends the run as "Stop" does, and the run does not then wait for
+// a click on a window that is gone. The run reports where its time went.
+TEST(CalculationRunInTheWindow, ClosingTheViewStopsTheRunAtOnce) {
+    RunWorld w;
+    CalculationTimes times;
+    w.windows.times = &times;
+    w.pump.at(1500, [&w](InputState&) { w.view.close(); });
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    EXPECT_FALSE(w.view.isVisible());
+    EXPECT_EQ(w.pump.sleepCalls(), 0) << "waited for a click after the view was closed";
+    EXPECT_GE(w.frames().size(), 1u);
+    EXPECT_TRUE(fileExists("ions.sta"));
+
+    EXPECT_GE(times.steps, 700);  // two pumps per step
+    EXPECT_GT(times.redraws, 0);
+    EXPECT_GT(times.integrationSeconds, 0.0);
+    EXPECT_LE(times.integrationSeconds + times.drawingSeconds, times.totalSeconds);
 }
 
 TEST(CalculationRunInTheWindow, ExistingTrajectoryIsOverwrittenOrContinuedAsAnswered) {
