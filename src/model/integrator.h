@@ -67,6 +67,8 @@ struct PairScratch {
     alignas(64) std::array<double, MaxPairs> laneFx{};
     alignas(64) std::array<double, MaxPairs> laneFy{};
     alignas(64) std::array<double, MaxPairs> laneFz{};
+    // One group's separations and distances between the two loops of the lane forces.
+    alignas(64) std::array<double, 16 * MaxNeighbours> laneSeparation{};
 };
 
 // The integrator's own state: neighbour lists, the frozen far force, the Adams history and

@@ -27,7 +27,9 @@ struct LaneVectors {
 
 // pairForceAt on four pairs, operation for operation, then the vector F (pj - pi) / d with
 // the coinciding pairs given their push along x.
-// d = sqrt(s2) given: d is 0 exactly when s2 is.
+// d = sqrt(s2) given: d is 0 exactly when s2 is. MayCoincide false leaves out the handling
+// of d = 0, for slots known to have none.
+template <bool MayCoincide = true>
 ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256d d,
                                       __m256d gravity, __m256d charge, __m256d core,
                                       __m256d repel, __m256d push) {
@@ -48,6 +50,10 @@ ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256
     // max(f, -limit) is -limit also for a force that is not a number; min(f, limit) then
     // clamps from above, as the two "if"s of the one-pair code do.
     f = _mm256_min_pd(_mm256_max_pd(f, negativeLimit), limit);
+    if constexpr (!MayCoincide) {
+        const __m256d scale = _mm256_mul_pd(f, inverseD);
+        return {_mm256_mul_pd(dx, scale), _mm256_mul_pd(dy, scale), _mm256_mul_pd(dz, scale)};
+    }
     const __m256d coinciding = _mm256_cmp_pd(d, zero, _CMP_EQ_OQ);
     f = _mm256_blendv_pd(f, negativeLimit, coinciding);
     const __m256d scale = _mm256_mul_pd(f, inverseD);
@@ -101,6 +107,24 @@ ZENTOVA_LANES __m256d laneKicks(__m128i seeds, __m256d factor) {
 
 namespace {
 
+// The rest of the law for a group's slots, from their separations and distances.
+template <bool MayCoincide>
+ZENTOVA_LANES void forceSlots(const LaneForceInput& in, int base, int length,
+                              const double (*separation)[4][4]) {
+    for (int s = 0; s < length; ++s) {
+        const int k = base + 4 * s;
+        const LaneVectors f = laneForceAt<MayCoincide>(
+            _mm256_load_pd(separation[s][0]), _mm256_load_pd(separation[s][1]),
+            _mm256_load_pd(separation[s][2]), _mm256_load_pd(separation[s][3]),
+            _mm256_loadu_pd(in.gravity + k), _mm256_loadu_pd(in.charge + k),
+            _mm256_loadu_pd(in.core + k), _mm256_loadu_pd(in.repel + k),
+            _mm256_loadu_pd(in.push + k));
+        _mm256_storeu_pd(in.fx + k, f.x);
+        _mm256_storeu_pd(in.fy + k, f.y);
+        _mm256_storeu_pd(in.fz + k, f.z);
+    }
+}
+
 ZENTOVA_LANES void forcesInLanes(const LaneForceInput& columns) {
     // A copy, so that the stores below (which may alias anything) do not make the compiler
     // read the column pointers again in every slot.
@@ -114,9 +138,10 @@ ZENTOVA_LANES void forcesInLanes(const LaneForceInput& columns) {
         // The separations and roots of all slots first, then the rest of the law: each loop
         // has one long wait per slot (a root, a division), and the processor can overlap the
         // slots' waits instead of stalling on a root followed by a division.
-        alignas(32) double separation[MaxNeighbours][4][4];
+        auto* separation = reinterpret_cast<double(*)[4][4]>(in.separation);
         const int base = in.base[g];
         const int length = in.length[g];
+        __m256d anyCoinciding = _mm256_setzero_pd();
         for (int s = 0; s < length; ++s) {
             const LaneVectors other = loadPositions(in.positions, in.otherIndex + base + 4 * s);
             const __m256d dx = _mm256_sub_pd(other.x, sx);
@@ -127,19 +152,14 @@ ZENTOVA_LANES void forcesInLanes(const LaneForceInput& columns) {
             _mm256_store_pd(separation[s][1], dy);
             _mm256_store_pd(separation[s][2], dz);
             _mm256_store_pd(separation[s][3], _mm256_sqrt_pd(s2));
+            anyCoinciding =
+                _mm256_or_pd(anyCoinciding, _mm256_cmp_pd(s2, _mm256_setzero_pd(), _CMP_EQ_OQ));
         }
-        for (int s = 0; s < length; ++s) {
-            const int k = base + 4 * s;
-            const LaneVectors f = laneForceAt(
-                _mm256_load_pd(separation[s][0]), _mm256_load_pd(separation[s][1]),
-                _mm256_load_pd(separation[s][2]), _mm256_load_pd(separation[s][3]),
-                _mm256_loadu_pd(in.gravity + k), _mm256_loadu_pd(in.charge + k),
-                _mm256_loadu_pd(in.core + k), _mm256_loadu_pd(in.repel + k),
-                _mm256_loadu_pd(in.push + k));
-            _mm256_storeu_pd(in.fx + k, f.x);
-            _mm256_storeu_pd(in.fy + k, f.y);
-            _mm256_storeu_pd(in.fz + k, f.z);
-        }
+        // Coinciding particles are rare: most groups take the law without their handling.
+        if (_mm256_movemask_pd(anyCoinciding) == 0)
+            forceSlots<false>(in, base, length, separation);
+        else
+            forceSlots<true>(in, base, length, separation);
     }
 }
 

@@ -33,6 +33,7 @@ struct LaneForceInput {
     double* fx;
     double* fy;
     double* fz;
+    double* separation;  // room for MaxNeighbours x 16 values, 32-byte aligned
 };
 void laneForces(const LaneForceInput& in);
 
