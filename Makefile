@@ -54,6 +54,9 @@ fuzz-smoke: fuzz
 
 bench: build
 	@$(BUILD)/bench/integration_bench
+	@$(BUILD)/bench/files_bench
+	@$(XVFB) $(BUILD)/bench/draw_bench
+	@bash bench/displayed_run.sh $(BUILD)
 
 # The Debian package (CPack) in $(BUILD): zentova_VERSION_ARCH.deb.
 package: build
