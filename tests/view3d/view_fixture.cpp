@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <cstdlib>
 
 #include "view3d/viewgl.h"
@@ -36,7 +38,14 @@ bool ViewTest::showWithGL(int width, int height) {
     window->resize(width, height);
     if (!window->view()) return false;
     window->show();
-    QCoreApplication::processEvents();
+    // The picture's window gets its context when the screen first shows it.
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        QCoreApplication::processEvents();
+        if (window->view()->isValid()) break;
+        QThread::msleep(5);
+    } while (waited.elapsed() < 3000);
     if (!window->view()->isValid()) return false;
     SetViewClearColor(*window, settings.backgroundColor);
     return true;
