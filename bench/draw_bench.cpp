@@ -70,8 +70,36 @@ GLStage* stage() {
     return instance;
 }
 
+void countFrames(benchmark::State& state) {
+    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                                    benchmark::Counter::kIsRate);
+}
+
+// Times frames drawn sphere by sphere: a clear, then for each sphere drawSphere(sphere,
+// stage) at its place and afterSphere(k, stage) back at the scene's origin, then a wait for
+// the renderer.
+template <typename DrawSphere, typename AfterSphere>
+void timeFrames(benchmark::State& state, DrawSphere drawSphere, AfterSphere afterSphere) {
+    GLStage* s = stage();
+    if (!s) return state.SkipWithError("no OpenGL context");
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        for (int k = 0; k < s->picture.sphereCount; ++k) {
+            const PictureSphere& sphere = s->picture.spheres[k];
+            glPushMatrix();
+            glTranslatef(static_cast<GLfloat>(sphere.x), static_cast<GLfloat>(sphere.y),
+                         static_cast<GLfloat>(sphere.z - s->picture.distance));
+            drawSphere(sphere, *s);
+            glPopMatrix();
+            afterSphere(k, *s);
+        }
+        glFinish();
+    }
+    countFrames(state);
+}
+
 // What the program does for every frame: each sphere with its own light colour, the cube
-// edges after each.
+// edges once, the spheres in batches of ten.
 void DrawFrame(benchmark::State& state) {
     GLStage* s = stage();
     if (!s) return state.SkipWithError("no OpenGL context");
@@ -79,54 +107,38 @@ void DrawFrame(benchmark::State& state) {
         DrawPicture(s->picture, s->meshes);
         glFinish();
     }
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                    benchmark::Counter::kIsRate);
+    countFrames(state);
 }
 BENCHMARK(DrawFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The floor: the same meshes at the same places, sent in the same batches, nothing else.
 void CachedMeshFloor(benchmark::State& state) {
-    GLStage* s = stage();
-    if (!s) return state.SkipWithError("no OpenGL context");
-    for (auto _ : state) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        for (int k = 0; k < s->picture.sphereCount; ++k) {
-            const PictureSphere& sphere = s->picture.spheres[k];
-            glPushMatrix();
-            glTranslatef(static_cast<GLfloat>(sphere.x), static_cast<GLfloat>(sphere.y),
-                         static_cast<GLfloat>(sphere.z - s->picture.distance));
-            s->meshes.draw(sphere.radius, SphereSlices, SphereStacks);
-            glPopMatrix();
-            if ((k + 1) % 10 == 0) glFlush();  // in batches, as the program sends them
-        }
-        glFinish();
-    }
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                    benchmark::Counter::kIsRate);
+    timeFrames(
+        state,
+        [](const PictureSphere& sphere, GLStage& s) {
+            s.meshes.draw(sphere.radius, SphereSlices, SphereStacks);
+        },
+        [](int k, GLStage&) {
+            if ((k + 1) % 10 == 0) glFlush();
+        });
 }
 BENCHMARK(CachedMeshFloor)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Before the meshes were cached: every sphere sent as quads through GLU, each frame.
+// Before the meshes were cached: every sphere sent as quads through GLU, and the cube edges
+// after every sphere, each frame.
 void DrawFrameUncached(benchmark::State& state) {
-    GLStage* s = stage();
-    if (!s) return state.SkipWithError("no OpenGL context");
-    for (auto _ : state) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        for (int k = 0; k < s->picture.sphereCount; ++k) {
-            const PictureSphere& sphere = s->picture.spheres[k];
-            glPushMatrix();
-            glTranslatef(static_cast<GLfloat>(sphere.x), static_cast<GLfloat>(sphere.y),
-                         static_cast<GLfloat>(sphere.z - s->picture.distance));
+    timeFrames(
+        state,
+        [](const PictureSphere& sphere, GLStage& s) {
             const GLfloat ambient[4] = {(sphere.red - 125) / 125.0f,
                                         (sphere.green - 125) / 125.0f,
                                         (sphere.blue - 125) / 125.0f, 0.2f};
             glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
-            gluSphere(s->meshes.quadric(), sphere.radius, SphereSlices, SphereStacks);
-            glPopMatrix();
-            DrawCubeEdges(s->picture.cubeHalfSize, SceneScale, s->picture.distance);
-        }
-        glFinish();
-    }
+            gluSphere(s.meshes.quadric(), sphere.radius, SphereSlices, SphereStacks);
+        },
+        [](int, GLStage& s) {
+            DrawCubeEdges(s.picture.cubeHalfSize, SceneScale, s.picture.distance);
+        });
 }
 BENCHMARK(DrawFrameUncached)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -11,12 +11,6 @@ bool haveVectorLanes() {
     return available;
 }
 
-bool haveWideRegisterFile() {
-    static const bool available =
-        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl");
-    return available;
-}
-
 namespace {
 
 #define ZENTOVA_LANES __attribute__((target("avx2"), always_inline)) inline
@@ -233,28 +227,35 @@ ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* 
     }
 }
 
-}  // namespace
+// Up to four groups side by side, as many as there are.
+ZENTOVA_LANES void sumsByCount(const LaneSumShared& shared, const LaneSumInput* in, int count) {
+    switch (count) {
+    case 4: return sumsInLanes<4>(shared, in);
+    case 3: return sumsInLanes<3>(shared, in);
+    case 2: return sumsInLanes<2>(shared, in);
+    default: return sumsInLanes<1>(shared, in);
+    }
+}
 
 ZENTOVA_WIDE void forcesWide(const LaneForceInput& in) { forcesInLanes(in); }
 __attribute__((target("avx2"))) void forcesAvx2(const LaneForceInput& in) { forcesInLanes(in); }
 
 ZENTOVA_WIDE void sumsWide(const LaneSumShared& shared, const LaneSumInput* in, int count) {
-    switch (count) {
-    case 4: return sumsInLanes<4>(shared, in);
-    case 3: return sumsInLanes<3>(shared, in);
-    case 2: return sumsInLanes<2>(shared, in);
-    default: return sumsInLanes<1>(shared, in);
-    }
+    sumsByCount(shared, in, count);
 }
 __attribute__((target("avx2"))) void sumsAvx2(const LaneSumShared& shared,
                                               const LaneSumInput* in, int count) {
-    switch (count) {
-    case 4: return sumsInLanes<4>(shared, in);
-    case 3: return sumsInLanes<3>(shared, in);
-    case 2: return sumsInLanes<2>(shared, in);
-    default: return sumsInLanes<1>(shared, in);
-    }
+    sumsByCount(shared, in, count);
 }
+
+// AVX-512 gives the same 256-bit operations 32 registers instead of 16.
+bool haveWideRegisterFile() {
+    static const bool available =
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl");
+    return available;
+}
+
+}  // namespace
 
 void laneForces(const LaneForceInput& in) {
     if (haveWideRegisterFile())

@@ -46,8 +46,8 @@ struct Picture {
 Picture ComposePicture(const Project& project, const Settings& settings, const double* positions,
                        const std::uint8_t* types, double distance);
 
-// The GL drawing, on the current context. Clears, then each sphere followed by the cube
-// edges when the picture shows them.
+// The GL drawing, on the current context. Clears, then each sphere, with the cube edges
+// after the first one when the picture shows them (the same pixels as after every one).
 void DrawPicture(const Picture& picture, SphereMeshes& meshes);
 
 // One sphere centred at (x, y, z - distance), tinted through the ambient colour of light 0:
