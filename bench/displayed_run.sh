@@ -1,7 +1,7 @@
 #!/bin/bash
 # A displayed calculation of the 200-particle showpiece in the real program on a virtual
 # screen: where its time goes (integration, drawing, messages and bookkeeping) and the
-# program's resident size at the menu and while it calculates.
+# program's resident size at the menu and while it calculates, with the most it has had.
 #
 #   bench/displayed_run.sh [BUILD] [SECONDS]
 #
@@ -27,6 +27,7 @@ cp "$root/data/okla.bmp" "$work/"
 cd "$work"
 
 rss() { awk '/VmRSS/ {print int($2 / 1024) " MB"}' "/proc/$pid/status"; }
+peak() { awk '/VmHWM/ {print int($2 / 1024) " MB"}' "/proc/$pid/status"; }
 click() {
     xdotool mousemove "$1" "$2"
     sleep 0.3
@@ -44,7 +45,7 @@ read -r width _ < <(xdotool getdisplaygeometry)
 menu_x=$((width / 2 - 160))
 click $((menu_x + 100)) $((120 + 4 * 30 + 15))
 sleep "$seconds"
-echo "resident size while calculating: $(rss)"
+echo "resident size while calculating: $(rss) (the most so far: $(peak))"
 import -window root "${SHOTS:-.}/calculation.png" 2> /dev/null
 # "Stop" is the fifth button of the view window, then a click ends the run.
 view="$(xdotool search --name "Simulation run" | head -1)"

@@ -122,6 +122,8 @@ void RestoreScreen(Toolkit& toolkit) {
     copyPixels(toolkit.screenBackup, area, toolkit.mainCanvas->image(), QPoint(0, 0));
 }
 
+void DropSavedScreen(Toolkit& toolkit) { toolkit.screenBackup = QImage(); }
+
 bool SaveScreenToFile(Toolkit& toolkit) {
     QImage copy;
     resizeKeeping(copy, toolkit.screenWidth + 5, toolkit.screenHeight + 5);

@@ -44,6 +44,9 @@ void ColorGradientBackground(Toolkit& toolkit, PackedColor color);
 // area is narrower than 2 pixels.
 void SaveScreen(Toolkit& toolkit);
 void RestoreScreen(Toolkit& toolkit);
+// Gives back the backup's memory (a full screen's worth) while nothing is to be restored:
+// the view's renderer needs it more during a run, and the next save makes a new one.
+void DropSavedScreen(Toolkit& toolkit);
 
 // The whole drawing area to and from the scratch bitmap file. Uses the measured size; false
 // when the file cannot be written (read).

@@ -133,6 +133,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     TForm2& view = windows.view;
     const Scene scene{view, project, program.settings, program.viewDistance};
     PlaceViewWindow(view, toolkit.screenWidth);
+    DropSavedScreen(toolkit);
     view.show();
     view.setEnabled(true);
     SetViewClearColor(view, program.settings.backgroundColor);

@@ -50,6 +50,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     SleepMs(PauseBeforePlaybackMs);
     ProcessMessages();
     PlaceViewWindow(view, toolkit.screenWidth);
+    DropSavedScreen(toolkit);
     view.show();
     view.setEnabled(true);
     for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
@@ -114,6 +115,7 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
     ProcessMessages();
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
     windows.showProject();
+    DropSavedScreen(toolkit);
     view.show();
     view.setEnabled(true);
     for (int b = 1; b <= 5; ++b) view.setTag(b, 0);

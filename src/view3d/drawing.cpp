@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "view3d/rendererbatches.h"
 #include "view3d/spheremesh.h"
 #include "view3d/viewgl.h"
 #include "view3d/viewwindow.h"
@@ -12,8 +13,6 @@
 namespace zentova {
 
 namespace {
-
-constexpr int SpheresPerFlush = 10;
 
 // Draws the picture on the view, keeps it and asks for it to be shown.
 void renderPicture(TForm2& window, const Picture& picture) {
@@ -51,6 +50,7 @@ Picture ComposePicture(const Project& project, const Settings& settings, const d
 
 void DrawPicture(const Picture& picture, SphereMeshes& meshes) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    RendererBatches batches;
     for (int k = 0; k < picture.sphereCount; ++k) {
         const PictureSphere& sphere = picture.spheres[k];
         DrawParticleSphere(meshes, SphereSlices, SphereStacks, sphere.radius, sphere.red,
@@ -62,10 +62,9 @@ void DrawPicture(const Picture& picture, SphereMeshes& meshes) {
         // given again, the same edges fail the depth test) and costs a frame half its time.
         if (picture.showCube && k == 0)
             DrawCubeEdges(picture.cubeHalfSize, SceneScale, picture.distance);
-        // A software renderer keeps every triangle sent until it is told to draw: sending
-        // the spheres in batches lets its threads start on the first while the later ones
-        // are sent, and bounds the memory a frame takes. The pixels are the same.
-        if ((k + 1) % SpheresPerFlush == 0) glFlush();
+        // Batches let the renderer's threads start on the first spheres while the later ones
+        // are sent, and bound the memory a frame takes. The pixels are the same.
+        if ((k + 1) % RendererBatches::SpheresPerBatch == 0) batches.endBatch();
     }
 }
 
