@@ -122,7 +122,9 @@ void RestoreScreen(Toolkit& toolkit) {
     copyPixels(toolkit.screenBackup, area, toolkit.mainCanvas->image(), QPoint(0, 0));
 }
 
-void DropSavedScreen(Toolkit& toolkit) { toolkit.screenBackup = QImage(); }
+void DropSavedScreen(Toolkit& toolkit) {
+    toolkit.screenBackup = QImage();
+}
 
 bool SaveScreenToFile(Toolkit& toolkit) {
     QImage copy;

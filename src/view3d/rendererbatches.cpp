@@ -26,7 +26,8 @@ RendererBatches::RendererBatches() {
     auto fenceSync = reinterpret_cast<PFNGLFENCESYNCPROC>(context->getProcAddress("glFenceSync"));
     auto clientWaitSync =
         reinterpret_cast<PFNGLCLIENTWAITSYNCPROC>(context->getProcAddress("glClientWaitSync"));
-    auto deleteSync = reinterpret_cast<PFNGLDELETESYNCPROC>(context->getProcAddress("glDeleteSync"));
+    auto deleteSync =
+        reinterpret_cast<PFNGLDELETESYNCPROC>(context->getProcAddress("glDeleteSync"));
     if (!fenceSync || !clientWaitSync || !deleteSync) return;
     m_fenceSync = fenceSync;
     m_clientWaitSync = clientWaitSync;

@@ -132,7 +132,8 @@ TEST_F(DrawingTest, CubeOnceGivesThePixelsOfTheCubeAfterEverySphere) {
     project.diameters = {};
     for (int t = 1; t <= 3; ++t) {
         project.diameters[t] = 6.0 + 4 * t;
-        project.colors[t] = Rgb{static_cast<std::uint8_t>(70 * t), 200, static_cast<std::uint8_t>(250 - 60 * t)};
+        project.colors[t] =
+            Rgb{static_cast<std::uint8_t>(70 * t), 200, static_cast<std::uint8_t>(250 - 60 * t)};
     }
     project.particleCount = 60;
     for (int p = 1; p <= 60; ++p) {
@@ -149,8 +150,8 @@ TEST_F(DrawingTest, CubeOnceGivesThePixelsOfTheCubeAfterEverySphere) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         for (int k = 0; k < picture.sphereCount; ++k) {
             const PictureSphere& s = picture.spheres[k];
-            DrawParticleSphere(view.meshes(), SphereSlices, SphereStacks, s.radius, s.red,
-                               s.green, s.blue, s.x, s.y, s.z, picture.distance);
+            DrawParticleSphere(view.meshes(), SphereSlices, SphereStacks, s.radius, s.red, s.green,
+                               s.blue, s.x, s.y, s.z, picture.distance);
             DrawCubeEdges(picture.cubeHalfSize, SceneScale, picture.distance);
         }
         view.present(picture);
