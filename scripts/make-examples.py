@@ -88,15 +88,16 @@ def main():
         with open(stem + ".zpr", "w", encoding="cp1252", newline="") as out:
             out.write(project_text(name, coefficients, types))
         if program:
-            # In a folder of its own: no settings file, so the start-up step applies.
+            # In a folder of its own: no settings file, so the start-up step applies. The
+            # program calculates no example, so a copy under another name is calculated.
             with tempfile.TemporaryDirectory() as work:
-                subprocess.run(["cp", stem + ".zpr", work], check=True)
-                subprocess.run([program, "--calculate", f"zen{number}.zpr", "--steps",
+                copy = os.path.join(work, f"copy{number}")
+                subprocess.run(["cp", stem + ".zpr", copy + ".zpr"], check=True)
+                subprocess.run([program, "--calculate", f"copy{number}.zpr", "--steps",
                                 str(SHIPPED_STEPS[number]), "--seed", str(number)],
                                cwd=work, check=True)
                 for ext in (".his", ".sta"):
-                    subprocess.run(["cp", os.path.join(work, f"zen{number}{ext}"), data],
-                                   check=True)
+                    subprocess.run(["cp", copy + ext, stem + ext], check=True)
         print(stem + ".zpr")
 
 

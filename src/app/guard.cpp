@@ -11,9 +11,8 @@ bool ExampleProjectGuard(Toolkit& toolkit, const ProjectSource& source) {
     if (!isExampleProjectPath(source.path)) return true;
     ProcessMessages();
     GradientBackground(toolkit);
-    NoteBox(toolkit, "You cannot recalculate, save or overwrite this file.",
-            "Project file name: " + source.path.substr(0, 255),
-            "Seave the file with different name and try again.", "",
+    NoteBox(toolkit, ExampleRefusal, "Project file name: " + source.path.substr(0, 255),
+            ExampleAdvice, "",
             toolkit.screenWidth / 2 - 150, 100);
     return false;
 }

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -17,9 +16,9 @@
 #include "app/state.h"
 #include "app/tools.h"
 #include "app/workfolder.h"
+#include "runs/headless.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
-#include "runs/headless.h"
 
 namespace {
 
@@ -35,7 +34,8 @@ constexpr const char* Usage =
     "  --calculate PROJECT  integrate the project without a window and write PROJECT.his\n"
     "                       (the trajectory) and PROJECT.sta (the final state) beside it;\n"
     "                       \"setupek.dat\" in the current folder sets the step and damping\n"
-    "  --steps N            integration steps (default 3000); a frame every 300 steps\n"
+    "  --steps N            integration steps, 0 to 9223372036854775807 (default 3000);\n"
+    "                       a frame every 300 steps\n"
     "  --seed S             fixed seed of the random generator (0 to 4294967295), so the\n"
     "                       same inputs give identical files; the clock otherwise\n"
     "  --append             continue from PROJECT.sta and add frames to PROJECT.his\n"
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--steps") {
             const char* text = value();
             if (!text || !parseNumber(text, options.steps) || options.steps < 0)
-                return fail("--steps needs a whole number of 0 or more");
+                return fail("--steps needs a whole number from 0 to 9223372036854775807");
         } else if (arg == "--seed") {
             std::uint32_t seed = 0;
             const char* text = value();

@@ -30,7 +30,12 @@ int usageError(const std::string& message) {
 
 int exportXyz(const std::string& projectPath, const std::string& outPath) {
     try {
-        const long long frames = exportXyzFile(projectPath, outPath, Settings().cubeHalfSize);
+        int partialFrameLine = 0;
+        const long long frames =
+            exportXyzFile(projectPath, outPath, Settings().cubeHalfSize, &partialFrameLine);
+        if (partialFrameLine > 0)
+            std::cerr << "zentova: " << baseNameOf(projectPath)
+                      << ".his: " << partialFrameNote(partialFrameLine) << '\n';
         std::cerr << "zentova: " << projectPath << ": " << frames
                   << (frames == 1 ? " frame" : " frames") << " written to " << outPath << '\n';
         return 0;

@@ -60,7 +60,7 @@ bool isTemporaryOf(std::string_view name, std::string_view target) {
 
 }  // namespace
 
-void removeStaleTemporaries(const std::string& path) {
+void removeStaleTemporaries(const std::string& path, long minimumAgeSeconds) {
     std::string folder = ".";
     std::string target = path;
     if (const std::size_t slash = path.rfind('/'); slash != std::string::npos) {
@@ -77,15 +77,14 @@ void removeStaleTemporaries(const std::string& path) {
         // Only plain files we could have made, and only old ones: a younger file may be
         // another process's write in progress.
         if (::lstat(leftover.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-            now - info.st_mtime < StaleTemporaryAgeSeconds)
+            now - info.st_mtime < minimumAgeSeconds)
             continue;
         ::unlink(leftover.c_str());  // best effort: a file we may not remove stays
     }
     ::closedir(dir);
 }
 
-void writeFileAtomically(const std::string& path, const std::string& content,
-                         Leftovers leftovers) {
+void writeFileAtomically(const std::string& path, const std::string& content, Leftovers leftovers) {
     // A kill between mkstemp and rename leaves the temporary file behind; the next write of
     // the same file clears such remains, before it needs room of its own.
     if (leftovers == Leftovers::Remove) removeStaleTemporaries(path);

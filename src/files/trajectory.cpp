@@ -1,14 +1,15 @@
 #include "files/trajectory.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "files/fileerror.h"
@@ -33,62 +34,104 @@ void appendFrameText(std::string& out, int n, double time, const ParticleState& 
     }
 }
 
-namespace {
-
-// Where the whole frames end when the trajectory ends in the remains of a frame (cut short by
-// another program, a crash or a disk error); nothing when it is readable to its end. Throws
-// FileError, leaving the file to the user, when no frame before the damage is whole or a
-// frame's worth of lines follows it: cutting there would lose more than one broken frame.
-std::optional<std::streamoff> endOfWholeFrames(const std::string& path) {
+AppendCut planAppend(const std::string& path, std::optional<double> finalStateTime) {
     std::ifstream in = fileio::openInput(path);
     TrajectoryReader reader(in, path);
     Frame frame;
-    std::streamoff end = 0;
-    bool anyWhole = false;
+    AppendCut cut;
+    bool later = false;
+    const auto refuse = [&](int line, const std::string& reason) {
+        return FileError(path, line, reason + "; not appended: new frames would not be read");
+    };
     try {
-        while (reader.readFrame(frame)) {
-            end = in.tellg();
-            anyWhole = true;
+        for (;;) {
+            const std::streamoff before = in.tellg();
+            if (!reader.readFrame(frame)) {
+                if (!later) cut.keepBytes = static_cast<std::uint64_t>(before);
+                break;
+            }
+            if (!later && finalStateTime && frame.time > *finalStateTime + WrittenTimeRounding) {
+                later = true;
+                cut.keepBytes = static_cast<std::uint64_t>(before);
+            }
+            if (later) {
+                ++cut.droppedFrames;
+            } else {
+                ++cut.keptFrames;
+                cut.lastKeptTime = frame.time;
+            }
         }
-        return std::nullopt;
     } catch (const FileError& error) {
-        const FileError refusal(path, error.line(),
-                                error.reason() + "; not appended: new frames would not be read");
-        if (!anyWhole || in.bad()) throw refusal;
-        in.clear();
-        in.seekg(end);
-        const auto lineEnds =
-            std::count(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(), '\n');
-        if (in.bad() || lineEnds >= 2 + 4 * frame.count) throw refusal;
-        return end;
+        throw refuse(error.line(), error.reason());
     }
+    if (in.bad()) throw refuse(0, "cannot read the file");
+    cut.partialFrameLine = reader.partialFrameLine();
+    if (cut.partialFrameLine > 0 && cut.keptFrames + cut.droppedFrames == 0)
+        throw refuse(cut.partialFrameLine, "the file holds no whole frame, only one cut short");
+    if (cut.partialFrameLine == 0 && cut.droppedFrames == 0) {
+        // Nothing to cut: blank lines after the last frame stay as they are.
+        in.clear();
+        in.seekg(0, std::ios::end);
+        cut.keepBytes = static_cast<std::uint64_t>(in.tellg());
+    }
+    return cut;
 }
 
-}  // namespace
+std::string partialFrameNote(int line) {
+    return "the frame cut short at line " + std::to_string(line) + " was left out";
+}
 
 TrajectoryWriter::~TrajectoryWriter() {
     close();
 }
 
-void TrajectoryWriter::open(const std::string& path, bool append) {
+void TrajectoryWriter::claim(const std::string& path) {
     close();
-    const int flags = O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | (append ? 0 : O_TRUNC);
-    const int fd = ::open(path.c_str(), flags, 0644);
+    bool created = false;
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644);
+    if (fd >= 0)
+        created = true;
+    else if (errno == EEXIST)
+        fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
     if (fd < 0) throw FileError(path, 0, "cannot open: " + fileio::errorText(errno));
-    if (append) {
-        // Frames after a broken one could not be read back: cut the broken one off first.
-        try {
-            const auto end = endOfWholeFrames(path);
-            if (end && ::ftruncate(fd, *end) != 0)
-                throw FileError(
-                    path, 0, "cannot cut off the damaged last frame: " + fileio::errorText(errno));
-        } catch (...) {
-            ::close(fd);
-            throw;
-        }
+    // Where the file system has no locks, the run goes on unguarded, as it always could.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        ::close(fd);
+        throw TrajectoryBusy(path);
     }
     m_path = path;
     m_fd = fd;
+    m_created = created;
+}
+
+std::uint64_t TrajectoryWriter::size() const {
+    struct stat status {};
+    if (m_fd < 0 || ::fstat(m_fd, &status) != 0)
+        throw FileError(m_path, 0, "cannot read: " + fileio::errorText(errno));
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
+void TrajectoryWriter::cutTo(std::uint64_t size) {
+    // Devices and pipes cannot be cut, and need not be when nothing lies beyond `size`.
+    if (this->size() <= size) return;
+    if (::ftruncate(m_fd, static_cast<off_t>(size)) != 0)
+        throw FileError(m_path, 0, "cannot cut the file short: " + fileio::errorText(errno));
+}
+
+void TrajectoryWriter::open(const std::string& path, bool append) {
+    claim(path);
+    try {
+        if (!append) {
+            cutTo(0);
+        } else if (!m_created) {
+            // Frames after a broken one could not be read back: cut the broken one off first.
+            const AppendCut cut = planAppend(path, std::nullopt);
+            if (cut.keepBytes < size()) cutTo(cut.keepBytes);
+        }
+    } catch (...) {
+        abandon();
+        throw;
+    }
 }
 
 void TrajectoryWriter::writeFrame(int n, double time, const ParticleState& particles) {
@@ -115,6 +158,13 @@ void TrajectoryWriter::close() {
     if (m_fd < 0) return;
     ::close(m_fd);
     m_fd = -1;
+    m_created = false;
+}
+
+void TrajectoryWriter::abandon() {
+    // Removed while still held, so that no other run can have taken it meanwhile.
+    if (m_fd >= 0 && m_created) ::unlink(m_path.c_str());
+    close();
 }
 
 namespace {
@@ -140,15 +190,25 @@ std::string describe(Field field, int particle) {
     return {};
 }
 
+// A frame that the end of the file cut short: thrown by the scanner, caught by the reader.
+struct CutShort {};
+
+// What a write cut off inside a value leaves on the last line: part of a number, or the
+// zeros a crash leaves where data did not reach the disk. Anything else there is damage.
+bool looksCutOff(std::string_view text) {
+    return text.find_first_not_of(std::string_view(" \t+-.0123456789eE\0", 18)) ==
+           std::string_view::npos;
+}
+
 // Reads the values of one frame; the descriptions for messages are built only on failure,
 // as this runs for every value of a long trajectory.
 class FrameScanner {
   public:
     FrameScanner(std::istream& in, const std::string& fileName, int& line)
-        : m_in(in), m_fileName(fileName), m_line(line), m_frameStart(line + 1) {}
+        : m_in(in), m_fileName(fileName), m_line(line) {}
 
     std::int32_t readInt(Field field, int particle) {
-        const std::string_view token = nextToken(field, particle);
+        const std::string_view token = nextToken();
         std::int32_t value = 0;
         const auto result = fileio::parseInt(token, value);
         if (result != fileio::ParseResult::Ok)
@@ -157,7 +217,7 @@ class FrameScanner {
     }
 
     double readReal(Field field, int particle) {
-        const std::string_view token = nextToken(field, particle);
+        const std::string_view token = nextToken();
         double value = 0.0;
         const auto result = fileio::parseReal(token, value);
         if (result != fileio::ParseResult::Ok)
@@ -165,7 +225,9 @@ class FrameScanner {
         return value;
     }
 
+    // A bad value on a last line that lost its end is a frame cut short, not damage.
     [[noreturn]] void fail(const std::string& reason) const {
+        if (!m_lineEnded && looksCutOff(m_text)) throw CutShort{};
         throw FileError(m_fileName, m_line, reason);
     }
 
@@ -173,13 +235,9 @@ class FrameScanner {
     bool lineEnded() const { return m_lineEnded; }
 
   private:
-    std::string_view nextToken(Field field, int particle) {
+    std::string_view nextToken() {
         for (;;) {
-            if (!fileio::nextLine(m_in, m_text, m_fileName, m_line, &m_lineEnded))
-                throw FileError(m_fileName, m_line + 1,
-                                "unexpected end of file in the frame that starts on line " +
-                                    std::to_string(m_frameStart) + ", expected " +
-                                    describe(field, particle));
+            if (!fileio::nextLine(m_in, m_text, m_fileName, m_line, &m_lineEnded)) throw CutShort{};
             const std::string_view token = fileio::firstToken(m_text);
             if (!token.empty()) return token;
         }
@@ -188,7 +246,6 @@ class FrameScanner {
     std::istream& m_in;
     const std::string& m_fileName;
     int& m_line;
-    int m_frameStart;
     std::string m_text;
     bool m_lineEnded = true;
 };
@@ -199,7 +256,18 @@ TrajectoryReader::TrajectoryReader(std::istream& in, std::string fileName)
     : m_in(in), m_fileName(std::move(fileName)) {}
 
 bool TrajectoryReader::readFrame(Frame& frame) {
-    if (fileio::skipBlank(m_in, m_fileName, m_line)) return false;
+    if (m_partialLine > 0 || fileio::skipBlank(m_in, m_fileName, m_line)) return false;
+    const int frameStart = m_line + 1;
+    try {
+        readWholeFrame(frame);
+        return true;
+    } catch (const CutShort&) {
+        m_partialLine = frameStart;
+        return false;
+    }
+}
+
+void TrajectoryReader::readWholeFrame(Frame& frame) {
     FrameScanner scanner(m_in, m_fileName, m_line);
 
     // Filled aside, so that a damaged frame leaves the caller's frame as it was.
@@ -224,10 +292,8 @@ bool TrajectoryReader::readFrame(Frame& frame) {
     }
     // The writer ends every line; a frame whose last line lost its end was cut short inside
     // that line (a write interrupted by a kill), and its last value may be cut too.
-    if (!scanner.lineEnded())
-        scanner.fail("the file ends inside this line: the frame was cut short");
+    if (!scanner.lineEnded()) throw CutShort{};
     frame = next;
-    return true;
 }
 
 }  // namespace zentova

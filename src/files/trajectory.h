@@ -3,8 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <istream>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
+#include "files/fileerror.h"
 #include "model/limits.h"
 #include "model/particles.h"
 
@@ -22,43 +25,99 @@ struct Frame {
 // reals in fixed 8.3, CR LF line ends.
 void appendFrameText(std::string& out, int n, double time, const ParticleState& particles);
 
-// The trajectory file of a calculation. Each frame reaches the file in one write and is
-// flushed at once; a write that fails part-way is cut back, so the file only ever holds
-// whole frames.
+// The trajectory file of a calculation, held by one calculation at a time. Each frame
+// reaches the file in one write and is flushed at once; a write that fails part-way is cut
+// back, so the file only ever holds whole frames.
 class TrajectoryWriter {
-public:
+  public:
     TrajectoryWriter() = default;
     TrajectoryWriter(const TrajectoryWriter&) = delete;
     TrajectoryWriter& operator=(const TrajectoryWriter&) = delete;
     ~TrajectoryWriter();
 
-    // Opens the file, emptying it or keeping what it holds. Kept, it is read once: when it
-    // ends in the remains of a frame, they are cut off so that the frames appended after
-    // them stay readable. A file damaged before its last frame, or with no whole frame, is
-    // refused with a FileError naming the line and left as it is. Throws FileError.
+    // Opens the file for this run alone, creating it when it is missing, and changes
+    // nothing in it. The hold is an advisory lock that the system gives up when the process
+    // ends, however it ends. Throws TrajectoryBusy when another calculation holds the file,
+    // FileError when it cannot be opened.
+    void claim(const std::string& path);
+    // True when claim() made the file.
+    bool created() const { return m_created; }
+    // Size of the file in bytes. Throws FileError.
+    std::uint64_t size() const;
+    // Cuts the file to its first `size` bytes. Throws FileError.
+    void cutTo(std::uint64_t size);
+
+    // claim(), then empties the file or, to append, cuts off the remains of a frame it ends
+    // in (see planAppend). Throws TrajectoryBusy or FileError; a refused file is left as
+    // it is.
     void open(const std::string& path, bool append);
     void writeFrame(int n, double time, const ParticleState& particles);  // throws FileError
+    // Gives the file up (and the hold on it).
     void close();
+    // Gives the file up before any frame went into it: a file claim() created goes again.
+    void abandon();
     bool isOpen() const { return m_fd >= 0; }
+    const std::string& path() const { return m_path; }
 
-private:
+  private:
     std::string m_path;
     int m_fd = -1;
+    bool m_created = false;
     std::string m_buffer;
 };
 
-// Reads a trajectory frame by frame. A count outside 0..MaxParticles, a malformed number
-// or a frame cut short throws FileError naming the line.
-class TrajectoryReader {
-public:
-    TrajectoryReader(std::istream& in, std::string fileName);
-    // Reads the next frame into `frame`; false at the end of the file.
-    bool readFrame(Frame& frame);
+// Another calculation holds the trajectory (see TrajectoryWriter::claim).
+// what(): "PATH is being written by another calculation".
+class TrajectoryBusy : public std::runtime_error {
+  public:
+    explicit TrajectoryBusy(const std::string& path)
+        : std::runtime_error(path + " is being written by another calculation") {}
+};
 
-private:
+// What appending to a trajectory keeps of it: its whole frames up to the final state the
+// calculation continues from. A frame cut short by the end of the file (a crash, a copy in
+// progress) goes, and so do whole frames later than the final state (written before a
+// crash kept the final state from following them): they cannot be continued.
+struct AppendCut {
+    std::uint64_t keepBytes = 0;  // the file's first bytes that stay
+    long long keptFrames = 0;
+    double lastKeptTime = 0.0;    // the time of the last frame kept
+    long long droppedFrames = 0;  // whole frames later than the final state
+    int partialFrameLine = 0;     // where the frame cut short began; 0 when there is none
+};
+
+// Trajectory times are written to three decimals: two times closer than this may stand
+// for the same frame.
+inline constexpr double WrittenTimeRounding = 0.0005;
+
+// Reads the trajectory at `path` to find what an append keeps; frames later than
+// `finalStateTime` (as the trajectory writes times, to three decimals) are dropped when it
+// is given. Throws FileError, for the caller to leave the file as it is, when it is damaged
+// before its end or holds nothing but a frame cut short.
+AppendCut planAppend(const std::string& path, std::optional<double> finalStateTime);
+
+// Reads a trajectory frame by frame. A count outside 0..MaxParticles, a malformed number
+// or a type outside 1..MaxTypes throws FileError naming the line. A last frame cut short by
+// the end of the file is not an error: readFrame() then ends the file, and
+// partialFrameLine() tells where that frame began.
+class TrajectoryReader {
+  public:
+    TrajectoryReader(std::istream& in, std::string fileName);
+    // Reads the next frame into `frame`; false at the end of the file, `frame` unchanged.
+    bool readFrame(Frame& frame);
+    // The line where a frame cut short by the end of the file began; 0 when none was met.
+    int partialFrameLine() const { return m_partialLine; }
+
+  private:
+    void readWholeFrame(Frame& frame);  // throws CutShort at the end of the file
+
     std::istream& m_in;
     std::string m_fileName;
     int m_line = 0;
+    int m_partialLine = 0;
 };
+
+// "the frame cut short at line L was left out", for the notes and messages of every reader.
+std::string partialFrameNote(int line);
 
 }  // namespace zentova

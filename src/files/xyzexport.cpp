@@ -134,7 +134,7 @@ std::string defaultXyzPath(const std::string& projectPath) {
 }
 
 long long exportXyzFile(const std::string& projectPath, const std::string& outPath,
-                        double cubeHalfSize) {
+                        double cubeHalfSize, int* partialFrameLine) {
     const Project project = loadProjectFile(projectPath);
     const std::string stem = baseNameOf(projectPath);
     const std::string hisPath = stem + ".his";
@@ -145,7 +145,8 @@ long long exportXyzFile(const std::string& projectPath, const std::string& outPa
     std::ifstream his = fileio::openInput(hisPath);
     TemporaryOutput out(outPath);
     const long long frames = convertTrajectoryToXyz(
-        his, hisPath, project, cubeHalfSize, [&](const std::string& block) { out.write(block); });
+        his, hisPath, project, cubeHalfSize, [&](const std::string& block) { out.write(block); },
+        partialFrameLine);
     out.commit();
     return frames;
 }

@@ -28,12 +28,15 @@ inline constexpr double XyzRadiusPerDiameter = 0.02 / 0.085;
 void appendXyzFrame(std::string& out, const Frame& frame, const Project& project,
                     double cubeHalfSize);
 
-// Converts every frame of a trajectory, writing each block through `write`. A particle
+// Converts every whole frame of a trajectory, writing each block through `write`. A particle
 // whose type the project does not have refuses the trajectory as another project's.
-// Returns the number of frames. Throws FileError (the reader's, or the refusal).
+// Returns the number of frames; `partialFrameLine`, when given, receives the line where a
+// last frame cut short began (0 for none), which is left out. Throws FileError (the
+// reader's, or the refusal).
 template <typename Write>
 long long convertTrajectoryToXyz(std::istream& his, const std::string& hisName,
-                                 const Project& project, double cubeHalfSize, Write&& write);
+                                 const Project& project, double cubeHalfSize, Write&& write,
+                                 int* partialFrameLine = nullptr);
 
 // Where --export-xyz writes without an explicit name: the project's stem + ".xyz".
 std::string defaultXyzPath(const std::string& projectPath);
@@ -41,9 +44,9 @@ std::string defaultXyzPath(const std::string& projectPath);
 // The --export-xyz command's work: reads the project and its ".his", writes `outPath`
 // through a temporary file beside it, so a failure leaves no half-written export. Refuses
 // an output path that is the project, its trajectory or its final state. Returns the number
-// of frames. Throws FileError.
+// of frames; `partialFrameLine` as for convertTrajectoryToXyz. Throws FileError.
 long long exportXyzFile(const std::string& projectPath, const std::string& outPath,
-                        double cubeHalfSize);
+                        double cubeHalfSize, int* partialFrameLine = nullptr);
 
 // Checks the types of one frame against the project. Throws FileError naming `hisName`.
 void checkFrameTypes(const Frame& frame, long long frameNumber, const Project& project,
@@ -51,7 +54,8 @@ void checkFrameTypes(const Frame& frame, long long frameNumber, const Project& p
 
 template <typename Write>
 long long convertTrajectoryToXyz(std::istream& his, const std::string& hisName,
-                                 const Project& project, double cubeHalfSize, Write&& write) {
+                                 const Project& project, double cubeHalfSize, Write&& write,
+                                 int* partialFrameLine) {
     TrajectoryReader reader(his, hisName);
     Frame frame;
     std::string block;
@@ -62,6 +66,7 @@ long long convertTrajectoryToXyz(std::istream& his, const std::string& hisName,
         appendXyzFrame(block, frame, project, cubeHalfSize);
         write(block);
     }
+    if (partialFrameLine) *partialFrameLine = reader.partialFrameLine();
     return frames;
 }
 

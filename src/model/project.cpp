@@ -1,6 +1,7 @@
 #include "model/project.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace zentova {
 
@@ -11,6 +12,19 @@ std::int32_t sumOfCounts(const Project& project) {
     if (sum > INT32_MAX) return INT32_MAX;
     if (sum < INT32_MIN) return INT32_MIN;
     return static_cast<std::int32_t>(sum);
+}
+
+std::optional<std::string> diameterProblem(double diameter, int type) {
+    if (!std::isfinite(diameter))
+        return "type " + std::to_string(type) + " has a diameter that is not a number";
+    if (std::fabs(diameter) > MaxDiameter) {
+        char text[160];
+        std::snprintf(text, sizeof text,
+                      "type %d has a diameter of %g, diameters run from -%g to %g", type, diameter,
+                      MaxDiameter, MaxDiameter);
+        return text;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> projectProblem(const Project& project) {
@@ -25,8 +39,7 @@ std::optional<std::string> projectProblem(const Project& project) {
         total += project.counts[t];
         if (!std::isfinite(project.masses[t])) return type + " has a mass that is not a number";
         if (project.masses[t] == 0.0 && project.counts[t] > 0) return type + " has a mass of 0";
-        if (!std::isfinite(project.diameters[t]))
-            return type + " has a diameter that is not a number";
+        if (const auto problem = diameterProblem(project.diameters[t], t)) return problem;
     }
     if (total > MaxParticles)
         return std::to_string(total) + " particles in all, at most " +

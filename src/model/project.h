@@ -40,8 +40,16 @@ struct Project {
 std::int32_t sumOfCounts(const Project& project);
 
 // Why the project cannot be integrated (too many types or particles, a negative count,
-// a mass of zero, a value that is not finite), or nothing when it can.
+// a mass of zero, a value that is not finite, a diameter beyond MaxDiameter), or nothing
+// when it can.
 std::optional<std::string> projectProblem(const Project& project);
+
+// The largest size of a diameter, either sign. A sphere of 425 already fills the cube; far
+// beyond, the repelling core exceeds what the force law can be evaluated with.
+inline constexpr double MaxDiameter = 1.0e6;
+
+// Why `diameter` cannot be type `type`'s, or nothing when it can.
+std::optional<std::string> diameterProblem(double diameter, int type);
 
 // Where the current project came from.
 struct ProjectSource {

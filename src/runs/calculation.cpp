@@ -13,6 +13,7 @@
 #include "runs/displays.h"
 #include "runs/notes.h"
 #include "runs/report.h"
+#include "runs/runplan.h"
 #include "runs/stepper.h"
 #include "view3d/controls.h"
 #include "view3d/drawing.h"
@@ -32,25 +33,68 @@ void clearAndSummary(ProgramState& program, RunWindows& windows) {
     windows.showProject();
 }
 
-// Continues from the final state on disk, when it belongs to this project. False (after a
-// note) when it cannot be used; the state in memory is then unchanged.
-bool continueFromFinalState(ProgramState& program, const std::string& path) {
-    FinalState last;
+// A question answered, or a note read: the screen goes back to the summary alone.
+void clearQuestion(ProgramState& program, RunWindows& windows) {
+    clearAndSummary(program, windows);
+}
+
+// Continues from the final state on disk, when there is one and it belongs to this project,
+// after cutting from the trajectory what cannot be continued. False (after a note) when the
+// run cannot go on; the files and the state in memory are then unchanged.
+bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
+    Toolkit& toolkit = program.toolkit;
+    AppendStart start;
     try {
-        last = loadFinalStateFile(path);
-    } catch (const FileError& error) {
-        showFileErrorNote(program.toolkit, "The final state cannot be continued.", error);
-        return false;
-    }
-    const std::string mismatch = finalStateMismatch(last, program.project);
-    if (!mismatch.empty()) {
-        NoteBox(program.toolkit, "The final state belongs to another project:", mismatch,
+        start = plan.startAppend(program.project, program.particles, false);
+    } catch (const ForeignFinalState& error) {
+        clearQuestion(program, windows);
+        NoteBox(toolkit, "The final state belongs to another project:", error.mismatch(),
                 "Answer YES to \"Overwrite\" to start this project anew.", "", 0, 0);
         return false;
+    } catch (const FileError& error) {
+        clearQuestion(program, windows);
+        showFileErrorNote(toolkit, "The calculation cannot go on from the files.", error);
+        return false;
     }
-    program.particles = last.particles;
-    SleepMs(PauseAfterFinalStateMs);
+    if (!start.fromFinalState) {
+        clearQuestion(program, windows);
+        NoteBox(toolkit, "There is no final state to continue from:", plan.finalStatePath(),
+                "The calculation goes on from the particles as they are now.", "", 0, 0);
+    } else {
+        SleepMs(PauseAfterFinalStateMs);
+    }
+    const std::string cut = describeAppendCut(start);
+    if (!cut.empty()) {
+        // One part a line: the frames dropped, then the frame cut short.
+        const std::size_t split = cut.find("; ");
+        clearQuestion(program, windows);
+        NoteBox(toolkit,
+                "The trajectory was cut back to where the run goes on:", cut.substr(0, split),
+                split == std::string::npos ? "" : cut.substr(split + 2), "", 0, 0);
+    }
     return true;
+}
+
+// The motion became unstable: when, the likely cause, and what to change where.
+void showUnstableNote(Toolkit& toolkit, const UnstableError& error) {
+    char time[64];
+    std::snprintf(time, sizeof time, "The calculation stopped at time %.3f.", error.time());
+    const InstabilityCause& cause = error.cause();
+    std::string advice;
+    switch (cause.source) {
+        case InstabilityCause::Source::Step:
+            advice = "Choose a smaller step in \"Advanced setup\".";
+            break;
+        case InstabilityCause::Source::Damping:
+            advice = "Choose a smaller damping or step in \"Advanced setup\".";
+            break;
+        case InstabilityCause::Source::Mass:
+            advice = "Give type " + std::to_string(cause.type) +
+                     " a larger mass in \"Show/Edit project\".";
+            break;
+    }
+    NoteBox(toolkit, time, "The motion became unstable: " + cause.text + ".", advice,
+            "The files keep every frame written before.", 0, 0);
 }
 
 }  // namespace
@@ -83,38 +127,37 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
         return RunOutcome::Finished;
     }
 
-    const std::string trajectoryPath = program.source.baseName + ".his";
-    const std::string finalStatePath = program.source.baseName + ".sta";
-    TrajectoryWriter trajectory;
+    RunPlan plan(program.source.baseName);
+    try {
+        plan.claim();
+    } catch (const TrajectoryBusy& busy) {
+        NoteBox(toolkit, "The calculation cannot start:", busy.what(),
+                "Wait until the other calculation ends, or stop it.", "", 0, 0);
+        return RunOutcome::Finished;
+    } catch (const FileError& error) {
+        showFileErrorNote(toolkit, "The calculation cannot start.", error);
+        return RunOutcome::Finished;
+    }
     enum class Mode { None, New, Overwrite, Append } mode = Mode::None;
     try {
-        if (!fileExists(trajectoryPath)) {
+        if (!plan.trajectoryExisted()) {
             mode = Mode::New;
         } else if (Confirm(toolkit, "Overwrite old trajectory file ?")) {
             mode = Mode::Overwrite;
+        }
+        clearQuestion(program, windows);
+        if (mode == Mode::None && Confirm(toolkit, "Append to old trajectory file ?")) {
+            if (!prepareAppend(program, windows, plan)) return RunOutcome::Finished;
+            mode = Mode::Append;
+        }
+        if (mode == Mode::New || mode == Mode::Overwrite) {
             program.particles.time = 0.0;
             PlaceParticles(project, program.source, program.particles, program.random,
                            program.settings.cubeHalfSize);
-            trajectory.open(trajectoryPath, false);
-        }
-        clearAndSummary(program, windows);
-        if (mode == Mode::None && Confirm(toolkit, "Append to old trajectory file ?")) {
-            if (fileExists(finalStatePath)) {
-                if (!continueFromFinalState(program, finalStatePath)) return RunOutcome::Finished;
-            } else {
-                NoteBox(toolkit, "There is no final state to continue from:", finalStatePath,
-                        "The calculation goes on from the particles as they are now.", "", 0,
-                        0);
-            }
-            mode = Mode::Append;
-            trajectory.open(trajectoryPath, true);
-        }
-        if (mode == Mode::New) {
-            PlaceParticles(project, program.source, program.particles, program.random,
-                           program.settings.cubeHalfSize);
-            trajectory.open(trajectoryPath, false);
+            plan.startAnew();
         }
     } catch (const FileError& error) {
+        clearQuestion(program, windows);
         showFileErrorNote(toolkit, "The calculation cannot start.", error);
         return RunOutcome::Finished;
     }
@@ -122,10 +165,11 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
         ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
         return RunOutcome::EndProgram;
     }
+    TrajectoryWriter& trajectory = plan.trajectory();
 
     // The view.
     clearAndSummary(program, windows);
-    RunFiles files(trajectory, finalStatePath);
+    RunFiles files(trajectory, plan.finalStatePath());
     CalculationStepper stepper(project, program.particles, program.settings, program.random,
                                program.dynamics, files);
     stepper.start(n);
@@ -172,6 +216,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
             ProcessMessages();
             if (Input().mouseButtonState == 2) {
                 redraw();
+                view.setStatus("Paused: click or press a key on the main window to go on");
                 WaitClickOrKey();
             }
             ProcessMessages();
@@ -187,12 +232,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
         trajectory.close();
         HideViewButtons(view);
         view.hide();
-        char time[64];
-        std::snprintf(time, sizeof time, "The calculation stopped at time %.3f.",
-                      program.particles.time);
-        NoteBox(toolkit, time, "The motion became unstable: the integration step is too large",
-                "for these forces. Choose a smaller step in \"Advanced setup\".",
-                "The files keep every frame written before.", 0, 0);
+        showUnstableNote(toolkit, error);
         return RunOutcome::Finished;
     }
 
@@ -203,6 +243,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     ProcessMessages();
     ClearViewBuffers(view);
     redraw();
+    view.setStatus("Stopped: click to return to the menu");
     Input().mainWindowTag = 0;
     Input().viewWindowTag = 0;
     // A view window the user closed has been dismissed already.

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "files/atomicfile.h"
+#include "files/exampleguard.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
@@ -12,6 +13,7 @@
 #include "files/trajectory.h"
 #include "model/placement.h"
 #include "runs/report.h"
+#include "runs/runplan.h"
 #include "runs/stepper.h"
 
 namespace zentova {
@@ -22,7 +24,7 @@ using Clock = std::chrono::steady_clock;
 
 // Shows how far the run is; redraws at most ten times a second.
 class Progress {
-public:
+  public:
     Progress(std::ostream& err, bool interactive, long long total)
         : m_err(err), m_interactive(interactive), m_total(total), m_start(Clock::now()) {}
 
@@ -34,9 +36,8 @@ public:
         constexpr int Width = 30;
         const int filled = m_total > 0 ? static_cast<int>(Width * done / m_total) : Width;
         char line[160];
-        std::snprintf(line, sizeof line, "\r[%-*s] %lld/%lld steps  t = %.3f  %.0f steps/s ",
-                      Width, std::string(filled, '#').c_str(), done, m_total, time,
-                      rate(done));
+        std::snprintf(line, sizeof line, "\r[%-*s] %lld/%lld steps  t = %.3f  %.0f steps/s ", Width,
+                      std::string(filled, '#').c_str(), done, m_total, time, rate(done));
         m_err << line << std::flush;
     }
 
@@ -49,10 +50,8 @@ public:
         m_err << "zentova: " << project << ": " << line << '\n';
     }
 
-private:
-    double seconds() const {
-        return std::chrono::duration<double>(Clock::now() - m_start).count();
-    }
+  private:
+    double seconds() const { return std::chrono::duration<double>(Clock::now() - m_start).count(); }
     double rate(long long done) const {
         const double s = seconds();
         return s > 0 ? static_cast<double>(done) / s : 0.0;
@@ -68,6 +67,7 @@ private:
 // Everything a run works on, owned by the run.
 struct RunState {
     Settings settings;
+    bool settingsFromFile = false;
     Project project;
     ProjectSource source;
     ParticleState particles;
@@ -75,37 +75,57 @@ struct RunState {
     Dynamics dynamics;
 };
 
-// Loads the inputs and brings the state to where the first step starts; opens the
-// trajectory only once everything has been read, so a refused run changes no file.
-int prepare(const HeadlessOptions& options, RunState& run, TrajectoryWriter& trajectory) {
+// Where the user changes what made the motion unstable: "FILE:LINE" of the settings or the
+// project, or the project alone when the built-in settings were used.
+std::string placeOfCause(const RunState& run, const InstabilityCause& cause) {
+    // Lines of setupek.dat and of a type's block in the project file.
+    constexpr int StepLine = 6;
+    constexpr int DampingLine = 7;
+    constexpr int TypeBlockStart = 5;
+    constexpr int TypeBlockLines = 7;
+    constexpr int MassInBlock = 2;
+    switch (cause.source) {
+        case InstabilityCause::Source::Mass:
+            return run.source.path + ":" +
+                   std::to_string(TypeBlockStart + TypeBlockLines * (cause.type - 1) + MassInBlock);
+        case InstabilityCause::Source::Damping:
+        case InstabilityCause::Source::Step:
+            if (!run.settingsFromFile) return run.source.path;
+            return std::string(SettingsFileName) + ":" +
+                   std::to_string(cause.source == InstabilityCause::Source::Step ? StepLine
+                                                                                 : DampingLine);
+    }
+    return run.source.path;
+}
+
+// Loads the inputs and brings the state to where the first step starts. The trajectory is
+// held from before anything is changed; a run refused here leaves every file as it was.
+int prepare(const HeadlessOptions& options, RunState& run, RunPlan& plan, std::ostream& err) {
+    if (isExampleProjectPath(options.projectPath))
+        throw FileError(options.projectPath, 0, std::string(ExampleRefusal) + " " + ExampleAdvice);
+    run.settingsFromFile = fileExists(SettingsFileName);
     loadSettingsFile(SettingsFileName, run.settings);
     run.project = loadProjectFile(options.projectPath);
+    if (const auto problem = projectProblem(run.project))
+        throw FileError(options.projectPath, 0, "cannot be calculated: " + *problem);
     setProjectPath(run.source, options.projectPath);
     run.random.fixedSeed = options.seed;
-    PlaceParticles(run.project, run.source, run.particles, run.random,
-                   run.settings.cubeHalfSize);
+    PlaceParticles(run.project, run.source, run.particles, run.random, run.settings.cubeHalfSize);
 
     const int n = sumOfCounts(run.project);
     run.project.particleCount = n;
     for (int p = n + 1; p <= MaxParticles; ++p) run.particles.type[p] = 0;
 
-    const std::string trajectoryPath = run.source.baseName + ".his";
-    const std::string finalStatePath = run.source.baseName + ".sta";
+    plan.claim();
     if (options.append) {
-        if (!fileExists(finalStatePath))
-            throw FileError(finalStatePath, 0,
-                            "no final state to continue from; run without --append first");
-        const FinalState last = loadFinalStateFile(finalStatePath);
-        const std::string mismatch = finalStateMismatch(last, run.project);
-        if (!mismatch.empty())
-            throw FileError(finalStatePath, 0, mismatch + "; it belongs to another project");
-        run.particles = last.particles;
-        trajectory.open(trajectoryPath, true);
+        const AppendStart start = plan.startAppend(run.project, run.particles, true);
+        if (const std::string cut = describeAppendCut(start); !cut.empty())
+            err << "zentova: " << plan.trajectoryPath() << ": " << cut << '\n';
     } else {
         run.particles.time = 0.0;
         PlaceParticles(run.project, run.source, run.particles, run.random,
                        run.settings.cubeHalfSize);
-        trajectory.open(trajectoryPath, false);
+        plan.startAnew();
     }
     return n;
 }
@@ -116,10 +136,18 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
                            std::ostream* report) {
     if (report) interactive = false;  // the bar would tear the report's lines on a terminal
     auto run = std::make_unique<RunState>();
-    TrajectoryWriter trajectory;
+    RunPlan plan(baseNameOf(options.projectPath));
+    int n = 0;
     try {
-        const int n = prepare(options, *run, trajectory);
-        RunFiles sink(trajectory, run->source.baseName + ".sta");
+        n = prepare(options, *run, plan, err);
+    } catch (const std::exception& e) {
+        plan.abandon();
+        err << "zentova: " << e.what() << '\n';
+        return 1;
+    }
+    TrajectoryWriter& trajectory = plan.trajectory();
+    try {
+        RunFiles sink(trajectory, plan.finalStatePath());
         CalculationStepper stepper(run->project, run->particles, run->settings, run->random,
                                    run->dynamics, sink);
         Progress progress(err, interactive, options.steps);
@@ -143,7 +171,7 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
         return 0;
     } catch (const UnstableError& e) {
         if (interactive) err << '\n';
-        err << "zentova: " << options.projectPath << ": " << e.what() << '\n';
+        err << "zentova: " << placeOfCause(*run, e.cause()) << ": " << e.what() << '\n';
         return 1;
     } catch (const std::exception& e) {
         if (interactive) err << '\n';

@@ -54,6 +54,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     view.show();
     view.setEnabled(true);
     for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
+    view.setStatus({});
     ViewControls controls;
     controls.zoomShowsWindow = true;
     const Scene scene{view, program.project, program.settings, program.viewDistance};
@@ -76,7 +77,8 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
                 break;
             }
             for (int p = 1; p <= next->count; ++p) {
-                for (int c = 0; c < 3; ++c) frame->positions[3 * p + c] = next->positions[3 * p + c];
+                for (int c = 0; c < 3; ++c)
+                    frame->positions[3 * p + c] = next->positions[3 * p + c];
                 frame->types[p] = next->types[p];
             }
             frame->count = next->count;
@@ -95,13 +97,24 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     if (ended)
         ShadowText(*toolkit.mainCanvas, 10, toolkit.screenHeight - 30, "Final state reached",
                    packColor(255, 255, 255));
+    // A last frame cut short (a crash, a copy in progress) ends the replay as the end of the
+    // file does; the status line says what was left out.
+    const QString leftOut =
+        reader.partialFrameLine() > 0
+            ? QString::fromStdString(path + ": " + partialFrameNote(reader.partialFrameLine()))
+            : QString();
+    view.setStatus(leftOut);
     file.close();
     ClearViewBuffers(view);
     redraw();
     view.button(4)->setText("Terminate");
     ApplyFog(scene);
     InspectUntilTerminate(scene, controls, redraw);
-    AwaitDismiss(view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); });
+    const QString waiting =
+        ended ? "Final state reached: click to return" : "Stopped: click to return to the menu";
+    AwaitDismiss(
+        view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); },
+        leftOut.isEmpty() ? waiting : waiting + " (" + leftOut + ")");
 }
 
 void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
@@ -119,6 +132,7 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
     view.show();
     view.setEnabled(true);
     for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
+    view.setStatus({});
 
     FinalState state;
     try {
@@ -145,7 +159,9 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
     ShowViewButtons(view);
     view.button(4)->setText("Terminate");
     InspectUntilTerminate(scene, controls, redraw);
-    AwaitDismiss(view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); });
+    AwaitDismiss(
+        view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); },
+        "Final state reached: click to return");
 }
 
 }  // namespace zentova

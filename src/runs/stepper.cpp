@@ -1,10 +1,12 @@
 #include "runs/stepper.h"
 
-#include "files/finalstate.h"
-#include "files/trajectory.h"
-
 #include <cmath>
 #include <cstdio>
+#include <utility>
+
+#include "files/finalstate.h"
+#include "files/trajectory.h"
+#include "model/force.h"
 
 namespace zentova {
 
@@ -18,26 +20,74 @@ bool isFinite(const ParticleState& particles, int n) {
     return true;
 }
 
-}  // namespace
-
-RunFiles::RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath)
-    : m_trajectory(trajectory), m_finalStatePath(std::move(finalStatePath)) {
-    removeStaleTemporaries(m_finalStatePath);
+std::string formatNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
 }
 
+}  // namespace
+
+InstabilityCause likelyInstabilityCause(const Project& project, const Settings& settings) {
+    const double h = settings.integrationStep;
+    const std::string step = " is too large for the integration step " + formatNumber(h);
+    // Beyond this the damping alone makes a step overshoot (where the midpoint step stops
+    // being stable for a decaying velocity).
+    constexpr double StableDampingSteps = 2.0;
+    if (!(settings.dampingCoefficient * h <= StableDampingSteps))
+        return {InstabilityCause::Source::Damping, 0,
+                "the damping " + formatNumber(settings.dampingCoefficient) + step};
+
+    // The strongest push the model gives a particle: every neighbour at the clamped force,
+    // with its kick, and the far force of all the others at most as strong again.
+    const double strongest =
+        (project.neighbourCount + MaxParticles) * (ForceLimit / DistanceScale + KickSpan / 2);
+    int lightest = 0;
+    for (int t = 1; t <= project.typeCount && t <= MaxTypes; ++t) {
+        if (project.counts[t] <= 0) continue;
+        if (lightest == 0 || std::fabs(project.masses[t]) < std::fabs(project.masses[lightest]))
+            lightest = t;
+    }
+    // Only a mass below the usual 1: with heavier ones the step alone is too large.
+    if (lightest > 0 && std::fabs(project.masses[lightest]) < 1.0 &&
+        !(strongest * h * h / std::fabs(project.masses[lightest]) <= 1.0))
+        return {InstabilityCause::Source::Mass, lightest,
+                "the mass of type " + std::to_string(lightest) + " (" +
+                    formatNumber(project.masses[lightest]) +
+                    ") is too small for the integration step " + formatNumber(h)};
+    return {InstabilityCause::Source::Step, 0,
+            "the integration step " + formatNumber(h) + " is too large for these forces"};
+}
+
+UnstableError::UnstableError(double time, InstabilityCause cause)
+    : std::runtime_error([&] {
+          char head[80];
+          std::snprintf(head, sizeof head, "the motion became unstable at time %.3f: ", time);
+          return head + cause.text;
+      }()),
+      m_time(time),
+      m_cause(std::move(cause)) {}
+
+RunFiles::RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath)
+    : m_trajectory(trajectory), m_finalStatePath(std::move(finalStatePath)) {}
+
 void RunFiles::frame(int n, const ParticleState& particles) {
-    m_trajectory.writeFrame(n, particles.time, particles);
+    // The final state first: a run ended between the two writes leaves the trajectory one
+    // frame behind, which the next append restores from the final state, rather than a
+    // frame the final state cannot continue.
     writeFinalStateFile(m_finalStatePath, n, particles.time, particles, Leftovers::Leave);
+    m_trajectory.writeFrame(n, particles.time, particles);
 }
 
 CalculationStepper::CalculationStepper(const Project& project, ParticleState& particles,
                                        const Settings& settings, RandomSource& random,
                                        Dynamics& dynamics, FrameSink& sink)
     : m_project(project),
+      m_settings(settings),
       m_particles(particles),
       m_step(settings.integrationStep),
-      m_physics{project, particles.type.data(), settings.cubeHalfSize,
-                settings.dampingCoefficient, random},
+      m_physics{project, particles.type.data(), settings.cubeHalfSize, settings.dampingCoefficient,
+                random},
       m_dynamics(dynamics),
       m_sink(sink) {}
 
@@ -68,12 +118,7 @@ void CalculationStepper::advance() {
     }
     if (!isFinite(m_particles, m_count)) {
         m_particles.state = m_backup;
-        char text[200];
-        std::snprintf(text, sizeof text,
-                      "the motion became unstable at time %.3f: the integration step %g is too "
-                      "large for these forces; choose a smaller step in \"Advanced setup\"",
-                      m_particles.time, m_step);
-        throw UnstableError(text);
+        throw UnstableError(m_particles.time, likelyInstabilityCause(m_project, m_settings));
     }
     m_particles.time += m_step;
     ++m_steps;

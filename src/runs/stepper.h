@@ -16,7 +16,7 @@ inline constexpr int StartupSteps = 3;      // midpoint steps at the start of ea
 
 // Where a calculation puts its frames: the trajectory and the final state.
 class FrameSink {
-public:
+  public:
     virtual ~FrameSink() = default;
     // Called every FrameInterval steps with the run's particle count and the current time.
     virtual void frame(int n, const ParticleState& particles) = 0;
@@ -24,24 +24,42 @@ public:
 
 class TrajectoryWriter;
 
-// The frames of a calculation on disk: each frame appended to the trajectory, and the final
-// state rewritten beside it with the same particles and time.
+// The frames of a calculation on disk: the final state rewritten with the particles and
+// time of each frame, then the frame appended to the trajectory.
 class RunFiles : public FrameSink {
-public:
-    // Clears what killed writes of the final state left behind, once for the whole run.
+  public:
     RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath);
     void frame(int n, const ParticleState& particles) override;
 
-private:
+  private:
     TrajectoryWriter& m_trajectory;
     std::string m_finalStatePath;
 };
 
+// What most likely made a motion unstable, and where the user changes it.
+struct InstabilityCause {
+    enum class Source { Step, Damping, Mass } source = Source::Step;
+    int type = 0;      // the type whose mass is too small, for Source::Mass
+    std::string text;  // e.g. "the damping 1e+300 is too large for the integration step 5e-05"
+};
+
+// Names the likeliest cause of an unstable motion: a damping too large for the step (the
+// damping alone would then overshoot), a mass so small that the strongest forces the model
+// gives move its particles further than a cube unit in one step, or else the step itself.
+InstabilityCause likelyInstabilityCause(const Project& project, const Settings& settings);
+
 // The integration became unstable: a step produced a value that is not a finite number.
-// The state is left as it was before that step.
+// The state is left as it was before that step. what(): "the motion became unstable at time
+// T: CAUSE".
 class UnstableError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+  public:
+    UnstableError(double time, InstabilityCause cause);
+    double time() const { return m_time; }
+    const InstabilityCause& cause() const { return m_cause; }
+
+  private:
+    double m_time;
+    InstabilityCause m_cause;
 };
 
 // The stepping of a calculation, shared by the window's "Calculate" and the headless
@@ -50,7 +68,7 @@ public:
 // neighbour rebuild and a frame. The caller draws when redrawDue() and handles its input
 // between passes.
 class CalculationStepper {
-public:
+  public:
     CalculationStepper(const Project& project, ParticleState& particles, const Settings& settings,
                        RandomSource& random, Dynamics& dynamics, FrameSink& sink);
 
@@ -69,8 +87,9 @@ public:
     long long frames() const { return m_frames; }
     int pass() const { return m_pass; }
 
-private:
+  private:
     const Project& m_project;
+    const Settings& m_settings;
     ParticleState& m_particles;
     double m_step;
     Physics m_physics;

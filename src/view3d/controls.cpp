@@ -71,13 +71,14 @@ void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Red
 }
 
 void AwaitDismiss(TForm2& window, const Redraw& redraw,
-                  const std::function<void()>& clearMainScreen) {
+                  const std::function<void()>& clearMainScreen, const QString& waiting) {
     window.button(4)->setText("Stop");
     HideViewButtons(window);
     ProcessMessages();
     Input().viewWindowTag = 0;
     Input().mainWindowTag = 0;
     redraw();
+    window.setStatus(waiting);
     // A view window the user closed has been dismissed already.
     while (window.isVisible() && Input().viewWindowTag == 0 && Input().mainWindowTag == 0) {
         ProcessMessages();
@@ -85,6 +86,7 @@ void AwaitDismiss(TForm2& window, const Redraw& redraw,
     }
     window.hide();
     window.setEnabled(false);
+    window.setStatus({});
     clearMainScreen();
 }
 

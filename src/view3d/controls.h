@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 #include "view3d/scene.h"
@@ -37,9 +38,10 @@ void PollViewControls(const Scene& scene, ViewControls& controls, const Redraw& 
 void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Redraw& redraw);
 
 // The close of a display: Button4's caption back to "Stop", the buttons hidden, the picture
-// drawn once more and left until a click on either window; then the view window is hidden
-// and disabled, and clearMainScreen clears the main drawing area.
+// drawn once more and left until a click on either window, with `waiting` (what the click
+// does) in the status line; then the view window is hidden and disabled, its status line
+// emptied, and clearMainScreen clears the main drawing area.
 void AwaitDismiss(TForm2& window, const Redraw& redraw,
-                  const std::function<void()>& clearMainScreen);
+                  const std::function<void()>& clearMainScreen, const QString& waiting = {});
 
 }  // namespace zentova

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <algorithm>
 #include <cmath>
 #include <sstream>
@@ -66,10 +67,23 @@ struct RunWorld : DriverWorld {
     }
 };
 
+// A new run; paused by a right click and stopped, the view's status line says what the run
+// waits for.
 TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     RunWorld w;
-    w.stopAfter(2000);
+    QString paused;
+    QString stopped;
+    w.pump.at(500, [](InputState& in) { in.mouseButtonState = 2; });
+    w.pump.at(510, [&](InputState& in) {
+        paused = w.view.statusLine()->text();
+        in.lastKey = 'x';
+    });
+    w.pump.at(2000, [&w](InputState&) { w.view.setTag(4, 1); });
+    w.pump.at(2030, [&](InputState&) { stopped = w.view.statusLine()->text(); });
+    w.pump.at(2040, [](InputState& in) { in.viewWindowTag = 1; });
     EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    EXPECT_EQ(paused, "Paused: click or press a key on the main window to go on");
+    EXPECT_EQ(stopped, "Stopped: click to return to the menu");
     const auto frames = w.frames();
     ASSERT_GE(frames.size(), 2u);
     for (std::size_t k = 0; k < frames.size(); ++k) {
@@ -171,28 +185,39 @@ TEST(CalculationRunInTheWindow, AnUnstableMotionStopsWithTheFilesOfTheLastFrame)
     EXPECT_FALSE(w.view.isVisible());
 }
 
+// To its end, or to the last whole frame of a file cut short (a frame head alone at the end,
+// or a frame cut inside a particle): "Final state reached", then "Terminate" and a click.
 TEST(HistoryPlaybackInTheWindow, PlaysToTheEndAndWaitsForTerminateThenAClick) {
-    RunWorld w;
-    std::string his;
-    appendFrameText(his, 8, 0.03, w.program->particles);
-    appendFrameText(his, 8, 0.06, w.program->particles);
-    writeBytes("ions.his", his);
-    w.pump.afterMs(300, [&](InputState&) { w.view.setTag(4, 1); });  // "Terminate"
-    w.pump.afterMs(600, [](InputState& in) { in.mainWindowTag = 1; });
-    QImage shown;
-    w.pump.afterMs(250, [&](InputState&) { shown = w.canvas.image().copy(); });
-    HistoryPlayback(*w.program, w.windows);
-    ASSERT_FALSE(shown.isNull());
-    EXPECT_GT(testing::countColor(shown, QRect(0, 560, 250, 30), packColor(255, 255, 255)), 30)
-        << "no \"Final state reached\"";
-    EXPECT_NEAR(w.program->particles.time, 0.06, 1e-12);
-    EXPECT_FALSE(w.view.isVisible());
+    for (const std::string& cut : {std::string(), std::string("8\r\n   0.090\r\n"),
+                                   std::string("8\r\n   0.090\r\n   1.000\r\n")}) {
+        SCOPED_TRACE(::testing::PrintToString(cut));
+        RunWorld w;
+        std::string his;
+        appendFrameText(his, 8, 0.03, w.program->particles);
+        appendFrameText(his, 8, 0.06, w.program->particles);
+        writeBytes("ions.his", his + cut);
+        w.pump.afterMs(300, [&](InputState&) { w.view.setTag(4, 1); });  // "Terminate"
+        w.pump.afterMs(600, [](InputState& in) { in.mainWindowTag = 1; });
+        QImage shown;
+        QString waiting;
+        w.pump.afterMs(250, [&](InputState&) { shown = w.canvas.image().copy(); });
+        w.pump.afterMs(500, [&](InputState&) { waiting = w.view.statusLine()->text(); });
+        HistoryPlayback(*w.program, w.windows);
+        ASSERT_FALSE(shown.isNull());
+        EXPECT_GT(testing::countColor(shown, QRect(0, 560, 250, 30), packColor(255, 255, 255)), 30)
+            << "no \"Final state reached\"";
+        EXPECT_NEAR(w.program->particles.time, 0.06, 1e-12);
+        EXPECT_FALSE(w.view.isVisible());
+        EXPECT_EQ(waiting.toStdString(),
+                  "Final state reached: click to return" +
+                      (cut.empty() ? std::string()
+                                   : " (ions.his: the frame cut short at line 69 was left out)"));
+    }
 }
 
 TEST(HistoryPlaybackInTheWindow, ADamagedFileEndsWithANoteAndTheViewHidden) {
     for (const std::string& damage : {std::string("8\r\n   0.030\r\n   1.000\r\nabc\r\n"),
-                                      std::string("250\r\n   0.030\r\n"),
-                                      std::string("8\r\n   0.030\r\n   1.000\r\n")}) {
+                                      std::string("250\r\n   0.030\r\n")}) {
         RunWorld w;
         std::string his;
         appendFrameText(his, 8, 0.015, w.program->particles);

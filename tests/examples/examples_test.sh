@@ -33,20 +33,28 @@ for n in 1 2 3 4 5 6; do
   frames=$(echo "$out" | sed -n 's/.* frames \([0-9]*\) .*/\1/p')
   [ "${frames:-0}" -ge 20 ] || fail "$name.his holds ${frames:-no} frames, expected 20 or more"
 
-  # A fresh calculation in a folder of its own (no settings file: the start-up step).
+  # The program refuses to calculate an example again, and changes none of its files.
+  if (cd "$work/shipped$n" && "$zentova" --calculate "$name.zpr" --steps 300 2> err.txt); then
+    fail "$name: calculated again"
+  fi
+  cmp -s "$data/$name.his" "$work/shipped$n/$name.his" || fail "$name.his changed"
+
+  # A fresh calculation of a copy in a folder of its own (no settings file: the start-up
+  # step).
   mkdir "$work/run$n"
-  cp "$data/$name.zpr" "$work/run$n/"
-  if ! (cd "$work/run$n" && "$zentova" --calculate "$name.zpr" --steps 3000 --seed 7 \
+  copy="copy$n"
+  cp "$data/$name.zpr" "$work/run$n/$copy.zpr"
+  if ! (cd "$work/run$n" && "$zentova" --calculate "$copy.zpr" --steps 3000 --seed 7 \
           2> err.txt); then
     fail "$name: calculation failed: $(cat "$work/run$n/err.txt")"
     continue
   fi
-  out=$("$check" check "$work/run$n/$name.zpr" 2>&1) || fail "run of $name: $out"
+  out=$("$check" check "$work/run$n/$copy.zpr" 2>&1) || fail "run of $name: $out"
   frames=$(echo "$out" | sed -n 's/.* frames \([0-9]*\) .*/\1/p')
   [ "$frames" = 10 ] || fail "run of $name wrote ${frames:-no} frames, expected 10"
-  count=$(head -n 1 "$work/run$n/$name.sta" | tr -d '\r ')
+  count=$(head -n 1 "$work/run$n/$copy.sta" | tr -d '\r ')
   [ "$count" -ge 1 ] && [ "$count" -le 200 ] || fail "$name: $count particles"
-  grep -qi 'nan\|inf' "$work/run$n/$name.sta" && fail "$name.sta holds a NaN or infinity"
+  grep -qi 'nan\|inf' "$work/run$n/$copy.sta" && fail "$name.sta holds a NaN or infinity"
   echo "ok $name: $out"
 done
 

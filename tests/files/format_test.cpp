@@ -44,11 +44,17 @@ TEST(Encoding, Windows1252AndUtf8) {
     EXPECT_EQ(cp1252ToUtf8(""), "");
 }
 
-TEST(ExampleGuard, MarkersAnywhereInThePathCaseSensitive) {
+TEST(ExampleGuard, TheFileStemZen1ToZen6InAnyCase) {
     EXPECT_TRUE(isExampleProjectPath("zen3.zpr"));
     EXPECT_TRUE(isExampleProjectPath("/home/ann/projects/zen6.zpr"));
-    EXPECT_TRUE(isExampleProjectPath("/data/zen1.d/alpha.zpr"));
-    EXPECT_FALSE(isExampleProjectPath("/home/ann/Zen3.zpr"));
+    EXPECT_TRUE(isExampleProjectPath("./ZEN2.Zpr"));
+    // Another extension still shares the example's trajectory and final state.
+    EXPECT_TRUE(isExampleProjectPath("zen4.backup.zpr"));
+    EXPECT_TRUE(isExampleProjectPath("/home/ann/Zen3.zpr"));
+    // Only the file name counts: folders and longer names are the user's own.
+    EXPECT_FALSE(isExampleProjectPath("/data/zen1.d/alpha.zpr"));
+    EXPECT_FALSE(isExampleProjectPath("frozen1.zpr"));
+    EXPECT_FALSE(isExampleProjectPath("zen3s/alpha.zpr"));
     EXPECT_FALSE(isExampleProjectPath("zen33.zpr"));
     EXPECT_FALSE(isExampleProjectPath("zen7.zpr"));
     EXPECT_FALSE(isExampleProjectPath("zen0.zpr"));

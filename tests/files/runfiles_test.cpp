@@ -72,9 +72,6 @@ TEST(Trajectory, ReaderRefusesDamagedFramesAndKeepsTheLastGoodOne) {
     // Each damaged text follows one good frame of ten lines, so frame.count is 2 after it.
     const std::string good = TwoParticleFrame;
     EXPECT_EQ(error("250\n1.0\n"), "t.his:1: a frame of 250 particles, at most 200 are allowed");
-    EXPECT_EQ(error(good + "1\n2.0\n0\n"),
-              "t.his:14: unexpected end of file in the frame that starts on line 11, expected the "
-              "y coordinate of particle 1 [frame changed]");
     EXPECT_EQ(error(good + "\n\n1\n2.0\n0\n0\n0\n25\n"),
               "t.his:18: particle 1 has type 25, types run from 1 to 20 [frame changed]");
     EXPECT_EQ(error("1\n2.0\n0\nnan\n"),
@@ -85,6 +82,30 @@ TEST(Trajectory, ReaderRefusesDamagedFramesAndKeepsTheLastGoodOne) {
                                 "ELF\x02\x01\x01\0\0\0",
                                 10)),
               "t.his:1: expected the particle count, found \"?ELF??????\"");
+    // On a last line without its end, only what a cut can leave (part of a number, zeros)
+    // counts as a frame cut short; anything else there is damage.
+    EXPECT_EQ(error(good + "1\n2.0\n0\n0\n0\nx"),
+              "t.his:16: expected the type of particle 1, found \"x\" [frame changed]");
+}
+
+// A last frame cut short by the end of the file ends the file: the whole frames before it
+// are read, and the reader tells where the cut frame began. A frame head alone at the end
+// (count and time, no particles) is such a frame.
+TEST(Trajectory, AFrameCutShortAtTheEndEndsTheFile) {
+    const std::string good = TwoParticleFrame;
+    for (const std::string& cut :
+         {std::string("1\n2.0\n0\n"), std::string("2\r\n   2.500\r\n"), std::string("2\r\n   2.5"),
+          std::string(4096, '\0'), good.substr(0, good.size() - 2)}) {
+        SCOPED_TRACE(::testing::PrintToString(cut));
+        std::istringstream in(good + "\r\n" + cut);
+        TrajectoryReader reader(in, "t.his");
+        Frame frame;
+        ASSERT_TRUE(reader.readFrame(frame));
+        EXPECT_FALSE(reader.readFrame(frame));
+        EXPECT_EQ(frame.time, 1.5);
+        EXPECT_EQ(reader.partialFrameLine(), 12);
+        EXPECT_FALSE(reader.readFrame(frame));
+    }
 }
 
 TEST(TrajectoryWriter, AppendsWholeFramesAndCutsBackAFailedOne) {
@@ -198,10 +219,7 @@ TEST(TrajectoryWriter, AppendingRefusesFilesDamagedBeforeTheirEnd) {
     EXPECT_EQ(refusal("Particles of the salt crystal\r\n"),
               path + ":1: expected the particle count, found \"Particles\"" + notAppended);
     EXPECT_EQ(refusal(frames.substr(0, 20)),
-              path +
-                  ":4: unexpected end of file in the frame that starts on line 1, expected the "
-                  "y coordinate of particle 1" +
-                  notAppended);
+              path + ":1: the file holds no whole frame, only one cut short" + notAppended);
 }
 
 TEST(FinalState, ExactTextAndRoundTrip) {

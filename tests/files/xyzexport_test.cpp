@@ -111,19 +111,32 @@ TEST_F(XyzExportFile, WritesBesideTheProjectByDefault) {
     EXPECT_EQ(std::count(xyz.begin(), xyz.end(), '\n'), 4 * (2 + 2));
 }
 
+// Cut short in its second frame, the trajectory is exported up to its last whole frame,
+// and the caller learns where the cut frame began.
+TEST_F(XyzExportFile, ATrajectoryCutInItsLastFrameGivesItsWholeFrames) {
+    const std::string his = trajectory(2);
+    writeBytes(dir.file("pair.his"), his.substr(0, his.size() - 12));
+    int partial = -1;
+    EXPECT_EQ(exportXyzFile(dir.file("pair.zpr"), dir.file("o.xyz"), 50.0, &partial), 1);
+    EXPECT_EQ(partial, 11);
+    const std::string xyz = readBytes(dir.file("o.xyz"));
+    EXPECT_EQ(std::count(xyz.begin(), xyz.end(), '\n'), 2 + 2);
+}
+
 TEST_F(XyzExportFile, AFailureLeavesNeitherExportNorTemporaryFile) {
     // No trajectory at all.
     EXPECT_NE(fileErrorOf([&] {
                   exportXyzFile(dir.file("pair.zpr"), dir.file("o.xyz"), 50.0);
               }).find("pair.his: cannot open"),
               std::string::npos);
-    // A trajectory cut short in its second frame: the reader names the line.
-    const std::string his = trajectory(2);
-    writeBytes(dir.file("pair.his"), his.substr(0, his.size() - 12));
+    // A trajectory damaged in its second frame: the reader names the line.
+    std::string his = trajectory(2);
+    his.insert(his.size() - 12, "x");
+    writeBytes(dir.file("pair.his"), his);
     writeBytes(dir.file("o.xyz"), "older export\n");
     EXPECT_NE(fileErrorOf([&] {
                   exportXyzFile(dir.file("pair.zpr"), dir.file("o.xyz"), 50.0);
-              }).find("pair.his:20: "),
+              }).find("pair.his:"),
               std::string::npos);
     EXPECT_EQ(readBytes(dir.file("o.xyz")), "older export\n");
     EXPECT_EQ(names(), (std::vector<std::string>{"o.xyz", "pair.his", "pair.zpr"}));

@@ -53,21 +53,13 @@ inline bool stateOfFrame(const FinalState& state, const Frame& frame) {
     return true;
 }
 
-// True when the final state is that of one of the last two frames: the last, or the one
-// before it when the run stopped between writing a frame and its final state.
+// True when the final state is that of the last frame, or a frame after it: a run stopped
+// between writing a final state and its frame leaves the trajectory one frame behind (the
+// next append adds that frame from the final state).
 inline bool stateOfLastFrames(const FinalState& state, const std::vector<Frame>& frames) {
     const std::size_t n = frames.size();
-    return (n >= 1 && stateOfFrame(state, frames[n - 1])) ||
-           (n >= 2 && stateOfFrame(state, frames[n - 2]));
-}
-
-// True when the final state is that of some frame of the trajectory. After a run stopped
-// between a frame and its final state, the next run goes on from the older state and the
-// trajectory gets frames after the one the final state holds.
-inline bool stateOfSomeFrame(const FinalState& state, const std::vector<Frame>& frames) {
-    for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame)
-        if (stateOfFrame(state, *frame)) return true;
-    return false;
+    return n == 0 || stateOfFrame(state, frames[n - 1]) ||
+           state.time > frames[n - 1].time + WrittenTimeRounding;
 }
 
 }  // namespace zentova::testing

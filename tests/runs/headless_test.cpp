@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "files/atomicfile.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
@@ -23,7 +24,9 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-Project ions() { return testing::saltProject(20, 10, "Ions"); }
+Project ions() {
+    return testing::saltProject(20, 10, "Ions");
+}
 
 struct Result {
     int status;
@@ -31,7 +34,7 @@ struct Result {
 };
 
 class Headless : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
 
     void SetUp() override { writeBytes(dir.file("ions.zpr"), formatProject(ions())); }
@@ -40,9 +43,10 @@ protected:
         // CTest names the executable; run by hand, the test finds it in the build tree.
         const char* named = std::getenv("ZENTOVA_EXE");
         const std::string exe =
-            named ? named
-                  : (std::filesystem::read_symlink("/proc/self/exe").parent_path() /
-                     "../src/zentova").string();
+            named
+                ? named
+                : (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/zentova")
+                      .string();
         const std::string command =
             "cd '" + dir.path() + "' && '" + exe + "' " + args + " 2> stderr.txt";
         const int status = std::system(command.c_str());
@@ -127,8 +131,7 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
         const Result r = zentova(args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_NE(r.err.find(message), std::string::npos) << args << "\n" << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), message[0] == '-' ? 2 : 1)
-            << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), message[0] == '-' ? 2 : 1) << r.err;
         EXPECT_EQ(readBytes(dir.file("ions.his")), hisBefore) << args;
         EXPECT_EQ(readBytes(dir.file("ions.sta")), staBefore) << args;
     };
@@ -152,23 +155,60 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
     refused("--calculate ions.zpr --append", "another project");
     writeBytes(dir.file("ions.zpr"), formatProject(ions()));
 
+    // The shipped examples are not calculated again, however they are named.
+    writeBytes(dir.file("Zen1.zpr"), formatProject(ions()));
+    refused("--calculate ./Zen1.zpr --append",
+            "zentova: ./Zen1.zpr: You cannot recalculate, save or overwrite this file.");
+    EXPECT_FALSE(fileExists(dir.file("Zen1.his")));
+    {
+        TrajectoryWriter other;  // as a calculation running in another process holds it
+        other.claim(dir.file("ions.his"));
+        refused("--calculate ions.zpr --append",
+                "zentova: ions.his is being written by another calculation");
+    }
+
     refused("--calculate missing.zpr", "zentova: missing.zpr: cannot open");
-    refused("--calculate ions.zpr --steps many", "--steps needs a whole number");
+    refused("--calculate ions.zpr --steps 99999999999999999999",
+            "--steps needs a whole number from 0 to 9223372036854775807");
     refused("--calculate ions.zpr --turbo", "--turbo\"");
     refused("--calculate", "--calculate needs a project file");
     EXPECT_EQ(readBytes(dir.file("ions.his")), his);
     EXPECT_EQ(readBytes(dir.file("ions.sta")), sta);
 }
 
-TEST_F(Headless, UnstableMotionStopsWithTheFilesOfTheLastFrame) {
-    Settings s;
-    s.integrationStep = 0.05;
-    writeBytes(dir.file("setupek.dat"), formatSettings(s));
-    const Result r = zentova("--calculate ions.zpr --steps 100000");
+// An unstable motion stops the run with the files of its last frame, and the message points
+// to the line where the likely cause is written: the step, the damping or a mass.
+TEST_F(Headless, UnstableMotionNamesTheLikelyCauseAndItsLine) {
+    const auto unstable = [&](double step, double damping, const std::string& where) {
+        Settings s;
+        s.integrationStep = step;
+        s.dampingCoefficient = damping;
+        writeBytes(dir.file("setupek.dat"), formatSettings(s));
+        const Result r = zentova("--calculate ions.zpr --steps 100000");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.rfind("zentova: " + where + ": the motion became unstable at time ", 0), 0u)
+            << r.err;
+        for (const Frame& f : frames("ions.his"))
+            for (int j = 3; j < 3 * 31; ++j) EXPECT_TRUE(std::isfinite(f.positions[j]));
+        return r.err;
+    };
+    EXPECT_NE(unstable(0.05, 20, "setupek.dat:6")
+                  .find("the integration step 0.05 is too large for these forces"),
+              std::string::npos);
+    EXPECT_NE(unstable(0.00005, 1e300, "setupek.dat:7")
+                  .find("the damping 1e+300 is too large for the integration step 5e-05"),
+              std::string::npos);
+    std::remove(dir.file("setupek.dat").c_str());
+    Project light = ions();
+    light.masses[2] = 1e-320;
+    writeBytes(dir.file("ions.zpr"), formatProject(light));
+    const Result r = zentova("--calculate ions.zpr --steps 3000");
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("unstable"), std::string::npos) << r.err;
-    for (const Frame& f : frames("ions.his"))
-        for (int j = 3; j < 3 * 31; ++j) EXPECT_TRUE(std::isfinite(f.positions[j]));
+    EXPECT_NE(r.err.find("zentova: ions.zpr:14: the motion became unstable at time 0.000: the "
+                         "mass of type 2 (9.99989e-321) is too small for the integration step "
+                         "5e-05"),
+              std::string::npos)
+        << r.err;
 }
 
 }  // namespace

@@ -106,35 +106,3 @@ TEST(CalculationStepper, UnstableStepIsRefusedAndTheStateKept) {
 
 }  // namespace
 }  // namespace zentova
-
-namespace zentova {
-namespace {
-
-// A run clears what killed writes of its final state left, once as it starts, and then
-// writes frame after frame without reading the folder again.
-TEST(RunFiles, ClearStaleTemporariesOnceAsTheRunStarts) {
-    testing::TempDir dir;
-    const std::string state = dir.file("run.sta");
-    testing::writeBytes(state + ".tmp-Old123", "half a state");
-    std::filesystem::last_write_time(state + ".tmp-Old123",
-                                     std::filesystem::file_time_type::clock::now() -
-                                         std::chrono::seconds(StaleTemporaryAgeSeconds + 5));
-    TrajectoryWriter trajectory;
-    trajectory.open(dir.file("run.his"), false);
-    RunFiles files(trajectory, state);
-    EXPECT_FALSE(fileExists(state + ".tmp-Old123"));
-
-    // Left during the run (it would go at the next run's start), not at every frame.
-    testing::writeBytes(state + ".tmp-Old456", "half a state");
-    std::filesystem::last_write_time(state + ".tmp-Old456",
-                                     std::filesystem::file_time_type::clock::now() -
-                                         std::chrono::seconds(StaleTemporaryAgeSeconds + 5));
-    auto world = testing::makeWorld(3);
-    files.frame(3, world->particles);
-    files.frame(3, world->particles);
-    EXPECT_TRUE(fileExists(state + ".tmp-Old456"));
-    EXPECT_TRUE(fileExists(state));
-}
-
-}  // namespace
-}  // namespace zentova

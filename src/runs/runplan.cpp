@@ -1,0 +1,77 @@
+#include "runs/runplan.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "files/atomicfile.h"
+
+namespace zentova {
+
+std::string describeAppendCut(const AppendStart& start) {
+    std::string text;
+    const long long dropped = start.cut.droppedFrames;
+    if (dropped > 0) {
+        char line[160];
+        std::snprintf(line, sizeof line, "%lld %s later than the final state (t = %.3f) %s dropped",
+                      dropped, dropped == 1 ? "frame" : "frames", start.finalStateTime,
+                      dropped == 1 ? "was" : "were");
+        text = line;
+    }
+    if (start.restoredFrame) {
+        char line[120];
+        std::snprintf(line, sizeof line,
+                      "the frame of the final state (t = %.3f) was missing and was added",
+                      start.finalStateTime);
+        if (!text.empty()) text += "; ";
+        text += line;
+    }
+    if (start.cut.partialFrameLine > 0) {
+        if (!text.empty()) text += "; ";
+        text += partialFrameNote(start.cut.partialFrameLine);
+    }
+    return text;
+}
+
+RunPlan::RunPlan(const std::string& baseName)
+    : m_trajectoryPath(baseName + ".his"), m_finalStatePath(baseName + ".sta") {}
+
+void RunPlan::claim() {
+    m_trajectory.claim(m_trajectoryPath);
+    removeStaleTemporaries(m_finalStatePath, 0);
+}
+
+void RunPlan::startAnew() {
+    m_trajectory.cutTo(0);
+}
+
+AppendStart RunPlan::startAppend(const Project& project, ParticleState& particles,
+                                 bool requireFinalState) {
+    AppendStart start;
+    std::optional<FinalState> last;
+    if (fileExists(m_finalStatePath)) {
+        last = loadFinalStateFile(m_finalStatePath);
+        const std::string mismatch = finalStateMismatch(*last, project);
+        if (!mismatch.empty()) throw ForeignFinalState(m_finalStatePath, mismatch);
+        start.fromFinalState = true;
+        start.finalStateTime = last->time;
+    } else if (requireFinalState) {
+        throw FileError(m_finalStatePath, 0,
+                        "no final state to continue from; run without --append first");
+    }
+    // Read whole before anything is cut: a damaged trajectory is refused untouched.
+    if (!m_trajectory.created()) {
+        start.cut =
+            planAppend(m_trajectoryPath, last ? std::optional<double>(last->time) : std::nullopt);
+        m_trajectory.cutTo(start.cut.keepBytes);
+        // The trajectory then shows the state the new frames continue from.
+        if (last && (start.cut.keptFrames == 0 ||
+                     last->time > start.cut.lastKeptTime + WrittenTimeRounding)) {
+            m_trajectory.writeFrame(last->count, last->time, last->particles);
+            start.restoredFrame = true;
+        }
+    }
+    if (last) particles = last->particles;
+    return start;
+}
+
+}  // namespace zentova

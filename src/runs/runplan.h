@@ -1,0 +1,81 @@
+#pragma once
+
+#include <string>
+
+#include "files/fileerror.h"
+#include "files/finalstate.h"
+#include "files/trajectory.h"
+#include "model/particles.h"
+#include "model/project.h"
+
+namespace zentova {
+
+// A final state that cannot continue this project (another particle count or other
+// types); mismatch() says how it differs.
+class ForeignFinalState : public FileError {
+  public:
+    ForeignFinalState(const std::string& path, const std::string& mismatch)
+        : FileError(path, 0, mismatch + "; it belongs to another project"), m_mismatch(mismatch) {}
+    const std::string& mismatch() const { return m_mismatch; }
+
+  private:
+    std::string m_mismatch;
+};
+
+// What an append found before its first step.
+struct AppendStart {
+    bool fromFinalState = false;  // false: there was no final state to continue from
+    double finalStateTime = 0.0;
+    AppendCut cut;               // what went from the end of the trajectory
+    bool restoredFrame = false;  // the final state's frame was missing and was added
+};
+
+// What an append cut from the trajectory, in words ("1 frame later than the final state
+// (t = 2.310) was dropped; ..."); empty when nothing went.
+std::string describeAppendCut(const AppendStart& start);
+
+// The files of one calculation, prepared the same way for the window and the command line
+// before the first step: the trajectory held by this run alone from the start (a second
+// calculation of the project is refused, nothing changed), the remains of killed final-state
+// writes cleared, and the trajectory emptied for a new run or cut back to what an append
+// can continue.
+class RunPlan {
+  public:
+    explicit RunPlan(const std::string& baseName);
+
+    const std::string& trajectoryPath() const { return m_trajectoryPath; }
+    const std::string& finalStatePath() const { return m_finalStatePath; }
+
+    // Takes the trajectory for this run, creating it when missing, and clears the
+    // temporary files that killed writes of the final state left: while the trajectory is
+    // held no other process writes them. Changes nothing else. Throws TrajectoryBusy when
+    // another calculation holds the trajectory, FileError when it cannot be opened.
+    void claim();
+    // True when the trajectory was there before claim() (the window then asks whether to
+    // overwrite it or append to it).
+    bool trajectoryExisted() const { return !m_trajectory.created(); }
+
+    // A run placed anew: empties the trajectory. Throws FileError.
+    void startAnew();
+
+    // An append: loads the final state into `particles` when there is one (a missing one is
+    // refused when `requireFinalState`, otherwise the particles stay as they are), then cuts
+    // from the trajectory a frame cut short at its end and the whole frames later than the
+    // final state, and adds the final state's frame when a run that ended between writing
+    // the two files kept it from the trajectory. Throws ForeignFinalState, or FileError for
+    // a damaged file; either way both files stay as they were.
+    AppendStart startAppend(const Project& project, ParticleState& particles,
+                            bool requireFinalState);
+
+    TrajectoryWriter& trajectory() { return m_trajectory; }
+
+    // Gives up the run before its first step: a trajectory that claim() created goes again.
+    void abandon() { m_trajectory.abandon(); }
+
+  private:
+    std::string m_trajectoryPath;
+    std::string m_finalStatePath;
+    TrajectoryWriter m_trajectory;
+};
+
+}  // namespace zentova

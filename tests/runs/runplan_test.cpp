@@ -1,0 +1,110 @@
+// How a calculation prepares its files before the first step: one run of a project at a
+// time, and an append that continues only what the final state can.
+
+#include "runs/runplan.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "files/atomicfile.h"
+#include "files/finalstate.h"
+#include "files/trajectory.h"
+#include "support/tempfiles.h"
+#include "support/world.h"
+
+namespace zentova {
+namespace {
+
+using testing::readBytes;
+using testing::writeBytes;
+
+std::vector<double> frameTimes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    TrajectoryReader reader(in, path);
+    Frame frame;
+    std::vector<double> times;
+    while (reader.readFrame(frame)) times.push_back(frame.time);
+    return times;
+}
+
+class RunPlanFiles : public ::testing::Test {
+  protected:
+    testing::TempDir dir;
+    std::unique_ptr<testing::World> w = testing::makeWorld(3);
+    std::string base = dir.file("run");
+
+    std::string framesAt(std::initializer_list<double> times) {
+        std::string text;
+        for (const double t : times) appendFrameText(text, 3, t, w->particles);
+        return text;
+    }
+    void finalStateAt(double time) { writeFinalStateFile(base + ".sta", 3, time, w->particles); }
+};
+
+TEST_F(RunPlanFiles, OneCalculationOfAProjectAtATime) {
+    // A temporary file a killed write of the final state left a moment ago: no other run
+    // can be writing it while the trajectory is held, so it goes however young it is.
+    writeBytes(base + ".sta.tmp-Ab12Cd", "half a state");
+    RunPlan first(base);
+    first.claim();
+    EXPECT_FALSE(fileExists(base + ".sta.tmp-Ab12Cd"));
+    EXPECT_FALSE(first.trajectoryExisted());
+
+    RunPlan second(base);
+    try {
+        second.claim();
+        ADD_FAILURE() << "a second run of the project was let in";
+    } catch (const TrajectoryBusy& busy) {
+        EXPECT_EQ(std::string(busy.what()), base + ".his is being written by another calculation");
+    }
+    // Given up before its first frame, the first run takes away the file it made; the
+    // second then gets the project.
+    first.abandon();
+    EXPECT_FALSE(fileExists(base + ".his"));
+    second.claim();
+    EXPECT_FALSE(second.trajectoryExisted());
+}
+
+TEST_F(RunPlanFiles, AppendingContinuesExactlyWhatTheFinalStateHolds) {
+    const auto append = [&](const std::string& his, double staTime) {
+        writeBytes(base + ".his", his);
+        finalStateAt(staTime);
+        RunPlan plan(base);
+        plan.claim();
+        EXPECT_TRUE(plan.trajectoryExisted());
+        const AppendStart start = plan.startAppend(w->project, w->particles, true);
+        EXPECT_TRUE(start.fromFinalState);
+        EXPECT_EQ(w->particles.time, staTime);
+        plan.trajectory().close();
+        return describeAppendCut(start);
+    };
+    // A run killed after a frame but before its final state, and a copy cut short: the
+    // later frame cannot be continued and goes, with the remains of the next.
+    const std::string cut = framesAt({0.015, 0.03});
+    EXPECT_EQ(append(framesAt({0.015, 0.03, 0.045}) + "3\r\n   0.06", 0.03),
+              "1 frame later than the final state (t = 0.030) was dropped; the frame cut "
+              "short at line 43 was left out");
+    EXPECT_EQ(readBytes(base + ".his"), cut);
+    // A run killed between its final state and its frame: the frame comes from the state.
+    EXPECT_EQ(append(cut, 0.045),
+              "the frame of the final state (t = 0.045) was missing and was added");
+    EXPECT_EQ(readBytes(base + ".his"), framesAt({0.015, 0.03, 0.045}));
+    // Whole and in step with the final state: nothing changes, blank lines included.
+    EXPECT_EQ(append(cut + "\r\n", 0.03), "");
+    EXPECT_EQ(readBytes(base + ".his"), cut + "\r\n");
+    EXPECT_EQ(frameTimes(base + ".his"), (std::vector<double>{0.015, 0.03}));
+
+    // Another project's final state is refused, and no file changes.
+    writeBytes(base + ".his", cut);
+    w->project.counts[1] = 4;
+    RunPlan plan(base);
+    plan.claim();
+    EXPECT_THROW(plan.startAppend(w->project, w->particles, true), ForeignFinalState);
+    EXPECT_EQ(readBytes(base + ".his"), cut);
+}
+
+}  // namespace
+}  // namespace zentova
