@@ -243,9 +243,9 @@ void MainDriver::showManual() {
     if (!exists || !m_shell.openDocument(ManualFileName)) {
         // Without a viewer the desktop says nothing; the user can still open the file by hand.
         NoteBox(m_program.toolkit,
-                exists ? "The manual could not be opened: no viewer could be started for it."
-                       : "The manual is missing.",
-                "It is the file", path, "", 0, 0);
+                exists ? "No viewer could be started for the manual." : "The manual is missing.",
+                exists ? "Open it in a web browser: it is the file" : "It should be the file", path,
+                "", 0, 0);
         return;
     }
     // The manual opens beside the program; the saved menu screen is painted back every two

@@ -57,9 +57,11 @@ void place(QWidget* control, QWidget* box, int x, int y, int width, int height =
 
 QString boxStyle(const char* colour) {
     return QString(
-               "QGroupBox { background: %1; border: 2px solid #c0c0c0; }"
+               // The title takes the box's own font: a weight given to the title alone is
+               // not applied. The box's font does not pass to the fields and buttons.
+               "QGroupBox { background: %1; border: 2px solid #c0c0c0; font-weight: bold; }"
                "QGroupBox::title { subcontrol-origin: padding; left: 10px; top: 4px;"
-               " color: white; font-weight: bold; }"
+               " color: white; }"
                "QLabel { color: white; font-weight: bold; }")
         .arg(colour);
 }
