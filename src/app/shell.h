@@ -11,7 +11,7 @@ namespace zentova {
 class Shell : public PointerControl {
   public:
     virtual void setCaption(const std::string& caption) = 0;
-    virtual std::string caption() const = 0;
+    virtual std::string caption() const = 0;  // as last set
     // Size of the drawing area, in pixels.
     virtual int clientWidth() const = 0;
     virtual int clientHeight() const = 0;
