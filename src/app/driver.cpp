@@ -2,8 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "app/forceseditor.h"
 #include "app/guard.h"
@@ -14,13 +15,13 @@
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "canvas/pump.h"
-#include "runs/notes.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "model/placement.h"
 #include "runs/displays.h"
+#include "runs/notes.h"
 #include "view3d/scene.h"
 #include "view3d/viewwindow.h"
 
@@ -32,9 +33,9 @@ constexpr const char* MenuTitle = "Main menu";
 constexpr Rgb MenuColour{120, 160, 0};
 
 const std::array<const char*, 11> MenuTexts = {
-    "New project",      "Retrieve project",   "Show/Edit project", "Save as",
-    "Calculate",        "Show history",       "Show final state",  "Show/define forces",
-    "Advanced setup",   "Help/Manual",        "Exit"};
+    "New project",  "Retrieve project", "Show/Edit project",  "Save as",        "Calculate",
+    "Show history", "Show final state", "Show/define forces", "Advanced setup", "Help/Manual",
+    "Exit"};
 
 }  // namespace
 
@@ -71,9 +72,13 @@ void MainDriver::startUp() {
     ProcessMessages();
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
     m_program.viewDistance = 6.0;
+    if (!m_startUpNote[0].empty()) {
+        NoteBox(toolkit, m_startUpNote[0], m_startUpNote[1], m_startUpNote[2], m_startUpNote[3], 0,
+                0);
+    }
     if (settingsError) {
         showFileErrorNote(toolkit, "The settings file could not be read; the defaults apply.",
-                      *settingsError);
+                          *settingsError);
     }
 
     if (!m_projectArgument.empty()) loadCommandLineProject();
@@ -127,8 +132,7 @@ std::array<bool, 50> MainDriver::disabledItems() const {
         disabled[item - 1] = !loaded;
     if (loaded) {
         const bool named = !m_program.source.path.empty();
-        disabled[Item::ShowHistory - 1] =
-            !named || !fileExists(m_program.source.baseName + ".his");
+        disabled[Item::ShowHistory - 1] = !named || !fileExists(m_program.source.baseName + ".his");
         disabled[Item::ShowFinalState - 1] =
             !named || !fileExists(m_program.source.baseName + ".sta");
     }
@@ -146,8 +150,8 @@ int MainDriver::menuPass() {
     GradientBackground(toolkit);
     ShowProject(toolkit, m_program.project, m_program.source);
     int choice = 0;
-    MainMenu(toolkit, *toolkit.mainCanvas, m_shell, m_menuX, m_menuY, MenuTitle, MenuColour,
-             items, disabled, choice);
+    MainMenu(toolkit, *toolkit.mainCanvas, m_shell, m_menuX, m_menuY, MenuTitle, MenuColour, items,
+             disabled, choice);
     m_shell.enableTimer2(false);
     dispatch(choice);
 
@@ -159,8 +163,8 @@ int MainDriver::menuPass() {
 
 void MainDriver::dispatch(int choice) {
     const bool loaded = m_program.source.loaded;
-    RunWindows windows{m_view,
-                       [this] { ShowProject(m_program.toolkit, m_program.project, m_program.source); }};
+    RunWindows windows{
+        m_view, [this] { ShowProject(m_program.toolkit, m_program.project, m_program.source); }};
     switch (choice) {
         case Item::Exit:
             m_shell.terminate();
@@ -172,14 +176,10 @@ void MainDriver::dispatch(int choice) {
             zentova::SaveProjectAs(m_program, m_shell, m_files);
             return;
         case Item::AdvancedSetup:
-            m_setup.run(m_program.toolkit, m_program.settings, m_program.project,
-                        SettingsFileName);
+            m_setup.run(m_program.toolkit, m_program.settings, m_program.project, SettingsFileName);
             return;
         case Item::HelpManual:
-            // The manual opens beside the program; the saved menu screen is painted back
-            // every two seconds until the next choice, over whatever the viewer left.
-            m_shell.openDocument(ManualFileName);
-            m_shell.enableTimer2(true);
+            showManual();
             return;
         case Item::NewProject:
             if (m_projectEditor)
@@ -214,16 +214,16 @@ void MainDriver::dispatch(int choice) {
                         "its trajectory and final state beside the project file.", "", 0, 0);
                 return;
             }
-        {
-            CalculationTimes times;
-            windows.times = &times;
-            const RunOutcome outcome = CalculationRun(m_program, windows);
-            // For measuring the program (bench/README.md): where the run's time went.
-            if (times.steps > 0 && std::getenv("ZENTOVA_RUN_TIMES"))
-                std::fputs(formatCalculationTimes(times).c_str(), stderr);
-            if (outcome == RunOutcome::EndProgram) m_shell.terminate();
-            return;
-        }
+            {
+                CalculationTimes times;
+                windows.times = &times;
+                const RunOutcome outcome = CalculationRun(m_program, windows);
+                // For measuring the program (bench/README.md): where the run's time went.
+                if (times.steps > 0 && std::getenv("ZENTOVA_RUN_TIMES"))
+                    std::fputs(formatCalculationTimes(times).c_str(), stderr);
+                if (outcome == RunOutcome::EndProgram) m_shell.terminate();
+                return;
+            }
         case Item::ShowHistory:
             if (loaded) HistoryPlayback(m_program, windows);
             return;
@@ -234,6 +234,23 @@ void MainDriver::dispatch(int choice) {
             notAvailable();
             return;
     }
+}
+
+void MainDriver::showManual() {
+    std::error_code ec;
+    const std::string path = std::filesystem::absolute(ManualFileName, ec).string();
+    const bool exists = fileExists(ManualFileName);
+    if (!exists || !m_shell.openDocument(ManualFileName)) {
+        // Without a viewer the desktop says nothing; the user can still open the file by hand.
+        NoteBox(m_program.toolkit,
+                exists ? "No viewer could be started for the manual." : "The manual is missing.",
+                exists ? "Open it in a web browser: it is the file" : "It should be the file", path,
+                "", 0, 0);
+        return;
+    }
+    // The manual opens beside the program; the saved menu screen is painted back every two
+    // seconds until the next choice, over whatever the viewer left.
+    m_shell.enableTimer2(true);
 }
 
 void MainDriver::notAvailable() {

@@ -36,7 +36,7 @@ enum : int {
 // The program's top-level control: the start-up sequence, the cover screen, and the menu
 // loop that hands each choice to its operation, until the process ends or restarts.
 class MainDriver {
-public:
+  public:
     // `projectArgument` is the project named on the command line, or empty.
     MainDriver(ProgramState& program, Shell& shell, TForm2& view, FileChooser& files,
                SetupDialog& setup, std::string projectArgument);
@@ -62,7 +62,11 @@ public:
         m_forcesEditor = forces;
     }
 
-private:
+    // A problem found before the window existed (the work folder), up to four lines; shown
+    // in a note once the drawing area is ready.
+    void setStartUpNote(std::array<std::string, 4> lines) { m_startUpNote = std::move(lines); }
+
+  private:
     void loadCommandLineProject();
     void showCover();
     void dispatch(int choice);
@@ -70,6 +74,8 @@ private:
     // After the forces editor: offers to save changed coefficients before the restart.
     void offerToKeepForces(const Project& before);
     void notAvailable();
+    // "Help/Manual": the manual in the desktop's viewer, or a note saying where it is.
+    void showManual();
 
     ProgramState& m_program;
     Shell& m_shell;
@@ -79,6 +85,7 @@ private:
     std::string m_projectArgument;
     ProjectEditor* m_projectEditor = nullptr;
     ForcesEditor* m_forcesEditor = nullptr;
+    std::array<std::string, 4> m_startUpNote;
     int m_menuX = 0;
     int m_menuY = 120;
 };

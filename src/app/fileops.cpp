@@ -8,10 +8,10 @@
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "canvas/pump.h"
-#include "runs/notes.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "model/placement.h"
+#include "runs/notes.h"
 
 namespace zentova {
 
@@ -30,8 +30,8 @@ void backgroundAndSummary(ProgramState& program) {
 FileChooser qtFileChooser(QWidget* parent) {
     FileChooser chooser;
     chooser.open = [parent](const std::string& folder) -> std::optional<std::string> {
-        const QString name = QFileDialog::getOpenFileName(
-            parent, QString(), QString::fromStdString(folder), Filter);
+        const QString name =
+            QFileDialog::getOpenFileName(parent, QString(), QString::fromStdString(folder), Filter);
         if (name.isEmpty()) return std::nullopt;
         return name.toStdString();
     };
@@ -77,8 +77,10 @@ void RetrieveProject(ProgramState& program, Shell& shell, FileChooser& chooser) 
 void SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser) {
     backgroundAndSummary(program);
     const ProjectSource remembered = program.source;
+    // A project that was never saved proposes no name: not the one another project had.
+    const std::string proposed = program.source.path.empty() ? "" : program.lastSavedName;
     const std::optional<std::string> chosen =
-        chooser.save(QDir::currentPath().toStdString(), program.lastSavedName);
+        chooser.save(QDir::currentPath().toStdString(), proposed);
     ProcessMessages();
     if (chosen && !chosen->empty()) {
         program.lastSavedName = *chosen;

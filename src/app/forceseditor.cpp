@@ -80,8 +80,17 @@ ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldCont
     ComboBox2->setGeometry(152, 24, 105, 24);
     Button5->setText("Terminate force parameters");
     Button5->setGeometry(452, 16, 201, 25);
+    QObject::connect(Button5, &QPushButton::clicked, [this] { Button5Click(); });
     showEnabled(GroupBox1, false);
     showEnabled(Button5, false);
+}
+
+void ForcesEditor::Button5Click() {
+    setTag(Button5, 1);
+    // It also ends the coefficient entry under way, and, as a key would, the wait of a flat
+    // curve's panel.
+    setTag(m_fields.button1, 1);
+    Input().lastKey = 13;
 }
 
 int ForcesEditor::chosenType(const QComboBox* list, int typeCount) const {
@@ -139,16 +148,18 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
     ComboBox2->setCurrentIndex(typeCount >= 2 ? 1 : typeCount - 1);
     showEnabled(ComboBox2, true);
 
+    // Cleared once: a click while a flat curve's panel waits must not be lost.
+    setTag(Button5, 0);
     const FieldTexts captions = {"Strong attraction", "Weak attraction", "Repelling"};
     for (;;) {
         ProcessMessages();
         GradientBackground(toolkit);
         if (entered && typeCount >= 1) plot(toolkit, samples, ae, ag, ar);
+        if (tagOf(Button5) != 0) break;
 
         FieldTexts values = {fieldText(ae), fieldText(ag), fieldText(ar)};
         showEnabled(Button5, true);
         Button5->raise();
-        setTag(Button5, 0);
         setLabelColour(m_fields.label[1], Rgb{192, 192, 192});
         m_fields.button1->setText("done");
         EditFields(toolkit, m_fields, 3, "Force parameters", captions, values);

@@ -53,6 +53,8 @@ class ForcesEditor {
   private:
     void plot(Toolkit& toolkit, const ForceSamples& samples, double ae, double ag, double ar);
     int chosenType(const QComboBox* list, int typeCount) const;
+    // "Terminate force parameters".
+    void Button5Click();
 
     FieldControls& m_fields;
 };

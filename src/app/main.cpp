@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <array>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -67,12 +68,14 @@ int fail(const std::string& message) {
 // through "Exit", Escape, closing the window or a restart.
 int runDesktop(int argc, char** argv) {
     // Without a project, and outside a working folder of ours, work in ~/Zentova.
+    std::array<std::string, 4> workFolderProblem;
     if (argc == 1) {
         std::error_code ec;
         const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
         const char* home = std::getenv("HOME");
         zentova::enterWorkFolder(home ? home : "",
-                                 zentova::shippedDataFolder(exe, ZENTOVA_SOURCE_DATA));
+                                 zentova::shippedDataFolder(exe, ZENTOVA_SOURCE_DATA),
+                                 &workFolderProblem);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zentova");
@@ -80,6 +83,7 @@ int runDesktop(int argc, char** argv) {
     zentova::MainWindow window(zentova::Program(), argc > 1 ? argv[1] : "");
     zentova::TForm2 view;
     window.setViewWindow(&view);
+    window.setStartUpNote(workFolderProblem);
     // The key S in the view saves its picture beside the project, named by the time shown.
     view.setSnapshotNamer([] {
         return zentova::snapshotPath(zentova::Program().source.baseName,

@@ -1,7 +1,5 @@
 #include "app/mainwindow.h"
 
-#include <utility>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -17,6 +15,7 @@
 #include <QScreen>
 #include <QUrl>
 #include <cstdlib>
+#include <utility>
 
 #include "app/driver.h"
 #include "app/state.h"
@@ -71,9 +70,13 @@ int windowsKeyCode(int qtKey) {
     return 0;
 }
 
-int tagOf(const QObject* control) { return control->property("tag").toInt(); }
+int tagOf(const QObject* control) {
+    return control->property("tag").toInt();
+}
 
-void setTag(QObject* control, int tag) { control->setProperty("tag", tag); }
+void setTag(QObject* control, int tag) {
+    control->setProperty("tag", tag);
+}
 
 MainWindow::MainWindow(ProgramState& program, std::string projectArgument)
     : m_program(program), m_projectArgument(std::move(projectArgument)) {
@@ -140,7 +143,6 @@ void MainWindow::createControls() {
     // Pressing Button1 ends a field entry even before the click completes.
     connect(m_buttons[1], &QPushButton::pressed, this, [this] { Button1MouseDown(); });
     connect(m_buttons[1], &QPushButton::released, this, [this] { Button1MouseUp(); });
-    connect(m_buttons[5], &QPushButton::clicked, this, [this] { Button5Click(); });
     m_forces = std::make_unique<ForcesEditor>(m_groupBoxes[1], m_buttons[5], m_fields);
     ProjectControls project;
     project.groupBox2 = m_groupBoxes[2];
@@ -160,15 +162,13 @@ std::optional<Rgb> MainWindow::chooseColour(Rgb initial) {
                static_cast<std::uint8_t>(chosen.blue())};
 }
 
-void MainWindow::Button1MouseDown() { setTag(m_buttons[1], 1); }
+void MainWindow::Button1MouseDown() {
+    setTag(m_buttons[1], 1);
+}
 
 // The click that follows a release sets the tag again.
-void MainWindow::Button1MouseUp() { setTag(m_buttons[1], 0); }
-
-// "Terminate force parameters" also ends the coefficient entry under way.
-void MainWindow::Button5Click() {
-    setTag(m_buttons[1], 1);
-    setTag(m_buttons[5], 1);
+void MainWindow::Button1MouseUp() {
+    setTag(m_buttons[1], 0);
 }
 
 void MainWindow::showMaximisedOnScreen() {
@@ -182,10 +182,13 @@ void MainWindow::zacz() {
     m_timer1.stop();
     MainDriver driver(m_program, *this, *m_view, m_files, *m_setup, m_projectArgument);
     driver.setEditors(m_projectEditor.get(), m_forces.get());
+    driver.setStartUpNote(m_startUpNote);
     driver.run();
 }
 
-const QImage& MainWindow::image() const { return m_canvas->image(); }
+const QImage& MainWindow::image() const {
+    return m_canvas->image();
+}
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -226,7 +229,9 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     mdol(event);
 }
 
-void MainWindow::mouseMoveEvent(QMouseEvent* event) { mrusz(event); }
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    mrusz(event);
+}
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) Input().mainWindowTag = 1;  // FormClick
@@ -288,7 +293,9 @@ void MainWindow::Timer2Timer() {
     RestoreScreen(m_program.toolkit);
 }
 
-void MainWindow::koniec() { m_program.toolkit.workBitmap = QImage(); }
+void MainWindow::koniec() {
+    m_program.toolkit.workBitmap = QImage();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The driver's nested waits cannot be unwound; closing ends the program like "Exit".
@@ -300,7 +307,13 @@ void MainWindow::setCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
 }
 
-void MainWindow::movePointerTo(int x, int y) { QCursor::setPos(mapToGlobal(QPoint(x, y))); }
+std::string MainWindow::caption() const {
+    return windowTitle().toStdString();
+}
+
+void MainWindow::movePointerTo(int x, int y) {
+    QCursor::setPos(mapToGlobal(QPoint(x, y)));
+}
 
 void MainWindow::setHandCursor(bool hand) {
     setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -318,8 +331,8 @@ bool MainWindow::restartWith(const std::string& projectPath) {
                                    {QString::fromStdString(projectPath)}, QDir::currentPath());
 }
 
-void MainWindow::openDocument(const std::string& path) {
-    QDesktopServices::openUrl(
+bool MainWindow::openDocument(const std::string& path) {
+    return QDesktopServices::openUrl(
         QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromStdString(path))));
 }
 

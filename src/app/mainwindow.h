@@ -29,11 +29,13 @@ struct ProgramState;
 class MainWindow : public QWidget, public Shell {
     Q_OBJECT
 
-public:
+  public:
     MainWindow(ProgramState& program, std::string projectArgument);
 
     // The view window the runs show; set before the driver starts.
     void setViewWindow(TForm2* view) { m_view = view; }
+    // A problem found before the window existed, shown in a note once the driver starts.
+    void setStartUpNote(std::array<std::string, 4> lines) { m_startUpNote = std::move(lines); }
     ~MainWindow() override;
 
     // Shows the window over the whole available screen.
@@ -52,16 +54,17 @@ public:
 
     // Shell
     void setCaption(const std::string& caption) override;
+    std::string caption() const override;
     int clientWidth() const override { return width(); }
     int clientHeight() const override { return height(); }
     void movePointerTo(int x, int y) override;
     void setHandCursor(bool hand) override;
     void enableTimer2(bool enabled) override;
     bool restartWith(const std::string& projectPath) override;
-    void openDocument(const std::string& path) override;
+    bool openDocument(const std::string& path) override;
     [[noreturn]] void terminate() override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -70,7 +73,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // The handlers, named as the program has always named them.
     void zacz();
     void mdol(QMouseEvent* event);
@@ -82,13 +85,12 @@ private:
     void koniec();
     void Button1MouseDown();
     void Button1MouseUp();
-    void Button5Click();
     // ColorDialog1: the platform's colour chooser, starting at `initial`.
     std::optional<Rgb> chooseColour(Rgb initial);
 
     void createControls();
 
-public:
+  public:
     // Called by the pump at the start of each pass: applies a release held back because it
     // came too soon after its press (see mouseReleaseEvent).
     void beginPumpPass();
@@ -97,13 +99,14 @@ public:
     // window each time would take most of its time.
     void updateIfDrawn();
 
-private:
+  private:
     QElapsedTimer m_sincePress;
     bool m_releasePending = false;
     QPoint m_releasePosition;
     ProgramState& m_program;
     TForm2* m_view = nullptr;
     std::string m_projectArgument;
+    std::array<std::string, 4> m_startUpNote;
     std::unique_ptr<Canvas> m_canvas;
     qint64 m_paintedKey = 0;  // the drawing area's cacheKey when it was last painted
     QTimer m_timer1;

@@ -1,5 +1,7 @@
 #include "app/projecteditor.h"
 
+#include <functional>
+
 #include "app/mainwindow.h"
 #include "app/summary.h"
 #include "canvas/primitives.h"
@@ -39,6 +41,14 @@ QLabel* hint(QWidget* box, int x, int y) {
     return made;
 }
 
+// Clears `hint` whenever the text of `field` becomes one that `right` accepts.
+void clearWhenRight(QLineEdit* field, QLabel* hint, std::function<bool(const std::string&)> right) {
+    QObject::connect(field, &QLineEdit::textChanged,
+                     [hint, right = std::move(right)](const QString& now) {
+                         if (right(now.toStdString())) hint->clear();
+                     });
+}
+
 void place(QWidget* control, QWidget* box, int x, int y, int width, int height = 24) {
     control->setParent(box);
     control->setGeometry(x, y, width, height);
@@ -47,9 +57,11 @@ void place(QWidget* control, QWidget* box, int x, int y, int width, int height =
 
 QString boxStyle(const char* colour) {
     return QString(
-               "QGroupBox { background: %1; border: 2px solid #c0c0c0; }"
+               // The title takes the box's own font: a weight given to the title alone is
+               // not applied. The box's font does not pass to the fields and buttons.
+               "QGroupBox { background: %1; border: 2px solid #c0c0c0; font-weight: bold; }"
                "QGroupBox::title { subcontrol-origin: padding; left: 10px; top: 4px;"
-               " color: white; font-weight: bold; }"
+               " color: white; }"
                "QLabel { color: white; font-weight: bold; }")
         .arg(colour);
 }
@@ -139,6 +151,19 @@ ProjectEditor::ProjectEditor(const ProjectControls& c, ColourChooser chooseColou
     place(Button8, GroupBox3, 258, 228, 177, 25);
     countHint = hint(GroupBox3, 104, 58);
     massHint = hint(GroupBox3, 104, 106);
+    // A hint goes as soon as its field is put right, not at the next OK.
+    clearWhenRight(Edit12, typeCountHint, [](const std::string& field) {
+        const std::optional<std::int32_t> types = parseIntegerField(field);
+        return types && *types >= 1 && *types <= MaxTypes;
+    });
+    clearWhenRight(Edit16, countHint, [this](const std::string& field) {
+        const std::optional<std::int32_t> count = parseIntegerField(field);
+        return count && *count >= 0 && m_countsBefore + *count <= MaxParticles;
+    });
+    clearWhenRight(Edit17, massHint, [](const std::string& field) {
+        const std::optional<double> mass = parseRealField(field);
+        return mass && *mass != 0.0;
+    });
 
     Button7->setText("Cancel");
     Button7->setGeometry(64, 8, 129, 25);
@@ -154,6 +179,15 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
                                 FileChooser& files) {
     Project& project = program.project;
     Toolkit& toolkit = program.toolkit;
+    // "Cancel" puts all of this back: the boxes write into the project as they are accepted.
+    const Project projectBefore = project;
+    const ProjectSource sourceBefore = program.source;
+    const std::string captionBefore = shell.caption();
+    const auto cancelled = [&](bool captionChanged) {
+        project = projectBefore;
+        program.source = sourceBefore;
+        if (captionChanged) shell.setCaption(captionBefore);
+    };
     ProcessMessages();
     GradientBackground(toolkit);
     showEnabled(Button7, true);
@@ -170,7 +204,7 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
     Edit15->setText(text(project.ar));
     typeCountHint->clear();
     if (!projectBox(program)) {
-        leave(program);
+        cancelled(false);
         return;
     }
 
@@ -178,7 +212,7 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
     shell.setCaption("Zentova - Project : " + project.name);
     for (int t = 1; t <= project.typeCount; ++t) {
         if (!typeBox(program, t, editExisting)) {
-            leave(program);
+            cancelled(true);
             return;
         }
     }
@@ -188,6 +222,12 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
     ProcessMessages();
     // Summed before the save, whose screen shows the summary.
     project.particleCount = sumOfCounts(project);
+    // A new project has no file until it is saved: were it to keep the previous project's,
+    // a cancelled save would leave a calculation to overwrite that project's results.
+    if (!editExisting) {
+        program.source.path.clear();
+        program.source.baseName.clear();
+    }
     SaveProjectAs(program, shell, files);
     DefaultStepRule(program.settings, project);
     // Placement clears the area; the summary then shows the result until the click.
@@ -232,9 +272,20 @@ bool ProjectEditor::acceptProjectBox(Project& project) {
 }
 
 void ProjectEditor::editForces(ProgramState& program) {
+    Project& project = program.project;
     setTag(Button9, 0);
+    // The forces editor starts from what is typed in the box, where it reads as a number.
+    parseInto(Edit13, project.ae);
+    parseInto(Edit14, project.ag);
+    parseInto(Edit15, project.ar);
     showEnabled(GroupBox2, false);
-    m_forces.EditForces(program.toolkit, program.project, program.settings.cubeHalfSize);
+    // "Terminate force parameters" ends the forces editor; a click on "Cancel" meanwhile
+    // would do nothing then and abandon the project editor later.
+    showEnabled(Button7, false);
+    m_forces.EditForces(program.toolkit, project, program.settings.cubeHalfSize);
+    GradientBackground(program.toolkit);
+    showEnabled(Button7, true);
+    Button7->raise();
     showEnabled(GroupBox2, true);
     GroupBox2->raise();
     // The box shows what the forces editor stored, so that "Done" keeps it.
@@ -302,6 +353,7 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
     // The types before this one are accepted already; together they may not pass the limit.
     std::int64_t before = 0;
     for (int u = 1; u < t; ++u) before += project.counts[static_cast<std::size_t>(u)];
+    m_countsBefore = before;
     if (*count < 0 || before + *count > MaxParticles) {
         countHint->setText(*count < 0 ? NegativeCount : TooManyParticles);
         return false;
@@ -335,11 +387,6 @@ void ProjectEditor::showColour() {
                               .arg(m_colour.r)
                               .arg(m_colour.g)
                               .arg(m_colour.b));
-}
-
-void ProjectEditor::leave(ProgramState& program) {
-    // What was accepted stays; the total must still be the sum of the counts.
-    program.project.particleCount = sumOfCounts(program.project);
 }
 
 }  // namespace zentova

@@ -31,8 +31,9 @@ struct ProjectControls {
 //
 // Each box stays until all its fields parse; more than 20 types, counts that are negative or
 // would make more than 200 particles, and a mass of 0 or one that is not a finite number are
-// refused with a hint beside the field. "Cancel" leaves at once from either box, keeping what
-// was accepted so far (with the particle count summed again).
+// refused with a hint beside the field, which goes once the field is put right. "Cancel"
+// leaves at once from either box and puts back the project, its file and the window title as
+// they were when the editor opened. A new project has no file until it is saved.
 class ProjectEditor {
   public:
     // Builds the boxes' labels, hints and colour swatch, and moves the buttons and fields into
@@ -76,12 +77,12 @@ class ProjectEditor {
     void editForces(ProgramState& program);
     void chooseColour(Toolkit& toolkit);
     void showColour();
-    void leave(ProgramState& program);
 
     ColourChooser m_chooseColour;
     ForcesEditor& m_forces;
-    Rgb m_colour;       // the colour dialog's current colour while a type box is open
-    Rgb m_shownColour;  // what the swatch shows
+    Rgb m_colour;                     // the colour dialog's current colour while a type box is open
+    Rgb m_shownColour;                // what the swatch shows
+    std::int64_t m_countsBefore = 0;  // particles of the types before the open one
 };
 
 }  // namespace zentova

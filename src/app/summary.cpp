@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
@@ -28,6 +29,30 @@ std::string fixed3(double value) {
     return std::string(buffer, result.ptr);
 }
 
+// The panel's inside ends 3 pixels short of its right edge, at x 200.
+constexpr int PanelTextEnd = 197;
+
+// `text` as it fits between `x` and the panel's edge: whole, or cut with "..." behind.
+std::string fitted(const Canvas& canvas, int x, std::string text) {
+    const int room = PanelTextEnd - x;
+    if (canvas.textWidth(text) <= room) return text;
+    while (!text.empty()) {
+        // A whole UTF-8 character at a time.
+        do text.pop_back();
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80);
+        if (canvas.textWidth(text + "...") <= room) break;
+    }
+    return text + "...";
+}
+
+// The file row: the whole path when it fits, else the file's name.
+std::string fileRow(const Canvas& canvas, int x, const std::string& path) {
+    if (path.empty()) return "No file yet";
+    const std::string whole = "File " + path;
+    if (canvas.textWidth(whole) <= PanelTextEnd - x) return whole;
+    return fitted(canvas, x, "File " + std::filesystem::path(path).filename().string());
+}
+
 }  // namespace
 
 std::string coefficientLine(const Project& project) {
@@ -46,30 +71,33 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
     SetPenRGB(canvas, 255, 255, 255);
     OutlineRect(canvas, 3, 13, 200, 34 * n + 127);
 
-    ShadowText(canvas, 10, 1 * h, project.name, text);
-    ShadowText(canvas, 10, 2 * h, "File " + source.path, text);
-    ShadowText(canvas, 10, 3 * h, std::to_string(project.typeCount) + " parlicle types", text);
-    ShadowText(canvas, 10, 4 * h, std::to_string(project.particleCount) + " total particles", text);
-    ShadowText(canvas, 10, 5 * h, "Force coefficients:", text);
-    ShadowText(canvas, 10, 6 * h, coefficientLine(project), text);
+    // Every row is cut to the panel: white text beyond it would stand on a light background.
+    const auto row = [&](int x, int y, const std::string& line) {
+        ShadowText(canvas, x, y, fitted(canvas, x, line), text);
+    };
+    row(10, 1 * h, project.name);
+    ShadowText(canvas, 10, 2 * h, fileRow(canvas, 10, source.path), text);
+    row(10, 3 * h, std::to_string(project.typeCount) + " parlicle types");
+    row(10, 4 * h, std::to_string(project.particleCount) + " total particles");
+    row(10, 5 * h, "Force coefficients:");
+    row(10, 6 * h, coefficientLine(project));
 
     for (int t = 1; t <= n; ++t) {
         const auto type = static_cast<std::size_t>(t);
         const Rgb color = project.colors[type];
         SetPenRGB(canvas, color.r, color.g, color.b);
         SetBrushRGB(canvas, color.r, color.g, color.b);
-        // Big particles would spill out of the panel.
+        // A disc fits its own row: a bigger one would cover the mass rows above and below.
         const double rounded = std::nearbyint(project.diameters[type]);
-        const int radius = !(rounded < 16.0) ? 16 : rounded > 0.0 ? static_cast<int>(rounded) : 0;
+        const int radius = !(rounded < DiscRadiusLimit) ? DiscRadiusLimit
+                           : rounded > 0.0              ? static_cast<int>(rounded)
+                                                        : 0;
         const int y = (5 + 2 * t) * h;
         canvas.ellipse(20 - radius, y + 8 - radius, 20 + radius, y + 8 + radius);
-        ShadowText(canvas, 40, y,
-                   "Type " + std::to_string(t) + " (" + std::to_string(project.counts[type]) + ")",
-                   text);
-        ShadowText(canvas, 10, y + h,
-                   "Mass " + fixed3(project.masses[type]) + "  charge " +
-                       std::to_string(project.charges[type]),
-                   text);
+        row(40, y, "Type " + std::to_string(t) + " (" + std::to_string(project.counts[type]) + ")");
+        row(10, y + h,
+            "Mass " + fixed3(project.masses[type]) + "  charge " +
+                std::to_string(project.charges[type]));
     }
 }
 

@@ -39,7 +39,8 @@ int seedWorkFolder(const fs::path& from, const fs::path& to) {
     return copied;
 }
 
-fs::path enterWorkFolder(const fs::path& home, const fs::path& shipped) {
+fs::path enterWorkFolder(const fs::path& home, const fs::path& shipped,
+                         std::array<std::string, 4>* problem) {
     std::error_code ec;
     const fs::path current = fs::current_path(ec);
     if (!ec && isWorkFolder(current)) return current;
@@ -55,6 +56,11 @@ fs::path enterWorkFolder(const fs::path& home, const fs::path& shipped) {
         return folder;
     } catch (const fs::filesystem_error& e) {
         std::cerr << "zentova: cannot work in " << folder << ": " << e.code().message() << '\n';
+        // The window has no screen yet: the caller shows these lines once it has.
+        if (problem) {
+            *problem = {"The work folder could not be made:", folder.string(), e.code().message(),
+                        "The program works in " + current.string()};
+        }
         return current;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -30,8 +31,10 @@ int seedWorkFolder(const std::filesystem::path& from, const std::filesystem::pat
 // The desktop start without a project: stays in the current folder when it is a working
 // folder; otherwise seeds `home`/Zentova from `shipped` and makes it the current folder.
 // Returns the folder worked in. A failure (no home, a read-only home) keeps the current
-// folder and is reported on `std::cerr`.
+// folder; when `home`/Zentova could not be made or entered, `problem` (if given) receives
+// the lines of a note for the window: the folder, the reason and where the program works.
 std::filesystem::path enterWorkFolder(const std::filesystem::path& home,
-                                      const std::filesystem::path& shipped);
+                                      const std::filesystem::path& shipped,
+                                      std::array<std::string, 4>* problem = nullptr);
 
 }  // namespace zentova

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <QGroupBox>
 #include <QWidget>
 #include <filesystem>
@@ -7,15 +9,14 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "app/driver.h"
-#include "view3d/viewwindow.h"
 #include "canvas/canvas.h"
 #include "canvas/primitives.h"
 #include "support/scriptedpump.h"
 #include "support/tempfiles.h"
+#include "view3d/viewwindow.h"
 
 namespace zentova::testing {
 
@@ -29,10 +30,12 @@ struct FakeShell : Shell {
     std::vector<std::string> documents;
     bool timer2 = false;
     bool restartWorks = true;
+    bool viewerWorks = true;
     bool hand = false;
     std::function<void()> onMenu;  // run when the menu starts waiting for a choice
 
     void setCaption(const std::string& caption) override { captions.push_back(caption); }
+    std::string caption() const override { return captions.back(); }
     int clientWidth() const override { return 800; }
     int clientHeight() const override { return 600; }
     // The window's move event reports where the pointer went.
@@ -49,7 +52,10 @@ struct FakeShell : Shell {
         restarts.push_back(path);
         return restartWorks;
     }
-    void openDocument(const std::string& path) override { documents.push_back(path); }
+    bool openDocument(const std::string& path) override {
+        documents.push_back(path);
+        return viewerWorks;
+    }
     [[noreturn]] void terminate() override { throw ProcessEnded{}; }
 };
 
@@ -92,7 +98,9 @@ struct DriverWorld {
     }
 
     // The point inside item k (from 1) of the menu the driver draws on this canvas.
-    static QPoint item(int k) { return {800 / 2 - 160 + 15 * (k - 1) + 5, 120 + 30 * (k - 1) + 15}; }
+    static QPoint item(int k) {
+        return {800 / 2 - 160 + 15 * (k - 1) + 5, 120 + 30 * (k - 1) + 15};
+    }
 
     // A click as a person makes it, `delayMs` from now: the pointer moves onto item k, the
     // button goes down and comes up 100 ms later, so the polling loop sees it.
@@ -126,7 +134,7 @@ struct DriverWorld {
         pump.afterMs(pump.clockMs() + ms, [](InputState& in) { in.mouseButtonState = 1; });
     }
 
-private:
+  private:
     static std::optional<std::string> next(std::vector<std::optional<std::string>>& answers) {
         if (answers.empty()) return std::nullopt;
         std::optional<std::string> answer = answers.front();

@@ -93,11 +93,14 @@ TEST(MainDriverStart, UnreadableInputsAreShownAndLeaveDefaults) {
     DriverWorld w;
     writeBytes("bad.zpr", "Bad\r\n1\r\n2\r\nthree\r\n");
     writeBytes(SettingsFileName, "garbage\r\n");
-    w.dismissNotes(2);  // the settings, then the project
+    w.dismissNotes(3);  // the work folder, the settings, then the project
     QImage firstNote;
     w.pump.afterMs(60, [&](InputState&) { firstNote = w.canvas.image().copy(); });
     MainDriver driver = w.driver("bad.zpr");
+    driver.setStartUpNote({"The work folder could not be made:", "/home/u/Zentova",
+                           "Read-only file system", "The program works in /tmp"});
     driver.startUp();
+    EXPECT_GE(w.pump.clockMs(), 1200) << "each note took its click";
 
     EXPECT_FALSE(w.program->source.loaded);
     EXPECT_EQ(w.program->project.name, "?");
@@ -170,7 +173,7 @@ TEST(MainDriverMenu, AFailedRestartIsReportedAndTheMenuGoesOn) {
     MainDriver driver = w.driver("demo.zpr");
     driver.startUp();
     w.shell.restartWorks = false;
-    w.chooseOnce(8);  // "Show/define forces"
+    w.chooseOnce(8);    // "Show/define forces"
     w.dismissNotes(2);  // "not available yet", then the failed restart
     EXPECT_EQ(driver.menuPass(), 8);
     EXPECT_EQ(w.shell.restarts.size(), 1u);
@@ -182,9 +185,9 @@ TEST(MainDriverMenu, AProjectWithoutAFileIsNotCalculatedNorRestarted) {
     w.clickAfter(60);
     driver.startUp();
     w.program->project = demo();
-    PlaceParticles(w.program->project, w.program->source, w.program->particles,
-                   w.program->random, 50.0);  // made in the editor, never saved
-    writeBytes(".his", "");                     // what a file-less run would have written
+    PlaceParticles(w.program->project, w.program->source, w.program->particles, w.program->random,
+                   50.0);    // made in the editor, never saved
+    writeBytes(".his", "");  // what a file-less run would have written
     EXPECT_EQ(disabledList(driver.disabledItems()), (std::vector<int>{6, 7}));
     w.chooseOnce(5);
     w.dismissNotes(1);
@@ -195,6 +198,7 @@ TEST(MainDriverMenu, AProjectWithoutAFileIsNotCalculatedNorRestarted) {
 
 TEST(MainDriverMenu, HelpOpensTheManualAndRepaintsUntilTheNextChoice) {
     DriverWorld w;
+    writeBytes("Zentova.html", "<html></html>");
     MainDriver driver = w.driver();
     w.clickAfter(60);
     driver.startUp();
@@ -205,6 +209,22 @@ TEST(MainDriverMenu, HelpOpensTheManualAndRepaintsUntilTheNextChoice) {
     w.chooseOnce(11);
     EXPECT_THROW(driver.menuPass(), ProcessEnded);
     EXPECT_FALSE(w.shell.timer2);
+
+    // No viewer: a note says where the manual is, and nothing is repainted over it.
+    w.shell.viewerWorks = false;
+    QImage note;
+    w.shell.onMenu = [&] {
+        w.shell.onMenu = nullptr;
+        w.press(10);
+        w.pump.afterMs(w.pump.clockMs() + 600, [&](InputState&) {
+            note = w.canvas.image().copy();
+            w.clickAfter(100);
+        });
+    };
+    EXPECT_EQ(driver.menuPass(), 10);
+    EXPECT_FALSE(w.shell.timer2);
+    ASSERT_FALSE(note.isNull());
+    EXPECT_GT(countColor(note, QRect(0, 200, 800, 200), packColor(100, 100, 255)), 500);
 }
 
 }  // namespace

@@ -27,13 +27,14 @@ namespace zentova::testing {
 struct CaptionShell : Shell {
     std::vector<std::string> captions;
     void setCaption(const std::string& caption) override { captions.push_back(caption); }
+    std::string caption() const override { return captions.empty() ? "Zentova" : captions.back(); }
     int clientWidth() const override { return 800; }
     int clientHeight() const override { return 600; }
     void movePointerTo(int, int) override {}
     void setHandCursor(bool) override {}
     void enableTimer2(bool) override {}
     bool restartWith(const std::string&) override { return false; }
-    void openDocument(const std::string&) override {}
+    bool openDocument(const std::string&) override { return true; }
     [[noreturn]] void terminate() override { throw std::logic_error("terminate"); }
 };
 

@@ -150,5 +150,31 @@ TEST(EditForces, EachDonePlotsTheChosenPairABadFieldStopsTheRestAndAFlatCurveWai
     EXPECT_GT(countColor(plot, QRect(550, 230, 140, 50), packColor(0, 0, 0)), 40);  // "ae = "
 }
 
+TEST(EditForces, TerminateWhileAFlatCurveWaitsEndsTheEditor) {
+    EditorWorld w;
+    ForcesEditor& f = *w.forces;
+    w.program->project = fourTypes();
+    int entries = 0;  // the times the fields come up
+    bool was = false;
+    w.pump.observe([&](int) {
+        const bool now = w.fields.button1->isVisibleTo(&w.window);
+        if (now && !was) ++entries;
+        was = now;
+    });
+    w.then(100, [&] {
+        for (int i = 1; i <= 3; ++i) w.edit[static_cast<std::size_t>(i)]->setText("0");
+        setTag(w.button[1], 1);
+    });
+    // Every sample is 0: the panel waits, and the button ends the wait and the editor.
+    w.then(300, [&] {
+        EXPECT_FALSE(w.fields.button1->isVisibleTo(&w.window));
+        f.Button5->click();
+    });
+    w.forces->EditForces(w.program->toolkit, w.program->project, 50.0);
+    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(w.program->project.ae, 0.0);
+    EXPECT_FALSE(f.Button5->isVisibleTo(&w.window));
+}
+
 }  // namespace
 }  // namespace zentova

@@ -218,14 +218,17 @@ TEST(EditProject, UnparsableFieldsKeepTheBoxAndAMistypedMassEmptiesTheTypeBox) {
             EXPECT_EQ(e.massHint->text(), "a number, not 0") << mass;
         });
     }
+    // Put right, the mass loses its hint at once.
+    w.then(200, [&] {
+        e.Edit17->setText("0.");
+        EXPECT_EQ(e.massHint->text(), "a number, not 0");
+        e.Edit17->setText("0.5");
+        EXPECT_EQ(e.massHint->text(), "");
+    });
     w.press(w.editor->Button7);
     w.editProject(false);
 
-    const Project& p = w.program->project;
-    EXPECT_EQ(p.typeCount, 2);
-    EXPECT_EQ(p.counts[1], 4);  // parsed before the mass failed
-    EXPECT_EQ(p.masses[1], 0.0);
-    EXPECT_EQ(p.particleCount, 4);
+    EXPECT_EQ(w.program->project, Project{});  // nothing accepted before "Cancel" stays
     EXPECT_FALSE(w.program->source.loaded);
 }
 
@@ -286,59 +289,96 @@ TEST(EditProject, CancelLeavesAtOnceFromEitherBox) {
         EXPECT_FALSE(shown(w, w.editor->GroupBox2));
         EXPECT_FALSE(shown(w, w.editor->Button7));
     }
+    // A new project over a stored one, cancelled in a type box after the project box and one
+    // type were accepted: the stored project comes back whole, with its file and title.
     EditorWorld w;
     ProjectEditor& e = *w.editor;
     w.program->project = stored();
+    setProjectPath(w.program->source, "salt.zpr");
+    w.program->source.loaded = true;
+    w.shell.setCaption("Zentova - Salt - salt.zpr");
     w.then(200, [&] {
-        e.Edit11->setText("Renamed");
-        e.Edit12->setText("2");
+        e.Edit11->setText("Half baked");
+        e.Edit12->setText("4");
         setTag(e.Button6, 1);
     });
     w.then(200, [&] {
         e.Edit16->setText("7");
+        e.Edit17->setText("1");
+        e.Edit18->setText("0");
         setTag(e.Button8, 1);
     });
     w.then(200, [&] { EXPECT_EQ(e.Button8->text(), "Particle type 2 OK ?"); });
     w.press(e.Button7, 10);
-    w.editProject(true);
-    // What was accepted stays, the count is summed again, no save and no placement.
-    EXPECT_EQ(w.program->project.name, "Renamed");
-    EXPECT_EQ(w.program->project.counts[1], 7);
-    EXPECT_EQ(w.program->project.particleCount, 9);
-    EXPECT_EQ(w.shell.captions, std::vector<std::string>{"Zentova - Project : Renamed"});
-    EXPECT_TRUE(w.proposedNames.empty());
-    EXPECT_FALSE(w.program->source.loaded);
+    w.editProject(false);
+    EXPECT_EQ(w.program->project, stored());
+    EXPECT_EQ(w.program->source.path, "salt.zpr");
+    EXPECT_EQ(w.program->source.baseName, "salt");
+    EXPECT_TRUE(w.program->source.loaded);
+    EXPECT_EQ(w.shell.captions.back(), "Zentova - Salt - salt.zpr");
+    EXPECT_TRUE(w.proposedNames.empty());  // no save offered
     EXPECT_FALSE(shown(w, e.GroupBox3));
     EXPECT_FALSE(shown(w, e.Button7));
 }
 
-TEST(EditProject, EditForcesRunsTheForcesEditorAndTheBoxShowsItsValues) {
+TEST(EditProject, ANewProjectWhoseSaveIsCancelledHasNoFile) {
     EditorWorld w;
     ProjectEditor& e = *w.editor;
     w.program->project = stored();
-    w.press(e.Button9);
+    setProjectPath(w.program->source, w.dir.file("salt.zpr"));
+    w.program->source.loaded = true;
+    w.program->lastSavedName = w.dir.file("salt.zpr");  // saved under it in this run
+    w.then(200, [&] {
+        e.Edit12->setText("1");
+        setTag(e.Button6, 1);
+    });
+    w.then(200, [&] {
+        e.Edit16->setText("2");
+        e.Edit17->setText("1");
+        e.Edit18->setText("0");
+        setTag(e.Button8, 1);
+    });
+    w.click(400);
+    w.editProject(false);  // the save dialog is cancelled
+    // Neither proposed nor kept: its results must not land on the other project's.
+    EXPECT_EQ(w.proposedNames, std::vector<std::string>{""});
+    EXPECT_EQ(w.program->source.path, "");
+    EXPECT_EQ(w.program->source.baseName, "");
+    EXPECT_TRUE(w.program->source.loaded);
+    EXPECT_EQ(w.program->project.name, "New project");
+}
+
+TEST(EditProject, EditForcesStartsFromTheTypedCoefficientsAndTheBoxShowsItsValues) {
+    EditorWorld w;
+    ProjectEditor& e = *w.editor;
+    w.program->project = stored();
+    w.then(200, [&] {
+        e.Edit13->setText("3");
+        e.Edit14->setText("0.3");
+        e.Edit15->setText("4");
+        setTag(e.Button9, 1);
+    });
     w.then(200, [&] {
         EXPECT_FALSE(shown(w, e.GroupBox2));
+        EXPECT_FALSE(shown(w, e.Button7));  // the forces editor ends by its own button
         EXPECT_TRUE(shown(w, w.forces->GroupBox1));
-        EXPECT_EQ(w.edit[1]->text(), "1");
+        EXPECT_EQ(w.edit[1]->text(), "3");
+        EXPECT_EQ(w.edit[2]->text(), "0.3");
+        EXPECT_EQ(w.edit[3]->text(), "4");
         w.edit[1]->setText("2");
-        w.edit[2]->setText("0");
-        w.edit[3]->setText("0.5");
-        setTag(w.button[5], 1);  // "Terminate force parameters" ends the entry too
-        setTag(w.button[1], 1);
+        w.forces->Button5->click();  // "Terminate force parameters" ends the entry too
     });
     w.then(200, [&] {
         EXPECT_TRUE(shown(w, e.GroupBox2));
+        EXPECT_TRUE(shown(w, e.Button7));
         EXPECT_FALSE(shown(w, w.forces->GroupBox1));
         EXPECT_EQ(e.Edit13->text(), "2");
-        EXPECT_EQ(e.Edit14->text(), "0");
-        EXPECT_EQ(e.Edit15->text(), "0.5");
+        EXPECT_EQ(e.Edit14->text(), "0.3");
+        EXPECT_EQ(e.Edit15->text(), "4");
     });
     w.press(e.Button7, 10);
     w.editProject(true);
-    EXPECT_EQ(w.program->project.ae, 2.0);
-    EXPECT_EQ(w.program->project.ag, 0.0);
-    EXPECT_EQ(w.program->project.ar, 0.5);
+    EXPECT_EQ(w.program->project, stored());  // cancelled: the coefficients too
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST(ShowProject, WritesTheRowsAsSpelled) {
                           "Mass 2.000  charge -1",
                           "Type 3 (5)",
                           "Mass 0.250  charge 0"};
-    const int radius[] = {16, 6, 2};  // 2.5 rounds to even
+    const int radius[] = {8, 6, 2};  // 2.5 rounds to even
     for (int r = 1; r <= 12; ++r) {
         const bool typeRow = r >= 7 && r % 2 == 1;
         if (typeRow) {
@@ -105,19 +105,49 @@ TEST(ShowProject, WritesTheRowsAsSpelled) {
     EXPECT_EQ(changedArea(c.image(), screen.canvas.image()), QRect());
 }
 
-TEST(ShowProject, DiscsAreAtMostSixteenPixelsInRadius) {
+TEST(ShowProject, DiscsFitTheirRowAtMostEightPixelsInRadius) {
     SummaryScreen screen;
     ShowProject(screen.toolkit, screen.project, screen.source);
     const Canvas& c = screen.canvas;
-    // Type 1, diameter 40: columns 4 to 35 on its middle row y = 7 * 17 + 8.
-    EXPECT_EQ(c.pixel(4, 127), packColor(255, 0, 0));
-    EXPECT_EQ(c.pixel(35, 127), packColor(255, 0, 0));
-    EXPECT_EQ(c.pixel(36, 127), packColor(0, 0, 0));
+    // Type 1, diameter 40: columns 12 to 27 on its middle row y = 7 * 17 + 8, rows 119 to
+    // 134, clear of the mass rows above and below.
+    EXPECT_EQ(c.pixel(11, 127), packColor(0, 0, 0));
+    EXPECT_EQ(c.pixel(12, 127), packColor(255, 0, 0));
+    EXPECT_EQ(c.pixel(27, 127), packColor(255, 0, 0));
+    EXPECT_EQ(c.pixel(28, 127), packColor(0, 0, 0));
+    EXPECT_EQ(c.pixel(20, 119), packColor(255, 0, 0));
+    EXPECT_EQ(c.pixel(20, 135), packColor(0, 0, 0));
     // Type 2, diameter 6: columns 14 to 25 on y = 9 * 17 + 8.
     EXPECT_EQ(c.pixel(13, 161), packColor(0, 0, 0));
     EXPECT_EQ(c.pixel(14, 161), packColor(0, 200, 0));
     EXPECT_EQ(c.pixel(25, 161), packColor(0, 200, 0));
     EXPECT_EQ(c.pixel(26, 161), packColor(0, 0, 0));
+}
+
+TEST(ShowProject, LongRowsStayInsideThePanelAndALongPathShowsItsFileName) {
+    SummaryScreen screen;
+    screen.project.name = std::string(60, 'W');
+    screen.project.masses[1] = 123456789012.0;
+    screen.project.counts[2] = 1000000000;
+    const std::string folder = "/home/somebody/with/a/rather/long/folder/name/";
+    screen.source.path = folder + "salt.zpr";
+    ShowProject(screen.toolkit, screen.project, screen.source);
+    // White text on the light screen beyond the panel would not be read.
+    EXPECT_EQ(changedArea(SummaryScreen().canvas.image(), screen.canvas.image()),
+              QRect(3, 13, 198, 217));
+
+    SummaryScreen expected;
+    FillBlackRect(expected.canvas, 3, 13, 200, 229);
+    ShadowText(expected.canvas, 10, 2 * 17, "File salt.zpr", Text);
+    const QRect fileRow(4, 2 * 17 - 1, 195, 17);
+    EXPECT_EQ(screen.canvas.image().copy(fileRow), expected.canvas.image().copy(fileRow));
+
+    // A project without a file says so.
+    screen.source.path.clear();
+    ShowProject(screen.toolkit, screen.project, screen.source);
+    FillBlackRect(expected.canvas, 3, 13, 200, 229);
+    ShadowText(expected.canvas, 10, 2 * 17, "No file yet", Text);
+    EXPECT_EQ(screen.canvas.image().copy(fileRow), expected.canvas.image().copy(fileRow));
 }
 
 TEST(ShowProject, CoefficientsTakeTheGeneralFormatWithSixDigits) {

@@ -135,8 +135,12 @@ TEST(WorkFolder, EntersHomeFolderOnlyFromAFolderOfNoConcern) {
     fs::current_path(elsewhere);
     EXPECT_EQ(enterWorkFolder("", shipped), elsewhere);
     writeBytes(root / "file-home", "not a folder");
-    EXPECT_EQ(enterWorkFolder(root / "file-home", shipped), elsewhere);
+    std::array<std::string, 4> problem;
+    EXPECT_EQ(enterWorkFolder(root / "file-home", shipped, &problem), elsewhere);
     EXPECT_EQ(fs::current_path(), elsewhere);
+    // The window's note names the folder and the reason.
+    EXPECT_EQ(problem[1], (root / "file-home" / "Zentova").string());
+    EXPECT_EQ(problem[2], std::make_error_code(std::errc::not_a_directory).message());
 
     // Without shipped files the folder is still made and entered, empty.
     const fs::path bare = root / "bare";
