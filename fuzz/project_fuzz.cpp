@@ -1,5 +1,6 @@
 // The project reader on arbitrary bytes.
 
+#include "files/encoding.h"
 #include "files/projectfile.h"
 #include "fuzzcheck.h"
 #include "model/limits.h"
@@ -35,7 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const FileError& error) {
         fuzz::failed(std::string("a saved project does not load: ") + error.what());
     }
-    fuzz::require(formatProject(reloaded) == saved, "saving the reloaded project differs");
+    // The name goes out in Windows-1252; one whose bytes happen to be UTF-8 as well comes
+    // back read as UTF-8 (as a UTF-8 editor would have saved it), and is then another name.
+    const std::string_view savedName = std::string_view(saved).substr(0, saved.find('\r'));
+    const std::string resaved = formatProject(reloaded);
+    if (fileTextToUtf8(savedName) == cp1252ToUtf8(savedName))
+        fuzz::require(resaved == saved, "saving the reloaded project differs");
+    else
+        fuzz::require(resaved.substr(resaved.find('\r')) == saved.substr(saved.find('\r')),
+                      "saving the reloaded project differs after the name");
     fuzz::require(reloaded.typeCount == project.typeCount && reloaded.counts == project.counts &&
                       reloaded.charges == project.charges && reloaded.colors == project.colors,
                   "the whole numbers changed on the way through the file");

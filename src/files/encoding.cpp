@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <stdexcept>
@@ -81,6 +82,49 @@ std::string cp1252ToUtf8(std::string_view text) {
 std::string utf8ToCp1252(std::string_view text) {
     Converter converter("CP1252", "UTF-8");
     return converter.run(text, "?", utf8SequenceLength);
+}
+
+bool isUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // The range of the second byte narrows for the leads that could start an overlong
+        // form (E0, F0), a surrogate (ED) or a value past U+10FFFF (F4).
+        std::size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0) low = 0xA0;
+            if (lead == 0xED) high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (text.size() - i < length) return false;
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        if (second < low || second > high) return false;
+        for (std::size_t k = 2; k < length; ++k)
+            if (!isContinuation(text[i + k])) return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string fileTextToUtf8(std::string_view text) {
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii && isUtf8(text)) return std::string(text);
+    return cp1252ToUtf8(text);
 }
 
 }  // namespace zentova

@@ -21,9 +21,10 @@ bool writeAll(int fd, const char* data, std::size_t size);
 // Opens a file for reading in binary mode. Throws FileError ("cannot open: ...").
 std::ifstream openInput(const std::string& path);
 
-// Reads the next line into `line` without its line end (LF, or CR LF) and counts it in
+// Reads the next line into `line` without its line end (LF, CR LF or CR) and counts it in
 // `lineNo`; false when the input is exhausted. `ended`, when given, tells whether the line
-// had a line end (only the last line of a file may lack one). At most
+// had a line end (only the last line of a file may lack one; a CR that ends the file does
+// not count, as it may be a CR LF cut short). At most
 // LineReader::MaxLineLength bytes are ever held. Throws FileError for a longer line or a
 // read failure.
 bool nextLine(std::istream& in, std::string& line, const std::string& fileName, int& lineNo,

@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -49,23 +48,51 @@ std::ifstream openInput(const std::string& path) {
 
 bool nextLine(std::istream& in, std::string& line, const std::string& fileName, int& lineNo,
               bool* ended) {
-    // Room for the longest allowed line, its CR and the terminating zero; a line that
-    // fills it is too long. Bounded, so a huge line is never held whole.
-    constexpr std::size_t room = LineReader::MaxLineLength + 2;
-    std::array<char, room> buffer;
-    in.getline(buffer.data(), room);
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (in.bad()) throw FileError(fileName, lineNo + 1, "cannot read the file");
-    if (got == 0 && in.eof()) return false;
-    std::size_t length = in.eof() ? got : got - 1;  // gcount counts the extracted LF
-    if (!in.fail() && length > 0 && buffer[length - 1] == '\r') --length;
-    if (in.fail() || length > LineReader::MaxLineLength)
-        throw FileError(
-            fileName, lineNo + 1,
-            "line longer than " + std::to_string(LineReader::MaxLineLength) + " characters");
-    line.assign(buffer.data(), length);
+    // Character by character, as a line may end in CR alone (older Mac editors), CR LF
+    // (what the program writes) or LF; a line of more than MaxLineLength characters is
+    // refused as soon as it is longer, so a hostile file is never held whole.
+    const std::istream::sentry ready(in, true);
+    if (!ready) {
+        if (in.bad()) throw FileError(fileName, lineNo + 1, "cannot read the file");
+        return false;
+    }
+    using Traits = std::char_traits<char>;
+    std::streambuf& buffer = *in.rdbuf();
+    line.clear();
+    bool any = false;
+    bool lineEnd = false;
+    try {
+        for (;;) {
+            const Traits::int_type c = buffer.sbumpc();
+            if (Traits::eq_int_type(c, Traits::eof())) break;
+            any = true;
+            if (c == '\n') {
+                lineEnd = true;
+                break;
+            }
+            if (c == '\r') {
+                // A CR that ends the file may be a CR LF cut short: the program's own files
+                // end their lines so, and a file cut there must still read as cut.
+                const Traits::int_type next = buffer.sgetc();
+                if (next == '\n') buffer.sbumpc();
+                lineEnd = !Traits::eq_int_type(next, Traits::eof());
+                break;
+            }
+            if (line.size() == LineReader::MaxLineLength)
+                throw FileError(fileName, lineNo + 1,
+                                "line longer than " + std::to_string(LineReader::MaxLineLength) +
+                                    " characters");
+            line.push_back(Traits::to_char_type(c));
+        }
+    } catch (const FileError&) {
+        throw;
+    } catch (...) {
+        throw FileError(fileName, lineNo + 1, "cannot read the file");
+    }
+    if (!lineEnd) in.setstate(std::ios::eofbit);
+    if (!any) return false;
     ++lineNo;
-    if (ended) *ended = !in.eof();
+    if (ended) *ended = lineEnd;
     return true;
 }
 
@@ -78,7 +105,12 @@ bool skipBlank(std::istream& in, const std::string& fileName, int& lineNo) {
         }
         if (c == '\n') {
             ++lineNo;
-        } else if (c != ' ' && c != '\t' && c != '\r') {
+        } else if (c == '\r') {
+            ++lineNo;
+            in.get();
+            if (in.peek() == '\n') in.get();  // CR LF is one line end, CR alone another
+            continue;
+        } else if (c != ' ' && c != '\t') {
             return false;
         }
         in.get();
@@ -146,10 +178,14 @@ LineReader::LineReader(std::istream& in, std::string fileName)
     : m_in(in), m_fileName(std::move(fileName)) {}
 
 std::string LineReader::readLine(const char* what) {
+    const bool first = m_line == 0;
     std::string line;
     if (!fileio::nextLine(m_in, line, m_fileName, m_line, &m_lineEnded))
         throw FileError(m_fileName, m_line + 1,
                         std::string("unexpected end of file, expected ") + what);
+    // Editors that save UTF-8 may put a byte-order mark first; it is no part of the text.
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (first && line.starts_with(byteOrderMark)) line.erase(0, byteOrderMark.size());
     return line;
 }
 

@@ -7,12 +7,15 @@
 namespace zentova {
 
 // Reads one value per line the way every file of the program is read: a number is the
-// first token after blanks and empty lines, the rest of its line is skipped. Accepts CR LF
-// and LF line ends. Every failure throws FileError naming the file, the line and what was
-// expected ("alpha.zpr:7: expected a real number, found \"abc\"").
+// first token after blanks and empty lines, the rest of its line is skipped. Accepts CR LF,
+// LF and CR alone as line ends. Every failure throws FileError naming the file, the line and what
+// was expected ("alpha.zpr:7: expected a real number, found \"abc\""). A UTF-8 byte-order mark at
+// the start of the file is dropped.
 class LineReader {
-public:
-    static constexpr std::size_t MaxLineLength = 4096;
+  public:
+    // Lines are taken whole up to this length: far beyond any real name or number, and a
+    // bound on what a hostile file can make the program hold.
+    static constexpr std::size_t MaxLineLength = 4 * 1024 * 1024;
 
     LineReader(std::istream& in, std::string fileName);
 
@@ -32,7 +35,7 @@ public:
     const std::string& fileName() const { return m_fileName; }
     [[noreturn]] void fail(const std::string& reason) const;
 
-private:
+  private:
     std::istream& m_in;
     std::string m_fileName;
     int m_line = 0;

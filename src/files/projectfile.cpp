@@ -37,7 +37,7 @@ std::uint8_t readComponent(LineReader& reader, const char* colour, int type) {
 Project readProject(std::istream& in, const std::string& fileName) {
     LineReader reader(in, fileName);
     Project project;
-    project.name = cp1252ToUtf8(withoutControlCharacters(reader.readLine("the project name")));
+    project.name = fileTextToUtf8(withoutControlCharacters(reader.readLine("the project name")));
     project.ae = reader.readReal("the strong attraction coefficient ae");
     project.ag = reader.readReal("the weak attraction coefficient ag");
     project.ar = reader.readReal("the repelling coefficient ar");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "model/project.h"
 
 namespace zentova {
@@ -29,8 +31,7 @@ inline PairCoefficients pairCoefficients(const Project& project, double cubeHalf
                                          int tj, double ag, double ae, double ar) {
     return {ag * project.masses[ti] * project.masses[tj],
             -ae * 10.0 * static_cast<double>(project.charges[ti]) * project.charges[tj],
-            (project.diameters[ti] + project.diameters[tj]) * 10.0 * 0.0016 * cubeHalfSize /
-                500.0,
+            (project.diameters[ti] + project.diameters[tj]) * 10.0 * 0.0016 * cubeHalfSize / 500.0,
             -ar * 0.1};
 }
 
@@ -71,10 +72,34 @@ inline double scaledDistance2(const double* pi, const double* pj) {
 // give d = 0 and full repulsion. Reads the masses, charges and diameters of the two types.
 // A caller forms the force vector on particle i as F * (pj - pi) / d.
 inline PairResult PairForce(const Project& project, double cubeHalfSize, int ti, int tj,
-                            const double* pi, const double* pj, double ag, double ae,
-                            double ar) {
+                            const double* pi, const double* pj, double ag, double ae, double ar) {
     return pairForceAt(pairCoefficients(project, cubeHalfSize, ti, tj, ag, ae, ar),
                        scaledDistance2(pi, pj));
+}
+
+// The same law term by term, the way it is worked by hand: s2, then d, the gravity and
+// charge terms over s2, the core gap and the repelling term over the gap to the fourth power,
+// added in that order and clamped. What a user reads as numbers (the force table) and sees
+// plotted comes from this form. The integration uses pairForceAt, which is algebraically the
+// same with one division instead of three and may differ from this in the last bits.
+inline PairResult PairForceByTerms(const Project& project, double cubeHalfSize, int ti, int tj,
+                                   const double* pi, const double* pj, double ag, double ae,
+                                   double ar) {
+    const double s2 = scaledDistance2(pi, pj);
+    if (s2 == 0.0) return {0.0, -ForceLimit, HUGE_VAL};
+    const double d = std::sqrt(s2);
+    const double gravity = (ag * project.masses[ti] * project.masses[tj]) / s2;
+    const double charge =
+        (-ae * 10.0 * static_cast<double>(project.charges[ti]) * project.charges[tj]) / s2;
+    double gap =
+        d - (project.diameters[ti] + project.diameters[tj]) * 10.0 * 0.0016 * cubeHalfSize / 500.0;
+    if (gap < MinGap) gap = MinGap;
+    const double gap2 = gap * gap;
+    const double repel = (-ar * 0.1) / (gap2 * gap2);
+    double f = gravity + charge + repel;
+    if (!(f >= -ForceLimit)) f = -ForceLimit;  // also catches a result that is not a number
+    if (f > ForceLimit) f = ForceLimit;
+    return {d, f, 1.0 / d};
 }
 
 }  // namespace zentova

@@ -181,6 +181,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     view.show();
     view.setEnabled(true);
     SetViewClearColor(view, program.settings.backgroundColor);
+    ApplyFog(scene);
     // Each redraw also brings the readings in the status line up to date.
     StepRate rate;
     using Clock = std::chrono::steady_clock;
@@ -201,7 +202,6 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     ShowViewButtons(view);
     for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
     ViewControls controls;
-    ApplyFog(scene);
 
     spent = CalculationTimes{};
     const auto loopStart = Clock::now();

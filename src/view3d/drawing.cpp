@@ -117,13 +117,19 @@ void DrawCubeEdges(double halfSize, double scale, double distance) {
 
 void ApplyFog(const Scene& scene) {
     if (!scene.settings.fogEnabled) return;
-    if (!scene.window.makeViewCurrent()) return;
+    ViewGL* view = scene.window.view();
+    if (!view) return;
+    view->setFog(FogRange{static_cast<GLfloat>(scene.viewDistance + FogStartOffset),
+                          static_cast<GLfloat>(scene.viewDistance + FogEndOffset)});
+}
+
+void EnableFogGL(FogRange range) {
     // The fog colour stays the default black: far spheres fade into black, whatever the
     // background.
     glEnable(GL_FOG);
     glFogf(GL_FOG_MODE, static_cast<GLfloat>(GL_LINEAR));
-    glFogf(GL_FOG_START, static_cast<GLfloat>(scene.viewDistance + FogStartOffset));
-    glFogf(GL_FOG_END, static_cast<GLfloat>(scene.viewDistance + FogEndOffset));
+    glFogf(GL_FOG_START, range.start);
+    glFogf(GL_FOG_END, range.end);
 }
 
 void RenderFrame(const Scene& scene, const Frame& frame, double distance) {

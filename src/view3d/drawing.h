@@ -60,9 +60,19 @@ void DrawParticleSphere(SphereMeshes& meshes, int slices, int stacks, double rad
 // Gives light 0 again through the modelview of the moment, so the light follows the turns.
 void DrawCubeEdges(double halfSize, double scale, double distance);
 
+// The range of the linear fog, in scene units from the eye.
+struct FogRange {
+    float start = 0.0f;
+    float end = 0.0f;
+};
+
 // Enables linear fog from ViewDistance + 14 to + 48 when the settings ask for it; never
-// disables it (only a scene set-up does).
+// disables it (only a scene set-up does). The view keeps it, so that a context created
+// after this call (the first picture of a run) starts with it.
 void ApplyFog(const Scene& scene);
+
+// The GL part of ApplyFog, on the current context.
+void EnableFogGL(FogRange range);
 
 // Draws the frame's particles (as many as the project has) at the given camera offset and
 // shows the picture.

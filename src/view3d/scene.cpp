@@ -53,6 +53,8 @@ void SetUpSceneGL(int width, int height, int framebufferWidth, int framebufferHe
 }
 
 void SetUpScene(TForm2& window) {
+    // The set-up ends any fog, also for a context that does not exist yet.
+    if (ViewGL* view = window.view()) view->setFog(std::nullopt);
     // The pointer stays visible over the view: the toolkit never hides it, so there is
     // nothing to show again here.
     if (!window.makeViewCurrent()) return;

@@ -52,13 +52,20 @@ void ViewGL::setClearColor(const std::array<float, 4>& rgba) {
     if (makeContextCurrent()) glClearColor(rgba[0], rgba[1], rgba[2], rgba[3]);
 }
 
+void ViewGL::setFog(std::optional<FogRange> fog) {
+    m_fog = fog;
+    if (m_fog && makeContextCurrent()) EnableFogGL(*m_fog);
+}
+
 void ViewGL::initializeGL() {
-    // A new context knows nothing yet: the scene set-up and the clear colour of the moment;
-    // the sphere lists of a context before it went with it.
+    // A new context knows nothing yet: the scene set-up, then the clear colour and the fog
+    // of the moment (the set-up takes the fog away); the sphere lists of a context before it
+    // went with it.
     m_meshes.forget();
     const qreal ratio = devicePixelRatio();
     SetUpSceneGL(width(), height(), qRound(width() * ratio), qRound(height() * ratio));
     glClearColor(m_clearColor[0], m_clearColor[1], m_clearColor[2], m_clearColor[3]);
+    if (m_fog) EnableFogGL(*m_fog);
     m_framebufferReplaced = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QOpenGLWindow>
 #include <array>
+#include <optional>
 
 #include "view3d/drawing.h"
 #include "view3d/spheremesh.h"
@@ -39,6 +40,11 @@ class ViewGL : public QOpenGLWindow {
     // The clear colour, kept here as well because a new context must start with it.
     void setClearColor(const std::array<float, 4>& rgba);
 
+    // The linear fog wanted (none: no fog), kept for the same reason: a run sets it up
+    // before its first picture, usually before the context exists. Applied at once when
+    // there is a context.
+    void setFog(std::optional<FogRange> fog);
+
     qreal devicePixelRatioF() const { return devicePixelRatio(); }
 
   protected:
@@ -49,6 +55,7 @@ class ViewGL : public QOpenGLWindow {
   private:
     SphereMeshes m_meshes;
     std::array<float, 4> m_clearColor{0.0f, 0.0f, 0.0f, 0.0f};
+    std::optional<FogRange> m_fog;
     Picture m_picture;
     bool m_hasPicture = false;
     bool m_framebufferReplaced = false;

@@ -33,7 +33,7 @@ TEST(ForceSamples, FollowTheForceLawAlongTheAxisClampedToFourHundred) {
     const double origin[3] = {0, 0, 0};
     for (int l : {1, 2, 10, 57, 100, 399, 400}) {
         const double other[3] = {0, 0, 0.1 * l};
-        const double f = PairForce(p, 50.0, 1, 3, origin, other, 0.5, 2.0, 0.01).F;
+        const double f = PairForceByTerms(p, 50.0, 1, 3, origin, other, 0.5, 2.0, 0.01).F;
         EXPECT_EQ(samples[static_cast<std::size_t>(l - 1)], std::clamp(f, -400.0, 400.0)) << l;
     }
     // Charges 1 and 2 with ae 2 repel: -2 * 10 * 2 / (0.04 * 10)^2 = -250 at 10 units, no core.

@@ -75,8 +75,9 @@ TEST_F(ForceTable, EqualsTheForceLawAtTheFourHundredSeparations) {
             // clipped to +-400 as the editor plots it.
             const double origin[3] = {0, 0, 0};
             const double at[3] = {0, 0, 0.1 * l};
-            const double law =
-                PairForce(project, 50.0, t1, t2, origin, at, project.ag, project.ae, project.ar).F;
+            const double law = PairForceByTerms(project, 50.0, t1, t2, origin, at, project.ag,
+                                                project.ae, project.ar)
+                                   .F;
             EXPECT_EQ(force, std::clamp(law, -400.0, 400.0))
                 << "types " << t1 << "," << t2 << " line " << line;
             clipped += std::abs(law) > 400.0;
@@ -85,6 +86,23 @@ TEST_F(ForceTable, EqualsTheForceLawAtTheFourHundredSeparations) {
         EXPECT_GT(clipped, 0) << "the core should clip the curve";
         EXPECT_LT(clipped, 300) << "most of the curve should be the law itself";
     }
+}
+
+// The numbers a reader can check by hand: gravity alone between masses 1 at 2.0 is
+// 1 / (4 * 0.0016) = 156.25, whatever the diameters when there is no repelling term.
+TEST_F(ForceTable, PrintsTheHandWorkedValuesWhateverTheDiameters) {
+    Project p = ions();
+    p.ae = 0.0;
+    p.ag = 1.0;
+    p.ar = 0.0;
+    p.masses = {0, 1.0, 1.0, 1.0};
+    testing::writeBytes(dir.file("ions.zpr"), formatProject(p));
+    const Table small = run("1", "1");
+    const Table wide = run("1", "3");
+    ASSERT_EQ(small.status, 0) << small.err;
+    EXPECT_NE(small.out.find("\n2.0,156.25\n"), std::string::npos) << small.out.substr(0, 400);
+    EXPECT_NE(small.out.find("\n10.0,6.25\n"), std::string::npos);
+    EXPECT_EQ(wide.out, small.out);
 }
 
 TEST_F(ForceTable, TypesMustBeTheProjects) {

@@ -64,7 +64,7 @@ TEST(LineReader, OverlongLineIsRefusedWithoutReadingItWhole) {
     LineReader reader(huge, "huge.zpr");
     reader.readInt("an integer");
     EXPECT_EQ(fileErrorOf([&] { reader.readLine("the name"); }),
-              "huge.zpr:2: line longer than 4096 characters");
+              "huge.zpr:2: line longer than 4194304 characters");
     // Only one bounded chunk was taken from the stream.
     const auto taken = huge.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
     EXPECT_LE(taken, static_cast<std::streamoff>(2 + LineReader::MaxLineLength + 2));

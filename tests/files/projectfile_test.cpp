@@ -89,6 +89,30 @@ TEST(ProjectFile, RoundTripsAndLenientReading) {
     EXPECT_EQ(parse(std::string("Al\0ph\x01", 6) + AlphaFile.substr(5)).name, "Al?ph?");
 }
 
+// Projects saved by other editors: CR alone as line end, a UTF-8 name (with or without a
+// byte-order mark), a name far longer than a screen. Saving writes Windows-1252 and CR LF.
+TEST(ProjectFile, ReadsProjectsSavedElsewhere) {
+    std::string crOnly = AlphaFile;
+    std::erase(crOnly, '\n');
+    EXPECT_EQ(parse(crOnly), alpha());
+
+    const std::string zurich = "Z\xC3\xBCrich \xE2\x82\xAC";  // "Zürich €" in UTF-8
+    const std::string rest = AlphaFile.substr(AlphaFile.find('\r'));
+    EXPECT_EQ(parse(zurich + rest).name, zurich);
+    EXPECT_EQ(parse("\xEF\xBB\xBF" + zurich + rest).name, zurich);
+    EXPECT_EQ(parse("\xEF\xBB\xBF" + AlphaFile), alpha());
+    EXPECT_EQ(parse("Z\xFCrich \x80" + rest).name, zurich);  // Windows-1252, as before
+    // Not UTF-8 after all (a lone lead byte, an overlong form): Windows-1252.
+    EXPECT_EQ(parse("Z\xC3rich" + rest).name, "Z\xC3\x83rich");
+    EXPECT_EQ(parse("\xC0\xAF" + rest).name, "\xC3\x80\xC2\xAF");
+    Project named = alpha();
+    named.name = zurich;
+    EXPECT_EQ(formatProject(named).substr(0, 10), "Z\xFCrich \x80\r\n");
+
+    const std::string longName(100'000, 'n');
+    EXPECT_EQ(parse(longName + rest).name, longName);
+}
+
 TEST(ProjectFile, RefusesBadInputNamingTheLine) {
     const auto error = [](const std::string& text) { return fileErrorOf([&] { parse(text); }); };
     EXPECT_EQ(error(AlphaFile.substr(0, AlphaFile.find("255"))),
@@ -110,11 +134,11 @@ TEST(ProjectFile, RefusesBadInputNamingTheLine) {
     EXPECT_EQ(error(alphaWithLine(5, "2") + "195\n1\n0\n1\n0\n0\n0\n"),
               "alpha.zpr:13: 205 particles in all, at most 200 are allowed");
     EXPECT_EQ(error(std::string(10'000'000, 'A') + "\r\n" + AlphaFile),
-              "alpha.zpr:1: line longer than 4096 characters");
+              "alpha.zpr:1: line longer than 4194304 characters");
     std::string garbage;
     for (int i = 0; i < 4000; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
     EXPECT_EQ(error(garbage).rfind("alpha.zpr:2: expected the strong attraction coefficient ae, "
-                                   "found \"????????q`O>-",
+                                   "found \"????????tcRA0",
                                    0),
               0u)
         << error(garbage);

@@ -1,9 +1,9 @@
+#include "model/force.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "model/force.h"
 
 namespace zentova {
 namespace {
@@ -50,6 +50,38 @@ TEST(PairForce, EachTermMatchesValuesWorkedOutByHand) {
     EXPECT_DOUBLE_EQ(c.at(10, -1, 0, 0).F, -6.25);
 }
 
+// What the force table and the plot show: the law worked term by term gives the values a
+// reader works out by hand to the last bit, where the integration's faster form may not.
+TEST(PairForce, ByTermsGivesTheHandWorkedValuesExactly) {
+    ForceCase c;
+    const auto byTerms = [&](double distance, double ag, double ae, double ar) {
+        const double a[3] = {0.0, 0.0, 0.0};
+        const double b[3] = {0.0, distance, 0.0};
+        return PairForceByTerms(c.project, c.cube, 1, 2, a, b, ag, ae, ar);
+    };
+    EXPECT_EQ(byTerms(2, 1, 0, 0).F, 156.25);  // 1 / (4 * 0.0016)
+    EXPECT_DOUBLE_EQ(byTerms(2, 1, 0, 0).d, 0.08);
+    EXPECT_DOUBLE_EQ(byTerms(10, 1, 0, 0).F, 6.25);
+    c.project.charges[1] = 1;
+    c.project.charges[2] = -1;
+    EXPECT_DOUBLE_EQ(byTerms(10, 0, 1, 0).F, 62.5);
+    EXPECT_NEAR(byTerms(10, 0, 0, 1).F, -4.7557, 1e-4);
+    EXPECT_EQ(byTerms(2, 0, 0, 1).F, -1000.0);    // raw -7318, clamped
+    EXPECT_EQ(byTerms(10, 1e6, 0, 0).F, 1000.0);  // clamped
+    EXPECT_EQ(byTerms(0, 1, 1, 1).d, 0.0);        // coinciding: full repulsion
+    EXPECT_EQ(byTerms(0, 1, 1, 1).F, -1000.0);
+
+    // Without the repelling term the diameters play no part, not even in the last bits.
+    const double small = byTerms(3.7, 0.3, 0.7, 0).F;
+    c.project.diameters[2] = 31.0;
+    EXPECT_EQ(byTerms(3.7, 0.3, 0.7, 0).F, small);
+
+    // Algebraically the law the integration uses.
+    for (double r = 0.5; r < 40.0; r += 0.37)
+        EXPECT_NEAR(byTerms(r, 0.3, 0.7, 0.2).F, c.at(r, 0.3, 0.7, 0.2).F,
+                    1e-13 * std::abs(c.at(r, 0.3, 0.7, 0.2).F));
+}
+
 TEST(PairForce, CoreScalesWithTheCubeAndTheDiameters) {
     ForceCase c;
     c.project.diameters[2] = 16.0;  // cores 22 * 0.0016 = 0.0352 wide
@@ -60,11 +92,11 @@ TEST(PairForce, CoreScalesWithTheCubeAndTheDiameters) {
 
 TEST(PairForce, ClampsToTheLimitAndNeverReturnsNaN) {
     ForceCase c;
-    EXPECT_EQ(c.at(2, 0, 0, 1).F, -1000.0);      // raw term about -7318
-    EXPECT_EQ(c.at(0.4, 0, 0, 1).F, -1000.0);    // inside the core: gap held at 0.001
-    EXPECT_EQ(c.at(10, 1e6, 0, 0).F, 1000.0);    // huge attraction
+    EXPECT_EQ(c.at(2, 0, 0, 1).F, -1000.0);    // raw term about -7318
+    EXPECT_EQ(c.at(0.4, 0, 0, 1).F, -1000.0);  // inside the core: gap held at 0.001
+    EXPECT_EQ(c.at(10, 1e6, 0, 0).F, 1000.0);  // huge attraction
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(c.at(10, nan, 0, 0).F, -1000.0);   // a result that is not a number repels
+    EXPECT_EQ(c.at(10, nan, 0, 0).F, -1000.0);  // a result that is not a number repels
     const double inf = std::numeric_limits<double>::infinity();
     EXPECT_EQ(c.at(10, 0, 0, inf).F, -1000.0);
     EXPECT_EQ(c.at(10, -inf, 0, 0).F, -1000.0);

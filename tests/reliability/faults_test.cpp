@@ -325,7 +325,7 @@ TEST_F(Faults, HostileProjectFilesAreRefusedWithOneMessage) {
         {"10^9 types", withLine(good, 5, "1000000000"), "1000000000 particle types"},
         {"a type count beyond 32 bits", withLine(good, 5, "10000000000"), "(out of range)"},
         {"a name line of 10 MB", std::string(10'000'000, 'N') + good.substr(good.find('\r')),
-         "line longer than 4096 characters"},
+         "line longer than 4194304 characters"},
         {"NUL bytes in a count", withLine(good, 6, std::string("2\0", 2)), "found \"2?\""},
         {"a file of NUL bytes", std::string(1000, '\0'), "unexpected end of file"},
         {"a count of -5", withLine(good, 6, "-5"), "negative particle count (-5)"},

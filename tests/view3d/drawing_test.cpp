@@ -5,7 +5,14 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <map>
+
+#include "files/finalstate.h"
 #include "view3d/rendererbatches.h"
+#include "view3d/snapshot.h"
 #include "view3d/spheremesh.h"
 #include "view3d/viewgl.h"
 #include "view_fixture.h"
@@ -91,6 +98,57 @@ TEST_F(DrawingTest, FogTurnsFarSpheresBlack) {
     ApplyFog(scene());
     RenderState(scene(), particles);
     EXPECT_EQ(centre(), qRgb(0, 0, 0));
+}
+
+// A run sets up the fog and draws its first picture in a window just shown, whose context
+// the screen creates only afterwards. The picture must have the fog all the same, and be
+// the one --snapshot draws of the same state.
+TEST_F(DrawingTest, FirstPictureOfARunHasTheFogAsTheSnapshotHas) {
+    if (!window->view()) GTEST_SKIP() << "no OpenGL on this platform; run under xvfb-run";
+    const QSize size(400, 350);
+    std::map<bool, QImage> first;
+    std::array<double, 3> edge{};  // the far upright edge on the left, on the screen
+    for (const bool fog : {false, true}) {
+        settings.fogEnabled = fog;
+        window = std::make_unique<TForm2>();
+        window->resize(size);
+        window->show();
+        ApplyFog(scene());
+        SetViewClearColor(*window, settings.backgroundColor);
+        RenderState(scene(), particles);
+        QElapsedTimer waited;
+        waited.start();
+        while (!window->view()->isValid() && waited.elapsed() < 3000) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+        }
+        ASSERT_TRUE(window->view()->isValid());
+        first[fog] = picture();
+        const std::array<double, 16> modelview = matrix(GL_MODELVIEW_MATRIX);
+        const std::array<double, 16> projection = matrix(GL_PROJECTION_MATRIX);
+        const GLint viewport[4] = {0, 0, size.width(), size.height()};
+        const double s = 50 * SceneScale;
+        gluProject(-s, 0.0, -s - viewDistance, modelview.data(), projection.data(), viewport,
+                   &edge[0], &edge[1], &edge[2]);
+    }
+    // 25.25 units from the eye, with the fog from 20 to 54: 0.846 of the white edge is left.
+    const auto brightest = [&](const QImage& image) {
+        int most = 0;
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                most = std::max(most, qRed(image.pixel(int(edge[0]) + dx,
+                                                       size.height() - 1 - int(edge[1]) + dy)));
+        return most;
+    };
+    EXPECT_EQ(brightest(first[false]), 255);
+    EXPECT_NEAR(brightest(first[true]), 216, 4);
+
+    FinalState state;
+    state.count = project.particleCount;
+    state.particles = particles;
+    std::string error;
+    const QImage snapshot = renderFinalStatePicture(project, settings, state, size, error);
+    EXPECT_TRUE(snapshot == first[true]) << error;
 }
 
 TEST_F(DrawingTest, LightTurnsWithTheSceneOnlyWhileTheCubeIsShown) {
