@@ -137,7 +137,9 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
     ForceSamples samples{};
 
     showEnabled(GroupBox1, true);
-    GroupBox1->resize(GroupBox1->width(), 25 * typeCount + 50);
+    // It grows with the types, but holds only the two drop-down lists: beyond four types it
+    // would cover the curve, so it stops at the height four give.
+    GroupBox1->resize(GroupBox1->width(), std::min(25 * typeCount + 50, 25 * 4 + 50));
     GroupBox1->raise();
     ComboBox1->clear();
     ComboBox2->clear();

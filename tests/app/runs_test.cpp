@@ -170,6 +170,13 @@ TEST(CalculationRunInTheWindow, AFinalStateOfAnotherProjectIsRefusedBeforeAnySte
     EXPECT_EQ(readBytes("ions.his"), "");
     EXPECT_EQ(readBytes("ions.sta"), sta);
     EXPECT_EQ(w.program->particles.state, before.state);
+    // The note stood on a screen cleared of the question: nothing of its YES and NO ovals
+    // came back when the note went.
+    const QImage& screen = w.canvas.image();
+    EXPECT_EQ(testing::countColor(screen,
+                                  QRect(screen.width() / 2 - 120, screen.height() / 2 - 60, 240, 60),
+                                  packColor(100, 100, 100)),
+              0);
 }
 
 TEST(CalculationRunInTheWindow, AnUnstableMotionStopsWithTheFilesOfTheLastFrame) {
