@@ -70,7 +70,13 @@ AppendStart RunPlan::startAppend(const Project& project, ParticleState& particle
             start.restoredFrame = true;
         }
     }
-    if (last) particles = last->particles;
+    if (last) {
+        particles = last->particles;
+    } else if (start.cut.keptFrames > 0 && particles.time < start.cut.lastKeptTime) {
+        // Going on from the particles in memory: the time still goes on from the last
+        // frame, as times in a trajectory only ever increase.
+        particles.time = start.cut.lastKeptTime;
+    }
     return start;
 }
 

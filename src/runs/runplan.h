@@ -59,7 +59,8 @@ class RunPlan {
     void startAnew();
 
     // An append: loads the final state into `particles` when there is one (a missing one is
-    // refused when `requireFinalState`, otherwise the particles stay as they are), then cuts
+    // refused when `requireFinalState`, otherwise the particles stay as they are, their time
+    // brought up to the trajectory's last frame), then cuts
     // from the trajectory a frame cut short at its end and the whole frames later than the
     // final state, and adds the final state's frame when a run that ended between writing
     // the two files kept it from the trajectory. Throws ForeignFinalState, or FileError for

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -96,6 +97,17 @@ TEST_F(RunPlanFiles, AppendingContinuesExactlyWhatTheFinalStateHolds) {
     EXPECT_EQ(append(cut + "\r\n", 0.03), "");
     EXPECT_EQ(readBytes(base + ".his"), cut + "\r\n");
     EXPECT_EQ(frameTimes(base + ".his"), (std::vector<double>{0.015, 0.03}));
+
+    // Without a final state the particles in memory go on, at the trajectory's last time.
+    std::remove((base + ".sta").c_str());
+    w->particles.time = 0.0;
+    {
+        RunPlan plan(base);
+        plan.claim();
+        EXPECT_FALSE(plan.startAppend(w->project, w->particles, false).fromFinalState);
+        EXPECT_EQ(w->particles.time, 0.03);
+    }
+    finalStateAt(0.03);
 
     // Another project's final state is refused, and no file changes.
     writeBytes(base + ".his", cut);
