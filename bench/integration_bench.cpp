@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "runs/stepper.h"
+#include "calc/stepper.h"
 #include "support/world.h"
 
 namespace {

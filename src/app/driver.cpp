@@ -14,7 +14,7 @@
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
-#include "canvas/pump.h"
+#include "pump/pump.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"

@@ -7,7 +7,7 @@
 #include "app/summary.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
-#include "canvas/pump.h"
+#include "pump/pump.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "model/placement.h"

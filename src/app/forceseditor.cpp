@@ -7,8 +7,8 @@
 #include "app/mainwindow.h"
 #include "canvas/plotter.h"
 #include "canvas/primitives.h"
-#include "canvas/pump.h"
 #include "model/force.h"
+#include "pump/pump.h"
 
 namespace zentova {
 

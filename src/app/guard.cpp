@@ -2,7 +2,7 @@
 
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
-#include "canvas/pump.h"
+#include "pump/pump.h"
 #include "files/exampleguard.h"
 
 namespace zentova {

@@ -17,7 +17,7 @@
 #include "app/state.h"
 #include "app/tools.h"
 #include "app/workfolder.h"
-#include "runs/headless.h"
+#include "calc/headless.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
 

@@ -21,7 +21,7 @@
 #include "app/state.h"
 #include "canvas/canvas.h"
 #include "canvas/primitives.h"
-#include "canvas/pump.h"
+#include "pump/pump.h"
 
 namespace zentova {
 

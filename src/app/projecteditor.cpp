@@ -5,9 +5,9 @@
 #include "app/mainwindow.h"
 #include "app/summary.h"
 #include "canvas/primitives.h"
-#include "canvas/pump.h"
 #include "model/placement.h"
 #include "model/settings.h"
+#include "pump/pump.h"
 
 namespace zentova {
 
@@ -359,6 +359,9 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
         return false;
     }
     project.counts[type] = *count;
+    // The coefficients are read again from the project box, which stays filled behind this
+    // one: they were accepted there, so this only confirms them, but a type box has always
+    // taken them, and a project saved from here carries them.
     if (!parseInto(Edit13, project.ae) || !parseInto(Edit14, project.ag) ||
         !parseInto(Edit15, project.ar))
         return false;

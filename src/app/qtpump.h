@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/pump.h"
+#include "pump/pump.h"
 
 namespace zentova {
 

@@ -8,7 +8,7 @@
 #include "app/mainwindow.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
-#include "canvas/pump.h"
+#include "pump/pump.h"
 #include "files/fileerror.h"
 #include "files/settingsfile.h"
 

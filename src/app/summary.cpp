@@ -8,7 +8,7 @@
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
-#include "canvas/pump.h"
+#include "pump/pump.h"
 
 namespace zentova {
 

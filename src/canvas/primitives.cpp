@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "canvas/pump.h"
+#include "pump/pump.h"
 
 namespace zentova {
 

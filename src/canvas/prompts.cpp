@@ -5,7 +5,7 @@
 
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
-#include "canvas/pump.h"
+#include "pump/pump.h"
 
 namespace zentova {
 

@@ -1,6 +1,7 @@
 #include "files/finalstate.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "files/atomicfile.h"
 #include "files/fileio.h"
@@ -80,7 +81,7 @@ FinalState loadFinalStateFile(const std::string& path) {
     return readFinalState(in, path);
 }
 
-std::string finalStateMismatch(const FinalState& state, const Project& project) {
+std::optional<std::string> finalStateMismatch(const FinalState& state, const Project& project) {
     const std::int32_t expected = sumOfCounts(project);
     if (state.count != expected)
         return "the final state holds " + std::to_string(state.count) + " particles, the project " +
@@ -97,7 +98,7 @@ std::string finalStateMismatch(const FinalState& state, const Project& project) 
                        " in the final state but of type " + std::to_string(t) + " in the project";
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace zentova

@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <string>
 
 #include "files/atomicfile.h"
-
 #include "model/particles.h"
 #include "model/project.h"
 
@@ -25,8 +25,7 @@ std::string formatFinalState(int n, double time, const ParticleState& particles)
 
 // Writes the final-state file atomically. Throws FileError.
 void writeFinalStateFile(const std::string& path, int n, double time,
-                         const ParticleState& particles,
-                         Leftovers leftovers = Leftovers::Remove);
+                         const ParticleState& particles, Leftovers leftovers = Leftovers::Remove);
 
 // Reads a final-state file. Refuses a count outside 0..MaxParticles, a type outside
 // 1..MaxTypes, a value that is not a finite number, or a file cut short. Throws FileError.
@@ -34,7 +33,7 @@ FinalState readFinalState(std::istream& in, const std::string& fileName);
 FinalState loadFinalStateFile(const std::string& path);
 
 // Why the final state cannot continue the project's calculation (another count of
-// particles, or types other than the project's numbering gives), or empty when it can.
-std::string finalStateMismatch(const FinalState& state, const Project& project);
+// particles, or types other than the project's numbering gives), or nothing when it can.
+std::optional<std::string> finalStateMismatch(const FinalState& state, const Project& project);
 
 }  // namespace zentova

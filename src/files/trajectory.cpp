@@ -77,6 +77,10 @@ AppendCut planAppend(const std::string& path, std::optional<double> finalStateTi
     return cut;
 }
 
+std::ifstream openTrajectory(const std::string& path) {
+    return fileio::openInput(path);
+}
+
 std::string partialFrameNote(int line) {
     return "the frame cut short at line " + std::to_string(line) + " was left out";
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <fstream>
 #include <istream>
 #include <optional>
 #include <stdexcept>
@@ -116,6 +117,9 @@ class TrajectoryReader {
     int m_line = 0;
     int m_partialLine = 0;
 };
+
+// Opens a trajectory for a TrajectoryReader. Throws FileError ("cannot open: REASON").
+std::ifstream openTrajectory(const std::string& path);
 
 // "the frame cut short at line L was left out", for the notes and messages of every reader.
 std::string partialFrameNote(int line);

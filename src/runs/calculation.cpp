@@ -2,19 +2,20 @@
 #include <chrono>
 #include <cstdio>
 
+#include "calc/report.h"
+#include "calc/runplan.h"
+#include "calc/stepper.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
-#include "canvas/pump.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
 #include "files/trajectory.h"
 #include "model/placement.h"
+#include "pump/pump.h"
 #include "runs/displays.h"
 #include "runs/notes.h"
-#include "runs/report.h"
-#include "runs/runplan.h"
-#include "runs/stepper.h"
+#include "runs/viewsession.h"
 #include "view3d/controls.h"
 #include "view3d/drawing.h"
 #include "view3d/scene.h"
@@ -27,15 +28,12 @@ namespace {
 constexpr int PauseAfterFinalStateMs = 200;
 constexpr int ClosingPollMs = 30;
 
+// The screen back to the summary alone: before the view, and after a question so that no
+// note is drawn over its remains.
 void clearAndSummary(ProgramState& program, RunWindows& windows) {
     ProcessMessages();
     ClearScreen(program.toolkit, *program.toolkit.mainCanvas, 0, 0, 0);
     windows.showProject();
-}
-
-// A question answered, or a note read: the screen goes back to the summary alone.
-void clearQuestion(ProgramState& program, RunWindows& windows) {
-    clearAndSummary(program, windows);
 }
 
 // Continues from the final state on disk, when there is one and it belongs to this project,
@@ -47,17 +45,17 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     try {
         start = plan.startAppend(program.project, program.particles, false);
     } catch (const ForeignFinalState& error) {
-        clearQuestion(program, windows);
+        clearAndSummary(program, windows);
         NoteBox(toolkit, "The final state belongs to another project:", error.mismatch(),
                 "Answer YES to \"Overwrite\" to start this project anew.", "", 0, 0);
         return false;
     } catch (const FileError& error) {
-        clearQuestion(program, windows);
+        clearAndSummary(program, windows);
         showFileErrorNote(toolkit, "The calculation cannot go on from the files.", error);
         return false;
     }
     if (!start.fromFinalState) {
-        clearQuestion(program, windows);
+        clearAndSummary(program, windows);
         NoteBox(toolkit, "There is no final state to continue from:", plan.finalStatePath(),
                 "The calculation goes on from the particles as they are now.", "", 0, 0);
     } else {
@@ -67,7 +65,7 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     if (!cut.empty()) {
         // One part a line: the frames dropped, then the frame cut short.
         const std::size_t split = cut.find("; ");
-        clearQuestion(program, windows);
+        clearAndSummary(program, windows);
         NoteBox(toolkit,
                 "The trajectory was cut back to where the run goes on:", cut.substr(0, split),
                 split == std::string::npos ? "" : cut.substr(split + 2), "", 0, 0);
@@ -112,133 +110,80 @@ std::string formatCalculationTimes(const CalculationTimes& times) {
     return line;
 }
 
-RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
+namespace {
+
+enum class Start { Run, Refused, Declined };
+
+// Holds the trajectory for the run, asks whether to overwrite or to append to one that is
+// there, and brings the files and the particles to where the first step starts. Refused
+// (after a note) when the run cannot start; Declined when the user said NO to both.
+Start prepareRun(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     Toolkit& toolkit = program.toolkit;
-    Project& project = program.project;
-    const int n = sumOfCounts(project);
-    project.particleCount = n;
-    for (int p = n + 1; p <= MaxParticles; ++p) program.particles.type[p] = 0;
-    clearAndSummary(program, windows);
-    ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
-    windows.showProject();
-
-    if (const auto problem = projectProblem(project)) {
-        NoteBox(toolkit, "This project cannot be calculated:", *problem, "", "", 0, 0);
-        return RunOutcome::Finished;
-    }
-
-    RunPlan plan(program.source.baseName);
     try {
         plan.claim();
     } catch (const TrajectoryBusy& busy) {
         NoteBox(toolkit, "The calculation cannot start:", busy.what(),
                 "Wait until the other calculation ends, or stop it.", "", 0, 0);
-        return RunOutcome::Finished;
+        return Start::Refused;
     } catch (const FileError& error) {
         showFileErrorNote(toolkit, "The calculation cannot start.", error);
-        return RunOutcome::Finished;
+        return Start::Refused;
     }
-    enum class Mode { None, New, Overwrite, Append } mode = Mode::None;
     try {
-        if (!plan.trajectoryExisted()) {
-            mode = Mode::New;
-        } else if (Confirm(toolkit, "Overwrite old trajectory file ?")) {
-            mode = Mode::Overwrite;
+        const bool anew =
+            !plan.trajectoryExisted() || Confirm(toolkit, "Overwrite old trajectory file ?");
+        clearAndSummary(program, windows);
+        if (!anew) {
+            if (!Confirm(toolkit, "Append to old trajectory file ?")) return Start::Declined;
+            return prepareAppend(program, windows, plan) ? Start::Run : Start::Refused;
         }
-        clearQuestion(program, windows);
-        if (mode == Mode::None && Confirm(toolkit, "Append to old trajectory file ?")) {
-            if (!prepareAppend(program, windows, plan)) return RunOutcome::Finished;
-            mode = Mode::Append;
-        }
-        if (mode == Mode::New || mode == Mode::Overwrite) {
-            program.particles.time = 0.0;
-            PlaceParticles(project, program.source, program.particles, program.random,
-                           program.settings.cubeHalfSize);
-            plan.startAnew();
-        }
+        program.particles.time = 0.0;
+        PlaceParticles(program.project, program.source, program.particles, program.random,
+                       program.settings.cubeHalfSize);
+        plan.startAnew();
+        return Start::Run;
     } catch (const FileError& error) {
-        clearQuestion(program, windows);
+        clearAndSummary(program, windows);
         showFileErrorNote(toolkit, "The calculation cannot start.", error);
-        return RunOutcome::Finished;
+        return Start::Refused;
     }
-    if (mode == Mode::None) {
-        ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
-        return RunOutcome::EndProgram;
-    }
-    TrajectoryWriter& trajectory = plan.trajectory();
+}
 
-    // The view.
-    clearAndSummary(program, windows);
-    RunFiles files(trajectory, plan.finalStatePath());
-    CalculationStepper stepper(project, program.particles, program.settings, program.random,
-                               program.dynamics, files);
-    stepper.start(n);
-    Input().mouseButtonState = 0;
-    TForm2& view = windows.view;
-    const Scene scene{view, project, program.settings, program.viewDistance};
-    PlaceViewWindow(view, toolkit.screenWidth);
-    DropSavedScreen(toolkit);
-    view.show();
-    view.setEnabled(true);
-    SetViewClearColor(view, program.settings.backgroundColor);
-    ApplyFog(scene);
-    // Each redraw also brings the readings in the status line up to date.
-    StepRate rate;
-    using Clock = std::chrono::steady_clock;
-    const auto seconds = [](Clock::duration d) { return std::chrono::duration<double>(d).count(); };
-    CalculationTimes spent;
-    const Redraw redraw = [&] {
-        const auto start = Clock::now();
-        RenderState(scene, program.particles);
-        const Readings readings{program.particles.time, stepper.frames(),
-                                rate.update(stepper.steps()),
-                                meanKineticEnergy(project, program.particles, n)};
-        view.setStatus(QString::fromStdString(formatReadings(readings)));
-        view.showDrawnNow();
-        spent.drawingSeconds += seconds(Clock::now() - start);
-        ++spent.redraws;
-    };
-    redraw();
-    ShowViewButtons(view);
-    for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
+using Clock = std::chrono::steady_clock;
+
+double secondsOf(Clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
+// Steps until "Stop", redrawing once a cycle (with the readings in the status line) and
+// while a view button is held; a right click on the main window pauses until the next click
+// or key. Throws what the stepper throws.
+void stepUntilStop(const Scene& scene, CalculationStepper& stepper, const Redraw& redraw,
+                   CalculationTimes& spent) {
+    TForm2& view = scene.window;
     ViewControls controls;
-
     spent = CalculationTimes{};
     const auto loopStart = Clock::now();
-    try {
-        while (view.tag(4) == 0) {
-            if (stepper.redrawDue()) redraw();
-            PollViewControls(scene, controls, redraw, false);
-            const auto stepStart = Clock::now();
-            stepper.advance();
-            spent.integrationSeconds += seconds(Clock::now() - stepStart);
-            ++spent.steps;
-            ProcessMessages();
-            if (Input().mouseButtonState == 2) {
-                redraw();
-                view.setStatus("Paused: click or press a key on the main window to go on");
-                WaitClickOrKey();
-            }
-            ProcessMessages();
+    while (view.tag(4) == 0) {
+        if (stepper.redrawDue()) redraw();
+        PollViewControls(scene, controls, redraw, false);
+        const auto stepStart = Clock::now();
+        stepper.advance();
+        spent.integrationSeconds += secondsOf(Clock::now() - stepStart);
+        ++spent.steps;
+        ProcessMessages();
+        if (Input().mouseButtonState == 2) {
+            redraw();
+            view.setStatus("Paused: click or press a key on the main window to go on");
+            WaitClickOrKey();
         }
-    } catch (const FileError& error) {
-        trajectory.close();
-        HideViewButtons(view);
-        view.hide();
-        showFileErrorNote(toolkit, "The calculation stopped; the files keep what was written.",
-                          error);
-        return RunOutcome::Finished;
-    } catch (const UnstableError& error) {
-        trajectory.close();
-        HideViewButtons(view);
-        view.hide();
-        showUnstableNote(toolkit, error);
-        return RunOutcome::Finished;
+        ProcessMessages();
     }
+    spent.totalSeconds = secondsOf(Clock::now() - loopStart);
+}
 
-    spent.totalSeconds = seconds(Clock::now() - loopStart);
-    if (windows.times) *windows.times = spent;
-    trajectory.close();
+// After "Stop": the last picture without buttons until a click on either window.
+void awaitClosingClick(TForm2& view, const Redraw& redraw) {
     HideViewButtons(view);
     ProcessMessages();
     ClearViewBuffers(view);
@@ -251,6 +196,83 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
         ProcessMessages();
         SleepMs(ClosingPollMs);
     }
+}
+
+}  // namespace
+
+RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
+    Toolkit& toolkit = program.toolkit;
+    Project& project = program.project;
+    const int n = sumOfCounts(project);
+    project.particleCount = n;
+    for (int p = n + 1; p <= MaxParticles; ++p) program.particles.type[p] = 0;
+    // Cleared twice, with a pump between, as the run has always done: the second clear
+    // catches what the pump painted.
+    clearAndSummary(program, windows);
+    ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
+    windows.showProject();
+
+    if (const auto problem = projectProblem(project)) {
+        NoteBox(toolkit, "This project cannot be calculated:", *problem, "", "", 0, 0);
+        return RunOutcome::Finished;
+    }
+
+    RunPlan plan(program.source.baseName);
+    switch (prepareRun(program, windows, plan)) {
+        case Start::Refused:
+            return RunOutcome::Finished;
+        case Start::Declined:
+            ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
+            return RunOutcome::EndProgram;
+        case Start::Run:
+            break;
+    }
+
+    clearAndSummary(program, windows);
+    RunFiles files(plan.trajectory(), plan.finalStatePath());
+    CalculationStepper stepper(project, program.particles, program.settings, program.random,
+                               program.dynamics, files);
+    stepper.start(n);
+    Input().mouseButtonState = 0;
+    TForm2& view = windows.view;
+    const Scene scene{view, project, program.settings, program.viewDistance};
+    ViewSession session(toolkit, view);
+    SetViewClearColor(view, program.settings.backgroundColor);
+    ApplyFog(scene);
+    // Each redraw also brings the readings in the status line up to date.
+    StepRate rate;
+    CalculationTimes spent;
+    const Redraw redraw = [&] {
+        const auto start = Clock::now();
+        RenderState(scene, program.particles);
+        const Readings readings{program.particles.time, stepper.frames(),
+                                rate.update(stepper.steps()),
+                                meanKineticEnergy(project, program.particles, n)};
+        view.setStatus(QString::fromStdString(formatReadings(readings)));
+        view.showDrawnNow();
+        spent.drawingSeconds += secondsOf(Clock::now() - start);
+        ++spent.redraws;
+    };
+    redraw();
+    ShowViewButtons(view);
+
+    try {
+        stepUntilStop(scene, stepper, redraw, spent);
+    } catch (const FileError& error) {
+        session.putAway();
+        showFileErrorNote(toolkit, "The calculation stopped; the files keep what was written.",
+                          error);
+        return RunOutcome::Finished;
+    } catch (const UnstableError& error) {
+        session.putAway();
+        showUnstableNote(toolkit, error);
+        return RunOutcome::Finished;
+    }
+    if (windows.times) *windows.times = spent;
+    plan.trajectory().close();
+    awaitClosingClick(view, redraw);
+    // The last picture stays up until the driver starts the program again.
+    session.handOver();
     return RunOutcome::Finished;
 }
 

@@ -3,13 +3,14 @@
 #include <memory>
 
 #include "canvas/primitives.h"
-#include "canvas/pump.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
 #include "files/trajectory.h"
+#include "pump/pump.h"
 #include "runs/displays.h"
 #include "runs/notes.h"
+#include "runs/viewsession.h"
 #include "view3d/controls.h"
 #include "view3d/drawing.h"
 #include "view3d/scene.h"
@@ -22,10 +23,9 @@ namespace {
 constexpr int PauseBeforePlaybackMs = 100;
 
 // Ends a display that met a damaged file: the view goes away and the note names the place.
-void abandon(ProgramState& program, TForm2& view, const char* what, const FileError& error) {
-    HideViewButtons(view);
-    view.hide();
-    view.setEnabled(false);
+void abandon(ProgramState& program, ViewSession* session, const char* what,
+             const FileError& error) {
+    if (session) session->putAway();
     ClearScreen(program.toolkit, *program.toolkit.mainCanvas, 0, 0, 0);
     showFileErrorNote(program.toolkit, what, error);
 }
@@ -40,21 +40,18 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     ShowViewButtons(view);
     const std::string path = program.source.baseName + ".his";
     if (!fileExists(path)) return;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        abandon(program, view, "The trajectory cannot be replayed.",
-                FileError(path, 0, "cannot open the file"));
+    std::ifstream file;
+    try {
+        file = openTrajectory(path);
+    } catch (const FileError& error) {
+        HideViewButtons(view);
+        abandon(program, nullptr, "The trajectory cannot be replayed.", error);
         return;
     }
     TrajectoryReader reader(file, path);
     SleepMs(PauseBeforePlaybackMs);
     ProcessMessages();
-    PlaceViewWindow(view, toolkit.screenWidth);
-    DropSavedScreen(toolkit);
-    view.show();
-    view.setEnabled(true);
-    for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
-    view.setStatus({});
+    ViewSession session(toolkit, view);
     ViewControls controls;
     controls.zoomShowsWindow = true;
     const Scene scene{view, program.project, program.settings, program.viewDistance};
@@ -89,7 +86,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
             redraw();
         }
     } catch (const FileError& error) {
-        abandon(program, view, "The trajectory cannot be replayed further.", error);
+        abandon(program, &session, "The trajectory cannot be replayed further.", error);
         return;
     }
 
@@ -115,6 +112,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     AwaitDismiss(
         view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); },
         leftOut.isEmpty() ? waiting : waiting + " (" + leftOut + ")");
+    session.handOver();
 }
 
 void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
@@ -122,23 +120,18 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
     TForm2& view = windows.view;
     const std::string path = program.source.baseName + ".sta";
     if (!fileExists(path)) return;
-    PlaceViewWindow(view, toolkit.screenWidth);
     ViewControls controls;
     controls.fogBeforeZoom = true;
     ProcessMessages();
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
     windows.showProject();
-    DropSavedScreen(toolkit);
-    view.show();
-    view.setEnabled(true);
-    for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
-    view.setStatus({});
+    ViewSession session(toolkit, view);
 
     FinalState state;
     try {
         state = loadFinalStateFile(path);
     } catch (const FileError& error) {
-        abandon(program, view, "The final state cannot be shown.", error);
+        abandon(program, &session, "The final state cannot be shown.", error);
         return;
     }
     // Read whole before anything is taken: a damaged file leaves the shared state alone.
@@ -162,6 +155,7 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
     AwaitDismiss(
         view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); },
         "Final state reached: click to return");
+    session.handOver();
 }
 
 }  // namespace zentova

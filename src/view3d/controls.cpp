@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "canvas/pump.h"
+#include "pump/pump.h"
 #include "view3d/drawing.h"
 #include "view3d/viewwindow.h"
 

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "canvas/pump.h"
+#include "pump/pump.h"
 #include "view3d/scene.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewgl.h"

@@ -264,7 +264,7 @@ TEST(FinalState, RefusesDamagedFilesAndMismatchedProjects) {
     project.typeCount = 3;
     project.counts = {0, 1, 0, 1};
     project.particleCount = 2;
-    EXPECT_EQ(finalStateMismatch(state, project), "");
+    EXPECT_EQ(finalStateMismatch(state, project), std::nullopt);
     project.counts[2] = 1;
     EXPECT_EQ(finalStateMismatch(state, project),
               "the final state holds 2 particles, the project 3");

@@ -11,7 +11,7 @@
 #include "files/projectfile.h"
 #include "model/placement.h"
 #include "reliability/randomproject.h"
-#include "runs/stepper.h"
+#include "calc/stepper.h"
 
 namespace zentova {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "canvas/pump.h"
+#include "pump/pump.h"
 
 namespace zentova::testing {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "canvas/pump.h"
+#include "pump/pump.h"
 #include "model/particles.h"
 #include "view3d/scene.h"
 #include "view3d/viewwindow.h"

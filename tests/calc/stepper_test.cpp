@@ -7,7 +7,7 @@
 
 #include "files/atomicfile.h"
 #include "files/trajectory.h"
-#include "runs/stepper.h"
+#include "calc/stepper.h"
 #include "support/tempfiles.h"
 #include "support/world.h"
 

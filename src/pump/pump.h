@@ -17,7 +17,7 @@ struct InputState {
 // The program installs one that runs Qt's event loop; tests install one that plays a script
 // of input (press this, click there, type Y) with no timers and no screen.
 class MessagePump {
-public:
+  public:
     virtual ~MessagePump() = default;
     // Lets pending window messages run their handlers, and shows what was drawn.
     virtual void processMessages() = 0;

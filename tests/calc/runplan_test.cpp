@@ -1,7 +1,7 @@
 // How a calculation prepares its files before the first step: one run of a project at a
 // time, and an append that continues only what the final state can.
 
-#include "runs/runplan.h"
+#include "calc/runplan.h"
 
 #include <gtest/gtest.h>
 

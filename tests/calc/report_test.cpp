@@ -1,7 +1,7 @@
 // The readings of a running calculation: the kinetic energy they report, the step rate, and
 // the command line's --report.
 
-#include "runs/report.h"
+#include "calc/report.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "files/projectfile.h"
-#include "runs/stepper.h"
+#include "calc/stepper.h"
 #include "support/tempfiles.h"
 #include "support/world.h"
 

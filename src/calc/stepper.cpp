@@ -1,4 +1,4 @@
-#include "runs/stepper.h"
+#include "calc/stepper.h"
 
 #include <cmath>
 #include <cstdio>

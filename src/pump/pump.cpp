@@ -1,4 +1,4 @@
-#include "canvas/pump.h"
+#include "pump/pump.h"
 
 namespace zentova {
 
@@ -9,7 +9,9 @@ MessagePump* g_pump = nullptr;
 
 }  // namespace
 
-InputState& Input() { return g_input; }
+InputState& Input() {
+    return g_input;
+}
 
 MessagePump* installMessagePump(MessagePump* pump) {
     MessagePump* previous = g_pump;

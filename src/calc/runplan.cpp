@@ -1,4 +1,4 @@
-#include "runs/runplan.h"
+#include "calc/runplan.h"
 
 #include <cstdio>
 #include <optional>
@@ -50,8 +50,8 @@ AppendStart RunPlan::startAppend(const Project& project, ParticleState& particle
     std::optional<FinalState> last;
     if (fileExists(m_finalStatePath)) {
         last = loadFinalStateFile(m_finalStatePath);
-        const std::string mismatch = finalStateMismatch(*last, project);
-        if (!mismatch.empty()) throw ForeignFinalState(m_finalStatePath, mismatch);
+        if (const auto mismatch = finalStateMismatch(*last, project))
+            throw ForeignFinalState(m_finalStatePath, *mismatch);
         start.fromFinalState = true;
         start.finalStateTime = last->time;
     } else if (requireFinalState) {

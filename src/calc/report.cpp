@@ -1,4 +1,4 @@
-#include "runs/report.h"
+#include "calc/report.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -161,8 +161,8 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
             "zentova: ./Zen1.zpr: You cannot recalculate, save or overwrite this file.");
     EXPECT_FALSE(fileExists(dir.file("Zen1.his")));
     {
-        TrajectoryWriter other;  // as a calculation running in another process holds it
-        other.claim(dir.file("ions.his"));
+        TrajectoryWriter running;  // as a calculation in another process holds it
+        running.claim(dir.file("ions.his"));
         refused("--calculate ions.zpr --append",
                 "zentova: ions.his is being written by another calculation");
     }

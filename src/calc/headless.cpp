@@ -1,9 +1,12 @@
-#include "runs/headless.h"
+#include "calc/headless.h"
 
 #include <chrono>
 #include <cstdio>
 #include <memory>
 
+#include "calc/report.h"
+#include "calc/runplan.h"
+#include "calc/stepper.h"
 #include "files/atomicfile.h"
 #include "files/exampleguard.h"
 #include "files/fileerror.h"
@@ -12,9 +15,6 @@
 #include "files/settingsfile.h"
 #include "files/trajectory.h"
 #include "model/placement.h"
-#include "runs/report.h"
-#include "runs/runplan.h"
-#include "runs/stepper.h"
 
 namespace zentova {
 
@@ -110,6 +110,9 @@ int prepare(const HeadlessOptions& options, RunState& run, RunPlan& plan, std::o
         throw FileError(options.projectPath, 0, "cannot be calculated: " + *problem);
     setProjectPath(run.source, options.projectPath);
     run.random.fixedSeed = options.seed;
+    // Loading a project places its particles, and a new run places them again, as in the
+    // window: both placements draw from the generator, so with a fixed seed the files equal
+    // those of "Retrieve project" followed by "Calculate".
     PlaceParticles(run.project, run.source, run.particles, run.random, run.settings.cubeHalfSize);
 
     const int n = sumOfCounts(run.project);

@@ -1,0 +1,28 @@
+#include "runs/viewsession.h"
+
+#include "canvas/primitives.h"
+#include "view3d/viewwindow.h"
+
+namespace zentova {
+
+ViewSession::ViewSession(Toolkit& toolkit, TForm2& view) : m_view(view) {
+    PlaceViewWindow(view, toolkit.screenWidth);
+    DropSavedScreen(toolkit);
+    view.show();
+    view.setEnabled(true);
+    for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
+    view.setStatus({});
+}
+
+ViewSession::~ViewSession() {
+    if (m_open) putAway();
+}
+
+void ViewSession::putAway() {
+    HideViewButtons(m_view);
+    m_view.hide();
+    m_view.setEnabled(false);
+    m_open = false;
+}
+
+}  // namespace zentova
