@@ -16,10 +16,6 @@ inline double wallAcceleration(double p, double w) {
     return 0.0;
 }
 
-}  // namespace
-
-namespace {
-
 // The pair forces of particle-major pairs [begin, end) into the scratch columns.
 void pairForces(EvaluationWork& work, const double* state, int begin, int end) {
     const NeighbourPairs& pairs = work.pairs;

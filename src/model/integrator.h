@@ -33,8 +33,6 @@ struct AdamsHistory {
 struct Dynamics {
     Dynamics();
     ~Dynamics();
-    Dynamics(Dynamics&&) noexcept;
-    Dynamics& operator=(Dynamics&&) noexcept;
 
     // neighbours[k][i]: number of the k-th nearest neighbour of particle i (k = 1 nearest).
     std::array<std::array<std::int32_t, MaxParticles + 1>, MaxNeighbours + 1> neighbours{};

@@ -8,8 +8,6 @@ namespace zentova {
 // of the integrator, made once with its state.
 Dynamics::Dynamics() : work(std::make_unique<EvaluationWork>()) {}
 Dynamics::~Dynamics() = default;
-Dynamics::Dynamics(Dynamics&&) noexcept = default;
-Dynamics& Dynamics::operator=(Dynamics&&) noexcept = default;
 
 void fillPairTable(EvaluationWork& work, const Physics& physics) {
     const Project& project = physics.project;
