@@ -7,9 +7,11 @@
 namespace zentova {
 
 inline constexpr double DistanceScale = 0.04;  // cube units to force-law units
-// The square of DistanceScale as the law writes it: 0.04 * 0.04 rounds to another double,
-// and every result of the model depends on this one.
+// The square of DistanceScale, written out as the law gives it: every result of the model
+// depends on this very double, so it is not left to a product to produce it.
 inline constexpr double SquaredDistanceScale = 0.0016;
+static_assert(SquaredDistanceScale == DistanceScale * DistanceScale,
+              "the two scales of the force law drifted apart");
 // 1 / DistanceScale: the force vector of a pair has magnitude |F| / DistanceScale.
 inline constexpr double InverseDistanceScale = 25.0;
 inline constexpr double ForceLimit = 1000.0;  // the force is clamped to +-ForceLimit
