@@ -71,7 +71,7 @@ void MainDriver::startUp() {
     m_program.project.name.assign(1, '?');  // the name shown while nothing is loaded
     ProcessMessages();
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
-    m_program.viewDistance = 6.0;
+    m_program.viewDistance = InitialViewDistance;
     if (!m_startUpNote[0].empty()) {
         NoteBox(toolkit, m_startUpNote[0], m_startUpNote[1], m_startUpNote[2], m_startUpNote[3], 0,
                 0);
@@ -125,8 +125,8 @@ void MainDriver::showCover() {
     WaitClickOrKey();
 }
 
-std::array<bool, 50> MainDriver::disabledItems() const {
-    std::array<bool, 50> disabled{};
+MenuDisabled MainDriver::disabledItems() const {
+    MenuDisabled disabled{};
     const bool loaded = m_program.source.loaded;
     for (int item = Item::ShowEditProject; item <= Item::ShowDefineForces; ++item)
         disabled[item - 1] = !loaded;
@@ -142,7 +142,7 @@ std::array<bool, 50> MainDriver::disabledItems() const {
 int MainDriver::menuPass() {
     Toolkit& toolkit = m_program.toolkit;
     m_program.particles.time = 0.0;
-    const std::array<bool, 50> disabled = disabledItems();
+    const MenuDisabled disabled = disabledItems();
     MenuItems items{};
     for (std::size_t i = 0; i < MenuTexts.size(); ++i) items[i] = MenuTexts[i];
 

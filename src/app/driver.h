@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/fileops.h"
+#include "app/menu.h"
 #include "app/setupdialog.h"
 #include "app/shell.h"
 #include "app/state.h"
@@ -53,7 +54,7 @@ class MainDriver {
     int menuPass();
 
     // Which items are disabled now (index 0 is item 1).
-    std::array<bool, 50> disabledItems() const;
+    MenuDisabled disabledItems() const;
 
     // The editors behind "New project", "Show/Edit project" and "Show/define forces"; without
     // them those items say they are not available.

@@ -142,16 +142,16 @@ bool SetupDialog::takeTypedValues() {
         m_settings->integrationStep = *step;
     } else {
         refused += QString("\"%1\" is not a positive number; the step stays %2. ")
-                       .arg(Edit20->text(), QString::fromStdString(generalText(
-                                                m_settings->integrationStep)));
+                       .arg(Edit20->text(),
+                            QString::fromStdString(generalText(m_settings->integrationStep)));
         Edit20->setText(QString::fromStdString(generalText(m_settings->integrationStep)));
     }
     if (damping) {
         m_settings->dampingCoefficient = *damping;
     } else {
         refused += QString("\"%1\" is not a positive number; the damping stays %2.")
-                       .arg(Edit21->text(), QString::fromStdString(generalText(
-                                                m_settings->dampingCoefficient)));
+                       .arg(Edit21->text(),
+                            QString::fromStdString(generalText(m_settings->dampingCoefficient)));
         Edit21->setText(QString::fromStdString(generalText(m_settings->dampingCoefficient)));
     }
     hint->setText(refused);
@@ -188,7 +188,7 @@ void SetupDialog::Button12Click() {
     m_settings->fogEnabled = true;
     m_settings->showCubeLimits = true;
     DefaultStepRule(*m_settings, *m_project);
-    m_settings->dampingCoefficient = 20.0;
+    m_settings->dampingCoefficient = DefaultDamping;
     hint->clear();
     showValues();
 }

@@ -9,18 +9,11 @@
 #include <string>
 
 #include "files/fileerror.h"
+#include "model/frame.h"
 #include "model/limits.h"
 #include "model/particles.h"
 
 namespace zentova {
-
-// One frame of a trajectory as the playback holds it, apart from the shared state.
-struct Frame {
-    int count = 0;
-    double time = 0.0;
-    std::array<double, 3 * (MaxParticles + 1)> positions{};  // particle p at 3p..3p+2
-    std::array<std::uint8_t, MaxParticles + 1> types{};
-};
 
 // Appends one trajectory frame in text form: n, time, then x, y, z, type per particle,
 // reals in fixed 8.3, CR LF line ends.

@@ -7,8 +7,22 @@
 namespace zentova {
 
 inline constexpr double DistanceScale = 0.04;  // cube units to force-law units
-inline constexpr double ForceLimit = 1000.0;   // the force is clamped to +-ForceLimit
-inline constexpr double MinGap = 0.001;        // smallest core gap in the repelling term
+// The square of DistanceScale, written out as the law gives it: every result of the model
+// depends on this very double, so it is not left to a product to produce it.
+inline constexpr double SquaredDistanceScale = 0.0016;
+static_assert(SquaredDistanceScale == DistanceScale * DistanceScale,
+              "the two scales of the force law drifted apart");
+// 1 / DistanceScale: the force vector of a pair has magnitude |F| / DistanceScale.
+inline constexpr double InverseDistanceScale = 25.0;
+inline constexpr double ForceLimit = 1000.0;  // the force is clamped to +-ForceLimit
+inline constexpr double MinGap = 0.001;       // smallest core gap in the repelling term
+
+// The x force of a coinciding pair on particle `self`: without a direction of its own the
+// pair is pushed apart along x at full repulsion, the lower number towards -x.
+inline constexpr double CoincidentPush = ForceLimit * InverseDistanceScale;
+inline double coincidentPushX(int self, int other) {
+    return self < other ? -CoincidentPush : CoincidentPush;
+}
 
 // Scaled distance d (DistanceScale times the distance, 0 when the positions coincide) and
 // the scalar force F between two particles; F > 0 pulls the first towards the second.
@@ -31,7 +45,8 @@ inline PairCoefficients pairCoefficients(const Project& project, double cubeHalf
                                          int tj, double ag, double ae, double ar) {
     return {ag * project.masses[ti] * project.masses[tj],
             -ae * 10.0 * static_cast<double>(project.charges[ti]) * project.charges[tj],
-            (project.diameters[ti] + project.diameters[tj]) * 10.0 * 0.0016 * cubeHalfSize / 500.0,
+            (project.diameters[ti] + project.diameters[tj]) * 10.0 * SquaredDistanceScale *
+                cubeHalfSize / 500.0,
             -ar * 0.1};
 }
 
@@ -64,7 +79,7 @@ inline double scaledDistance2(const double* pi, const double* pj) {
     const double dx = pi[0] - pj[0];
     const double dy = pi[1] - pj[1];
     const double dz = pi[2] - pj[2];
-    return (dx * dx + dy * dy + dz * dz) * 0.0016;
+    return (dx * dx + dy * dy + dz * dz) * SquaredDistanceScale;
 }
 
 // The force law: gravity (ag, masses), charges (ae) and a repelling core (ar), each falling
@@ -87,15 +102,14 @@ inline PairResult PairForceByTerms(const Project& project, double cubeHalfSize, 
                                    double ar) {
     const double s2 = scaledDistance2(pi, pj);
     if (s2 == 0.0) return {0.0, -ForceLimit, HUGE_VAL};
+    const PairCoefficients c = pairCoefficients(project, cubeHalfSize, ti, tj, ag, ae, ar);
     const double d = std::sqrt(s2);
-    const double gravity = (ag * project.masses[ti] * project.masses[tj]) / s2;
-    const double charge =
-        (-ae * 10.0 * static_cast<double>(project.charges[ti]) * project.charges[tj]) / s2;
-    double gap =
-        d - (project.diameters[ti] + project.diameters[tj]) * 10.0 * 0.0016 * cubeHalfSize / 500.0;
+    const double gravity = c.gravity / s2;
+    const double charge = c.charge / s2;
+    double gap = d - c.core;
     if (gap < MinGap) gap = MinGap;
     const double gap2 = gap * gap;
-    const double repel = (-ar * 0.1) / (gap2 * gap2);
+    const double repel = c.repel / (gap2 * gap2);
     double f = gravity + charge + repel;
     if (!(f >= -ForceLimit)) f = -ForceLimit;  // also catches a result that is not a number
     if (f > ForceLimit) f = ForceLimit;

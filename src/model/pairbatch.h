@@ -7,16 +7,13 @@
 
 namespace zentova {
 
-// 1 / DistanceScale: the force vector of a pair has magnitude |F| / DistanceScale.
-inline constexpr double InverseDistanceScale = 25.0;
-
 // The force vectors (pj - pi) * F / d of `count` pairs from their separations (pj - pi) and
 // force-law constants, column by column; d receives the scaled distances. Coinciding pairs
 // (d = 0) get no usable vector: the caller replaces it; returns how many there are. Runs on
 // the widest vector lanes the processor has; every lane width gives the same bits.
 long long computePairForces(int count, const double* dx, const double* dy, const double* dz,
-                       const double* gravity, const double* charge, const double* core,
-                       const double* repel, double* fx, double* fy, double* fz, double* d);
+                            const double* gravity, const double* charge, const double* core,
+                            const double* repel, double* fx, double* fy, double* fz, double* d);
 
 // The pair forces on one particle i from many others, computed together: gathered into
 // columns, then one loop without branches that the compiler runs on vector lanes.
@@ -46,15 +43,13 @@ struct PairBatch {
     // The force vector of each pair, (pj - pi) * F / d.
     void compute() {
         const long long coinciding =
-            computePairForces(count, dx.data(), dy.data(), dz.data(), gravity.data(),
-                              charge.data(), core.data(), repel.data(), fx.data(), fy.data(),
-                              fz.data(), d.data());
+            computePairForces(count, dx.data(), dy.data(), dz.data(), gravity.data(), charge.data(),
+                              core.data(), repel.data(), fx.data(), fy.data(), fz.data(), d.data());
         if (coinciding == 0) return;
-        // Coinciding particles got 0 / 0 above: they have no direction of their own, so
-        // they are pushed apart along x at full repulsion, the lower number towards -x.
+        // Coinciding particles got 0 / 0 above.
         for (int k = 0; k < count; ++k) {
             if (d[k] == 0.0) {
-                fx[k] = (self[k] < other[k] ? -ForceLimit : ForceLimit) * InverseDistanceScale;
+                fx[k] = coincidentPushX(self[k], other[k]);
                 fy[k] = 0.0;
                 fz[k] = 0.0;
             }

@@ -7,13 +7,12 @@ namespace zentova {
 // operations are fused, so the results do not depend on the choice.
 __attribute__((target_clones("avx2", "default"))) long long computePairForces(
     int count, const double* __restrict dx, const double* __restrict dy,
-    const double* __restrict dz, const double* __restrict gravity,
-    const double* __restrict charge, const double* __restrict core,
-    const double* __restrict repel, double* __restrict fx, double* __restrict fy,
-    double* __restrict fz, double* __restrict d) {
+    const double* __restrict dz, const double* __restrict gravity, const double* __restrict charge,
+    const double* __restrict core, const double* __restrict repel, double* __restrict fx,
+    double* __restrict fy, double* __restrict fz, double* __restrict d) {
     long long coinciding = 0;  // as wide as a double, so it shares the loop's lanes
     for (int k = 0; k < count; ++k) {
-        const double s2 = (dx[k] * dx[k] + dy[k] * dy[k] + dz[k] * dz[k]) * 0.0016;
+        const double s2 = (dx[k] * dx[k] + dy[k] * dy[k] + dz[k] * dz[k]) * SquaredDistanceScale;
         const PairResult r =
             pairForceAt(PairCoefficients{gravity[k], charge[k], core[k], repel[k]}, s2);
         d[k] = r.d;

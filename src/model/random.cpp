@@ -16,18 +16,15 @@ void SeedRandom(RandomSource& random) {
 
 namespace {
 
-constexpr std::uint32_t Multiplier = 134775813u;
-constexpr double Scale = 1.0 / 4294967296.0;
-
 // A^k and A^(k-1) + ... + A + 1, modulo 2^32: k steps of the sequence at once.
 constexpr std::uint32_t jumpMultiplier(int k) {
     std::uint32_t m = 1u;
-    for (int i = 0; i < k; ++i) m *= Multiplier;
+    for (int i = 0; i < k; ++i) m *= RandomMultiplier;
     return m;
 }
 constexpr std::uint32_t jumpIncrement(int k) {
     std::uint32_t c = 0u;
-    for (int i = 0; i < k; ++i) c = c * Multiplier + 1u;
+    for (int i = 0; i < k; ++i) c = c * RandomMultiplier + 1u;
     return c;
 }
 
@@ -37,7 +34,7 @@ constexpr std::uint32_t jumpIncrement(int k) {
 template <typename Convert>
 inline void fillSeeds(RandomSource& random, int count, Convert convert) {
     constexpr int Lanes = 32;
-    constexpr std::uint32_t A = Multiplier;
+    constexpr std::uint32_t A = RandomMultiplier;
     constexpr std::uint32_t AJ = jumpMultiplier(Lanes);
     constexpr std::uint32_t CJ = jumpIncrement(Lanes);
     std::uint32_t lanes[Lanes];
@@ -61,19 +58,20 @@ inline void fillSeeds(RandomSource& random, int count, Convert convert) {
 }  // namespace
 
 __attribute__((target_clones("avx2", "default"))) void fillUniform(RandomSource& random,
-                                                                      double* out, int count) {
+                                                                   double* out, int count) {
     fillSeeds(random, count, [out](const std::uint32_t* seeds, int start, int size) {
-        for (int k = 0; k < size; ++k) out[start + k] = static_cast<double>(seeds[k]) * Scale;
+        for (int k = 0; k < size; ++k)
+            out[start + k] = static_cast<double>(seeds[k]) * UniformScale;
     });
 }
 
 __attribute__((target_clones("avx2", "default"))) void fillCentered(RandomSource& random,
-                                                                       double* out, int count,
-                                                                       double span) {
+                                                                    double* out, int count,
+                                                                    double span) {
     // seed * 2^-32 - 0.5 is (seed - 2^31) * 2^-32 exactly, and as a signed 32-bit number the
     // difference converts to double on vector lanes. Scaling by a power of two is exact, so
     // one multiplication by span * 2^-32 rounds as (u - 0.5) * span does.
-    const double factor = span * Scale;
+    const double factor = span * UniformScale;
     fillSeeds(random, count, [out, factor](const std::uint32_t* seeds, int start, int size) {
         for (int k = 0; k < size; ++k)
             out[start + k] =

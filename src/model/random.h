@@ -13,13 +13,18 @@ struct RandomSource {
     std::optional<std::uint32_t> fixedSeed;
 };
 
+// The sequence's multiplier (its increment is 1), and the factor that reads a seed as a
+// value in [0, 1): 1 / 2^32.
+inline constexpr std::uint32_t RandomMultiplier = 134775813u;
+inline constexpr double UniformScale = 1.0 / 4294967296.0;
+
 // Seeds from the clock (the low 32 bits of a nanosecond counter), or from fixedSeed.
 void SeedRandom(RandomSource& random);
 
 // Next value in [0, 1): seed <- seed * 134775813 + 1 (mod 2^32), read as seed / 2^32.
 inline double RandomUniform(RandomSource& random) {
-    random.seed = random.seed * 134775813u + 1u;
-    return static_cast<double>(random.seed) * (1.0 / 4294967296.0);
+    random.seed = random.seed * RandomMultiplier + 1u;
+    return static_cast<double>(random.seed) * UniformScale;
 }
 
 // k steps of the sequence at once: seed <- seed * multiplier + increment (mod 2^32).
@@ -30,8 +35,8 @@ struct SequenceJump {
 constexpr SequenceJump sequenceJump(int k) {
     SequenceJump jump;
     for (int i = 0; i < k; ++i) {
-        jump.multiplier *= 134775813u;
-        jump.increment = jump.increment * 134775813u + 1u;
+        jump.multiplier *= RandomMultiplier;
+        jump.increment = jump.increment * RandomMultiplier + 1u;
     }
     return jump;
 }

@@ -4,13 +4,16 @@
 
 namespace zentova {
 
+// The damping at start-up and after "Back to defaults".
+inline constexpr double DefaultDamping = 20.0;
+
 // The user settings that outlive the process, and the cube size of the run.
 struct Settings {
     Rgb backgroundColor{0, 0, 255};
     bool fogEnabled = true;
     bool showCubeLimits = true;
     double integrationStep = 0.00005;
-    double dampingCoefficient = 20.0;
+    double dampingCoefficient = DefaultDamping;
     double cubeHalfSize = 50.0;  // half edge of the cube in cube units
 };
 

@@ -2,7 +2,7 @@
 
 #include <immintrin.h>
 
-#include "model/pairbatch.h"
+#include "model/force.h"
 
 namespace zentova {
 
@@ -25,8 +25,8 @@ struct LaneVectors {
 // of d = 0, for slots known to have none.
 template <bool MayCoincide = true>
 ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256d d,
-                                      __m256d gravity, __m256d charge, __m256d core,
-                                      __m256d repel, __m256d push) {
+                                      __m256d gravity, __m256d charge, __m256d core, __m256d repel,
+                                      __m256d push) {
     const __m256d zero = _mm256_setzero_pd();
     const __m256d limit = _mm256_set1_pd(ForceLimit);
     const __m256d negativeLimit = _mm256_set1_pd(-ForceLimit);
@@ -38,9 +38,9 @@ ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256
     const __m256d inverseD = _mm256_mul_pd(gap4, inverse);
     const __m256d inverseGap4 = _mm256_mul_pd(d, inverse);
     const __m256d inverseS2 = _mm256_mul_pd(inverseD, inverseD);
-    __m256d f = _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(gravity, inverseS2),
-                                            _mm256_mul_pd(charge, inverseS2)),
-                              _mm256_mul_pd(repel, inverseGap4));
+    __m256d f = _mm256_add_pd(
+        _mm256_add_pd(_mm256_mul_pd(gravity, inverseS2), _mm256_mul_pd(charge, inverseS2)),
+        _mm256_mul_pd(repel, inverseGap4));
     // max(f, -limit) is -limit also for a force that is not a number; min(f, limit) then
     // clamps from above, as the two "if"s of the one-pair code do.
     f = _mm256_min_pd(_mm256_max_pd(f, negativeLimit), limit);
@@ -56,9 +56,8 @@ ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256
             _mm256_andnot_pd(coinciding, _mm256_mul_pd(dz, scale))};
 }
 
-ZENTOVA_LANES LaneVectors laneForce(__m256d dx, __m256d dy, __m256d dz, __m256d s2,
-                                    __m256d gravity, __m256d charge, __m256d core,
-                                    __m256d repel, __m256d push) {
+ZENTOVA_LANES LaneVectors laneForce(__m256d dx, __m256d dy, __m256d dz, __m256d s2, __m256d gravity,
+                                    __m256d charge, __m256d core, __m256d repel, __m256d push) {
     return laneForceAt(dx, dy, dz, _mm256_sqrt_pd(s2), gravity, charge, core, repel, push);
 }
 
@@ -123,7 +122,7 @@ ZENTOVA_LANES void forcesInLanes(const LaneForceInput& columns) {
     // A copy, so that the stores below (which may alias anything) do not make the compiler
     // read the column pointers again in every slot.
     const LaneForceInput in = columns;
-    const __m256d scaleToLaw = _mm256_set1_pd(0.0016);
+    const __m256d scaleToLaw = _mm256_set1_pd(SquaredDistanceScale);
     for (int g = 0; g < in.groups; ++g) {
         const double* self = in.positions + 3 * (in.firstParticle[g] - 1);
         const __m256d sx = _mm256_set_pd(self[9], self[6], self[3], self[0]);
@@ -175,10 +174,10 @@ ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* 
     for (int g = 0; g < Count; ++g) {
         const auto* multiplier = reinterpret_cast<const __m256i*>(in[g].chainMultiplier);
         const auto* increment = reinterpret_cast<const __m256i*>(in[g].chainIncrement);
-        chainsXY[g] = _mm256_add_epi32(
-            _mm256_mullo_epi32(_mm256_set1_epi32(static_cast<int>(in[g].seed)),
-                               _mm256_loadu_si256(multiplier)),
-            _mm256_loadu_si256(increment));
+        chainsXY[g] =
+            _mm256_add_epi32(_mm256_mullo_epi32(_mm256_set1_epi32(static_cast<int>(in[g].seed)),
+                                                _mm256_loadu_si256(multiplier)),
+                             _mm256_loadu_si256(increment));
         chainsZ[g] = _mm_add_epi32(
             _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(in[g].seed)),
                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(multiplier + 1))),
@@ -196,14 +195,14 @@ ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* 
             const __m256d kz = laneKicks(chainsZ[g], kickFactor);
             chainsXY[g] = _mm256_add_epi32(_mm256_mullo_epi32(chainsXY[g], strideMultiplier8),
                                            strideIncrement8);
-            chainsZ[g] = _mm_add_epi32(_mm_mullo_epi32(chainsZ[g], strideMultiplier4),
-                                       strideIncrement4);
+            chainsZ[g] =
+                _mm_add_epi32(_mm_mullo_epi32(chainsZ[g], strideMultiplier4), strideIncrement4);
             const __m256d f[3] = {_mm256_loadu_pd(in[g].fx + k), _mm256_loadu_pd(in[g].fy + k),
                                   _mm256_loadu_pd(in[g].fz + k)};
             const __m256d kick[3] = {kx, ky, kz};
             for (int c = 0; c < 3; ++c)
-                acc[g][c] = _mm256_add_pd(
-                    _mm256_add_pd(_mm256_add_pd(acc[g][c], f[c]), kick[c]), wall[g][c]);
+                acc[g][c] = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(acc[g][c], f[c]), kick[c]),
+                                          wall[g][c]);
         }
     }
     // (acc + far) / mass - damping v, then the velocities as the rates of the positions.
@@ -217,7 +216,7 @@ ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* 
         for (int c = 0; c < 3; ++c) {
             const __m256d force = _mm256_add_pd(acc[g][c], _mm256_loadu_pd(in[g].far[c]));
             _mm256_store_pd(rate[c], _mm256_sub_pd(_mm256_div_pd(force, mass),
-                                                  _mm256_mul_pd(damping, velocity[c])));
+                                                   _mm256_mul_pd(damping, velocity[c])));
         }
         for (int l = 0; l < 4; ++l)
             for (int c = 0; c < 3; ++c) {
@@ -230,21 +229,29 @@ ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* 
 // Up to four groups side by side, as many as there are.
 ZENTOVA_LANES void sumsByCount(const LaneSumShared& shared, const LaneSumInput* in, int count) {
     switch (count) {
-    case 4: return sumsInLanes<4>(shared, in);
-    case 3: return sumsInLanes<3>(shared, in);
-    case 2: return sumsInLanes<2>(shared, in);
-    default: return sumsInLanes<1>(shared, in);
+        case 4:
+            return sumsInLanes<4>(shared, in);
+        case 3:
+            return sumsInLanes<3>(shared, in);
+        case 2:
+            return sumsInLanes<2>(shared, in);
+        default:
+            return sumsInLanes<1>(shared, in);
     }
 }
 
-ZENTOVA_WIDE void forcesWide(const LaneForceInput& in) { forcesInLanes(in); }
-__attribute__((target("avx2"))) void forcesAvx2(const LaneForceInput& in) { forcesInLanes(in); }
+ZENTOVA_WIDE void forcesWide(const LaneForceInput& in) {
+    forcesInLanes(in);
+}
+__attribute__((target("avx2"))) void forcesAvx2(const LaneForceInput& in) {
+    forcesInLanes(in);
+}
 
 ZENTOVA_WIDE void sumsWide(const LaneSumShared& shared, const LaneSumInput* in, int count) {
     sumsByCount(shared, in, count);
 }
-__attribute__((target("avx2"))) void sumsAvx2(const LaneSumShared& shared,
-                                              const LaneSumInput* in, int count) {
+__attribute__((target("avx2"))) void sumsAvx2(const LaneSumShared& shared, const LaneSumInput* in,
+                                              int count) {
     sumsByCount(shared, in, count);
 }
 
@@ -287,23 +294,22 @@ __attribute__((target("avx2"))) void laneDistances(const double* xs, const doubl
 
 __attribute__((target("avx2"))) void laneFarForces(
     const double* xs, const double* ys, const double* zs, int n, const std::uint8_t* type,
-    const double (&self)[3][4], int firstParticle, const double* dist2,
-    const std::int64_t* keep, const double (*coefficients)[MaxTypes + 1][4],
-    double (&far)[3][4]) {
+    const double (&self)[3][4], int firstParticle, const double* dist2, const std::int64_t* keep,
+    const double (*coefficients)[MaxTypes + 1][4], double (&far)[3][4]) {
     const __m256d sx = _mm256_loadu_pd(self[0]);
     const __m256d sy = _mm256_loadu_pd(self[1]);
     const __m256d sz = _mm256_loadu_pd(self[2]);
-    const __m256d scaleToLaw = _mm256_set1_pd(0.0016);
-    const __m256d lanes = _mm256_set_pd(firstParticle + 3, firstParticle + 2, firstParticle + 1,
-                                        firstParticle);
-    const __m256d pushDown = _mm256_set1_pd(-ForceLimit * InverseDistanceScale);
-    const __m256d pushUp = _mm256_set1_pd(ForceLimit * InverseDistanceScale);
+    const __m256d scaleToLaw = _mm256_set1_pd(SquaredDistanceScale);
+    const __m256d lanes =
+        _mm256_set_pd(firstParticle + 3, firstParticle + 2, firstParticle + 1, firstParticle);
+    const __m256d pushDown = _mm256_set1_pd(-CoincidentPush);
+    const __m256d pushUp = _mm256_set1_pd(CoincidentPush);
     __m256d ax = _mm256_setzero_pd();
     __m256d ay = _mm256_setzero_pd();
     __m256d az = _mm256_setzero_pd();
     for (int w = 1; w <= n; ++w) {
-        const __m256d kept = _mm256_castsi256_pd(
-            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(keep + 4 * w)));
+        const __m256d kept =
+            _mm256_castsi256_pd(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(keep + 4 * w)));
         if (_mm256_movemask_pd(kept) == 0) continue;
         const __m256d dx = _mm256_sub_pd(_mm256_set1_pd(xs[w]), sx);
         const __m256d dy = _mm256_sub_pd(_mm256_set1_pd(ys[w]), sy);

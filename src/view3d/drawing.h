@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "files/trajectory.h"
+#include "model/frame.h"
 #include "model/limits.h"
 #include "model/particles.h"
 #include "view3d/scene.h"

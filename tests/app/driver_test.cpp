@@ -33,7 +33,7 @@ Project demo() {
 }
 
 constexpr int Enabled = 0;
-std::vector<int> disabledList(const std::array<bool, 50>& flags) {
+std::vector<int> disabledList(const MenuDisabled& flags) {
     std::vector<int> out;
     for (int i = 0; i < 11; ++i)
         if (flags[i]) out.push_back(i + 1);

@@ -102,6 +102,23 @@ TEST(PairForce, ClampsToTheLimitAndNeverReturnsNaN) {
     EXPECT_EQ(c.at(10, -inf, 0, 0).F, -1000.0);
 }
 
+// Where the cores overlap or nearly touch, the gap is held at MinGap. A repelling term too
+// small to reach the clamp shows that gap itself: -ar 0.1 / 0.001^4 = -1e-13 / 1e-12 = -0.1
+// with ar = 1e-12, at any separation whose gap is below 0.001 (the core is 0.0192 wide).
+TEST(PairForce, InsideTheCoreTheGapIsHeldAtMinGap) {
+    ForceCase c;
+    for (double distance : {0.1, 0.4, 0.49}) {  // d 0.004, 0.016, 0.0196
+        SCOPED_TRACE(distance);
+        const double a[3] = {0.0, 0.0, 0.0};
+        const double b[3] = {0.0, 0.0, distance};
+        const double ar = 1e-12;
+        EXPECT_NEAR(c.at(distance, 0, 0, ar).F, -0.1, 1e-12);
+        EXPECT_NEAR(PairForceByTerms(c.project, c.cube, 1, 2, a, b, 0, 0, ar).F, -0.1, 1e-12);
+    }
+    // Beyond MinGap the gap is its own: 0.6 apart, d = 0.024 leaves 0.0048.
+    EXPECT_NEAR(c.at(0.6, 0, 0, 1e-12).F, -1e-13 / std::pow(0.0048, 4), 1e-12);
+}
+
 TEST(PairForce, CoincidentParticlesRepelFullyWhateverTheCoefficients) {
     ForceCase c;
     for (double ag : {0.0, 1.0, 1e9}) {

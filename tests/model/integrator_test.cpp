@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <set>
+#include <string>
 
 #include "model/force.h"
 #include "support/world.h"
@@ -9,7 +11,26 @@
 namespace zentova {
 namespace {
 
-using testing::makeWorld;
+// Every case runs on both paths: the four-lane code, where the processor has it, and the
+// one-at-a-time code, which a processor with the lanes runs only when told to.
+class OnEachPath : public ::testing::TestWithParam<bool> {
+  protected:
+    std::unique_ptr<testing::World> makeWorld(int n = 0, double mass = 1.0) {
+        auto w = testing::makeWorld(n, mass);
+        w->dynamics.portableOnly = GetParam();
+        return w;
+    }
+};
+class NeighbourSearch : public OnEachPath {};
+class Evaluation : public OnEachPath {};
+class Integrators : public OnEachPath {};
+
+std::string pathName(const ::testing::TestParamInfo<bool>& info) {
+    return info.param ? "OneAtATime" : "Lanes";
+}
+INSTANTIATE_TEST_SUITE_P(Paths, NeighbourSearch, ::testing::Bool(), pathName);
+INSTANTIATE_TEST_SUITE_P(Paths, Evaluation, ::testing::Bool(), pathName);
+INSTANTIATE_TEST_SUITE_P(Paths, Integrators, ::testing::Bool(), pathName);
 
 // The K-pass selection the neighbour lists must agree with: K times, the nearest particle
 // not yet taken, the lower number winning ties.
@@ -34,7 +55,7 @@ std::vector<int> nearestByPasses(const ParticleState& s, int i, int n, int k) {
     return out;
 }
 
-TEST(RebuildNeighbours, ListsTheNearestNeverSelfNeverTwiceLowerNumberOnTies) {
+TEST_P(NeighbourSearch, ListsTheNearestNeverSelfNeverTwiceLowerNumberOnTies) {
     auto w = makeWorld(60);
     // Put a few exact ties in: particles 7 and 9 both 1 unit from particle 8.
     w->put(8, 0, 0, 0);
@@ -55,7 +76,7 @@ TEST(RebuildNeighbours, ListsTheNearestNeverSelfNeverTwiceLowerNumberOnTies) {
     }
 }
 
-TEST(RebuildNeighbours, FarForceSumsTheUnlistedParticlesOnly) {
+TEST_P(NeighbourSearch, FarForceSumsTheUnlistedParticlesOnly) {
     auto w = makeWorld(30);
     w->project.ag = 2.0;
     w->project.ar = 0.5;
@@ -69,10 +90,12 @@ TEST(RebuildNeighbours, FarForceSumsTheUnlistedParticlesOnly) {
             const PairResult r = PairForce(w->project, 50, 1, 1, w->particles.positionOf(i),
                                            w->particles.positionOf(j), 2.0, 0.0, 0.5);
             for (int c = 0; c < 3; ++c)
-                expected[c] += (w->particles.position(j, c) - w->particles.position(i, c)) * r.F / r.d;
+                expected[c] +=
+                    (w->particles.position(j, c) - w->particles.position(i, c)) * r.F / r.d;
         }
         for (int c = 0; c < 3; ++c)
-            EXPECT_NEAR(w->dynamics.farForce[c][i], expected[c], 1e-9 * (1 + std::abs(expected[c])));
+            EXPECT_NEAR(w->dynamics.farForce[c][i], expected[c],
+                        1e-9 * (1 + std::abs(expected[c])));
     }
 
     auto pair = makeWorld(2);  // each the other's only neighbour, nothing far
@@ -83,7 +106,7 @@ TEST(RebuildNeighbours, FarForceSumsTheUnlistedParticlesOnly) {
     for (int c = 0; c < 3; ++c) EXPECT_EQ(pair->dynamics.farForce[c][1], 0.0);
 }
 
-TEST(EvaluateDerivative, WallsAndKicksActOncePerNeighbourSlot) {
+TEST_P(Evaluation, WallsAndKicksActOncePerNeighbourSlot) {
     auto w = makeWorld(21, 2.0);  // K = 20, no pair forces
     w->settings.dampingCoefficient = 0.0;
     const double wall = 47.0;
@@ -109,7 +132,7 @@ TEST(EvaluateDerivative, WallsAndKicksActOncePerNeighbourSlot) {
     EXPECT_EQ(w->random.seed, counted.seed);
 }
 
-TEST(EvaluateDerivative, SingleParticleFeelsOnlyDampingAndDrawsNothing) {
+TEST_P(Evaluation, SingleParticleFeelsOnlyDampingAndDrawsNothing) {
     auto w = makeWorld(1);
     w->put(1, 60, 0, 0);  // beyond the wall, yet K = 0 means no wall
     w->particles.velocity(1, 1) = 3.0;
@@ -122,7 +145,7 @@ TEST(EvaluateDerivative, SingleParticleFeelsOnlyDampingAndDrawsNothing) {
     EXPECT_EQ(d[positionIndex(1, 1)], 3.0);
 }
 
-TEST(EvaluateDerivative, CoincidentParticlesArePushedApartAlongX) {
+TEST_P(Evaluation, CoincidentParticlesArePushedApartAlongX) {
     auto w = makeWorld(2);
     w->put(1, 5, 5, 5);
     w->put(2, 5, 5, 5);
@@ -134,7 +157,7 @@ TEST(EvaluateDerivative, CoincidentParticlesArePushedApartAlongX) {
     EXPECT_GT(d[velocityIndex(2, 0)], 25000.0 - 200.0);
 }
 
-TEST(Integrators, SlotsAboveTheParticleCountKeepTheirValues) {
+TEST_P(Integrators, SlotsAboveTheParticleCountKeepTheirValues) {
     auto w = makeWorld(100);
     w->project.ae = 1.0;
     w->project.charges[1] = 1;
@@ -144,7 +167,8 @@ TEST(Integrators, SlotsAboveTheParticleCountKeepTheirValues) {
     const double far = w->dynamics.farForce[0][5];
     auto ph = w->physics();
     StateVector k1{};
-    for (int s = 0; s < 3; ++s) MidpointStep(w->dynamics, ph, w->particles.state.data(), 1e-4, k1.data());
+    for (int s = 0; s < 3; ++s)
+        MidpointStep(w->dynamics, ph, w->particles.state.data(), 1e-4, k1.data());
     for (int s = 0; s < 30; ++s) AdamsStep(w->dynamics, ph, w->particles.state.data(), 1e-4);
     EXPECT_EQ(w->particles.position(150, 0), 12.5);
     EXPECT_EQ(w->particles.position(150, 2), 99.0);
@@ -155,7 +179,7 @@ TEST(Integrators, SlotsAboveTheParticleCountKeepTheirValues) {
 // One particle under damping alone, dv/dt = -g v, integrated by the cycle of three midpoint
 // steps and Adams steps. Compared with the same recurrences written out for the scalar
 // equation (which pins the coefficients and the history slots) and with the exact decay.
-TEST(Integrators, DampedParticleFollowsTheAdamsRecurrenceAndTheExactDecay) {
+TEST_P(Integrators, DampedParticleFollowsTheAdamsRecurrenceAndTheExactDecay) {
     const double g = 20.0, h = 1e-3, v0 = 2.0;
     auto w = makeWorld(1);
     w->put(1, 0, 0, 0);
@@ -170,9 +194,11 @@ TEST(Integrators, DampedParticleFollowsTheAdamsRecurrenceAndTheExactDecay) {
         const int c = (pass - 1) % 20 + 1;
         if (c <= 3) {
             MidpointStep(w->dynamics, ph, w->particles.state.data(), h, k1.data());
-            StoreHistory(w->dynamics, c == 1 ? HistorySlot::Oldest
-                                     : c == 2 ? HistorySlot::Previous
-                                              : HistorySlot::Newest, k1.data());
+            StoreHistory(w->dynamics,
+                         c == 1   ? HistorySlot::Oldest
+                         : c == 2 ? HistorySlot::Previous
+                                  : HistorySlot::Newest,
+                         k1.data());
             const double f1 = f(v);
             const double mid = v + 0.5 * h * f1;
             v = v + h * f(mid);
