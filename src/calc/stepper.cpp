@@ -106,7 +106,7 @@ void CalculationStepper::advance() {
     double* state = m_particles.state.data();
     m_backup = m_particles.state;
     if (m_pass <= StartupSteps) {
-        double* k1 = m_dynamics.scratchDerivative2.data();  // not used by the step itself
+        double* k1 = m_startDerivative.data();  // not used by the step itself
         MidpointStep(m_dynamics, m_physics, state, m_step, k1);
         StoreHistory(m_dynamics,
                      m_pass == 1   ? HistorySlot::Oldest

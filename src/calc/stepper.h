@@ -96,6 +96,7 @@ class CalculationStepper {
     Dynamics& m_dynamics;
     FrameSink& m_sink;
     StateVector m_backup{};
+    StateVector m_startDerivative{};  // k1 of a start-up step, on its way to the history
     int m_count = 0;
     int m_pass = 0;
     int m_sinceFrame = 0;

@@ -42,8 +42,6 @@ struct Dynamics {
     // Evaluates and searches one particle at a time even where vector lanes would serve:
     // the reference the four-lane code is checked against.
     bool portableOnly = false;
-    // Where a run may receive the k1 of its start-up steps before storing it.
-    StateVector scratchDerivative2{};
     std::unique_ptr<EvaluationWork> work;
 };
 

@@ -8,6 +8,7 @@
 #include "model/project.h"
 #include "model/random.h"
 #include "model/settings.h"
+#include "view3d/scene.h"
 
 namespace zentova {
 
@@ -21,8 +22,8 @@ struct ProgramState {
     RandomSource random;
     Dynamics dynamics;
     Toolkit toolkit;
-    double viewDistance = 6.0;  // ViewDistance: camera distance of the 3-D view
-    std::string lastSavedName;  // the name "Save as" proposes next
+    double viewDistance = InitialViewDistance;  // camera distance of the 3-D view
+    std::string lastSavedName;                  // the name "Save as" proposes next
 };
 
 }  // namespace zentova

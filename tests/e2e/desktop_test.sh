@@ -21,20 +21,29 @@ geometry() { xdotool getdisplaygeometry; }
 read -r width height < <(geometry)
 menu_x=$((width / 2 - 160))
 
+# Waits up to 20 s (a busy machine is slow to draw) until the command succeeds.
+within() { for _ in $(seq 40); do "$@" && return 0; sleep 0.5; done; return 1; }
+cover_shown() {
+  shot cover
+  [ "$(pixel "$SHOTS/cover.png" $((width / 2)) $((height / 2)))" != "srgb(0,0,0)" ]
+}
+# The first item's box is filled with the menu colour (120, 160, 0), give or take the frame.
+menu_shown() {
+  shot menu
+  [ "$(pixel "$SHOTS/menu.png" $((menu_x + 40)) 140)" != \
+    "$(pixel "$SHOTS/cover.png" $((menu_x + 40)) 140)" ]
+}
+
 "$exe" &
 pid=$!
-sleep 3
+sleep 1
+within cover_shown || fail "the cover bitmap is not shown"
 kill -0 $pid 2> /dev/null || fail "the program did not stay up"
-shot cover
-[ "$(pixel "$SHOTS/cover.png" $((width / 2)) $((height / 2)))" != "srgb(0,0,0)" ] \
-    || fail "the cover bitmap is not shown"
 
 xdotool mousemove $((width / 2)) $((height / 2)) click 1
-sleep 2
-shot menu
-# The first item's box is filled with the menu colour (120, 160, 0), give or take the frame.
-box="$(pixel "$SHOTS/menu.png" $((menu_x + 40)) 140)"
-[ "$box" != "$(pixel "$SHOTS/cover.png" $((menu_x + 40)) 140)" ] || fail "no menu drawn"
+within menu_shown || fail "no menu drawn"
+# The staircase is drawn item by item: let it finish before "Exit" is clicked.
+sleep 1
 
 # "Exit" is the eleventh item: 150 pixels right and 300 down from the first.
 xdotool mousemove $((menu_x + 175)) $((120 + 300 + 15))
