@@ -48,7 +48,7 @@ constexpr const char* Usage =
     "  --export-xyz         write PROJECT.his as extended XYZ (default OUT: PROJECT.xyz);\n"
     "                       type N is written as the element of atomic number N\n"
     "  --snapshot           draw PROJECT.sta as the view shows it into a PNG file (on a\n"
-    "                       virtual screen through xvfb-run when there is no display)\n"
+    "                       virtual screen of its own, Xvfb, when there is no display)\n"
     "  --force-table        print the forces editor's curve between two types as CSV\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
