@@ -104,6 +104,14 @@ if command -v dpkg-deb > /dev/null; then
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "$depends" | grep -q 'libqt6widgets6' || fail "the package depends on no Qt: $depends"
     [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "the package names no maintainer"
+    # A new version needs its entry in the changelog.
+    version=$(dpkg-deb -f "$deb" Version)
+    top=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/zentova/changelog.gz |
+          gzip -dc | head -n 1)
+    case "$top" in
+      "zentova ($version) "*) ;;
+      *) fail "the changelog begins with \"$top\", not version $version" ;;
+    esac
     # Errors and warnings fail, and so do the hardening notes lintian gives as information.
     if command -v lintian > /dev/null; then
       tags=$(lintian --info "$deb" 2>&1 | grep -v 'running with root privileges' |
