@@ -52,10 +52,22 @@ bool hasDisplay() {
 int drawSnapshot(int argc, char** argv, const std::string& projectPath, const std::string& outPath,
                  const Project& project, const Settings& settings, const FinalState& state,
                  VirtualScreen* screen = nullptr) {
+    // An X display that does not answer leaves Qt without a platform, which aborts the
+    // process; the offscreen platform behind it ends in a message instead.
+    const char* display = std::getenv("DISPLAY");
+    const bool fallBack =
+        display && !std::getenv("QT_QPA_PLATFORM") && !std::getenv("WAYLAND_DISPLAY");
+    if (fallBack) ::setenv("QT_QPA_PLATFORM", "xcb;offscreen", 1);
     QApplication app(argc, argv);
     if (screen) screen->removeFiles();  // connected: the cookie is no longer needed
     std::string error;
     const QImage picture = renderFinalStatePicture(project, settings, state, SnapshotSize, error);
+    if (picture.isNull() && fallBack && QGuiApplication::platformName() == "offscreen") {
+        std::cerr << "zentova: --snapshot: the display " << display
+                  << " cannot be opened; without DISPLAY the picture is drawn on a virtual "
+                     "screen of its own\n";
+        return 1;
+    }
     if (picture.isNull()) {
         std::cerr
             << "zentova: --snapshot: " << error << " (Qt platform \""

@@ -114,6 +114,10 @@ TEST_F(Snapshot, WithoutADisplayDrawsTheSamePictureOnAScreenItEnds) {
     EXPECT_NE(err().find("Xvfb"), std::string::npos) << err();
     EXPECT_FALSE(std::filesystem::exists(dir.file("none.png")));
 
+    // A display that does not answer: a message and status 1 too, not an abort.
+    EXPECT_EQ(zentova("--snapshot dot.zpr none.png", "DISPLAY=:7777"), 1);
+    EXPECT_NE(err().find("the display :7777 cannot be opened"), std::string::npos) << err();
+
     int status = 0;
     const pid_t left = ::waitpid(-1, &status, WNOHANG);
     if (left > 0) ::kill(left, SIGKILL);
