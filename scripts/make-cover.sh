@@ -6,7 +6,7 @@
 #
 #   sh scripts/make-cover.sh [ZENTOVA]     (default: build/src/zentova)
 #
-# Needs ImageMagick's convert, and a display or xvfb-run for the picture.
+# Needs ImageMagick's convert, and a display or Xvfb (package xvfb) for the picture.
 set -e
 root="$(cd "$(dirname "$0")/.." && pwd)"
 zentova="$(cd "$(dirname "${1:-$root/build/src/zentova}")" && pwd)/$(basename "${1:-zentova}")"

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "app/mainwindow.h"
+#include "app/openedfile.h"
 #include "app/qtpump.h"
 #include "app/state.h"
 #include "app/tools.h"
@@ -25,13 +26,15 @@ namespace {
 
 constexpr const char* Usage =
     "Usage: zentova [PROJECT.zpr]\n"
-    "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append] [--report]\n"
+    "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
+    "                    [--report[=csv]]\n"
     "       zentova --export-xyz PROJECT.zpr [OUT.xyz]\n"
     "       zentova --snapshot PROJECT.zpr OUT.png\n"
     "       zentova --force-table PROJECT.zpr TYPE1 TYPE2\n"
     "       zentova --help | --version\n"
     "\n"
-    "  PROJECT              open the program with this project loaded\n"
+    "  PROJECT              open the program with this project loaded; a trajectory\n"
+    "                       (.his) or final state (.sta) opens the project beside it\n"
     "  --calculate PROJECT  integrate the project without a window and write PROJECT.his\n"
     "                       (the trajectory) and PROJECT.sta (the final state) beside it;\n"
     "                       \"setupek.dat\" in the current folder sets the step and damping\n"
@@ -42,10 +45,11 @@ constexpr const char* Usage =
     "  --append             continue from PROJECT.sta and add frames to PROJECT.his\n"
     "  --report             print the readings of every frame on standard output: time,\n"
     "                       frames, steps per second, mean kinetic energy per particle\n"
+    "  --report=csv         the same as comma-separated values under a header line\n"
     "  --export-xyz         write PROJECT.his as extended XYZ (default OUT: PROJECT.xyz);\n"
     "                       type N is written as the element of atomic number N\n"
     "  --snapshot           draw PROJECT.sta as the view shows it into a PNG file (on a\n"
-    "                       virtual screen through xvfb-run when there is no display)\n"
+    "                       virtual screen of its own, Xvfb, when there is no display)\n"
     "  --force-table        print the forces editor's curve between two types as CSV\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
@@ -77,10 +81,19 @@ int runDesktop(int argc, char** argv) {
                                  zentova::shippedDataFolder(exe, ZENTOVA_SOURCE_DATA),
                                  &workFolderProblem);
     }
+    // A trajectory or final state opens its project (a double-click in a file manager).
+    zentova::OpenedFile opened;
+    if (argc > 1) {
+        opened = zentova::projectForOpenedFile(argv[1]);
+        if (!opened.problem[0].empty()) {
+            std::cerr << "zentova: " << opened.problem[0] << ' ' << opened.problem[1] << '\n';
+            workFolderProblem = opened.problem;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zentova");
     // The main window first, then the view window, which stays hidden until a run shows it.
-    zentova::MainWindow window(zentova::Program(), argc > 1 ? argv[1] : "");
+    zentova::MainWindow window(zentova::Program(), opened.projectPath);
     zentova::TForm2 view;
     window.setViewWindow(&view);
     window.setStartUpNote(workFolderProblem);
@@ -104,6 +117,7 @@ int main(int argc, char** argv) {
     zentova::HeadlessOptions options;
     bool calculate = false;
     bool report = false;
+    zentova::ReportStyle reportStyle = zentova::ReportStyle::Text;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
@@ -132,11 +146,18 @@ int main(int argc, char** argv) {
             options.append = true;
         } else if (arg == "--report") {
             report = true;
+            reportStyle = zentova::ReportStyle::Text;
+        } else if (arg == "--report=csv") {
+            report = true;
+            reportStyle = zentova::ReportStyle::Csv;
+        } else if (arg.substr(0, 9) == "--report=") {
+            return fail("--report=" + std::string(arg.substr(9)) +
+                        ": the report is plain (--report) or comma-separated (--report=csv)");
         } else {
             return fail("unknown option \"" + std::string(arg) + "\"");
         }
     }
     if (!calculate) return fail("nothing to do");
     return zentova::runHeadlessCalculation(options, std::cerr, isatty(STDERR_FILENO) == 1,
-                                           report ? &std::cout : nullptr);
+                                           report ? &std::cout : nullptr, reportStyle);
 }

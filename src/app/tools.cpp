@@ -1,17 +1,14 @@
 #include "app/tools.h"
 
-#include <unistd.h>
-
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/forcetable.h"
+#include "app/virtualscreen.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
@@ -50,36 +47,44 @@ bool hasDisplay() {
            std::getenv("QT_QPA_PLATFORM");
 }
 
-bool onPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    if (!path) return false;
-    std::string_view rest = path;
-    while (!rest.empty()) {
-        const auto colon = rest.find(':');
-        const std::string dir(rest.substr(0, colon));
-        if (!dir.empty() && ::access((dir + "/" + program).c_str(), X_OK) == 0) return true;
-        rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
+// Draws and saves the picture on the display the environment names, or on `screen` when
+// given. Returns the exit status.
+int drawSnapshot(int argc, char** argv, const std::string& projectPath, const std::string& outPath,
+                 const Project& project, const Settings& settings, const FinalState& state,
+                 VirtualScreen* screen = nullptr) {
+    // An X display that does not answer leaves Qt without a platform, which aborts the
+    // process; the offscreen platform behind it ends in a message instead.
+    const char* display = std::getenv("DISPLAY");
+    const bool fallBack =
+        display && !std::getenv("QT_QPA_PLATFORM") && !std::getenv("WAYLAND_DISPLAY");
+    if (fallBack) ::setenv("QT_QPA_PLATFORM", "xcb;offscreen", 1);
+    QApplication app(argc, argv);
+    if (screen) screen->removeFiles();  // connected: the cookie is no longer needed
+    std::string error;
+    const QImage picture = renderFinalStatePicture(project, settings, state, SnapshotSize, error);
+    if (picture.isNull() && fallBack && QGuiApplication::platformName() == "offscreen") {
+        std::cerr << "zentova: --snapshot: the display " << display
+                  << " cannot be opened; without DISPLAY the picture is drawn on a virtual "
+                     "screen of its own\n";
+        return 1;
     }
-    return false;
-}
-
-// Without a display the picture is drawn on a virtual one: the same command again under
-// xvfb-run. Returns only when that cannot be done.
-int snapshotUnderXvfb(const std::string& projectPath, const std::string& outPath) {
-    if (!onPath("xvfb-run"))
-        return usageError(
-            "--snapshot draws with OpenGL and needs a display; there is none "
-            "(DISPLAY is not set) and xvfb-run is not installed");
-    std::error_code ec;
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe", ec).string();
-    if (ec) return usageError("--snapshot cannot find its own executable to start it again");
-    std::vector<std::string> args{"xvfb-run", "-a",         "-s",        "-screen 0 1280x1024x24",
-                                  self,       "--snapshot", projectPath, outPath};
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    ::execvp("xvfb-run", argv.data());
-    return usageError("--snapshot could not start xvfb-run");
+    if (picture.isNull()) {
+        std::cerr
+            << "zentova: --snapshot: " << error << " (Qt platform \""
+            << QGuiApplication::platformName().toStdString()
+            << "\"); with neither QT_QPA_PLATFORM nor DISPLAY set it draws on a virtual screen "
+               "of its own\n";
+        return 1;
+    }
+    if (!savePicturePng(picture, outPath, error)) {
+        std::cerr << "zentova: " << error << '\n';
+        return 1;
+    }
+    char time[32];
+    std::snprintf(time, sizeof time, "%.3f", state.time);
+    std::cerr << "zentova: " << projectPath << ": the final state at t = " << time << " drawn to "
+              << outPath << " (" << picture.width() << " x " << picture.height() << ")\n";
+    return 0;
 }
 
 int snapshot(int argc, char** argv, const std::string& projectPath, const std::string& outPath) {
@@ -94,26 +99,20 @@ int snapshot(int argc, char** argv, const std::string& projectPath, const std::s
         std::cerr << "zentova: " << e.what() << '\n';
         return 1;
     }
-    if (!hasDisplay()) return snapshotUnderXvfb(projectPath, outPath);
-
-    QApplication app(argc, argv);
+    if (hasDisplay())
+        return drawSnapshot(argc, argv, projectPath, outPath, project, settings, state);
+    // Without a display, on a virtual screen of our own that ends before we do (after the
+    // application, which holds a connection to it).
+    VirtualScreen screen;
     std::string error;
-    const QImage picture = renderFinalStatePicture(project, settings, state, SnapshotSize, error);
-    if (picture.isNull()) {
-        std::cerr << "zentova: --snapshot: " << error << " (Qt platform \""
-                  << QGuiApplication::platformName().toStdString()
-                  << "\"); run it under xvfb-run, or unset QT_QPA_PLATFORM\n";
+    if (!screen.start(error)) {
+        std::cerr << "zentova: --snapshot draws with OpenGL and needs a display; " << error << '\n';
         return 1;
     }
-    if (!savePicturePng(picture, outPath, error)) {
-        std::cerr << "zentova: " << error << '\n';
-        return 1;
-    }
-    char time[32];
-    std::snprintf(time, sizeof time, "%.3f", state.time);
-    std::cerr << "zentova: " << projectPath << ": the final state at t = " << time << " drawn to "
-              << outPath << " (" << picture.width() << " x " << picture.height() << ")\n";
-    return 0;
+    const int status =
+        drawSnapshot(argc, argv, projectPath, outPath, project, settings, state, &screen);
+    screen.stop();
+    return status;
 }
 
 }  // namespace

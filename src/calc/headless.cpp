@@ -136,7 +136,7 @@ int prepare(const HeadlessOptions& options, RunState& run, RunPlan& plan, std::o
 }  // namespace
 
 int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bool interactive,
-                           std::ostream* report) {
+                           std::ostream* report, ReportStyle reportStyle) {
     if (report) interactive = false;  // the bar would tear the report's lines on a terminal
     auto run = std::make_unique<RunState>();
     RunPlan plan(baseNameOf(options.projectPath));
@@ -149,6 +149,8 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
         return 1;
     }
     TrajectoryWriter& trajectory = plan.trajectory();
+    if (report && reportStyle == ReportStyle::Csv)
+        *report << ReadingsCsvHeader << '\n' << std::flush;
     try {
         RunFiles sink(trajectory, plan.finalStatePath());
         CalculationStepper stepper(run->project, run->particles, run->settings, run->random,
@@ -164,7 +166,10 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
                 const Readings readings{run->particles.time, stepper.frames(),
                                         rate.update(stepper.steps()),
                                         meanKineticEnergy(run->project, run->particles, n)};
-                *report << formatReadings(readings) << '\n' << std::flush;
+                *report << (reportStyle == ReportStyle::Csv ? formatReadingsCsv(readings)
+                                                            : formatReadings(readings))
+                        << '\n'
+                        << std::flush;
             }
         }
         progress.update(stepper.steps(), run->particles.time);

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "runs/report.h"
+
 namespace zentova {
 
 // A calculation without a window: the same stepping as "Calculate", for a given number of
@@ -20,8 +22,10 @@ struct HeadlessOptions {
 // goes to `err` (a bar when `interactive`, a summary line always); every failure is one
 // "zentova: FILE:LINE: REASON" line. Returns the exit status: 0 on success, 1 on failure.
 // With `report`, each frame written also prints one line of readings there (time, frames,
-// steps per second, mean kinetic energy per particle), and the bar is left out.
+// steps per second, mean kinetic energy per particle), and the bar is left out; with
+// ReportStyle::Csv a header line comes first, once the inputs are accepted.
 int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bool interactive,
-                           std::ostream* report = nullptr);
+                           std::ostream* report = nullptr,
+                           ReportStyle reportStyle = ReportStyle::Text);
 
 }  // namespace zentova

@@ -27,6 +27,15 @@ std::string formatReadings(const Readings& r) {
     return line;
 }
 
+std::string formatReadingsCsv(const Readings& r) {
+    // Six significant digits of the energy: the text line's five hide changes a column of
+    // numbers should show, and a reader takes the exponent form ("1.5e+06") as a number.
+    char line[200];
+    std::snprintf(line, sizeof line, "%.3f,%lld,%.0f,%.6g", r.time, r.frames, r.stepsPerSecond,
+                  r.meanKineticEnergy);
+    return line;
+}
+
 double StepRate::update(long long steps, Clock::time_point now) {
     const double sinceMark = std::chrono::duration<double>(now - m_mark).count();
     if (now - m_mark >= Window) {

@@ -24,6 +24,17 @@ double meanKineticEnergy(const Project& project, const ParticleState& particles,
 // "t = 0.150   frames 10   21450 steps/s   mean kinetic energy 1234.5 per particle"
 std::string formatReadings(const Readings& readings);
 
+// How --report prints: the line above, or comma-separated values under a header line that
+// spreadsheets and data-frame readers take as the column names.
+enum class ReportStyle { Text, Csv };
+
+// "time,frames,steps_per_second,mean_kinetic_energy_per_particle", no line end.
+inline constexpr const char* ReadingsCsvHeader =
+    "time,frames,steps_per_second,mean_kinetic_energy_per_particle";
+
+// One row under ReadingsCsvHeader, no line end: "0.150,10,21450,1234.5".
+std::string formatReadingsCsv(const Readings& readings);
+
 // Steps per second over the last half second or more: steady enough to read, recent
 // enough to show the slowdown while the user turns the view. Before the first half
 // second has passed the figure runs from the start.

@@ -97,19 +97,22 @@ void appendXyzFrame(std::string& out, const Frame& frame, const Project& project
     out += "Lattice=\"";
     appendNumber(out, "%g 0 0 0 ", edge);
     appendNumber(out, "%g 0 0 0 ", edge);
-    appendNumber(out, "%g\" Origin=\"", edge);
-    appendNumber(out, "%g ", -cubeHalfSize);
-    appendNumber(out, "%g ", -cubeHalfSize);
-    appendNumber(out, "%g\"", -cubeHalfSize);
+    appendNumber(out, "%g\"", edge);
     // Walls, not a periodic box: without pbc readers would wrap the particles.
     out += " pbc=\"F F F\" Properties=species:S:1:pos:R:3:radius:R:1 Time=";
     appendNumber(out, "%.3f", frame.time);
+    out += " ShiftFromHis=\"";
+    appendNumber(out, "%g ", cubeHalfSize);
+    appendNumber(out, "%g ", cubeHalfSize);
+    appendNumber(out, "%g\"", cubeHalfSize);
     out += '\n';
     for (int p = 1; p <= frame.count; ++p) {
         const int type = frame.types[p];
         const std::string_view symbol = elementSymbol(type);
         out.append(symbol.empty() ? std::string_view("X") : symbol);
-        for (int c = 0; c < 3; ++c) appendNumber(out, " %.3f", frame.positions[3 * p + c]);
+        // Both stand for numbers with 3 decimals, so the sum prints exactly.
+        for (int c = 0; c < 3; ++c)
+            appendNumber(out, " %.3f", frame.positions[3 * p + c] + cubeHalfSize);
         const double diameter = type >= 1 && type <= MaxTypes ? project.diameters[type] : 0.0;
         appendNumber(out, " %.4f", XyzRadiusPerDiameter * diameter);
         out += '\n';

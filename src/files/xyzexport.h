@@ -11,8 +11,13 @@ namespace zentova {
 
 // Extended XYZ, the text format that molecular-dynamics viewers and libraries read: per
 // trajectory frame a count line, a comment line of key=value pairs (the cube as the
-// lattice, walls rather than periodic boundaries, the columns, the time), then per particle
-// the species, x, y, z and the radius.
+// lattice, walls rather than periodic boundaries, the columns, the time, the shift), then
+// per particle the species, x, y, z and the radius.
+//
+// The cube runs from 0 to its edge here, not from -half to +half as in the trajectory:
+// readers place a lattice at the origin (ASE keeps an "Origin" key aside and puts the cell
+// at 0), so the coordinates are the trajectory's plus the half edge, which the comment line
+// states as ShiftFromHis="50 50 50".
 
 // Species are written as chemical symbols, because readers accept nothing else: the
 // element whose atomic number is the type number (1 "H", 2 "He", ... 20 "Ca"). Empty

@@ -1,7 +1,9 @@
 #include "view3d/snapshot.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSaveFile>
+#include <QThread>
 #include <cstdio>
 #include <memory>
 
@@ -38,7 +40,15 @@ QImage renderFinalStatePicture(const Project& project, const Settings& settings,
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.resize(size);
     window.show();
+    // The GL context comes with the first expose, which the X server sends in its own time:
+    // on a busy machine one pass over the events is not always enough.
+    QElapsedTimer waited;
+    waited.start();
     QCoreApplication::processEvents();
+    while (window.view() && !window.view()->isValid() && waited.elapsed() < 10000) {
+        QThread::msleep(5);
+        QCoreApplication::processEvents();
+    }
     if (!window.view() || !window.view()->isValid()) {
         error = "no OpenGL on this display";
         return {};

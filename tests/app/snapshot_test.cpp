@@ -1,9 +1,12 @@
 // --snapshot: the final state drawn into a PNG file by the real executable.
 
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 
@@ -36,7 +39,7 @@ class Snapshot : public ::testing::Test {
 
     // The command in the test's folder, with the platform Qt picks for a display (the test
     // program itself runs offscreen, which has no OpenGL).
-    int zentova(const std::string& args) {
+    int zentova(const std::string& args, const std::string& environment = "") {
         const char* named = std::getenv("ZENTOVA_EXE");
         const std::string exe =
             named
@@ -45,9 +48,9 @@ class Snapshot : public ::testing::Test {
                       .string();
         // The GL driver keeps a few bytes of compiled code to the end of the process, which a
         // leak-checking build would report as its own.
-        const std::string command = "cd '" + dir.path() +
-                                    "' && env -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 '" +
-                                    exe + "' " + args + " 2> err.txt";
+        const std::string command = "cd '" + dir.path() + "' && env -u QT_QPA_PLATFORM " +
+                                    environment + " ASAN_OPTIONS=detect_leaks=0 '" + exe + "' " +
+                                    args + " 2> err.txt";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -86,6 +89,39 @@ TEST_F(Snapshot, WithoutAFinalStateNothingIsWritten) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("shot.png")));
     EXPECT_EQ(zentova("--snapshot dot.zpr"), 1);
     EXPECT_NE(err().find("--snapshot needs PROJECT OUT.png"), std::string::npos) << err();
+}
+
+// Without a display the command starts an X server of its own and ends it before it exits,
+// also when it fails; the picture is the one drawn on a display. This process adopts any
+// server left behind (a subreaper), so an orphan shows as a child of ours.
+TEST_F(Snapshot, WithoutADisplayDrawsTheSamePictureOnAScreenItEnds) {
+    if (std::system("command -v Xvfb > /dev/null") != 0) GTEST_SKIP() << "no Xvfb";
+    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    const std::string noDisplay = "-u DISPLAY -u WAYLAND_DISPLAY";
+    ASSERT_EQ(zentova("--snapshot dot.zpr own.png", noDisplay), 0) << err();
+    QImage own;
+    ASSERT_TRUE(own.load(QString::fromStdString(dir.file("own.png")), "PNG"));
+    EXPECT_EQ(own.size(), QSize(800, 700));
+    if (std::getenv("DISPLAY")) {
+        ASSERT_EQ(zentova("--snapshot dot.zpr shown.png"), 0) << err();
+        QImage shown;
+        ASSERT_TRUE(shown.load(QString::fromStdString(dir.file("shown.png")), "PNG"));
+        EXPECT_TRUE(own == shown) << "the picture differs from the one drawn on the display";
+    }
+
+    // No server to start: exit status 1, a message, no picture.
+    EXPECT_EQ(zentova("--snapshot dot.zpr none.png", noDisplay + " PATH=/nonexistent"), 1);
+    EXPECT_NE(err().find("Xvfb"), std::string::npos) << err();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.png")));
+
+    // A display that does not answer: a message and status 1 too, not an abort.
+    EXPECT_EQ(zentova("--snapshot dot.zpr none.png", "DISPLAY=:7777"), 1);
+    EXPECT_NE(err().find("the display :7777 cannot be opened"), std::string::npos) << err();
+
+    int status = 0;
+    const pid_t left = ::waitpid(-1, &status, WNOHANG);
+    if (left > 0) ::kill(left, SIGKILL);
+    EXPECT_EQ(left, -1) << "a process outlived the command (its X server?)";
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <vector>
 
 #include "files/projectfile.h"
 #include "calc/stepper.h"
@@ -112,6 +114,57 @@ TEST(Readings, ReportOptionPrintsEveryFrame) {
     }
     EXPECT_EQ(frames, 3);
     EXPECT_EQ(testing::readBytes(dir.file("err.txt")).find("t = 0.015"), std::string::npos);
+}
+
+// --report=csv: a header line, then one row of four numbers per frame, each field whole (no
+// padding, no units) so that a spreadsheet or a data-frame reader takes it as a number; an
+// unknown style is refused before any file is written.
+TEST(Readings, CsvReportHasAHeaderAndOneNumericRowPerFrame) {
+    testing::TempDir dir;
+    auto w = testing::makeWorld(12);
+    w->project.name = "Gas";
+    testing::writeBytes(dir.file("gas.zpr"), formatProject(w->project));
+    const char* named = std::getenv("ZENTOVA_EXE");
+    const std::string exe =
+        named ? named
+              : (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/zentova")
+                    .string();
+    const auto run = [&](const std::string& report) {
+        const std::string command = "cd '" + dir.path() + "' && '" + exe +
+                                    "' --calculate gas.zpr --steps 900 --seed 5 " + report +
+                                    " > out.txt 2> err.txt";
+        return std::system(command.c_str());
+    };
+    ASSERT_EQ(run("--report=csv"), 0) << testing::readBytes(dir.file("err.txt"));
+
+    std::istringstream out(testing::readBytes(dir.file("out.txt")));
+    std::string line;
+    ASSERT_TRUE(std::getline(out, line));
+    EXPECT_EQ(line, "time,frames,steps_per_second,mean_kinetic_energy_per_particle");
+    int rows = 0;
+    while (std::getline(out, line)) {
+        ++rows;
+        std::vector<double> fields;
+        std::istringstream row(line);
+        for (std::string field; std::getline(row, field, ',');) {
+            double value = 0;
+            const auto [end, ec] =
+                std::from_chars(field.data(), field.data() + field.size(), value);
+            EXPECT_TRUE(ec == std::errc() && end == field.data() + field.size()) << line;
+            fields.push_back(value);
+        }
+        ASSERT_EQ(fields.size(), 4u) << line;
+        EXPECT_NEAR(fields[0], 0.015 * rows, 1e-9);
+        EXPECT_EQ(fields[1], rows);
+        EXPECT_GT(fields[2], 0.0);
+        EXPECT_GT(fields[3], 0.0);
+    }
+    EXPECT_EQ(rows, 3);
+
+    std::filesystem::remove(dir.file("gas.his"));
+    EXPECT_NE(run("--report=xml"), 0);
+    EXPECT_NE(testing::readBytes(dir.file("err.txt")).find("--report=xml"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("gas.his")));
 }
 
 }  // namespace

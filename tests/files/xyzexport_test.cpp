@@ -60,12 +60,13 @@ TEST(XyzExport, BlockOfOneFrame) {
     std::string text;
     appendXyzFrame(text, frame, twoTypes(), 50.0);
     // Radius: diameter x 0.02 / 0.085, the size the view draws (6 -> 1.4118, 8.5 -> 2).
+    // Coordinates shifted by the half edge into the lattice at the origin.
     EXPECT_EQ(text,
               "2\n"
-              "Lattice=\"100 0 0 0 100 0 0 0 100\" Origin=\"-50 -50 -50\" pbc=\"F F F\" "
-              "Properties=species:S:1:pos:R:3:radius:R:1 Time=0.300\n"
-              "H 1.500 -2.250 0.000 1.4118\n"
-              "He -49.999 47.000 3.125 2.0000\n");
+              "Lattice=\"100 0 0 0 100 0 0 0 100\" pbc=\"F F F\" "
+              "Properties=species:S:1:pos:R:3:radius:R:1 Time=0.300 ShiftFromHis=\"50 50 50\"\n"
+              "H 51.500 47.750 50.000 1.4118\n"
+              "He 0.001 97.000 53.125 2.0000\n");
     EXPECT_EQ(elementSymbol(20), "Ca");  // the last type: the element of atomic number 20
 }
 
@@ -76,8 +77,9 @@ TEST(XyzExport, ConvertsEveryFrameAndRefusesTypesTheProjectLacks) {
         his, "p.his", twoTypes(), 50.0, [&](const std::string& b) { blocks.push_back(b); });
     EXPECT_EQ(frames, 3);
     ASSERT_EQ(blocks.size(), 3u);
-    EXPECT_NE(blocks[2].find("Time=0.045\nH 2.000 2.250 2.500 "), std::string::npos) << blocks[2];
-    EXPECT_NE(blocks[2].find("He -12.346 -13.346 -14.346 "), std::string::npos) << blocks[2];
+    EXPECT_NE(blocks[2].find(" Time=0.045 "), std::string::npos) << blocks[2];
+    EXPECT_NE(blocks[2].find("\"\nH 52.000 52.250 52.500 "), std::string::npos) << blocks[2];
+    EXPECT_NE(blocks[2].find("He 37.654 36.654 35.654 "), std::string::npos) << blocks[2];
 
     std::istringstream empty("");
     EXPECT_EQ(convertTrajectoryToXyz(empty, "e.his", twoTypes(), 50.0, [](auto&) {}), 0);

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installation: "cmake --install" into a scratch root puts the executable, the shipped files,
-# the desktop entry, the icon and the man page in place; the desktop entry is valid; the
-# Debian package holds the same files and names its dependencies.
+# the desktop entry, the icon, the file types and the man page in place; the desktop entry is
+# valid and opens the program's files; the Debian package holds the same files, names its
+# dependencies and passes lintian without an error or a warning.
 #
 #   install_test.sh BUILD_DIR SOURCE_DIR
 set -u
@@ -42,17 +43,58 @@ if command -v desktop-file-validate > /dev/null; then
 else
   echo "note: desktop-file-validate not installed (package desktop-file-utils); not run"
 fi
+# The file types: each file of a project is recognised by the MIME database built from the
+# installed XML, and the desktop entry is what opens it; the names as a file manager sees
+# them, in any case.
+if command -v update-mime-database > /dev/null && command -v xdg-mime > /dev/null &&
+   command -v update-desktop-database > /dev/null; then
+  update-mime-database "$root/share/mime" > /dev/null 2>&1 || fail "update-mime-database"
+  update-desktop-database "$root/share/applications" || fail "update-desktop-database"
+  mkdir "$work/files"
+  cp "$source/data/zen1.zpr" "$work/files/alpha.zpr"
+  cp "$source/data/zen1.his" "$work/files/alpha.his"
+  cp "$source/data/zen1.sta" "$work/files/ALPHA.STA"
+  for pair in alpha.zpr:project alpha.his:trajectory ALPHA.STA:state; do
+    file="$work/files/${pair%%:*}"
+    type="application/x-zentova-${pair#*:}"
+    xdg() {
+      env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION \
+        XDG_DATA_HOME="$work/nothing" XDG_CONFIG_HOME="$work/nothing" \
+        XDG_DATA_DIRS="$root/share:/usr/share" xdg-mime "$@" 2>&1
+    }
+    found=$(xdg query filetype "$file")
+    [ "$found" = "$type" ] || fail "xdg-mime takes ${pair%%:*} for \"$found\", not $type"
+    found=$(xdg query default "$type")
+    [ "$found" = zentova.desktop ] || fail "$type opens with \"$found\", not zentova.desktop"
+  done
+else
+  echo "note: shared-mime-info, xdg-utils or desktop-file-utils missing; file types not checked"
+fi
 icon=$(ls "$root"/share/icons/hicolor/*/apps/zentova.png 2>/dev/null | head -n 1)
 [ -n "$icon" ] || fail "no icon share/icons/hicolor/*/apps/zentova.png"
 [ -z "$icon" ] || head -c 8 "$icon" | grep -q PNG || fail "$icon is not a PNG file"
 
-man="$root/share/man/man1/zentova.1"
-[ -f "$man" ] || fail "share/man/man1/zentova.1 is missing"
-grep -q '@[A-Z]*@' "$man" && fail "the man page holds an unreplaced @VARIABLE@"
-grep -q 'share/zentova' "$man" || fail "the man page does not name share/zentova"
+man="$root/share/man/man1/zentova.1.gz"
+[ -f "$man" ] || fail "share/man/man1/zentova.1.gz is missing"
+gzip -dc "$man" | grep -q '@[A-Z]*@' && fail "the man page holds an unreplaced @VARIABLE@"
+gzip -dc "$man" | grep -q 'share/zentova' || fail "the man page does not name share/zentova"
 if command -v man > /dev/null; then
   out=$(MANWIDTH=80 man -l "$man" 2>&1 >/dev/null | grep -v '^$') 
   [ -z "$out" ] || fail "man reports: $out"
+fi
+
+# The hardening of the release build, which lintian reports only in part: relocations
+# resolved at start and then read-only, checked string functions, stack canaries. The
+# sanitizer build, and one built without it on purpose, go without.
+if command -v readelf > /dev/null &&
+   ! grep -q '^ZENTOVA_SANITIZE:STRING=.' "$build/CMakeCache.txt" &&
+   ! grep -q '^ZENTOVA_HARDEN:BOOL=OFF' "$build/CMakeCache.txt"; then
+  exe="$root/bin/zentova"
+  readelf -d "$exe" | grep -q 'FLAGS.*NOW' || fail "bin/zentova is not linked with -z now"
+  readelf -l "$exe" | grep -q 'GNU_RELRO' || fail "bin/zentova is not linked with -z relro"
+  symbols=$(readelf --dyn-syms -W "$exe")
+  echo "$symbols" | grep -q '__[a-z]*_chk@' || fail "bin/zentova calls no checked function"
+  echo "$symbols" | grep -q '__stack_chk_fail' || fail "bin/zentova has no stack protector"
 fi
 
 # The installed program runs its command-line calculation on an installed example.
@@ -68,12 +110,30 @@ if command -v dpkg-deb > /dev/null; then
     deb=$(ls "$work"/package/*.deb | head -n 1)
     contents=$(dpkg-deb -c "$deb")
     for f in ./usr/bin/zentova ./usr/share/zentova/zen6.his ./usr/share/zentova/okla.bmp \
-             ./usr/share/applications/zentova.desktop ./usr/share/man/man1/zentova.1; do
+             ./usr/share/applications/zentova.desktop ./usr/share/man/man1/zentova.1.gz \
+             ./usr/share/mime/packages/zentova.xml ./usr/share/doc/zentova/copyright \
+             ./usr/share/doc/zentova/changelog.gz; do
       echo "$contents" | grep -q " $f\$" || fail "the package lacks $f"
     done
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "$depends" | grep -q 'libqt6widgets6' || fail "the package depends on no Qt: $depends"
     [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "the package names no maintainer"
+    # A new version needs its entry in the changelog.
+    version=$(dpkg-deb -f "$deb" Version)
+    top=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/zentova/changelog.gz |
+          gzip -dc | head -n 1)
+    case "$top" in
+      "zentova ($version) "*) ;;
+      *) fail "the changelog begins with \"$top\", not version $version" ;;
+    esac
+    # Errors and warnings fail, and so do the hardening notes lintian gives as information.
+    if command -v lintian > /dev/null; then
+      tags=$(lintian --info "$deb" 2>&1 | grep -v 'running with root privileges' |
+             grep -E '^[EW]: |hardening-')
+      [ -z "$tags" ] || fail "lintian: $tags"
+    else
+      echo "note: lintian not installed; the package was not checked"
+    fi
   else
     fail "cpack: $(tail -n 5 "$work/cpack.log")"
   fi

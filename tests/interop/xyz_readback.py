@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """The extended XYZ export read back by ASE and MDAnalysis, checked against the ".his".
 
+The export puts the cube from 0 to 100 (the readers' lattice starts at the origin), so
+every coordinate is the trajectory's plus 50, which the comment line says (ShiftFromHis).
+
 Usage: xyz_readback.py ZENTOVA_EXE DATA_DIR
 Exit 77 (skipped) when either library is missing.
 """
@@ -89,7 +92,15 @@ def main():
                   f"{where}: cell {atoms.cell.array.tolist()}")
             check(atoms.get_chemical_symbols() == [ELEMENTS[t] for t in types],
                   f"{where}: species differ")
-            check(np.abs(atoms.positions - pos).max() < 1e-9, f"{where}: positions differ")
+            shift = np.asarray(atoms.info.get("ShiftFromHis", [np.nan] * 3), dtype=float)
+            check(np.allclose(shift, 50.0), f"{where}: ShiftFromHis {shift}")
+            check(np.abs(atoms.positions - (pos + 50.0)).max() < 1e-9,
+                  f"{where}: positions differ")
+            # Where ASE places them: inside the cell, by the fractions it would hand on to
+            # another format (no particle of this run reaches the soft walls).
+            scaled = atoms.get_scaled_positions(wrap=False)
+            check(scaled.min() > 0.0 and scaled.max() < 1.0,
+                  f"{where}: fractional coordinates {scaled.min():.3f} to {scaled.max():.3f}")
             radii = np.array([diameters[t] * 0.02 / 0.085 for t in types])
             check(np.abs(atoms.arrays["radius"] - radii).max() < 1e-4, f"{where}: radii")
 
@@ -102,7 +113,7 @@ def main():
         check(list(universe.atoms.names) == [ELEMENTS[t] for t in his[0][1]],
               "MDAnalysis: names differ")
         for k, ts in enumerate(universe.trajectory):
-            check(np.abs(ts.positions - his[k][2]).max() < 1e-3,
+            check(np.abs(ts.positions - (his[k][2] + 50.0)).max() < 1e-3,
                   f"MDAnalysis frame {k + 1}: positions differ")
     finally:
         shutil.rmtree(work, ignore_errors=True)

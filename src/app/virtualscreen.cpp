@@ -1,0 +1,174 @@
+#include "app/virtualscreen.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/random.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zentova {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// One entry of an X authority file that holds for any host and any display: the server
+// reads its cookie from it, and the client finds it whatever display number came up.
+std::string wildcardCookieEntry(const std::array<unsigned char, 16>& cookie) {
+    const auto counted = [](std::string& out, std::string_view bytes) {
+        out += static_cast<char>(bytes.size() >> 8);
+        out += static_cast<char>(bytes.size() & 0xff);
+        out += bytes;
+    };
+    std::string entry;
+    entry += '\xff';  // FamilyWild
+    entry += '\xff';
+    counted(entry, "");  // address
+    counted(entry, "");  // display number
+    counted(entry, "MIT-MAGIC-COOKIE-1");
+    counted(entry, std::string_view(reinterpret_cast<const char*>(cookie.data()), cookie.size()));
+    return entry;
+}
+
+std::string lastLine(const std::string& path) {
+    std::ifstream in(path);
+    std::string line, last;
+    while (std::getline(in, line))
+        if (!line.empty()) last = line;
+    return last;
+}
+
+}  // namespace
+
+bool VirtualScreen::start(std::string& error) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zentova-screen-XXXXXX");
+    if (!::mkdtemp(pattern.data())) {
+        error = "cannot make a folder for the virtual screen's cookie";
+        return false;
+    }
+    m_folder = pattern;
+    const std::string authority = m_folder + "/authority";
+    const std::string log = m_folder + "/xvfb.log";
+    std::array<unsigned char, 16> cookie{};
+    if (::getrandom(cookie.data(), cookie.size(), 0) != static_cast<ssize_t>(cookie.size())) {
+        error = "cannot draw a cookie for the virtual screen";
+        return false;
+    }
+    {
+        std::ofstream out(authority, std::ios::binary);
+        out << wildcardCookieEntry(cookie);
+        if (!out.flush()) {
+            error = "cannot write the virtual screen's cookie in " + m_folder;
+            return false;
+        }
+    }
+
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        error = "cannot start the virtual screen (no pipe)";
+        return false;
+    }
+    const pid_t parent = ::getpid();
+    m_pid = ::fork();
+    if (m_pid == 0) {
+        // The server ends with this process, even one killed outright.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent) ::_exit(127);
+        const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out >= 0) {
+            ::dup2(out, STDOUT_FILENO);
+            ::dup2(out, STDERR_FILENO);
+        }
+        // The server writes its display number on descriptor 3, which must outlive exec.
+        if (fds[1] == 3) {
+            ::fcntl(3, F_SETFD, 0);
+        } else {
+            ::dup2(fds[1], 3);
+        }
+        // The picture's depth and a screen larger than it, as the window's tests have.
+        std::vector<std::string> args{"Xvfb",     "-displayfd",   "3",         "-screen",
+                                      "0",        "1280x1024x24", "-nolisten", "tcp",
+                                      "-noreset", "-auth",        authority};
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execvp("Xvfb", argv.data());
+        ::dprintf(STDERR_FILENO, "Xvfb is not installed (package xvfb)\n");
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    if (m_pid < 0) {
+        ::close(fds[0]);
+        error = "cannot start the virtual screen (fork failed)";
+        return false;
+    }
+
+    // The server writes the display number it took once it accepts connections.
+    std::string number;
+    const auto deadline = Clock::now() + std::chrono::seconds(20);
+    while (number.empty() || number.back() != '\n') {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        pollfd wait{fds[0], POLLIN, 0};
+        if (left <= 0 || ::poll(&wait, 1, static_cast<int>(left)) <= 0) break;
+        char c = 0;
+        if (::read(fds[0], &c, 1) != 1) break;
+        number += c;
+    }
+    ::close(fds[0]);
+    if (number.size() < 2 || number.back() != '\n') {
+        // The server ended first, its last message read, then its folder removed.
+        const std::string folder = std::exchange(m_folder, std::string());
+        stop();
+        const std::string reason = lastLine(log);
+        std::error_code ec;
+        std::filesystem::remove_all(folder, ec);
+        error = "the virtual screen (Xvfb) did not start" + (reason.empty() ? "" : ": " + reason);
+        return false;
+    }
+    number.pop_back();
+    m_display = ":" + number;
+    ::setenv("DISPLAY", m_display.c_str(), 1);
+    ::setenv("XAUTHORITY", authority.c_str(), 1);
+    return true;
+}
+
+void VirtualScreen::stop() {
+    if (m_pid > 0) {
+        ::kill(m_pid, SIGTERM);
+        // The server removes its socket and lock file as it ends; a hung one is killed.
+        const auto deadline = Clock::now() + std::chrono::seconds(5);
+        int status = 0;
+        while (::waitpid(m_pid, &status, WNOHANG) == 0) {
+            if (Clock::now() > deadline) {
+                ::kill(m_pid, SIGKILL);
+                ::waitpid(m_pid, &status, 0);
+                break;
+            }
+            ::usleep(10000);
+        }
+        m_pid = -1;
+    }
+    removeFiles();
+}
+
+void VirtualScreen::removeFiles() {
+    if (!m_folder.empty()) {
+        std::error_code ec;
+        std::filesystem::remove_all(m_folder, ec);
+        m_folder.clear();
+    }
+}
+
+}  // namespace zentova
