@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "runs/report.h"
+#include "calc/report.h"
 
 namespace zentova {
 
