@@ -21,21 +21,6 @@ void showEnabled(QWidget* control, bool on) {
 
 }  // namespace
 
-ForceSamples forceSamples(const Project& project, double cubeHalfSize, int first, int second,
-                          double ag, double ae, double ar) {
-    ForceSamples samples{};
-    const double origin[3] = {0.0, 0.0, 0.0};
-    for (int l = 1; l <= ForceSampleCount; ++l) {
-        const double other[3] = {0.0, 0.0, ForceSampleStep * l};
-        double f =
-            PairForceByTerms(project, cubeHalfSize, first, second, origin, other, ag, ae, ar).F;
-        if (f > PlottedForceLimit) f = PlottedForceLimit;
-        if (!(f >= -PlottedForceLimit)) f = -PlottedForceLimit;
-        samples[static_cast<std::size_t>(l - 1)] = f;
-    }
-    return samples;
-}
-
 std::optional<int> typeNumberOf(const std::string& text) {
     if (text.size() <= 4) return std::nullopt;
     const std::string digits = text.substr(4, 15);

@@ -9,20 +9,10 @@
 
 #include "app/editfields.h"
 #include "canvas/toolkit.h"
+#include "model/forcecurve.h"
 #include "model/project.h"
 
 namespace zentova {
-
-// The plotted curve: the force at separations 0.1, 0.2 ... 40 (cube units), clamped to +-400.
-inline constexpr int ForceSampleCount = 400;
-inline constexpr double ForceSampleStep = 0.1;
-inline constexpr double PlottedForceLimit = 400.0;
-using ForceSamples = std::array<double, ForceSampleCount>;
-
-// Sample l - 1 is the force on a particle of type `first` at the origin from one of type
-// `second` at (0, 0, 0.1 * l), with the given coefficients, clamped to +-400.
-ForceSamples forceSamples(const Project& project, double cubeHalfSize, int first, int second,
-                          double ag, double ae, double ar);
 
 // The type number a list entry names: its characters from the fifth on ("Type12" gives 12);
 // nothing when they are not a whole number.

@@ -7,40 +7,16 @@
 #include <string>
 #include <string_view>
 
-#include "app/forcetable.h"
 #include "app/virtualscreen.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
-#include "files/xyzexport.h"
 #include "view3d/snapshot.h"
 
 namespace zentova {
 
 namespace {
-
-int usageError(const std::string& message) {
-    std::cerr << "zentova: " << message << "\ntry \"zentova --help\"\n";
-    return 1;
-}
-
-int exportXyz(const std::string& projectPath, const std::string& outPath) {
-    try {
-        int partialFrameLine = 0;
-        const long long frames =
-            exportXyzFile(projectPath, outPath, Settings().cubeHalfSize, &partialFrameLine);
-        if (partialFrameLine > 0)
-            std::cerr << "zentova: " << baseNameOf(projectPath)
-                      << ".his: " << partialFrameNote(partialFrameLine) << '\n';
-        std::cerr << "zentova: " << projectPath << ": " << frames
-                  << (frames == 1 ? " frame" : " frames") << " written to " << outPath << '\n';
-        return 0;
-    } catch (const std::exception& e) {
-        std::cerr << "zentova: " << e.what() << '\n';
-        return 1;
-    }
-}
 
 bool hasDisplay() {
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
@@ -117,22 +93,8 @@ int snapshot(int argc, char** argv, const std::string& projectPath, const std::s
 
 }  // namespace
 
-int runToolCommand(int argc, char** argv) {
-    const std::string_view command = argv[1];
-    const int extra = argc - 2;  // arguments after the command word
-    if (command == "--export-xyz") {
-        if (extra < 1 || extra > 2) return usageError("--export-xyz needs PROJECT [OUT.xyz]");
-        return exportXyz(argv[2], extra == 2 ? argv[3] : defaultXyzPath(argv[2]));
-    }
-    if (command == "--snapshot") {
-        if (extra != 2) return usageError("--snapshot needs PROJECT OUT.png");
-        return snapshot(argc, argv, argv[2], argv[3]);
-    }
-    if (command == "--force-table") {
-        if (extra != 3) return usageError("--force-table needs PROJECT TYPE1 TYPE2");
-        return runForceTable(argv[2], argv[3], argv[4], std::cout, std::cerr);
-    }
-    return -1;
+int snapshotCommand(const CommandCall& call) {
+    return snapshot(call.argc, call.argv, call.arguments[0], call.arguments[1]);
 }
 
 }  // namespace zentova

@@ -1,4 +1,4 @@
-#include "app/forcetable.h"
+#include "cli/forcetable.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // --force-table: the forces editor's curve as CSV, checked against the force law itself.
 
-#include "app/forcetable.h"
+#include "cli/forcetable.h"
 
 #include <gtest/gtest.h>
 

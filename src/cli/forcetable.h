@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/forceseditor.h"
+#include "model/forcecurve.h"
 
 namespace zentova {
 

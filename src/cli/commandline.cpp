@@ -1,0 +1,164 @@
+#include "cli/commandline.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdint>
+#include <iostream>
+
+#include "calc/headless.h"
+#include "calc/report.h"
+#include "cli/forcetable.h"
+#include "files/fileerror.h"
+#include "files/xyzexport.h"
+#include "model/project.h"
+#include "model/settings.h"
+
+namespace zentova {
+
+const char* const UsageText =
+    "Usage: zentova [PROJECT.zpr]\n"
+    "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
+    "                    [--report[=csv]]\n"
+    "       zentova --export-xyz PROJECT.zpr [OUT.xyz]\n"
+    "       zentova --snapshot PROJECT.zpr OUT.png\n"
+    "       zentova --force-table PROJECT.zpr TYPE1 TYPE2\n"
+    "       zentova --help | --version\n"
+    "\n"
+    "  PROJECT              open the program with this project loaded; a trajectory\n"
+    "                       (.his) or final state (.sta) opens the project beside it\n"
+    "  --calculate PROJECT  integrate the project without a window and write PROJECT.his\n"
+    "                       (the trajectory) and PROJECT.sta (the final state) beside it;\n"
+    "                       \"setupek.dat\" in the current folder sets the step and damping\n"
+    "  --steps N            integration steps, 0 to 9223372036854775807 (default 3000);\n"
+    "                       a frame every 300 steps\n"
+    "  --seed S             fixed seed of the random generator (0 to 4294967295), so the\n"
+    "                       same inputs give identical files; the clock otherwise\n"
+    "  --append             continue from PROJECT.sta and add frames to PROJECT.his\n"
+    "  --report             print the readings of every frame on standard output: time,\n"
+    "                       frames, steps per second, mean kinetic energy per particle\n"
+    "  --report=csv         the same as comma-separated values under a header line\n"
+    "  --export-xyz         write PROJECT.his as extended XYZ (default OUT: PROJECT.xyz);\n"
+    "                       type N is written as the element of atomic number N\n"
+    "  --snapshot           draw PROJECT.sta as the view shows it into a PNG file (on a\n"
+    "                       virtual screen of its own, Xvfb, when there is no display)\n"
+    "  --force-table        print the forces editor's curve between two types as CSV\n"
+    "  --help               show this text\n"
+    "  --version            show the version\n";
+
+namespace {
+
+int usageError(const std::string& message) {
+    std::cerr << "zentova: " << message << "\ntry \"zentova --help\"\n";
+    return 1;
+}
+
+template <typename T>
+bool parseNumber(std::string_view text, T& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+int exportXyz(const CommandCall& call) {
+    const std::string& projectPath = call.arguments[0];
+    const std::string outPath =
+        call.arguments.size() > 1 ? call.arguments[1] : defaultXyzPath(projectPath);
+    try {
+        int partialFrameLine = 0;
+        const long long frames =
+            exportXyzFile(projectPath, outPath, Settings().cubeHalfSize, &partialFrameLine);
+        if (partialFrameLine > 0)
+            std::cerr << "zentova: " << baseNameOf(projectPath)
+                      << ".his: " << partialFrameNote(partialFrameLine) << '\n';
+        std::cerr << "zentova: " << projectPath << ": " << frames
+                  << (frames == 1 ? " frame" : " frames") << " written to " << outPath << '\n';
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "zentova: " << e.what() << '\n';
+        return 1;
+    }
+}
+
+int forceTable(const CommandCall& call) {
+    return runForceTable(call.arguments[0], call.arguments[1], call.arguments[2], std::cout,
+                         std::cerr);
+}
+
+constexpr Command PlainCommands[] = {
+    {"--export-xyz", "PROJECT [OUT.xyz]", 1, 2, exportXyz},
+    {"--force-table", "PROJECT TYPE1 TYPE2", 3, 3, forceTable},
+};
+
+// The calculation and its options, in any order; --help and --version among them.
+int calculate(int argc, char** argv, std::string_view version) {
+    HeadlessOptions options;
+    bool wanted = false;
+    bool report = false;
+    ReportStyle reportStyle = ReportStyle::Text;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        if (arg == "--help" || arg == "-h") {
+            std::cout << UsageText;
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "zentova " << version << '\n';
+            return 0;
+        } else if (arg == "--calculate") {
+            const char* path = value();
+            if (!path) return usageError("--calculate needs a project file");
+            options.projectPath = path;
+            wanted = true;
+        } else if (arg == "--steps") {
+            const char* text = value();
+            if (!text || !parseNumber(text, options.steps) || options.steps < 0)
+                return usageError("--steps needs a whole number from 0 to 9223372036854775807");
+        } else if (arg == "--seed") {
+            std::uint32_t seed = 0;
+            const char* text = value();
+            if (!text || !parseNumber(text, seed))
+                return usageError("--seed needs a whole number from 0 to 4294967295");
+            options.seed = seed;
+        } else if (arg == "--append") {
+            options.append = true;
+        } else if (arg == "--report") {
+            report = true;
+            reportStyle = ReportStyle::Text;
+        } else if (arg == "--report=csv") {
+            report = true;
+            reportStyle = ReportStyle::Csv;
+        } else if (arg.substr(0, 9) == "--report=") {
+            return usageError("--report=" + std::string(arg.substr(9)) +
+                              ": the report is plain (--report) or comma-separated "
+                              "(--report=csv)");
+        } else {
+            return usageError("unknown option \"" + std::string(arg) + "\"");
+        }
+    }
+    if (!wanted) return usageError("nothing to do");
+    return runHeadlessCalculation(options, std::cerr, isatty(STDERR_FILENO) == 1,
+                                  report ? &std::cout : nullptr, reportStyle);
+}
+
+}  // namespace
+
+std::span<const Command> plainCommands() {
+    return PlainCommands;
+}
+
+int runCommandLine(int argc, char** argv, std::span<const Command> commands,
+                   std::string_view version) {
+    const std::string_view word = argv[1];
+    for (const Command& command : commands) {
+        if (word != command.word) continue;
+        const int given = argc - 2;
+        if (given < command.fewest || given > command.most)
+            return usageError(std::string(command.word) + " needs " +
+                              std::string(command.arguments));
+        return command.run(CommandCall{argc, argv, {argv + 2, argv + argc}});
+    }
+    return calculate(argc, argv, version);
+}
+
+}  // namespace zentova
