@@ -16,7 +16,8 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_stack_use_after_return=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
   UBSAN_OPTIONS=print_stacktrace=1
 
-.PHONY: all deps build run test test-release test-asan fuzz fuzz-smoke bench package clean
+.PHONY: all deps build run test check-format format test-release test-asan fuzz fuzz-smoke bench \
+  package clean
 
 all: build
 
@@ -30,9 +31,17 @@ build: deps
 run: build
 	@sh scripts/run.sh $(BUILD)/src/zentova
 
-# Every test in the release build, again with AddressSanitizer and UndefinedBehaviorSanitizer,
-# then a short run of each fuzz target.
-test: test-release test-asan fuzz-smoke
+# The formatting first, then every test in the release build, again with AddressSanitizer
+# and UndefinedBehaviorSanitizer, then a short run of each fuzz target.
+test: check-format test-release test-asan fuzz-smoke
+
+# Every source file as .clang-format says; "make format" rewrites those that are not.
+check-format: deps
+	@sh scripts/check-format.sh
+
+format: deps
+	@git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' \
+	  'fuzz/*.cpp' 'fuzz/*.h' | xargs clang-format -i
 
 test-release: build
 	@cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $(JOBS)

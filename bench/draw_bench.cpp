@@ -41,8 +41,8 @@ struct GLStage {
         surface.create();
         context.setFormat(format);
         if (!context.create() || !context.makeCurrent(&surface)) return false;
-        framebuffer = std::make_unique<QOpenGLFramebufferObject>(
-            Width, Height, QOpenGLFramebufferObject::Depth);
+        framebuffer = std::make_unique<QOpenGLFramebufferObject>(Width, Height,
+                                                                 QOpenGLFramebufferObject::Depth);
         framebuffer->bind();
         SetUpSceneGL(Width, Height, Width, Height);
         glClearColor(0.0f, 0.0f, 1.0f, 0.2f);
@@ -71,8 +71,8 @@ GLStage* stage() {
 }
 
 void countFrames(benchmark::State& state) {
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                    benchmark::Counter::kIsRate);
+    state.counters["frames/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 // Times frames drawn sphere by sphere: a clear, then for each sphere drawSphere(sphere,
@@ -130,8 +130,7 @@ void DrawFrameUncached(benchmark::State& state) {
     timeFrames(
         state,
         [](const PictureSphere& sphere, GLStage& s) {
-            const GLfloat ambient[4] = {(sphere.red - 125) / 125.0f,
-                                        (sphere.green - 125) / 125.0f,
+            const GLfloat ambient[4] = {(sphere.red - 125) / 125.0f, (sphere.green - 125) / 125.0f,
                                         (sphere.blue - 125) / 125.0f, 0.2f};
             glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
             gluSphere(s.meshes.quadric(), sphere.radius, SphereSlices, SphereStacks);

@@ -42,8 +42,8 @@ void StepsOfACalculation(benchmark::State& state) {
                                         w->dynamics, sink);
     stepper.start(200);
     for (auto _ : state) stepper.advance();
-    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["steps/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(StepsOfACalculation)->Unit(benchmark::kMicrosecond);
 

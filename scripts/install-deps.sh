@@ -4,7 +4,7 @@
 set -e
 PACKAGES="cmake make g++ pkg-config \
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libx11-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev \
   xvfb xauth xdotool imagemagick fonts-dejavu-core desktop-file-utils dpkg-dev \
   lintian shared-mime-info xdg-utils libfile-mimeinfo-perl \
   python3-ase python3-mdanalysis"

@@ -7,10 +7,10 @@
 #include "app/summary.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
-#include "pump/pump.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "model/placement.h"
+#include "pump/pump.h"
 #include "runs/notes.h"
 
 namespace zentova {

@@ -2,8 +2,8 @@
 
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
-#include "pump/pump.h"
 #include "files/exampleguard.h"
+#include "pump/pump.h"
 
 namespace zentova {
 
@@ -12,8 +12,7 @@ bool ExampleProjectGuard(Toolkit& toolkit, const ProjectSource& source) {
     ProcessMessages();
     GradientBackground(toolkit);
     NoteBox(toolkit, ExampleRefusal, "Project file name: " + source.path.substr(0, 255),
-            ExampleAdvice, "",
-            toolkit.screenWidth / 2 - 150, 100);
+            ExampleAdvice, "", toolkit.screenWidth / 2 - 150, 100);
     return false;
 }
 

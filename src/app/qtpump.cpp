@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QThread>
+
 #include "app/mainwindow.h"
 
 namespace zentova {

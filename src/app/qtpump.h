@@ -8,12 +8,12 @@ class MainWindow;
 
 // The program's message pump: runs Qt's pending events and shows the drawing area.
 class QtMessagePump : public MessagePump {
-public:
+  public:
     explicit QtMessagePump(MainWindow* mainWindow) : m_mainWindow(mainWindow) {}
     void processMessages() override;
     void sleepMs(int milliseconds) override;
 
-private:
+  private:
     MainWindow* m_mainWindow;
 };
 

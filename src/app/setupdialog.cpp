@@ -8,9 +8,9 @@
 #include "app/mainwindow.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
-#include "pump/pump.h"
 #include "files/fileerror.h"
 #include "files/settingsfile.h"
+#include "pump/pump.h"
 
 namespace zentova {
 

@@ -23,7 +23,7 @@ using ColourChooser = std::function<std::optional<Rgb>(Rgb initial)>;
 // damping, fog, cube edges and the background colour of the 3-D view. "Ready" stores the
 // values and rewrites the settings file.
 class SetupDialog {
-public:
+  public:
     // Builds the box's controls inside `box`; the box stays hidden and disabled until Run.
     SetupDialog(QGroupBox* box, ColourChooser chooseColour);
 
@@ -34,10 +34,10 @@ public:
              const std::string& settingsPath);
 
     // The controls, by their names.
-    QLineEdit* Edit20 = nullptr;    // "Integration step"
-    QLineEdit* Edit21 = nullptr;    // "Dumping coeff."
-    QCheckBox* CheckBox1 = nullptr;  // "Enable fog"
-    QCheckBox* CheckBox2 = nullptr;  // "Show cube limits"
+    QLineEdit* Edit20 = nullptr;      // "Integration step"
+    QLineEdit* Edit21 = nullptr;      // "Dumping coeff."
+    QCheckBox* CheckBox1 = nullptr;   // "Enable fog"
+    QCheckBox* CheckBox2 = nullptr;   // "Show cube limits"
     QPushButton* Button10 = nullptr;  // "Ready"
     QPushButton* Button11 = nullptr;  // "Background color"
     QPushButton* Button12 = nullptr;  // "Back to defaults"
@@ -46,7 +46,7 @@ public:
     QLabel* Panel2 = nullptr;  // shows the background colour
     QLabel* hint = nullptr;    // says why a typed value was not taken
 
-private:
+  private:
     void Button11Click();
     void Button12Click();
     void showValues();

@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::size_t MaxPromptText = 160;
 
-std::string cut(const std::string& text) { return text.substr(0, MaxPromptText); }
+std::string cut(const std::string& text) {
+    return text.substr(0, MaxPromptText);
+}
 
 }  // namespace
 
@@ -44,8 +46,10 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
         input.mouseButtonState = 0;
         SleepMs(50);
         ProcessMessages();
-        if (input.lastKey == 'Y' || input.lastKey == 'y' || input.lastKey == 13) answer = 1;
-        else if (input.lastKey == 'N' || input.lastKey == 'n') answer = 2;
+        if (input.lastKey == 'Y' || input.lastKey == 'y' || input.lastKey == 13)
+            answer = 1;
+        else if (input.lastKey == 'N' || input.lastKey == 'n')
+            answer = 2;
         if (input.mouseButtonState != 0 && std::abs(input.mouseY - (y + 40)) < 20) {
             if (std::abs(input.mouseX - (x - 60)) < 30) answer = 1;
             if (std::abs(input.mouseX - (x + 60)) < 30) answer = 2;

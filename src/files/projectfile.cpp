@@ -67,8 +67,7 @@ Project readProject(std::istream& in, const std::string& fileName) {
             reader.fail("type " + std::to_string(t) + " has a mass of 0, which is not allowed");
         project.charges[t] = reader.readInt(ofType("the charge", t).c_str());
         project.diameters[t] = reader.readReal(ofType("the diameter", t).c_str());
-        if (const auto problem = diameterProblem(project.diameters[t], t))
-            reader.fail(*problem);
+        if (const auto problem = diameterProblem(project.diameters[t], t)) reader.fail(*problem);
         project.colors[t].r = readComponent(reader, "red", t);
         project.colors[t].g = readComponent(reader, "green", t);
         project.colors[t].b = readComponent(reader, "blue", t);

@@ -23,7 +23,11 @@ struct ParticleState {
 };
 
 // Index of coordinate c (0 x, 1 y, 2 z) of particle p in a state vector.
-constexpr int positionIndex(int p, int c) { return 3 * (p - 1) + c; }
-constexpr int velocityIndex(int p, int c) { return VelocityOffset + 3 * (p - 1) + c; }
+constexpr int positionIndex(int p, int c) {
+    return 3 * (p - 1) + c;
+}
+constexpr int velocityIndex(int p, int c) {
+    return VelocityOffset + 3 * (p - 1) + c;
+}
 
 }  // namespace zentova

@@ -20,8 +20,8 @@ std::optional<std::string> diameterProblem(double diameter, int type) {
     if (std::fabs(diameter) > MaxDiameter) {
         char text[160];
         std::snprintf(text, sizeof text,
-                      "type %d has a diameter of %g, diameters run from -%.0f to %.0f", type, diameter,
-                      MaxDiameter, MaxDiameter);
+                      "type %d has a diameter of %g, diameters run from -%.0f to %.0f", type,
+                      diameter, MaxDiameter, MaxDiameter);
         return text;
     }
     return std::nullopt;

@@ -44,15 +44,15 @@ struct LaneSumInput {
     const double* fy;
     const double* fz;
     int length;
-    const double* wall;  // [3][4]: the wall term of each axis and particle
-    std::uint32_t seed;  // the random sequence before the group's first kick
+    const double* wall;                    // [3][4]: the wall term of each axis and particle
+    std::uint32_t seed;                    // the random sequence before the group's first kick
     const std::uint32_t* chainMultiplier;  // [12]: jump to each kick chain's first draw
     const std::uint32_t* chainIncrement;   // [12]
-    const double* far[3];  // the far force of the group's first particle, per axis
-    const double* mass;    // [4]
-    const double* velocities;  // the state's velocities of the four, x y z each
-    double* velocityRate;      // where their accelerations go, x y z each
-    double* positionRate;      // where their velocities go, x y z each
+    const double* far[3];                  // the far force of the group's first particle, per axis
+    const double* mass;                    // [4]
+    const double* velocities;              // the state's velocities of the four, x y z each
+    double* velocityRate;                  // where their accelerations go, x y z each
+    double* positionRate;                  // where their velocities go, x y z each
 };
 struct LaneSumShared {
     std::uint32_t strideMultiplier;  // three draws at once, from a slot to the next

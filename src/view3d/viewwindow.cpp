@@ -1,8 +1,7 @@
 #include "view3d/viewwindow.h"
 
-#include <QCoreApplication>
-
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>

@@ -79,7 +79,7 @@ class TForm2 : public QWidget {
     void resa();
 
     ViewGL* m_view = nullptr;
-    QWidget* m_viewContainer = nullptr;  // holds the picture's native window
+    QWidget* m_viewContainer = nullptr;       // holds the picture's native window
     std::array<QPushButton*, 6> m_buttons{};  // index 0 unused
     std::array<int, 6> m_tags{};
     bool m_leftPressed = false;  // a left press on the client area, not yet released

@@ -1,11 +1,12 @@
 // "Advanced setup", "Retrieve project" and "Save as", driven through the scripted pump with
 // fake file and colour dialogs.
 
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include "app/fileops.h"
 #include "driver_fixture.h"
@@ -54,8 +55,7 @@ TEST(AdvancedSetup, ReadyStoresTheValuesAndWritesTheWholeFile) {
                      d.Edit21->setText("12.5");
                      d.CheckBox1->setChecked(false);
                  },
-                 [&] { d.Button11->click(); },
-                 [&] { d.Button10->click(); }});
+                 [&] { d.Button11->click(); }, [&] { d.Button10->click(); }});
     Settings expected;
     expected.integrationStep = 0.0002;
     expected.dampingCoefficient = 12.5;

@@ -2,6 +2,8 @@
 // messages thousands of times a second, and a repaint each time cost it most of its time;
 // a change that brought no repaint would leave the screen showing something old.
 
+#include "app/mainwindow.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -9,7 +11,6 @@
 #include <QImage>
 #include <memory>
 
-#include "app/mainwindow.h"
 #include "app/qtpump.h"
 #include "canvas/canvas.h"
 #include "runs/programstate.h"

@@ -173,9 +173,9 @@ TEST(CalculationRunInTheWindow, AFinalStateOfAnotherProjectIsRefusedBeforeAnySte
     // The note stood on a screen cleared of the question: nothing of its YES and NO ovals
     // came back when the note went.
     const QImage& screen = w.canvas.image();
-    EXPECT_EQ(testing::countColor(screen,
-                                  QRect(screen.width() / 2 - 120, screen.height() / 2 - 60, 240, 60),
-                                  packColor(100, 100, 100)),
+    EXPECT_EQ(testing::countColor(
+                  screen, QRect(screen.width() / 2 - 120, screen.height() / 2 - 60, 240, 60),
+                  packColor(100, 100, 100)),
               0);
 }
 

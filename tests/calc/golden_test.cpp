@@ -16,8 +16,7 @@ using testing::readBytes;
 using testing::TempDir;
 
 TEST(GoldenCalculation, FixedSeedGivesTheStoredFilesByteForByte) {
-    const std::filesystem::path golden =
-        std::filesystem::path(ZENTOVA_TEST_DATA) / "golden";
+    const std::filesystem::path golden = std::filesystem::path(ZENTOVA_TEST_DATA) / "golden";
     TempDir dir;
     std::filesystem::copy_file(golden / "golden.zpr", dir.file("golden.zpr"));
     const char* named = std::getenv("ZENTOVA_EXE");

@@ -140,10 +140,11 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
     writeBytes(dir.file("ions.zpr"), text.replace(text.find(" 1.00000000000000E-0001"), 23, "abc"));
     refused("--calculate ions.zpr", "zentova: ions.zpr:3: expected");
     text = formatProject(ions());
-    writeBytes(dir.file("ions.zpr"), text.replace(text.find(" 6.00000000000000E+0000"), 23,
-                                                  "-1.00000000000000E+0308"));
-    refused("--calculate ions.zpr", "zentova: ions.zpr:9: type 1 has a diameter of -1e+308, "
-                                    "diameters run from -1000000 to 1000000");
+    writeBytes(dir.file("ions.zpr"),
+               text.replace(text.find(" 6.00000000000000E+0000"), 23, "-1.00000000000000E+0308"));
+    refused("--calculate ions.zpr",
+            "zentova: ions.zpr:9: type 1 has a diameter of -1e+308, "
+            "diameters run from -1000000 to 1000000");
     writeBytes(dir.file("ions.zpr"), formatProject(ions()));
 
     writeBytes(dir.file("setupek.dat"), "0\r\n0\r\n255\r\nTAK\r\nTAK\r\nfast\r\n20\r\n\r\n");

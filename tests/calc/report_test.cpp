@@ -12,8 +12,8 @@
 #include <sstream>
 #include <vector>
 
-#include "files/projectfile.h"
 #include "calc/stepper.h"
+#include "files/projectfile.h"
 #include "support/tempfiles.h"
 #include "support/world.h"
 

@@ -1,3 +1,5 @@
+#include "calc/stepper.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,7 +9,6 @@
 
 #include "files/atomicfile.h"
 #include "files/trajectory.h"
-#include "calc/stepper.h"
 #include "support/tempfiles.h"
 #include "support/world.h"
 
@@ -29,8 +30,7 @@ TEST(CalculationStepper, CyclesRedrawsAndFramesFollowTheTimeline) {
     auto w = makeWorld(30);
     w->settings.integrationStep = 0.0001;
     RecordingSink sink;
-    CalculationStepper stepper(w->project, w->particles, w->settings, w->random, w->dynamics,
-                               sink);
+    CalculationStepper stepper(w->project, w->particles, w->settings, w->random, w->dynamics, sink);
     stepper.start(30);
     std::vector<int> redrawsBefore;
     for (int pass = 1; pass <= 299; ++pass) {
@@ -70,8 +70,8 @@ TEST(CalculationStepper, SameSeedSameTrajectory) {
         w->random.fixedSeed = seed;
         PlaceParticles(w->project, w->source, w->particles, w->random, 50);
         RecordingSink sink;
-        CalculationStepper stepper(w->project, w->particles, w->settings, w->random,
-                                   w->dynamics, sink);
+        CalculationStepper stepper(w->project, w->particles, w->settings, w->random, w->dynamics,
+                                   sink);
         stepper.start(80);
         for (int s = 0; s < 600; ++s) stepper.advance();
         return sink.states;
@@ -87,8 +87,7 @@ TEST(CalculationStepper, UnstableStepIsRefusedAndTheStateKept) {
     w->project.ag = 1e6;  // every pair force at its limit
     w->settings.integrationStep = 1e3;
     RecordingSink sink;
-    CalculationStepper stepper(w->project, w->particles, w->settings, w->random, w->dynamics,
-                               sink);
+    CalculationStepper stepper(w->project, w->particles, w->settings, w->random, w->dynamics, sink);
     stepper.start(20);
     bool failed = false;
     for (int s = 0; s < 400 && !failed; ++s) {

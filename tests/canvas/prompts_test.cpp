@@ -54,16 +54,19 @@ TEST(ConfirmAt, ButtonsAnswerWithinThirtyPixelsOfTheirCentres) {
     const struct {
         int x, y;
         bool yes;
-    } clicks[] = {{340, 340, true}, {340 - 29, 340, true}, {340 + 29, 359, true},
-                  {460, 340, false}, {460 + 29, 321, false}};
+    } clicks[] = {{340, 340, true},
+                  {340 - 29, 340, true},
+                  {340 + 29, 359, true},
+                  {460, 340, false},
+                  {460 + 29, 321, false}};
     for (const auto& click : clicks) {
         PromptScreen s;
         s.clickAt(click.x, click.y);
         EXPECT_EQ(ConfirmAt(s.toolkit, 400, 300, "Sure ?"), click.yes) << click.x << "," << click.y;
     }
     // Just outside, between the buttons, or too high: ignored until "n" arrives at 500 ms.
-    for (const QPoint& miss : {QPoint(340 - 30, 340), QPoint(400, 340), QPoint(340, 340 - 20),
-                               QPoint(460 + 30, 340)}) {
+    for (const QPoint& miss :
+         {QPoint(340 - 30, 340), QPoint(400, 340), QPoint(340, 340 - 20), QPoint(460 + 30, 340)}) {
         PromptScreen t;
         t.clickAt(miss.x(), miss.y());
         t.thenNo(500);
@@ -73,8 +76,8 @@ TEST(ConfirmAt, ButtonsAnswerWithinThirtyPixelsOfTheirCentres) {
 }
 
 TEST(ConfirmAt, KeysAnswerYesForYAndEnterNoForN) {
-    for (const auto& [key, yes] : {std::pair{'Y', true}, {'y', true}, {'\r', true}, {'N', false},
-                                   {'n', false}}) {
+    for (const auto& [key, yes] :
+         {std::pair{'Y', true}, {'y', true}, {'\r', true}, {'N', false}, {'n', false}}) {
         PromptScreen s;
         s.keyAt(key);
         EXPECT_EQ(ConfirmAt(s.toolkit, 400, 300, "Go ?"), yes) << int(key);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "model/placement.h"
+
+#include <gtest/gtest.h>
 
 namespace zentova {
 namespace {

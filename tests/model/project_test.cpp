@@ -1,8 +1,9 @@
+#include "model/project.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "model/project.h"
 #include "model/settings.h"
 
 namespace zentova {

@@ -3,6 +3,8 @@
 // step after step, for projects that exercise the groups, the particles left out of them,
 // coinciding particles, walls, and lists shorter than the slots.
 
+#include "model/vectorlanes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +12,6 @@
 #include <functional>
 #include <memory>
 
-#include "model/vectorlanes.h"
 #include "support/world.h"
 
 namespace zentova {

@@ -8,10 +8,10 @@
 #include <cmath>
 #include <memory>
 
+#include "calc/stepper.h"
 #include "files/projectfile.h"
 #include "model/placement.h"
 #include "reliability/randomproject.h"
-#include "calc/stepper.h"
 
 namespace zentova {
 namespace {

@@ -9,8 +9,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "pump/pump.h"
 #include "model/particles.h"
+#include "pump/pump.h"
 #include "view3d/scene.h"
 #include "view3d/viewwindow.h"
 
