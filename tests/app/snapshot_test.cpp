@@ -12,6 +12,7 @@
 
 #include "files/finalstate.h"
 #include "files/projectfile.h"
+#include "support/program.h"
 #include "support/tempfiles.h"
 
 namespace zentova {
@@ -40,12 +41,7 @@ class Snapshot : public ::testing::Test {
     // The command in the test's folder, with the platform Qt picks for a display (the test
     // program itself runs offscreen, which has no OpenGL).
     int zentova(const std::string& args, const std::string& environment = "") {
-        const char* named = std::getenv("ZENTOVA_EXE");
-        const std::string exe =
-            named
-                ? named
-                : (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/zentova")
-                      .string();
+        const std::string exe = testing::zentovaExecutable();
         // The GL driver keeps a few bytes of compiled code to the end of the process, which a
         // leak-checking build would report as its own.
         const std::string command = "cd '" + dir.path() + "' && env -u QT_QPA_PLATFORM " +

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "support/program.h"
 #include "support/tempfiles.h"
 
 namespace zentova {
@@ -19,11 +20,7 @@ TEST(GoldenCalculation, FixedSeedGivesTheStoredFilesByteForByte) {
     const std::filesystem::path golden = std::filesystem::path(ZENTOVA_TEST_DATA) / "golden";
     TempDir dir;
     std::filesystem::copy_file(golden / "golden.zpr", dir.file("golden.zpr"));
-    const char* named = std::getenv("ZENTOVA_EXE");
-    const std::string exe =
-        named ? named
-              : (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/zentova")
-                    .string();
+    const std::string exe = testing::zentovaExecutable();
     const std::string command = "cd '" + dir.path() + "' && '" + exe +
                                 "' --calculate golden.zpr --steps 900 --seed 20261207 2> /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);

@@ -14,6 +14,7 @@
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "files/trajectory.h"
+#include "support/program.h"
 #include "support/projects.h"
 #include "support/tempfiles.h"
 
@@ -40,13 +41,7 @@ class Headless : public ::testing::Test {
     void SetUp() override { writeBytes(dir.file("ions.zpr"), formatProject(ions())); }
 
     Result zentova(const std::string& args) {
-        // CTest names the executable; run by hand, the test finds it in the build tree.
-        const char* named = std::getenv("ZENTOVA_EXE");
-        const std::string exe =
-            named
-                ? named
-                : (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/zentova")
-                      .string();
+        const std::string exe = testing::zentovaExecutable();
         const std::string command =
             "cd '" + dir.path() + "' && '" + exe + "' " + args + " 2> stderr.txt";
         const int status = std::system(command.c_str());

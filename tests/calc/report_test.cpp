@@ -14,6 +14,7 @@
 
 #include "calc/stepper.h"
 #include "files/projectfile.h"
+#include "support/program.h"
 #include "support/tempfiles.h"
 #include "support/world.h"
 
@@ -85,11 +86,7 @@ TEST(Readings, ReportOptionPrintsEveryFrame) {
     w->project.name = "Gas";
     w->project.ag = 0.1;
     testing::writeBytes(dir.file("gas.zpr"), formatProject(w->project));
-    const char* named = std::getenv("ZENTOVA_EXE");
-    const std::string exe =
-        named ? named
-              : (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/zentova")
-                    .string();
+    const std::string exe = testing::zentovaExecutable();
     const std::string command = "cd '" + dir.path() + "' && '" + exe +
                                 "' --calculate gas.zpr --steps 900 --seed 5 --report"
                                 " > out.txt 2> err.txt";
@@ -124,11 +121,7 @@ TEST(Readings, CsvReportHasAHeaderAndOneNumericRowPerFrame) {
     auto w = testing::makeWorld(12);
     w->project.name = "Gas";
     testing::writeBytes(dir.file("gas.zpr"), formatProject(w->project));
-    const char* named = std::getenv("ZENTOVA_EXE");
-    const std::string exe =
-        named ? named
-              : (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/zentova")
-                    .string();
+    const std::string exe = testing::zentovaExecutable();
     const auto run = [&](const std::string& report) {
         const std::string command = "cd '" + dir.path() + "' && '" + exe +
                                     "' --calculate gas.zpr --steps 900 --seed 5 " + report +

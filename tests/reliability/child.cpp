@@ -13,13 +13,6 @@
 
 namespace zentova::testing {
 
-std::string zentovaExecutable() {
-    // CTest names the executable; run by hand, the test finds it in the build tree.
-    if (const char* named = std::getenv("ZENTOVA_EXE")) return named;
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "../src/zentova")
-        .string();
-}
-
 Child Child::zentova(const std::string& folder, const std::vector<std::string>& args,
                      rlim_t fileSizeLimit) {
     std::vector<std::string> argv{zentovaExecutable()};

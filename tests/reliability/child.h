@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/program.h"
+
 namespace zentova::testing {
 
 // How a child process ended: its exit code, or minus the signal that ended it; -1000 when
@@ -41,7 +43,5 @@ class Child {
     pid_t m_pid = -1;
     int m_err = -1;
 };
-
-std::string zentovaExecutable();
 
 }  // namespace zentova::testing
