@@ -40,16 +40,29 @@ sleep 1
 within cover_shown || fail "the cover bitmap is not shown"
 kill -0 $pid 2> /dev/null || fail "the program did not stay up"
 
+# The staircase is drawn item by item: "Exit", the eleventh, is 150 pixels right of and
+# 300 below the first.
+exit_shown() {
+  shot menu
+  case "$(pixel "$SHOTS/menu.png" $((menu_x + 190)) 435)" in
+    "srgb(12"[01]",16"[01]",0)") return 0 ;;  # the menu colour, give or take the frame
+  esac
+  return 1
+}
+
 xdotool mousemove $((width / 2)) $((height / 2)) click 1
 within menu_shown || fail "no menu drawn"
-# The staircase is drawn item by item: let it finish before "Exit" is clicked.
-sleep 1
-
-# "Exit" is the eleventh item: 150 pixels right and 300 down from the first.
-xdotool mousemove $((menu_x + 175)) $((120 + 300 + 15))
+within exit_shown || fail "the menu was not drawn to its end"
 sleep 0.5
-xdotool click 1
-for _ in $(seq 50); do kill -0 $pid 2> /dev/null || break; sleep 0.1; done
+
+# A click that comes while the menu is still getting ready is not taken: click again.
+xdotool mousemove $((menu_x + 175)) $((120 + 300 + 15))
+for _ in $(seq 10); do
+  sleep 0.5
+  xdotool click 1
+  for _ in $(seq 20); do kill -0 $pid 2> /dev/null || break; sleep 0.1; done
+  kill -0 $pid 2> /dev/null || break
+done
 kill -0 $pid 2> /dev/null && fail "\"Exit\" did not end the program"
 wait $pid
 status=$?
