@@ -2,33 +2,36 @@
 
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 #include "files/atomicfile.h"
 
 namespace zentova {
 
-std::string describeAppendCut(const AppendStart& start) {
-    std::string text;
+std::vector<std::string> appendCutParts(const AppendStart& start) {
+    std::vector<std::string> parts;
+    char line[160];
     const long long dropped = start.cut.droppedFrames;
     if (dropped > 0) {
-        char line[160];
         std::snprintf(line, sizeof line, "%lld %s later than the final state (t = %.3f) %s dropped",
                       dropped, dropped == 1 ? "frame" : "frames", start.finalStateTime,
                       dropped == 1 ? "was" : "were");
-        text = line;
+        parts.emplace_back(line);
     }
     if (start.restoredFrame) {
-        char line[120];
         std::snprintf(line, sizeof line,
                       "the frame of the final state (t = %.3f) was missing and was added",
                       start.finalStateTime);
-        if (!text.empty()) text += "; ";
-        text += line;
+        parts.emplace_back(line);
     }
-    if (start.cut.partialFrameLine > 0) {
-        if (!text.empty()) text += "; ";
-        text += partialFrameNote(start.cut.partialFrameLine);
-    }
+    if (start.cut.partialFrameLine > 0)
+        parts.push_back(partialFrameNote(start.cut.partialFrameLine));
+    return parts;
+}
+
+std::string describeAppendCut(const AppendStart& start) {
+    std::string text;
+    for (const std::string& part : appendCutParts(start)) text += (text.empty() ? "" : "; ") + part;
     return text;
 }
 
@@ -58,11 +61,9 @@ AppendStart RunPlan::startAppend(const Project& project, ParticleState& particle
         throw FileError(m_finalStatePath, 0,
                         "no final state to continue from; run without --append first");
     }
-    // Read whole before anything is cut: a damaged trajectory is refused untouched.
     if (!m_trajectory.created()) {
         start.cut =
-            planAppend(m_trajectoryPath, last ? std::optional<double>(last->time) : std::nullopt);
-        m_trajectory.cutTo(start.cut.keepBytes);
+            m_trajectory.cutForAppend(last ? std::optional<double>(last->time) : std::nullopt);
         // The trajectory then shows the state the new frames continue from.
         if (last && (start.cut.keptFrames == 0 ||
                      last->time > start.cut.lastKeptTime + WrittenTimeRounding)) {

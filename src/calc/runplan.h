@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "files/fileerror.h"
 #include "files/finalstate.h"
@@ -30,8 +31,10 @@ struct AppendStart {
     bool restoredFrame = false;  // the final state's frame was missing and was added
 };
 
-// What an append cut from the trajectory, in words ("1 frame later than the final state
-// (t = 2.310) was dropped; ..."); empty when nothing went.
+// What an append changed in the trajectory, a clause each ("1 frame later than the final
+// state (t = 2.310) was dropped", ...); none when nothing changed.
+std::vector<std::string> appendCutParts(const AppendStart& start);
+// The same clauses in one line, joined by "; ".
 std::string describeAppendCut(const AppendStart& start);
 
 // The files of one calculation, prepared the same way for the window and the command line

@@ -122,16 +122,22 @@ void TrajectoryWriter::cutTo(std::uint64_t size) {
         throw FileError(m_path, 0, "cannot cut the file short: " + fileio::errorText(errno));
 }
 
+AppendCut TrajectoryWriter::cutForAppend(std::optional<double> finalStateTime) {
+    // A file this run made holds nothing to read or cut.
+    if (m_created) return {};
+    // Read whole before anything is cut: a damaged file is refused untouched.
+    const AppendCut cut = planAppend(m_path, finalStateTime);
+    cutTo(cut.keepBytes);
+    return cut;
+}
+
 void TrajectoryWriter::open(const std::string& path, bool append) {
     claim(path);
     try {
-        if (!append) {
+        if (append)
+            cutForAppend(std::nullopt);
+        else
             cutTo(0);
-        } else if (!m_created) {
-            // Frames after a broken one could not be read back: cut the broken one off first.
-            const AppendCut cut = planAppend(path, std::nullopt);
-            if (cut.keepBytes < size()) cutTo(cut.keepBytes);
-        }
     } catch (...) {
         abandon();
         throw;

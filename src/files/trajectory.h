@@ -19,6 +19,18 @@ namespace zentova {
 // reals in fixed 8.3, CR LF line ends.
 void appendFrameText(std::string& out, int n, double time, const ParticleState& particles);
 
+// What appending to a trajectory keeps of it: its whole frames up to the final state the
+// calculation continues from. A frame cut short by the end of the file (a crash, a copy in
+// progress) goes, and so do whole frames later than the final state (written before a
+// crash kept the final state from following them): they cannot be continued.
+struct AppendCut {
+    std::uint64_t keepBytes = 0;  // the file's first bytes that stay
+    long long keptFrames = 0;
+    double lastKeptTime = 0.0;    // the time of the last frame kept
+    long long droppedFrames = 0;  // whole frames later than the final state
+    int partialFrameLine = 0;     // where the frame cut short began; 0 when there is none
+};
+
 // The trajectory file of a calculation, held by one calculation at a time. Each frame
 // reaches the file in one write and is flushed at once; a write that fails part-way is cut
 // back, so the file only ever holds whole frames.
@@ -41,9 +53,13 @@ class TrajectoryWriter {
     // Cuts the file to its first `size` bytes. Throws FileError.
     void cutTo(std::uint64_t size);
 
+    // Before the first frame of an append: cuts the file back to what planAppend keeps of
+    // it (a file claim() made is kept as it is) and returns that. Throws FileError, leaving
+    // a damaged file as it is.
+    AppendCut cutForAppend(std::optional<double> finalStateTime);
+
     // claim(), then empties the file or, to append, cuts off the remains of a frame it ends
-    // in (see planAppend). Throws TrajectoryBusy or FileError; a refused file is left as
-    // it is.
+    // in. Throws TrajectoryBusy or FileError; a refused file is left as it is.
     void open(const std::string& path, bool append);
     void writeFrame(int n, double time, const ParticleState& particles);  // throws FileError
     // Gives the file up (and the hold on it).
@@ -66,18 +82,6 @@ class TrajectoryBusy : public std::runtime_error {
   public:
     explicit TrajectoryBusy(const std::string& path)
         : std::runtime_error(path + " is being written by another calculation") {}
-};
-
-// What appending to a trajectory keeps of it: its whole frames up to the final state the
-// calculation continues from. A frame cut short by the end of the file (a crash, a copy in
-// progress) goes, and so do whole frames later than the final state (written before a
-// crash kept the final state from following them): they cannot be continued.
-struct AppendCut {
-    std::uint64_t keepBytes = 0;  // the file's first bytes that stay
-    long long keptFrames = 0;
-    double lastKeptTime = 0.0;    // the time of the last frame kept
-    long long droppedFrames = 0;  // whole frames later than the final state
-    int partialFrameLine = 0;     // where the frame cut short began; 0 when there is none
 };
 
 // Trajectory times are written to three decimals: two times closer than this may stand

@@ -1,6 +1,7 @@
 #include <QPushButton>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 #include "calc/report.h"
 #include "calc/runplan.h"
@@ -61,14 +62,13 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     } else {
         SleepMs(PauseAfterFinalStateMs);
     }
-    const std::string cut = describeAppendCut(start);
+    const std::vector<std::string> cut = appendCutParts(start);
     if (!cut.empty()) {
-        // One part a line: the frames dropped, then the frame cut short.
-        const std::size_t split = cut.find("; ");
+        // A line for each change: frames dropped, a frame added, a frame cut short.
         clearAndSummary(program, windows);
-        NoteBox(toolkit,
-                "The trajectory was cut back to where the run goes on:", cut.substr(0, split),
-                split == std::string::npos ? "" : cut.substr(split + 2), "", 0, 0);
+        const auto part = [&](std::size_t k) { return k < cut.size() ? cut[k] : std::string(); };
+        NoteBox(toolkit, "The trajectory was brought in line with the final state:", part(0),
+                part(1), part(2), 0, 0);
     }
     return true;
 }
