@@ -7,7 +7,8 @@ PACKAGES="cmake make g++ pkg-config \
   libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev \
   xvfb xauth xdotool imagemagick fonts-dejavu-core desktop-file-utils dpkg-dev \
   lintian shared-mime-info xdg-utils libfile-mimeinfo-perl \
-  python3-ase python3-mdanalysis"
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev qt6-charts-dev qt6-svg-dev \
+  ffmpeg lammps openmpi-bin python3-ase python3-mdanalysis"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
