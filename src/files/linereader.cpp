@@ -183,9 +183,7 @@ std::string LineReader::readLine(const char* what) {
     if (!fileio::nextLine(m_in, line, m_fileName, m_line, &m_lineEnded))
         throw FileError(m_fileName, m_line + 1,
                         std::string("unexpected end of file, expected ") + what);
-    // Editors that save UTF-8 may put a byte-order mark first; it is no part of the text.
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (first && line.starts_with(byteOrderMark)) line.erase(0, byteOrderMark.size());
+    if (first && line.starts_with(ByteOrderMark)) line.erase(0, ByteOrderMark.size());
     return line;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <istream>
 #include <string>
+#include <string_view>
 
 namespace zentova {
 
@@ -11,6 +12,9 @@ namespace zentova {
 // LF and CR alone as line ends. Every failure throws FileError naming the file, the line and what
 // was expected ("alpha.zpr:7: expected a real number, found \"abc\""). A UTF-8 byte-order mark at
 // the start of the file is dropped.
+// Editors that save UTF-8 may put this mark first; the reader drops it from the first line.
+inline constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 class LineReader {
   public:
     // Lines are taken whole up to this length: far beyond any real name or number, and a

@@ -78,6 +78,9 @@ Project readProject(std::istream& in, const std::string& fileName) {
 
 std::string formatProject(const Project& project) {
     std::string out = utf8ToCp1252(withoutControlCharacters(project.name));
+    // A name whose first bytes read as a byte-order mark ("ï»¿...") would lose them to the
+    // reader, which drops one mark; a mark of its own in front keeps the name whole.
+    if (out.starts_with(ByteOrderMark)) out.insert(0, ByteOrderMark);
     out += LineEnd;
     for (const double coefficient : {project.ae, project.ag, project.ar}) {
         appendReal(out, coefficient);

@@ -108,6 +108,9 @@ TEST(ProjectFile, ReadsProjectsSavedElsewhere) {
     Project named = alpha();
     named.name = zurich;
     EXPECT_EQ(formatProject(named).substr(0, 10), "Z\xFCrich \x80\r\n");
+    // A name that begins with the bytes of a mark ("ï»¿€" in Windows-1252) comes back whole.
+    named.name = "\xC3\xAF\xC2\xBB\xC2\xBF\xE2\x82\xAC";
+    EXPECT_EQ(parse(formatProject(named)).name, named.name);
 
     const std::string longName(100'000, 'n');
     EXPECT_EQ(parse(longName + rest).name, longName);
