@@ -7,6 +7,7 @@
 #include "calc/stepper.h"
 #include "files/xyzexport.h"
 #include "lammps/bath.h"
+#include "lammps/pairtable.h"
 #include "model/integrator.h"
 
 namespace zentova {
@@ -145,7 +146,7 @@ std::string inputScript(const LammpsSystem& system) {
     for (int ti = 1; ti <= project.typeCount; ++ti)
         for (int tj = ti; tj <= project.typeCount; ++tj)
             s += "pair_coeff " + std::to_string(ti) + " " + std::to_string(tj) + " " + stem +
-                 ".table T" + std::to_string(ti) + "_" + std::to_string(tj) + "\n";
+                 ".table " + tableSectionName(ti, tj) + "\n";
     // Every particle is every other's neighbour: room for all of them in the lists.
     const long long one = std::max<long long>(2000, atoms);
     s += "neighbor     2.0 bin\n";
@@ -214,7 +215,10 @@ std::string inputScript(const LammpsSystem& system) {
     s += "thermo   " + std::to_string(FrameInterval) + "\n";
     s += "dump     frames all xyz " + std::to_string(FrameInterval) + " dump." + stem + ".xyz\n";
     s += "dump_modify frames sort id element";
-    for (int t = 1; t <= project.typeCount; ++t) s += " " + std::string(elementSymbol(t));
+    for (int t = 1; t <= project.typeCount; ++t) {
+        s += ' ';
+        s += elementSymbol(t);
+    }
     s += "\n\nrun ${steps}\n";
     return s;
 }

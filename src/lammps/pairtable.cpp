@@ -69,7 +69,11 @@ double lammpsPairForce(const Project& project, double cubeHalfSize, int ti, int 
 }
 
 std::string tableSectionName(int ti, int tj) {
-    return "T" + std::to_string(ti) + "_" + std::to_string(tj);
+    std::string name = "T";
+    name += std::to_string(ti);
+    name += '_';
+    name += std::to_string(tj);
+    return name;
 }
 
 std::string tableSection(const Project& project, double cubeHalfSize, int ti, int tj,
