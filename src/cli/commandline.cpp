@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <iostream>
 
@@ -26,7 +27,7 @@ const char* const UsageText =
     "       zentova --snapshot PROJECT.zpr OUT.png\n"
     "       zentova --force-table PROJECT.zpr TYPE1 TYPE2\n"
     "       zentova --export-lammps PROJECT.zpr DIR [--from-sta] [--replicate NX NY NZ]\n"
-    "                    [--steps N] [--seed S]\n"
+    "                    [--cutoff R] [--steps N] [--seed S]\n"
     "       zentova --help | --version\n"
     "\n"
     "  PROJECT              open the program with this project loaded; a trajectory\n"
@@ -54,6 +55,8 @@ const char* const UsageText =
     "                       fresh placement\n"
     "  --replicate NX NY NZ tile the cube NX x NY x NZ times (1 to 20 each), walls around\n"
     "                       the whole\n"
+    "  --cutoff R           leave out the pair law beyond R cube units (at least 1; the\n"
+    "                       default covers the whole box): faster, but no longer the model\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
 
@@ -118,6 +121,13 @@ int exportLammpsCommand(const CommandCall& call) {
                                       std::to_string(MaxReplicate));
                 options.replicate[static_cast<std::size_t>(c)] = count;
             }
+        } else if (arg == "--cutoff") {
+            double cutoff = 0.0;
+            const std::string* text = value();
+            if (!text || !parseNumber(*text, cutoff) || !(cutoff >= MinCutoff) ||
+                !std::isfinite(cutoff))
+                return usageError("--cutoff needs a distance of at least 1 (cube units)");
+            options.cutoff = cutoff;
         } else if (arg == "--steps") {
             const std::string* text = value();
             if (!text || !parseNumber(*text, options.steps) || options.steps < 0)
@@ -150,8 +160,9 @@ int exportLammpsCommand(const CommandCall& call) {
 constexpr Command PlainCommands[] = {
     {"--export-xyz", "PROJECT [OUT.xyz]", 1, 2, exportXyz},
     {"--force-table", "PROJECT TYPE1 TYPE2", 3, 3, forceTable},
-    {"--export-lammps", "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--steps N] [--seed S]",
-     2, 11, exportLammpsCommand},
+    {"--export-lammps",
+     "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--cutoff R] [--steps N] [--seed S]", 2, 13,
+     exportLammpsCommand},
 };
 
 // The calculation and its options, in any order; --help and --version among them.

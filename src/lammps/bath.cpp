@@ -9,11 +9,11 @@ namespace zentova {
 
 double kickShare() {
     const double adams = RestartInterval - StartupSteps;
-    double sum = StartupSteps * 1.0;     // midpoint steps: the second evaluation's kicks
-    sum += adams * 25.0 / 144.0;         // corrector: the predicted point's, 5/12
-    sum += (adams - 1) * 49.0 / 144.0;   // the current point's 8/12, less 1/12 one step later
-    sum += 64.0 / 144.0;                 // the cycle's last Adams step: the restart drops it
-    sum += 1.0 / 144.0;                  // the first Adams step's history: a midpoint's k1
+    double sum = StartupSteps * 1.0;    // midpoint steps: the second evaluation's kicks
+    sum += adams * 25.0 / 144.0;        // corrector: the predicted point's, 5/12
+    sum += (adams - 1) * 49.0 / 144.0;  // the current point's 8/12, less 1/12 one step later
+    sum += 64.0 / 144.0;                // the cycle's last Adams step: the restart drops it
+    sum += 1.0 / 144.0;                 // the first Adams step's history: a midpoint's k1
     return sum / RestartInterval;
 }
 

@@ -42,7 +42,8 @@ long lammpsSeed(std::uint32_t seed) {
 void checkExportable(const Project& project, const std::string& path) {
     if (const auto problem = projectProblem(project))
         throw FileError(path, 0, "cannot be exported: " + *problem);
-    if (sumOfCounts(project) == 0) throw FileError(path, 0, "cannot be exported: it has no particles");
+    if (sumOfCounts(project) == 0)
+        throw FileError(path, 0, "cannot be exported: it has no particles");
     for (int t = 1; t <= project.typeCount; ++t)
         if (project.counts[t] > 0 && project.masses[t] < 0.0)
             throw FileError(path, 0,
@@ -86,9 +87,10 @@ void writeTogether(const std::string& folder,
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error || !std::filesystem::is_directory(folder))
-        throw FileError(folder, 0,
-                        "cannot make the folder: " +
-                            (error ? error.message() : std::string("a file of that name is there")));
+        throw FileError(
+            folder, 0,
+            "cannot make the folder: " +
+                (error ? error.message() : std::string("a file of that name is there")));
     std::vector<std::string> temporaries;
     const auto discard = [&] {
         for (const std::string& temp : temporaries) ::unlink(temp.c_str());
@@ -147,6 +149,8 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
     system.fixedSeed = options.seed.has_value();
     system.fromFinalState = options.fromFinalState;
     system.startTime = start.time;
+    system.shortened = options.cutoff.has_value();
+    system.chosenCutoff = options.cutoff.value_or(0.0);
 
     // The cubes side by side, the model's -half..half shifted to 0..edge in each.
     for (int iz = 0; iz < options.replicate[2]; ++iz)

@@ -13,11 +13,16 @@ namespace zentova {
 struct LammpsExportOptions {
     std::string projectPath;
     std::string folder;
-    bool fromFinalState = false;           // the project's .sta instead of a fresh placement
+    bool fromFinalState = false;            // the project's .sta instead of a fresh placement
     std::array<int, 3> replicate{1, 1, 1};  // cubes along x, y, z
-    long long steps = 3000;                // the run of in.STEM (a -var steps overrides it)
-    std::optional<std::uint32_t> seed;     // placement and bath seeds; the clock otherwise
+    long long steps = 3000;                 // the run of in.STEM (a -var steps overrides it)
+    std::optional<std::uint32_t> seed;      // placement and bath seeds; the clock otherwise
+    // A cutoff (cube units) shorter than the box: the law beyond it left out, so that a
+    // large tiling runs in LAMMPS's time per particle rather than per pair.
+    std::optional<double> cutoff;
 };
+
+inline constexpr double MinCutoff = 1.0;  // cube units
 
 inline constexpr int MaxReplicate = 20;  // cubes per axis
 

@@ -41,15 +41,18 @@ void placeBox(LammpsSystem& system) {
         }
     }
     double diagonal2 = 0.0;
-    for (int c = 0; c < 3; ++c) diagonal2 += (system.high[c] - system.low[c]) * (system.high[c] - system.low[c]);
+    for (int c = 0; c < 3; ++c)
+        diagonal2 += (system.high[c] - system.low[c]) * (system.high[c] - system.low[c]);
     system.cutoff = std::ceil(std::sqrt(diagonal2)) + 1.0;
+    if (system.shortened) system.cutoff = std::min(system.cutoff, system.chosenCutoff);
 }
 
 std::string dataFile(const LammpsSystem& system) {
     const Project& project = system.project;
     std::string out = "LAMMPS data file of the Zentova project \"" + system.name + "\" (" +
                       (system.fromFinalState ? "its final state" : "a fresh placement") + ")\n\n";
-    out += std::to_string(system.atoms.size()) + " atoms\n" + typeCount(project) + " atom types\n\n";
+    out +=
+        std::to_string(system.atoms.size()) + " atoms\n" + typeCount(project) + " atom types\n\n";
     const char* axes[3] = {"x", "y", "z"};
     for (int c = 0; c < 3; ++c)
         out += number(system.low[c]) + " " + number(system.high[c]) + " " + axes[c] + "lo " +
@@ -81,9 +84,9 @@ std::string inputScript(const LammpsSystem& system) {
     const std::string& stem = system.stem;
     const int k = system.slots;
     const double wallLow = WallMargin;
-    const std::array<double, 3> wallHigh = {
-        system.edge * system.replicate[0] - WallMargin, system.edge * system.replicate[1] - WallMargin,
-        system.edge * system.replicate[2] - WallMargin};
+    const std::array<double, 3> wallHigh = {system.edge * system.replicate[0] - WallMargin,
+                                            system.edge * system.replicate[1] - WallMargin,
+                                            system.edge * system.replicate[2] - WallMargin};
     const double stiffness = k * WallStiffness;
     const long long atoms = static_cast<long long>(system.atoms.size());
 
@@ -95,43 +98,66 @@ std::string inputScript(const LammpsSystem& system) {
              std::to_string(system.replicate[1]) + " x " + std::to_string(system.replicate[2]) +
              " cubes";
     s += ".\n#\n"
-         "#   lmp -in in." + stem + "                  one core\n"
-         "#   mpirun -np 4 lmp -in in." + stem + "     four\n"
-         "#   lmp -in in." + stem + " -var steps 100000 -var seed 7 -var kicks 0\n"
+         "#   lmp -in in." +
+         stem +
+         "                  one core\n"
+         "#   mpirun -np 4 lmp -in in." +
+         stem +
+         "     four\n"
+         "#   lmp -in in." +
+         stem +
+         " -var steps 100000 -var seed 7 -var kicks 0\n"
          "#\n"
          "# How the model maps onto LAMMPS\n"
          "# - Units lj: the model's own units one to one (cube units, its time, its masses), so\n"
          "#   that force = mass x acceleration needs no constant. Each cube runs from 0 to " +
-         number(system.edge) + "\n"
-         "#   here: the model's coordinates plus " + number(system.edge / 2) +
+         number(system.edge) +
+         "\n"
+         "#   here: the model's coordinates plus " +
+         number(system.edge / 2) +
          ", as zentova --export-xyz writes them.\n"
-         "# - Pair law, exact to 1e-4 relative: " + stem + ".table, between every two particles at\n"
-         "#   every step, with a cutoff (" + number(system.cutoff) +
-         ") across the whole box, so that near and far forces are\n"
-         "#   both the full law. The model holds the force of all but a particle's 20 nearest\n"
-         "#   neighbours fixed for 300 steps; that part is small and changes slowly, and LAMMPS,\n"
-         "#   which updates it every step, is the more exact of the two there.\n"
+         "# - Pair law, exact to 1e-4 relative: " +
+         stem + ".table, between every two particles at\n" +
+         (system.shortened
+              ? "#   every step within the cutoff of " + number(system.cutoff) +
+                    " units, chosen on export: the law's far part (charges\n"
+                    "#   and gravity fall off only as 1/r^2) is left out beyond it, which the "
+                    "model\n"
+                    "#   never does; the price of a large box.\n"
+              : "#   every step, with a cutoff (" + number(system.cutoff) +
+                    ") across the whole box, so that near and far forces are\n"
+                    "#   both the full law. The model holds the force of all but a particle's 20\n"
+                    "#   nearest neighbours fixed for 300 steps; that part is small and changes\n"
+                    "#   slowly, and LAMMPS, which updates it every step, is the more exact "
+                    "there.\n") +
          "# - Walls, exact: " + std::to_string(k) + " x " + number(WallStiffness) +
          " x depth^2 on each axis beyond " + number(WallMargin) +
          " units inside the outer cube faces:\n"
-         "#   the model applies its wall once per neighbour slot (" + std::to_string(k) +
+         "#   the model applies its wall once per neighbour slot (" +
+         std::to_string(k) +
          " slots), with the energy depth^3/3 per unit of stiffness.\n"
          "# - Damping and kicks, in their statistics: per evaluation the model damps by\n"
-         "#   -m gamma v and kicks each axis with " + std::to_string(k) +
+         "#   -m gamma v and kicks each axis with " +
+         std::to_string(k) +
          " uniform numbers in [-200, 200), one per neighbour slot\n"
-         "#   (a force of variance " + std::to_string(k) +
+         "#   (a force of variance " +
+         std::to_string(k) +
          " x 400^2/12, whatever the mass). Its steps average these kicks: the\n"
          "#   Adams corrector weighs two evaluations' kicks 5/12 and 8/12 and takes back 1/12 of\n"
          "#   the last step's, the midpoint restarts (3 of every 20 steps) use one evaluation's;\n"
-         "#   per step the velocity grows as from " + number(kickShare()) +
+         "#   per step the velocity grows as from " +
+         number(kickShare()) +
          " of one evaluation's variance. A Langevin\n"
          "#   bath with damp = 1/gamma has the same drag exactly, and the same noise when\n"
-         "#     kT = " + number(kickShare()) + " x K x 400^2/12 x h / (2 gamma m)\n"
+         "#     kT = " +
+         number(kickShare()) +
+         " x K x 400^2/12 x h / (2 gamma m)\n"
          "#   per type (lighter types run hotter: the kicks are forces). Its uniform random\n"
          "#   force per step stands for the sum of K uniform kicks per evaluation; over the\n"
          "#   many steps of a damping time (1/gamma) only the variance counts, so kinetic\n"
          "#   energies, spreads and structure agree, not the single trajectories.\n"
-         "# - Integrator: velocity Verlet at the model's step (h = " + number(system.step) +
+         "# - Integrator: velocity Verlet at the model's step (h = " +
+         number(system.step) +
          "), where the model takes\n"
          "#   third-order Adams-Bashforth-Moulton steps restarted by 3 midpoint steps every 20;\n"
          "#   at this step both follow the law closely, and the bath's noise dominates.\n\n";
@@ -154,28 +180,20 @@ std::string inputScript(const LammpsSystem& system) {
          std::to_string(std::max<long long>(100000, 10 * one)) + "\n\n";
 
     if (k > 0) {
-        s += "# Walls at " + number(wallLow) + " and " + number(wallHigh[0]) + ", " +
-             number(wallHigh[1]) + ", " + number(wallHigh[2]) + "\n";
-        s += "variable kwall equal " + number(stiffness) + "\n";
+        // A plane indenter pushes with K (depth)^2 and stores K (depth)^3 / 3: the wall itself.
+        s += "# Walls: a plane on each side of each axis, force " + number(stiffness) +
+             " x depth^2\n";
         const char* axes[3] = {"x", "y", "z"};
         for (int c = 0; c < 3; ++c) {
             const std::string a = axes[c];
-            const std::string lo = number(wallLow);
             const std::string hi = number(wallHigh[static_cast<std::size_t>(c)]);
-            s += "variable w" + a + " atom \"v_kwall*((" + a + "<" + lo + ")*(" + lo + "-" + a +
-                 ")^2-(" + a + ">" + hi + ")*(" + a + "-" + hi + ")^2)\"\n";
+            s += "fix      wall" + a + "lo all indent " + number(stiffness) + " plane " + a + " " +
+                 number(wallLow) + " lo units box\n";
+            s += "fix      wall" + a + "hi all indent " + number(stiffness) + " plane " + a + " " +
+                 hi + " hi units box\n";
+            s += "fix_modify wall" + a + "lo energy yes\nfix_modify wall" + a + "hi energy yes\n";
         }
-        std::string energy = "variable wenergy atom \"v_kwall/3*(";
-        for (int c = 0; c < 3; ++c) {
-            const std::string a = axes[c];
-            const std::string lo = number(wallLow);
-            const std::string hi = number(wallHigh[static_cast<std::size_t>(c)]);
-            energy += std::string(c ? "+" : "") + "(" + a + "<" + lo + ")*(" + lo + "-" + a +
-                      ")^3+(" + a + ">" + hi + ")*(" + a + "-" + hi + ")^3";
-        }
-        s += energy + ")\"\n";
-        s += "fix walls all addforce v_wx v_wy v_wz energy v_wenergy\n";
-        s += "fix_modify walls energy yes\n\n";
+        s += "\n";
     }
 
     if (system.damping > 0.0) {
@@ -225,19 +243,30 @@ std::string inputScript(const LammpsSystem& system) {
 
 std::string readmeText(const LammpsSystem& system) {
     const std::string& stem = system.stem;
-    std::string s = "The Zentova project \"" + system.name + "\" for LAMMPS (www.lammps.org; Debian: apt install lammps).\n\n";
+    std::string s = "The Zentova project \"" + system.name +
+                    "\" for LAMMPS (www.lammps.org; Debian: apt install lammps).\n\n";
     s += "Run it here:\n"
-         "  lmp -in in." + stem + "                     on one core\n"
-         "  mpirun -np 4 lmp -in in." + stem + "        on four\n"
+         "  lmp -in in." +
+         stem +
+         "                     on one core\n"
+         "  mpirun -np 4 lmp -in in." +
+         stem +
+         "        on four\n"
          "On a cluster, copy this folder there and start the same line from the batch script,\n"
-         "e.g. with Slurm: srun lmp -in in." + stem + " (or mpirun -np $SLURM_NTASKS lmp -in in." + stem + ").\n"
+         "e.g. with Slurm: srun lmp -in in." +
+         stem + " (or mpirun -np $SLURM_NTASKS lmp -in in." + stem +
+         ").\n"
          "Change the run with -var steps N, -var seed S, -var kicks 0 (no random kicks).\n\n"
-         "data." + stem + "    the box, the types with their masses, the particles\n" +
-         stem + ".table  the pair law between every two types\n"
-         "in." + stem + "      units, walls, damping and kicks, step, output; its comments say\n"
+         "data." +
+         stem + "    the box, the types with their masses, the particles\n" + stem +
+         ".table  the pair law between every two types\n"
+         "in." +
+         stem +
+         "      units, walls, damping and kicks, step, output; its comments say\n"
          "              what LAMMPS reproduces exactly and what in its statistics\n"
          "Output: log.lammps (every 300 steps: time, kinetic and potential energy per particle,\n"
-         "their sum, radius of gyration) and dump." + stem + ".xyz (positions every 300 steps).\n";
+         "their sum, radius of gyration) and dump." +
+         stem + ".xyz (positions every 300 steps).\n";
     return s;
 }
 

@@ -33,12 +33,14 @@ struct LammpsSystem {
     double startTime = 0.0;
     std::vector<LammpsAtom> atoms;
     std::array<double, 3> low{}, high{};  // the box
-    double cutoff = 0.0;                  // covers the whole box
+    double cutoff = 0.0;                  // covers the whole box, unless shortened
+    bool shortened = false;               // a cutoff chosen on export, below the box's
+    double chosenCutoff = 0.0;
     int tableBits = 0;
 };
 
 // Sets the box (the cubes from 0, widened to hold a particle of a final state beyond them)
-// and a cutoff that reaches across its diagonal.
+// and a cutoff that reaches across its diagonal, or the chosen one when that is shorter.
 void placeBox(LammpsSystem& system);
 
 // The data file: box, types and masses, the particles, their velocities.

@@ -89,7 +89,8 @@ std::string tableSection(const Project& project, double cubeHalfSize, int ti, in
     // Gauss-Legendre on each interval (about 1/2000 of its distance wide).
     std::vector<std::size_t> order(count);
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return r[a] < r[b]; });
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return r[a] < r[b]; });
     std::vector<double> energy(count);
     const PairCoefficients c =
         pairCoefficients(project, cubeHalfSize, ti, tj, project.ag, project.ae, project.ar);
@@ -106,7 +107,9 @@ std::string tableSection(const Project& project, double cubeHalfSize, int ti, in
         const double b = r[order[k]];
         const double mid = 0.5 * (a + b);
         const double half = 0.5 * (b - a);
-        const auto f = [&](double at) { return lammpsPairForce(project, cubeHalfSize, ti, tj, at); };
+        const auto f = [&](double at) {
+            return lammpsPairForce(project, cubeHalfSize, ti, tj, at);
+        };
         e += half * (5.0 * f(mid - half * node) + 8.0 * f(mid) + 5.0 * f(mid + half * node)) / 9.0;
         energy[order[k - 1]] = e;
     }

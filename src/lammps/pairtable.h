@@ -28,8 +28,8 @@ inline constexpr double TableInnerDistance = 0.01;
 // Where the entries of a bitmapped table lie, as LAMMPS lays them out for an inner
 // distance, a cutoff and a number of bits (its init_bitmap).
 struct BitmapLayout {
-    int bits = 0;        // 2^bits entries
-    int shiftBits = 0;   // low mantissa bits below the index
+    int bits = 0;            // 2^bits entries
+    int shiftBits = 0;       // low mantissa bits below the index
     std::uint32_t low = 0;   // high bits of the inner r^2
     std::uint32_t high = 0;  // high bits of the cutoff's r^2
     double inner = 0.0;

@@ -242,6 +242,26 @@ def physics(work):
           f"{ratio_b:.3f} in LAMMPS")
     check(ratio_a > 1.05 and abs(ratio_a - ratio_b) < 0.05 * ratio_a, "two kinds: separation")
 
+    # Kicks and damping alone (no law): the bath's temperature per type, kT = 0.592 K
+    # 400^2/12 h / (2 gamma m), gives the mean kinetic energy 3/2 kT, here and in LAMMPS. The
+    # noise of 200 particles over 25 frames is about 2 %; a bath without the Adams steps'
+    # share of the kicks (0.592) would be off by 40 % or more.
+    folder = os.path.join(work, "gas")
+    os.mkdir(folder)
+    write_project(os.path.join(folder, "gas.zpr"), "Gas", 0.0, 0.0, 0.0,
+                  [(100, 1.0, 0, 6.0), (100, 4.0, 0, 6.0)])
+    calc = run([EXE, "--calculate", "gas.zpr", "--steps", "9000", "--seed", "6", "--report=csv"],
+               folder)
+    ours = np.array([float(line.split(",")[3]) for line in calc.stdout.splitlines()[1:]])
+    rows = lammps(export(folder, "gas.zpr", "out", "--steps", "9000", "--seed", "6"), "gas")
+    kT = 0.5923611 * 20 * 400 ** 2 / 12 * 5e-5 / (2 * 20.0)
+    expected = 1.5 * (kT / 1.0 + kT / 4.0) / 2
+    a, b = ours[4:].mean(), rows[5:, 2].mean()
+    print(f"bath alone: mean kinetic energy {a:.4f} here, {b:.4f} in LAMMPS, {expected:.4f} "
+          f"expected")
+    check(abs(a - expected) < 0.08 * expected and abs(b - expected) < 0.08 * expected,
+          "bath: mean kinetic energy")
+
     # No damping, no kicks: velocity Verlet keeps the total energy (walls included) to its
     # own error, a small fraction of the energy the particles gain from the law.
     folder = os.path.join(work, "still")
