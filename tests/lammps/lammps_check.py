@@ -3,6 +3,7 @@
 
 Usage: lammps_check.py ZENTOVA_EXE DATA_DIR runs|table|physics
   runs     every example and a few made-up projects run in lmp (one under mpirun -np 2),
+           the XYZ dump reads back in ASE and MDAnalysis,
            --replicate 2 2 2 gives 8 times the particles in 8 times the volume, and a folder
            that cannot be made is refused with nothing written
   table    LAMMPS's pair_write against --force-table at 50 distances per pair of types
@@ -126,6 +127,23 @@ def runs(work):
         if k == 6:
             rows = lammps(folder, stem, ranks=2)
             check(len(rows) == 2 and np.isfinite(rows).all(), f"{stem} on 2 ranks: {rows}")
+
+    # The XYZ dump reads back in the readers that read --export-xyz, where they are.
+    try:
+        import warnings
+        with warnings.catch_warnings():
+            warnings.simplefilter("ignore")
+            import ase.io
+            import MDAnalysis as mda
+            dump = os.path.join(work, "zen1", "dump.zen1.xyz")
+            frames = ase.io.read(dump, index=":")
+            universe = mda.Universe(dump)
+        check(len(frames) == 2 and len(frames[0]) == 120 and
+              sorted(set(frames[0].get_chemical_symbols())) == ["H", "He"] and
+              len(universe.trajectory) == 2 and len(universe.atoms) == 120,
+              "zen1: the XYZ dump in ASE and MDAnalysis")
+    except ImportError as missing:
+        print(f"XYZ dump not read back: {missing}")
 
     # Made up: two particles (one slot); three types, one without particles,
     # no damping (the kicks as a random force); its final state, tiled twice along x.
