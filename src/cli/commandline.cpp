@@ -148,8 +148,9 @@ int exportLammpsCommand(const CommandCall& call) {
         loadSettingsFile(SettingsFileName, settings);
         const LammpsExportSummary summary = exportLammps(options, settings);
         std::cerr << "zentova: " << options.projectPath << ": " << summary.particles
-                  << " particles written to " << options.folder << " (run: cd " << options.folder
-                  << " && lmp -in in." << summary.stem << ")\n";
+                  << (summary.particles == 1 ? " particle" : " particles") << " written to "
+                  << options.folder << " (run: cd " << options.folder << " && lmp -in in."
+                  << summary.stem << ")\n";
         return 0;
     } catch (const std::exception& e) {
         std::cerr << "zentova: " << e.what() << '\n';

@@ -97,6 +97,9 @@ std::string inputScript(const LammpsSystem& system) {
         s += " in " + std::to_string(system.replicate[0]) + " x " +
              std::to_string(system.replicate[1]) + " x " + std::to_string(system.replicate[2]) +
              " cubes";
+    if (system.fromFinalState)
+        s += ", from the final state at t = " + number(system.startTime) +
+             " (LAMMPS counts its time from 0)";
     s += ".\n#\n"
          "#   lmp -in in." +
          stem +
