@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "calc/stepper.h"
 #include "files/xyzexport.h"
@@ -19,6 +20,13 @@ std::string number(double value) {
     char text[64];
     const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
     return ec == std::errc() ? std::string(text, end) : std::string("0");
+}
+
+// Six significant digits, for the comments.
+std::string shortNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
 }
 
 std::string typeCount(const Project& project) {
@@ -90,6 +98,7 @@ std::string inputScript(const LammpsSystem& system) {
     const double stiffness = k * WallStiffness;
     const long long atoms = static_cast<long long>(system.atoms.size());
 
+    const std::string share = shortNumber(kickShare());
     std::string s;
     s += "# LAMMPS input of the Zentova project \"" + system.name + "\" (" + system.projectFile +
          "): " + std::to_string(atoms) + " particles";
@@ -98,7 +107,7 @@ std::string inputScript(const LammpsSystem& system) {
              std::to_string(system.replicate[1]) + " x " + std::to_string(system.replicate[2]) +
              " cubes";
     if (system.fromFinalState)
-        s += ", from the final state at t = " + number(system.startTime) +
+        s += ", from the final state at t = " + shortNumber(system.startTime) +
              " (LAMMPS counts its time from 0)";
     s += ".\n#\n"
          "#   lmp -in in." +
@@ -134,36 +143,36 @@ std::string inputScript(const LammpsSystem& system) {
                     "#   slowly, and LAMMPS, which updates it every step, is the more exact "
                     "there.\n") +
          "# - Walls, exact: " + std::to_string(k) + " x " + number(WallStiffness) +
-         " x depth^2 on each axis beyond " + number(WallMargin) +
-         " units inside the outer cube faces:\n"
+         " x depth^2 on each axis, " + number(WallMargin) +
+         " units inside the cubes' outer faces:\n"
          "#   the model applies its wall once per neighbour slot (" +
          std::to_string(k) +
-         " slots), with the energy depth^3/3 per unit of stiffness.\n"
+         " of them), energy K 400 depth^3/3.\n"
          "# - Damping and kicks, in their statistics: per evaluation the model damps by\n"
-         "#   -m gamma v and kicks each axis with " +
+         "#   -m gamma v and kicks each axis with K = " +
          std::to_string(k) +
-         " uniform numbers in [-200, 200), one per neighbour slot\n"
-         "#   (a force of variance " +
-         std::to_string(k) +
-         " x 400^2/12, whatever the mass). Its steps average these kicks: the\n"
-         "#   Adams corrector weighs two evaluations' kicks 5/12 and 8/12 and takes back 1/12 of\n"
-         "#   the last step's, the midpoint restarts (3 of every 20 steps) use one evaluation's;\n"
-         "#   per step the velocity grows as from " +
-         number(kickShare()) +
-         " of one evaluation's variance. A Langevin\n"
-         "#   bath with damp = 1/gamma has the same drag exactly, and the same noise when\n"
+         " uniform numbers in [-200, 200), one per\n"
+         "#   neighbour slot: a force of variance K 400^2/12, whatever the mass. Its steps\n"
+         "#   average these kicks: the Adams corrector weighs two evaluations' kicks 5/12 and\n"
+         "#   8/12 and takes back 1/12 of the last step's, the midpoint restarts (3 of every\n"
+         "#   20 steps) use one evaluation's; per step the velocity grows as from " +
+         share +
+         "\n"
+         "#   of one evaluation's variance. A Langevin bath with damp = 1/gamma has the same\n"
+         "#   drag exactly, and the same noise when, per type,\n"
          "#     kT = " +
-         number(kickShare()) +
-         " x K x 400^2/12 x h / (2 gamma m)\n"
-         "#   per type (lighter types run hotter: the kicks are forces). Its uniform random\n"
-         "#   force per step stands for the sum of K uniform kicks per evaluation; over the\n"
-         "#   many steps of a damping time (1/gamma) only the variance counts, so kinetic\n"
-         "#   energies, spreads and structure agree, not the single trajectories.\n"
+         share +
+         " K 400^2/12 h / (2 gamma m)\n"
+         "#   (lighter types run hotter: the kicks are forces). Its one uniform number per\n"
+         "#   axis and step stands for the model's K per evaluation; over a damping time\n"
+         "#   (1/gamma) only the variance counts, so kinetic energies, spreads and structure\n"
+         "#   agree, not single trajectories.\n"
          "# - Integrator: velocity Verlet at the model's step (h = " +
          number(system.step) +
-         "), where the model takes\n"
-         "#   third-order Adams-Bashforth-Moulton steps restarted by 3 midpoint steps every 20;\n"
-         "#   at this step both follow the law closely, and the bath's noise dominates.\n\n";
+         "), where the model\n"
+         "#   takes third-order Adams-Bashforth-Moulton steps, restarted by 3 midpoint steps\n"
+         "#   every 20. From one start both follow nearly the same path for thousands of\n"
+         "#   steps, then part, as any two runs with different kicks do.\n\n";
 
     s += "variable steps index " + std::to_string(system.steps) + "\n";
     s += "variable seed  index " + std::to_string(system.seed) + "\n";
