@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "lammps/bath.h"
 #include "lammps/inputscript.h"
 #include "lammps/pairtable.h"
+#include "model/force.h"
 #include "model/integrator.h"
 #include "model/placement.h"
 
@@ -177,9 +179,18 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
                         std::to_string(layout.bits) +
                         " reads it:\n# r (cube units), energy (zero at infinite distance), "
                         "force (positive pushes apart).\n\n";
+    // Pairs of types with the same masses, charges and diameters share one section: twenty
+    // types would otherwise make 210 of them, a third of a gigabyte.
+    std::map<std::array<double, 4>, std::string> written;
     for (int ti = 1; ti <= project.typeCount; ++ti)
-        for (int tj = ti; tj <= project.typeCount; ++tj)
-            table += tableSection(project, cube, ti, tj, layout) + "\n";
+        for (int tj = ti; tj <= project.typeCount; ++tj) {
+            const PairCoefficients c =
+                pairCoefficients(project, cube, ti, tj, project.ag, project.ae, project.ar);
+            const auto [at, fresh] = written.try_emplace({c.gravity, c.charge, c.core, c.repel},
+                                                         tableSectionName(ti, tj));
+            system.sections[{ti, tj}] = at->second;
+            if (fresh) table += tableSection(project, cube, ti, tj, layout) + "\n";
+        }
 
     const std::string& stem = system.stem;
     writeTogether(options.folder, {{"data." + stem, dataFile(system)},

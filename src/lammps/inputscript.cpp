@@ -184,7 +184,7 @@ std::string inputScript(const LammpsSystem& system) {
     for (int ti = 1; ti <= project.typeCount; ++ti)
         for (int tj = ti; tj <= project.typeCount; ++tj)
             s += "pair_coeff " + std::to_string(ti) + " " + std::to_string(tj) + " " + stem +
-                 ".table " + tableSectionName(ti, tj) + "\n";
+                 ".table " + system.sections.at({ti, tj}) + "\n";
     // Every particle is every other's neighbour: room for all of them in the lists.
     const long long one = std::max<long long>(2000, atoms);
     s += "neighbor     2.0 bin\n";

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/project.h"
@@ -37,6 +39,7 @@ struct LammpsSystem {
     bool shortened = false;               // a cutoff chosen on export, below the box's
     double chosenCutoff = 0.0;
     int tableBits = 0;
+    std::map<std::pair<int, int>, std::string> sections;  // the table section of types i <= j
 };
 
 // Sets the box (the cubes from 0, widened to hold a particle of a final state beyond them)
