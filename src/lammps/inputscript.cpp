@@ -257,28 +257,24 @@ std::string readmeText(const LammpsSystem& system) {
     const std::string& stem = system.stem;
     std::string s = "The Zentova project \"" + system.name +
                     "\" for LAMMPS (www.lammps.org; Debian: apt install lammps).\n\n";
-    s += "Run it here:\n"
-         "  lmp -in in." +
-         stem +
-         "                     on one core\n"
-         "  mpirun -np 4 lmp -in in." +
-         stem +
-         "        on four\n"
-         "On a cluster, copy this folder there and start the same line from the batch script,\n"
-         "e.g. with Slurm: srun lmp -in in." +
-         stem + " (or mpirun -np $SLURM_NTASKS lmp -in in." + stem +
-         ").\n"
-         "Change the run with -var steps N, -var seed S, -var kicks 0 (no random kicks).\n\n"
-         "data." +
-         stem + "    the box, the types with their masses, the particles\n" + stem +
-         ".table  the pair law between every two types\n"
-         "in." +
-         stem +
-         "      units, walls, damping and kicks, step, output; its comments say\n"
-         "              what LAMMPS reproduces exactly and what in its statistics\n"
-         "Output: log.lammps (every 300 steps: time, kinetic and potential energy per particle,\n"
-         "their sum, radius of gyration) and dump." +
-         stem + ".xyz (positions every 300 steps).\n";
+    s += "Run it here:\n";
+    s += "  lmp -in in." + stem + "                 on one core\n";
+    s += "  mpirun -np 4 lmp -in in." + stem + "    on four\n";
+    s += "On a cluster, copy this folder there and start the same line from the batch script,\n";
+    s += "e.g. with Slurm: srun lmp -in in." + stem + " (or mpirun -np $SLURM_NTASKS lmp -in in." +
+         stem + ").\n";
+    s += "Change the run with -var steps N, -var seed S, -var kicks 0 (no random kicks).\n\n";
+    // The file names in one column, whatever the stem's length.
+    const std::size_t width = stem.size() + 8;
+    const auto row = [&](const std::string& name, const std::string& what) {
+        s += name + std::string(width - name.size(), ' ') + what + "\n";
+    };
+    row("data." + stem, "the box, the types with their masses, the particles");
+    row(stem + ".table", "the pair law between every two types");
+    row("in." + stem, "units, walls, damping and kicks, step, output; its comments say");
+    row("", "what LAMMPS reproduces exactly and what in its statistics");
+    s += "Output: log.lammps (every 300 steps: time, kinetic and potential energy per particle,\n";
+    s += "their sum, radius of gyration) and dump." + stem + ".xyz (positions every 300 steps).\n";
     return s;
 }
 

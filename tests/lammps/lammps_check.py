@@ -262,8 +262,8 @@ def physics(work):
 
     # Kicks and damping alone (no law): the bath's temperature per type, kT = 0.592 K
     # 400^2/12 h / (2 gamma m), gives the mean kinetic energy 3/2 kT, here and in LAMMPS. The
-    # noise of 200 particles over 25 frames is about 2 %; a bath without the Adams steps'
-    # share of the kicks (0.592) would be off by 40 % or more.
+    # noise of 200 particles over 25 frames is about 2 %; a bath taking one evaluation's
+    # kicks in full per step (no 0.592) would be 69 % too hot.
     folder = os.path.join(work, "gas")
     os.mkdir(folder)
     write_project(os.path.join(folder, "gas.zpr"), "Gas", 0.0, 0.0, 0.0,
