@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <iostream>
 
@@ -10,7 +11,9 @@
 #include "calc/report.h"
 #include "cli/forcetable.h"
 #include "files/fileerror.h"
+#include "files/settingsfile.h"
 #include "files/xyzexport.h"
+#include "lammps/export.h"
 #include "model/project.h"
 #include "model/settings.h"
 
@@ -23,6 +26,8 @@ const char* const UsageText =
     "       zentova --export-xyz PROJECT.zpr [OUT.xyz]\n"
     "       zentova --snapshot PROJECT.zpr OUT.png\n"
     "       zentova --force-table PROJECT.zpr TYPE1 TYPE2\n"
+    "       zentova --export-lammps PROJECT.zpr DIR [--from-sta] [--replicate NX NY NZ]\n"
+    "                    [--cutoff R] [--steps N] [--seed S]\n"
     "       zentova --help | --version\n"
     "\n"
     "  PROJECT              open the program with this project loaded; a trajectory\n"
@@ -43,6 +48,15 @@ const char* const UsageText =
     "  --snapshot           draw PROJECT.sta as the view shows it into a PNG file (on a\n"
     "                       virtual screen of its own, Xvfb, when there is no display)\n"
     "  --force-table        print the forces editor's curve between two types as CSV\n"
+    "  --export-lammps      write the project for LAMMPS into DIR: data.STEM, STEM.table,\n"
+    "                       in.STEM and README.txt (run: lmp -in in.STEM); --steps and\n"
+    "                       --seed as above, and:\n"
+    "  --from-sta           start from PROJECT.sta (positions and velocities) instead of a\n"
+    "                       fresh placement\n"
+    "  --replicate NX NY NZ tile the cube NX x NY x NZ times (1 to 20 each), walls around\n"
+    "                       the whole\n"
+    "  --cutoff R           leave out the pair law beyond R cube units (at least 1; the\n"
+    "                       default covers the whole box): faster, but no longer the model\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
 
@@ -85,9 +99,71 @@ int forceTable(const CommandCall& call) {
                          std::cerr);
 }
 
+// --export-lammps PROJECT DIR and its options, in any order after the two.
+int exportLammpsCommand(const CommandCall& call) {
+    LammpsExportOptions options;
+    options.projectPath = call.arguments[0];
+    options.folder = call.arguments[1];
+    const std::vector<std::string>& args = call.arguments;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto value = [&]() -> const std::string* {
+            return i + 1 < args.size() ? &args[++i] : nullptr;
+        };
+        if (arg == "--from-sta") {
+            options.fromFinalState = true;
+        } else if (arg == "--replicate") {
+            for (int c = 0; c < 3; ++c) {
+                const std::string* text = value();
+                int count = 0;
+                if (!text || !parseNumber(*text, count) || count < 1 || count > MaxReplicate)
+                    return usageError("--replicate needs three whole numbers from 1 to " +
+                                      std::to_string(MaxReplicate));
+                options.replicate[static_cast<std::size_t>(c)] = count;
+            }
+        } else if (arg == "--cutoff") {
+            double cutoff = 0.0;
+            const std::string* text = value();
+            if (!text || !parseNumber(*text, cutoff) || !(cutoff >= MinCutoff) ||
+                !std::isfinite(cutoff))
+                return usageError("--cutoff needs a distance of at least 1 (cube units)");
+            options.cutoff = cutoff;
+        } else if (arg == "--steps") {
+            const std::string* text = value();
+            if (!text || !parseNumber(*text, options.steps) || options.steps < 0)
+                return usageError("--steps needs a whole number from 0 to 9223372036854775807");
+        } else if (arg == "--seed") {
+            std::uint32_t seed = 0;
+            const std::string* text = value();
+            if (!text || !parseNumber(*text, seed))
+                return usageError("--seed needs a whole number from 0 to 4294967295");
+            options.seed = seed;
+        } else {
+            return usageError("--export-lammps: unknown option \"" + arg + "\"");
+        }
+    }
+    try {
+        // The step and damping of a calculation here: "setupek.dat" in the current folder.
+        Settings settings;
+        loadSettingsFile(SettingsFileName, settings);
+        const LammpsExportSummary summary = exportLammps(options, settings);
+        std::cerr << "zentova: " << options.projectPath << ": " << summary.particles
+                  << (summary.particles == 1 ? " particle" : " particles") << " written to "
+                  << options.folder << " (run: cd " << options.folder << " && lmp -in in."
+                  << summary.stem << ")\n";
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "zentova: " << e.what() << '\n';
+        return 1;
+    }
+}
+
 constexpr Command PlainCommands[] = {
     {"--export-xyz", "PROJECT [OUT.xyz]", 1, 2, exportXyz},
     {"--force-table", "PROJECT TYPE1 TYPE2", 3, 3, forceTable},
+    {"--export-lammps",
+     "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--cutoff R] [--steps N] [--seed S]", 2, 13,
+     exportLammpsCommand},
 };
 
 // The calculation and its options, in any order; --help and --version among them.

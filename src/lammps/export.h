@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/settings.h"
+
+namespace zentova {
+
+// What --export-lammps writes, and from what.
+struct LammpsExportOptions {
+    std::string projectPath;
+    std::string folder;
+    bool fromFinalState = false;            // the project's .sta instead of a fresh placement
+    std::array<int, 3> replicate{1, 1, 1};  // cubes along x, y, z
+    long long steps = 3000;                 // the run of in.STEM (a -var steps overrides it)
+    std::optional<std::uint32_t> seed;      // placement and bath seeds; the clock otherwise
+    // A cutoff (cube units) shorter than the box: the law beyond it left out, so that a
+    // large tiling runs in LAMMPS's time per particle rather than per pair.
+    std::optional<double> cutoff;
+};
+
+inline constexpr double MinCutoff = 1.0;  // cube units
+
+inline constexpr int MaxReplicate = 20;  // cubes per axis
+
+// What was written, for the command's closing line.
+struct LammpsExportSummary {
+    std::string stem;
+    long long particles = 0;
+    double cutoff = 0.0;
+    int tableBits = 0;
+};
+
+// Writes data.STEM, STEM.table, in.STEM and README.txt into the folder (made when missing)
+// for the project with the given settings (step, damping). All four are written under
+// temporary names first and renamed only when every one is complete, so a failure leaves
+// none of them half-written. Throws FileError naming the file at fault.
+LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Settings& settings);
+
+}  // namespace zentova

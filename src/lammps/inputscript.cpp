@@ -1,0 +1,281 @@
+#include "lammps/inputscript.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "calc/stepper.h"
+#include "files/xyzexport.h"
+#include "lammps/bath.h"
+#include "lammps/pairtable.h"
+#include "model/integrator.h"
+
+namespace zentova {
+
+namespace {
+
+// The shortest text that reads back as the same double.
+std::string number(double value) {
+    char text[64];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? std::string(text, end) : std::string("0");
+}
+
+// Six significant digits, for the comments.
+std::string shortNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+std::string typeCount(const Project& project) {
+    return std::to_string(project.typeCount);
+}
+
+bool typeUsed(const LammpsSystem& system, int type) {
+    return system.project.counts[type] > 0;
+}
+
+}  // namespace
+
+void placeBox(LammpsSystem& system) {
+    for (int c = 0; c < 3; ++c) {
+        system.low[c] = 0.0;
+        system.high[c] = system.edge * system.replicate[static_cast<std::size_t>(c)];
+        for (const LammpsAtom& atom : system.atoms) {
+            system.low[c] = std::min(system.low[c], std::floor(atom.position[c]) - 1.0);
+            system.high[c] = std::max(system.high[c], std::ceil(atom.position[c]) + 1.0);
+        }
+    }
+    double diagonal2 = 0.0;
+    for (int c = 0; c < 3; ++c)
+        diagonal2 += (system.high[c] - system.low[c]) * (system.high[c] - system.low[c]);
+    system.cutoff = std::ceil(std::sqrt(diagonal2)) + 1.0;
+    if (system.shortened) system.cutoff = std::min(system.cutoff, system.chosenCutoff);
+}
+
+std::string dataFile(const LammpsSystem& system) {
+    const Project& project = system.project;
+    std::string out = "LAMMPS data file of the Zentova project \"" + system.name + "\" (" +
+                      (system.fromFinalState ? "its final state" : "a fresh placement") + ")\n\n";
+    out +=
+        std::to_string(system.atoms.size()) + " atoms\n" + typeCount(project) + " atom types\n\n";
+    const char* axes[3] = {"x", "y", "z"};
+    for (int c = 0; c < 3; ++c)
+        out += number(system.low[c]) + " " + number(system.high[c]) + " " + axes[c] + "lo " +
+               axes[c] + "hi\n";
+    out += "\nMasses\n\n";
+    for (int t = 1; t <= project.typeCount; ++t) {
+        // A type without particles still needs a mass; its own may be 0.
+        const double mass = project.masses[t] > 0.0 ? project.masses[t] : 1.0;
+        out += std::to_string(t) + " " + number(mass) + "\n";
+    }
+    out += "\nAtoms # atomic\n\n";
+    std::size_t id = 0;
+    for (const LammpsAtom& atom : system.atoms)
+        out += std::to_string(++id) + " " + std::to_string(atom.type) + " " +
+               number(atom.position[0]) + " " + number(atom.position[1]) + " " +
+               number(atom.position[2]) + "\n";
+    if (system.fromFinalState) {
+        out += "\nVelocities\n\n";
+        id = 0;
+        for (const LammpsAtom& atom : system.atoms)
+            out += std::to_string(++id) + " " + number(atom.velocity[0]) + " " +
+                   number(atom.velocity[1]) + " " + number(atom.velocity[2]) + "\n";
+    }
+    return out;
+}
+
+std::string inputScript(const LammpsSystem& system) {
+    const Project& project = system.project;
+    const std::string& stem = system.stem;
+    const int k = system.slots;
+    const double wallLow = WallMargin;
+    const std::array<double, 3> wallHigh = {system.edge * system.replicate[0] - WallMargin,
+                                            system.edge * system.replicate[1] - WallMargin,
+                                            system.edge * system.replicate[2] - WallMargin};
+    const double stiffness = k * WallStiffness;
+    const long long atoms = static_cast<long long>(system.atoms.size());
+
+    const std::string share = shortNumber(kickShare());
+    std::string s;
+    s += "# LAMMPS input of the Zentova project \"" + system.name + "\" (" + system.projectFile +
+         "): " + std::to_string(atoms) + " particles";
+    if (system.replicate != std::array<int, 3>{1, 1, 1})
+        s += " in " + std::to_string(system.replicate[0]) + " x " +
+             std::to_string(system.replicate[1]) + " x " + std::to_string(system.replicate[2]) +
+             " cubes";
+    if (system.fromFinalState)
+        s += ", from the final state at t = " + shortNumber(system.startTime) +
+             " (LAMMPS counts its time from 0)";
+    s += ".\n#\n"
+         "#   lmp -in in." +
+         stem +
+         "                  one core\n"
+         "#   mpirun -np 4 lmp -in in." +
+         stem +
+         "     four\n"
+         "#   lmp -in in." +
+         stem +
+         " -var steps 100000 -var seed 7 -var kicks 0\n"
+         "#\n"
+         "# How the model maps onto LAMMPS\n"
+         "# - Units lj: the model's own units one to one (cube units, its time, its masses), so\n"
+         "#   that force = mass x acceleration needs no constant. Each cube runs from 0 to " +
+         number(system.edge) +
+         "\n"
+         "#   here: the model's coordinates plus " +
+         number(system.edge / 2) +
+         ", as zentova --export-xyz writes them.\n"
+         "# - Pair law, exact to 1e-4 relative: " +
+         stem + ".table, between every two particles at\n" +
+         (system.shortened
+              ? "#   every step within the cutoff of " + number(system.cutoff) +
+                    " units, chosen on export: the law's far part (charges\n"
+                    "#   and gravity fall off only as 1/r^2) is left out beyond it, which the "
+                    "model\n"
+                    "#   never does; the price of a large box.\n"
+              : "#   every step, with a cutoff (" + number(system.cutoff) +
+                    ") across the whole box, so that near and far forces are\n"
+                    "#   both the full law. The model holds the force of all but a particle's 20\n"
+                    "#   nearest neighbours fixed for 300 steps; that part is small and changes\n"
+                    "#   slowly, and LAMMPS, which updates it every step, is the more exact "
+                    "there.\n") +
+         "# - Walls, exact: " + std::to_string(k) + " x " + number(WallStiffness) +
+         " x depth^2 on each axis, " + number(WallMargin) +
+         " units inside the cubes' outer faces:\n"
+         "#   the model applies its wall once per neighbour slot (" +
+         std::to_string(k) +
+         " of them), energy K 400 depth^3/3.\n"
+         "# - Damping and kicks, in their statistics: per evaluation the model damps by\n"
+         "#   -m gamma v and kicks each axis with K = " +
+         std::to_string(k) +
+         " uniform numbers in [-200, 200), one per\n"
+         "#   neighbour slot: a force of variance K 400^2/12, whatever the mass. Its steps\n"
+         "#   average these kicks: the Adams corrector weighs two evaluations' kicks 5/12 and\n"
+         "#   8/12 and takes back 1/12 of the last step's, the midpoint restarts (3 of every\n"
+         "#   20 steps) use one evaluation's; per step the velocity grows as from " +
+         share +
+         "\n"
+         "#   of one evaluation's variance. A Langevin bath with damp = 1/gamma has the same\n"
+         "#   drag exactly, and the same noise when, per type,\n"
+         "#     kT = " +
+         share +
+         " K 400^2/12 h / (2 gamma m)\n"
+         "#   (lighter types run hotter: the kicks are forces). Its one uniform number per\n"
+         "#   axis and step stands for the model's K per evaluation; over a damping time\n"
+         "#   (1/gamma) only the variance counts, so kinetic energies, spreads and structure\n"
+         "#   agree, not single trajectories.\n"
+         "# - Integrator: velocity Verlet at the model's step (h = " +
+         number(system.step) +
+         "), where the model\n"
+         "#   takes third-order Adams-Bashforth-Moulton steps, restarted by 3 midpoint steps\n"
+         "#   every 20. From one start both follow nearly the same path for thousands of\n"
+         "#   steps, then part, as any two runs with different kicks do.\n\n";
+
+    s += "variable steps index " + std::to_string(system.steps) + "\n";
+    s += "variable seed  index " + std::to_string(system.seed) + "\n";
+    s += "variable kicks index 1  # 0 switches the kicks off (damping stays)\n\n";
+    s += "units      lj\natom_style atomic\nboundary   f f f\n";
+    s += "read_data  data." + stem + "\n\n";
+
+    s += "pair_style table bitmap " + std::to_string(system.tableBits) + "\n";
+    for (int ti = 1; ti <= project.typeCount; ++ti)
+        for (int tj = ti; tj <= project.typeCount; ++tj)
+            s += "pair_coeff " + std::to_string(ti) + " " + std::to_string(tj) + " " + stem +
+                 ".table " + system.sections.at({ti, tj}) + "\n";
+    // Every particle is every other's neighbour: room for all of them in the lists.
+    const long long one = std::max<long long>(2000, atoms);
+    s += "neighbor     2.0 bin\n";
+    s += "neigh_modify every 1 delay 0 check yes one " + std::to_string(one) + " page " +
+         std::to_string(std::max<long long>(100000, 10 * one)) + "\n\n";
+
+    if (k > 0) {
+        // A plane indenter pushes with K (depth)^2 and stores K (depth)^3 / 3: the wall itself.
+        s += "# Walls: a plane on each side of each axis, force " + number(stiffness) +
+             " x depth^2\n";
+        const char* axes[3] = {"x", "y", "z"};
+        for (int c = 0; c < 3; ++c) {
+            const std::string a = axes[c];
+            const std::string hi = number(wallHigh[static_cast<std::size_t>(c)]);
+            s += "fix      wall" + a + "lo all indent " + number(stiffness) + " plane " + a + " " +
+                 number(wallLow) + " lo units box\n";
+            s += "fix      wall" + a + "hi all indent " + number(stiffness) + " plane " + a + " " +
+                 hi + " hi units box\n";
+            s += "fix_modify wall" + a + "lo energy yes\nfix_modify wall" + a + "hi energy yes\n";
+        }
+        s += "\n";
+    }
+
+    if (system.damping > 0.0) {
+        s += "# The bath: damp = 1/gamma = " + number(1.0 / system.damping) +
+             "; kT per type from the kicks (0 without them)\n";
+        int fixes = 0;
+        for (int t = 1; t <= project.typeCount; ++t) {
+            if (!typeUsed(system, t)) continue;
+            const double kT = bathTemperature(k, system.step, system.damping, project.masses[t]);
+            const std::string tt = std::to_string(t);
+            s += "group    kind" + tt + " type " + tt + "\n";
+            s += "variable kT" + tt + " equal " + number(kT) + "*${kicks}\n";
+            s += "fix      bath" + tt + " kind" + tt + " langevin ${kT" + tt + "} ${kT" + tt +
+                 "} " + number(1.0 / system.damping) + " $(v_seed+" + std::to_string(++fixes) +
+                 ")\n";
+        }
+        s += "\n";
+    } else if (k > 0) {
+        // Without damping a Langevin bath has no drag to balance; the kicks alone are a
+        // random force of the same variance per step.
+        const std::string sigma = number(std::sqrt(kickForceVariance(k)));
+        s += "# No damping: the kicks as a random force of their variance per step\n";
+        const char* axes[3] = {"x", "y", "z"};
+        for (int c = 0; c < 3; ++c)
+            s += std::string("variable k") + axes[c] + " atom ${kicks}*normal(0," + sigma +
+                 ",$(v_seed+" + std::to_string(c + 1) + "))\n";
+        s += "fix kicks all addforce v_kx v_ky v_kz\n\n";
+    }
+
+    s += "fix      move all nve\n";
+    s += "timestep " + number(system.step) + "\n\n";
+    s += "# Every 300 steps, as the model writes its frames: kinetic and potential energy per\n"
+         "# particle, their sum and the radius of gyration; the positions as XYZ.\n";
+    s += "compute  gyration all gyration\n";
+    s += "thermo_style  custom step time ke pe etotal c_gyration\n";
+    s += "thermo_modify norm yes\n";
+    s += "thermo   " + std::to_string(FrameInterval) + "\n";
+    s += "dump     frames all xyz " + std::to_string(FrameInterval) + " dump." + stem + ".xyz\n";
+    s += "dump_modify frames sort id element";
+    for (int t = 1; t <= project.typeCount; ++t) {
+        s += ' ';
+        s += elementSymbol(t);
+    }
+    s += "\n\nrun ${steps}\n";
+    return s;
+}
+
+std::string readmeText(const LammpsSystem& system) {
+    const std::string& stem = system.stem;
+    std::string s = "The Zentova project \"" + system.name +
+                    "\" for LAMMPS (www.lammps.org; Debian: apt install lammps).\n\n";
+    s += "Run it here:\n";
+    s += "  lmp -in in." + stem + "                 on one core\n";
+    s += "  mpirun -np 4 lmp -in in." + stem + "    on four\n";
+    s += "On a cluster, copy this folder there and start the same line from the batch script,\n";
+    s += "e.g. with Slurm: srun lmp -in in." + stem + " (or mpirun -np $SLURM_NTASKS lmp -in in." +
+         stem + ").\n";
+    s += "Change the run with -var steps N, -var seed S, -var kicks 0 (no random kicks).\n\n";
+    // The file names in one column, whatever the stem's length.
+    const std::size_t width = stem.size() + 8;
+    const auto row = [&](const std::string& name, const std::string& what) {
+        s += name + std::string(width - name.size(), ' ') + what + "\n";
+    };
+    row("data." + stem, "the box, the types with their masses, the particles");
+    row(stem + ".table", "the pair law between every two types");
+    row("in." + stem, "units, walls, damping and kicks, step, output; its comments say");
+    row("", "what LAMMPS reproduces exactly and what in its statistics");
+    s += "Output: log.lammps (every 300 steps: time, kinetic and potential energy per particle,\n";
+    s += "their sum, radius of gyration) and dump." + stem + ".xyz (positions every 300 steps).\n";
+    return s;
+}
+
+}  // namespace zentova

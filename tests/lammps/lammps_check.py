@@ -1,0 +1,307 @@
+#!/usr/bin/env python3
+"""Projects exported with --export-lammps, run in LAMMPS and checked against the program.
+
+Usage: lammps_check.py ZENTOVA_EXE DATA_DIR runs|table|physics
+  runs     every example and a few made-up projects run in lmp (one under mpirun -np 2),
+           the XYZ dump reads back in ASE and MDAnalysis,
+           --replicate 2 2 2 gives 8 times the particles in 8 times the volume, and a folder
+           that cannot be made is refused with nothing written
+  table    LAMMPS's pair_write against --force-table at 50 distances per pair of types
+  physics  the same statistics from a LAMMPS run and a calculation of the same length, and
+           energy conservation in LAMMPS without damping and kicks
+Exit 77 (skipped) when lmp or numpy is missing.
+"""
+import math
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+try:
+    import numpy as np
+except ImportError as missing:
+    print(f"skipped: {missing}")
+    sys.exit(77)
+
+LMP = shutil.which("lmp")
+if not LMP:
+    print("skipped: lmp is not installed (Debian package lammps)")
+    sys.exit(77)
+
+EXE, DATA = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAILED:", what)
+
+
+def run(args, cwd, **kw):
+    return subprocess.run(args, cwd=cwd, capture_output=True, text=True, **kw)
+
+
+def export(work, project, folder, *options):
+    done = run([EXE, "--export-lammps", project, folder, *options], work)
+    check(done.returncode == 0, f"export {project} {' '.join(options)}: {done.stderr}")
+    return os.path.join(work, folder)
+
+
+def lammps(folder, stem, *variables, ranks=1):
+    """Runs in.STEM; returns the thermo rows (step time ke pe etotal gyration)."""
+    args = [LMP, "-in", f"in.{stem}", "-log", "log.lammps", "-screen", "none"]
+    for name, value in zip(variables[::2], variables[1::2]):
+        args += ["-var", name, str(value)]
+    env = dict(os.environ)
+    if ranks > 1:
+        env.update(OMPI_ALLOW_RUN_AS_ROOT="1", OMPI_ALLOW_RUN_AS_ROOT_CONFIRM="1")
+        args = ["mpirun", "--oversubscribe", "-np", str(ranks)] + args
+    done = run(args, folder, env=env, timeout=120)
+    log = os.path.join(folder, "log.lammps")
+    text = open(log).read() if os.path.exists(log) else ""
+    check(done.returncode == 0 and "ERROR" not in text,
+          f"lmp in {folder} ({ranks} ranks): {done.stdout[-400:]}{done.stderr[-400:]}")
+    rows, inside = [], False
+    for line in text.splitlines():
+        if line.startswith("Step"):
+            inside = True
+        elif line.startswith("Loop time"):
+            inside = False
+        elif inside:
+            rows.append([float(v) for v in line.split()])
+    return np.array(rows)
+
+
+def write_project(path, name, ae, ag, ar, types):
+    """types: (count, mass, charge, diameter) each."""
+    lines = [name, repr(ae), repr(ag), repr(ar), str(len(types))]
+    for count, mass, charge, diameter in types:
+        lines += [str(count), repr(mass), str(charge), repr(diameter), "200", "100", "50"]
+    with open(path, "w", newline="") as f:
+        f.write("\r\n".join(lines) + "\r\n")
+
+
+def write_settings(folder, step, damping):
+    lines = ["0", "0", "255", "TAK", "TAK", f" {step:.14E}", f" {damping:.14E}", ""]
+    with open(os.path.join(folder, "setupek.dat"), "w", newline="") as f:
+        f.write("\r\n".join(lines) + "\r\n")
+
+
+def his_frames(path):
+    """(types, positions) of every frame of a trajectory."""
+    values = [line.split()[0] for line in open(path) if line.strip()]
+    frames, i = [], 0
+    while i < len(values):
+        n = int(values[i])
+        block = np.array(values[i + 2:i + 2 + 4 * n], float).reshape(n, 4)
+        frames.append((block[:, 3].astype(int), block[:, :3]))
+        i += 2 + 4 * n
+    return frames
+
+
+def xyz_frames(path):
+    """(species, positions) of every frame of LAMMPS's XYZ dump."""
+    lines, frames, i = open(path).read().splitlines(), [], 0
+    while i < len(lines) and lines[i].strip():
+        n = int(lines[i])
+        rows = [line.split() for line in lines[i + 2:i + 2 + n]]
+        frames.append((np.array([r[0] for r in rows]),
+                       np.array([[float(v) for v in r[1:4]] for r in rows])))
+        i += 2 + n
+    return frames
+
+
+def gyration(x):
+    return math.sqrt(((x - x.mean(0)) ** 2).sum(1).mean())
+
+
+def runs(work):
+    for k in range(1, 7):
+        stem = f"zen{k}"
+        shutil.copy(os.path.join(DATA, stem + ".zpr"), work)
+        folder = export(work, stem + ".zpr", stem, "--steps", "300", "--seed", "11")
+        rows = lammps(folder, stem)
+        check(len(rows) == 2 and np.isfinite(rows).all(), f"{stem}: thermo {rows}")
+        if k == 6 and shutil.which("mpirun"):
+            rows = lammps(folder, stem, ranks=2)
+            check(len(rows) == 2 and np.isfinite(rows).all(), f"{stem} on 2 ranks: {rows}")
+
+    # The XYZ dump reads back in the readers that read --export-xyz, where they are.
+    try:
+        import warnings
+        with warnings.catch_warnings():
+            warnings.simplefilter("ignore")
+            import ase.io
+            import MDAnalysis as mda
+            dump = os.path.join(work, "zen1", "dump.zen1.xyz")
+            frames = ase.io.read(dump, index=":")
+            universe = mda.Universe(dump)
+        check(len(frames) == 2 and len(frames[0]) == 120 and
+              sorted(set(frames[0].get_chemical_symbols())) == ["H", "He"] and
+              len(universe.trajectory) == 2 and len(universe.atoms) == 120,
+              "zen1: the XYZ dump in ASE and MDAnalysis")
+    except ImportError as missing:
+        print(f"XYZ dump not read back: {missing}")
+
+    # Made up: two particles (one slot); three types, one without particles,
+    # no damping (the kicks as a random force); its final state, tiled twice along x.
+    write_project(os.path.join(work, "pair.zpr"), "Two", 0.0, 1.0, 1.0, [(2, 1.0, 0, 6.0)])
+    rows = lammps(export(work, "pair.zpr", "pair", "--seed", "3", "--steps", "600"), "pair")
+    check(len(rows) == 3 and np.isfinite(rows).all(), f"pair: thermo {rows}")
+    mixed = os.path.join(work, "mixed")
+    os.mkdir(mixed)
+    write_project(os.path.join(mixed, "mixed.zpr"), "Mixed", 1.0, 0.2, 1.0,
+                  [(5, 2.0, 1, 6.0), (0, 1.5, 0, 4.0), (6, 0.5, -1, 3.0)])
+    write_settings(mixed, 2e-5, 0.0)
+    calc = run([EXE, "--calculate", "mixed.zpr", "--steps", "600", "--seed", "4"], mixed)
+    check(calc.returncode == 0, f"mixed: {calc.stderr}")
+    folder = export(mixed, "mixed.zpr", "out", "--from-sta", "--replicate", "2", "1", "1")
+    data = open(os.path.join(folder, "data.mixed")).read()
+    check("22 atoms" in data and "Velocities" in data and "0 200 xlo xhi" in data,
+          "mixed: the final state tiled twice along x")
+    rows = lammps(folder, "mixed", "steps", 600)
+    check(len(rows) == 3 and np.isfinite(rows).all() and rows[-1, 2] > 0, f"mixed: thermo {rows}")
+
+    # The salt crystal tiled 2 x 2 x 2: 8 times the particles in 8 times the volume.
+    folder = export(work, "zen1.zpr", "zen1x8", "--replicate", "2", "2", "2", "--seed", "11")
+    data = open(os.path.join(folder, "data.zen1")).read()
+    check("960 atoms" in data and all(f"0 200 {a}lo {a}hi" in data for a in "xyz"),
+          "zen1 x 8: 960 particles in a box of 200")
+    rows = lammps(folder, "zen1", "steps", 30)
+    check(len(rows) == 1 or np.isfinite(rows).all(), f"zen1 x 8: thermo {rows}")
+
+    # A folder that cannot be made: one line naming it, exit status 1, nothing written.
+    open(os.path.join(work, "afile"), "w").close()
+    refused = run([EXE, "--export-lammps", "zen1.zpr", "afile/out"], work)
+    check(refused.returncode == 1 and "afile/out" in refused.stderr
+          and len(refused.stderr.splitlines()) == 1, f"refusal: {refused.stderr}")
+
+
+def table(work):
+    worst = 0.0
+    for stem in ("zen1", "zen4", "zen5", "zen6"):
+        shutil.copy(os.path.join(DATA, stem + ".zpr"), work)
+        folder = export(work, stem + ".zpr", stem, "--seed", "1")
+        script = [line for line in open(os.path.join(folder, f"in.{stem}"))
+                  if line.split()[:1] and line.split()[0] in
+                  ("units", "atom_style", "boundary", "read_data", "pair_style", "pair_coeff")]
+        types = int(open(os.path.join(folder, f"data.{stem}")).read().split(" atom types")[0]
+                    .split()[-1])
+        pairs = [(i, j) for i in range(1, types + 1) for j in range(i, types + 1)]
+        # 50 distances 0.7 apart from 3.0 to 37.3: each is one of --force-table's rows.
+        script += [f"pair_write {i} {j} 50 r 3.0 37.3 written.txt T{i}_{j}\n" for i, j in pairs]
+        with open(os.path.join(folder, "write.in"), "w") as f:
+            f.writelines(script)
+        done = run([LMP, "-in", "write.in", "-log", "none", "-screen", "none"], folder)
+        check(done.returncode == 0, f"{stem}: pair_write: {done.stdout[-300:]}")
+        sections = open(os.path.join(folder, "written.txt")).read().split("\nT")[1:]
+        check(len(sections) == len(pairs), f"{stem}: {len(sections)} tables written")
+        for (i, j), section in zip(pairs, sections):
+            rows = [line.split() for line in section.splitlines()[3:]
+                    if line.strip() and not line.startswith("#")]
+            csv = run([EXE, "--force-table", f"{stem}.zpr", str(i), str(j)], work).stdout
+            law = {round(float(d) * 10): float(f) for d, f in
+                   (line.split(",") for line in csv.splitlines()[1:])}
+            check(len(rows) == 50, f"{stem} {i}-{j}: {len(rows)} rows")
+            for row in rows:
+                r, force = float(row[1]), float(row[3])
+                model = law[round(r * 10)]
+                if abs(model) >= 400:  # the plotted curve is clamped there; the table is not
+                    continue
+                expected = -25.0 * model  # the scalar pulls; its vector is 25 times as long
+                error = abs(force - expected) / max(abs(expected), 25.0 * 0.01)
+                worst = max(worst, error)
+                check(error < 1e-4, f"{stem} {i}-{j} at r = {r}: {force} against {expected}")
+    print(f"largest relative difference of the table from the law: {worst:.2e}")
+
+
+def same_run(work, stem, steps, seed):
+    """A calculation and a LAMMPS run from the same placement: mean kinetic energies per
+    frame, and the frames of both."""
+    folder = os.path.join(work, stem)
+    os.mkdir(folder)
+    shutil.copy(os.path.join(DATA, stem + ".zpr"), os.path.join(folder, "p.zpr"))
+    calc = run([EXE, "--calculate", "p.zpr", "--steps", str(steps), "--seed", str(seed),
+                "--report=csv"], folder)
+    check(calc.returncode == 0, f"{stem}: {calc.stderr}")
+    ours = np.array([[float(v) for v in line.split(",")] for line in
+                     calc.stdout.splitlines()[1:]])[:, 3]
+    rows = lammps(export(folder, "p.zpr", "out", "--steps", str(steps), "--seed", str(seed)), "p")
+    return (ours, rows[1:, 2], his_frames(os.path.join(folder, "p.his")),
+            xyz_frames(os.path.join(folder, "out", "dump.p.xyz"))[1:])
+
+
+def physics(work):
+    # Both runs start from the same placement, and the forces outweigh the kicks by far
+    # (kinetic energies of hundreds against a bath's kT of 0.1), so over 3,000 steps they
+    # follow nearly the same path: the kicks' realisations, the frozen far force and the
+    # integrators part them by about 1 % in these readings. 5 % catches a wrong law, wall,
+    # mass, step or unit (each moves them by far more) without failing on noise.
+    ours, theirs, _, _ = same_run(work, "zen1", 3000, 5)
+    a, b = ours[2:].mean(), theirs[2:].mean()
+    print(f"ionic crystal, mean kinetic energy per particle: {a:.1f} here, {b:.1f} in LAMMPS")
+    check(abs(a - b) < 0.05 * a, "ionic crystal: mean kinetic energy")
+
+    _, _, his, dump = same_run(work, "zen2", 3000, 3)
+    a, b = gyration(his[-1][1]), gyration(dump[-1][1])
+    shrink_a, shrink_b = gyration(his[0][1]) - a, gyration(dump[0][1]) - b
+    print(f"gravitational collapse, radius of gyration: {a:.2f} here, {b:.2f} in LAMMPS; "
+          f"shrunk by {shrink_a:.2f} and {shrink_b:.2f}")
+    check(abs(a - b) < 0.05 * a and abs(shrink_a - shrink_b) < 0.2 * shrink_a,
+          "gravitational collapse: radius of gyration")
+
+    _, _, his, dump = same_run(work, "zen4", 3000, 3)
+    ratio_a = gyration(his[-1][1][his[-1][0] == 1]) / gyration(his[-1][1][his[-1][0] == 2])
+    ratio_b = (gyration(dump[-1][1][dump[-1][0] == "H"]) /
+               gyration(dump[-1][1][dump[-1][0] == "He"]))
+    print(f"two kinds: radius of gyration of kind 1 over kind 2: {ratio_a:.3f} here, "
+          f"{ratio_b:.3f} in LAMMPS")
+    check(ratio_a > 1.05 and abs(ratio_a - ratio_b) < 0.05 * ratio_a, "two kinds: separation")
+
+    # Kicks and damping alone (no law): the bath's temperature per type, kT = 0.592 K
+    # 400^2/12 h / (2 gamma m), gives the mean kinetic energy 3/2 kT, here and in LAMMPS. The
+    # noise of 200 particles over 25 frames is about 2 %; a bath taking one evaluation's
+    # kicks in full per step (no 0.592) would be 69 % too hot.
+    folder = os.path.join(work, "gas")
+    os.mkdir(folder)
+    write_project(os.path.join(folder, "gas.zpr"), "Gas", 0.0, 0.0, 0.0,
+                  [(100, 1.0, 0, 6.0), (100, 4.0, 0, 6.0)])
+    calc = run([EXE, "--calculate", "gas.zpr", "--steps", "9000", "--seed", "6", "--report=csv"],
+               folder)
+    ours = np.array([float(line.split(",")[3]) for line in calc.stdout.splitlines()[1:]])
+    rows = lammps(export(folder, "gas.zpr", "out", "--steps", "9000", "--seed", "6"), "gas")
+    kT = 0.5923611 * 20 * 400 ** 2 / 12 * 5e-5 / (2 * 20.0)
+    expected = 1.5 * (kT / 1.0 + kT / 4.0) / 2
+    a, b = ours[4:].mean(), rows[5:, 2].mean()
+    print(f"bath alone: mean kinetic energy {a:.4f} here, {b:.4f} in LAMMPS, {expected:.4f} "
+          f"expected")
+    check(abs(a - expected) < 0.08 * expected and abs(b - expected) < 0.08 * expected,
+          "bath: mean kinetic energy")
+
+    # No damping, no kicks: velocity Verlet keeps the total energy (walls included) to its
+    # own error, a small fraction of the energy the particles gain from the law.
+    folder = os.path.join(work, "still")
+    os.mkdir(folder)
+    shutil.copy(os.path.join(DATA, "zen3.zpr"), os.path.join(folder, "p.zpr"))
+    write_settings(folder, 2e-5, 0.0)
+    rows = lammps(export(folder, "p.zpr", "out", "--steps", "3000", "--seed", "8"), "p",
+                  "kicks", 0)
+    drift = np.abs(rows[:, 4] - rows[0, 4]).max()
+    print(f"energy without damping and kicks: kinetic {rows[-1, 2]:.1f} per particle gained, "
+          f"total drifts by at most {drift:.3g}")
+    check(rows[-1, 2] > 1.0 and drift < 1e-3 * rows[-1, 2], "energy conservation")
+
+
+def main():
+    work = tempfile.mkdtemp(prefix="zentova-lammps-")
+    try:
+        {"runs": runs, "table": table, "physics": physics}[sys.argv[3]](work)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
