@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <iostream>
 
 #include "pump/pump.h"
 #include "view3d/scene.h"
@@ -146,9 +147,12 @@ void TForm2::stopRecording() {
     const long long frames = m_recording.frames();
     std::string path, error;
     const bool saved = m_recording.stop(path, error);
-    showNote(QString::fromStdString(saved ? "Movie saved as " + path + " (" +
-                                                std::to_string(frames) + " frames)"
-                                          : "The movie was not saved: " + error));
+    const std::string note =
+        saved ? "Movie saved as " + path + " (" + std::to_string(frames) + " frames)"
+              : "The movie was not saved: " + error;
+    showNote(QString::fromStdString(note));
+    // Also where a script that drives the program can read it.
+    std::cerr << "zentova: " << note << '\n';
 }
 
 void TForm2::pictureDrawn() {
@@ -167,6 +171,12 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
         (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
     if (event->key() == Qt::Key_S && m_snapshotNamer && plain) {
         saveSnapshot(m_snapshotNamer());
+        return;
+    }
+    // Escape in the view ends a recording; in the main window it ends the program, which
+    // ends the recording first.
+    if (event->key() == Qt::Key_Escape && m_recording.active()) {
+        stopRecording();
         return;
     }
     // Recording is for what a run shows, while its buttons are up.
