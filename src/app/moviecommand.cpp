@@ -157,23 +157,24 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
     auto next = std::make_unique<Frame>();
     ProgressBar progress(std::cerr, isatty(STDERR_FILENO) == 1, count.selected, "frames");
     long long filmed = 0;
+    QImage picture;
     while (filmed < count.selected && reader.readFrame(*next)) {
         // Frames before the range still fill the particles a shorter frame leaves as they were.
         takeFrame(*shown, *next);
         if (!inRange(options, shown->time)) continue;
         RenderFrame(scene, *shown, viewDistance);
-        QImage picture = offscreen.picture().convertToFormat(QImage::Format_RGBX8888);
-        if (picture.isNull()) {
+        if (!offscreen.rawPicture(picture)) {
             error = "the picture could not be read back";
             return CannotDraw;
         }
-        if (options.showTime) drawTimeText(picture, shown->time);
+        if (options.showTime) drawTimeText(picture, shown->time, true);
         FramePixels pixels;
         pixels.data = picture.constBits();
         pixels.width = picture.width();
         pixels.height = picture.height();
         pixels.stride = static_cast<int>(picture.bytesPerLine());
-        pixels.layout = PixelLayout::Rgbx;
+        pixels.layout = PixelLayout::Bgrx;
+        pixels.bottomUp = true;
         writer.addFrame(pixels);
         ++filmed;
         progress.update(filmed, shown->time);

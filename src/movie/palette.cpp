@@ -185,6 +185,12 @@ std::vector<std::uint32_t> choosePalette(const ColourCounts& counts, int size) {
 PaletteMapper::PaletteMapper(std::vector<std::uint32_t> palette)
     : m_palette(std::move(palette)), m_cacheKeys(CacheSize, 0), m_cacheValues(CacheSize, 0) {
     if (m_palette.empty()) m_palette.push_back(0);
+    for (std::size_t k = 0; k < m_palette.size(); ++k)
+        m_byRed.push_back(static_cast<std::uint8_t>(k));
+    std::stable_sort(m_byRed.begin(), m_byRed.end(), [this](std::uint8_t a, std::uint8_t b) {
+        return channel(m_palette[a], 0) < channel(m_palette[b], 0);
+    });
+    for (const std::uint8_t k : m_byRed) m_reds.push_back(channel(m_palette[k], 0));
 }
 
 std::uint8_t PaletteMapper::nearest(int r, int g, int b) {
@@ -193,11 +199,22 @@ std::uint8_t PaletteMapper::nearest(int r, int g, int b) {
     const std::size_t slot = (colour * 2654435761u >> 16) & (CacheSize - 1);
     if (m_cacheKeys[slot] == key) return m_cacheValues[slot];
     const std::array<int, 3> wanted{r, g, b};
-    std::size_t best = 0;
-    int bestDistance = distance2(wanted, m_palette[0]);
-    for (std::size_t k = 1; k < m_palette.size() && bestDistance > 0; ++k) {
+    const int n = static_cast<int>(m_byRed.size());
+    const int start =
+        static_cast<int>(std::lower_bound(m_reds.begin(), m_reds.end(), r) - m_reds.begin());
+    int best = -1;
+    int bestDistance = 1 << 30;
+    // Outwards from the wanted red, both ways, while red alone could still be nearer; ties
+    // go to the lower index, as a search of the whole palette in order would give.
+    for (int down = start - 1, up = start; down >= 0 || up < n;) {
+        const int downGap = down >= 0 ? r - m_reds[down] : 1 << 16;
+        const int upGap = up < n ? m_reds[up] - r : 1 << 16;
+        const bool goUp = upGap <= downGap;
+        const int gap = goUp ? upGap : downGap;
+        if (gap * gap > bestDistance) break;
+        const int k = m_byRed[goUp ? up++ : down--];
         const int d = distance2(wanted, m_palette[k]);
-        if (d < bestDistance) {
+        if (d < bestDistance || (d == bestDistance && k < best)) {
             bestDistance = d;
             best = k;
         }
@@ -214,6 +231,8 @@ void PaletteMapper::map(const std::uint8_t* rgb, int width, int height, int stri
     m_errors.assign(2 * rowCells, 0);
     int* current = m_errors.data();
     int* next = m_errors.data() + rowCells;
+    std::uint32_t lastWanted = 0x1000000u;  // no colour
+    std::uint8_t lastIndex = 0;
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* in = rgb + static_cast<std::ptrdiff_t>(y) * stride;
         std::uint8_t* out = indexes + static_cast<std::ptrdiff_t>(y) * indexStride;
@@ -228,7 +247,13 @@ void PaletteMapper::map(const std::uint8_t* rgb, int width, int height, int stri
                 const int value = in[3 * x + a] + (here[a] >= 0 ? here[a] + 8 : here[a] - 8) / 16;
                 wanted[a] = std::clamp(value, 0, 255);
             }
-            const std::uint8_t index = nearest(wanted[0], wanted[1], wanted[2]);
+            // Runs of one colour (the background) take the index of the pixel before.
+            const std::uint32_t packed = pack(wanted[0], wanted[1], wanted[2]);
+            if (packed != lastWanted) {
+                lastWanted = packed;
+                lastIndex = nearest(wanted[0], wanted[1], wanted[2]);
+            }
+            const std::uint8_t index = lastIndex;
             out[x] = index;
             for (int a = 0; a < 3; ++a) {
                 // Seven eighths of the error goes on: the grain stays fine and calm.

@@ -50,6 +50,10 @@ class PaletteMapper {
 
   private:
     std::vector<std::uint32_t> m_palette;
+    // The palette's indexes in order of red, and their reds: the search for the nearest
+    // colour goes out from the wanted red and stops where red alone is farther than the best.
+    std::vector<std::uint8_t> m_byRed;
+    std::vector<int> m_reds;
     // Remembered answers of nearest(), keyed by the colour: 0 marks an empty slot.
     static constexpr std::size_t CacheSize = 1 << 16;
     std::vector<std::uint32_t> m_cacheKeys;

@@ -1,5 +1,7 @@
 #include "view3d/offscreen.h"
 
+#include <GL/gl.h>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFont>
@@ -42,7 +44,18 @@ QImage OffscreenView::picture() const {
     return m_window->view()->grabFramebuffer();
 }
 
-void drawTimeText(QImage& picture, double time) {
+bool OffscreenView::rawPicture(QImage& picture) const {
+    ViewGL* view = m_window->view();
+    if (!view || !view->makeContextCurrent()) return false;
+    const QSize size = view->size() * view->devicePixelRatioF();
+    if (picture.size() != size || picture.format() != QImage::Format_RGB32)
+        picture = QImage(size, QImage::Format_RGB32);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, size.width(), size.height(), GL_BGRA, GL_UNSIGNED_BYTE, picture.bits());
+    return true;
+}
+
+void drawTimeText(QImage& picture, double time, bool bottomUp) {
     char text[48];
     std::snprintf(text, sizeof text, "t = %.3f", time);
     QFont font("DejaVu Sans");
@@ -51,6 +64,10 @@ void drawTimeText(QImage& picture, double time) {
     path.addText(0, 0, font, QString::fromLatin1(text));
     path.translate(12, picture.height() - 14);
     QPainter painter(&picture);
+    if (bottomUp) {
+        painter.translate(0, picture.height());
+        painter.scale(1, -1);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.strokePath(path, QPen(QColor(0, 0, 0, 200), 3.0));
     painter.fillPath(path, Qt::white);

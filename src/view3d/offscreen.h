@@ -25,6 +25,11 @@ class OffscreenView {
     TForm2& window() { return *m_window; }
     // The picture last drawn, top row first; a null image when it cannot be read back.
     QImage picture() const;
+    // The picture last drawn as the renderer keeps it, bottom row first, in 32-bit pixels of
+    // blue, green, red and one unused byte (QImage's RGB32 on this processor, upside down):
+    // read without a conversion, for a movie. Into `picture`, whose memory is used again
+    // when it has the size already; false when there is no context.
+    bool rawPicture(QImage& picture) const;
 
   private:
     std::unique_ptr<TForm2> m_window;
@@ -32,6 +37,7 @@ class OffscreenView {
 
 // Writes "t = 1.500" (the time to three decimals, as the trajectory has it) in the lower
 // left corner of the picture, white with a dark edge so that it reads on any background.
-void drawTimeText(QImage& picture, double time);
+// `bottomUp`: the picture's rows are stored bottom row first (rawPicture).
+void drawTimeText(QImage& picture, double time, bool bottomUp = false);
 
 }  // namespace zentova
