@@ -249,10 +249,14 @@ struct MovieWriter::Encoder {
     // Converts (and if need be scales) a picture into `target` of the movie's size.
     void convert(const QueuedFrame& frame, AVPixelFormat targetFormat, std::uint8_t* const* target,
                  const int* targetStrides) {
-        scaler = sws_getCachedContext(
-            scaler, frame.width, frame.height, pixelFormatOf(frame.layout), settings.width,
-            settings.height, targetFormat, SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INP,
-            nullptr, nullptr, nullptr);
+        // The live recording converts the quick way; a movie made apart rounds exactly and
+        // takes the colours at full width before it halves them.
+        const int flags = settings.effort == EncodingEffort::Live
+                              ? SWS_FAST_BILINEAR
+                              : SWS_BICUBIC | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INP;
+        scaler = sws_getCachedContext(scaler, frame.width, frame.height,
+                                      pixelFormatOf(frame.layout), settings.width, settings.height,
+                                      targetFormat, flags, nullptr, nullptr, nullptr);
         if (!scaler) fail("cannot convert the picture");
         if (targetFormat == AV_PIX_FMT_YUV420P)
             sws_setColorspaceDetails(scaler, sws_getCoefficients(SWS_CS_DEFAULT), 1,
