@@ -158,7 +158,7 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
     ProgressBar progress(std::cerr, isatty(STDERR_FILENO) == 1, count.selected, "frames");
     long long filmed = 0;
     QImage picture;
-    while (filmed < count.selected && reader.readFrame(*next)) {
+    while (filmed < count.selected && !interrupted && reader.readFrame(*next)) {
         // Frames before the range still fill the particles a shorter frame leaves as they were.
         takeFrame(*shown, *next);
         if (!inRange(options, shown->time)) continue;
@@ -180,14 +180,13 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
         progress.update(filmed, shown->time);
         if (options.turnDegrees != 0.0)
             TurnCamera(window, viewDistance, 0.0, 0.0, options.turnDegrees);
-        if (interrupted) {
-            progress.end();
-            writer.abort();
-            std::cerr << "zentova: " << options.outPath << ": interrupted, nothing written\n";
-            return ExitInterrupted;
-        }
     }
     progress.end();
+    if (interrupted) {
+        writer.abort();
+        std::cerr << "zentova: " << options.outPath << ": interrupted, nothing written\n";
+        return ExitInterrupted;
+    }
     writer.finish();
     char summary[200];
     std::snprintf(summary, sizeof summary,
@@ -209,6 +208,10 @@ int movieCommand(const CommandCall& call) {
     std::unique_ptr<MovieWriter> writer;
     FrameCount count;
     const std::string trajectoryPath = baseNameOf(options.projectPath) + ".his";
+    // Ctrl-C (or a polite kill) ends the movie between two frames and removes what it had
+    // written: the file OUT never appears, nor its temporary file stays.
+    std::signal(SIGINT, noteInterrupt);
+    std::signal(SIGTERM, noteInterrupt);
     try {
         project = loadProjectFile(options.projectPath);
         loadSettingsFile(SettingsFileName, settings);
@@ -229,10 +232,6 @@ int movieCommand(const CommandCall& call) {
                   << ", so no movie was written\n";
         return 1;
     }
-    // Ctrl-C (or a polite kill) ends the movie between two frames and removes what it had
-    // written; the file OUT never appears.
-    std::signal(SIGINT, noteInterrupt);
-    std::signal(SIGTERM, noteInterrupt);
     return drawOnADisplay("--movie", call.argc, call.argv, [&](std::string& error) {
         try {
             return film(options, project, settings, trajectoryPath, count, *writer, error);
