@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -84,26 +85,41 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "movie_bench: %s\n", error.c_str());
         return 1;
     }
-    // Once to warm the renderer up (its shaders, the sphere meshes), then measured.
+    // Once to warm the renderer up (its shaders, the sphere meshes), then rounds of all four,
+    // interleaved so that a busy spell of the machine falls on all alike; medians reported.
     film(offscreen, project, settings, frames, nullptr);
-    const double drawing = film(offscreen, project, settings, frames, nullptr);
-    std::printf("%s: %zu frames of %d particles, 800 x 700\n", projectPath.c_str(), frames.size(),
-                project.particleCount);
-    std::printf("  drawing alone (drawn and read back): %6.2f s  %5.1f ms a frame\n", drawing,
-                1000 * drawing / frames.size());
     const struct {
         const char* extension;
         MovieFormat format;
     } formats[] = {
         {"mp4", MovieFormat::Mp4}, {"webm", MovieFormat::WebM}, {"gif", MovieFormat::Gif}};
-    for (const auto& f : formats) {
-        const std::string path = folder + "/movie_bench." + f.extension;
-        MovieWriter writer(path, f.format, MovieSettings{});
-        const double seconds = film(offscreen, project, settings, frames, &writer);
+    constexpr int Rounds = 3;
+    std::vector<double> seconds[4];
+    std::uintmax_t sizes[3] = {};
+    for (int round = 0; round < Rounds; ++round) {
+        seconds[0].push_back(film(offscreen, project, settings, frames, nullptr));
+        for (int f = 0; f < 3; ++f) {
+            const std::string path = folder + "/movie_bench." + formats[f].extension;
+            MovieWriter writer(path, formats[f].format, MovieSettings{});
+            seconds[f + 1].push_back(film(offscreen, project, settings, frames, &writer));
+            sizes[f] = std::filesystem::file_size(path);
+            std::filesystem::remove(path);
+        }
+    }
+    const auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    const double drawing = median(seconds[0]);
+    std::printf("%s: %zu frames of %d particles, 800 x 700, medians of %d rounds\n",
+                projectPath.c_str(), frames.size(), project.particleCount, Rounds);
+    std::printf("  drawing alone (drawn and read back): %6.2f s  %5.1f ms a frame\n", drawing,
+                1000 * drawing / frames.size());
+    for (int f = 0; f < 3; ++f) {
+        const double s = median(seconds[f + 1]);
         std::printf("  movie %-5s %6.2f s  %5.1f ms a frame  %.2f x drawing  %8.1f KB\n",
-                    f.extension, seconds, 1000 * seconds / frames.size(), seconds / drawing,
-                    std::filesystem::file_size(path) / 1024.0);
-        std::filesystem::remove(path);
+                    formats[f].extension, s, 1000 * s / frames.size(), s / drawing,
+                    sizes[f] / 1024.0);
     }
     return 0;
 }
