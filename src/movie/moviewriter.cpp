@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <condition_variable>
@@ -75,6 +76,38 @@ struct EncodingFailure {
     std::string reason;
 };
 
+// The temporary files of the movies not yet ended in this process, removed should the
+// process exit before they end: Qt ends the process with exit() when the X server goes
+// away. One registry for the process, as there is one process to end.
+class UnfinishedMovies {
+  public:
+    static UnfinishedMovies& instance() {
+        static UnfinishedMovies movies;
+        return movies;
+    }
+    void add(const std::string& temporary) {
+        std::lock_guard lock(m_mutex);
+        m_paths.push_back(temporary);
+        // Registered after the registry is made, so it runs before the registry goes.
+        std::call_once(m_registered, [] { std::atexit(removeAll); });
+    }
+    void remove(const std::string& temporary) {
+        std::lock_guard lock(m_mutex);
+        m_paths.erase(std::remove(m_paths.begin(), m_paths.end(), temporary), m_paths.end());
+    }
+
+  private:
+    static void removeAll() {
+        UnfinishedMovies& movies = instance();
+        std::lock_guard lock(movies.m_mutex);
+        for (const std::string& path : movies.m_paths) ::unlink(path.c_str());
+        movies.m_paths.clear();
+    }
+    std::mutex m_mutex;
+    std::vector<std::string> m_paths;
+    std::once_flag m_registered;
+};
+
 }  // namespace
 
 std::optional<MovieFormat> movieFormatOf(const std::string& path) {
@@ -143,11 +176,13 @@ struct MovieWriter::Encoder {
         if (fd < 0) throw FileError(path, 0, std::string("cannot write: ") + std::strerror(errno));
         ::fchmod(fd, 0644);
         ::close(fd);
+        UnfinishedMovies::instance().add(temporary);
         try {
             openEncoder();
         } catch (const EncodingFailure& failed) {
             release();
             ::unlink(temporary.c_str());
+            UnfinishedMovies::instance().remove(temporary);
             throw FileError(path, 0, failed.reason);
         }
     }
@@ -431,10 +466,9 @@ void MovieWriter::finish() {
     e.ended = true;
     if (reason.empty() && ::rename(e.temporary.c_str(), e.path.c_str()) != 0)
         reason = std::string("cannot write: ") + std::strerror(errno);
-    if (!reason.empty()) {
-        ::unlink(e.temporary.c_str());
-        throw FileError(e.path, 0, reason);
-    }
+    if (!reason.empty()) ::unlink(e.temporary.c_str());
+    UnfinishedMovies::instance().remove(e.temporary);
+    if (!reason.empty()) throw FileError(e.path, 0, reason);
 }
 
 void MovieWriter::abort() {
@@ -444,6 +478,7 @@ void MovieWriter::abort() {
     e.release();
     e.ended = true;
     ::unlink(e.temporary.c_str());
+    UnfinishedMovies::instance().remove(e.temporary);
 }
 
 long long MovieWriter::frames() const {

@@ -226,6 +226,21 @@ TEST_F(Movie, BadInputIsRefusedAndAnInterruptedMovieLeavesNothing) {
     EXPECT_EQ(err(), "zentova: salt.his: cannot open: No such file or directory\n");
     EXPECT_TRUE(noMovieFiles());
 
+    // A full disk (a file-size limit even root cannot pass): status 1, nothing left.
+    testing::writeBytes(dir.file("salt.his"), trajectory);
+    const int full =
+        std::system(("cd '" + dir.path() +
+                     "' && ulimit -f 10 && trap '' XFSZ && env -u QT_QPA_PLATFORM "
+                     "ASAN_OPTIONS=detect_leaks=0 '" +
+                     testing::zentovaExecutable() + "' --movie salt.zpr out.mp4 2> err.txt")
+                        .c_str());
+    EXPECT_TRUE(WIFEXITED(full) && WEXITSTATUS(full) == 1) << full << " " << err();
+    if (std::getenv("DISPLAY")) {
+        EXPECT_NE(err().find("zentova: out.mp4: cannot write: File too large"), std::string::npos)
+            << err();
+    }
+    EXPECT_TRUE(noMovieFiles());
+
     // Cut inside its last frame (2 lines of head and 4 a particle a frame): nine frames.
     testing::writeBytes(dir.file("salt.his"), trajectory.substr(0, trajectory.size() - 100));
     ASSERT_EQ(zentova("--movie salt.zpr cut.webm"), 0) << err();
