@@ -6,7 +6,9 @@
 #   bench/displayed_run.sh [BUILD] [SECONDS]
 #
 # Needs Xvfb, xdotool and imagemagick (scripts/install-deps.sh installs them). With SHOTS
-# set to a folder, the screen while calculating is saved there as calculation.png.
+# set to a folder, the screen while calculating is saved there as calculation.png. With
+# RECORD=1 the key R records the view from two seconds into the calculation to its end (the
+# recording's own line on stderr says how many pictures it took).
 set -u
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-build}"
@@ -44,7 +46,14 @@ read -r width _ < <(xdotool getdisplaygeometry)
 # "Calculate" is the fifth item of the staircase menu.
 menu_x=$((width / 2 - 160))
 click $((menu_x + 100)) $((120 + 4 * 30 + 15))
-sleep "$seconds"
+if [ -n "${RECORD:-}" ]; then
+    sleep 2
+    # Without a window manager the view has the keys only when given the focus.
+    xdotool windowfocus --sync "$(xdotool search --name "Simulation run" | head -1)" key r
+    sleep $((seconds - 2))
+else
+    sleep "$seconds"
+fi
 echo "resident size while calculating: $(rss) (the most so far: $(peak))"
 import -window root "${SHOTS:-.}/calculation.png" 2> /dev/null
 # "Stop" is the fifth button of the view window, then a click ends the run.

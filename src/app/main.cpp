@@ -17,6 +17,7 @@
 #include "app/state.h"
 #include "app/tools.h"
 #include "app/workfolder.h"
+#include "movie/moviewriter.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
 
@@ -54,6 +55,9 @@ int runDesktop(int argc, char** argv) {
         return zentova::snapshotPath(zentova::Program().source.baseName,
                                      zentova::Program().particles.time);
     });
+    // The key R records the view into a movie beside the project, numbered from 1.
+    view.setMovieNamer(
+        [] { return zentova::numberedMoviePath(zentova::Program().source.baseName); });
     zentova::QtMessagePump pump(&window);
     zentova::installMessagePump(&pump);
     window.showMaximisedOnScreen();
@@ -62,10 +66,12 @@ int runDesktop(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc == 1 || std::string_view(argv[1]).substr(0, 2) != "--") return runDesktop(argc, argv);
-    // The commands that draw nothing come from the command-line library; the picture is the
-    // one command that needs the view's drawing.
+    // The commands that draw nothing come from the command-line library; the picture and the
+    // movie need the view's drawing.
     std::vector<zentova::Command> commands(zentova::plainCommands().begin(),
                                            zentova::plainCommands().end());
     commands.push_back({"--snapshot", "PROJECT OUT.png", 2, 2, zentova::snapshotCommand});
+    commands.push_back(
+        {"--movie", "PROJECT OUT.mp4|OUT.webm|OUT.gif [OPTIONS]", 2, 11, zentova::movieCommand});
     return zentova::runCommandLine(argc, argv, commands, ZENTOVA_VERSION);
 }

@@ -22,6 +22,7 @@
 #include "canvas/canvas.h"
 #include "canvas/primitives.h"
 #include "pump/pump.h"
+#include "view3d/viewwindow.h"
 
 namespace zentova {
 
@@ -337,7 +338,9 @@ bool MainWindow::openDocument(const std::string& path) {
 }
 
 void MainWindow::terminate() {
-    // Trajectory frames reach the file as they are written; nothing waits to be flushed.
+    // Trajectory frames reach the file as they are written; nothing waits to be flushed but
+    // a recording of the view, which is ended into a playable movie.
+    if (m_view) m_view->stopRecording();
     std::_Exit(0);
 }
 

@@ -23,11 +23,10 @@ bool hasDisplay() {
            std::getenv("QT_QPA_PLATFORM");
 }
 
-// Draws and saves the picture on the display the environment names, or on `screen` when
+// Runs `draw` in an application on the display the environment names, or on `screen` when
 // given. Returns the exit status.
-int drawSnapshot(int argc, char** argv, const std::string& projectPath, const std::string& outPath,
-                 const Project& project, const Settings& settings, const FinalState& state,
-                 VirtualScreen* screen = nullptr) {
+int drawWithApplication(const char* command, int argc, char** argv, const DrawingTask& draw,
+                        VirtualScreen* screen) {
     // An X display that does not answer leaves Qt without a platform, which aborts the
     // process; the offscreen platform behind it ends in a message instead.
     const char* display = std::getenv("DISPLAY");
@@ -37,30 +36,19 @@ int drawSnapshot(int argc, char** argv, const std::string& projectPath, const st
     QApplication app(argc, argv);
     if (screen) screen->removeFiles();  // connected: the cookie is no longer needed
     std::string error;
-    const QImage picture = renderFinalStatePicture(project, settings, state, SnapshotSize, error);
-    if (picture.isNull() && fallBack && QGuiApplication::platformName() == "offscreen") {
-        std::cerr << "zentova: --snapshot: the display " << display
+    const int status = draw(error);
+    if (status != CannotDraw) return status;
+    if (fallBack && QGuiApplication::platformName() == "offscreen") {
+        std::cerr << "zentova: " << command << ": the display " << display
                   << " cannot be opened; without DISPLAY the picture is drawn on a virtual "
                      "screen of its own\n";
         return 1;
     }
-    if (picture.isNull()) {
-        std::cerr
-            << "zentova: --snapshot: " << error << " (Qt platform \""
-            << QGuiApplication::platformName().toStdString()
-            << "\"); with neither QT_QPA_PLATFORM nor DISPLAY set it draws on a virtual screen "
-               "of its own\n";
-        return 1;
-    }
-    if (!savePicturePng(picture, outPath, error)) {
-        std::cerr << "zentova: " << error << '\n';
-        return 1;
-    }
-    char time[32];
-    std::snprintf(time, sizeof time, "%.3f", state.time);
-    std::cerr << "zentova: " << projectPath << ": the final state at t = " << time << " drawn to "
-              << outPath << " (" << picture.width() << " x " << picture.height() << ")\n";
-    return 0;
+    std::cerr << "zentova: " << command << ": " << error << " (Qt platform \""
+              << QGuiApplication::platformName().toStdString()
+              << "\"); with neither QT_QPA_PLATFORM nor DISPLAY set it draws on a virtual screen "
+                 "of its own\n";
+    return 1;
 }
 
 int snapshot(int argc, char** argv, const std::string& projectPath, const std::string& outPath) {
@@ -75,23 +63,40 @@ int snapshot(int argc, char** argv, const std::string& projectPath, const std::s
         std::cerr << "zentova: " << e.what() << '\n';
         return 1;
     }
-    if (hasDisplay())
-        return drawSnapshot(argc, argv, projectPath, outPath, project, settings, state);
+    return drawOnADisplay("--snapshot", argc, argv, [&](std::string& error) {
+        const QImage picture =
+            renderFinalStatePicture(project, settings, state, SnapshotSize, error);
+        if (picture.isNull()) return CannotDraw;
+        if (!savePicturePng(picture, outPath, error)) {
+            std::cerr << "zentova: " << error << '\n';
+            return 1;
+        }
+        char time[32];
+        std::snprintf(time, sizeof time, "%.3f", state.time);
+        std::cerr << "zentova: " << projectPath << ": the final state at t = " << time
+                  << " drawn to " << outPath << " (" << picture.width() << " x " << picture.height()
+                  << ")\n";
+        return 0;
+    });
+}
+
+}  // namespace
+
+int drawOnADisplay(const char* command, int argc, char** argv, const DrawingTask& draw) {
+    if (hasDisplay()) return drawWithApplication(command, argc, argv, draw, nullptr);
     // Without a display, on a virtual screen of our own that ends before we do (after the
     // application, which holds a connection to it).
     VirtualScreen screen;
     std::string error;
     if (!screen.start(error)) {
-        std::cerr << "zentova: --snapshot draws with OpenGL and needs a display; " << error << '\n';
+        std::cerr << "zentova: " << command << " draws with OpenGL and needs a display; " << error
+                  << '\n';
         return 1;
     }
-    const int status =
-        drawSnapshot(argc, argv, projectPath, outPath, project, settings, state, &screen);
+    const int status = drawWithApplication(command, argc, argv, draw, &screen);
     screen.stop();
     return status;
 }
-
-}  // namespace
 
 int snapshotCommand(const CommandCall& call) {
     return snapshot(call.argc, call.argv, call.arguments[0], call.arguments[1]);

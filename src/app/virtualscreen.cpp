@@ -85,6 +85,9 @@ bool VirtualScreen::start(std::string& error) {
         // The server ends with this process, even one killed outright.
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (::getppid() != parent) ::_exit(127);
+        // Out of the terminal's process group: Ctrl-C reaches the command alone, which ends
+        // what it is doing and then the server.
+        ::setpgid(0, 0);
         const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out >= 0) {
             ::dup2(out, STDOUT_FILENO);

@@ -1,9 +1,9 @@
 #include "calc/headless.h"
 
-#include <chrono>
 #include <cstdio>
 #include <memory>
 
+#include "calc/progress.h"
 #include "calc/report.h"
 #include "calc/runplan.h"
 #include "calc/stepper.h"
@@ -20,48 +20,26 @@ namespace zentova {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Shows how far the run is; redraws at most ten times a second.
+// The bar, and the summary line every run ends with.
 class Progress {
   public:
     Progress(std::ostream& err, bool interactive, long long total)
-        : m_err(err), m_interactive(interactive), m_total(total), m_start(Clock::now()) {}
+        : m_bar(err, interactive, total, "steps"), m_err(err) {}
 
-    void update(long long done, double time) {
-        if (!m_interactive) return;
-        const auto now = Clock::now();
-        if (done != m_total && now - m_lastDraw < std::chrono::milliseconds(100)) return;
-        m_lastDraw = now;
-        constexpr int Width = 30;
-        const int filled = m_total > 0 ? static_cast<int>(Width * done / m_total) : Width;
-        char line[160];
-        std::snprintf(line, sizeof line, "\r[%-*s] %lld/%lld steps  t = %.3f  %.0f steps/s ", Width,
-                      std::string(filled, '#').c_str(), done, m_total, time, rate(done));
-        m_err << line << std::flush;
-    }
+    void update(long long done, double time) { m_bar.update(done, time); }
 
     void finish(const std::string& project, long long done, long long frames, double time) {
-        if (m_interactive) m_err << '\n';
+        m_bar.end();
         char line[200];
         std::snprintf(line, sizeof line,
                       "%lld steps, %lld frames written, t = %.3f, %.2f s (%.0f steps/s)", done,
-                      frames, time, seconds(), rate(done));
+                      frames, time, m_bar.seconds(), m_bar.rate(done));
         m_err << "zentova: " << project << ": " << line << '\n';
     }
 
   private:
-    double seconds() const { return std::chrono::duration<double>(Clock::now() - m_start).count(); }
-    double rate(long long done) const {
-        const double s = seconds();
-        return s > 0 ? static_cast<double>(done) / s : 0.0;
-    }
-
+    ProgressBar m_bar;
     std::ostream& m_err;
-    bool m_interactive;
-    long long m_total;
-    Clock::time_point m_start;
-    Clock::time_point m_lastDraw{};
 };
 
 // Everything a run works on, owned by the run.

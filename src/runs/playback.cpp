@@ -73,13 +73,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
                 ended = true;
                 break;
             }
-            for (int p = 1; p <= next->count; ++p) {
-                for (int c = 0; c < 3; ++c)
-                    frame->positions[3 * p + c] = next->positions[3 * p + c];
-                frame->types[p] = next->types[p];
-            }
-            frame->count = next->count;
-            frame->time = next->time;
+            takeFrame(*frame, *next);
             program.particles.time = next->time;
             ProcessMessages();
             PollViewControls(scene, controls, redraw, false);

@@ -18,7 +18,10 @@ namespace {
 void renderPicture(TForm2& window, const Picture& picture) {
     ViewGL* view = window.view();
     if (!view) return;
-    if (view->makeContextCurrent()) DrawPicture(picture, view->meshes());
+    if (view->makeContextCurrent()) {
+        DrawPicture(picture, view->meshes());
+        window.pictureDrawn();
+    }
     view->present(picture);
 }
 

@@ -5,11 +5,13 @@
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <iostream>
 
 #include "pump/pump.h"
 #include "view3d/scene.h"
@@ -92,6 +94,15 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
 void TForm2::setStatus(const QString& text) {
     m_status = text;
     if (m_noteTimer.isActive()) return;  // the note keeps the line until its time is up
+    showStatusText();
+}
+
+void TForm2::showStatusText() {
+    QString text = m_status;
+    if (m_recording.active()) {
+        const QString recording = QString("Recording: %1 frames").arg(m_recording.frames());
+        text = text.isEmpty() ? recording : recording + "   " + text;
+    }
     m_statusLine->setText(text);
     m_statusLine->setVisible(!text.isEmpty());
 }
@@ -117,11 +128,63 @@ bool TForm2::saveSnapshot(const std::string& path) {
     return saved;
 }
 
+void TForm2::startRecording(const std::string& path) {
+    if (m_recording.active()) return;
+    std::string error;
+    const qreal ratio = m_view ? m_view->devicePixelRatioF() : 1.0;
+    const QSize size = m_view ? m_view->size() * ratio : QSize();
+    if (!m_view || !m_view->isValid() || !m_recording.start(path, size, error)) {
+        if (error.empty()) error = "the view shows no picture";
+        showNote(QString::fromStdString("The view is not recorded: " + error));
+        return;
+    }
+    m_noteTimer.stop();
+    showStatusText();
+}
+
+void TForm2::stopRecording() {
+    if (!m_recording.active()) return;
+    const long long frames = m_recording.frames();
+    std::string path, error;
+    const bool saved = m_recording.stop(path, error);
+    const std::string note =
+        saved ? "Movie saved as " + path + " (" + std::to_string(frames) + " frames)"
+              : "The movie was not saved: " + error;
+    showNote(QString::fromStdString(note));
+    // Also where a script that drives the program can read it.
+    std::cerr << "zentova: " << note << '\n';
+}
+
+void TForm2::pictureDrawn() {
+    if (!m_recording.active() || !m_view) return;
+    std::string error;
+    if (!m_recording.capture(m_view->size() * m_view->devicePixelRatioF(), error)) {
+        showNote(QString::fromStdString("The recording stopped: " + error));
+        return;
+    }
+    if (!m_noteTimer.isActive()) showStatusText();
+}
+
 void TForm2::keyPressEvent(QKeyEvent* event) {
-    // "s" or "S", but not a shortcut such as Ctrl+S.
-    if (event->key() == Qt::Key_S && m_snapshotNamer &&
-        (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier) {
+    // A plain letter, not a shortcut such as Ctrl+S.
+    const bool plain =
+        (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+    if (event->key() == Qt::Key_S && m_snapshotNamer && plain) {
         saveSnapshot(m_snapshotNamer());
+        return;
+    }
+    // Escape in the view ends a recording; in the main window it ends the program, which
+    // ends the recording first.
+    if (event->key() == Qt::Key_Escape && m_recording.active()) {
+        stopRecording();
+        return;
+    }
+    // Recording is for what a run shows, while its buttons are up.
+    if (event->key() == Qt::Key_R && m_movieNamer && plain) {
+        if (m_recording.active())
+            stopRecording();
+        else if (m_buttons[4]->isEnabled())
+            startRecording(m_movieNamer());
         return;
     }
     QWidget::keyPressEvent(event);
@@ -132,7 +195,14 @@ void TForm2::closeEvent(QCloseEvent* event) {
     // Closing the window ends what it shows, as "Stop" (or "Terminate") does; the run then
     // waits for no click on a window that is gone.
     setTag(4, 1);
+    stopRecording();
     QWidget::closeEvent(event);
+}
+
+void TForm2::hideEvent(QHideEvent* event) {
+    // A run that puts the view away ends its recording with it; a window minimised does not.
+    if (!event->spontaneous()) stopRecording();
+    QWidget::hideEvent(event);
 }
 
 TForm2::~TForm2() = default;
@@ -196,6 +266,8 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
         else if (event->type() == QEvent::MouseButtonRelease)
             handler = MouseUp[n];
         if (handler) (this->*handler)();
+        // "Stop" and "Terminate" end a recording with the run's advancing or inspecting.
+        if (n == 4 && handler == MouseDown[4]) stopRecording();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -4,7 +4,10 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "view3d/recording.h"
 
 class QLabel;
 class QPushButton;
@@ -55,9 +58,22 @@ class TForm2 : public QWidget {
     // Saves the picture as a PNG file and says so, or why not, in the status line.
     bool saveSnapshot(const std::string& path);
 
+    // Where the key R records the view while a run shows its buttons; without a namer the
+    // key does nothing. The recording takes every picture drawn until R again, "Stop" or
+    // "Terminate", the window closing or hiding; the status line counts its pictures and
+    // then names the file.
+    void setMovieNamer(std::function<std::string()> namer) { m_movieNamer = std::move(namer); }
+    void startRecording(const std::string& path);
+    void stopRecording();
+    bool isRecording() const { return m_recording.active(); }
+    long long recordedFrames() const { return m_recording.frames(); }
+    // Called by the drawing with the picture's context current, after each picture.
+    void pictureDrawn();
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -88,6 +104,10 @@ class TForm2 : public QWidget {
     QString m_status;
     QTimer m_noteTimer;
     std::function<std::string()> m_snapshotNamer;
+    std::function<std::string()> m_movieNamer;
+    ViewRecording m_recording;
+
+    void showStatusText();
 };
 
 // Top 30, left ScreenWidth - 820, outer size 800 x 700: the window's right edge ends 20 pixels

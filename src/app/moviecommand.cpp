@@ -1,0 +1,246 @@
+// --movie: a project's trajectory filmed as "Show history" draws it.
+
+#include <unistd.h>
+
+#include <QImage>
+#include <charconv>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/tools.h"
+#include "calc/progress.h"
+#include "files/fileerror.h"
+#include "files/projectfile.h"
+#include "files/settingsfile.h"
+#include "files/trajectory.h"
+#include "model/frame.h"
+#include "movie/moviewriter.h"
+#include "view3d/drawing.h"
+#include "view3d/offscreen.h"
+#include "view3d/scene.h"
+#include "view3d/snapshot.h"
+
+namespace zentova {
+
+namespace {
+
+constexpr int MostFps = 60;
+constexpr int ExitInterrupted = 130;  // as a shell reports a command ended by Ctrl-C
+
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void noteInterrupt(int) {
+    interrupted = 1;
+}
+
+struct MovieOptions {
+    std::string projectPath;
+    std::string outPath;
+    MovieFormat format = MovieFormat::Mp4;
+    int fps = 25;
+    double turnDegrees = 0.0;
+    std::optional<double> from;
+    std::optional<double> to;
+    bool showTime = true;
+};
+
+int usageError(const std::string& message) {
+    std::cerr << "zentova: " << message << "\ntry \"zentova --help\"\n";
+    return 1;
+}
+
+bool parseReal(std::string_view text, double& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && std::isfinite(value);
+}
+
+// Reads the options after PROJECT and OUT; a refusal has its message printed and gives 1.
+std::optional<int> parseOptions(const CommandCall& call, MovieOptions& options) {
+    options.projectPath = call.arguments[0];
+    options.outPath = call.arguments[1];
+    for (std::size_t i = 2; i < call.arguments.size(); ++i) {
+        const std::string& arg = call.arguments[i];
+        const bool hasValue = i + 1 < call.arguments.size();
+        const std::string value = hasValue ? call.arguments[i + 1] : "";
+        double number = 0.0;
+        if (arg == "--no-time") {
+            options.showTime = false;
+            continue;
+        }
+        if (arg != "--fps" && arg != "--turn" && arg != "--from" && arg != "--to")
+            return usageError("--movie: unknown option \"" + arg + "\"");
+        ++i;
+        if (arg == "--fps") {
+            int fps = 0;
+            const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), fps);
+            if (!hasValue || ec != std::errc() || ptr != value.data() + value.size() || fps < 1 ||
+                fps > MostFps)
+                return usageError("--fps needs a whole number from 1 to " +
+                                  std::to_string(MostFps));
+            options.fps = fps;
+        } else if (!hasValue || !parseReal(value, number)) {
+            return usageError(arg + " needs a number");
+        } else if (arg == "--turn") {
+            options.turnDegrees = number;
+        } else if (arg == "--from") {
+            options.from = number;
+        } else {
+            options.to = number;
+        }
+    }
+    if (options.from && options.to && *options.from > *options.to)
+        return usageError("--from must not come after --to");
+    const auto format = movieFormatOf(options.outPath);
+    if (!format) {
+        std::cerr << "zentova: " << options.outPath
+                  << ": a movie is named .mp4 (H.264), .webm (VP9) or .gif\n";
+        return 1;
+    }
+    options.format = *format;
+    return std::nullopt;
+}
+
+// Whether a frame's time lies in the range asked for; times are written to three decimals.
+bool inRange(const MovieOptions& options, double time) {
+    return (!options.from || time >= *options.from - WrittenTimeRounding) &&
+           (!options.to || time <= *options.to + WrittenTimeRounding);
+}
+
+struct FrameCount {
+    long long selected = 0;
+    double first = 0.0;
+    double last = 0.0;
+};
+
+// A first pass over the trajectory: it is sound to its end, and which frames are filmed.
+// Throws FileError naming file and line.
+FrameCount countFrames(const std::string& path, const MovieOptions& options) {
+    std::ifstream file = openTrajectory(path);
+    TrajectoryReader reader(file, path);
+    auto frame = std::make_unique<Frame>();
+    FrameCount count;
+    while (reader.readFrame(*frame)) {
+        if (!inRange(options, frame->time)) continue;
+        if (count.selected++ == 0) count.first = frame->time;
+        count.last = frame->time;
+    }
+    if (file.bad()) throw FileError(path, 0, "cannot read the file");
+    if (reader.partialFrameLine() > 0)
+        std::cerr << "zentova: " << path << ": " << partialFrameNote(reader.partialFrameLine())
+                  << '\n';
+    return count;
+}
+
+// Draws and encodes the selected frames. Returns the exit status.
+int film(const MovieOptions& options, const Project& project, const Settings& settings,
+         const std::string& trajectoryPath, const FrameCount& count, MovieWriter& writer,
+         std::string& error) {
+    OffscreenView offscreen(SnapshotSize);
+    if (!offscreen.ready(error)) return CannotDraw;
+    TForm2& window = offscreen.window();
+    double viewDistance = InitialViewDistance;
+    const Scene scene{window, project, settings, viewDistance};
+    ApplyFog(scene);
+    SetViewClearColor(window, settings.backgroundColor);
+
+    std::ifstream file = openTrajectory(trajectoryPath);
+    TrajectoryReader reader(file, trajectoryPath);
+    auto shown = std::make_unique<Frame>();
+    auto next = std::make_unique<Frame>();
+    ProgressBar progress(std::cerr, isatty(STDERR_FILENO) == 1, count.selected, "frames");
+    long long filmed = 0;
+    QImage picture;
+    while (filmed < count.selected && !interrupted && reader.readFrame(*next)) {
+        // Frames before the range still fill the particles a shorter frame leaves as they were.
+        takeFrame(*shown, *next);
+        if (!inRange(options, shown->time)) continue;
+        RenderFrame(scene, *shown, viewDistance);
+        if (!offscreen.rawPicture(picture)) {
+            error = "the picture could not be read back";
+            return CannotDraw;
+        }
+        if (options.showTime) drawTimeText(picture, shown->time, true);
+        FramePixels pixels;
+        pixels.data = picture.constBits();
+        pixels.width = picture.width();
+        pixels.height = picture.height();
+        pixels.stride = static_cast<int>(picture.bytesPerLine());
+        pixels.layout = PixelLayout::Bgrx;
+        pixels.bottomUp = true;
+        writer.addFrame(pixels);
+        ++filmed;
+        progress.update(filmed, shown->time);
+        if (options.turnDegrees != 0.0)
+            TurnCamera(window, viewDistance, 0.0, 0.0, options.turnDegrees);
+    }
+    progress.end();
+    if (interrupted) {
+        writer.abort();
+        std::cerr << "zentova: " << options.outPath << ": interrupted, nothing written\n";
+        return ExitInterrupted;
+    }
+    writer.finish();
+    char summary[200];
+    std::snprintf(summary, sizeof summary,
+                  "%lld %s from t = %.3f to %.3f written to %s (%d x %d, %d frames/s, %.1f s)",
+                  filmed, filmed == 1 ? "frame" : "frames", count.first, count.last,
+                  options.outPath.c_str(), writer.width(), writer.height(), options.fps,
+                  progress.seconds());
+    std::cerr << "zentova: " << options.projectPath << ": " << summary << '\n';
+    return 0;
+}
+
+}  // namespace
+
+int movieCommand(const CommandCall& call) {
+    MovieOptions options;
+    if (const auto refused = parseOptions(call, options)) return *refused;
+    Project project;
+    Settings settings;
+    std::unique_ptr<MovieWriter> writer;
+    FrameCount count;
+    const std::string trajectoryPath = baseNameOf(options.projectPath) + ".his";
+    // Ctrl-C (or a polite kill) ends the movie between two frames and removes what it had
+    // written: the file OUT never appears, nor its temporary file stays.
+    std::signal(SIGINT, noteInterrupt);
+    std::signal(SIGTERM, noteInterrupt);
+    try {
+        project = loadProjectFile(options.projectPath);
+        loadSettingsFile(SettingsFileName, settings);
+        MovieSettings movie;
+        movie.width = SnapshotSize.width();
+        movie.height = SnapshotSize.height();
+        movie.fps = options.fps;
+        writer = std::make_unique<MovieWriter>(options.outPath, options.format, movie);
+        count = countFrames(trajectoryPath, options);
+    } catch (const std::exception& e) {
+        std::cerr << "zentova: " << e.what() << '\n';
+        return 1;
+    }
+    if (count.selected == 0) {
+        std::cerr << "zentova: " << trajectoryPath << ": "
+                  << (options.from || options.to ? "no frame lies in the times asked for"
+                                                 : "the file holds no frame")
+                  << ", so no movie was written\n";
+        return 1;
+    }
+    return drawOnADisplay("--movie", call.argc, call.argv, [&](std::string& error) {
+        try {
+            return film(options, project, settings, trajectoryPath, count, *writer, error);
+        } catch (const std::exception& e) {
+            writer->abort();
+            std::cerr << "zentova: " << e.what() << '\n';
+            return 1;
+        }
+    });
+}
+
+}  // namespace zentova

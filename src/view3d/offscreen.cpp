@@ -1,0 +1,76 @@
+#include "view3d/offscreen.h"
+
+#include <GL/gl.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QThread>
+#include <cstdio>
+
+#include "view3d/viewgl.h"
+#include "view3d/viewwindow.h"
+
+namespace zentova {
+
+OffscreenView::OffscreenView(QSize size) : m_window(std::make_unique<TForm2>()) {
+    // Shown, so that the picture gets its GL context, but never mapped on the screen.
+    m_window->setAttribute(Qt::WA_DontShowOnScreen);
+    m_window->resize(size);
+    m_window->show();
+    // The GL context comes with the first expose, which the X server sends in its own time:
+    // on a busy machine one pass over the events is not always enough.
+    QElapsedTimer waited;
+    waited.start();
+    QCoreApplication::processEvents();
+    while (m_window->view() && !m_window->view()->isValid() && waited.elapsed() < 10000) {
+        QThread::msleep(5);
+        QCoreApplication::processEvents();
+    }
+}
+
+OffscreenView::~OffscreenView() = default;
+
+bool OffscreenView::ready(std::string& error) const {
+    if (m_window->view() && m_window->view()->isValid()) return true;
+    error = "no OpenGL on this display";
+    return false;
+}
+
+QImage OffscreenView::picture() const {
+    if (!m_window->view() || !m_window->view()->isValid()) return {};
+    return m_window->view()->grabFramebuffer();
+}
+
+bool OffscreenView::rawPicture(QImage& picture) const {
+    ViewGL* view = m_window->view();
+    if (!view || !view->makeContextCurrent()) return false;
+    const QSize size = view->size() * view->devicePixelRatioF();
+    if (picture.size() != size || picture.format() != QImage::Format_RGB32)
+        picture = QImage(size, QImage::Format_RGB32);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, size.width(), size.height(), GL_BGRA, GL_UNSIGNED_BYTE, picture.bits());
+    return true;
+}
+
+void drawTimeText(QImage& picture, double time, bool bottomUp) {
+    char text[48];
+    std::snprintf(text, sizeof text, "t = %.3f", time);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(20);
+    QPainterPath path;
+    path.addText(0, 0, font, QString::fromLatin1(text));
+    path.translate(12, picture.height() - 14);
+    QPainter painter(&picture);
+    if (bottomUp) {
+        painter.translate(0, picture.height());
+        painter.scale(1, -1);
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(path, QPen(QColor(0, 0, 0, 200), 3.0));
+    painter.fillPath(path, Qt::white);
+}
+
+}  // namespace zentova
