@@ -62,13 +62,17 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     } else {
         SleepMs(PauseAfterFinalStateMs);
     }
-    const std::vector<std::string> cut = appendCutParts(start);
+    std::vector<std::string> cut = appendCutParts(start);
+    const bool trajectoryChanged = !cut.empty();
+    if (!start.readingsNote.empty()) cut.push_back(start.readingsNote);
     if (!cut.empty()) {
         // A line for each change: frames dropped, a frame added, a frame cut short.
         clearAndSummary(program, windows);
         const auto part = [&](std::size_t k) { return k < cut.size() ? cut[k] : std::string(); };
-        NoteBox(toolkit, "The trajectory was brought in line with the final state:", part(0),
-                part(1), part(2), 0, 0);
+        NoteBox(toolkit,
+                trajectoryChanged ? "The trajectory was brought in line with the final state:"
+                                  : "The readings were brought in line with the trajectory:",
+                part(0), part(1), part(2), 0, 0);
     }
     return true;
 }
@@ -140,7 +144,7 @@ Start prepareRun(ProgramState& program, RunWindows& windows, RunPlan& plan) {
         program.particles.time = 0.0;
         PlaceParticles(program.project, program.source, program.particles, program.random,
                        program.settings.cubeHalfSize);
-        plan.startAnew();
+        plan.startAnew(program.project);
         return Start::Run;
     } catch (const FileError& error) {
         clearAndSummary(program, windows);
@@ -229,7 +233,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     }
 
     clearAndSummary(program, windows);
-    RunFiles files(plan.trajectory(), plan.finalStatePath());
+    RunFiles files(plan.trajectory(), plan.finalStatePath(), &plan.readings());
     CalculationStepper stepper(project, program.particles, program.settings, program.random,
                                program.dynamics, files);
     stepper.start(n);
