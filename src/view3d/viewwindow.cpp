@@ -124,6 +124,11 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
         saveSnapshot(m_snapshotNamer());
         return;
     }
+    if (event->key() == Qt::Key_G && m_readingsOpener &&
+        (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier) {
+        m_readingsOpener();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

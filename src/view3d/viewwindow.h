@@ -52,6 +52,9 @@ class TForm2 : public QWidget {
     void setSnapshotNamer(std::function<std::string()> namer) {
         m_snapshotNamer = std::move(namer);
     }
+    // What the key G does (open the "Readings" window of the run shown); nothing without.
+    void setReadingsOpener(std::function<void()> opener) { m_readingsOpener = std::move(opener); }
+
     // Saves the picture as a PNG file and says so, or why not, in the status line.
     bool saveSnapshot(const std::string& path);
 
@@ -88,6 +91,7 @@ class TForm2 : public QWidget {
     QString m_status;
     QTimer m_noteTimer;
     std::function<std::string()> m_snapshotNamer;
+    std::function<void()> m_readingsOpener;
 };
 
 // Top 30, left ScreenWidth - 820, outer size 800 x 700: the window's right edge ends 20 pixels

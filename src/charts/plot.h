@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+#include <string>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QChart;
+QT_END_NAMESPACE
+
+namespace zentova {
+
+// A line of a plot: its name in the legend, its points and its colour (the theme's when
+// invalid).
+struct PlotLine {
+    QString name;
+    std::vector<QPointF> points;
+    QColor color;
+};
+
+// What a plot shows: a title, the axes' labels with their units, and the lines.
+struct PlotSpec {
+    QString title;
+    QString xLabel;
+    QString yLabel;
+    std::vector<PlotLine> lines;
+};
+
+// A chart of the spec in the program's dark look; the caller owns it.
+QChart* makeChart(const PlotSpec& spec);
+
+// Draws the spec offscreen into a PNG and an SVG file of `width` x `height` pixels, each
+// written through a temporary file. Needs a QApplication (any platform, offscreen too).
+// Throws FileError.
+void savePlot(const PlotSpec& spec, const std::string& pngPath, const std::string& svgPath,
+              int width = 800, int height = 500);
+
+}  // namespace zentova
