@@ -6,7 +6,8 @@
 #   bench/displayed_run.sh [BUILD] [SECONDS]
 #
 # Needs Xvfb, xdotool and imagemagick (scripts/install-deps.sh installs them). With SHOTS
-# set to a folder, the screen while calculating is saved there as calculation.png.
+# set to a folder, the screen while calculating is saved there as calculation.png. With
+# READINGS=1 the key G opens the "Readings" window at the start, so that its cost is counted.
 set -u
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-build}"
@@ -44,6 +45,11 @@ read -r width _ < <(xdotool getdisplaygeometry)
 # "Calculate" is the fifth item of the staircase menu.
 menu_x=$((width / 2 - 160))
 click $((menu_x + 100)) $((120 + 4 * 30 + 15))
+if [ "${READINGS:-0}" = 1 ]; then
+    sleep 1
+    xdotool key --window "$(xdotool search --name "Simulation run" | head -1)" g
+    seconds=$((seconds - 1))
+fi
 sleep "$seconds"
 echo "resident size while calculating: $(rss) (the most so far: $(peak))"
 import -window root "${SHOTS:-.}/calculation.png" 2> /dev/null
