@@ -47,7 +47,10 @@ menu_x=$((width / 2 - 160))
 click $((menu_x + 100)) $((120 + 4 * 30 + 15))
 if [ "${READINGS:-0}" = 1 ]; then
     sleep 1
-    xdotool key --window "$(xdotool search --name "Simulation run" | head -1)" g
+    # There is no window manager to give the view the keyboard: it is given here.
+    xdotool windowfocus "$(xdotool search --name "Simulation run" | head -1)"
+    sleep 0.2
+    xdotool key g
     seconds=$((seconds - 1))
 fi
 sleep "$seconds"

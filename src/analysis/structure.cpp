@@ -74,8 +74,15 @@ std::pair<int, int> firstPeakAndMinimum(const std::vector<long long>& counts,
     for (int i = 0; i < n && peak < 0; ++i)
         if (s[i] > 1.0 && extreme(i, true)) peak = i;
     if (peak < 0) return {-1, -1};
+    // A minimum is a dip: g rises again after it by a tenth of the peak's height above it,
+    // not the flat tail where g only wavers about its level.
+    const auto risesAfter = [&](int i) {
+        for (int k = i + 1; k < n && k <= i + 3 * ExtremumReach; ++k)
+            if (s[k] >= s[i] + 0.1 * (s[peak] - s[i])) return true;
+        return false;
+    };
     for (int i = peak + 1; i + ExtremumReach < n; ++i)
-        if (s[i] < s[peak] && extreme(i, false)) return {peak, i};
+        if (s[i] < s[peak] && extreme(i, false) && risesAfter(i)) return {peak, i};
     return {peak, -1};
 }
 
@@ -291,12 +298,19 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
 
 std::string radialDistributionCsv(const RadialDistribution& rdf) {
     std::string out = "r";
-    for (const PairDistribution& p : rdf.pairs)
-        out += ",g_" + std::to_string(p.typeA) + "_" + std::to_string(p.typeB);
+    for (const PairDistribution& p : rdf.pairs) {
+        out += ",g_";
+        out += std::to_string(p.typeA);
+        out += '_';
+        out += std::to_string(p.typeB);
+    }
     out += '\n';
     for (int k = 0; k < rdf.bins(); ++k) {
         out += number((k + 0.5) * rdf.binWidth);
-        for (const PairDistribution& p : rdf.pairs) out += "," + number(p.g[k]);
+        for (const PairDistribution& p : rdf.pairs) {
+            out += ',';
+            out += number(p.g[k]);
+        }
         out += '\n';
     }
     return out;
@@ -305,36 +319,56 @@ std::string radialDistributionCsv(const RadialDistribution& rdf) {
 std::string coordinationCsv(const RadialDistribution& rdf) {
     std::string out =
         "type_a,type_b,first_peak,first_minimum,neighbours_b_of_a,neighbours_a_of_b\n";
-    for (const PairDistribution& p : rdf.pairs)
-        out += std::to_string(p.typeA) + "," + std::to_string(p.typeB) + "," + number(p.firstPeak) +
-               "," + number(p.firstMinimum) + "," + number(p.coordinationAB) + "," +
-               number(p.coordinationBA) + "\n";
-    return out;
-}
-
-std::string displacementCsv(const Displacement& msd) {
-    std::string out = "lag";
-    for (int t : msd.types) out += ",msd_type_" + std::to_string(t);
-    out += '\n';
-    for (std::size_t k = 0; k < msd.lags.size(); ++k) {
-        out += number(msd.lags[k]);
-        for (const auto& row : msd.perType) out += "," + number(row[k]);
+    for (const PairDistribution& p : rdf.pairs) {
+        char line[160];
+        std::snprintf(line, sizeof line, "%d,%d,", p.typeA, p.typeB);
+        out += line;
+        out += number(p.firstPeak);
+        out += ',';
+        out += number(p.firstMinimum);
+        out += ',';
+        out += number(p.coordinationAB);
+        out += ',';
+        out += number(p.coordinationBA);
         out += '\n';
     }
     return out;
+}
+
+namespace {
+
+// A table of lines against x: a header of `name` + type number per column, then a row per x.
+std::string columnsCsv(const char* x, const char* name, const std::vector<int>& types,
+                       const std::vector<double>& xs,
+                       const std::vector<std::vector<double>>& columns) {
+    std::string out = x;
+    for (int t : types) {
+        out += ',';
+        out += name;
+        out += std::to_string(t);
+    }
+    out += '\n';
+    for (std::size_t k = 0; k < xs.size(); ++k) {
+        out += number(xs[k]);
+        for (const auto& column : columns) {
+            out += ',';
+            out += number(k < column.size() ? column[k] : 0.0);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string displacementCsv(const Displacement& msd) {
+    return columnsCsv("lag", "msd_type_", msd.types, msd.lags, msd.perType);
 }
 
 std::string densityCsv(const DensityProfile& profile) {
-    std::string out = "r";
-    for (int t : profile.types) out += ",density_type_" + std::to_string(t);
-    out += '\n';
-    const std::size_t shells = profile.density.empty() ? 0 : profile.density[0].size();
-    for (std::size_t k = 0; k < shells; ++k) {
-        out += number((k + 0.5) * profile.binWidth);
-        for (const auto& row : profile.density) out += "," + number(row[k]);
-        out += '\n';
-    }
-    return out;
+    std::vector<double> xs(profile.density.empty() ? 0 : profile.density[0].size());
+    for (std::size_t k = 0; k < xs.size(); ++k) xs[k] = (k + 0.5) * profile.binWidth;
+    return columnsCsv("r", "density_type_", profile.types, xs, profile.density);
 }
 
 }  // namespace zentova

@@ -270,7 +270,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                           "time (time units)",
                           "kinetic energy per particle (energy units)",
                           {}};
-            PlotLine mean{"all particles", {}, QColor(Qt::white)};
+            PlotLine mean{"all particles", {}, QColor(Qt::white), true};
             std::string csv = "time,mean_kinetic_energy";
             for (int t : readings.types) csv += ",kinetic_energy_type_" + std::to_string(t);
             csv += '\n';

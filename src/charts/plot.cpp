@@ -70,9 +70,11 @@ QChart* makeChart(const PlotSpec& spec) {
         chart->addSeries(series);
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);
-        if (line.color.isValid()) {
-            QPen pen(line.color);
+        if (line.color.isValid() || line.dashed) {
+            QPen pen = series->pen();
+            if (line.color.isValid()) pen.setColor(line.color);
             pen.setWidthF(2.0);
+            if (line.dashed) pen.setStyle(Qt::DashLine);
             series->setPen(pen);
         }
     }

@@ -18,6 +18,7 @@ struct PlotLine {
     QString name;
     std::vector<QPointF> points;
     QColor color;
+    bool dashed = false;  // a line that sums up the others, e.g. the mean of all types
 };
 
 // What a plot shows: a title, the axes' labels with their units, and the lines.

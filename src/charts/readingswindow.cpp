@@ -39,7 +39,7 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_chartView, 1);
     layout->addWidget(m_note);
-    resize(450, 360);
+    resize(520, 380);
 }
 
 int ReadingsWindow::pointCount() const {
@@ -60,12 +60,14 @@ void ReadingsWindow::extendAxes(const ReadingsRow& row) {
     m_any = true;
     // The axes grow in steps, so that most frames only add points.
     if (high > m_highest) {
-        m_highest = high * 1.25;
-        m_energy->setRange(0.0, m_highest);
+        m_energy->setRange(0.0, high * 1.25);
+        m_energy->applyNiceNumbers();
+        m_highest = m_energy->max();
     }
     if (m_lastTime > m_time->max() || m_firstTime < m_time->min()) {
         const double span = std::max(m_lastTime - m_firstTime, 0.015);
         m_time->setRange(m_firstTime, m_firstTime + span * 1.5);
+        m_time->applyNiceNumbers();
     }
 }
 

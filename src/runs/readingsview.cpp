@@ -50,11 +50,13 @@ void ReadingsView::open() {
         note = fileExists(m_path) ? m_path + " is for other types or damaged."
                                   : "There are no readings: " + m_path + " is missing.";
     m_window->setNote(QString::fromStdString(note));
-    // Beside the view window, on its left where the screen has room.
+    // Beside the view window, on its left where the screen has room, level with its bottom
+    // so that the project's summary at the top of the main window stays in sight.
     const QRect frame = m_view.frameGeometry();
     const QRect screen = m_view.screen() ? m_view.screen()->availableGeometry() : QRect();
     const int x = std::max(screen.left(), frame.left() - m_window->width() - Gap);
-    m_window->move(x, frame.top());
+    const int y = std::max(frame.top(), frame.bottom() - m_window->height());
+    m_window->move(x, y);
     m_window->show();
     m_window->raise();
 }
