@@ -74,15 +74,12 @@ std::pair<int, int> firstPeakAndMinimum(const std::vector<long long>& counts,
     for (int i = 0; i < n && peak < 0; ++i)
         if (s[i] > 1.0 && extreme(i, true)) peak = i;
     if (peak < 0) return {-1, -1};
-    // A minimum is a dip: g rises again after it by a tenth of the peak's height above it,
-    // not the flat tail where g only wavers about its level.
-    const auto risesAfter = [&](int i) {
-        for (int k = i + 1; k < n && k <= i + 3 * ExtremumReach; ++k)
-            if (s[k] >= s[i] + 0.1 * (s[peak] - s[i])) return true;
-        return false;
-    };
-    for (int i = peak + 1; i + ExtremumReach < n; ++i)
-        if (s[i] < s[peak] && extreme(i, false) && risesAfter(i)) return {peak, i};
+    // A minimum is a dip below the peak, before twice the peak's distance: a lump that
+    // fills part of the cube makes g fall slowly beyond its first shell, and a waver of
+    // that slope further out is no shell's end.
+    constexpr double DipBelowPeak = 0.8;
+    for (int i = peak + 1; i + ExtremumReach < n && i <= 2 * peak + 1; ++i)
+        if (s[i] <= DipBelowPeak * s[peak] && extreme(i, false)) return {peak, i};
     return {peak, -1};
 }
 

@@ -38,6 +38,12 @@ std::string fixed3(double value) {
     return text;
 }
 
+std::string fixed2(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
 std::string htmlEscape(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -160,9 +166,12 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
             write("rdf", radialDistributionCsv(rdf), spec);
             writeFileAtomically(file("coordination.csv"), coordinationCsv(rdf));
             std::string table =
-                "<table>\n<tr><th>pair</th><th>first peak at</th><th>first dip at</th><th>partners "
-                "of "
-                "the first kind</th><th>partners of the second kind</th></tr>\n";
+                "<table>\n<tr><th>types</th><th>first peak at (cube units)</th><th>first dip at "
+                "(cube "
+                "units)</th><th>neighbours of the second type around one of the "
+                "first</th><th>neighbours of the first type around one of the "
+                "second</th></tr>\n";
+            ;
             for (const PairDistribution& p : rdf.pairs) {
                 char row[320];
                 if (p.firstMinimum > 0)
@@ -177,7 +186,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                                   "<tr><td>%d \u2013 "
                                   "%d</td><td>%s</td><td>none</td><td></td><td></td></tr>\n",
                                   p.typeA, p.typeB,
-                                  p.firstPeak > 0 ? fixed3(p.firstPeak).c_str() : "none");
+                                  p.firstPeak > 0 ? fixed2(p.firstPeak).c_str() : "none");
                 table += row;
             }
             table += "</table>\n";

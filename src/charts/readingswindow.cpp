@@ -18,7 +18,7 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     setWindowTitle("Readings");
     PlotSpec spec{
         "Kinetic energy per particle", "time (time units)", "kinetic energy (energy units)", {}};
-    spec.lines.push_back({"all particles", {}, QColor(Qt::white)});
+    spec.lines.push_back({"all particles", {}, QColor(Qt::white), true});
     for (int t : m_types) {
         const Rgb& c = project.colors[t];
         spec.lines.push_back({QString("type %1").arg(t), {}, QColor(c.r, c.g, c.b)});
