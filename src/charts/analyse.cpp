@@ -369,6 +369,11 @@ int analyseCommand(const CommandCall& call) {
         return usageError("--from must not come after --to");
     // The plots are drawn into pictures, never on a screen: no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about the session (no runtime folder, fonts) say nothing about the analysis;
+    // the command's own lines are all it prints.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg) std::cerr << "zentova: " << text.toStdString() << '\n';
+    });
     int argc = 1;
     char* argv[] = {call.argv[0], nullptr};
     QApplication app(argc, argv);
