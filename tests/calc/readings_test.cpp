@@ -2,6 +2,8 @@
 // same code as the window's: in step with the trajectory through new runs, appends, cuts
 // and failures.
 
+#include "analysis/readings.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,7 +11,6 @@
 #include <sstream>
 #include <vector>
 
-#include "analysis/readings.h"
 #include "calc/report.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
@@ -33,9 +34,8 @@ class ReadingsFile : public ::testing::Test {
     void SetUp() override { writeBytes(dir.file("ions.zpr"), formatProject(project)); }
 
     std::string zentova(const std::string& args) {
-        const std::string command = "cd '" + dir.path() + "' && '" +
-                                    testing::zentovaExecutable() + "' " + args +
-                                    " 2> stderr.txt";
+        const std::string command = "cd '" + dir.path() + "' && '" + testing::zentovaExecutable() +
+                                    "' " + args + " 2> stderr.txt";
         EXPECT_EQ(std::system(command.c_str()), 0) << readBytes(dir.file("stderr.txt"));
         return readBytes(dir.file("stderr.txt"));
     }
