@@ -61,7 +61,8 @@ void ReadingsWriter::fail(const std::string& why) {
 
 void ReadingsWriter::rewrite(const std::string& content) {
     try {
-        writeFileAtomically(m_path, content);
+        // Under the trajectory's hold: the run plan has cleared what killed writes left.
+        writeFileAtomically(m_path, content, Leftovers::Leave);
     } catch (const std::exception& e) {
         m_problem = std::string(e.what()) + "; the run goes on without readings";
         return;

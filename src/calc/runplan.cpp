@@ -43,6 +43,7 @@ RunPlan::RunPlan(const std::string& baseName)
 void RunPlan::claim() {
     m_trajectory.claim(m_trajectoryPath);
     removeStaleTemporaries(m_finalStatePath, 0);
+    removeStaleTemporaries(m_readingsPath, 0);
 }
 
 void RunPlan::startAnew(const Project& project) {

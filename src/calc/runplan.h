@@ -52,9 +52,9 @@ class RunPlan {
     const std::string& finalStatePath() const { return m_finalStatePath; }
 
     // Takes the trajectory for this run, creating it when missing, and clears the
-    // temporary files that killed writes of the final state left: while the trajectory is
-    // held no other process writes them. Changes nothing else. Throws TrajectoryBusy when
-    // another calculation holds the trajectory, FileError when it cannot be opened.
+    // temporary files that killed writes of the final state and the readings left: while the
+    // trajectory is held no other process writes them. Changes nothing else. Throws TrajectoryBusy
+    // when another calculation holds the trajectory, FileError when it cannot be opened.
     void claim();
     // True when the trajectory was there before claim() (the window then asks whether to
     // overwrite it or append to it).
