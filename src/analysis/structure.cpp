@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <memory>
 #include <numbers>
 
 #include "files/trajectory.h"
@@ -91,38 +92,62 @@ std::string number(double value) {
 
 }  // namespace
 
-std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
+std::vector<double> trajectoryTimes(const std::string& path, const Project& project,
                                     int* partialFrameLine) {
     std::ifstream in = openTrajectory(path);
     TrajectoryReader reader(in, path);
-    std::vector<Snapshot> frames;
-    Frame frame;
-    while (reader.readFrame(frame)) {
-        checkFrameTypes(frame, static_cast<long long>(frames.size()) + 1, project, path);
-        Snapshot snapshot;
-        snapshot.time = frame.time;
-        snapshot.xyz.assign(frame.positions.begin() + 3,
-                            frame.positions.begin() + 3 + 3 * frame.count);
-        snapshot.types.assign(frame.types.begin() + 1, frame.types.begin() + 1 + frame.count);
-        frames.push_back(std::move(snapshot));
+    std::vector<double> times;
+    auto frame = std::make_unique<Frame>();
+    while (reader.readFrame(*frame)) {
+        checkFrameTypes(*frame, static_cast<long long>(times.size()) + 1, project, path);
+        times.push_back(frame->time);
     }
     if (partialFrameLine) *partialFrameLine = reader.partialFrameLine();
+    return times;
+}
+
+std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
+                                    const std::vector<std::size_t>& wanted) {
+    std::ifstream in = openTrajectory(path);
+    TrajectoryReader reader(in, path);
+    std::vector<Snapshot> frames;
+    frames.reserve(wanted.size());
+    auto frame = std::make_unique<Frame>();
+    std::size_t next = 0;
+    for (std::size_t index = 0; next < wanted.size() && reader.readFrame(*frame); ++index) {
+        if (index != wanted[next]) continue;
+        ++next;
+        checkFrameTypes(*frame, static_cast<long long>(index) + 1, project, path);
+        Snapshot snapshot;
+        snapshot.time = frame->time;
+        const int n = frame->count;
+        snapshot.xyz.assign(frame->positions.begin() + 3, frame->positions.begin() + 3 + 3 * n);
+        snapshot.types.assign(frame->types.begin() + 1, frame->types.begin() + 1 + n);
+        frames.push_back(std::move(snapshot));
+    }
     return frames;
 }
 
-std::vector<std::size_t> chooseFrames(const std::vector<Snapshot>& frames,
-                                      std::optional<double> from, std::optional<double> to) {
+std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
+                                      std::optional<double> to) {
     std::vector<std::size_t> chosen;
     // Times are written to three decimals: a bound typed as the time shown takes its frame.
     constexpr double Rounding = 0.0005;
-    for (std::size_t f = 0; f < frames.size(); ++f) {
-        const double t = frames[f].time;
-        if (!from && !to && f < frames.size() / 2) continue;
-        if (from && t < *from - Rounding) continue;
-        if (to && t > *to + Rounding) continue;
+    for (std::size_t f = 0; f < times.size(); ++f) {
+        if (!from && !to && f < times.size() / 2) continue;
+        if (from && times[f] < *from - Rounding) continue;
+        if (to && times[f] > *to + Rounding) continue;
         chosen.push_back(f);
     }
     return chosen;
+}
+
+std::vector<std::size_t> thinOut(const std::vector<std::size_t>& chosen, std::size_t most) {
+    if (most == 0 || chosen.size() <= most) return chosen;
+    const std::size_t every = (chosen.size() + most - 1) / most;
+    std::vector<std::size_t> kept;
+    for (std::size_t k = 0; k < chosen.size(); k += every) kept.push_back(chosen[k]);
+    return kept;
 }
 
 double cubePairShare(double r0, double r1, double edge) {

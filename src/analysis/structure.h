@@ -17,16 +17,25 @@ struct Snapshot {
     int count() const { return static_cast<int>(types.size()); }
 };
 
-// Every whole frame of the trajectory at `path`, each passed to `progress` as it is read
-// (may be empty). `partialFrameLine` gets where a last frame cut short began (0 for none).
-// Throws FileError as the trajectory reader does.
-std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
+// The times of every whole frame of the trajectory at `path`, read through once (frames
+// checked against the project as they go by). `partialFrameLine` gets where a last frame cut
+// short began (0 for none). Throws FileError as the trajectory reader does.
+std::vector<double> trajectoryTimes(const std::string& path, const Project& project,
                                     int* partialFrameLine = nullptr);
+
+// The frames numbered `wanted` (counted from 0, increasing) of the trajectory at `path`.
+// Throws FileError.
+std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
+                                    const std::vector<std::size_t>& wanted);
 
 // The frames from `from` to `to` (times, both included); without them, the second half of
 // the trajectory (the frames from index count / 2 on), where a run has settled more.
-std::vector<std::size_t> chooseFrames(const std::vector<Snapshot>& frames,
-                                      std::optional<double> from, std::optional<double> to);
+std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
+                                      std::optional<double> to);
+
+// At most `most` of the chosen frames, evenly spaced (every k-th, first and spacing kept), so
+// that a long trajectory is analysed in bounded time and memory.
+std::vector<std::size_t> thinOut(const std::vector<std::size_t>& chosen, std::size_t most);
 
 // The share of pairs of points placed uniformly and independently in a cube of edge `edge`
 // whose distance lies between r0 and r1 (0 <= r0 <= r1 <= edge): the integral of the cube's

@@ -90,6 +90,10 @@ std::string pageOf(const std::string& projectName, const std::string& framesText
     return page;
 }
 
+// More frames than this are thinned out evenly: g(r) and the displacement then still take
+// seconds, and memory stays small, for a trajectory of days.
+constexpr std::size_t MostFramesAnalysed = 2000;
+
 class Steps {
   public:
     Steps(std::ostream& err, std::string project) : m_err(err), m_project(std::move(project)) {}
@@ -112,24 +116,32 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const std::string hisPath = base + ".his";
         Steps steps(err, options.projectPath);
         int partialLine = 0;
-        const std::vector<Snapshot> frames = loadSnapshots(hisPath, project, &partialLine);
+        const std::vector<double> times = trajectoryTimes(hisPath, project, &partialLine);
         if (partialLine > 0)
             err << "zentova: " << hisPath << ": " << partialFrameNote(partialLine) << '\n';
-        if (frames.empty())
+        if (times.empty())
             throw FileError(hisPath, 0, "holds no frames to analyse; calculate first");
-        const std::vector<std::size_t> chosen = chooseFrames(frames, options.from, options.to);
-        if (chosen.empty())
+        const std::vector<std::size_t> inRange = chooseFrames(times, options.from, options.to);
+        if (inRange.empty())
             throw FileError(hisPath, 0,
                             "has no frames from " +
                                 (options.from ? fixed3(*options.from) : "the start") + " to " +
                                 (options.to ? fixed3(*options.to) : "the end") +
-                                " (its frames run from t = " + fixed3(frames.front().time) +
-                                " to t = " + fixed3(frames.back().time) + ")");
-        const double t0 = frames[chosen.front()].time, t1 = frames[chosen.back()].time;
-        const std::string framesText = std::to_string(chosen.size()) + " of the " +
-                                       std::to_string(frames.size()) +
-                                       " frames, from t = " + fixed3(t0) + " to t = " + fixed3(t1);
-        steps.say("read " + std::to_string(frames.size()) + " frames; analysing " + framesText);
+                                " (its frames run from t = " + fixed3(times.front()) +
+                                " to t = " + fixed3(times.back()) + ")");
+        const std::vector<std::size_t> wanted = thinOut(inRange, MostFramesAnalysed);
+        const std::vector<Snapshot> frames = loadSnapshots(hisPath, project, wanted);
+        std::vector<std::size_t> chosen(frames.size());
+        for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = k;
+        const double t0 = frames.front().time, t1 = frames.back().time;
+        std::string framesText = std::to_string(inRange.size()) + " of the " +
+                                 std::to_string(times.size()) + " frames, from t = " + fixed3(t0) +
+                                 " to t = " + fixed3(t1);
+        if (wanted.size() < inRange.size())
+            framesText += " (one in every " +
+                          std::to_string(wanted.size() > 1 ? wanted[1] - wanted[0] : 1) + ", " +
+                          std::to_string(wanted.size()) + " frames)";
+        steps.say("read " + std::to_string(times.size()) + " frames; analysing " + framesText);
 
         const std::string out = options.outFolder.empty() ? base + "-analysis" : options.outFolder;
         std::error_code ec;
