@@ -7,7 +7,8 @@
 #
 # Needs Xvfb, xdotool and imagemagick (scripts/install-deps.sh installs them). With SHOTS
 # set to a folder, the screen while calculating is saved there as calculation.png. With
-# READINGS=1 the key G opens the "Readings" window at the start, so that its cost is counted.
+# READINGS=1 the key G opens the "Readings" window at the start, so that its cost is counted
+# (READINGS_KEY=x presses a key that does nothing instead, for a run alike in all else).
 set -u
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-build}"
@@ -50,7 +51,7 @@ if [ "${READINGS:-0}" = 1 ]; then
     # There is no window manager to give the view the keyboard: it is given here.
     xdotool windowfocus "$(xdotool search --name "Simulation run" | head -1)"
     sleep 0.2
-    xdotool key g
+    xdotool key "${READINGS_KEY:-g}"
     seconds=$((seconds - 1))
 fi
 sleep "$seconds"
