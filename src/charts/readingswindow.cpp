@@ -44,6 +44,8 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     layout->addWidget(m_chartView, 1);
     layout->addWidget(m_note);
     resize(520, 380);
+    m_flushTimer.setSingleShot(true);
+    connect(&m_flushTimer, &QTimer::timeout, this, [this] { flush(); });
 }
 
 int ReadingsWindow::pointCount() const {
@@ -55,48 +57,51 @@ void ReadingsWindow::setNote(const QString& text) {
     m_note->setVisible(!text.isEmpty());
 }
 
-void ReadingsWindow::extendAxes(const ReadingsRow& row) {
-    if (!m_any) m_firstTime = row.time;
-    m_lastTime = std::max(m_lastTime, row.time);
-    double high = std::isfinite(row.meanKineticEnergy) ? row.meanKineticEnergy : 0.0;
-    for (double e : row.typeKineticEnergy)
-        if (std::isfinite(e)) high = std::max(high, e);
-    m_any = true;
-    // The axes grow in steps, so that most frames only add points.
-    if (high > m_highest) {
-        m_energy->setRange(0.0, high * 1.25);
-        m_energy->applyNiceNumbers();
-        m_highest = m_energy->max();
-    }
-    if (m_lastTime > m_time->max() || m_firstTime < m_time->min()) {
-        const double span = std::max(m_lastTime - m_firstTime, 0.015);
-        m_time->setRange(m_firstTime, m_firstTime + span * 1.5);
-        m_time->applyNiceNumbers();
-    }
-}
-
 void ReadingsWindow::addRow(const ReadingsRow& row) {
-    extendAxes(row);
-    m_mean->append(row.time, row.meanKineticEnergy);
-    for (std::size_t k = 0; k < m_perType.size() && k < row.typeKineticEnergy.size(); ++k)
-        m_perType[k]->append(row.time, row.typeKineticEnergy[k]);
+    m_rows.push_back(row);
+    if (!m_flushTimer.isActive()) m_flushTimer.start(FlushMs);
 }
 
 void ReadingsWindow::setRows(const std::vector<ReadingsRow>& rows) {
-    m_any = false;
-    m_highest = 0.0;
-    m_lastTime = 0.0;
-    m_time->setRange(0.0, 0.0);
+    m_rows = rows;
+    m_flushTimer.stop();
+    flush();
+}
+
+void ReadingsWindow::flush() {
+    const std::size_t every =
+        std::max<std::size_t>(1, (m_rows.size() + MostPoints - 1) / MostPoints);
     QList<QPointF> mean;
     std::vector<QList<QPointF>> perType(m_perType.size());
-    for (const ReadingsRow& row : rows) {
-        extendAxes(row);
+    double first = m_rows.empty() ? 0.0 : m_rows.front().time;
+    double last = first;
+    double highest = 0.0;
+    for (std::size_t k = 0; k < m_rows.size(); ++k) {
+        const ReadingsRow& row = m_rows[k];
+        first = std::min(first, row.time);
+        last = std::max(last, row.time);
+        if (std::isfinite(row.meanKineticEnergy))
+            highest = std::max(highest, row.meanKineticEnergy);
+        for (double e : row.typeKineticEnergy)
+            if (std::isfinite(e)) highest = std::max(highest, e);
+        if (k % every != 0 && k + 1 != m_rows.size()) continue;
         mean.append(QPointF(row.time, row.meanKineticEnergy));
-        for (std::size_t k = 0; k < perType.size() && k < row.typeKineticEnergy.size(); ++k)
-            perType[k].append(QPointF(row.time, row.typeKineticEnergy[k]));
+        for (std::size_t t = 0; t < perType.size() && t < row.typeKineticEnergy.size(); ++t)
+            perType[t].append(QPointF(row.time, row.typeKineticEnergy[t]));
+    }
+    // The axes grow in steps with room ahead, so that most flushes only add points.
+    if (highest > m_energy->max() || m_energy->max() > 4.0 * highest + 1.0) {
+        m_energy->setRange(0.0, highest * 1.25 + 1e-9);
+        m_energy->applyNiceNumbers();
+    }
+    if (last > m_time->max() || first < m_time->min() ||
+        m_time->max() - first > 4.0 * (last - first) + 0.1) {
+        const double span = std::max(last - first, 0.015);
+        m_time->setRange(first, first + span * 1.5);
+        m_time->applyNiceNumbers();
     }
     m_mean->replace(mean);
-    for (std::size_t k = 0; k < m_perType.size(); ++k) m_perType[k]->replace(perType[k]);
+    for (std::size_t t = 0; t < m_perType.size(); ++t) m_perType[t]->replace(perType[t]);
 }
 
 }  // namespace zentova

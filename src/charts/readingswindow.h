@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -18,22 +19,30 @@ namespace zentova {
 
 // The "Readings" window: the kinetic energy per particle of every type, and of all
 // particles, against time, a point per frame. It only shows what it is given; closing it
-// changes nothing else.
+// changes nothing else. Beside a running calculation it costs little: the lines given are
+// drawn four times a second at most, and a long run's lines with at most MostPoints points
+// each (every k-th line, the last always).
 class ReadingsWindow : public QWidget {
   public:
     explicit ReadingsWindow(const Project& project, QWidget* parent = nullptr);
 
     // Shows these lines instead of those shown so far.
     void setRows(const std::vector<ReadingsRow>& rows);
-    // Adds the line of one more frame.
+    // Adds the line of one more frame; it is drawn within FlushMs.
     void addRow(const ReadingsRow& row);
     // A line of text under the graph (what the window lacks, or nothing).
     void setNote(const QString& text);
 
+    // The lines given so far.
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    // The points drawn of each line.
     int pointCount() const;
 
+    static constexpr int FlushMs = 250;
+    static constexpr std::size_t MostPoints = 800;
+
   private:
-    void extendAxes(const ReadingsRow& row);
+    void flush();
 
     std::vector<int> m_types;
     QChart* m_chart = nullptr;
@@ -43,10 +52,8 @@ class ReadingsWindow : public QWidget {
     QValueAxis* m_energy = nullptr;
     QLineSeries* m_mean = nullptr;
     std::vector<QLineSeries*> m_perType;
-    double m_firstTime = 0.0;
-    double m_lastTime = 0.0;
-    double m_highest = 0.0;
-    bool m_any = false;
+    std::vector<ReadingsRow> m_rows;
+    QTimer m_flushTimer;
 };
 
 }  // namespace zentova

@@ -88,7 +88,7 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* readings = dynamic_cast<ReadingsWindow*>(window);
                 readings && readings->isVisible())
-                shownPoints = readings->pointCount();
+                shownPoints = readings->rowCount();
         linesThen = loadReadings("ions.readings.csv").rows.size();
     });
     w.pump.at(500, [](InputState& in) { in.mouseButtonState = 2; });
