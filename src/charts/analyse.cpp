@@ -153,9 +153,9 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                     (ec ? ec.message() : std::string("a file of that name is in the way")));
         const auto file = [&](const std::string& name) { return (fs::path(out) / name).string(); };
         const auto write = [&](const std::string& stem, const std::string& csv,
-                               const PlotSpec& spec) {
+                               const PlotContent& content) {
             writeFileAtomically(file(stem + ".csv"), csv);
-            savePlot(spec, file(stem + ".png"), file(stem + ".svg"));
+            savePlot(content, file(stem + ".png"), file(stem + ".svg"));
         };
         std::vector<Section> sections;
         std::string notes;
@@ -164,18 +164,18 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const RadialDistribution rdf =
             radialDistribution(frames, chosen, wallRegionEdge(settings.cubeHalfSize));
         {
-            PlotSpec spec{"Radial distribution g(r)",
-                          "distance r (cube units)",
-                          "g(r) (1 = as often as by chance)",
-                          {}};
+            PlotContent content{"Radial distribution g(r)",
+                                "distance r (cube units)",
+                                "g(r) (1 = as often as by chance)",
+                                {}};
             for (const PairDistribution& p : rdf.pairs) {
                 PlotLine line{typeName(p.typeA) + " \u2013 " + typeName(p.typeB), {}, {}};
                 if (p.typeA == p.typeB) line.color = typeColor(project, p.typeA);
                 for (int k = 0; k < rdf.bins(); ++k)
                     line.points.emplace_back((k + 0.5) * rdf.binWidth, p.g[k]);
-                spec.lines.push_back(std::move(line));
+                content.lines.push_back(std::move(line));
             }
-            write("rdf", radialDistributionCsv(rdf), spec);
+            write("rdf", radialDistributionCsv(rdf), content);
             writeFileAtomically(file("coordination.csv"), coordinationCsv(rdf));
             std::string table =
                 "<table>\n<tr><th>types</th><th>first peak at (cube units)</th><th>first dip at "
@@ -220,18 +220,18 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
 
         const Displacement msd = meanSquareDisplacement(frames, chosen);
         {
-            PlotSpec spec{"Mean square displacement",
-                          "time lag (time units)",
-                          "mean square displacement (cube units\u00b2)",
-                          {}};
+            PlotContent content{"Mean square displacement",
+                                "time lag (time units)",
+                                "mean square displacement (cube units\u00b2)",
+                                {}};
             for (std::size_t k = 0; k < msd.types.size(); ++k) {
                 PlotLine line{typeName(msd.types[k]), {}, typeColor(project, msd.types[k])};
                 line.points.emplace_back(0.0, 0.0);
                 for (std::size_t l = 0; l < msd.lags.size(); ++l)
                     line.points.emplace_back(msd.lags[l], msd.perType[k][l]);
-                spec.lines.push_back(std::move(line));
+                content.lines.push_back(std::move(line));
             }
-            write("msd", displacementCsv(msd), spec);
+            write("msd", displacementCsv(msd), content);
             sections.push_back({"msd", "How far the particles wander",
                                 "This graph shows how far, on average, a particle of each kind has "
                                 "moved away from "
@@ -251,17 +251,17 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
 
         const DensityProfile profile = densityProfile(frames, chosen, project);
         {
-            PlotSpec spec{"Density from the centre of mass",
-                          "distance from the centre of mass (cube units)",
-                          "particles per 1000 cube units\u00b3",
-                          {}};
+            PlotContent content{"Density from the centre of mass",
+                                "distance from the centre of mass (cube units)",
+                                "particles per 1000 cube units\u00b3",
+                                {}};
             for (std::size_t k = 0; k < profile.types.size(); ++k) {
                 PlotLine line{typeName(profile.types[k]), {}, typeColor(project, profile.types[k])};
                 for (std::size_t s = 0; s < profile.density[k].size(); ++s)
                     line.points.emplace_back((s + 0.5) * profile.binWidth, profile.density[k][s]);
-                spec.lines.push_back(std::move(line));
+                content.lines.push_back(std::move(line));
             }
-            write("density", densityCsv(profile), spec);
+            write("density", densityCsv(profile), content);
             sections.push_back(
                 {"density", "Where each kind gathers",
                  "This graph shows how crowded each kind of particle is at each distance from the "
@@ -287,10 +287,10 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
             if (readings.badLine > 0)
                 err << "zentova: " << readingsPath << ":" << readings.badLine
                     << ": not a line of readings; the lines from there are left out\n";
-            PlotSpec spec{"Kinetic energy",
-                          "time (time units)",
-                          "kinetic energy per particle (energy units)",
-                          {}};
+            PlotContent content{"Kinetic energy",
+                                "time (time units)",
+                                "kinetic energy per particle (energy units)",
+                                {}};
             PlotLine mean{"all particles", {}, QColor(Qt::white), true};
             std::string csv = "time,mean_kinetic_energy";
             for (int t : readings.types) csv += ",kinetic_energy_type_" + std::to_string(t);
@@ -310,9 +310,9 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                 }
                 csv += '\n';
             }
-            spec.lines.push_back(std::move(mean));
-            for (PlotLine& line : perType) spec.lines.push_back(std::move(line));
-            write("energies", csv, spec);
+            content.lines.push_back(std::move(mean));
+            for (PlotLine& line : perType) content.lines.push_back(std::move(line));
+            write("energies", csv, content);
             sections.push_back({"energies", "How lively the particles are: kinetic energy",
                                 "This graph shows the energy of motion (kinetic energy) of an "
                                 "average particle, of "

@@ -21,10 +21,10 @@ namespace zentova {
 namespace {
 
 // Axis bounds that hold every point, from 0 when all values are positive, with a little room.
-std::pair<double, double> boundsOf(const PlotSpec& spec, bool x) {
+std::pair<double, double> boundsOf(const PlotContent& content, bool x) {
     double low = 0.0, high = 0.0;
     bool any = false;
-    for (const PlotLine& line : spec.lines)
+    for (const PlotLine& line : content.lines)
         for (const QPointF& p : line.points) {
             const double v = x ? p.x() : p.y();
             if (!std::isfinite(v)) continue;
@@ -39,27 +39,27 @@ std::pair<double, double> boundsOf(const PlotSpec& spec, bool x) {
 
 }  // namespace
 
-QChart* makeChart(const PlotSpec& spec) {
+QChart* makeChart(const PlotContent& content) {
     auto* chart = new QChart();
     chart->setTheme(QChart::ChartThemeDark);
-    chart->setTitle(spec.title);
+    chart->setTitle(content.title);
     QFont title = chart->titleFont();
     title.setPointSize(12);
     title.setBold(true);
     chart->setTitleFont(title);
     auto* xAxis = new QValueAxis(chart);
     auto* yAxis = new QValueAxis(chart);
-    xAxis->setTitleText(spec.xLabel);
-    yAxis->setTitleText(spec.yLabel);
-    const auto [x0, x1] = boundsOf(spec, true);
-    const auto [y0, y1] = boundsOf(spec, false);
+    xAxis->setTitleText(content.xLabel);
+    yAxis->setTitleText(content.yLabel);
+    const auto [x0, x1] = boundsOf(content, true);
+    const auto [y0, y1] = boundsOf(content, false);
     xAxis->setRange(x0, x1);
     yAxis->setRange(y0, y1);
     xAxis->applyNiceNumbers();
     yAxis->applyNiceNumbers();
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
-    for (const PlotLine& line : spec.lines) {
+    for (const PlotLine& line : content.lines) {
         auto* series = new QLineSeries(chart);
         series->setName(line.name);
         QList<QPointF> points;
@@ -78,16 +78,16 @@ QChart* makeChart(const PlotSpec& spec) {
             series->setPen(pen);
         }
     }
-    chart->legend()->setVisible(spec.lines.size() > 1);
+    chart->legend()->setVisible(content.lines.size() > 1);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }
 
-void savePlot(const PlotSpec& spec, const std::string& pngPath, const std::string& svgPath,
+void savePlot(const PlotContent& content, const std::string& pngPath, const std::string& svgPath,
               int width, int height) {
     // The chart laid out in a scene of its own, never shown: no window, no display.
     QGraphicsScene scene;
-    QChart* chart = makeChart(spec);
+    QChart* chart = makeChart(content);
     scene.addItem(chart);
     chart->setPos(0, 0);
     chart->resize(width, height);
@@ -117,7 +117,7 @@ void savePlot(const PlotSpec& spec, const std::string& pngPath, const std::strin
     generator.setOutputDevice(&svgBuffer);
     generator.setSize(QSize(width, height));
     generator.setViewBox(QRect(0, 0, width, height));
-    generator.setTitle(spec.title);
+    generator.setTitle(content.title);
     {
         QPainter painter(&generator);
         scene.render(&painter, area, area);

@@ -22,20 +22,20 @@ struct PlotLine {
 };
 
 // What a plot shows: a title, the axes' labels with their units, and the lines.
-struct PlotSpec {
+struct PlotContent {
     QString title;
     QString xLabel;
     QString yLabel;
     std::vector<PlotLine> lines;
 };
 
-// A chart of the spec in the program's dark look; the caller owns it.
-QChart* makeChart(const PlotSpec& spec);
+// A chart of the content in the program's dark look; the caller owns it.
+QChart* makeChart(const PlotContent& content);
 
-// Draws the spec offscreen into a PNG and an SVG file of `width` x `height` pixels, each
+// Draws the content offscreen into a PNG and an SVG file of `width` x `height` pixels, each
 // written through a temporary file. Needs a QApplication (any platform, offscreen too).
 // Throws FileError.
-void savePlot(const PlotSpec& spec, const std::string& pngPath, const std::string& svgPath,
+void savePlot(const PlotContent& content, const std::string& pngPath, const std::string& svgPath,
               int width = 800, int height = 500);
 
 }  // namespace zentova

@@ -16,14 +16,14 @@ namespace zentova {
 ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     : QWidget(parent, Qt::Window), m_types(readingsTypes(project)) {
     setWindowTitle("Readings");
-    PlotSpec spec{
+    PlotContent content{
         "Kinetic energy per particle", "time (time units)", "kinetic energy (energy units)", {}};
-    spec.lines.push_back({"all particles", {}, QColor(Qt::white), true});
+    content.lines.push_back({"all particles", {}, QColor(Qt::white), true});
     for (int t : m_types) {
         const Rgb& c = project.colors[t];
-        spec.lines.push_back({QString("type %1").arg(t), {}, QColor(c.r, c.g, c.b)});
+        content.lines.push_back({QString("type %1").arg(t), {}, QColor(c.r, c.g, c.b)});
     }
-    m_chart = makeChart(spec);
+    m_chart = makeChart(content);
     m_chart->legend()->setVisible(true);
     // Redrawn at every frame beside a running calculation: no blurred shadow to paint each
     // time, and no rounded corners to blend.
