@@ -42,6 +42,11 @@ std::pair<double, double> boundsOf(const PlotContent& content, bool x) {
 QChart* makeChart(const PlotContent& content) {
     auto* chart = new QChart();
     chart->setTheme(QChart::ChartThemeDark);
+    // Square and flat, to the picture's edges: no black corners in a page, no shadow to
+    // blur at every repaint.
+    chart->setDropShadowEnabled(false);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(6, 6, 6, 6));
     chart->setTitle(content.title);
     QFont title = chart->titleFont();
     title.setPointSize(12);

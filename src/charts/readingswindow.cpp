@@ -25,10 +25,6 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     }
     m_chart = makeChart(content);
     m_chart->legend()->setVisible(true);
-    // Redrawn at every frame beside a running calculation: no blurred shadow to paint each
-    // time, and no rounded corners to blend.
-    m_chart->setDropShadowEnabled(false);
-    m_chart->setBackgroundRoundness(0);
     const auto series = m_chart->series();
     m_mean = static_cast<QLineSeries*>(series.at(0));
     for (qsizetype k = 1; k < series.size(); ++k)
