@@ -1,5 +1,5 @@
 // The cost of the "Readings" window to a displayed calculation: one flush of the lines
-// given (at most four a second while a calculation runs) and the repaint it causes, on a
+// given (at most one a second while a calculation runs) and the repaint it causes, on a
 // window already holding a short, a long and a very long run's lines. Run with
 // QT_QPA_PLATFORM=offscreen (raster painting as on a screen).
 

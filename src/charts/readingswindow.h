@@ -20,8 +20,9 @@ namespace zentova {
 // The "Readings" window: the kinetic energy per particle of every type, and of all
 // particles, against time, a point per frame. It only shows what it is given; closing it
 // changes nothing else. Beside a running calculation it costs little: the lines given are
-// drawn four times a second at most, and a long run's lines with at most MostPoints points
-// each (every k-th line, the last always).
+// drawn once a second at most (each repaint beside the
+// view costs a software-rendered calculation far more than its own few milliseconds), and a long
+// run's lines with at most MostPoints points each (every k-th line, the last always).
 class ReadingsWindow : public QWidget {
   public:
     explicit ReadingsWindow(const Project& project, QWidget* parent = nullptr);
@@ -38,7 +39,7 @@ class ReadingsWindow : public QWidget {
     // The points drawn of each line.
     int pointCount() const;
 
-    static constexpr int FlushMs = 250;
+    static constexpr int FlushMs = 1000;
     static constexpr std::size_t MostPoints = 800;
 
   private:
