@@ -66,6 +66,8 @@ bench: build
 	@$(BUILD)/bench/files_bench
 	@$(XVFB) $(BUILD)/bench/draw_bench
 	@bash bench/displayed_run.sh $(BUILD)
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/readings_bench
+	@bash bench/analyse_run.sh $(BUILD)
 
 # The Debian package (CPack) in $(BUILD): zentova_VERSION_ARCH.deb.
 package: build

@@ -9,6 +9,8 @@
 # set to a folder, the screen while calculating is saved there as calculation.png. With
 # RECORD=1 the key R records the view from two seconds into the calculation to its end (the
 # recording's own line on stderr says how many pictures it took).
+# READINGS=1 the key G opens the "Readings" window at the start, so that its cost is counted
+# (READINGS_KEY=x presses a key that does nothing instead, for a run alike in all else).
 set -u
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-build}"
@@ -46,6 +48,14 @@ read -r width _ < <(xdotool getdisplaygeometry)
 # "Calculate" is the fifth item of the staircase menu.
 menu_x=$((width / 2 - 160))
 click $((menu_x + 100)) $((120 + 4 * 30 + 15))
+if [ "${READINGS:-0}" = 1 ]; then
+    sleep 1
+    # There is no window manager to give the view the keyboard: it is given here.
+    xdotool windowfocus "$(xdotool search --name "Simulation run" | head -1)"
+    sleep 0.2
+    xdotool key "${READINGS_KEY:-g}"
+    seconds=$((seconds - 1))
+fi
 if [ -n "${RECORD:-}" ]; then
     sleep 2
     # Without a window manager the view has the keys only when given the focus.

@@ -5,8 +5,8 @@ the colour; reals in the 23-character exponential form; CR LF line ends).
 
     python3 scripts/make-examples.py [ZENTOVA]
 
-With the path of the program, each example's history (.his) and final state (.sta) are
-computed too, in data/, with the start-up settings (no setupek.dat) and a fixed seed, so
+With the path of the program, each example's history (.his), final state (.sta) and
+readings (.readings.csv, a line per frame) are computed too, in data/, with the start-up settings (no setupek.dat) and a fixed seed, so
 the shipped files are the same on every machine.
 """
 import os
@@ -96,7 +96,7 @@ def main():
                 subprocess.run([program, "--calculate", f"copy{number}.zpr", "--steps",
                                 str(SHIPPED_STEPS[number]), "--seed", str(number)],
                                cwd=work, check=True)
-                for ext in (".his", ".sta"):
+                for ext in (".his", ".sta", ".readings.csv"):
                     subprocess.run(["cp", copy + ext, stem + ext], check=True)
         print(stem + ".zpr")
 

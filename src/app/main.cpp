@@ -17,6 +17,7 @@
 #include "app/state.h"
 #include "app/tools.h"
 #include "app/workfolder.h"
+#include "charts/analyse.h"
 #include "movie/moviewriter.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
@@ -73,5 +74,7 @@ int main(int argc, char** argv) {
     commands.push_back({"--snapshot", "PROJECT OUT.png", 2, 2, zentova::snapshotCommand});
     commands.push_back(
         {"--movie", "PROJECT OUT.mp4|OUT.webm|OUT.gif [OPTIONS]", 2, 11, zentova::movieCommand});
+    commands.push_back(
+        {"--analyse", "PROJECT [--out DIR] [--from T0] [--to T1]", 1, 7, zentova::analyseCommand});
     return zentova::runCommandLine(argc, argv, commands, ZENTOVA_VERSION);
 }

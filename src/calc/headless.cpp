@@ -102,12 +102,14 @@ int prepare(const HeadlessOptions& options, RunState& run, RunPlan& plan, std::o
         const AppendStart start = plan.startAppend(run.project, run.particles, true);
         if (const std::string cut = describeAppendCut(start); !cut.empty())
             err << "zentova: " << plan.trajectoryPath() << ": " << cut << '\n';
+        if (!start.readingsNote.empty()) err << "zentova: " << start.readingsNote << '\n';
     } else {
         run.particles.time = 0.0;
         PlaceParticles(run.project, run.source, run.particles, run.random,
                        run.settings.cubeHalfSize);
-        plan.startAnew();
+        plan.startAnew(run.project);
     }
+    if (!plan.readings().problem().empty()) err << "zentova: " << plan.readings().problem() << '\n';
     return n;
 }
 
@@ -130,11 +132,13 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
     if (report && reportStyle == ReportStyle::Csv)
         *report << ReadingsCsvHeader << '\n' << std::flush;
     try {
-        RunFiles sink(trajectory, plan.finalStatePath());
+        RunFiles sink(trajectory, plan.finalStatePath(), &plan.readings());
         CalculationStepper stepper(run->project, run->particles, run->settings, run->random,
                                    run->dynamics, sink);
         Progress progress(err, interactive, options.steps);
         stepper.start(n);
+        // A readings file given up before the first step was reported already.
+        const bool readingsFine = plan.readings().problem().empty();
         StepRate rate;
         for (long long s = 0; s < options.steps; ++s) {
             const long long framesBefore = stepper.frames();
@@ -152,6 +156,9 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
         }
         progress.update(stepper.steps(), run->particles.time);
         trajectory.close();
+        plan.readings().close();
+        if (readingsFine && !plan.readings().problem().empty())
+            err << "zentova: " << plan.readings().problem() << '\n';
         progress.finish(options.projectPath, stepper.steps(), stepper.frames(),
                         run->particles.time);
         return 0;

@@ -36,15 +36,19 @@ std::string describeAppendCut(const AppendStart& start) {
 }
 
 RunPlan::RunPlan(const std::string& baseName)
-    : m_trajectoryPath(baseName + ".his"), m_finalStatePath(baseName + ".sta") {}
+    : m_trajectoryPath(baseName + ".his"),
+      m_finalStatePath(baseName + ".sta"),
+      m_readingsPath(readingsPathOf(baseName)) {}
 
 void RunPlan::claim() {
     m_trajectory.claim(m_trajectoryPath);
     removeStaleTemporaries(m_finalStatePath, 0);
+    removeStaleTemporaries(m_readingsPath, 0);
 }
 
-void RunPlan::startAnew() {
+void RunPlan::startAnew(const Project& project) {
     m_trajectory.cutTo(0);
+    m_readings.startAnew(m_readingsPath, project);
 }
 
 AppendStart RunPlan::startAppend(const Project& project, ParticleState& particles,
@@ -71,6 +75,11 @@ AppendStart RunPlan::startAppend(const Project& project, ParticleState& particle
             start.restoredFrame = true;
         }
     }
+    const long long frames = start.cut.keptFrames;
+    m_readings.startAppend(m_readingsPath, project, frames, start.cut.lastKeptTime,
+                           start.restoredFrame ? &last->particles : nullptr,
+                           start.restoredFrame ? last->count : 0);
+    start.readingsNote = m_readings.note();
     if (last) {
         particles = last->particles;
     } else if (start.cut.keptFrames > 0 && particles.time < start.cut.lastKeptTime) {

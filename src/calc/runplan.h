@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/readingsfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
 #include "files/trajectory.h"
@@ -29,6 +30,7 @@ struct AppendStart {
     double finalStateTime = 0.0;
     AppendCut cut;               // what went from the end of the trajectory
     bool restoredFrame = false;  // the final state's frame was missing and was added
+    std::string readingsNote;    // what the readings file lacked, and what became of it
 };
 
 // What an append changed in the trajectory, a clause each ("1 frame later than the final
@@ -50,16 +52,18 @@ class RunPlan {
     const std::string& finalStatePath() const { return m_finalStatePath; }
 
     // Takes the trajectory for this run, creating it when missing, and clears the
-    // temporary files that killed writes of the final state left: while the trajectory is
-    // held no other process writes them. Changes nothing else. Throws TrajectoryBusy when
-    // another calculation holds the trajectory, FileError when it cannot be opened.
+    // temporary files that killed writes of the final state and the readings left: while the
+    // trajectory is held no other process writes them. Changes nothing else. Throws TrajectoryBusy
+    // when another calculation holds the trajectory, FileError when it cannot be opened.
     void claim();
     // True when the trajectory was there before claim() (the window then asks whether to
     // overwrite it or append to it).
     bool trajectoryExisted() const { return !m_trajectory.created(); }
 
-    // A run placed anew: empties the trajectory. Throws FileError.
-    void startAnew();
+    // A run placed anew: empties the trajectory, and the readings file to its header (a
+    // readings file that cannot be written only leaves readings().problem()). Throws
+    // FileError.
+    void startAnew(const Project& project);
 
     // An append: loads the final state into `particles` when there is one (a missing one is
     // refused when `requireFinalState`, otherwise the particles stay as they are, their time
@@ -67,11 +71,15 @@ class RunPlan {
     // from the trajectory a frame cut short at its end and the whole frames later than the
     // final state, and adds the final state's frame when a run that ended between writing
     // the two files kept it from the trajectory. Throws ForeignFinalState, or FileError for
-    // a damaged file; either way both files stay as they were.
+    // a damaged file; either way both files stay as they were. The readings file is then
+    // brought in line with the trajectory (see ReadingsWriter::startAppend).
     AppendStart startAppend(const Project& project, ParticleState& particles,
                             bool requireFinalState);
 
     TrajectoryWriter& trajectory() { return m_trajectory; }
+    // The run's readings, a line per frame, beside the trajectory.
+    ReadingsWriter& readings() { return m_readings; }
+    const std::string& readingsPath() const { return m_readingsPath; }
 
     // Gives up the run before its first step: a trajectory that claim() created goes again.
     void abandon() { m_trajectory.abandon(); }
@@ -79,7 +87,9 @@ class RunPlan {
   private:
     std::string m_trajectoryPath;
     std::string m_finalStatePath;
+    std::string m_readingsPath;
     TrajectoryWriter m_trajectory;
+    ReadingsWriter m_readings;
 };
 
 }  // namespace zentova

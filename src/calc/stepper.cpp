@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "analysis/readingsfile.h"
 #include "files/finalstate.h"
 #include "files/trajectory.h"
 #include "model/force.h"
@@ -68,8 +69,9 @@ UnstableError::UnstableError(double time, InstabilityCause cause)
       m_time(time),
       m_cause(std::move(cause)) {}
 
-RunFiles::RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath)
-    : m_trajectory(trajectory), m_finalStatePath(std::move(finalStatePath)) {}
+RunFiles::RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath,
+                   ReadingsWriter* readings)
+    : m_trajectory(trajectory), m_finalStatePath(std::move(finalStatePath)), m_readings(readings) {}
 
 void RunFiles::frame(int n, const ParticleState& particles) {
     // The final state first: a run ended between the two writes leaves the trajectory one
@@ -77,6 +79,7 @@ void RunFiles::frame(int n, const ParticleState& particles) {
     // frame the final state cannot continue.
     writeFinalStateFile(m_finalStatePath, n, particles.time, particles, Leftovers::Leave);
     m_trajectory.writeFrame(n, particles.time, particles);
+    if (m_readings) m_readings->write(n, particles);
 }
 
 CalculationStepper::CalculationStepper(const Project& project, ParticleState& particles,

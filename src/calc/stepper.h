@@ -23,17 +23,21 @@ class FrameSink {
 };
 
 class TrajectoryWriter;
+class ReadingsWriter;
 
 // The frames of a calculation on disk: the final state rewritten with the particles and
-// time of each frame, then the frame appended to the trajectory.
+// time of each frame, then the frame appended to the trajectory, then its line of readings
+// (when `readings` is given; a failure there stops nothing).
 class RunFiles : public FrameSink {
   public:
-    RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath);
+    RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath,
+             ReadingsWriter* readings = nullptr);
     void frame(int n, const ParticleState& particles) override;
 
   private:
     TrajectoryWriter& m_trajectory;
     std::string m_finalStatePath;
+    ReadingsWriter* m_readings;
 };
 
 // What most likely made a motion unstable, and where the user changes it.

@@ -1,6 +1,7 @@
 #include <QPushButton>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "calc/report.h"
@@ -16,6 +17,7 @@
 #include "pump/pump.h"
 #include "runs/displays.h"
 #include "runs/notes.h"
+#include "runs/readingsview.h"
 #include "runs/viewsession.h"
 #include "view3d/controls.h"
 #include "view3d/drawing.h"
@@ -62,13 +64,17 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     } else {
         SleepMs(PauseAfterFinalStateMs);
     }
-    const std::vector<std::string> cut = appendCutParts(start);
+    std::vector<std::string> cut = appendCutParts(start);
+    const bool trajectoryChanged = !cut.empty();
+    if (!start.readingsNote.empty()) cut.push_back(start.readingsNote);
     if (!cut.empty()) {
         // A line for each change: frames dropped, a frame added, a frame cut short.
         clearAndSummary(program, windows);
         const auto part = [&](std::size_t k) { return k < cut.size() ? cut[k] : std::string(); };
-        NoteBox(toolkit, "The trajectory was brought in line with the final state:", part(0),
-                part(1), part(2), 0, 0);
+        NoteBox(toolkit,
+                trajectoryChanged ? "The trajectory was brought in line with the final state:"
+                                  : "The readings were brought in line with the trajectory:",
+                part(0), part(1), part(2), 0, 0);
     }
     return true;
 }
@@ -140,7 +146,7 @@ Start prepareRun(ProgramState& program, RunWindows& windows, RunPlan& plan) {
         program.particles.time = 0.0;
         PlaceParticles(program.project, program.source, program.particles, program.random,
                        program.settings.cubeHalfSize);
-        plan.startAnew();
+        plan.startAnew(program.project);
         return Start::Run;
     } catch (const FileError& error) {
         clearAndSummary(program, windows);
@@ -159,7 +165,7 @@ double secondsOf(Clock::duration d) {
 // while a view button is held; a right click on the main window pauses until the next click
 // or key. Throws what the stepper throws.
 void stepUntilStop(const Scene& scene, CalculationStepper& stepper, const Redraw& redraw,
-                   CalculationTimes& spent) {
+                   const std::function<void()>& afterFrame, CalculationTimes& spent) {
     TForm2& view = scene.window;
     ViewControls controls;
     spent = CalculationTimes{};
@@ -168,8 +174,10 @@ void stepUntilStop(const Scene& scene, CalculationStepper& stepper, const Redraw
         if (stepper.redrawDue()) redraw();
         PollViewControls(scene, controls, redraw, false);
         const auto stepStart = Clock::now();
+        const long long framesBefore = stepper.frames();
         stepper.advance();
         spent.integrationSeconds += secondsOf(Clock::now() - stepStart);
+        if (stepper.frames() != framesBefore) afterFrame();
         ++spent.steps;
         ProcessMessages();
         if (Input().mouseButtonState == 2) {
@@ -229,7 +237,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     }
 
     clearAndSummary(program, windows);
-    RunFiles files(plan.trajectory(), plan.finalStatePath());
+    RunFiles files(plan.trajectory(), plan.finalStatePath(), &plan.readings());
     CalculationStepper stepper(project, program.particles, program.settings, program.random,
                                program.dynamics, files);
     stepper.start(n);
@@ -256,8 +264,25 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     redraw();
     ShowViewButtons(view);
 
+    // The key G shows the readings; each frame's line goes there, and the first failure to
+    // write them is said once, in the view and in that window.
+    ReadingsView readingsView(view, project, plan.readingsPath());
+    bool readingsFailureShown = !plan.readings().problem().empty();
+    if (readingsFailureShown) {
+        view.showNote(QString::fromStdString(plan.readings().problem()));
+        readingsView.setNote(plan.readings().problem());
+    }
+    const auto afterFrame = [&] {
+        const ReadingsWriter& readings = plan.readings();
+        if (readings.active() && readings.last()) readingsView.add(*readings.last());
+        if (!readingsFailureShown && !readings.problem().empty()) {
+            readingsFailureShown = true;
+            view.showNote(QString::fromStdString(readings.problem()));
+            readingsView.setNote(readings.problem());
+        }
+    };
     try {
-        stepUntilStop(scene, stepper, redraw, spent);
+        stepUntilStop(scene, stepper, redraw, afterFrame, spent);
     } catch (const FileError& error) {
         session.putAway();
         showFileErrorNote(toolkit, "The calculation stopped; the files keep what was written.",

@@ -10,6 +10,7 @@
 #include "pump/pump.h"
 #include "runs/displays.h"
 #include "runs/notes.h"
+#include "runs/readingsview.h"
 #include "runs/viewsession.h"
 #include "view3d/controls.h"
 #include "view3d/drawing.h"
@@ -66,6 +67,8 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
         RenderFrame(scene, *frame, program.viewDistance);
         view.showDrawnNow();
     };
+    // The key G shows the kinetic energies of the readings file up to the frame shown.
+    ReadingsView readingsView(view, program.project, readingsPathOf(program.source.baseName));
     bool ended = false;
     try {
         while (view.tag(4) == 0) {
@@ -75,6 +78,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
             }
             takeFrame(*frame, *next);
             program.particles.time = next->time;
+            readingsView.showUpTo(next->time);
             ProcessMessages();
             PollViewControls(scene, controls, redraw, false);
             redraw();

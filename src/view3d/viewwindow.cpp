@@ -187,6 +187,10 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
             startRecording(m_movieNamer());
         return;
     }
+    if (event->key() == Qt::Key_G && m_readingsOpener && plain) {
+        m_readingsOpener();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

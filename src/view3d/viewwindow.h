@@ -55,6 +55,9 @@ class TForm2 : public QWidget {
     void setSnapshotNamer(std::function<std::string()> namer) {
         m_snapshotNamer = std::move(namer);
     }
+    // What the key G does (open the "Readings" window of the run shown); nothing without.
+    void setReadingsOpener(std::function<void()> opener) { m_readingsOpener = std::move(opener); }
+
     // Saves the picture as a PNG file and says so, or why not, in the status line.
     bool saveSnapshot(const std::string& path);
 
@@ -108,6 +111,7 @@ class TForm2 : public QWidget {
     ViewRecording m_recording;
 
     void showStatusText();
+    std::function<void()> m_readingsOpener;
 };
 
 // Top 30, left ScreenWidth - 820, outer size 800 x 700: the window's right edge ends 20 pixels

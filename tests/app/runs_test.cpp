@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
 #include <sstream>
 
+#include "analysis/readings.h"
+#include "charts/readingswindow.h"
 #include "driver_fixture.h"
 #include "files/atomicfile.h"
 #include "files/finalstate.h"
@@ -68,11 +72,25 @@ struct RunWorld : DriverWorld {
 };
 
 // A new run; paused by a right click and stopped, the view's status line says what the run
-// waits for.
+// waits for. The readings go to their file a line per frame, and the key G shows them as
+// they come.
 TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     RunWorld w;
     QString paused;
     QString stopped;
+    w.pump.at(300, [&](InputState&) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier, "g");
+        QApplication::sendEvent(&w.view, &key);
+    });
+    int shownPoints = -1;
+    std::size_t linesThen = 0;
+    w.pump.at(1990, [&](InputState&) {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* readings = dynamic_cast<ReadingsWindow*>(window);
+                readings && readings->isVisible())
+                shownPoints = readings->rowCount();
+        linesThen = loadReadings("ions.readings.csv").rows.size();
+    });
     w.pump.at(500, [](InputState& in) { in.mouseButtonState = 2; });
     w.pump.at(510, [&](InputState& in) {
         paused = w.view.statusLine()->text();
@@ -93,6 +111,13 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     const FinalState last = loadFinalStateFile("ions.sta");
     EXPECT_NEAR(last.time, frames.back().time, 1e-9);
     EXPECT_GT(w.pump.sleepCalls(), 0);  // the closing wait polled until the click
+
+    const ReadingsTable readings = loadReadings("ions.readings.csv");
+    ASSERT_EQ(readings.rows.size(), frames.size());
+    for (std::size_t k = 0; k < frames.size(); ++k)
+        EXPECT_NEAR(readings.rows[k].time, frames[k].time, 1e-9);
+    EXPECT_GE(linesThen, 1u);
+    EXPECT_EQ(shownPoints, static_cast<int>(linesThen)) << "the Readings window after G";
 }
 
 // Closing the view window ends the run as "Stop" does, and the run does not then wait for

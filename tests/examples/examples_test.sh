@@ -17,7 +17,7 @@ fail() { echo "FAIL $*"; failed=1; }
 
 for n in 1 2 3 4 5 6; do
   name="zen$n"
-  for ext in zpr his sta; do
+  for ext in zpr his sta readings.csv; do
     [ -f "$data/$name.$ext" ] || fail "$name.$ext is not shipped"
   done
   [ -f "$data/$name.zpr" ] || continue

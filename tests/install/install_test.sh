@@ -21,7 +21,9 @@ root="$work/root/usr"
 for f in demo.zpr okla.bmp Zentova.html \
          zen1.zpr zen2.zpr zen3.zpr zen4.zpr zen5.zpr zen6.zpr \
          zen1.his zen2.his zen3.his zen4.his zen5.his zen6.his \
-         zen1.sta zen2.sta zen3.sta zen4.sta zen5.sta zen6.sta; do
+         zen1.sta zen2.sta zen3.sta zen4.sta zen5.sta zen6.sta \
+         zen1.readings.csv zen2.readings.csv zen3.readings.csv zen4.readings.csv \
+         zen5.readings.csv zen6.readings.csv; do
   if [ ! -f "$root/share/zentova/$f" ]; then
     fail "share/zentova/$f is missing"
   elif ! cmp -s "$source/data/$f" "$root/share/zentova/$f"; then

@@ -168,7 +168,8 @@ TEST_F(Faults, FullFileSystemEndsTheRunAtTheLastWholeFrame) {
     const auto state = completeFinalState(dir.file("out/salt.sta"));
     ASSERT_TRUE(state);
     EXPECT_TRUE(stateOfLastFrames(*state, frames));
-    EXPECT_EQ(readBytes(dir.file("listing.txt")), "salt.his\nsalt.sta\nsalt.zpr\n");
+    EXPECT_EQ(readBytes(dir.file("listing.txt")),
+              "salt.his\nsalt.readings.csv\nsalt.sta\nsalt.zpr\n");
 }
 
 TEST_F(Faults, ReadOnlyFileSystemChangesNoFile) {

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "model/particles.h"
+#include "model/project.h"
+
+namespace zentova {
+
+// One line of a run's readings file (STEM.readings.csv): what a class reads off a frame.
+// Energies in the program's units (mass x (cube units per time unit)^2), lengths in cube
+// units, speeds in cube units per time unit.
+struct ReadingsRow {
+    double time = 0.0;
+    long long frames = 0;                   // frames of the trajectory up to this one
+    double meanKineticEnergy = 0.0;         // mean of 0.5 m v^2 over all particles
+    std::vector<double> typeKineticEnergy;  // the same mean over each type's particles
+    double meanSpeed = 0.0;                 // mean of |v|
+    double radiusOfGyration = 0.0;          // root mean square distance from the centre of
+                                            // the particles (each counts the same)
+    double largestDistance = 0.0;           // from the cube's centre
+};
+
+// The types that get a column of their own: those of the project with particles, in order.
+std::vector<int> readingsTypes(const Project& project);
+
+// The readings of particles 1..n at `particles.time`. The kinetic energies are summed in
+// the same order as the status line's, so the two agree to the last digit.
+ReadingsRow computeReadings(const Project& project, const std::vector<int>& types,
+                            const ParticleState& particles, int n, long long frames);
+
+// "time,frames,mean_kinetic_energy,kinetic_energy_type_1,...,mean_speed,
+// radius_of_gyration,largest_distance_from_centre", no line end.
+std::string readingsHeader(const std::vector<int>& types);
+
+// One line under readingsHeader, with its LF: time to 3 decimals as the trajectory has it,
+// the rest to 10 significant digits.
+std::string formatReadingsRow(const ReadingsRow& row);
+
+// A readings file as read back: its types (from the header), its lines, and where it stops
+// making sense.
+struct ReadingsTable {
+    bool headerKnown = false;
+    std::vector<int> types;
+    std::vector<ReadingsRow> rows;
+    int badLine = 0;  // first line that is not a line of readings; 0 when all are
+};
+
+// Reads the header and the lines up to the first one that is not a line of readings (or
+// one cut short at the end of the file). Never throws for the content.
+ReadingsTable parseReadings(std::istream& in);
+
+// Reads the readings file at `path`; an empty table when it cannot be opened.
+ReadingsTable loadReadings(const std::string& path);
+
+// Where a run keeps its readings: the project's stem + ".readings.csv".
+std::string readingsPathOf(const std::string& baseName);
+
+}  // namespace zentova

@@ -1,0 +1,138 @@
+#include "analysis/readingsfile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <exception>
+
+#include "files/atomicfile.h"
+#include "files/trajectory.h"
+
+namespace zentova {
+
+namespace {
+
+// Writes all of `data`; false with errno set when the file takes less.
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t done = ::write(fd, data, size);
+        if (done < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (done == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        data += done;
+        size -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+}  // namespace
+
+ReadingsWriter::~ReadingsWriter() {
+    close();
+}
+
+void ReadingsWriter::close() {
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+}
+
+void ReadingsWriter::begin(const std::string& path, const Project& project) {
+    close();
+    m_path = path;
+    m_project = project;
+    m_types = readingsTypes(project);
+    m_frames = 0;
+    m_problem.clear();
+    m_note.clear();
+    m_last.reset();
+}
+
+void ReadingsWriter::fail(const std::string& why) {
+    close();
+    m_problem = m_path + ": " + why + "; the run goes on without readings";
+}
+
+void ReadingsWriter::rewrite(const std::string& content) {
+    try {
+        // Under the trajectory's hold: the run plan has cleared what killed writes left.
+        writeFileAtomically(m_path, content, Leftovers::Leave);
+    } catch (const std::exception& e) {
+        m_problem = std::string(e.what()) + "; the run goes on without readings";
+        return;
+    }
+    m_fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (m_fd < 0) fail(std::string("cannot open: ") + std::strerror(errno));
+}
+
+void ReadingsWriter::startAnew(const std::string& path, const Project& project) {
+    begin(path, project);
+    rewrite(readingsHeader(m_types) + '\n');
+}
+
+void ReadingsWriter::startAppend(const std::string& path, const Project& project, long long frames,
+                                 double lastFrameTime, const ParticleState* restored, int n) {
+    begin(path, project);
+    const std::string header = readingsHeader(m_types);
+    std::string content = header + '\n';
+    long long kept = 0;
+    const bool existed = fileExists(path);
+    if (existed) {
+        const ReadingsTable table = loadReadings(path);
+        if (!table.headerKnown || table.types != m_types) {
+            m_note = path + " was for other types or damaged and starts again";
+        } else {
+            for (const ReadingsRow& row : table.rows) {
+                if (kept >= frames || row.time > lastFrameTime + WrittenTimeRounding) break;
+                content += formatReadingsRow(row);
+                m_last = row;
+                ++kept;
+            }
+        }
+    }
+    if (kept < frames) {
+        const long long missing = frames - kept;
+        const std::string lack = "lacks the readings of " + std::to_string(missing) +
+                                 (missing == 1 ? " earlier frame" : " earlier frames");
+        if (!m_note.empty())
+            m_note += ": it " + lack;
+        else
+            m_note = path + (existed ? " " : " was missing: it ") + lack;
+    }
+    m_frames = frames;
+    if (restored) {
+        ++m_frames;
+        m_last = computeReadings(m_project, m_types, *restored, n, m_frames);
+        content += formatReadingsRow(*m_last);
+    }
+    rewrite(content);
+}
+
+void ReadingsWriter::write(int n, const ParticleState& particles) {
+    ++m_frames;  // counted even when not written, so the lines that follow stay numbered right
+    if (m_fd < 0) return;
+    try {
+        ReadingsRow row = computeReadings(m_project, m_types, particles, n, m_frames);
+        const std::string line = formatReadingsRow(row);
+        const off_t before = ::lseek(m_fd, 0, SEEK_END);
+        if (!writeAll(m_fd, line.data(), line.size())) {
+            const int error = errno;
+            if (before >= 0 && ::ftruncate(m_fd, before) != 0) {
+                // The cut failed as well; the reader then drops the line cut short.
+            }
+            fail(std::string("cannot write: ") + std::strerror(error));
+            return;
+        }
+        m_last = std::move(row);
+    } catch (const std::exception& e) {
+        fail(e.what());
+    }
+}
+
+}  // namespace zentova

@@ -1,0 +1,396 @@
+#include "analysis/structure.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <numbers>
+
+#include "files/trajectory.h"
+#include "files/xyzexport.h"
+#include "model/frame.h"
+
+namespace zentova {
+
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+constexpr double WallMarginUnits = 3.0;  // the walls stand this far inside the cube
+// Bins either side that a peak or a minimum of g(r) must stand out from: half a cube unit
+// at the usual bin width, so that counting noise makes no minimum.
+constexpr int ExtremumReach = 5;
+
+// Cumulative share of uniformly placed pairs closer than r in a cube of edge e.
+double cubePairCumulative(double r, double e) {
+    const double x = std::clamp(r / e, 0.0, 1.0);
+    const double x3 = x * x * x;
+    return 4.0 * Pi / 3.0 * x3 - 1.5 * Pi * x3 * x + 1.6 * x3 * x * x - x3 * x3 / 6.0;
+}
+
+std::vector<int> typesIn(const std::vector<Snapshot>& frames,
+                         const std::vector<std::size_t>& chosen) {
+    std::vector<bool> seen(MaxTypes + 1, false);
+    for (std::size_t f : chosen)
+        for (std::uint8_t t : frames[f].types) seen[t] = true;
+    std::vector<int> types;
+    for (int t = 1; t <= MaxTypes; ++t)
+        if (seen[t]) types.push_back(t);
+    return types;
+}
+
+// g(r) over a few bins either side, as the ratio of the summed counts to the summed
+// expectations: bins where hardly any pair is expected weigh little, so a stray pair at a
+// short distance makes no peak. NaN where too few pairs were counted to tell.
+std::vector<double> smoothed(const std::vector<long long>& counts,
+                             const std::vector<double>& expected) {
+    constexpr int Reach = 2;
+    constexpr long long FewestPairs = 10;
+    const int n = static_cast<int>(counts.size());
+    std::vector<double> out(n, std::numeric_limits<double>::quiet_NaN());
+    for (int i = 0; i < n; ++i) {
+        long long found = 0;
+        double wanted = 0.0;
+        for (int k = std::max(0, i - Reach); k <= std::min(n - 1, i + Reach); ++k) {
+            found += counts[k];
+            wanted += expected[k];
+        }
+        if (found >= FewestPairs && wanted > 0.0) out[i] = found / wanted;
+    }
+    return out;
+}
+
+// The first peak above 1 and the first minimum after it, as bin indices; -1 when missing.
+std::pair<int, int> firstPeakAndMinimum(const std::vector<long long>& counts,
+                                        const std::vector<double>& expected) {
+    const std::vector<double> s = smoothed(counts, expected);
+    const int n = static_cast<int>(s.size());
+    const auto extreme = [&](int i, bool peak) {
+        if (std::isnan(s[i])) return false;
+        for (int k = std::max(0, i - ExtremumReach); k <= std::min(n - 1, i + ExtremumReach); ++k)
+            if (peak ? s[k] > s[i] : s[k] < s[i]) return false;
+        return true;
+    };
+    int peak = -1;
+    for (int i = 0; i < n && peak < 0; ++i)
+        if (s[i] > 1.0 && extreme(i, true)) peak = i;
+    if (peak < 0) return {-1, -1};
+    // A minimum is a dip below the peak, before twice the peak's distance: a lump that
+    // fills part of the cube makes g fall slowly beyond its first shell, and a waver of
+    // that slope further out is no shell's end.
+    constexpr double DipBelowPeak = 0.8;
+    for (int i = peak + 1; i + ExtremumReach < n && i <= 2 * peak + 1; ++i)
+        if (s[i] <= DipBelowPeak * s[peak] && extreme(i, false)) return {peak, i};
+    return {peak, -1};
+}
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", std::isfinite(value) ? value : 0.0);
+    return text;
+}
+
+}  // namespace
+
+std::vector<double> trajectoryTimes(const std::string& path, const Project& project,
+                                    int* partialFrameLine) {
+    std::ifstream in = openTrajectory(path);
+    TrajectoryReader reader(in, path);
+    std::vector<double> times;
+    auto frame = std::make_unique<Frame>();
+    while (reader.readFrame(*frame)) {
+        checkFrameTypes(*frame, static_cast<long long>(times.size()) + 1, project, path);
+        times.push_back(frame->time);
+    }
+    if (partialFrameLine) *partialFrameLine = reader.partialFrameLine();
+    return times;
+}
+
+std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
+                                    const std::vector<std::size_t>& wanted) {
+    std::ifstream in = openTrajectory(path);
+    TrajectoryReader reader(in, path);
+    std::vector<Snapshot> frames;
+    frames.reserve(wanted.size());
+    auto frame = std::make_unique<Frame>();
+    std::size_t next = 0;
+    for (std::size_t index = 0; next < wanted.size() && reader.readFrame(*frame); ++index) {
+        if (index != wanted[next]) continue;
+        ++next;
+        checkFrameTypes(*frame, static_cast<long long>(index) + 1, project, path);
+        Snapshot snapshot;
+        snapshot.time = frame->time;
+        const int n = frame->count;
+        snapshot.xyz.assign(frame->positions.begin() + 3, frame->positions.begin() + 3 + 3 * n);
+        snapshot.types.assign(frame->types.begin() + 1, frame->types.begin() + 1 + n);
+        frames.push_back(std::move(snapshot));
+    }
+    return frames;
+}
+
+std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
+                                      std::optional<double> to) {
+    std::vector<std::size_t> chosen;
+    // Times are written to three decimals: a bound typed as the time shown takes its frame.
+    constexpr double Rounding = 0.0005;
+    for (std::size_t f = 0; f < times.size(); ++f) {
+        if (!from && !to && f < times.size() / 2) continue;
+        if (from && times[f] < *from - Rounding) continue;
+        if (to && times[f] > *to + Rounding) continue;
+        chosen.push_back(f);
+    }
+    return chosen;
+}
+
+std::vector<std::size_t> thinOut(const std::vector<std::size_t>& chosen, std::size_t most) {
+    if (most == 0 || chosen.size() <= most) return chosen;
+    const std::size_t every = (chosen.size() + most - 1) / most;
+    std::vector<std::size_t> kept;
+    for (std::size_t k = 0; k < chosen.size(); k += every) kept.push_back(chosen[k]);
+    return kept;
+}
+
+double cubePairShare(double r0, double r1, double edge) {
+    return cubePairCumulative(r1, edge) - cubePairCumulative(r0, edge);
+}
+
+double wallRegionEdge(double cubeHalfSize) {
+    return 2.0 * (cubeHalfSize - WallMarginUnits);
+}
+
+RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
+                                      const std::vector<std::size_t>& chosen, double edge,
+                                      double binWidth, double range) {
+    RadialDistribution rdf;
+    rdf.binWidth = binWidth;
+    rdf.edge = edge;
+    const int bins = std::max(1, static_cast<int>(std::lround(range / binWidth)));
+    const std::vector<int> types = typesIn(frames, chosen);
+    std::vector<int> slot(MaxTypes + 1, -1);
+    for (std::size_t k = 0; k < types.size(); ++k) slot[types[k]] = static_cast<int>(k);
+    const std::size_t typeCount = types.size();
+    // Pairs by (a, b) with a <= b, index a * typeCount + b.
+    std::vector<std::vector<long long>> counts(typeCount * typeCount,
+                                               std::vector<long long>(bins, 0));
+    std::vector<double> pairsTotal(typeCount * typeCount, 0.0);
+    std::vector<double> membersTotal(typeCount, 0.0);
+    for (std::size_t f : chosen) {
+        const Snapshot& s = frames[f];
+        const int n = s.count();
+        std::vector<double> members(typeCount, 0.0);
+        for (int i = 0; i < n; ++i) members[slot[s.types[i]]] += 1.0;
+        for (std::size_t a = 0; a < typeCount; ++a) {
+            membersTotal[a] += members[a];
+            for (std::size_t b = a; b < typeCount; ++b)
+                pairsTotal[a * typeCount + b] +=
+                    a == b ? members[a] * (members[a] - 1.0) / 2.0 : members[a] * members[b];
+        }
+        for (int i = 0; i < n; ++i) {
+            const double* p = &s.xyz[3 * i];
+            const int ti = slot[s.types[i]];
+            for (int j = i + 1; j < n; ++j) {
+                const double* q = &s.xyz[3 * j];
+                const double dx = p[0] - q[0], dy = p[1] - q[1], dz = p[2] - q[2];
+                const double r = std::sqrt(dx * dx + dy * dy + dz * dz);
+                const int bin = static_cast<int>(r / binWidth);
+                if (bin >= bins) continue;
+                const int tj = slot[s.types[j]];
+                const int a = std::min(ti, tj), b = std::max(ti, tj);
+                ++counts[a * typeCount + b][bin];
+            }
+        }
+    }
+    for (std::size_t a = 0; a < typeCount; ++a)
+        for (std::size_t b = a; b < typeCount; ++b) {
+            PairDistribution pair;
+            pair.typeA = types[a];
+            pair.typeB = types[b];
+            pair.counts = counts[a * typeCount + b];
+            pair.g.assign(bins, 0.0);
+            const double pairs = pairsTotal[a * typeCount + b];
+            std::vector<double> expected(bins, 0.0);
+            for (int k = 0; k < bins; ++k) {
+                expected[k] = pairs * cubePairShare(k * binWidth, (k + 1) * binWidth, edge);
+                pair.g[k] = expected[k] > 0.0 ? pair.counts[k] / expected[k] : 0.0;
+            }
+            const auto [peak, minimum] = firstPeakAndMinimum(pair.counts, expected);
+            if (peak >= 0) pair.firstPeak = (peak + 0.5) * binWidth;
+            if (minimum >= 0) {
+                pair.firstMinimum = (minimum + 0.5) * binWidth;
+                long long within = 0;
+                for (int k = 0; k <= minimum; ++k) within += pair.counts[k];
+                // Each like pair counts for both of its particles.
+                const double ends = a == b ? 2.0 : 1.0;
+                if (membersTotal[a] > 0) pair.coordinationAB = ends * within / membersTotal[a];
+                if (membersTotal[b] > 0) pair.coordinationBA = ends * within / membersTotal[b];
+            }
+            rdf.pairs.push_back(std::move(pair));
+        }
+    return rdf;
+}
+
+Displacement meanSquareDisplacement(const std::vector<Snapshot>& frames,
+                                    const std::vector<std::size_t>& chosen) {
+    Displacement msd;
+    if (chosen.empty()) return msd;
+    const Snapshot& first = frames[chosen[0]];
+    std::vector<std::size_t> used;
+    for (std::size_t f : chosen)
+        if (frames[f].types == first.types) used.push_back(f);
+    msd.framesUsed = used.size();
+    msd.types = typesIn(frames, {chosen[0]});
+    std::vector<int> slot(MaxTypes + 1, -1);
+    for (std::size_t k = 0; k < msd.types.size(); ++k) slot[msd.types[k]] = static_cast<int>(k);
+    std::vector<int> members(msd.types.size(), 0);
+    for (std::uint8_t t : first.types) ++members[slot[t]];
+    const std::size_t lags = used.size() / 2;
+    msd.lags.assign(lags, 0.0);
+    msd.perType.assign(msd.types.size(), std::vector<double>(lags, 0.0));
+    const int n = first.count();
+    std::vector<double> sums(msd.types.size());
+    for (std::size_t lag = 1; lag <= lags; ++lag) {
+        std::fill(sums.begin(), sums.end(), 0.0);
+        double span = 0.0;
+        const std::size_t origins = used.size() - lag;
+        for (std::size_t o = 0; o < origins; ++o) {
+            const Snapshot& a = frames[used[o]];
+            const Snapshot& b = frames[used[o + lag]];
+            span += b.time - a.time;
+            for (int i = 0; i < n; ++i) {
+                double d2 = 0.0;
+                for (int c = 0; c < 3; ++c) {
+                    const double d = b.xyz[3 * i + c] - a.xyz[3 * i + c];
+                    d2 += d * d;
+                }
+                sums[slot[a.types[i]]] += d2;
+            }
+        }
+        msd.lags[lag - 1] = span / origins;
+        for (std::size_t k = 0; k < msd.types.size(); ++k)
+            msd.perType[k][lag - 1] = sums[k] / (static_cast<double>(origins) * members[k]);
+    }
+    return msd;
+}
+
+DensityProfile densityProfile(const std::vector<Snapshot>& frames,
+                              const std::vector<std::size_t>& chosen, const Project& project,
+                              double binWidth) {
+    DensityProfile profile;
+    profile.binWidth = binWidth;
+    profile.types = typesIn(frames, chosen);
+    std::vector<int> slot(MaxTypes + 1, -1);
+    for (std::size_t k = 0; k < profile.types.size(); ++k)
+        slot[profile.types[k]] = static_cast<int>(k);
+    std::vector<std::vector<double>> counts(profile.types.size());
+    for (std::size_t f : chosen) {
+        const Snapshot& s = frames[f];
+        double total = 0.0;
+        double centre[3] = {0.0, 0.0, 0.0};
+        for (int i = 0; i < s.count(); ++i) total += project.masses[s.types[i]];
+        const bool weighted = total > 0.0;
+        if (!weighted) total = s.count();
+        for (int i = 0; i < s.count(); ++i)
+            for (int c = 0; c < 3; ++c)
+                centre[c] += (weighted ? project.masses[s.types[i]] : 1.0) * s.xyz[3 * i + c];
+        for (double& c : centre) c = total > 0.0 ? c / total : 0.0;
+        for (int i = 0; i < s.count(); ++i) {
+            double r2 = 0.0;
+            for (int c = 0; c < 3; ++c)
+                r2 += (s.xyz[3 * i + c] - centre[c]) * (s.xyz[3 * i + c] - centre[c]);
+            const std::size_t shell = static_cast<std::size_t>(std::sqrt(r2) / binWidth);
+            std::vector<double>& row = counts[slot[s.types[i]]];
+            if (row.size() <= shell) row.resize(shell + 1, 0.0);
+            row[shell] += 1.0;
+        }
+    }
+    std::size_t shells = 0;
+    for (const auto& row : counts) shells = std::max(shells, row.size());
+    constexpr double PerVolume = 1000.0;
+    for (auto& row : counts) {
+        row.resize(shells, 0.0);
+        for (std::size_t k = 0; k < shells; ++k) {
+            const double r0 = k * binWidth, r1 = (k + 1) * binWidth;
+            const double volume = 4.0 * Pi / 3.0 * (r1 * r1 * r1 - r0 * r0 * r0);
+            row[k] = chosen.empty() ? 0.0 : PerVolume * row[k] / (volume * chosen.size());
+        }
+    }
+    profile.density = std::move(counts);
+    return profile;
+}
+
+std::string radialDistributionCsv(const RadialDistribution& rdf) {
+    std::string out = "r";
+    for (const PairDistribution& p : rdf.pairs) {
+        out += ",g_";
+        out += std::to_string(p.typeA);
+        out += '_';
+        out += std::to_string(p.typeB);
+    }
+    out += '\n';
+    for (int k = 0; k < rdf.bins(); ++k) {
+        out += number((k + 0.5) * rdf.binWidth);
+        for (const PairDistribution& p : rdf.pairs) {
+            out += ',';
+            out += number(p.g[k]);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+std::string coordinationCsv(const RadialDistribution& rdf) {
+    std::string out =
+        "type_a,type_b,first_peak,first_minimum,neighbours_b_of_a,neighbours_a_of_b\n";
+    for (const PairDistribution& p : rdf.pairs) {
+        char line[160];
+        std::snprintf(line, sizeof line, "%d,%d,", p.typeA, p.typeB);
+        out += line;
+        out += number(p.firstPeak);
+        out += ',';
+        out += number(p.firstMinimum);
+        out += ',';
+        out += number(p.coordinationAB);
+        out += ',';
+        out += number(p.coordinationBA);
+        out += '\n';
+    }
+    return out;
+}
+
+namespace {
+
+// A table of lines against x: a header of `name` + type number per column, then a row per x.
+std::string columnsCsv(const char* x, const char* name, const std::vector<int>& types,
+                       const std::vector<double>& xs,
+                       const std::vector<std::vector<double>>& columns) {
+    std::string out = x;
+    for (int t : types) {
+        out += ',';
+        out += name;
+        out += std::to_string(t);
+    }
+    out += '\n';
+    for (std::size_t k = 0; k < xs.size(); ++k) {
+        out += number(xs[k]);
+        for (const auto& column : columns) {
+            out += ',';
+            out += number(k < column.size() ? column[k] : 0.0);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string displacementCsv(const Displacement& msd) {
+    return columnsCsv("lag", "msd_type_", msd.types, msd.lags, msd.perType);
+}
+
+std::string densityCsv(const DensityProfile& profile) {
+    std::vector<double> xs(profile.density.empty() ? 0 : profile.density[0].size());
+    for (std::size_t k = 0; k < xs.size(); ++k) xs[k] = (k + 0.5) * profile.binWidth;
+    return columnsCsv("r", "density_type_", profile.types, xs, profile.density);
+}
+
+}  // namespace zentova

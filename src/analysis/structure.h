@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/project.h"
+
+namespace zentova {
+
+// One trajectory frame as the analysis keeps it: particles 1..count at 3(p-1)..3(p-1)+2.
+struct Snapshot {
+    double time = 0.0;
+    std::vector<double> xyz;
+    std::vector<std::uint8_t> types;
+    int count() const { return static_cast<int>(types.size()); }
+};
+
+// The times of every whole frame of the trajectory at `path`, read through once (frames
+// checked against the project as they go by). `partialFrameLine` gets where a last frame cut
+// short began (0 for none). Throws FileError as the trajectory reader does.
+std::vector<double> trajectoryTimes(const std::string& path, const Project& project,
+                                    int* partialFrameLine = nullptr);
+
+// The frames numbered `wanted` (counted from 0, increasing) of the trajectory at `path`.
+// Throws FileError.
+std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
+                                    const std::vector<std::size_t>& wanted);
+
+// The frames from `from` to `to` (times, both included); without them, the second half of
+// the trajectory (the frames from index count / 2 on), where a run has settled more.
+std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
+                                      std::optional<double> to);
+
+// At most `most` of the chosen frames, evenly spaced (every k-th, first and spacing kept), so
+// that a long trajectory is analysed in bounded time and memory.
+std::vector<std::size_t> thinOut(const std::vector<std::size_t>& chosen, std::size_t most);
+
+// The share of pairs of points placed uniformly and independently in a cube of edge `edge`
+// whose distance lies between r0 and r1 (0 <= r0 <= r1 <= edge): the integral of the cube's
+// distance density 4 pi r^2/E^3 - 6 pi r^3/E^4 + 8 r^4/E^5 - r^5/E^6, exact for r <= E.
+double cubePairShare(double r0, double r1, double edge);
+
+// The edge of the region the walls hold the particles in: twice the half edge less the
+// walls' margin.
+double wallRegionEdge(double cubeHalfSize);
+
+// The radial distribution of one pair of types.
+struct PairDistribution {
+    int typeA = 0;
+    int typeB = 0;
+    std::vector<long long> counts;  // pairs per bin over all frames chosen
+    std::vector<double> g;          // counts over what uniformly placed points would give
+    double firstPeak = 0.0;         // centre of the bin of the first peak; 0 when none
+    double firstMinimum = 0.0;      // centre of the bin of the first minimum after it
+    double coordinationAB = 0.0;    // mean number of B within firstMinimum of an A
+    double coordinationBA = 0.0;    // mean number of A within firstMinimum of a B
+};
+
+// g(r) for every pair of types present, averaged over `chosen`. Normalised for the walled
+// cube rather than for an endless periodic box: each bin's count is divided by the count
+// the same number of pairs would give if they were placed uniformly in the region the walls
+// hold (a cube of edge `edge`), by the exact distance distribution of such points.
+struct RadialDistribution {
+    double binWidth = 0.1;
+    double edge = 0.0;
+    std::vector<PairDistribution> pairs;
+    int bins() const { return pairs.empty() ? 0 : static_cast<int>(pairs[0].g.size()); }
+};
+
+RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
+                                      const std::vector<std::size_t>& chosen, double edge,
+                                      double binWidth = 0.1, double range = 25.0);
+
+// Mean square displacement of each type against the time lag, over the chosen frames that
+// hold the same particles as the first of them, averaged over every pair of frames that
+// lag apart; lags up to half the span.
+struct Displacement {
+    std::vector<int> types;
+    std::vector<double> lags;                  // mean time between the frames of a lag
+    std::vector<std::vector<double>> perType;  // [type index][lag], cube units squared
+    std::size_t framesUsed = 0;
+};
+
+Displacement meanSquareDisplacement(const std::vector<Snapshot>& frames,
+                                    const std::vector<std::size_t>& chosen);
+
+// Number density of each type against the distance from the centre of mass (masses from
+// the project; the plain centre when they do not add up to a positive mass), averaged over
+// the chosen frames: particles per 1000 cubic cube units in shells of `binWidth`.
+struct DensityProfile {
+    double binWidth = 1.0;
+    std::vector<int> types;
+    std::vector<std::vector<double>> density;  // [type index][shell]
+};
+
+DensityProfile densityProfile(const std::vector<Snapshot>& frames,
+                              const std::vector<std::size_t>& chosen, const Project& project,
+                              double binWidth = 1.0);
+
+// The results as CSV text with a header line, "." decimals, LF line ends.
+std::string radialDistributionCsv(const RadialDistribution& rdf);
+std::string coordinationCsv(const RadialDistribution& rdf);
+std::string displacementCsv(const Displacement& msd);
+std::string densityCsv(const DensityProfile& profile);
+
+}  // namespace zentova

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/commandline.h"
+
+namespace zentova {
+
+// What --analyse reads and where it writes.
+struct AnalyseOptions {
+    std::string projectPath;
+    std::string outFolder;  // empty: the project's stem + "-analysis"
+    std::optional<double> from;
+    std::optional<double> to;
+};
+
+// Reads the project, its trajectory and (when there) its readings, and writes into the
+// output folder the radial distribution functions with the coordination numbers, the mean
+// square displacements, the density profiles and the kinetic energies, each as CSV and as a
+// PNG and an SVG plot, and index.html that shows them with a few words each. Progress and
+// failures go to `err` as "zentova: ..." lines. Needs a QApplication. Returns the exit
+// status.
+int runAnalysis(const AnalyseOptions& options, std::ostream& err);
+
+// The --analyse command: PROJECT [--out DIR] [--from T0] [--to T1]. Draws offscreen, so it
+// needs no display.
+int analyseCommand(const CommandCall& call);
+
+}  // namespace zentova

@@ -1,0 +1,103 @@
+#include "charts/readingswindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "charts/plot.h"
+
+namespace zentova {
+
+ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_types(readingsTypes(project)) {
+    setWindowTitle("Readings");
+    PlotContent content{
+        "Kinetic energy per particle", "time (time units)", "kinetic energy (energy units)", {}};
+    content.lines.push_back({"all particles", {}, QColor(Qt::white), true});
+    for (int t : m_types) {
+        const Rgb& c = project.colors[t];
+        content.lines.push_back({QString("type %1").arg(t), {}, QColor(c.r, c.g, c.b)});
+    }
+    m_chart = makeChart(content);
+    m_chart->legend()->setVisible(true);
+    const auto series = m_chart->series();
+    m_mean = static_cast<QLineSeries*>(series.at(0));
+    for (qsizetype k = 1; k < series.size(); ++k)
+        m_perType.push_back(static_cast<QLineSeries*>(series.at(k)));
+    m_time = static_cast<QValueAxis*>(m_chart->axes(Qt::Horizontal).at(0));
+    m_energy = static_cast<QValueAxis*>(m_chart->axes(Qt::Vertical).at(0));
+    m_chartView = new QChartView(m_chart, this);
+    m_note = new QLabel(this);
+    m_note->setVisible(false);
+    m_note->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_chartView, 1);
+    layout->addWidget(m_note);
+    resize(520, 380);
+    m_flushTimer.setSingleShot(true);
+    connect(&m_flushTimer, &QTimer::timeout, this, [this] { flush(); });
+}
+
+int ReadingsWindow::pointCount() const {
+    return static_cast<int>(m_mean->count());
+}
+
+void ReadingsWindow::setNote(const QString& text) {
+    m_note->setText(text);
+    m_note->setVisible(!text.isEmpty());
+}
+
+void ReadingsWindow::addRow(const ReadingsRow& row) {
+    m_rows.push_back(row);
+    if (!m_flushTimer.isActive()) m_flushTimer.start(FlushMs);
+}
+
+void ReadingsWindow::setRows(const std::vector<ReadingsRow>& rows) {
+    m_rows = rows;
+    m_flushTimer.stop();
+    flush();
+}
+
+void ReadingsWindow::flush() {
+    const std::size_t every =
+        std::max<std::size_t>(1, (m_rows.size() + MostPoints - 1) / MostPoints);
+    QList<QPointF> mean;
+    std::vector<QList<QPointF>> perType(m_perType.size());
+    double first = m_rows.empty() ? 0.0 : m_rows.front().time;
+    double last = first;
+    double highest = 0.0;
+    for (std::size_t k = 0; k < m_rows.size(); ++k) {
+        const ReadingsRow& row = m_rows[k];
+        first = std::min(first, row.time);
+        last = std::max(last, row.time);
+        if (std::isfinite(row.meanKineticEnergy))
+            highest = std::max(highest, row.meanKineticEnergy);
+        for (double e : row.typeKineticEnergy)
+            if (std::isfinite(e)) highest = std::max(highest, e);
+        if (k % every != 0 && k + 1 != m_rows.size()) continue;
+        mean.append(QPointF(row.time, row.meanKineticEnergy));
+        for (std::size_t t = 0; t < perType.size() && t < row.typeKineticEnergy.size(); ++t)
+            perType[t].append(QPointF(row.time, row.typeKineticEnergy[t]));
+    }
+    // The axes grow in steps with room ahead, so that most flushes only add points.
+    if (highest > m_energy->max() || m_energy->max() > 4.0 * highest + 1.0) {
+        m_energy->setRange(0.0, highest * 1.25 + 1e-9);
+        m_energy->applyNiceNumbers();
+    }
+    if (last > m_time->max() || first < m_time->min() ||
+        m_time->max() - first > 4.0 * (last - first) + 0.1) {
+        const double span = std::max(last - first, 0.015);
+        m_time->setRange(first, first + span * 1.5);
+        m_time->applyNiceNumbers();
+    }
+    m_mean->replace(mean);
+    for (std::size_t t = 0; t < m_perType.size(); ++t) m_perType[t]->replace(perType[t]);
+}
+
+}  // namespace zentova
