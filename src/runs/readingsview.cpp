@@ -12,7 +12,8 @@ namespace zentova {
 
 namespace {
 
-constexpr int Gap = 10;  // pixels between the view window and the readings window
+constexpr int Gap = 10;            // pixels between the view window and the readings window
+constexpr int MinimumWidth = 380;  // the narrowest readings window whose graph still reads well
 
 }  // namespace
 
@@ -54,6 +55,10 @@ void ReadingsView::open() {
     // so that the project's summary at the top of the main window stays in sight.
     const QRect frame = m_view.frameGeometry();
     const QRect screen = m_view.screen() ? m_view.screen()->availableGeometry() : QRect();
+    // Narrower rather than over the view, as far as the graph stays readable.
+    const int room = frame.left() - screen.left() - Gap;
+    if (room < m_window->width() && room >= MinimumWidth)
+        m_window->resize(room, m_window->height());
     const int x = std::max(screen.left(), frame.left() - m_window->width() - Gap);
     const int y = std::max(frame.top(), frame.bottom() - m_window->height());
     m_window->move(x, y);
