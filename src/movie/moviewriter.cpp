@@ -229,11 +229,12 @@ struct MovieWriter::Encoder {
         AVDictionary* options = nullptr;
         if (format == MovieFormat::Mp4) {
             // A quick search: the software renderer needs the processor more than a few per
-            // cent of file size would. The live recording takes the quickest and one thread,
-            // beside a displayed calculation.
+            // cent of file size would. One thread: the renderer keeps both cores of a small
+            // machine busy, and more encoder threads only took turns with it. The live
+            // recording takes the quickest preset, beside a displayed calculation.
             av_dict_set(&options, "preset", live ? "ultrafast" : "veryfast", 0);
             av_dict_set(&options, "crf", live ? "22" : "20", 0);
-            if (live) codec->thread_count = 1;
+            codec->thread_count = 1;
         } else if (format == MovieFormat::WebM) {
             // Constant quality (VP9 wants a bit rate of 0 for it), in the encoder's real-time
             // mode: its "good" mode took three times as long as drawing the frames, for files
