@@ -190,7 +190,7 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
     writer.finish();
     char summary[200];
     std::snprintf(summary, sizeof summary,
-                  "%lld %s from t = %.3f to %.3f written to %s (%d x %d, %d frames/s, %.1f s)",
+                  "%lld %s from t = %.3f to %.3f written to %s (%d x %d, %d frames/s) in %.1f s",
                   filmed, filmed == 1 ? "frame" : "frames", count.first, count.last,
                   options.outPath.c_str(), writer.width(), writer.height(), options.fps,
                   progress.seconds());
