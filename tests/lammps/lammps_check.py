@@ -43,6 +43,18 @@ def run(args, cwd, **kw):
     return subprocess.run(args, cwd=cwd, capture_output=True, text=True, **kw)
 
 
+def run_lmp(args, folder, **kw):
+    """Runs lmp (or mpirun lmp) in folder. A start that fails is tried once more: on a loaded
+    machine Open MPI's start-up has failed now and then before LAMMPS read a line, while a
+    fault of the exported files fails both times. Both outputs are printed."""
+    done = run(args, folder, **kw)
+    if done.returncode != 0:
+        print(f"lmp failed ({done.returncode}) in {folder}, once more:\n"
+              f"{done.stdout[-1000:]}{done.stderr[-1000:]}")
+        done = run(args, folder, **kw)
+    return done
+
+
 def export(work, project, folder, *options):
     done = run([EXE, "--export-lammps", project, folder, *options], work)
     check(done.returncode == 0, f"export {project} {' '.join(options)}: {done.stderr}")
@@ -58,7 +70,7 @@ def lammps(folder, stem, *variables, ranks=1):
     if ranks > 1:
         env.update(OMPI_ALLOW_RUN_AS_ROOT="1", OMPI_ALLOW_RUN_AS_ROOT_CONFIRM="1")
         args = ["mpirun", "--oversubscribe", "-np", str(ranks)] + args
-    done = run(args, folder, env=env, timeout=120)
+    done = run_lmp(args, folder, env=env, timeout=120)
     log = os.path.join(folder, "log.lammps")
     text = open(log).read() if os.path.exists(log) else ""
     check(done.returncode == 0 and "ERROR" not in text,
@@ -194,8 +206,10 @@ def table(work):
         script += [f"pair_write {i} {j} 50 r 3.0 37.3 written.txt T{i}_{j}\n" for i, j in pairs]
         with open(os.path.join(folder, "write.in"), "w") as f:
             f.writelines(script)
-        done = run([LMP, "-in", "write.in", "-log", "none", "-screen", "none"], folder)
-        check(done.returncode == 0, f"{stem}: pair_write: {done.stdout[-300:]}")
+        done = run_lmp([LMP, "-in", "write.in", "-log", "none", "-screen", "none"], folder)
+        check(done.returncode == 0, f"{stem}: pair_write: {done.stdout[-300:]}{done.stderr[-300:]}")
+        if done.returncode != 0:
+            continue
         sections = open(os.path.join(folder, "written.txt")).read().split("\nT")[1:]
         check(len(sections) == len(pairs), f"{stem}: {len(sections)} tables written")
         for (i, j), section in zip(pairs, sections):
