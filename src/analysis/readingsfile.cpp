@@ -8,31 +8,10 @@
 #include <exception>
 
 #include "files/atomicfile.h"
+#include "files/fileio.h"
 #include "files/trajectory.h"
 
 namespace zentova {
-
-namespace {
-
-// Writes all of `data`; false with errno set when the file takes less.
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t done = ::write(fd, data, size);
-        if (done < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (done == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        data += done;
-        size -= static_cast<std::size_t>(done);
-    }
-    return true;
-}
-
-}  // namespace
 
 ReadingsWriter::~ReadingsWriter() {
     close();
@@ -121,7 +100,7 @@ void ReadingsWriter::write(int n, const ParticleState& particles) {
         ReadingsRow row = computeReadings(m_project, m_types, particles, n, m_frames);
         const std::string line = formatReadingsRow(row);
         const off_t before = ::lseek(m_fd, 0, SEEK_END);
-        if (!writeAll(m_fd, line.data(), line.size())) {
+        if (!fileio::writeAll(m_fd, line.data(), line.size())) {
             const int error = errno;
             if (before >= 0 && ::ftruncate(m_fd, before) != 0) {
                 // The cut failed as well; the reader then drops the line cut short.

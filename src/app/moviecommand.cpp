@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QImage>
-#include <charconv>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -16,6 +15,7 @@
 
 #include "app/tools.h"
 #include "calc/progress.h"
+#include "cli/commandline.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
@@ -51,17 +51,6 @@ struct MovieOptions {
     bool showTime = true;
 };
 
-int usageError(const std::string& message) {
-    std::cerr << "zentova: " << message << "\ntry \"zentova --help\"\n";
-    return 1;
-}
-
-bool parseReal(std::string_view text, double& value) {
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && std::isfinite(value);
-}
-
 // Reads the options after PROJECT and OUT; a refusal has its message printed and gives 1.
 std::optional<int> parseOptions(const CommandCall& call, MovieOptions& options) {
     options.projectPath = call.arguments[0];
@@ -80,13 +69,11 @@ std::optional<int> parseOptions(const CommandCall& call, MovieOptions& options) 
         ++i;
         if (arg == "--fps") {
             int fps = 0;
-            const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), fps);
-            if (!hasValue || ec != std::errc() || ptr != value.data() + value.size() || fps < 1 ||
-                fps > MostFps)
+            if (!hasValue || !parseNumber(value, fps) || fps < 1 || fps > MostFps)
                 return usageError("--fps needs a whole number from 1 to " +
                                   std::to_string(MostFps));
             options.fps = fps;
-        } else if (!hasValue || !parseReal(value, number)) {
+        } else if (!hasValue || !parseNumber(value, number)) {
             return usageError(arg + " needs a number");
         } else if (arg == "--turn") {
             options.turnDegrees = number;

@@ -1,7 +1,6 @@
 #include "charts/analyse.h"
 
 #include <QApplication>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include "analysis/readings.h"
 #include "analysis/structure.h"
 #include "charts/plot.h"
+#include "cli/commandline.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
@@ -341,20 +341,6 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
     }
 }
 
-namespace {
-
-int usageError(const std::string& message) {
-    std::cerr << "zentova: " << message << "\ntry \"zentova --help\"\n";
-    return 1;
-}
-
-bool parseTime(const std::string& text, double& value) {
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && ptr == text.data() + text.size() && std::isfinite(value);
-}
-
-}  // namespace
-
 int analyseCommand(const CommandCall& call) {
     AnalyseOptions options;
     const std::vector<std::string>& args = call.arguments;
@@ -366,7 +352,7 @@ int analyseCommand(const CommandCall& call) {
             options.outFolder = args[++i];
         } else if (arg == "--from" || arg == "--to") {
             double t = 0.0;
-            if (!hasValue || !parseTime(args[i + 1], t))
+            if (!hasValue || !parseNumber(args[i + 1], t))
                 return usageError(arg + " needs a time, such as 0.75");
             (arg == "--from" ? options.from : options.to) = t;
             ++i;

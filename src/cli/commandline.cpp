@@ -78,19 +78,12 @@ const char* const UsageText =
     "  --help               show this text\n"
     "  --version            show the version\n";
 
-namespace {
-
 int usageError(const std::string& message) {
     std::cerr << "zentova: " << message << "\ntry \"zentova --help\"\n";
     return 1;
 }
 
-template <typename T>
-bool parseNumber(std::string_view text, T& value) {
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end;
-}
+namespace {
 
 int exportXyz(const CommandCall& call) {
     const std::string& projectPath = call.arguments[0];
