@@ -6,7 +6,7 @@ PACKAGES="cmake make g++ pkg-config \
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libx11-dev \
   libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev \
   xvfb xauth xdotool imagemagick fonts-dejavu-core desktop-file-utils dpkg-dev \
-  lintian shared-mime-info xdg-utils libfile-mimeinfo-perl \
+  lintian appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev qt6-charts-dev qt6-svg-dev \
   ffmpeg lammps openmpi-bin python3-ase python3-mdanalysis"
 missing=""

@@ -76,6 +76,18 @@ icon=$(ls "$root"/share/icons/hicolor/*/apps/zentova.png 2>/dev/null | head -n 1
 [ -n "$icon" ] || fail "no icon share/icons/hicolor/*/apps/zentova.png"
 [ -z "$icon" ] || head -c 8 "$icon" | grep -q PNG || fail "$icon is not a PNG file"
 
+# The software centre's description, valid without asking the network.
+metainfo="$root/share/metainfo/zentova.metainfo.xml"
+if [ ! -f "$metainfo" ]; then
+  fail "share/metainfo/zentova.metainfo.xml is missing"
+elif command -v appstreamcli > /dev/null; then
+  out=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) || fail "appstreamcli: $out"
+  grep -q "<release version=\"$(sed -n 's/^project(Zentova VERSION \([0-9.]*\).*/\1/p' \
+    "$source/CMakeLists.txt")\"" "$metainfo" || fail "the metainfo lists no release of this version"
+else
+  echo "note: appstreamcli not installed (package appstream); the metainfo was not checked"
+fi
+
 man="$root/share/man/man1/zentova.1.gz"
 [ -f "$man" ] || fail "share/man/man1/zentova.1.gz is missing"
 gzip -dc "$man" | grep -q '@[A-Z]*@' && fail "the man page holds an unreplaced @VARIABLE@"
@@ -114,7 +126,7 @@ if command -v dpkg-deb > /dev/null; then
     for f in ./usr/bin/zentova ./usr/share/zentova/zen6.his ./usr/share/zentova/okla.bmp \
              ./usr/share/applications/zentova.desktop ./usr/share/man/man1/zentova.1.gz \
              ./usr/share/mime/packages/zentova.xml ./usr/share/doc/zentova/copyright \
-             ./usr/share/doc/zentova/changelog.gz; do
+             ./usr/share/doc/zentova/changelog.gz ./usr/share/metainfo/zentova.metainfo.xml; do
       echo "$contents" | grep -q " $f\$" || fail "the package lacks $f"
     done
     depends=$(dpkg-deb -f "$deb" Depends)
