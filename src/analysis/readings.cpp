@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string_view>
 
+#include "model/energy.h"
+
 namespace zentova {
 
 namespace {
@@ -55,12 +57,9 @@ ReadingsRow computeReadings(const Project& project, const std::vector<int>& type
     double centre[3] = {0.0, 0.0, 0.0};
     for (int p = 1; p <= n; ++p) {
         const int type = particles.type[p];
-        const double mass = type >= 1 && type <= MaxTypes ? project.masses[type] : 0.0;
-        double v2 = 0.0;
-        for (int c = 0; c < 3; ++c) v2 += particles.velocity(p, c) * particles.velocity(p, c);
-        const double energy = 0.5 * mass * v2;
+        const double energy = kineticEnergy(project, particles, p);
         sum += energy;
-        speeds += std::sqrt(v2);
+        speeds += std::sqrt(speedSquared(particles, p));
         if (type >= 1 && type <= MaxTypes && column[type] >= 0) {
             row.typeKineticEnergy[column[type]] += energy;
             ++typeCount[column[type]];

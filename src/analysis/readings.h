@@ -26,8 +26,8 @@ struct ReadingsRow {
 // The types that get a column of their own: those of the project with particles, in order.
 std::vector<int> readingsTypes(const Project& project);
 
-// The readings of particles 1..n at `particles.time`. The kinetic energies are summed in
-// the same order as the status line's, so the two agree to the last digit.
+// The readings of particles 1..n at `particles.time`. The kinetic energies are those of the
+// status line (kineticEnergy), summed in the same order, so the two agree to the last digit.
 ReadingsRow computeReadings(const Project& project, const std::vector<int>& types,
                             const ParticleState& particles, int n, long long frames);
 

@@ -10,13 +10,13 @@
 #include "files/trajectory.h"
 #include "files/xyzexport.h"
 #include "model/frame.h"
+#include "model/integrator.h"
 
 namespace zentova {
 
 namespace {
 
 constexpr double Pi = std::numbers::pi;
-constexpr double WallMarginUnits = 3.0;  // the walls stand this far inside the cube
 // Bins either side that a peak or a minimum of g(r) must stand out from: half a cube unit
 // at the usual bin width, so that counting noise makes no minimum.
 constexpr int ExtremumReach = 5;
@@ -132,11 +132,10 @@ std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::opt
                                       std::optional<double> to) {
     std::vector<std::size_t> chosen;
     // Times are written to three decimals: a bound typed as the time shown takes its frame.
-    constexpr double Rounding = 0.0005;
     for (std::size_t f = 0; f < times.size(); ++f) {
         if (!from && !to && f < times.size() / 2) continue;
-        if (from && times[f] < *from - Rounding) continue;
-        if (to && times[f] > *to + Rounding) continue;
+        if (from && times[f] < *from - WrittenTimeRounding) continue;
+        if (to && times[f] > *to + WrittenTimeRounding) continue;
         chosen.push_back(f);
     }
     return chosen;
@@ -155,7 +154,7 @@ double cubePairShare(double r0, double r1, double edge) {
 }
 
 double wallRegionEdge(double cubeHalfSize) {
-    return 2.0 * (cubeHalfSize - WallMarginUnits);
+    return 2.0 * (cubeHalfSize - WallMargin);
 }
 
 RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,

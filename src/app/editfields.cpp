@@ -79,8 +79,8 @@ void EditFields(Toolkit& toolkit, FieldControls& c, int count, const std::string
     std::array<QString, FieldCount + 1> caption;
     for (int i = 1; i <= FieldCount; ++i) caption[at(i)] = padded(captions[at(i - 1)]);
 
-    // The file copy is the one the program has always kept; the memory copy serves when the
-    // folder cannot be written.
+    // The screen goes to the scratch bitmap file, which is part of what a field entry leaves
+    // in the folder (see EditFields); the copy in memory serves when it cannot be written.
     const QImage before = toolkit.mainCanvas->image().copy();
     const bool savedToFile = SaveScreenToFile(toolkit);
 

@@ -35,16 +35,15 @@ class ForcesEditor {
     // hold the values last entered, and the drawing area is black.
     void EditForces(Toolkit& toolkit, Project& project, double cubeHalfSize);
 
-    QGroupBox* GroupBox1;
-    QPushButton* Button5;
-    QComboBox* ComboBox1;
-    QComboBox* ComboBox2;
+    QGroupBox* GroupBox1;  // "Force between types:", holding the two lists
+    QPushButton* Button5;  // "Terminate force parameters"
+    QComboBox* ComboBox1;  // the first type of the pair plotted
+    QComboBox* ComboBox2;  // the second type
 
   private:
     void plot(Toolkit& toolkit, const ForceSamples& samples, double ae, double ag, double ar);
     int chosenType(const QComboBox* list, int typeCount) const;
-    // "Terminate force parameters".
-    void Button5Click();
+    void Button5Click();  // "Terminate force parameters" clicked: ends the editor
 
     FieldControls& m_fields;
 };

@@ -74,17 +74,17 @@ class MainWindow : public QWidget, public Shell {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The handlers, named as the program has always named them.
-    void zacz();
-    void mdol(QMouseEvent* event);
-    void mrusz(QMouseEvent* event);
-    void FormMouseUp(QMouseEvent* event);
-    void kdol(QKeyEvent* event);
-    void kpres(QKeyEvent* event);
-    void Timer2Timer();
-    void koniec();
-    void Button1MouseDown();
-    void Button1MouseUp();
+    // The window's event handlers; those of the mouse and keys record in Input() for the polls.
+    void zacz();                           // Timer1, once: stops it and runs the main driver
+    void mdol(QMouseEvent* event);         // mouse down: pointer position and the button held
+    void mrusz(QMouseEvent* event);        // mouse move: pointer position
+    void FormMouseUp(QMouseEvent* event);  // mouse up: pointer position, no button held
+    void kdol(QKeyEvent* event);           // key down: Escape ends the program, else LastKey
+    void kpres(QKeyEvent* event);          // key press: the same for the character typed
+    void Timer2Timer();                    // Timer2, while the manual opens: the menu back
+    void koniec();                         // the window's end: frees WorkBitmap
+    void Button1MouseDown();               // Button1 (the fields' OK) pressed: its tag set
+    void Button1MouseUp();                 // Button1 released: its tag cleared
     // ColorDialog1: the platform's colour chooser, starting at `initial`.
     std::optional<Rgb> chooseColour(Rgb initial);
 

@@ -360,8 +360,8 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
     }
     project.counts[type] = *count;
     // The coefficients are read again from the project box, which stays filled behind this
-    // one: they were accepted there, so this only confirms them, but a type box has always
-    // taken them, and a project saved from here carries them.
+    // one: they were accepted there, so this only confirms them, and a project saved from
+    // here carries exactly what those fields show.
     if (!parseInto(Edit13, project.ae) || !parseInto(Edit14, project.ag) ||
         !parseInto(Edit15, project.ar))
         return false;

@@ -47,22 +47,22 @@ class ProjectEditor {
     // silver), or the current one (every field preset to its stored value).
     void EditProject(bool editExisting, ProgramState& program, Shell& shell, FileChooser& files);
 
-    QGroupBox* GroupBox2;
-    QGroupBox* GroupBox3;
-    QPushButton* Button6;
-    QPushButton* Button7;
-    QPushButton* Button8;
-    QPushButton* Button9;
-    QLineEdit* Edit11;    // "Project name"
-    QLineEdit* Edit12;    // "Number of particle types"
-    QLineEdit* Edit13;    // "Strong force coefficient"
-    QLineEdit* Edit14;    // "Weak force (gravity)"
-    QLineEdit* Edit15;    // "Repelling force"
-    QLineEdit* Edit16;    // "Number of particles"
-    QLineEdit* Edit17;    // "mass"
-    QLineEdit* Edit18;    // "Electric charge"
-    QLineEdit* Edit19;    // "Display diameter"
-    QPushButton* Panel1;  // the type's colour; a click opens the colour dialog
+    QGroupBox* GroupBox2;  // "Project data"
+    QGroupBox* GroupBox3;  // one particle type
+    QPushButton* Button6;  // "Done" of the project box
+    QPushButton* Button7;  // "Cancel", on the form
+    QPushButton* Button8;  // "Done" of the type box
+    QPushButton* Button9;  // "Edit forces"
+    QLineEdit* Edit11;     // "Project name"
+    QLineEdit* Edit12;     // "Number of particle types"
+    QLineEdit* Edit13;     // "Strong force coefficient"
+    QLineEdit* Edit14;     // "Weak force (gravity)"
+    QLineEdit* Edit15;     // "Repelling force"
+    QLineEdit* Edit16;     // "Number of particles"
+    QLineEdit* Edit17;     // "mass"
+    QLineEdit* Edit18;     // "Electric charge"
+    QLineEdit* Edit19;     // "Display diameter"
+    QPushButton* Panel1;   // the type's colour; a click opens the colour dialog
     QLabel* typeCountHint;
     QLabel* countHint;
     QLabel* massHint;

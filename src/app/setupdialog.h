@@ -41,14 +41,14 @@ class SetupDialog {
     QPushButton* Button10 = nullptr;  // "Ready"
     QPushButton* Button11 = nullptr;  // "Background color"
     QPushButton* Button12 = nullptr;  // "Back to defaults"
-    QLabel* Label22 = nullptr;
-    QLabel* Label23 = nullptr;
-    QLabel* Panel2 = nullptr;  // shows the background colour
-    QLabel* hint = nullptr;    // says why a typed value was not taken
+    QLabel* Label22 = nullptr;        // the caption "Integration step"
+    QLabel* Label23 = nullptr;        // the caption "Dumping coeff."
+    QLabel* Panel2 = nullptr;         // shows the background colour
+    QLabel* hint = nullptr;           // says why a typed value was not taken
 
   private:
-    void Button11Click();
-    void Button12Click();
+    void Button11Click();  // "Background color": the colour dialog
+    void Button12Click();  // "Back to defaults": every value of the box to its default
     void showValues();
     void showColour();
     // Takes the typed step and damping; false (with the hint shown) when one was refused.

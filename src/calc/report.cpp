@@ -3,19 +3,15 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/energy.h"
+
 namespace zentova {
 
 double meanKineticEnergy(const Project& project, const ParticleState& particles, int n) {
     n = std::clamp(n, 0, MaxParticles);
     if (n == 0) return 0.0;
     double sum = 0.0;
-    for (int p = 1; p <= n; ++p) {
-        const int type = particles.type[p];
-        const double mass = type >= 1 && type <= MaxTypes ? project.masses[type] : 0.0;
-        double v2 = 0.0;
-        for (int c = 0; c < 3; ++c) v2 += particles.velocity(p, c) * particles.velocity(p, c);
-        sum += 0.5 * mass * v2;
-    }
+    for (int p = 1; p <= n; ++p) sum += kineticEnergy(project, particles, p);
     return sum / n;
 }
 

@@ -98,7 +98,9 @@ void TrajectoryWriter::claim(const std::string& path) {
     else if (errno == EEXIST)
         fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
     if (fd < 0) throw FileError(path, 0, "cannot open: " + fileio::errorText(errno));
-    // Where the file system has no locks, the run goes on unguarded, as it always could.
+    // Where the file system has no locks (a failure other than EWOULDBLOCK), the run goes on
+    // unguarded: the lock only keeps a second run off the file, and refusing would stop every
+    // run in such a folder.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         ::close(fd);
         throw TrajectoryBusy(path);

@@ -170,7 +170,7 @@ void stepUntilStop(const Scene& scene, CalculationStepper& stepper, const Redraw
     ViewControls controls;
     spent = CalculationTimes{};
     const auto loopStart = Clock::now();
-    while (view.tag(4) == 0) {
+    while (view.tag(ViewButton::Stop) == 0) {
         if (stepper.redrawDue()) redraw();
         PollViewControls(scene, controls, redraw, false);
         const auto stepStart = Clock::now();
@@ -214,8 +214,8 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     const int n = sumOfCounts(project);
     project.particleCount = n;
     for (int p = n + 1; p <= MaxParticles; ++p) program.particles.type[p] = 0;
-    // Cleared twice, with a pump between, as the run has always done: the second clear
-    // catches what the pump painted.
+    // Cleared twice: the first summary pumps messages as it draws, and the second clear takes
+    // away whatever they painted before the summary is drawn again.
     clearAndSummary(program, windows);
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
     windows.showProject();

@@ -71,7 +71,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     ReadingsView readingsView(view, program.project, readingsPathOf(program.source.baseName));
     bool ended = false;
     try {
-        while (view.tag(4) == 0) {
+        while (view.tag(ViewButton::Stop) == 0) {
             if (!reader.readFrame(*next)) {
                 ended = true;
                 break;
@@ -102,7 +102,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     file.close();
     ClearViewBuffers(view);
     redraw();
-    view.button(4)->setText("Terminate");
+    view.button(ViewButton::Stop)->setText("Terminate");
     ApplyFog(scene);
     InspectUntilTerminate(scene, controls, redraw);
     const QString waiting =
@@ -148,7 +148,7 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
     SetViewClearColor(view, program.settings.backgroundColor);
     redraw();
     ShowViewButtons(view);
-    view.button(4)->setText("Terminate");
+    view.button(ViewButton::Stop)->setText("Terminate");
     InspectUntilTerminate(scene, controls, redraw);
     AwaitDismiss(
         view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); },

@@ -10,7 +10,7 @@ ViewSession::ViewSession(Toolkit& toolkit, TForm2& view) : m_view(view) {
     DropSavedScreen(toolkit);
     view.show();
     view.setEnabled(true);
-    for (int b = 1; b <= 5; ++b) view.setTag(b, 0);
+    for (const ViewButton b : ViewButtons) view.setTag(b, 0);
     view.setStatus({});
 }
 

@@ -17,12 +17,12 @@ void endGesture(ViewControls& controls) {
     controls.turnSign = -controls.turnSign;
 }
 
-// Repeats `step` while button n is held. The tag is tested before the pump, so the repetition
+// Repeats `step` while `button` is held. The tag is tested before the pump, so the repetition
 // that sees the release still makes its step.
 template <typename Step>
-void whileHeld(const TForm2& window, ViewControls& controls, int n, const Redraw& redraw,
-               Step step) {
-    while (window.tag(n) == 1) {
+void whileHeld(const TForm2& window, ViewControls& controls, ViewButton button,
+               const Redraw& redraw, Step step) {
+    while (window.tag(button) == 1) {
         ProcessMessages();
         step();
         controls.moved = true;
@@ -36,26 +36,26 @@ void whileHeld(const TForm2& window, ViewControls& controls, int n, const Redraw
 void PollViewControls(const Scene& scene, ViewControls& controls, const Redraw& redraw,
                       bool redrawAfterReset) {
     TForm2& window = scene.window;
-    if (window.tag(3) == 1) {
-        window.setTag(3, 0);
+    if (window.tag(ViewButton::OriginalAngle) == 1) {
+        window.setTag(ViewButton::OriginalAngle, 0);
         ResetView(scene);
         if (redrawAfterReset) redraw();
     }
 
-    whileHeld(window, controls, 5, redraw, [&] {
+    whileHeld(window, controls, ViewButton::Zoom, redraw, [&] {
         if (controls.fogBeforeZoom) ApplyFog(scene);
         scene.viewDistance -= controls.turnSign * ZoomStep;
         if (!controls.fogBeforeZoom) ApplyFog(scene);
         if (controls.zoomShowsWindow) window.setVisible(true);
     });
 
-    whileHeld(window, controls, 1, redraw, [&] {
+    whileHeld(window, controls, ViewButton::HorizontalAngle, redraw, [&] {
         TurnCamera(window, scene.viewDistance, 0.0, 0.0, controls.turnSign * TurnStepDegrees);
         window.setVisible(true);
     });
     endGesture(controls);
 
-    whileHeld(window, controls, 2, redraw, [&] {
+    whileHeld(window, controls, ViewButton::VerticalAngle, redraw, [&] {
         TurnCamera(window, scene.viewDistance, 0.0, controls.turnSign * TurnStepDegrees, 0.0);
         window.setVisible(true);
     });
@@ -63,7 +63,7 @@ void PollViewControls(const Scene& scene, ViewControls& controls, const Redraw& 
 }
 
 void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Redraw& redraw) {
-    while (scene.window.tag(4) == 0) {
+    while (scene.window.tag(ViewButton::Stop) == 0) {
         ProcessMessages();
         SleepMs(InspectPollMs);
         PollViewControls(scene, controls, redraw, true);
@@ -72,7 +72,7 @@ void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Red
 
 void AwaitDismiss(TForm2& window, const Redraw& redraw,
                   const std::function<void()>& clearMainScreen, const QString& waiting) {
-    window.button(4)->setText("Stop");
+    window.button(ViewButton::Stop)->setText("Stop");
     HideViewButtons(window);
     ProcessMessages();
     Input().viewWindowTag = 0;

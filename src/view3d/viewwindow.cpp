@@ -28,8 +28,7 @@ struct ButtonDesign {
 };
 
 // Button1..Button5; all 109 x 25 at top 4. Zoom sits left of Stop.
-constexpr std::array<ButtonDesign, 6> Buttons{{{"", 0},
-                                               {"Horizontal angle", 4},
+constexpr std::array<ButtonDesign, 5> Buttons{{{"Horizontal angle", 4},
                                                {"Vertical angle", 120},
                                                {"Original angle", 236},
                                                {"Stop", 460},
@@ -66,18 +65,21 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
         m_viewContainer->setGeometry(rect());
     }
 
-    for (int n = 1; n <= 5; ++n) {
-        auto* button = new QPushButton(Buttons[n].caption, this);
-        button->setObjectName(QString("Button%1").arg(n));
-        button->setGeometry(Buttons[n].left, 4, 109, 25);
-        button->setEnabled(false);
-        button->hide();
-        button->installEventFilter(this);
-        if (m_view) button->setAttribute(Qt::WA_NativeWindow);
-        m_buttons[n] = button;
+    for (const ViewButton b : ViewButtons) {
+        const ButtonDesign& design = Buttons[slot(b)];
+        auto* made = new QPushButton(design.caption, this);
+        made->setObjectName(QString("Button%1").arg(static_cast<int>(b)));
+        made->setGeometry(design.left, 4, 109, 25);
+        made->setEnabled(false);
+        made->hide();
+        made->installEventFilter(this);
+        if (m_view) made->setAttribute(Qt::WA_NativeWindow);
+        m_buttons[slot(b)] = made;
     }
-    connect(m_buttons[3], &QPushButton::clicked, this, [this] { Button3Click(); });
-    for (int n = 1; n < 5; ++n) setTabOrder(m_buttons[n], m_buttons[n + 1]);
+    connect(button(ViewButton::OriginalAngle), &QPushButton::clicked, this,
+            [this] { Button3Click(); });
+    for (std::size_t k = 0; k + 1 < m_buttons.size(); ++k)
+        setTabOrder(m_buttons[k], m_buttons[k + 1]);
 
     // The status line: one strip under the buttons, over the picture like them.
     m_statusLine = new QLabel(this);
@@ -183,7 +185,7 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_R && m_movieNamer && plain) {
         if (m_recording.active())
             stopRecording();
-        else if (m_buttons[4]->isEnabled())
+        else if (button(ViewButton::Stop)->isEnabled())
             startRecording(m_movieNamer());
         return;
     }
@@ -198,7 +200,7 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
 void TForm2::closeEvent(QCloseEvent* event) {
     // Closing the window ends what it shows, as "Stop" (or "Terminate") does; the run then
     // waits for no click on a window that is gone.
-    setTag(4, 1);
+    setTag(ViewButton::Stop, 1);
     stopRecording();
     QWidget::closeEvent(event);
 }
@@ -247,31 +249,28 @@ void TForm2::mouseReleaseEvent(QMouseEvent* event) {
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     using Handler = void (TForm2::*)();
-    static constexpr Handler MouseDown[6] = {nullptr,
-                                             &TForm2::Button1MouseDown,
-                                             &TForm2::Button2MouseDown,
-                                             &TForm2::Button3MouseDown,
-                                             &TForm2::Button4MouseDown,
+    static constexpr Handler MouseDown[5] = {&TForm2::Button1MouseDown, &TForm2::Button2MouseDown,
+                                             &TForm2::Button3MouseDown, &TForm2::Button4MouseDown,
                                              &TForm2::Button5MouseDown};
     // Stop acts on the press alone and keeps its tag until the next run starts.
-    static constexpr Handler MouseUp[6] = {
-        nullptr, &TForm2::Button1MouseUp, &TForm2::Button2MouseUp, &TForm2::Button3MouseUp,
-        nullptr, &TForm2::Button5MouseUp};
+    static constexpr Handler MouseUp[5] = {&TForm2::Button1MouseUp, &TForm2::Button2MouseUp,
+                                           &TForm2::Button3MouseUp, nullptr,
+                                           &TForm2::Button5MouseUp};
 
     // Watched here rather than through the buttons' signals: a press with any mouse button
     // counts, and the release reaches the pressed button wherever the pointer went. The filter
     // runs before the button's own handling, so Button3's click comes after its mouse-up.
-    for (int n = 1; n <= 5; ++n) {
-        if (watched != m_buttons[n]) continue;
+    for (const ViewButton b : ViewButtons) {
+        if (watched != button(b)) continue;
         Handler handler = nullptr;
         if (event->type() == QEvent::MouseButtonPress ||
             event->type() == QEvent::MouseButtonDblClick)
-            handler = MouseDown[n];
+            handler = MouseDown[slot(b)];
         else if (event->type() == QEvent::MouseButtonRelease)
-            handler = MouseUp[n];
+            handler = MouseUp[slot(b)];
         if (handler) (this->*handler)();
         // "Stop" and "Terminate" end a recording with the run's advancing or inspecting.
-        if (n == 4 && handler == MouseDown[4]) stopRecording();
+        if (b == ViewButton::Stop && handler == MouseDown[slot(b)]) stopRecording();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -285,16 +284,16 @@ void PlaceViewWindow(TForm2& window, int screenWidth) {
 }
 
 void ShowViewButtons(TForm2& window) {
-    for (int n = 1; n <= 5; ++n) {
-        window.button(n)->setEnabled(true);
-        window.button(n)->setVisible(true);
+    for (const ViewButton b : ViewButtons) {
+        window.button(b)->setEnabled(true);
+        window.button(b)->setVisible(true);
     }
 }
 
 void HideViewButtons(TForm2& window) {
-    for (int n = 1; n <= 5; ++n) {
-        window.button(n)->setEnabled(false);
-        window.button(n)->setVisible(false);
+    for (const ViewButton b : ViewButtons) {
+        window.button(b)->setEnabled(false);
+        window.button(b)->setVisible(false);
     }
 }
 

@@ -16,10 +16,18 @@ namespace zentova {
 
 class ViewGL;
 
-// The view window: the GL picture over the whole client area and, above it, the five buttons
-// with which the user turns and zooms while a run is shown. The buttons do no work: pressing
-// and releasing them sets and clears their tags, which the runs poll between steps. Created
-// hidden at start-up with the main window; the runs place, show and hide it.
+// The view window's five buttons; each value is the number of its control (Button1..Button5).
+enum class ViewButton { HorizontalAngle = 1, VerticalAngle, OriginalAngle, Stop, Zoom };
+
+// The buttons in the order of their controls, which is also their Tab order.
+inline constexpr std::array<ViewButton, 5> ViewButtons{
+    ViewButton::HorizontalAngle, ViewButton::VerticalAngle, ViewButton::OriginalAngle,
+    ViewButton::Stop, ViewButton::Zoom};
+
+// TForm2, the view window: the GL picture over the whole client area and, above it, the five
+// buttons with which the user turns and zooms while a run is shown. The buttons do no work:
+// pressing and releasing them sets and clears their tags, which the runs poll between steps.
+// Created hidden at start-up with the main window; the runs place, show and hide it.
 class TForm2 : public QWidget {
   public:
     TForm2();
@@ -32,13 +40,13 @@ class TForm2 : public QWidget {
     bool makeViewCurrent() const;
 
     // Button1 "Horizontal angle", Button2 "Vertical angle", Button3 "Original angle",
-    // Button4 "Stop" (or "Terminate"), Button5 "Zoom"; n is 1..5.
-    QPushButton* button(int n) const { return m_buttons.at(n); }
+    // Button4 "Stop" (or "Terminate"), Button5 "Zoom".
+    QPushButton* button(ViewButton b) const { return m_buttons.at(slot(b)); }
 
-    // A button's tag: 1 while its press is pending (held, or for Button3 and Button4 until a
-    // poll takes it).
-    int tag(int n) const { return m_tags.at(n); }
-    void setTag(int n, int value) { m_tags.at(n) = value; }
+    // A button's tag: 1 while its press is pending (held, or for "Original angle" and "Stop"
+    // until a poll takes it).
+    int tag(ViewButton b) const { return m_tags.at(slot(b)); }
+    void setTag(ViewButton b, int value) { m_tags.at(slot(b)) = value; }
 
     // The status line under the buttons, hidden while empty. A note (what the key S saved)
     // stands for NoteMs before the status shows again.
@@ -83,24 +91,27 @@ class TForm2 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The handlers, named as the program has always named them; each sets or clears one tag.
-    void Button1MouseDown() { setTag(1, 1); }
-    void Button1MouseUp() { setTag(1, 0); }
-    void Button2MouseDown() { setTag(2, 1); }
-    void Button2MouseUp() { setTag(2, 0); }
-    void Button3MouseDown() { setTag(3, 1); }
-    void Button3MouseUp() { setTag(3, 0); }
-    void Button3Click() { setTag(3, 1); }
-    void Button4MouseDown() { setTag(4, 1); }
-    void Button5MouseDown() { setTag(5, 1); }
-    void Button5MouseUp() { setTag(5, 0); }
-    void FormClick();
-    void resa();
+    static std::size_t slot(ViewButton b) { return static_cast<std::size_t>(b) - 1; }
+
+    // The buttons' handlers, ButtonN for the control ButtonN: a press sets the button's tag,
+    // a release clears it; the runs poll the tags.
+    void Button1MouseDown() { setTag(ViewButton::HorizontalAngle, 1); }
+    void Button1MouseUp() { setTag(ViewButton::HorizontalAngle, 0); }
+    void Button2MouseDown() { setTag(ViewButton::VerticalAngle, 1); }
+    void Button2MouseUp() { setTag(ViewButton::VerticalAngle, 0); }
+    void Button3MouseDown() { setTag(ViewButton::OriginalAngle, 1); }
+    void Button3MouseUp() { setTag(ViewButton::OriginalAngle, 0); }
+    void Button3Click() { setTag(ViewButton::OriginalAngle, 1); }
+    void Button4MouseDown() { setTag(ViewButton::Stop, 1); }
+    void Button5MouseDown() { setTag(ViewButton::Zoom, 1); }
+    void Button5MouseUp() { setTag(ViewButton::Zoom, 0); }
+    void FormClick();  // a click on the client area: the view window's tag for the closing wait
+    void resa();       // a resize: the scene set up again for the new size
 
     ViewGL* m_view = nullptr;
-    QWidget* m_viewContainer = nullptr;       // holds the picture's native window
-    std::array<QPushButton*, 6> m_buttons{};  // index 0 unused
-    std::array<int, 6> m_tags{};
+    QWidget* m_viewContainer = nullptr;  // holds the picture's native window
+    std::array<QPushButton*, 5> m_buttons{};
+    std::array<int, 5> m_tags{};
     bool m_leftPressed = false;  // a left press on the client area, not yet released
 
     QLabel* m_statusLine = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -281,6 +282,48 @@ TEST_F(Movie, BadInputIsRefusedAndAnInterruptedMovieLeavesNothing) {
     EXPECT_NE(err().find("zentova: out.mp4: interrupted, nothing written"), std::string::npos)
         << err();
     EXPECT_TRUE(noMovieFiles());
+}
+
+// --turn turns the view about its vertical axis between frames: a red sphere up and to the
+// right of the centre, turned by 180 degrees, shows up and to the left, as large as before.
+TEST_F(Movie, TurnsAboutTheVerticalAxisBetweenFrames) {
+    Project p = testing::saltProject(1, 0, "Turn");
+    p.colors[1] = {255, 0, 0};
+    p.diameters[1] = 16.0;
+    testing::writeBytes(dir.file("turn.zpr"), formatProject(p));
+    ParticleState state;
+    state.type[1] = 1;
+    state.position(1, 0) = 25.0;
+    state.position(1, 1) = 20.0;
+    std::string trajectory;
+    appendFrameText(trajectory, 1, 0.015, state);
+    appendFrameText(trajectory, 1, 0.030, state);
+    testing::writeBytes(dir.file("turn.his"), trajectory);
+    ASSERT_EQ(zentova("--movie turn.zpr turn.gif --turn 180 --no-time"), 0) << err();
+
+    // The centre of the red pixels (x, y) and their number.
+    const auto red = [](const QImage& image) {
+        double x = 0.0, y = 0.0, count = 0.0;
+        for (int row = 0; row < image.height(); ++row)
+            for (int column = 0; column < image.width(); ++column) {
+                const QRgb c = image.pixel(column, row);
+                if (qRed(c) <= qGreen(c) + 60 || qRed(c) <= qBlue(c) + 60) continue;
+                x += column, y += row, ++count;
+            }
+        return std::array<double, 3>{x / count, y / count, count};
+    };
+    const QImage first = decoded("turn.gif", 0), turned = decoded("turn.gif", 1);
+    ASSERT_FALSE(first.isNull() || turned.isNull());
+    const auto [x0, y0, n0] = red(first);
+    const auto [x1, y1, n1] = red(turned);
+    std::printf("red at (%.1f, %.1f), %g pixels; turned (%.1f, %.1f), %g pixels\n", x0, y0, n0, x1,
+                y1, n1);
+    const double middle = first.width() / 2.0;
+    EXPECT_GT(x0 - middle, 50.0);
+    EXPECT_LT(y0, first.height() / 2.0 - 50.0);
+    EXPECT_NEAR(x1 - middle, middle - x0, 5.0);
+    EXPECT_NEAR(y1, y0, 5.0);
+    EXPECT_NEAR(n1, n0, 0.1 * n0);
 }
 
 }  // namespace

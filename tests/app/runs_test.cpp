@@ -55,7 +55,7 @@ struct RunWorld : DriverWorld {
     }
     // "Stop" after about `pumps` pump calls of the running loop, then a click on the view.
     void stopAfter(int pumps) {
-        pump.at(pumps, [this](InputState&) { view.setTag(4, 1); });
+        pump.at(pumps, [this](InputState&) { view.setTag(ViewButton::Stop, 1); });
         pump.at(pumps + 40, [](InputState& in) { in.viewWindowTag = 1; });
     }
     void answer(long long atMs, char key) {
@@ -96,7 +96,7 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
         paused = w.view.statusLine()->text();
         in.lastKey = 'x';
     });
-    w.pump.at(2000, [&w](InputState&) { w.view.setTag(4, 1); });
+    w.pump.at(2000, [&w](InputState&) { w.view.setTag(ViewButton::Stop, 1); });
     w.pump.at(2030, [&](InputState&) { stopped = w.view.statusLine()->text(); });
     w.pump.at(2040, [](InputState& in) { in.viewWindowTag = 1; });
     EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
@@ -148,7 +148,7 @@ TEST(CalculationRunInTheWindow, ExistingTrajectoryIsOverwrittenOrContinuedAsAnsw
     ASSERT_FALSE(first.empty());
 
     // NO, then YES: the new frames follow the old ones and the time goes on.
-    w.view.setTag(4, 0);
+    w.view.setTag(ViewButton::Stop, 0);
     w.answer(w.pump.clockMs() + 50, 'n');
     w.answer(w.pump.clockMs() + 100, 'y');
     w.stopAfter(w.pump.pumpCalls() + 1400);
@@ -161,7 +161,7 @@ TEST(CalculationRunInTheWindow, ExistingTrajectoryIsOverwrittenOrContinuedAsAnsw
     EXPECT_NEAR(frames[old].time, lastTime + 0.015, 1e-9);
 
     // YES: placed anew, the old trajectory emptied before the first new frame.
-    w.view.setTag(4, 0);
+    w.view.setTag(ViewButton::Stop, 0);
     w.answer(w.pump.clockMs() + 50, 'y');
     w.stopAfter(w.pump.pumpCalls() + 800);
     EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
@@ -228,7 +228,8 @@ TEST(HistoryPlaybackInTheWindow, PlaysToTheEndAndWaitsForTerminateThenAClick) {
         appendFrameText(his, 8, 0.03, w.program->particles);
         appendFrameText(his, 8, 0.06, w.program->particles);
         writeBytes("ions.his", his + cut);
-        w.pump.afterMs(300, [&](InputState&) { w.view.setTag(4, 1); });  // "Terminate"
+        w.pump.afterMs(300,
+                       [&](InputState&) { w.view.setTag(ViewButton::Stop, 1); });  // "Terminate"
         w.pump.afterMs(600, [](InputState& in) { in.mainWindowTag = 1; });
         QImage shown;
         QString waiting;
@@ -276,7 +277,7 @@ TEST(FinalStateDisplayInTheWindow, ABrokenFileLeavesTheSharedStateAlone) {
     ParticleState moved = good.program->particles;
     moved.position(3, 1) = 12.5;
     writeFinalStateFile("ions.sta", 8, 2.25, moved);
-    good.pump.afterMs(200, [&](InputState&) { good.view.setTag(4, 1); });
+    good.pump.afterMs(200, [&](InputState&) { good.view.setTag(ViewButton::Stop, 1); });
     good.pump.afterMs(400, [](InputState& in) { in.viewWindowTag = 1; });
     FinalStateDisplay(*good.program, good.windows);
     EXPECT_EQ(good.program->particles.position(3, 1), 12.5);

@@ -7,8 +7,8 @@ Usage: lammps_check.py ZENTOVA_EXE DATA_DIR runs|table|physics
            --replicate 2 2 2 gives 8 times the particles in 8 times the volume, and a folder
            that cannot be made is refused with nothing written
   table    LAMMPS's pair_write against --force-table at 50 distances per pair of types
-  physics  the same statistics from a LAMMPS run and a calculation of the same length, and
-           energy conservation in LAMMPS without damping and kicks
+  physics  the same statistics from a LAMMPS run and a calculation of the same length (the
+           walls' among them), and energy conservation in LAMMPS without damping and kicks
 Exit 77 (skipped) when lmp or numpy is missing.
 """
 import math
@@ -82,7 +82,10 @@ def lammps(folder, stem, *variables, ranks=1):
         elif line.startswith("Loop time"):
             inside = False
         elif inside:
-            rows.append([float(v) for v in line.split()])
+            try:
+                rows.append([float(v) for v in line.split()])
+            except ValueError:  # an ERROR line, reported above
+                break
     return np.array(rows)
 
 
@@ -127,6 +130,13 @@ def xyz_frames(path):
 
 def gyration(x):
     return math.sqrt(((x - x.mean(0)) ** 2).sum(1).mean())
+
+
+def wall_depths(frames, low, high):
+    """How far each particle that has gone past a wall plane lies beyond it, over all frames."""
+    x = np.concatenate([positions for _, positions in frames])
+    depth = np.maximum(low - x, x - high).max(1)
+    return depth[depth > 0]
 
 
 def runs(work):
@@ -273,6 +283,17 @@ def physics(work):
     print(f"two kinds: radius of gyration of kind 1 over kind 2: {ratio_a:.3f} here, "
           f"{ratio_b:.3f} in LAMMPS")
     check(ratio_a > 1.05 and abs(ratio_a - ratio_b) < 0.05 * ratio_a, "two kinds: separation")
+
+    # Walls: K = 20 neighbour slots push back with 20 x 400 x depth^2, so a particle goes as
+    # deep past them here as in LAMMPS; walls of 400 alone would let it in 20^(1/3) = 2.7
+    # times as deep. The mean depth of the particles found past them (some 40 in the frames
+    # of the example with five kinds) differs by a few per cent between the two.
+    _, _, his, dump = same_run(work, "zen5", 3000, 3)
+    a, b = wall_depths(his, -47.0, 47.0), wall_depths(dump, 3.0, 97.0)
+    print(f"walls: {len(a)} particles {a.mean():.3f} deep on average here, {len(b)} "
+          f"{b.mean():.3f} deep in LAMMPS")
+    check(len(a) >= 20 and len(b) >= 20 and abs(a.mean() - b.mean()) < 0.25 * a.mean(),
+          "walls: depth of the particles past them")
 
     # Kicks and damping alone (no law): the bath's temperature per type, kT = 0.592 K
     # 400^2/12 h / (2 gamma m), gives the mean kinetic energy 3/2 kT, here and in LAMMPS. The

@@ -67,7 +67,8 @@ TEST_F(SnapshotKeyTest, StatusLineSitsUnderTheButtonsAndHidesWhenEmpty) {
     window->setStatus("t = 0.015   frames 1");
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->text(), "t = 0.015   frames 1");
-    EXPECT_GE(line->geometry().top(), window->button(1)->geometry().bottom());
+    EXPECT_GE(line->geometry().top(),
+              window->button(ViewButton::HorizontalAngle)->geometry().bottom());
     EXPECT_EQ(line->geometry().width(), 792);
     window->setStatus("");
     EXPECT_FALSE(line->isVisible());

@@ -27,24 +27,27 @@ using ViewWindowTest = ViewTest;
 TEST_F(ViewWindowTest, PressSetsAndReleaseClearsTheTags) {
     window->show();
     ShowViewButtons(*window);
-    for (int n : {1, 2, 5}) {
-        press(window->button(n));
-        EXPECT_EQ(window->tag(n), 1) << "Button" << n;
-        release(window->button(n), Qt::LeftButton, {-50, -50});  // let go off the button
-        EXPECT_EQ(window->tag(n), 0) << "Button" << n;
+    for (ViewButton b :
+         {ViewButton::HorizontalAngle, ViewButton::VerticalAngle, ViewButton::Zoom}) {
+        const int n = static_cast<int>(b);
+        press(window->button(b));
+        EXPECT_EQ(window->tag(b), 1) << "Button" << n;
+        release(window->button(b), Qt::LeftButton, {-50, -50});  // let go off the button
+        EXPECT_EQ(window->tag(b), 0) << "Button" << n;
     }
-    press(window->button(1), Qt::RightButton);  // any mouse button holds a turn
-    EXPECT_EQ(window->tag(1), 1);
+    press(window->button(ViewButton::HorizontalAngle),
+          Qt::RightButton);  // any mouse button holds a turn
+    EXPECT_EQ(window->tag(ViewButton::HorizontalAngle), 1);
 
     // A short click on "Original angle" survives its own mouse-up.
-    press(window->button(3));
-    release(window->button(3));
-    EXPECT_EQ(window->tag(3), 1);
+    press(window->button(ViewButton::OriginalAngle));
+    release(window->button(ViewButton::OriginalAngle));
+    EXPECT_EQ(window->tag(ViewButton::OriginalAngle), 1);
 
     // "Stop" acts on the press and keeps it.
-    press(window->button(4));
-    release(window->button(4));
-    EXPECT_EQ(window->tag(4), 1);
+    press(window->button(ViewButton::Stop));
+    release(window->button(ViewButton::Stop));
+    EXPECT_EQ(window->tag(ViewButton::Stop), 1);
 }
 
 TEST_F(ViewWindowTest, ClickOnThePictureMarksTheViewWindow) {
