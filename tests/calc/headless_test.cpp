@@ -156,11 +156,11 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
     refused("--calculate ions.zpr --append", "another project");
     writeBytes(dir.file("ions.zpr"), formatProject(ions()));
 
-    // The shipped examples are not calculated again, however they are named.
-    writeBytes(dir.file("Zen1.zpr"), formatProject(ions()));
-    refused("--calculate ./Zen1.zpr --append",
-            "zentova: ./Zen1.zpr: You cannot recalculate, save or overwrite this file.");
-    EXPECT_FALSE(fileExists(dir.file("Zen1.his")));
+    // The shipped examples are not calculated again, wherever they lie.
+    writeBytes(dir.file("zen1.zpr"), formatProject(ions()));
+    refused("--calculate ./zen1.zpr --append",
+            "zentova: ./zen1.zpr: You cannot recalculate, save or overwrite this file.");
+    EXPECT_FALSE(fileExists(dir.file("zen1.his")));
     {
         TrajectoryWriter running;  // as a calculation in another process holds it
         running.claim(dir.file("ions.his"));
