@@ -366,7 +366,8 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
         !parseInto(Edit15, project.ar))
         return false;
     const std::optional<double> mass = parseRealField(text(Edit17));
-    if (!mass || *mass == 0.0) {
+    // A type without particles takes any mass; particles of mass 0 could not be moved.
+    if (!mass || (*mass == 0.0 && *count > 0)) {
         massHint->setText(BadMass);
         return false;
     }
