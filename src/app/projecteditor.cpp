@@ -228,7 +228,15 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
         program.source.path.clear();
         program.source.baseName.clear();
     }
-    SaveProjectAs(program, shell, files);
+    const bool written = SaveProjectAs(program, shell, files);
+    // A changed project that was not written no longer is what its file holds: it has no file
+    // now, so that neither a calculation nor the next start takes that file for it.
+    Project unchanged = projectBefore;
+    unchanged.particleCount = project.particleCount;
+    if (!written && project != unchanged) {
+        program.source.path.clear();
+        program.source.baseName.clear();
+    }
     DefaultStepRule(program.settings, project);
     // Placement clears the area; the summary then shows the result until the click.
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);

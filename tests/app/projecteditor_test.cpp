@@ -361,6 +361,30 @@ TEST(EditProject, ANewProjectWhoseSaveIsCancelledHasNoFile) {
     EXPECT_EQ(w.program->project.name, "New project");
 }
 
+// A stored project edited and then not saved is no longer what its file holds: it loses the
+// file, so that no calculation writes beside it; looked at and not changed, it keeps it.
+TEST(EditProject, AnEditedProjectWhoseSaveIsCancelledHasNoFile) {
+    for (const bool changed : {true, false}) {
+        SCOPED_TRACE(changed);
+        EditorWorld w;
+        ProjectEditor& e = *w.editor;
+        w.program->project = stored();
+        setProjectPath(w.program->source, w.dir.file("salt.zpr"));
+        w.program->source.loaded = true;
+        w.then(200, [&] {
+            if (changed) e.Edit12->setText("1");
+            setTag(e.Button6, 1);
+        });
+        for (int t = 1; t <= (changed ? 1 : 2); ++t) w.press(e.Button8);
+        w.click(400);
+        w.editProject(true);  // the save dialog is cancelled
+        EXPECT_EQ(w.program->project.typeCount, changed ? 1 : 2);
+        EXPECT_EQ(w.program->source.path, changed ? "" : w.dir.file("salt.zpr"));
+        EXPECT_EQ(w.program->source.baseName, changed ? "" : w.dir.file("salt"));
+        EXPECT_TRUE(w.program->source.loaded);
+    }
+}
+
 TEST(EditProject, EditForcesStartsFromTheTypedCoefficientsAndTheBoxShowsItsValues) {
     EditorWorld w;
     ProjectEditor& e = *w.editor;
