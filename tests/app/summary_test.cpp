@@ -113,7 +113,7 @@ TEST(ShowProject, DiscsTakeTheRoundedDiameterUpToSixteenAndTheRowsStayOnTop) {
     EXPECT_NE(c.pixel(36, 127), Red);
     EXPECT_GT(countColor(c.image(), QRect(4, 111, 32, 32), Red), 600);
     // Its lower part lies under the mass row, whose letters are written over it.
-    EXPECT_GT(countColor(c.image(), QRect(9, 135, 27, 8), Text), 10);
+    EXPECT_GT(countColor(c.image(), QRect(13, 138, 12, 4), Text), 10);
     // Type 2, diameter 6: columns 14 to 25 on y = 9 * 17 + 8.
     EXPECT_NE(c.pixel(13, 161), packColor(0, 200, 0));
     EXPECT_EQ(c.pixel(14, 161), packColor(0, 200, 0));
