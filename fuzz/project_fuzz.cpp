@@ -17,13 +17,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::checkMessage(error);
         return 0;
     }
-    // The editor, the summary and the calculation take an accepted project as it is.
-    if (const auto problem = projectProblem(project)) fuzz::failed("accepted: " + *problem);
+    // The editor, the summary and the views take an accepted project as it is: the limits hold
+    // and every value is finite (a calculation may still refuse a mass or a diameter).
+    fuzz::require(project.typeCount >= 0 && project.typeCount <= MaxTypes, "types out of range");
     fuzz::require(project.particleCount == sumOfCounts(project), "particle count is not the sum");
     fuzz::require(project.particleCount <= MaxParticles, "too many particles accepted");
+    fuzz::requireFinite(project.ae, "a coefficient that is not finite accepted");
+    fuzz::requireFinite(project.ag, "a coefficient that is not finite accepted");
+    fuzz::requireFinite(project.ar, "a coefficient that is not finite accepted");
     for (int t = 1; t <= project.typeCount; ++t) {
-        fuzz::require(project.masses[t] != 0.0, "a mass of 0 accepted");
+        fuzz::require(project.counts[t] >= 0, "a negative count accepted");
         fuzz::requireFinite(project.masses[t], "a mass that is not finite accepted");
+        fuzz::requireFinite(project.diameters[t], "a diameter that is not finite accepted");
     }
     for (const char c : project.name)
         fuzz::require(static_cast<unsigned char>(c) >= 0x20, "a control character in the name");

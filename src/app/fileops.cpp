@@ -74,7 +74,7 @@ void RetrieveProject(ProgramState& program, Shell& shell, FileChooser& chooser) 
     GradientBackground(program.toolkit);
 }
 
-void SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser) {
+bool SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser) {
     backgroundAndSummary(program);
     const ProjectSource remembered = program.source;
     // A project that was never saved proposes no name: not the one another project had.
@@ -82,12 +82,14 @@ void SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser) {
     const std::optional<std::string> chosen =
         chooser.save(QDir::currentPath().toStdString(), proposed);
     ProcessMessages();
+    bool written = false;
     if (chosen && !chosen->empty()) {
         program.lastSavedName = *chosen;
         setProjectPath(program.source, *chosen);
         if (ExampleProjectGuard(program.toolkit, program.source)) {
             try {
                 saveProjectFile(program.source.path, program.project);
+                written = true;
                 shell.setCaption(projectWindowTitle(program.project, program.source.path));
             } catch (const FileError& error) {
                 program.source = remembered;
@@ -98,6 +100,7 @@ void SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser) {
         }
     }
     backgroundAndSummary(program);
+    return written;
 }
 
 }  // namespace zentova

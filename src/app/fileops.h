@@ -31,7 +31,8 @@ void RetrieveProject(ProgramState& program, Shell& shell, FileChooser& chooser);
 
 // "Save as": choose a name and save the project under it; the shipped examples' names are
 // refused. The dialog proposes the name last saved under, or none for a project without a
-// file. A write that fails is shown in a note and the previous path stays.
-void SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser);
+// file. A write that fails is shown in a note and the previous path stays. True when the
+// project was written.
+bool SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser);
 
 }  // namespace zentova

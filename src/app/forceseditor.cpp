@@ -92,6 +92,12 @@ void ForcesEditor::plot(Toolkit& toolkit, const ForceSamples& samples, double ae
     const int right = toolkit.screenWidth - 100;
     const int bottom = toolkit.screenHeight - 20;
     FillWhiteRect(canvas, left, top, right, bottom);
+    // Written before the plot: a flat curve's panel then waits with the coefficients on show.
+    const PackedColor black = packColor(0, 0, 0);
+    const int textLeft = right - 150;
+    ShadowText(canvas, textLeft, top + 10, "ae = " + coefficientText(ae), black);
+    ShadowText(canvas, textLeft, top + 25, "ag = " + coefficientText(ag), black);
+    ShadowText(canvas, textLeft, top + 40, "ar = " + coefficientText(ar), black);
 
     PlotInput in;
     in.left = left + 10;
@@ -107,16 +113,6 @@ void ForcesEditor::plot(Toolkit& toolkit, const ForceSamples& samples, double ae
     in.style = 0;
     in.seriesNumber = 0;
     PlotGraph(toolkit, canvas, in);
-    // Over the plot, so that an axis or the curve running through its corner leaves the
-    // coefficients readable.
-    const int textLeft = right - 150;
-    const std::string lines[3] = {"ae = " + coefficientText(ae), "ag = " + coefficientText(ag),
-                                  "ar = " + coefficientText(ar)};
-    int width = 0;
-    for (const std::string& line : lines) width = std::max(width, canvas.textWidth(line));
-    FillWhiteRect(canvas, textLeft - 2, top + 10, std::min(textLeft + width + 4, right), top + 58);
-    const PackedColor black = packColor(0, 0, 0);
-    for (int i = 0; i < 3; ++i) ShadowText(canvas, textLeft, top + 10 + 15 * i, lines[i], black);
 }
 
 void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHalfSize) {

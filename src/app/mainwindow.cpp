@@ -268,6 +268,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             auto* key = static_cast<QKeyEvent*>(event);
+            // Escape pressed in a file or colour dialog closes the dialog; held a little
+            // longer, it repeats into this window, which then has the keys again. Only a fresh
+            // press here ends the program. (While the dialog is open, this window gets none.)
+            if (key->key() == Qt::Key_Escape && key->isAutoRepeat()) return true;
             kdol(key);
             kpres(key);
         }

@@ -228,7 +228,15 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
         program.source.path.clear();
         program.source.baseName.clear();
     }
-    SaveProjectAs(program, shell, files);
+    const bool written = SaveProjectAs(program, shell, files);
+    // A changed project that was not written no longer is what its file holds: it has no file
+    // now, so that neither a calculation nor the next start takes that file for it.
+    Project unchanged = projectBefore;
+    unchanged.particleCount = project.particleCount;
+    if (!written && project != unchanged) {
+        program.source.path.clear();
+        program.source.baseName.clear();
+    }
     DefaultStepRule(program.settings, project);
     // Placement clears the area; the summary then shows the result until the click.
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
@@ -366,7 +374,8 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
         !parseInto(Edit15, project.ar))
         return false;
     const std::optional<double> mass = parseRealField(text(Edit17));
-    if (!mass || *mass == 0.0) {
+    // A type without particles takes any mass; particles of mass 0 could not be moved.
+    if (!mass || (*mass == 0.0 && *count > 0)) {
         massHint->setText(BadMass);
         return false;
     }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
@@ -29,28 +28,19 @@ std::string fixed3(double value) {
     return std::string(buffer, result.ptr);
 }
 
-// The panel's inside ends 3 pixels short of its right edge, at x 200.
-constexpr int PanelTextEnd = 197;
+// The panel's inside ends at column 199; its outline stands on column 200.
+constexpr int PanelInsideEnd = 200;
 
-// `text` as it fits between `x` and the panel's edge: whole, or cut with "..." behind.
-std::string fitted(const Canvas& canvas, int x, std::string text) {
-    const int room = PanelTextEnd - x;
-    if (canvas.textWidth(text) <= room) return text;
-    while (!text.empty()) {
-        // A whole UTF-8 character at a time.
-        do text.pop_back();
-        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80);
-        if (canvas.textWidth(text + "...") <= room) break;
-    }
-    return text + "...";
-}
-
-// The file row: the whole path when it fits, else the file's name.
-std::string fileRow(const Canvas& canvas, int x, const std::string& path) {
-    if (path.empty()) return "No file yet";
-    const std::string whole = "File " + path;
-    if (canvas.textWidth(whole) <= PanelTextEnd - x) return whole;
-    return fitted(canvas, x, "File " + std::filesystem::path(path).filename().string());
+// A row of the panel in ShadowText, clipped at the panel's edge: the text is never changed,
+// but white letters beyond the panel would stand on the light background.
+void panelRow(Canvas& canvas, int x, int y, const std::string& text, PackedColor colour) {
+    const QRect band = QRect(0, y - 1, PanelInsideEnd, canvas.textHeight("Xj") + 2)
+                           .intersected(canvas.image().rect());
+    if (band.isEmpty()) return;
+    Canvas row(canvas.image().copy(band));
+    row.setFontSize(canvas.fontSize());
+    ShadowText(row, x - band.x(), y - band.y(), text, colour);
+    copyPixels(row.image(), row.image().rect(), canvas.image(), band.topLeft());
 }
 
 }  // namespace
@@ -71,29 +61,33 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
     SetPenRGB(canvas, 255, 255, 255);
     OutlineRect(canvas, 3, 13, 200, 34 * n + 127);
 
-    // Every row is cut to the panel: white text beyond it would stand on a light background.
     const auto row = [&](int x, int y, const std::string& line) {
-        ShadowText(canvas, x, y, fitted(canvas, x, line), text);
+        panelRow(canvas, x, y, line, text);
     };
     row(10, 1 * h, project.name);
-    ShadowText(canvas, 10, 2 * h, fileRow(canvas, 10, source.path), text);
+    row(10, 2 * h, "File " + source.path);
     row(10, 3 * h, std::to_string(project.typeCount) + " parlicle types");
     row(10, 4 * h, std::to_string(project.particleCount) + " total particles");
     row(10, 5 * h, "Force coefficients:");
     row(10, 6 * h, coefficientLine(project));
 
+    // The discs first: a large one reaches into the rows above and below it, whose text is
+    // then written over it and stays readable.
     for (int t = 1; t <= n; ++t) {
         const auto type = static_cast<std::size_t>(t);
         const Rgb color = project.colors[type];
         SetPenRGB(canvas, color.r, color.g, color.b);
         SetBrushRGB(canvas, color.r, color.g, color.b);
-        // A disc fits its own row: a bigger one would cover the mass rows above and below.
         const double rounded = std::nearbyint(project.diameters[type]);
         const int radius = !(rounded < DiscRadiusLimit) ? DiscRadiusLimit
                            : rounded > 0.0              ? static_cast<int>(rounded)
                                                         : 0;
         const int y = (5 + 2 * t) * h;
         canvas.ellipse(20 - radius, y + 8 - radius, 20 + radius, y + 8 + radius);
+    }
+    for (int t = 1; t <= n; ++t) {
+        const auto type = static_cast<std::size_t>(t);
+        const int y = (5 + 2 * t) * h;
         row(40, y, "Type " + std::to_string(t) + " (" + std::to_string(project.counts[type]) + ")");
         row(10, y + h,
             "Mass " + fixed3(project.masses[type]) + "  charge " +

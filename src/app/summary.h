@@ -7,15 +7,16 @@
 
 namespace zentova {
 
-inline constexpr int DiscRadiusLimit = 8;
+inline constexpr int DiscRadiusLimit = 16;
 
 // The project summary at the top left of the main canvas, over whatever is there: a black
 // panel outlined in white from (3, 13), 197 pixels wide and 34 * types + 114 high (its outline
 // one pixel more each way), with the name, the file, the counts, the force coefficients and
-// for each type a disc in its colour (radius: the diameter rounded, at most 8, the row's
-// height) with its count, mass and charge, in rows 17 pixels apart. A row too long for the
-// panel is cut with "..."; a path too long shows by its file name; a project without a file
-// says so. Draws nothing while no project is loaded.
+// for each type a disc in its colour (radius: the diameter rounded, at most 16) with its
+// count, mass and charge, in rows 17 pixels apart. The discs are drawn before the rows, which
+// stay readable over a large one; a row too long for the panel is clipped at its edge. The
+// file row is "File " and the path, nothing after "File " for a project without a file.
+// Draws nothing while no project is loaded.
 void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& source);
 
 // Row 6 of the panel: the three coefficients in general format with 6 significant digits,

@@ -76,6 +76,17 @@ std::string placeOfCause(const RunState& run, const InstabilityCause& cause) {
     return run.source.path;
 }
 
+// The line of a loaded project that a calculation cannot use: the first mass of 0 that has
+// particles, or diameter out of range (the file refuses everything else on reading).
+int lineOfProblem(const Project& project, const ProjectFileLines& lines) {
+    for (int t = 1; t <= project.typeCount; ++t) {
+        const auto type = static_cast<std::size_t>(t);
+        if (project.masses[type] == 0.0 && project.counts[type] > 0) return lines.mass[type];
+        if (diameterProblem(project.diameters[type], t)) return lines.diameter[type];
+    }
+    return 0;
+}
+
 // Loads the inputs and brings the state to where the first step starts. The trajectory is
 // held from before anything is changed; a run refused here leaves every file as it was.
 int prepare(const HeadlessOptions& options, RunState& run, RunPlan& plan, std::ostream& err) {
@@ -83,9 +94,11 @@ int prepare(const HeadlessOptions& options, RunState& run, RunPlan& plan, std::o
         throw FileError(options.projectPath, 0, std::string(ExampleRefusal) + " " + ExampleAdvice);
     run.settingsFromFile = fileExists(SettingsFileName);
     loadSettingsFile(SettingsFileName, run.settings);
-    run.project = loadProjectFile(options.projectPath);
+    ProjectFileLines lines;
+    run.project = loadProjectFile(options.projectPath, &lines);
     if (const auto problem = projectProblem(run.project))
-        throw FileError(options.projectPath, 0, "cannot be calculated: " + *problem);
+        throw FileError(options.projectPath, lineOfProblem(run.project, lines),
+                        "cannot be calculated: " + *problem);
     setProjectPath(run.source, options.projectPath);
     run.random.fixedSeed = options.seed;
     // Loading a project places its particles, and a new run places them again, as in the

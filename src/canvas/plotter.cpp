@@ -272,9 +272,8 @@ void Plotter::verticalTicks(double y0) {
         for (int i = sign > 0 ? 0 : 1; i <= 50; ++i) {
             if (i % 2 == 0 && !tall) continue;
             const double t = y0 - sign * std::nearbyint(i * s);
-            // Not below the horizontal axis: no value of the plot lies there, and the label
-            // would run into the distance labels ("-408.6316" over "0.0").
-            if (!(m_in.top + 30 <= t && t <= axisRow)) continue;
+            // Ticks reach 20 pixels below the horizontal axis, into the band of its labels.
+            if (!(m_in.top + 30 <= t && t <= m_in.bottom - 20)) continue;
             const int row = static_cast<int>(t);
             const std::string label = fixedText(sign * 0.1 * i * span, 8, 4);
             const int x = std::max(1, m_in.left + 64 - m_canvas.textWidth(label));

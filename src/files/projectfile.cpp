@@ -34,7 +34,7 @@ std::uint8_t readComponent(LineReader& reader, const char* colour, int type) {
 
 }  // namespace
 
-Project readProject(std::istream& in, const std::string& fileName) {
+Project readProject(std::istream& in, const std::string& fileName, ProjectFileLines* lines) {
     LineReader reader(in, fileName);
     Project project;
     project.name = fileTextToUtf8(withoutControlCharacters(reader.readLine("the project name")));
@@ -62,12 +62,13 @@ Project readProject(std::istream& in, const std::string& fileName) {
                         std::to_string(MaxParticles) + " are allowed");
         project.counts[t] = count;
 
+        // Any finite mass and diameter are taken, as the editor takes them: whether a
+        // calculation can use them is for the calculation to say.
         project.masses[t] = reader.readReal(ofType("the mass", t).c_str());
-        if (project.masses[t] == 0.0)
-            reader.fail("type " + std::to_string(t) + " has a mass of 0, which is not allowed");
+        if (lines) lines->mass[static_cast<std::size_t>(t)] = reader.line();
         project.charges[t] = reader.readInt(ofType("the charge", t).c_str());
         project.diameters[t] = reader.readReal(ofType("the diameter", t).c_str());
-        if (const auto problem = diameterProblem(project.diameters[t], t)) reader.fail(*problem);
+        if (lines) lines->diameter[static_cast<std::size_t>(t)] = reader.line();
         project.colors[t].r = readComponent(reader, "red", t);
         project.colors[t].g = readComponent(reader, "green", t);
         project.colors[t].b = readComponent(reader, "blue", t);
@@ -108,9 +109,9 @@ std::string formatProject(const Project& project) {
     return out;
 }
 
-Project loadProjectFile(const std::string& fileName) {
+Project loadProjectFile(const std::string& fileName, ProjectFileLines* lines) {
     std::ifstream in = fileio::openInput(fileName);
-    return readProject(in, fileName);
+    return readProject(in, fileName, lines);
 }
 
 void saveProjectFile(const std::string& fileName, const Project& project) {

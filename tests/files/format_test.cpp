@@ -44,13 +44,16 @@ TEST(Encoding, Windows1252AndUtf8) {
     EXPECT_EQ(cp1252ToUtf8(""), "");
 }
 
-TEST(ExampleGuard, TheFileStemZen1ToZen6InAnyCase) {
+TEST(ExampleGuard, TheFileStemZen1ToZen6SpelledExactly) {
     EXPECT_TRUE(isExampleProjectPath("zen3.zpr"));
     EXPECT_TRUE(isExampleProjectPath("/home/ann/projects/zen6.zpr"));
-    EXPECT_TRUE(isExampleProjectPath("./ZEN2.Zpr"));
+    EXPECT_TRUE(isExampleProjectPath("./zen2.Zpr"));
     // Another extension still shares the example's trajectory and final state.
     EXPECT_TRUE(isExampleProjectPath("zen4.backup.zpr"));
-    EXPECT_TRUE(isExampleProjectPath("/home/ann/Zen3.zpr"));
+    // Another spelling is another file, with its own trajectory and final state.
+    EXPECT_FALSE(isExampleProjectPath("/home/ann/Zen3.zpr"));
+    EXPECT_FALSE(isExampleProjectPath("ZEN2.zpr"));
+    EXPECT_FALSE(isExampleProjectPath("zEn5.zpr"));
     // Only the file name counts: folders and longer names are the user's own.
     EXPECT_FALSE(isExampleProjectPath("/data/zen1.d/alpha.zpr"));
     EXPECT_FALSE(isExampleProjectPath("frozen1.zpr"));

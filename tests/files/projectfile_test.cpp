@@ -116,6 +116,19 @@ TEST(ProjectFile, ReadsProjectsSavedElsewhere) {
     EXPECT_EQ(parse(longName + rest).name, longName);
 }
 
+// Whatever finite value the editor may save is read back; only the counts are limited. The
+// lines of each mass and diameter are noted for messages about them.
+TEST(ProjectFile, TakesAnyFiniteMassAndDiameterAndNotesTheirLines) {
+    for (const auto& [line, text] : {std::pair{7, "0.0"}, {9, "2000000"}, {9, "-3e300"}}) {
+        std::istringstream in(alphaWithLine(line, text));
+        ProjectFileLines lines;
+        const Project read = readProject(in, "alpha.zpr", &lines);
+        EXPECT_EQ(line == 7 ? read.masses[1] : read.diameters[1], std::stod(text)) << text;
+        EXPECT_EQ(lines.mass[1], 7);
+        EXPECT_EQ(lines.diameter[1], 9);
+    }
+}
+
 TEST(ProjectFile, RefusesBadInputNamingTheLine) {
     const auto error = [](const std::string& text) { return fileErrorOf([&] { parse(text); }); };
     EXPECT_EQ(error(AlphaFile.substr(0, AlphaFile.find("255"))),
@@ -132,8 +145,6 @@ TEST(ProjectFile, RefusesBadInputNamingTheLine) {
               "alpha.zpr:5: 1000000000 particle types, at most 20 are allowed");
     EXPECT_EQ(error(alphaWithLine(5, "-1")),
               "alpha.zpr:5: a negative number of particle types (-1)");
-    EXPECT_EQ(error(alphaWithLine(7, "0.0")),
-              "alpha.zpr:7: type 1 has a mass of 0, which is not allowed");
     EXPECT_EQ(error(alphaWithLine(5, "2") + "195\n1\n0\n1\n0\n0\n0\n"),
               "alpha.zpr:13: 205 particles in all, at most 200 are allowed");
     EXPECT_EQ(error(std::string(10'000'000, 'A') + "\r\n" + AlphaFile),

@@ -1,0 +1,85 @@
+// Escape in the file dialogs of the real program: it cancels the dialog and the program goes
+// on with its project; Escape in the main window still ends it.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "e2e/xdisplay.h"
+#include "files/projectfile.h"
+#include "reliability/child.h"
+#include "support/projects.h"
+#include "support/tempfiles.h"
+
+namespace zentova {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::Child;
+using testing::Outcome;
+
+Outcome xdotool(const std::vector<std::string>& args) {
+    std::vector<std::string> argv{"xdotool"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return Child::program(".", argv).wait(10);
+}
+
+template <typename Condition>
+bool waitFor(std::chrono::milliseconds limit, Condition&& done) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+TEST(DialogEscape, CancelsTheDialogAndOnlyTheMainWindowEndsTheProgram) {
+    testing::XDisplay display;
+    if (!std::getenv("DISPLAY") || !display.isOpen()) GTEST_SKIP() << "no display";
+    if (xdotool({"getmouselocation"}).status != 0) GTEST_SKIP() << "no xdotool";
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    testing::TempDir dir;
+    testing::writeBytes(dir.file("salt.zpr"), formatProject(testing::saltProject(20, 10)));
+
+    ASSERT_EQ(xdotool({"mousemove", "0", "0"}).status, 0);
+    Child program = Child::zentova(dir.path(), {"salt.zpr"});
+    const int left = display.width() / 2 - 160;
+    ASSERT_TRUE(waitFor(20s, [&] { return display.pointerAt(left + 30, 130); })) << "no menu";
+    const unsigned long main = display.shownWindow(program.pid(), "Zentova - ");
+    ASSERT_NE(main, 0u);
+
+    // "Retrieve project" and "Save as", the second and fourth items of the menu.
+    const std::pair<int, const char*> dialogs[] = {{161, "Open"}, {224, "Saving project"}};
+    for (const auto& [y, title] : dialogs) {
+        SCOPED_TRACE(title);
+        ASSERT_EQ(xdotool({"mousemove", std::to_string(left + 85), std::to_string(y), "mousedown",
+                           "1", "sleep", "0.15", "mouseup", "1"})
+                      .status,
+                  0);
+        unsigned long dialog = 0;
+        ASSERT_TRUE(waitFor(20s, [&] {
+            return (dialog = display.shownWindow(program.pid(), title));
+        })) << "no dialog";
+        // Addressed to the dialog, and held long enough to repeat after the dialog is gone.
+        ASSERT_EQ(xdotool({"key", "--window", std::to_string(dialog), "Escape"}).status, 0);
+        std::this_thread::sleep_for(1200ms);
+        ASSERT_EQ(xdotool({"keyup", "Escape"}).status, 0);
+        EXPECT_TRUE(waitFor(10s, [&] { return !display.shownWindow(program.pid(), title); }));
+        std::this_thread::sleep_for(300ms);
+        ASSERT_NE(display.shownWindow(program.pid(), "Zentova - "), 0u) << "the program ended";
+        ASSERT_TRUE(waitFor(10s, [&] { return display.pointerAt(left + 30, 130); }))
+            << "no menu again";
+    }
+
+    ASSERT_EQ(xdotool({"windowfocus", "--sync", std::to_string(main), "key", "Escape"}).status, 0);
+    const Outcome outcome = program.wait(20);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+}
+
+}  // namespace
+}  // namespace zentova
