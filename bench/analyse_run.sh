@@ -22,7 +22,7 @@ echo "trajectory: $frames frames of 200 particles"
 best=""
 for run in 1 2 3; do
     start=$(date +%s.%N)
-    env -u DISPLAY "$exe" --analyse showpiece.zpr --from 0 2> analyse.txt
+    env -u DISPLAY "$exe" --analyse showpiece.zpr --from 0 --overwrite 2> analyse.txt
     end=$(date +%s.%N)
     took=$(echo "$end - $start" | bc)
     echo "run $run: $took s"

@@ -24,7 +24,7 @@ for project in zen6.zpr long.zpr; do
   run "$bench" "$project" "$work"
   for format in mp4 webm gif; do
     start=$(date +%s.%N)
-    run "$exe" --movie "$project" "out.$format" > /dev/null
+    run "$exe" --movie "$project" "out.$format" --overwrite > /dev/null
     end=$(date +%s.%N)
     printf '  zentova --movie %-5s %6.2f s in all, %8.1f KB\n' "$format" \
       "$(echo "$end - $start" | bc)" "$(echo "$(stat -c %s "out.$format") / 1024" | bc -l)"

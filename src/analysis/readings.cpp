@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string_view>
 
+#include "files/atomicfile.h"
 #include "model/energy.h"
 
 namespace zentova {
@@ -183,6 +184,8 @@ ReadingsTable parseReadings(std::istream& in) {
 }
 
 ReadingsTable loadReadings(const std::string& path) {
+    // A FIFO or a device in its place would keep the reader waiting.
+    if (!isRegularFile(path)) return {};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
     return parseReadings(in);

@@ -52,7 +52,8 @@ struct ReadingsTable {
 // one cut short at the end of the file). Never throws for the content.
 ReadingsTable parseReadings(std::istream& in);
 
-// Reads the readings file at `path`; an empty table when it cannot be opened.
+// Reads the readings file at `path`; an empty table when it cannot be opened or is not a
+// regular file.
 ReadingsTable loadReadings(const std::string& path);
 
 // Where a run keeps its readings: the project's stem + ".readings.csv".

@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "files/atomicfile.h"
-#include "files/fileio.h"
+#include "files/output.h"
 #include "files/trajectory.h"
 
 namespace zentova {
@@ -46,7 +46,7 @@ void ReadingsWriter::rewrite(const std::string& content) {
         m_problem = std::string(e.what()) + "; the run goes on without readings";
         return;
     }
-    m_fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    m_fd = ::open(m_path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
     if (m_fd < 0) fail(std::string("cannot open: ") + std::strerror(errno));
 }
 
@@ -100,7 +100,7 @@ void ReadingsWriter::write(int n, const ParticleState& particles) {
         ReadingsRow row = computeReadings(m_project, m_types, particles, n, m_frames);
         const std::string line = formatReadingsRow(row);
         const off_t before = ::lseek(m_fd, 0, SEEK_END);
-        if (!fileio::writeAll(m_fd, line.data(), line.size())) {
+        if (!writeAllBytes(m_fd, line)) {
             const int error = errno;
             if (before >= 0 && ::ftruncate(m_fd, before) != 0) {
                 // The cut failed as well; the reader then drops the line cut short.

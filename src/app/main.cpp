@@ -71,10 +71,11 @@ int main(int argc, char** argv) {
     // movie need the view's drawing.
     std::vector<zentova::Command> commands(zentova::plainCommands().begin(),
                                            zentova::plainCommands().end());
-    commands.push_back({"--snapshot", "PROJECT OUT.png", 2, 2, zentova::snapshotCommand});
     commands.push_back(
-        {"--movie", "PROJECT OUT.mp4|OUT.webm|OUT.gif [OPTIONS]", 2, 11, zentova::movieCommand});
+        {"--snapshot", "PROJECT OUT.png [--overwrite]", 2, 3, zentova::snapshotCommand});
     commands.push_back(
-        {"--analyse", "PROJECT [--out DIR] [--from T0] [--to T1]", 1, 7, zentova::analyseCommand});
+        {"--movie", "PROJECT OUT.mp4|OUT.webm|OUT.gif [OPTIONS]", 2, 12, zentova::movieCommand});
+    commands.push_back({"--analyse", "PROJECT [--out DIR] [--from T0] [--to T1] [--overwrite]", 1,
+                        8, zentova::analyseCommand});
     return zentova::runCommandLine(argc, argv, commands, ZENTOVA_VERSION);
 }

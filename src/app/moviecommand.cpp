@@ -49,6 +49,7 @@ struct MovieOptions {
     std::optional<double> from;
     std::optional<double> to;
     bool showTime = true;
+    bool overwrite = false;
 };
 
 // Reads the options after PROJECT and OUT; a refusal has its message printed and gives 1.
@@ -62,6 +63,10 @@ std::optional<int> parseOptions(const CommandCall& call, MovieOptions& options) 
         double number = 0.0;
         if (arg == "--no-time") {
             options.showTime = false;
+            continue;
+        }
+        if (arg == "--overwrite") {
+            options.overwrite = true;
             continue;
         }
         if (arg != "--fps" && arg != "--turn" && arg != "--from" && arg != "--to")
@@ -195,10 +200,11 @@ int movieCommand(const CommandCall& call) {
     std::unique_ptr<MovieWriter> writer;
     FrameCount count;
     const std::string trajectoryPath = baseNameOf(options.projectPath) + ".his";
-    // Ctrl-C (or a polite kill) ends the movie between two frames and removes what it had
-    // written: the file OUT never appears, nor its temporary file stays.
+    // Ctrl-C, a polite kill or a closed terminal ends the movie between two frames and
+    // removes what it had written: the file OUT never appears, nor its temporary file stays.
     std::signal(SIGINT, noteInterrupt);
     std::signal(SIGTERM, noteInterrupt);
+    std::signal(SIGHUP, noteInterrupt);
     try {
         project = loadProjectFile(options.projectPath);
         loadSettingsFile(SettingsFileName, settings);
@@ -206,7 +212,9 @@ int movieCommand(const CommandCall& call) {
         movie.width = SnapshotSize.width();
         movie.height = SnapshotSize.height();
         movie.fps = options.fps;
-        writer = std::make_unique<MovieWriter>(options.outPath, options.format, movie);
+        writer =
+            std::make_unique<MovieWriter>(options.outPath, options.format, movie,
+                                          commandPolicy(options.projectPath, options.overwrite));
         count = countFrames(trajectoryPath, options);
     } catch (const std::exception& e) {
         std::cerr << "zentova: " << e.what() << '\n';

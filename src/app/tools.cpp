@@ -1,15 +1,18 @@
 #include "app/tools.h"
 
 #include <QApplication>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "app/virtualscreen.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
+#include "files/output.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "view3d/snapshot.h"
@@ -51,11 +54,27 @@ int drawWithApplication(const char* command, int argc, char** argv, const Drawin
     return 1;
 }
 
-int snapshot(int argc, char** argv, const std::string& projectPath, const std::string& outPath) {
+bool hasPngExtension(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return false;
+    std::string extension = path.substr(dot + 1);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == "png";
+}
+
+int snapshot(int argc, char** argv, const std::string& projectPath, const std::string& outPath,
+             bool overwrite) {
+    if (!hasPngExtension(outPath)) {
+        std::cerr << "zentova: " << outPath << ": a snapshot is a PNG picture named .png\n";
+        return 1;
+    }
     Project project;
     Settings settings;
     FinalState state;
+    std::unique_ptr<OutputFile> out;
     try {
+        // The output first: a refused name is told before anything is read or drawn.
+        out = std::make_unique<OutputFile>(outPath, commandPolicy(projectPath, overwrite));
         project = loadProjectFile(projectPath);
         loadSettingsFile(SettingsFileName, settings);
         state = loadFinalStateFile(baseNameOf(projectPath) + ".sta");
@@ -67,7 +86,7 @@ int snapshot(int argc, char** argv, const std::string& projectPath, const std::s
         const QImage picture =
             renderFinalStatePicture(project, settings, state, SnapshotSize, error);
         if (picture.isNull()) return CannotDraw;
-        if (!savePicturePng(picture, outPath, error)) {
+        if (!savePicturePng(picture, *out, error)) {
             std::cerr << "zentova: " << error << '\n';
             return 1;
         }
@@ -99,7 +118,13 @@ int drawOnADisplay(const char* command, int argc, char** argv, const DrawingTask
 }
 
 int snapshotCommand(const CommandCall& call) {
-    return snapshot(call.argc, call.argv, call.arguments[0], call.arguments[1]);
+    bool overwrite = false;
+    for (std::size_t i = 2; i < call.arguments.size(); ++i) {
+        if (call.arguments[i] != "--overwrite")
+            return usageError("--snapshot: unknown option \"" + call.arguments[i] + "\"");
+        overwrite = true;
+    }
+    return snapshot(call.argc, call.argv, call.arguments[0], call.arguments[1], overwrite);
 }
 
 }  // namespace zentova

@@ -17,14 +17,14 @@ using DrawingTask = std::function<int(std::string& error)>;
 // or OpenGL become a "zentova: COMMAND: ..." line and status 1.
 int drawOnADisplay(const char* command, int argc, char** argv, const DrawingTask& draw);
 
-// --snapshot PROJECT OUT.png: draws the final state as the view shows it into a PNG file,
-// on the display the environment names or on a virtual screen of its own. Returns the exit
+// --snapshot PROJECT OUT.png [--overwrite]: draws the final state as the view shows it into a PNG
+// file, on the display the environment names or on a virtual screen of its own. Returns the exit
 // status.
 int snapshotCommand(const CommandCall& call);
 
 // --movie PROJECT OUT.(mp4|webm|gif) [--fps N] [--turn DEGREES] [--from T0] [--to T1]
-// [--no-time]: films the project's trajectory as "Show history" draws it. Returns the exit
-// status.
+// [--no-time] [--overwrite]: films the project's trajectory as "Show history" draws it. Returns the
+// exit status.
 int movieCommand(const CommandCall& call);
 
 }  // namespace zentova

@@ -3,8 +3,10 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/random.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,6 +24,8 @@ namespace zentova {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+constexpr std::string_view ScreenFolderPrefix = "zentova-screen-";
 
 // One entry of an X authority file that holds for any host and any display: the server
 // reads its cookie from it, and the client finds it whatever display number came up.
@@ -51,13 +55,42 @@ std::string lastLine(const std::string& path) {
 
 }  // namespace
 
+void sweepStaleScreenFolders(const std::string& tempFolder, long minimumAgeSeconds) {
+    std::error_code ec;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const auto& entry : std::filesystem::directory_iterator(tempFolder, ec)) {
+        const std::string name = entry.path().filename().string();
+        const std::string path = entry.path().string();
+        struct stat info {};
+        if (name.size() != ScreenFolderPrefix.size() + 6 ||
+            name.rfind(ScreenFolderPrefix, 0) != 0 || ::lstat(path.c_str(), &info) != 0 ||
+            !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+            continue;
+        std::error_code timeError;
+        const auto changed = std::filesystem::last_write_time(path, timeError);
+        if (timeError || now - changed < std::chrono::seconds(minimumAgeSeconds)) continue;
+        // A running screen holds its folder locked; one that nobody holds was left by a kill.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            std::error_code removeError;
+            std::filesystem::remove_all(path, removeError);
+        }
+        ::close(fd);
+    }
+}
+
 bool VirtualScreen::start(std::string& error) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zentova-screen-XXXXXX");
+    const std::filesystem::path temp = std::filesystem::temp_directory_path();
+    sweepStaleScreenFolders(temp.string());
+    std::string pattern = temp / (std::string(ScreenFolderPrefix) + "XXXXXX");
     if (!::mkdtemp(pattern.data())) {
         error = "cannot make a folder for the virtual screen's cookie";
         return false;
     }
     m_folder = pattern;
+    m_folderLock = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_folderLock >= 0) static_cast<void>(::flock(m_folderLock, LOCK_EX | LOCK_NB));
     const std::string authority = m_folder + "/authority";
     const std::string log = m_folder + "/xvfb.log";
     std::array<unsigned char, 16> cookie{};
@@ -172,6 +205,8 @@ void VirtualScreen::removeFiles() {
         std::filesystem::remove_all(m_folder, ec);
         m_folder.clear();
     }
+    if (m_folderLock >= 0) ::close(m_folderLock);
+    m_folderLock = -1;
 }
 
 }  // namespace zentova

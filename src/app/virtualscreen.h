@@ -32,8 +32,15 @@ class VirtualScreen {
 
   private:
     pid_t m_pid = -1;
-    std::string m_folder;  // the cookie and the server's messages
+    std::string m_folder;   // the cookie and the server's messages
+    int m_folderLock = -1;  // held while the folder is in use, so no sweep takes it
     std::string m_display;
 };
+
+// Removes the folders "zentova-screen-XXXXXX" in `tempFolder` that screens of processes
+// killed before they could clean up left (a cookie and a log each): the user's own, held by
+// no running screen, and older than `minimumAgeSeconds`. Best effort; VirtualScreen::start
+// calls it on the system's temporary folder.
+void sweepStaleScreenFolders(const std::string& tempFolder, long minimumAgeSeconds = 2);
 
 }  // namespace zentova

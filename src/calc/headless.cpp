@@ -111,6 +111,7 @@ int prepare(const HeadlessOptions& options, RunState& run, RunPlan& plan, std::o
     for (int p = n + 1; p <= MaxParticles; ++p) run.particles.type[p] = 0;
 
     plan.claim();
+    if (const std::string note = plan.lockNote(); !note.empty()) err << "zentova: " << note << '\n';
     if (options.append) {
         const AppendStart start = plan.startAppend(run.project, run.particles, true);
         if (const std::string cut = describeAppendCut(start); !cut.empty())

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/atomicfile.h"
+#include "files/output.h"
 
 namespace zentova {
 
@@ -42,8 +43,24 @@ RunPlan::RunPlan(const std::string& baseName)
 
 void RunPlan::claim() {
     m_trajectory.claim(m_trajectoryPath);
-    removeStaleTemporaries(m_finalStatePath, 0);
-    removeStaleTemporaries(m_readingsPath, 0);
+    try {
+        removeStaleTemporaries(m_finalStatePath, 0);
+        removeStaleTemporaries(m_readingsPath, 0);
+        // Before the trajectory is cut or extended: a folder that takes no new file (the
+        // final state is written as one) refuses the run with every file as it was.
+        OutputFile probe(m_finalStatePath, replacingPolicy(), Leftovers::Leave);
+        probe.discard();
+    } catch (...) {
+        m_trajectory.abandon();
+        throw;
+    }
+}
+
+std::string RunPlan::lockNote() const {
+    if (!m_trajectory.unlocked()) return {};
+    return m_trajectoryPath +
+           ": this file system cannot lock files, so a second calculation of the project at "
+           "the same time is not kept out";
 }
 
 void RunPlan::startAnew(const Project& project) {

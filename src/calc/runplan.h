@@ -51,11 +51,15 @@ class RunPlan {
     const std::string& trajectoryPath() const { return m_trajectoryPath; }
     const std::string& finalStatePath() const { return m_finalStatePath; }
 
-    // Takes the trajectory for this run, creating it when missing, and clears the
-    // temporary files that killed writes of the final state and the readings left: while the
-    // trajectory is held no other process writes them. Changes nothing else. Throws TrajectoryBusy
-    // when another calculation holds the trajectory, FileError when it cannot be opened.
+    // Takes the trajectory for this run, creating it when missing, clears the temporary
+    // files that killed writes of the final state and the readings left (while the
+    // trajectory is held no other process writes them), and proves that the final state can
+    // be written. Changes nothing else. Throws TrajectoryBusy when another calculation holds
+    // the trajectory, FileError when it cannot be opened (a link or not a regular file) or
+    // the final state cannot be written; a trajectory claim() made then goes again.
     void claim();
+    // What the user is told once when the trajectory could not be locked; empty otherwise.
+    std::string lockNote() const;
     // True when the trajectory was there before claim() (the window then asks whether to
     // overwrite it or append to it).
     bool trajectoryExisted() const { return !m_trajectory.created(); }

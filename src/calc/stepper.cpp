@@ -76,7 +76,9 @@ RunFiles::RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath,
 void RunFiles::frame(int n, const ParticleState& particles) {
     // The final state first: a run ended between the two writes leaves the trajectory one
     // frame behind, which the next append restores from the final state, rather than a
-    // frame the final state cannot continue.
+    // frame the final state cannot continue. Nothing is written once the trajectory's name
+    // has gone to another file (removed during the run, and perhaps taken by another run).
+    m_trajectory.checkStillNamed();
     writeFinalStateFile(m_finalStatePath, n, particles.time, particles, Leftovers::Leave);
     m_trajectory.writeFrame(n, particles.time, particles);
     if (m_readings) m_readings->write(n, particles);

@@ -1,5 +1,7 @@
 #include "canvas/canvas.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -8,6 +10,9 @@
 #include <cstring>
 #include <utility>
 #include <vector>
+
+#include "files/atomicfile.h"
+#include "files/fileerror.h"
 
 namespace zentova {
 
@@ -341,7 +346,21 @@ bool Canvas::loadBmp(const std::string& path) {
 }
 
 bool Canvas::saveBmp(const std::string& path) const {
-    return m_image.save(QString::fromStdString(path), "BMP");
+    return saveImageBmp(m_image, path);
+}
+
+bool saveImageBmp(const QImage& image, const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "BMP")) return false;
+    try {
+        writeFileAtomically(path,
+                            std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return true;
+    } catch (const FileError&) {
+        return false;
+    }
 }
 
 }  // namespace zentova

@@ -125,7 +125,8 @@ class Canvas {
     // The same, leaving out the pixels of the key colour.
     void drawTransparent(int x, int y, const QImage& image, PackedColor key);
 
-    // Windows bitmap files, whatever their name. Loading replaces the image and its size.
+    // Windows bitmap files, whatever their name. Loading replaces the image and its size;
+    // saving goes through saveImageBmp.
     bool loadBmp(const std::string& path);
     bool saveBmp(const std::string& path) const;
 
@@ -150,5 +151,9 @@ class Canvas {
     QFont m_font;
     QPoint m_penPosition;
 };
+
+// Writes `image` as a Windows bitmap through the files' output writer (a temporary beside
+// `path`, renamed when whole; never through a link). False when it cannot be written.
+bool saveImageBmp(const QImage& image, const std::string& path);
 
 }  // namespace zentova

@@ -131,7 +131,7 @@ bool SaveScreenToFile(Toolkit& toolkit) {
     resizeKeeping(copy, toolkit.screenWidth + 5, toolkit.screenHeight + 5);
     const QRect area(0, 0, toolkit.screenWidth, toolkit.screenHeight);
     copyPixels(toolkit.mainCanvas->image(), area, copy, QPoint(0, 0));
-    return copy.save(QString::fromLatin1(ScratchBitmapFile), "BMP");
+    return saveImageBmp(copy, ScratchBitmapFile);
 }
 
 bool RestoreScreenFromFile(Toolkit& toolkit) {

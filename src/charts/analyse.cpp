@@ -13,6 +13,7 @@
 #include "cli/commandline.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
+#include "files/output.h"
 #include "files/projectfile.h"
 #include "files/trajectory.h"
 #include "model/settings.h"
@@ -115,6 +116,38 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const std::string base = baseNameOf(options.projectPath);
         const std::string hisPath = base + ".his";
         Steps steps(err, options.projectPath);
+        const std::string readingsPath = readingsPathOf(base);
+        const ReadingsTable readings = loadReadings(readingsPath);
+        const bool energies = readings.headerKnown && !readings.rows.empty();
+
+        // Every output checked, and its temporary made, before the trajectory is read; the
+        // page and its pictures appear together once all are written.
+        const std::string out = options.outFolder.empty() ? base + "-analysis" : options.outFolder;
+        OutputSet outputs(commandPolicy(options.projectPath, options.overwrite));
+        outputs.makeFolder(out);
+        struct Outputs {
+            OutputFile* csv;
+            OutputFile* png;
+            OutputFile* svg;
+        };
+        const auto file = [&](const std::string& name) -> OutputFile& {
+            return outputs.add((fs::path(out) / name).string());
+        };
+        const auto plotFiles = [&](const std::string& stem) {
+            return Outputs{&file(stem + ".csv"), &file(stem + ".png"), &file(stem + ".svg")};
+        };
+        const Outputs rdfFiles = plotFiles("rdf");
+        OutputFile& coordinationFile = file("coordination.csv");
+        const Outputs msdFiles = plotFiles("msd");
+        const Outputs densityFiles = plotFiles("density");
+        const Outputs energyFiles = energies ? plotFiles("energies") : Outputs{};
+        OutputFile& pageFile = file("index.html");
+        const auto write = [&](const Outputs& files, const std::string& csv,
+                               const PlotContent& content) {
+            files.csv->write(csv);
+            savePlot(content, *files.png, *files.svg);
+        };
+
         int partialLine = 0;
         const std::vector<double> times = trajectoryTimes(hisPath, project, &partialLine);
         if (partialLine > 0)
@@ -143,20 +176,6 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                           std::to_string(wanted.size()) + " frames)";
         steps.say("read " + std::to_string(times.size()) + " frames; analysing " + framesText);
 
-        const std::string out = options.outFolder.empty() ? base + "-analysis" : options.outFolder;
-        std::error_code ec;
-        fs::create_directories(out, ec);
-        if (ec || !fs::is_directory(out))
-            throw FileError(
-                out, 0,
-                "cannot make the folder: " +
-                    (ec ? ec.message() : std::string("a file of that name is in the way")));
-        const auto file = [&](const std::string& name) { return (fs::path(out) / name).string(); };
-        const auto write = [&](const std::string& stem, const std::string& csv,
-                               const PlotContent& content) {
-            writeFileAtomically(file(stem + ".csv"), csv);
-            savePlot(content, file(stem + ".png"), file(stem + ".svg"));
-        };
         std::vector<Section> sections;
         std::string notes;
 
@@ -175,8 +194,8 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                     line.points.emplace_back((k + 0.5) * rdf.binWidth, p.g[k]);
                 content.lines.push_back(std::move(line));
             }
-            write("rdf", radialDistributionCsv(rdf), content);
-            writeFileAtomically(file("coordination.csv"), coordinationCsv(rdf));
+            write(rdfFiles, radialDistributionCsv(rdf), content);
+            coordinationFile.write(coordinationCsv(rdf));
             std::string table =
                 "<table>\n<tr><th>types</th><th>first peak at (cube units)</th><th>first dip at "
                 "(cube "
@@ -231,7 +250,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                     line.points.emplace_back(msd.lags[l], msd.perType[k][l]);
                 content.lines.push_back(std::move(line));
             }
-            write("msd", displacementCsv(msd), content);
+            write(msdFiles, displacementCsv(msd), content);
             sections.push_back({"msd", "How far the particles wander",
                                 "This graph shows how far, on average, a particle of each kind has "
                                 "moved away from "
@@ -261,7 +280,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                     line.points.emplace_back((s + 0.5) * profile.binWidth, profile.density[k][s]);
                 content.lines.push_back(std::move(line));
             }
-            write("density", densityCsv(profile), content);
+            write(densityFiles, densityCsv(profile), content);
             sections.push_back(
                 {"density", "Where each kind gathers",
                  "This graph shows how crowded each kind of particle is at each distance from the "
@@ -273,9 +292,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         }
         steps.say("density profiles written");
 
-        const std::string readingsPath = readingsPathOf(base);
-        const ReadingsTable readings = loadReadings(readingsPath);
-        if (!readings.headerKnown || readings.rows.empty()) {
+        if (!energies) {
             notes += "There are no kinetic energies: " + readingsPath +
                      (fileExists(readingsPath)
                           ? " holds no readings."
@@ -312,7 +329,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
             }
             content.lines.push_back(std::move(mean));
             for (PlotLine& line : perType) content.lines.push_back(std::move(line));
-            write("energies", csv, content);
+            write(energyFiles, csv, content);
             sections.push_back({"energies", "How lively the particles are: kinetic energy",
                                 "This graph shows the energy of motion (kinetic energy) of an "
                                 "average particle, of "
@@ -325,10 +342,10 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
             steps.say("kinetic energies written");
         }
 
-        writeFileAtomically(
-            file("index.html"),
-            pageOf(project.name, "The structure and the wandering use " + framesText + ".",
-                   sections, notes));
+        pageFile.write(pageOf(project.name,
+                              "The structure and the wandering use " + framesText + ".", sections,
+                              notes));
+        outputs.commit();
         char done[160];
         std::snprintf(
             done, sizeof done, "analysis written to %s/index.html in %.2f s", out.c_str(),
@@ -347,7 +364,9 @@ int analyseCommand(const CommandCall& call) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (arg == "--out") {
+        if (arg == "--overwrite") {
+            options.overwrite = true;
+        } else if (arg == "--out") {
             if (!hasValue) return usageError("--out needs a folder");
             options.outFolder = args[++i];
         } else if (arg == "--from" || arg == "--to") {

@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "files/atomicfile.h"
 #include "files/fileerror.h"
+#include "files/output.h"
 
 namespace zentova {
 
@@ -88,8 +88,7 @@ QChart* makeChart(const PlotContent& content) {
     return chart;
 }
 
-void savePlot(const PlotContent& content, const std::string& pngPath, const std::string& svgPath,
-              int width, int height) {
+void savePlot(const PlotContent& content, OutputFile& png, OutputFile& svg, int width, int height) {
     // The chart laid out in a scene of its own, never shown: no window, no display.
     QGraphicsScene scene;
     QChart* chart = makeChart(content);
@@ -109,14 +108,15 @@ void savePlot(const PlotContent& content, const std::string& pngPath, const std:
         painter.setRenderHint(QPainter::Antialiasing);
         scene.render(&painter, area, area);
     }
-    QByteArray png;
-    QBuffer pngBuffer(&png);
+    QByteArray pngBytes;
+    QBuffer pngBuffer(&pngBytes);
     pngBuffer.open(QIODevice::WriteOnly);
-    if (!image.save(&pngBuffer, "PNG")) throw FileError(pngPath, 0, "the picture cannot be made");
-    writeFileAtomically(pngPath, png.toStdString());
+    if (!image.save(&pngBuffer, "PNG"))
+        throw FileError(png.path(), 0, "the picture cannot be made");
+    png.write(std::string_view(pngBytes.constData(), static_cast<std::size_t>(pngBytes.size())));
 
-    QByteArray svg;
-    QBuffer svgBuffer(&svg);
+    QByteArray svgBytes;
+    QBuffer svgBuffer(&svgBytes);
     svgBuffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&svgBuffer);
@@ -127,7 +127,7 @@ void savePlot(const PlotContent& content, const std::string& pngPath, const std:
         QPainter painter(&generator);
         scene.render(&painter, area, area);
     }
-    writeFileAtomically(svgPath, svg.toStdString());
+    svg.write(std::string_view(svgBytes.constData(), static_cast<std::size_t>(svgBytes.size())));
 }
 
 }  // namespace zentova

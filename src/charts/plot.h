@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "files/output.h"
+
 QT_BEGIN_NAMESPACE
 class QChart;
 QT_END_NAMESPACE
@@ -32,10 +34,10 @@ struct PlotContent {
 // A chart of the content in the program's dark look; the caller owns it.
 QChart* makeChart(const PlotContent& content);
 
-// Draws the content offscreen into a PNG and an SVG file of `width` x `height` pixels, each
-// written through a temporary file. Needs a QApplication (any platform, offscreen too).
-// Throws FileError.
-void savePlot(const PlotContent& content, const std::string& pngPath, const std::string& svgPath,
-              int width = 800, int height = 500);
+// Draws the content offscreen into a PNG and an SVG picture of `width` x `height` pixels,
+// written into two outputs of the caller's (committed by the caller). Needs a QApplication
+// (any platform, offscreen too). Throws FileError.
+void savePlot(const PlotContent& content, OutputFile& png, OutputFile& svg, int width = 800,
+              int height = 500);
 
 }  // namespace zentova

@@ -23,14 +23,14 @@ const char* const UsageText =
     "Usage: zentova [PROJECT.zpr]\n"
     "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
     "                    [--report[=csv]]\n"
-    "       zentova --export-xyz PROJECT.zpr [OUT.xyz]\n"
-    "       zentova --snapshot PROJECT.zpr OUT.png\n"
+    "       zentova --export-xyz PROJECT.zpr [OUT.xyz] [--overwrite]\n"
+    "       zentova --snapshot PROJECT.zpr OUT.png [--overwrite]\n"
     "       zentova --movie PROJECT.zpr OUT.mp4|OUT.webm|OUT.gif [--fps N]\n"
-    "                    [--turn DEGREES] [--from T0] [--to T1] [--no-time]\n"
+    "                    [--turn DEGREES] [--from T0] [--to T1] [--no-time] [--overwrite]\n"
     "       zentova --force-table PROJECT.zpr TYPE1 TYPE2\n"
     "       zentova --export-lammps PROJECT.zpr DIR [--from-sta] [--replicate NX NY NZ]\n"
-    "                    [--cutoff R] [--steps N] [--seed S]\n"
-    "       zentova --analyse PROJECT.zpr [--out DIR] [--from T0] [--to T1]\n"
+    "                    [--cutoff R] [--steps N] [--seed S] [--overwrite]\n"
+    "       zentova --analyse PROJECT.zpr [--out DIR] [--from T0] [--to T1] [--overwrite]\n"
     "       zentova --help | --version\n"
     "\n"
     "  PROJECT              open the program with this project loaded; a trajectory\n"
@@ -75,6 +75,12 @@ const char* const UsageText =
     "  --out DIR            where --analyse writes (default: PROJECT-analysis beside it)\n"
     "  --from T0            analyse the frames from time T0 on (default: the second half)\n"
     "  --to T1              analyse the frames up to time T1\n"
+    "  --overwrite          let --export-xyz, --snapshot, --movie, --export-lammps and\n"
+    "                       --analyse replace files of the same names; without it a command\n"
+    "                       whose output exists stops before any work, naming the file.\n"
+    "                       A link is replaced itself, never written through; a folder, FIFO\n"
+    "                       or device is never replaced, nor the project read, its .his,\n"
+    "                       .sta or .readings.csv\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
 
@@ -85,14 +91,25 @@ int usageError(const std::string& message) {
 
 namespace {
 
+// --export-xyz PROJECT [OUT.xyz] [--overwrite], the option anywhere after PROJECT.
 int exportXyz(const CommandCall& call) {
     const std::string& projectPath = call.arguments[0];
-    const std::string outPath =
-        call.arguments.size() > 1 ? call.arguments[1] : defaultXyzPath(projectPath);
+    std::string outPath;
+    bool overwrite = false;
+    for (std::size_t i = 1; i < call.arguments.size(); ++i) {
+        const std::string& arg = call.arguments[i];
+        if (arg == "--overwrite")
+            overwrite = true;
+        else if (arg.rfind("--", 0) == 0 || !outPath.empty())
+            return usageError("--export-xyz: unknown argument \"" + arg + "\"");
+        else
+            outPath = arg;
+    }
+    if (outPath.empty()) outPath = defaultXyzPath(projectPath);
     try {
         int partialFrameLine = 0;
-        const long long frames =
-            exportXyzFile(projectPath, outPath, Settings().cubeHalfSize, &partialFrameLine);
+        const long long frames = exportXyzFile(projectPath, outPath, Settings().cubeHalfSize,
+                                               overwrite, &partialFrameLine);
         if (partialFrameLine > 0)
             std::cerr << "zentova: " << baseNameOf(projectPath)
                       << ".his: " << partialFrameNote(partialFrameLine) << '\n';
@@ -123,6 +140,8 @@ int exportLammpsCommand(const CommandCall& call) {
         };
         if (arg == "--from-sta") {
             options.fromFinalState = true;
+        } else if (arg == "--overwrite") {
+            options.overwrite = true;
         } else if (arg == "--replicate") {
             for (int c = 0; c < 3; ++c) {
                 const std::string* text = value();
@@ -170,11 +189,12 @@ int exportLammpsCommand(const CommandCall& call) {
 }
 
 constexpr Command PlainCommands[] = {
-    {"--export-xyz", "PROJECT [OUT.xyz]", 1, 2, exportXyz},
+    {"--export-xyz", "PROJECT [OUT.xyz] [--overwrite]", 1, 3, exportXyz},
     {"--force-table", "PROJECT TYPE1 TYPE2", 3, 3, forceTable},
     {"--export-lammps",
-     "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--cutoff R] [--steps N] [--seed S]", 2, 13,
-     exportLammpsCommand},
+     "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--cutoff R] [--steps N] [--seed S] "
+     "[--overwrite]",
+     2, 14, exportLammpsCommand},
 };
 
 // The calculation and its options, in any order; --help and --version among them.

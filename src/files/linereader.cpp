@@ -39,6 +39,9 @@ std::ifstream openInput(const std::string& path) {
         throw FileError(path, 0, "cannot open: " + errorText(errno));
     // A directory opens fine and then fails on the first read; say so up front.
     if (S_ISDIR(info.st_mode)) throw FileError(path, 0, "cannot open: " + errorText(EISDIR));
+    // A FIFO or a device would keep the reader waiting, perhaps for ever.
+    if (!S_ISREG(info.st_mode))
+        throw FileError(path, 0, "cannot open: not a regular file (a FIFO or a device)");
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open())

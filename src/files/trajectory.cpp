@@ -89,25 +89,72 @@ TrajectoryWriter::~TrajectoryWriter() {
     close();
 }
 
+namespace {
+
+bool sameInode(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
 void TrajectoryWriter::claim(const std::string& path) {
     close();
-    bool created = false;
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644);
-    if (fd >= 0)
-        created = true;
-    else if (errno == EEXIST)
-        fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
-    if (fd < 0) throw FileError(path, 0, "cannot open: " + fileio::errorText(errno));
-    // Where the file system has no locks (a failure other than EWOULDBLOCK), the run goes on
-    // unguarded: the lock only keeps a second run off the file, and refusing would stop every
-    // run in such a folder.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+    // A run that removed the file between our open and our lock leaves us holding a file
+    // that no longer has the name; a few tries find the one that has it.
+    constexpr int Attempts = 3;
+    for (int attempt = 1;; ++attempt) {
+        bool created = false;
+        // Never through a link (that would write over whatever it points to), and without
+        // waiting on a FIFO.
+        constexpr int Flags = O_RDWR | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+        int fd = ::open(path.c_str(), Flags | O_CREAT | O_EXCL, 0644);
+        if (fd >= 0)
+            created = true;
+        else if (errno == EEXIST)
+            fd = ::open(path.c_str(), Flags);
+        if (fd < 0 && errno == ELOOP)
+            throw FileError(path, 0,
+                            "is a symbolic link; a trajectory is never written through one");
+        if (fd < 0) throw FileError(path, 0, "cannot open: " + fileio::errorText(errno));
+        struct stat held {};
+        if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+            ::close(fd);
+            throw FileError(path, 0,
+                            "is not a regular file (a FIFO or a device); a trajectory must be one");
+        }
+        ::fcntl(fd, F_SETFL, O_APPEND);  // writes wait for the disk again
+        bool locked = true;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EWOULDBLOCK) {
+                ::close(fd);
+                throw TrajectoryBusy(path);
+            }
+            // Where the file system has no locks, the run goes on unguarded, and says so.
+            locked = false;
+        }
+        struct stat named {};
+        if (::lstat(path.c_str(), &named) == 0 && sameInode(named, held)) {
+            m_path = path;
+            m_fd = fd;
+            m_created = created;
+            m_unlocked = !locked;
+            return;
+        }
         ::close(fd);
-        throw TrajectoryBusy(path);
+        if (attempt == Attempts)
+            throw FileError(path, 0, "was removed or replaced while it was opened; try again");
     }
-    m_path = path;
-    m_fd = fd;
-    m_created = created;
+}
+
+void TrajectoryWriter::checkStillNamed() const {
+    struct stat held {
+    }, named{};
+    if (m_fd >= 0 && ::fstat(m_fd, &held) == 0 && ::lstat(m_path.c_str(), &named) == 0 &&
+        sameInode(held, named))
+        return;
+    throw FileError(m_path, 0,
+                    "was removed or replaced during the run; the run stops, so that it writes "
+                    "over no other run's files");
 }
 
 std::uint64_t TrajectoryWriter::size() const {
@@ -171,6 +218,7 @@ void TrajectoryWriter::close() {
     ::close(m_fd);
     m_fd = -1;
     m_created = false;
+    m_unlocked = false;
 }
 
 void TrajectoryWriter::abandon() {

@@ -43,11 +43,17 @@ class TrajectoryWriter {
 
     // Opens the file for this run alone, creating it when it is missing, and changes
     // nothing in it. The hold is an advisory lock that the system gives up when the process
-    // ends, however it ends. Throws TrajectoryBusy when another calculation holds the file,
-    // FileError when it cannot be opened.
+    // ends, however it ends, on the file the path names once locked. Throws TrajectoryBusy
+    // when another calculation holds the file, FileError when it cannot be opened or is a
+    // symbolic link or not a regular file.
     void claim(const std::string& path);
     // True when claim() made the file.
     bool created() const { return m_created; }
+    // True when the file system gave no lock: a second run of the project is not kept out.
+    bool unlocked() const { return m_unlocked; }
+    // Throws FileError when the path no longer names the file held (it was removed or
+    // replaced, and another run may have taken the name).
+    void checkStillNamed() const;
     // Size of the file in bytes. Throws FileError.
     std::uint64_t size() const;
     // Cuts the file to its first `size` bytes. Throws FileError.
@@ -73,6 +79,7 @@ class TrajectoryWriter {
     std::string m_path;
     int m_fd = -1;
     bool m_created = false;
+    bool m_unlocked = false;
     std::string m_buffer;
 };
 

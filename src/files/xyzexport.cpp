@@ -1,15 +1,11 @@
 #include "files/xyzexport.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <cstdio>
 
 #include "files/fileerror.h"
 #include "files/fileio.h"
+#include "files/output.h"
 #include "files/projectfile.h"
 
 namespace zentova {
@@ -19,63 +15,6 @@ namespace {
 constexpr std::array<std::string_view, MaxTypes + 1> Elements{
     "",   "H",  "He", "Li", "Be", "B", "C",  "N",  "O", "F", "Ne",
     "Na", "Mg", "Al", "Si", "P",  "S", "Cl", "Ar", "K", "Ca"};
-
-// True when both paths name one existing file.
-bool sameFile(const std::string& a, const std::string& b) {
-    struct stat sa {
-    }, sb{};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
-}
-
-// A file written through a temporary beside it and renamed over the target at the end.
-class TemporaryOutput {
-  public:
-    explicit TemporaryOutput(std::string path) : m_path(std::move(path)), m_temp(m_path) {
-        m_temp += ".tmp-XXXXXX";
-        m_fd = ::mkstemp(m_temp.data());
-        if (m_fd < 0) fail(errno);
-        // mkstemp makes the file private to its owner; an export is an ordinary file.
-        if (::fchmod(m_fd, 0644) != 0) {
-            const int error = errno;
-            discard();
-            fail(error);
-        }
-    }
-    TemporaryOutput(const TemporaryOutput&) = delete;
-    TemporaryOutput& operator=(const TemporaryOutput&) = delete;
-    ~TemporaryOutput() {
-        if (!m_done) discard();
-    }
-
-    void write(const std::string& text) {
-        if (!fileio::writeAll(m_fd, text.data(), text.size())) fail(errno);
-    }
-
-    void commit() {
-        const int fd = m_fd;
-        m_fd = -1;
-        if (::close(fd) != 0) fail(errno);
-        if (::rename(m_temp.c_str(), m_path.c_str()) != 0) fail(errno);
-        m_done = true;
-    }
-
-  private:
-    void discard() {
-        if (m_fd >= 0) ::close(m_fd);
-        m_fd = -1;
-        ::unlink(m_temp.c_str());
-    }
-
-    [[noreturn]] void fail(int error) {
-        throw FileError(m_path, 0, "cannot write: " + fileio::errorText(error));
-    }
-
-    std::string m_path;
-    std::string m_temp;
-    int m_fd = -1;
-    bool m_done = false;
-};
 
 void appendNumber(std::string& out, const char* format, double value) {
     char text[64];
@@ -137,16 +76,12 @@ std::string defaultXyzPath(const std::string& projectPath) {
 }
 
 long long exportXyzFile(const std::string& projectPath, const std::string& outPath,
-                        double cubeHalfSize, int* partialFrameLine) {
+                        double cubeHalfSize, bool overwrite, int* partialFrameLine) {
+    // The output is checked and its temporary made before anything is read.
+    OutputFile out(outPath, commandPolicy(projectPath, overwrite));
     const Project project = loadProjectFile(projectPath);
-    const std::string stem = baseNameOf(projectPath);
-    const std::string hisPath = stem + ".his";
-    for (const std::string& own : {projectPath, hisPath, stem + ".sta"})
-        if (sameFile(outPath, own))
-            throw FileError(outPath, 0, "refusing to overwrite the project's own file " + own);
-
+    const std::string hisPath = baseNameOf(projectPath) + ".his";
     std::ifstream his = fileio::openInput(hisPath);
-    TemporaryOutput out(outPath);
     const long long frames = convertTrajectoryToXyz(
         his, hisPath, project, cubeHalfSize, [&](const std::string& block) { out.write(block); },
         partialFrameLine);

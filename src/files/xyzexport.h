@@ -46,12 +46,13 @@ long long convertTrajectoryToXyz(std::istream& his, const std::string& hisName,
 // Where --export-xyz writes without an explicit name: the project's stem + ".xyz".
 std::string defaultXyzPath(const std::string& projectPath);
 
-// The --export-xyz command's work: reads the project and its ".his", writes `outPath`
-// through a temporary file beside it, so a failure leaves no half-written export. Refuses
-// an output path that is the project, its trajectory or its final state. Returns the number
-// of frames; `partialFrameLine` as for convertTrajectoryToXyz. Throws FileError.
+// The --export-xyz command's work: reads the project and its ".his" and writes `outPath`
+// through the output writer under commandPolicy (an existing file only with `overwrite`,
+// never one of the project's own), checked before anything is read. Returns the number of
+// frames; `partialFrameLine` as for convertTrajectoryToXyz. Throws FileError.
 long long exportXyzFile(const std::string& projectPath, const std::string& outPath,
-                        double cubeHalfSize, int* partialFrameLine = nullptr);
+                        double cubeHalfSize, bool overwrite = false,
+                        int* partialFrameLine = nullptr);
 
 // Checks the types of one frame against the project. Throws FileError naming `hisName`.
 void checkFrameTypes(const Frame& frame, long long frameNumber, const Project& project,

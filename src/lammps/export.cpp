@@ -1,20 +1,14 @@
 #include "lammps/export.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <map>
 #include <utility>
 #include <vector>
 
 #include "files/fileerror.h"
-#include "files/fileio.h"
 #include "files/finalstate.h"
+#include "files/output.h"
 #include "files/projectfile.h"
 #include "files/xyzexport.h"
 #include "lammps/bath.h"
@@ -82,64 +76,30 @@ Start startingState(Project& project, const LammpsExportOptions& options, double
     return start;
 }
 
-// Writes every file under a temporary name in `folder`, then renames them all; a failure
-// before the renames removes the temporaries and leaves the folder as it was.
-void writeTogether(const std::string& folder,
-                   const std::vector<std::pair<std::string, std::string>>& files) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error || !std::filesystem::is_directory(folder))
-        throw FileError(
-            folder, 0,
-            "cannot make the folder: " +
-                (error ? error.message() : std::string("a file of that name is there")));
-    std::vector<std::string> temporaries;
-    const auto discard = [&] {
-        for (const std::string& temp : temporaries) ::unlink(temp.c_str());
-    };
-    for (const auto& [name, content] : files) {
-        const std::string path = folder + "/" + name;
-        std::string temp = path + ".tmp-XXXXXX";
-        const int fd = ::mkstemp(temp.data());
-        if (fd < 0) {
-            const int cause = errno;
-            discard();
-            throw FileError(path, 0, "cannot write: " + fileio::errorText(cause));
-        }
-        temporaries.push_back(temp);
-        bool ok = ::fchmod(fd, 0644) == 0 && fileio::writeAll(fd, content.data(), content.size());
-        int cause = ok ? 0 : errno;
-        if (::close(fd) != 0 && ok) {
-            ok = false;
-            cause = errno;
-        }
-        if (!ok) {
-            discard();
-            throw FileError(path, 0, "cannot write: " + fileio::errorText(cause));
-        }
-    }
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const std::string path = folder + "/" + files[i].first;
-        if (::rename(temporaries[i].c_str(), path.c_str()) != 0) {
-            const int cause = errno;
-            for (std::size_t j = i; j < temporaries.size(); ++j) ::unlink(temporaries[j].c_str());
-            throw FileError(path, 0, "cannot write: " + fileio::errorText(cause));
-        }
-    }
-}
-
 }  // namespace
 
 LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Settings& settings) {
     Project project = loadProjectFile(options.projectPath);
     checkExportable(project, options.projectPath);
+    // Every output checked, and its temporary made, before the work: the table alone may
+    // take a while and hundreds of megabytes.
+    const std::string stem = stemOf(options.projectPath);
+    OutputSet outputs(commandPolicy(options.projectPath, options.overwrite));
+    outputs.makeFolder(options.folder);
+    const auto output = [&](const std::string& name) -> OutputFile& {
+        return outputs.add(options.folder + "/" + name);
+    };
+    OutputFile& dataOut = output("data." + stem);
+    OutputFile& tableOut = output(stem + ".table");
+    OutputFile& inputOut = output("in." + stem);
+    OutputFile& readmeOut = output("README.txt");
     const double cube = settings.cubeHalfSize;
     const Start start = startingState(project, options, cube);
 
     LammpsSystem system;
     system.project = project;
     system.name = project.name;
-    system.stem = stemOf(options.projectPath);
+    system.stem = stem;
     system.projectFile = options.projectPath;
     system.replicate = options.replicate;
     system.edge = 2.0 * cube;
@@ -192,11 +152,11 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
             if (fresh) table += tableSection(project, cube, ti, tj, layout) + "\n";
         }
 
-    const std::string& stem = system.stem;
-    writeTogether(options.folder, {{"data." + stem, dataFile(system)},
-                                   {stem + ".table", std::move(table)},
-                                   {"in." + stem, inputScript(system)},
-                                   {"README.txt", readmeText(system)}});
+    dataOut.write(dataFile(system));
+    tableOut.write(table);
+    inputOut.write(inputScript(system));
+    readmeOut.write(readmeText(system));
+    outputs.commit();
     return {stem, static_cast<long long>(system.atoms.size()), system.cutoff, layout.bits};
 }
 

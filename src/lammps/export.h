@@ -20,6 +20,7 @@ struct LammpsExportOptions {
     // A cutoff (cube units) shorter than the box: the law beyond it left out, so that a
     // large tiling runs in LAMMPS's time per particle rather than per pair.
     std::optional<double> cutoff;
+    bool overwrite = false;  // replace files of the same names already in the folder
 };
 
 inline constexpr double MinCutoff = 1.0;  // cube units
@@ -35,9 +36,9 @@ struct LammpsExportSummary {
 };
 
 // Writes data.STEM, STEM.table, in.STEM and README.txt into the folder (made when missing)
-// for the project with the given settings (step, damping). All four are written under
-// temporary names first and renamed only when every one is complete, so a failure leaves
-// none of them half-written. Throws FileError naming the file at fault.
+// for the project with the given settings (step, damping), as one set of the output writer:
+// every target is checked before the work (an existing file only with `overwrite`), and the
+// files appear together or not at all. Throws FileError naming the file at fault.
 LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Settings& settings);
 
 }  // namespace zentova

@@ -1,13 +1,8 @@
 #include "movie/moviewriter.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <condition_variable>
-#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <mutex>
@@ -16,6 +11,7 @@
 
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
+#include "files/output.h"
 #include "movie/palette.h"
 
 extern "C" {
@@ -76,38 +72,6 @@ struct EncodingFailure {
     std::string reason;
 };
 
-// The temporary files of the movies not yet ended in this process, removed should the
-// process exit before they end: Qt ends the process with exit() when the X server goes
-// away. One registry for the process, as there is one process to end.
-class UnfinishedMovies {
-  public:
-    static UnfinishedMovies& instance() {
-        static UnfinishedMovies movies;
-        return movies;
-    }
-    void add(const std::string& temporary) {
-        std::lock_guard lock(m_mutex);
-        m_paths.push_back(temporary);
-        // Registered after the registry is made, so it runs before the registry goes.
-        std::call_once(m_registered, [] { std::atexit(removeAll); });
-    }
-    void remove(const std::string& temporary) {
-        std::lock_guard lock(m_mutex);
-        m_paths.erase(std::remove(m_paths.begin(), m_paths.end(), temporary), m_paths.end());
-    }
-
-  private:
-    static void removeAll() {
-        UnfinishedMovies& movies = instance();
-        std::lock_guard lock(movies.m_mutex);
-        for (const std::string& path : movies.m_paths) ::unlink(path.c_str());
-        movies.m_paths.clear();
-    }
-    std::mutex m_mutex;
-    std::vector<std::string> m_paths;
-    std::once_flag m_registered;
-};
-
 }  // namespace
 
 std::optional<MovieFormat> movieFormatOf(const std::string& path) {
@@ -131,6 +95,7 @@ std::string numberedMoviePath(const std::string& baseName) {
 struct MovieWriter::Encoder {
     std::string path;
     std::string temporary;
+    std::unique_ptr<OutputFile> output;
     MovieFormat format = MovieFormat::Mp4;
     MovieSettings settings;
 
@@ -167,22 +132,16 @@ struct MovieWriter::Encoder {
         if (code < 0) fail(std::string(what) + ": " + errorText(code));
     }
 
-    void open() {
-        // Beside the target, so that the rename stays on one file system; remains of a movie
-        // killed before it ended go first.
-        removeStaleTemporaries(path);
-        temporary = path + ".tmp-XXXXXX";
-        const int fd = ::mkstemp(temporary.data());
-        if (fd < 0) throw FileError(path, 0, std::string("cannot write: ") + std::strerror(errno));
-        ::fchmod(fd, 0644);
-        ::close(fd);
-        UnfinishedMovies::instance().add(temporary);
+    void open(const OutputPolicy& policy) {
+        // The target checked and the temporary made beside it before a picture is drawn;
+        // the muxer writes the temporary by its name.
+        output = std::make_unique<OutputFile>(path, policy);
+        temporary = output->temporaryPath();
         try {
             openEncoder();
         } catch (const EncodingFailure& failed) {
             release();
-            ::unlink(temporary.c_str());
-            UnfinishedMovies::instance().remove(temporary);
+            output->discard();
             throw FileError(path, 0, failed.reason);
         }
     }
@@ -392,7 +351,8 @@ struct MovieWriter::Encoder {
     }
 };
 
-MovieWriter::MovieWriter(const std::string& path, MovieFormat format, const MovieSettings& settings)
+MovieWriter::MovieWriter(const std::string& path, MovieFormat format, const MovieSettings& settings,
+                         const OutputPolicy& policy)
     : m_encoder(std::make_unique<Encoder>()) {
     // The libraries' own chatter (encoder settings, statistics) stays off the terminal;
     // their errors come back through the calls.
@@ -402,7 +362,7 @@ MovieWriter::MovieWriter(const std::string& path, MovieFormat format, const Movi
     e.path = path;
     e.format = format;
     e.settings = settings;
-    e.open();
+    e.open(policy);
     e.worker = std::thread([&e] { e.work(); });
 }
 
@@ -465,11 +425,11 @@ void MovieWriter::finish() {
     }
     e.release();
     e.ended = true;
-    if (reason.empty() && ::rename(e.temporary.c_str(), e.path.c_str()) != 0)
-        reason = std::string("cannot write: ") + std::strerror(errno);
-    if (!reason.empty()) ::unlink(e.temporary.c_str());
-    UnfinishedMovies::instance().remove(e.temporary);
-    if (!reason.empty()) throw FileError(e.path, 0, reason);
+    if (!reason.empty()) {
+        e.output->discard();
+        throw FileError(e.path, 0, reason);
+    }
+    e.output->commit();
 }
 
 void MovieWriter::abort() {
@@ -478,8 +438,7 @@ void MovieWriter::abort() {
     e.stopWorker(true);
     e.release();
     e.ended = true;
-    ::unlink(e.temporary.c_str());
-    UnfinishedMovies::instance().remove(e.temporary);
+    e.output->discard();
 }
 
 long long MovieWriter::frames() const {

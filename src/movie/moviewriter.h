@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "files/output.h"
+
 namespace zentova {
 
 // Movies of the view's pictures, encoded with FFmpeg's libraries: H.264 in MP4 for slides,
@@ -49,9 +51,9 @@ struct FramePixels {
     bool bottomUp = false;  // the first row in memory is the bottom one (OpenGL's order)
 };
 
-// Writes one movie. The file is made under a temporary name beside the target
-// ("OUT.tmp-XXXXXX") and takes the target's name only when finish() succeeds; abort(), a
-// failure or destruction before finish() removes it, so the target never names half a
+// Writes one movie. The file is made by the output writer under a temporary name beside the
+// target ("OUT.tmp-XXXXXX") and takes the target's name only when finish() succeeds; abort(),
+// a failure or destruction before finish() removes it, so the target never names half a
 // movie. Pictures are encoded on a thread of the writer's own while the caller draws the
 // next; a picture of another size than the movie's is scaled to it. A GIF takes its one
 // palette from its first pictures (up to GifPaletteFrames of them).
@@ -59,9 +61,11 @@ class MovieWriter {
   public:
     static constexpr int GifPaletteFrames = 8;
 
-    // Opens the encoder and the temporary file. Throws FileError naming `path` when the
-    // folder cannot take the file or the encoder is missing.
-    MovieWriter(const std::string& path, MovieFormat format, const MovieSettings& settings);
+    // Opens the encoder and the temporary file through the output writer under `policy`.
+    // Throws FileError naming `path` when the policy refuses it, the folder cannot take the
+    // file or the encoder is missing.
+    MovieWriter(const std::string& path, MovieFormat format, const MovieSettings& settings,
+                const OutputPolicy& policy = OutputPolicy{});
     ~MovieWriter();
     MovieWriter(const MovieWriter&) = delete;
     MovieWriter& operator=(const MovieWriter&) = delete;

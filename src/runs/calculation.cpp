@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <iostream>
 #include <vector>
 
 #include "calc/report.h"
@@ -134,6 +135,10 @@ Start prepareRun(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     } catch (const FileError& error) {
         showFileErrorNote(toolkit, "The calculation cannot start.", error);
         return Start::Refused;
+    }
+    if (const std::string note = plan.lockNote(); !note.empty()) {
+        std::cerr << "zentova: " << note << '\n';
+        NoteBox(toolkit, "Note:", note, "", "", 0, 0);
     }
     try {
         const bool anew =

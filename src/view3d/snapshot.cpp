@@ -1,9 +1,11 @@
 #include "view3d/snapshot.h"
 
-#include <QSaveFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <cstdio>
 #include <memory>
 
+#include "files/fileerror.h"
 #include "view3d/drawing.h"
 #include "view3d/offscreen.h"
 #include "view3d/scene.h"
@@ -18,17 +20,36 @@ std::string snapshotPath(const std::string& baseName, double time) {
     return baseName + text;
 }
 
-bool savePicturePng(const QImage& image, const std::string& path, std::string& error) {
+bool savePicturePng(const QImage& image, OutputFile& out, std::string& error) {
     if (image.isNull()) {
         error = "there is no picture";
         return false;
     }
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        error = path + ": " + file.errorString().toStdString();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        error = out.path() + ": the picture cannot be made";
         return false;
     }
-    return true;
+    try {
+        out.write(std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+        out.commit();
+        return true;
+    } catch (const FileError& e) {
+        error = e.what();
+        return false;
+    }
+}
+
+bool savePicturePng(const QImage& image, const std::string& path, std::string& error) {
+    try {
+        OutputFile out(path, replacingPolicy());
+        return savePicturePng(image, out, error);
+    } catch (const FileError& e) {
+        error = e.what();
+        return false;
+    }
 }
 
 QImage renderFinalStatePicture(const Project& project, const Settings& settings,

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "files/finalstate.h"
+#include "files/output.h"
 #include "model/project.h"
 #include "model/settings.h"
 
@@ -18,8 +19,10 @@ inline constexpr QSize SnapshotSize{800, 700};
 // the trajectory. ("runs/demo", 0.15) -> "runs/demo-0.150.png".
 std::string snapshotPath(const std::string& baseName, double time);
 
-// Writes the image as PNG through a temporary file, so a failure leaves no broken file.
-// False with the reason in `error`.
+// Writes the image as PNG into `out` and commits it. False with the reason in `error`.
+bool savePicturePng(const QImage& image, OutputFile& out, std::string& error);
+// The same into `path`, one of the view's own picture names (key S), which replaces the
+// picture of the same name but is never written through a link. False with the reason.
 bool savePicturePng(const QImage& image, const std::string& path, std::string& error);
 
 // Draws the final state as "Show final state" first shows it (camera at its start, fog and

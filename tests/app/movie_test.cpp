@@ -254,33 +254,38 @@ TEST_F(Movie, BadInputIsRefusedAndAnInterruptedMovieLeavesNothing) {
     std::string longer;
     for (int k = 0; k < 40; ++k) longer += trajectory;
     testing::writeBytes(dir.file("salt.his"), longer);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // In a group of its own, which the interrupt goes to as a terminal sends it.
-        ::setpgid(0, 0);
-        if (::chdir(dir.path().c_str()) != 0) std::_Exit(99);
-        if (!std::freopen("err.txt", "w", stderr)) std::_Exit(97);
-        ::unsetenv("QT_QPA_PLATFORM");
-        const std::string exe = testing::zentovaExecutable();
-        ::execl(exe.c_str(), exe.c_str(), "--movie", "salt.zpr", "out.mp4", nullptr);
-        std::_Exit(98);
+    // Ctrl-C, and a closed terminal (SIGHUP), alike.
+    for (const int signal : {SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // In a group of its own, which the interrupt goes to as a terminal sends it.
+            ::setpgid(0, 0);
+            if (::chdir(dir.path().c_str()) != 0) std::_Exit(99);
+            if (!std::freopen("err.txt", "w", stderr)) std::_Exit(97);
+            ::unsetenv("QT_QPA_PLATFORM");
+            const std::string exe = testing::zentovaExecutable();
+            ::execl(exe.c_str(), exe.c_str(), "--movie", "salt.zpr", "out.mp4", nullptr);
+            std::_Exit(98);
+        }
+        const auto started = std::chrono::steady_clock::now();
+        const auto temporaryExists = [&] {
+            for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+                if (entry.path().filename().string().rfind("out.mp4.tmp-", 0) == 0) return true;
+            return false;
+        };
+        while (!temporaryExists() && std::chrono::steady_clock::now() - started < 20s)
+            std::this_thread::sleep_for(20ms);
+        std::this_thread::sleep_for(1500ms);
+        ::kill(-child, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << status << " " << err();
+        EXPECT_NE(err().find("zentova: out.mp4: interrupted, nothing written"), std::string::npos)
+            << err();
+        EXPECT_TRUE(noMovieFiles());
     }
-    const auto started = std::chrono::steady_clock::now();
-    const auto temporaryExists = [&] {
-        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-            if (entry.path().filename().string().rfind("out.mp4.tmp-", 0) == 0) return true;
-        return false;
-    };
-    while (!temporaryExists() && std::chrono::steady_clock::now() - started < 20s)
-        std::this_thread::sleep_for(20ms);
-    std::this_thread::sleep_for(1500ms);
-    ::kill(-child, SIGINT);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << status << " " << err();
-    EXPECT_NE(err().find("zentova: out.mp4: interrupted, nothing written"), std::string::npos)
-        << err();
     EXPECT_TRUE(noMovieFiles());
 }
 

@@ -1,15 +1,20 @@
 // --snapshot: the final state drawn into a PNG file by the real executable.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QImage>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
+#include "app/virtualscreen.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
 #include "support/program.h"
@@ -118,6 +123,29 @@ TEST_F(Snapshot, WithoutADisplayDrawsTheSamePictureOnAScreenItEnds) {
     const pid_t left = ::waitpid(-1, &status, WNOHANG);
     if (left > 0) ::kill(left, SIGKILL);
     EXPECT_EQ(left, -1) << "a process outlived the command (its X server?)";
+}
+
+// The folders of screens whose process was killed before it could remove them go at the next
+// start; a running screen's folder (held locked), a young one and other folders stay.
+TEST(VirtualScreenFolders, StaleOnesAreSweptAtTheNextStart) {
+    testing::TempDir temp;
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::seconds(30);
+    for (const char* name : {"zentova-screen-Dead12", "zentova-screen-Held12",
+                             "zentova-screen-Young1", "zentova-files-Dead12"}) {
+        std::filesystem::create_directory(temp.file(name));
+        testing::writeBytes(temp.file(name) + "/authority", "cookie");
+        if (std::string(name) != "zentova-screen-Young1")
+            std::filesystem::last_write_time(temp.file(name), old);
+    }
+    const int held = ::open(temp.file("zentova-screen-Held12").c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    sweepStaleScreenFolders(temp.path());
+    ::close(held);
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(temp.path()))
+        left.insert(entry.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{"zentova-screen-Held12", "zentova-screen-Young1",
+                                           "zentova-files-Dead12"}));
 }
 
 }  // namespace

@@ -107,10 +107,10 @@ TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile) {
     const std::string missingDir = dir.file("nowhere/alpha.zpr");
     EXPECT_EQ(fileErrorOf([&] { writeFileAtomically(missingDir, "x"); }),
               missingDir + ": cannot write: No such file or directory");
-    // A directory in the way: the rename fails after the temporary file was written.
+    // A directory in the way is refused before anything is written.
     std::filesystem::create_directory(dir.file("taken.zpr"));
     EXPECT_EQ(fileErrorOf([&] { writeFileAtomically(dir.file("taken.zpr"), "x"); }),
-              dir.file("taken.zpr") + ": cannot write: Is a directory");
+              dir.file("taken.zpr") + ": is a folder, not a file");
     // Nothing is left behind by the failures.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 

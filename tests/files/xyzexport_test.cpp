@@ -119,7 +119,7 @@ TEST_F(XyzExportFile, ATrajectoryCutInItsLastFrameGivesItsWholeFrames) {
     const std::string his = trajectory(2);
     writeBytes(dir.file("pair.his"), his.substr(0, his.size() - 12));
     int partial = -1;
-    EXPECT_EQ(exportXyzFile(dir.file("pair.zpr"), dir.file("o.xyz"), 50.0, &partial), 1);
+    EXPECT_EQ(exportXyzFile(dir.file("pair.zpr"), dir.file("o.xyz"), 50.0, false, &partial), 1);
     EXPECT_EQ(partial, 11);
     const std::string xyz = readBytes(dir.file("o.xyz"));
     EXPECT_EQ(std::count(xyz.begin(), xyz.end(), '\n'), 2 + 2);
@@ -137,7 +137,7 @@ TEST_F(XyzExportFile, AFailureLeavesNeitherExportNorTemporaryFile) {
     writeBytes(dir.file("pair.his"), his);
     writeBytes(dir.file("o.xyz"), "older export\n");
     EXPECT_NE(fileErrorOf([&] {
-                  exportXyzFile(dir.file("pair.zpr"), dir.file("o.xyz"), 50.0);
+                  exportXyzFile(dir.file("pair.zpr"), dir.file("o.xyz"), 50.0, true);
               }).find("pair.his:"),
               std::string::npos);
     EXPECT_EQ(readBytes(dir.file("o.xyz")), "older export\n");
@@ -149,8 +149,8 @@ TEST_F(XyzExportFile, RefusesToOverwriteTheProjectsOwnFiles) {
     writeBytes(dir.file("pair.his"), his);
     for (const char* own : {"pair.his", "pair.zpr"}) {
         EXPECT_NE(fileErrorOf([&] {
-                      exportXyzFile(dir.file("pair.zpr"), dir.path() + "/./" + own, 50.0);
-                  }).find("refusing to overwrite"),
+                      exportXyzFile(dir.file("pair.zpr"), dir.path() + "/./" + own, 50.0, true);
+                  }).find("one of the files of the project read"),
                   std::string::npos)
             << own;
     }
