@@ -98,11 +98,17 @@ std::string readingsHeader(const std::vector<int>& types) {
 }
 
 std::string formatReadingsRow(const ReadingsRow& row) {
-    char field[48];
+    // Room for the longest time "%.3f" gives (a finite double has at most 309 digits before
+    // the point): a row is never cut.
+    char field[400];
     std::snprintf(field, sizeof field, "%.3f,%lld", row.time, row.frames);
     std::string line = field;
     const auto add = [&](double value) {
-        std::snprintf(field, sizeof field, ",%.10g", std::isfinite(value) ? value : 0.0);
+        if (!std::isfinite(value)) value = 0.0;
+        std::snprintf(field, sizeof field, ",%.10g", value);
+        // Rounded to 10 digits, the largest doubles would read back as beyond any double.
+        double back = 0.0;
+        if (!parseReal(field + 1, back)) std::snprintf(field, sizeof field, ",%.17g", value);
         line += field;
     };
     add(row.meanKineticEnergy);

@@ -53,7 +53,8 @@ std::string defaultXyzPath(const std::string& projectPath);
 long long exportXyzFile(const std::string& projectPath, const std::string& outPath,
                         double cubeHalfSize, int* partialFrameLine = nullptr);
 
-// Checks the types of one frame against the project. Throws FileError naming `hisName`.
+// Checks one frame against the project: no more particles than it has, no type it lacks.
+// Every command that reads a trajectory applies it. Throws FileError naming `hisName`.
 void checkFrameTypes(const Frame& frame, long long frameNumber, const Project& project,
                      const std::string& hisName);
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -29,11 +30,18 @@ namespace zentova {
 
 namespace {
 
-// The project file's name without its folder, up to its first ".".
+// The project file's name without its folder, up to its first ".", as the exported files'
+// stem. LAMMPS splits its commands at blanks and reads quotes, "$", "#" and a closing "&"
+// on its own, and a control character can end a line: every character but ASCII letters,
+// digits, "-" and "_" becomes "_", so that the stem needs no quoting in the input script,
+// nor in the shell lines of the README.
 std::string stemOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     name = name.substr(0, name.find('.'));
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) > 0x7f)
+            if (c != '-') c = '_';
     return name.empty() ? "project" : name;
 }
 
@@ -210,7 +218,7 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
 
     const BitmapLayout layout = bitmapLayout(TableInnerDistance, system.cutoff);
     system.tableBits = layout.bits;
-    std::string table = "# The pair law of the Zentova project \"" + project.name +
+    std::string table = "# The pair law of the Zentova project \"" + plainText(project.name) +
                         "\" between every two types, as pair_style table bitmap " +
                         std::to_string(layout.bits) +
                         " reads it:\n# r (cube units), energy (zero at infinite distance), "
