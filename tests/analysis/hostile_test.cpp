@@ -38,7 +38,8 @@ TEST(ReadingsOnHostileInput, KeepsEverySoundRowAndNothingElse) {
     };
     const Case cases[] = {
         {"sound", r1 + r2 + r3, {1, 2, 3}, 0},
-        {"a frame number of 1e62", r1 + row("0.030", "1e62") + r3, {1, 3}, 3},
+        {"a frame number of 1e62", row("0.015", "1e62") + r2 + r3, {2, 3}, 2},
+        {"a frame number written as a real", r1 + row("0.030", "2e0") + r3, {1, 3}, 3},
         {"a frame number with a fraction", r1 + row("0.030", "2.5") + r3, {1, 3}, 3},
         {"a frame number of 0", row("0.000", "0") + r2, {2}, 2},
         {"a negative frame number", row("0.000", "-1") + r2, {2}, 2},
@@ -57,7 +58,7 @@ TEST(ReadingsOnHostileInput, KeepsEverySoundRowAndNothingElse) {
          {1, 4},
          3},
         {"a line longer than the readers take",
-         r1 + std::string(LineReader::MaxLineLength + 10, '7') + "\n" + r3,
+         r1 + "0.030,2," + std::string(LineReader::MaxLineLength, '0') + "1,1,2,3,4\n" + r3,
          {1, 3},
          3},
         {"a last row without its line end", r1 + r2 + "0.045,3,1,1,2,3,4", {1, 2}, 4},
@@ -104,16 +105,19 @@ TEST(ReadingsOnHostileInput, RowsMatchTheTrajectorysFramesAndWriteBackWhole) {
     EXPECT_EQ(reread.rows[0].typeKineticEnergy[0], -DBL_MAX);
 }
 
-// Two frames of three particles of type 1; particle 3 of the second at `far` on one axis.
+// Three frames of three particles of type 1: particle 3 of the second and particle 2 of
+// the third at `far` on one axis.
 std::vector<Snapshot> framesWithOneFarAway(double far, int axis) {
     Snapshot a;
     a.time = 0.015;
     a.xyz = {0, 0, 0, 1, 0, 0, 0, 2, 0};
     a.types = {1, 1, 1};
-    Snapshot b = a;
+    Snapshot b = a, c = a;
     b.time = 0.030;
     b.xyz[6 + axis] = far;
-    return {a, b};
+    c.time = 0.045;
+    c.xyz[3 + axis] = far;
+    return {a, b, c};
 }
 
 TEST(AnalysisOnHostileInput, PositionsFarOutsideTheCubeAreLeftOutAndCounted) {
@@ -121,31 +125,33 @@ TEST(AnalysisOnHostileInput, PositionsFarOutsideTheCubeAreLeftOutAndCounted) {
     project.typeCount = 1;
     project.counts[1] = 3;
     project.masses[1] = 1.0;
-    // Frame 1 has pairs at 1, 2 and sqrt 5; frame 2 the pair at 1 and those of particle 3
-    // that lie within g(r)'s 25 units.
+    // Frame 1 has pairs at 1, 2 and sqrt 5; frames 2 and 3 the pair of the two that stay
+    // and those of the one far away that lie within g(r)'s 25 units.
     struct Case {
         double far;
         int axis;
         long long leftOut;
         long long pairs;
     };
-    const Case cases[] = {{20.0, 2, 0, 6}, {49.9, 2, 0, 4},  {50.5, 0, 1, 4},  {1e6, 1, 1, 4},
-                          {1e10, 2, 1, 4}, {-1e20, 0, 1, 4}, {1e300, 1, 1, 4}, {-DBL_MAX, 2, 1, 4}};
+    const Case cases[] = {{20.0, 2, 0, 9}, {49.9, 2, 0, 5},  {50.5, 0, 2, 5},  {1e6, 1, 2, 5},
+                          {1e10, 2, 2, 5}, {-1e20, 0, 2, 5}, {1e300, 1, 2, 5}, {-DBL_MAX, 2, 2, 5}};
+    const std::vector<std::size_t> all = {0, 1, 2};
     for (const Case& c : cases) {
         std::vector<Snapshot> frames = framesWithOneFarAway(c.far, c.axis);
-        EXPECT_EQ(leaveOutFarPositions(frames, 50.0), c.leftOut) << c.far;
-        const std::vector<std::size_t> chosen = {0, 1};
-        const RadialDistribution rdf = radialDistribution(frames, chosen, 94.0);
-        ASSERT_EQ(rdf.pairs.size(), 1u);
+        // Even unfiltered, g(r) and the density bin only what lies in their range.
+        const DensityProfile raw = densityProfile(frames, all, project, 50.0);
+        ASSERT_EQ(raw.density.size(), 1u);
+        EXPECT_LE(raw.density[0].size(), 174u) << c.far;  // the cube's diagonal in shells of 1
+        const RadialDistribution rdf = radialDistribution(frames, all, 94.0);
         long long pairs = 0;
-        for (long long n : rdf.pairs[0].counts) pairs += n;
+        for (long long n : rdf.pairs.at(0).counts) pairs += n;
         EXPECT_EQ(pairs, c.pairs) << c.far;
-        const DensityProfile profile = densityProfile(frames, chosen, project, 50.0);
-        ASSERT_EQ(profile.density.size(), 1u);
-        // Out to the cube's diagonal at most: 174 shells of 1.
-        EXPECT_LE(profile.density[0].size(), 174u) << c.far;
-        // The wandering leaves out the frame that lost a particle.
-        EXPECT_EQ(meanSquareDisplacement(frames, chosen).framesUsed, c.leftOut ? 1u : 2u) << c.far;
+
+        EXPECT_EQ(leaveOutFarPositions(frames, 50.0), c.leftOut) << c.far;
+        // The wandering leaves out the frames that lost a particle, and with them gone, the
+        // second and third frame hold other particles under the same numbers.
+        EXPECT_EQ(meanSquareDisplacement(frames, all).framesUsed, c.leftOut ? 1u : 3u) << c.far;
+        EXPECT_EQ(meanSquareDisplacement(frames, {1, 2}).framesUsed, c.leftOut ? 0u : 2u) << c.far;
     }
 }
 
