@@ -41,6 +41,13 @@ std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& proj
         snapshot.types.assign(frame->types.begin() + 1, frame->types.begin() + 1 + n);
         frames.push_back(std::move(snapshot));
     }
+    // The frames were counted by an earlier pass: fewer now means the file was cut or
+    // rewritten meanwhile (a calculation started on it), and what is left is no longer
+    // what was chosen.
+    if (frames.size() < wanted.size())
+        throw FileError(path, 0,
+                        "holds fewer frames than a moment ago: it was rewritten while it was "
+                        "read (a calculation?); try again when that has ended");
     return frames;
 }
 

@@ -25,7 +25,7 @@ std::vector<double> trajectoryTimes(const std::string& path, const Project& proj
                                     int* partialFrameLine = nullptr);
 
 // The frames numbered `wanted` (counted from 0, increasing) of the trajectory at `path`.
-// Throws FileError.
+// Throws FileError, also when the file no longer holds all of them.
 std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
                                     const std::vector<std::size_t>& wanted);
 

@@ -180,6 +180,15 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
         std::cerr << "zentova: " << options.outPath << ": interrupted, nothing written\n";
         return ExitInterrupted;
     }
+    // The first pass counted the frames; fewer now means the file was cut or rewritten
+    // meanwhile (a calculation started on it): no movie of what is left.
+    if (filmed < count.selected) {
+        writer.abort();
+        std::cerr << "zentova: " << trajectoryPath
+                  << ": holds fewer frames than a moment ago: it was rewritten while it was "
+                     "filmed (a calculation?); no movie was written\n";
+        return 1;
+    }
     writer.finish();
     char summary[200];
     std::snprintf(summary, sizeof summary,

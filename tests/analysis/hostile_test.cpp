@@ -10,6 +10,8 @@
 #include "analysis/readings.h"
 #include "analysis/structure.h"
 #include "files/linereader.h"
+#include "files/trajectory.h"
+#include "support/tempfiles.h"
 
 namespace zentova {
 namespace {
@@ -153,6 +155,24 @@ TEST(AnalysisOnHostileInput, PositionsFarOutsideTheCubeAreLeftOutAndCounted) {
         EXPECT_EQ(meanSquareDisplacement(frames, all).framesUsed, c.leftOut ? 1u : 3u) << c.far;
         EXPECT_EQ(meanSquareDisplacement(frames, {1, 2}).framesUsed, c.leftOut ? 0u : 2u) << c.far;
     }
+}
+
+TEST(AnalysisOnHostileInput, ATrajectoryCutBetweenItsTwoReadingsIsRefused) {
+    // Two frames counted by the first pass, one left when the second reads it.
+    testing::TempDir dir;
+    Project project;
+    project.typeCount = 1;
+    project.counts[1] = 1;
+    ParticleState particles;
+    particles.type[1] = 1;
+    std::string his;
+    appendFrameText(his, 1, 0.015, particles);
+    testing::writeBytes(dir.file("cut.his"), his);
+    const std::string error = testing::fileErrorOf([&] {
+        loadSnapshots(dir.file("cut.his"), project, {0, 1});
+    });
+    EXPECT_NE(error.find("cut.his: holds fewer frames than a moment ago"), std::string::npos)
+        << error;
 }
 
 }  // namespace
