@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -39,9 +38,11 @@ std::string stemOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     name = name.substr(0, name.find('.'));
-    for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) > 0x7f)
-            if (c != '-') c = '_';
+    for (char& c : name) {
+        const bool plain =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+        if (!plain) c = '_';
+    }
     return name.empty() ? "project" : name;
 }
 
