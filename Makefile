@@ -4,7 +4,8 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 CMAKE_FLAGS ?=
-# Seconds each fuzz target runs within "make test".
+# Seconds each of the four readers' fuzz targets ran within "make test"; the six targets
+# now share those 4 x FUZZ_SECONDS.
 FUZZ_SECONDS ?= 20
 
 # The window's tests need a screen: a virtual one, of a fixed size. Without -noreset the

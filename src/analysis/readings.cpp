@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "files/atomicfile.h"
+#include "files/linereader.h"
+#include "files/trajectory.h"
 #include "model/energy.h"
 
 namespace zentova {
@@ -95,11 +97,17 @@ std::string readingsHeader(const std::vector<int>& types) {
 }
 
 std::string formatReadingsRow(const ReadingsRow& row) {
-    char field[48];
+    // Room for the longest time "%.3f" gives (a finite double has at most 309 digits before
+    // the point): a row is never cut.
+    char field[400];
     std::snprintf(field, sizeof field, "%.3f,%lld", row.time, row.frames);
     std::string line = field;
     const auto add = [&](double value) {
-        std::snprintf(field, sizeof field, ",%.10g", std::isfinite(value) ? value : 0.0);
+        if (!std::isfinite(value)) value = 0.0;
+        std::snprintf(field, sizeof field, ",%.10g", value);
+        // Rounded to 10 digits, the largest doubles would read back as beyond any double.
+        double back = 0.0;
+        if (!parseReal(field + 1, back)) std::snprintf(field, sizeof field, ",%.17g", value);
         line += field;
     };
     add(row.meanKineticEnergy);
@@ -111,76 +119,119 @@ std::string formatReadingsRow(const ReadingsRow& row) {
     return line;
 }
 
-ReadingsTable parseReadings(std::istream& in) {
-    ReadingsTable table;
-    std::string line;
-    int lineNo = 0;
-    const auto strip = [](std::string& text) {
-        while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
-    };
-    if (!std::getline(in, line)) return table;
-    ++lineNo;
-    strip(line);
-    const std::vector<std::string_view> names = splitFields(line);
-    const std::size_t fixedColumns = 6;
-    if (names.size() < fixedColumns || names[0] != "time" || names[1] != "frames" ||
+namespace {
+
+// One line of at most LineReader::MaxLineLength characters, without its line end (LF, or
+// CR LF). A longer line is read to its end but not kept: `tooLong` says so. `ended` is
+// false for a last line the file cut off before its line end. False at the end of the file.
+bool readLine(std::istream& in, std::string& line, bool& tooLong, bool& ended) {
+    line.clear();
+    tooLong = false;
+    ended = false;
+    std::streambuf* buffer = in.rdbuf();
+    bool any = false;
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        any = true;
+        if (c == '\n') {
+            ended = true;
+            break;
+        }
+        if (line.size() < LineReader::MaxLineLength)
+            line.push_back(static_cast<char>(c));
+        else
+            tooLong = true;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return any;
+}
+
+// A frame number as the writer writes it: decimal digits alone, at least 1.
+bool parseFrameNumber(std::string_view text, long long& value) {
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && ptr == text.data() + text.size() && !text.empty() &&
+           text[0] != '-' && value >= 1;
+}
+
+bool knownHeader(const std::vector<std::string_view>& names, std::vector<int>& types) {
+    constexpr std::size_t FixedColumns = 6;
+    if (names.size() < FixedColumns || names[0] != "time" || names[1] != "frames" ||
         names[2] != "mean_kinetic_energy" || names[names.size() - 3] != "mean_speed" ||
         names[names.size() - 2] != "radius_of_gyration" ||
-        names.back() != "largest_distance_from_centre") {
-        table.badLine = 1;
-        return table;
-    }
+        names.back() != "largest_distance_from_centre")
+        return false;
     const std::string_view prefix = TypeColumnPrefix;
     for (std::size_t k = 3; k + 3 < names.size(); ++k) {
         int type = 0;
         const std::string_view name = names[k];
+        if (name.substr(0, prefix.size()) != prefix) return false;
         const auto [ptr, ec] =
-            name.substr(0, prefix.size()) == prefix
-                ? std::from_chars(name.data() + prefix.size(), name.data() + name.size(), type)
-                : std::from_chars_result{name.data(), std::errc::invalid_argument};
-        if (ec != std::errc() || ptr != name.data() + name.size() || type < 1 || type > MaxTypes) {
-            table.badLine = 1;
-            return table;
-        }
-        table.types.push_back(type);
+            std::from_chars(name.data() + prefix.size(), name.data() + name.size(), type);
+        // The types in increasing order, each once, as readingsTypes lists them.
+        if (ec != std::errc() || ptr != name.data() + name.size() || type < 1 || type > MaxTypes ||
+            (!types.empty() && type <= types.back()))
+            return false;
+        types.push_back(type);
+    }
+    return true;
+}
+
+// One line of readings under a header of `columns` names; false when it is not one.
+bool parseRow(const std::vector<std::string_view>& fields, std::size_t columns, ReadingsRow& row) {
+    if (fields.size() != columns || !parseReal(fields[0], row.time) ||
+        !parseFrameNumber(fields[1], row.frames))
+        return false;
+    std::vector<double> values(columns - 2);
+    for (std::size_t k = 2; k < columns; ++k)
+        if (!parseReal(fields[k], values[k - 2])) return false;
+    row.meanKineticEnergy = values.front();
+    row.typeKineticEnergy.assign(values.begin() + 1, values.end() - 3);
+    row.meanSpeed = values[values.size() - 3];
+    row.radiusOfGyration = values[values.size() - 2];
+    row.largestDistance = values.back();
+    return true;
+}
+
+}  // namespace
+
+ReadingsTable parseReadings(std::istream& in) {
+    ReadingsTable table;
+    std::string line;
+    bool tooLong = false;
+    bool ended = false;
+    if (!readLine(in, line, tooLong, ended)) return table;
+    const std::vector<std::string_view> names = splitFields(line);
+    if (tooLong || !knownHeader(names, table.types)) {
+        table.types.clear();
+        table.badLine = 1;
+        return table;
     }
     table.headerKnown = true;
-    while (std::getline(in, line)) {
-        ++lineNo;
-        // A last line without its line end may be a write cut short: it does not count.
-        const bool ended = !in.eof();
-        strip(line);
-        const std::vector<std::string_view> fields = splitFields(line);
+    const std::size_t columns = names.size();
+    for (int lineNo = 2; readLine(in, line, tooLong, ended); ++lineNo) {
+        // A line that is not one of readings is left out, and so is one that does not follow
+        // the rows before it (a frame again, or an earlier time); the rows after it still
+        // count. A last line without its line end may be a write cut short: it does not count.
         ReadingsRow row;
-        double values[6];
-        bool good = ended && fields.size() == names.size();
-        if (good) {
-            double frames = 0;
-            good = parseReal(fields[0], row.time) && parseReal(fields[1], frames) && frames >= 0 &&
-                   frames == std::floor(frames);
-            row.frames = static_cast<long long>(frames);
-            for (std::size_t k = 2; good && k < fields.size(); ++k) {
-                double value = 0.0;
-                good = parseReal(fields[k], value);
-                if (k == 2)
-                    values[0] = value;
-                else if (k + 3 < fields.size())
-                    row.typeKineticEnergy.push_back(value);
-                else
-                    values[k + 3 - fields.size() + 1] = value;
-            }
-        }
-        if (!good) {
+        const bool good = ended && !tooLong && parseRow(splitFields(line), columns, row) &&
+                          (table.rows.empty() || (row.frames > table.rows.back().frames &&
+                                                  row.time >= table.rows.back().time));
+        if (good)
+            table.rows.push_back(std::move(row));
+        else if (table.badLine == 0)
             table.badLine = lineNo;
-            break;
-        }
-        row.meanKineticEnergy = values[0];
-        row.meanSpeed = values[1];
-        row.radiusOfGyration = values[2];
-        row.largestDistance = values[3];
-        table.rows.push_back(std::move(row));
     }
     return table;
+}
+
+std::size_t keepTrajectoryRows(ReadingsTable& table, const std::vector<double>& frameTimes) {
+    const auto fits = [&](const ReadingsRow& row) {
+        return row.frames <= static_cast<long long>(frameTimes.size()) &&
+               std::abs(row.time - frameTimes[static_cast<std::size_t>(row.frames - 1)]) <=
+                   WrittenTimeRounding;
+    };
+    const std::size_t before = table.rows.size();
+    std::erase_if(table.rows, [&](const ReadingsRow& row) { return !fits(row); });
+    return before - table.rows.size();
 }
 
 ReadingsTable loadReadings(const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <string>
 #include <vector>
@@ -45,12 +46,20 @@ struct ReadingsTable {
     bool headerKnown = false;
     std::vector<int> types;
     std::vector<ReadingsRow> rows;
-    int badLine = 0;  // first line that is not a line of readings; 0 when all are
+    int badLine = 0;  // first line left out as not a line of readings; 0 when none was
 };
 
-// Reads the header and the lines up to the first one that is not a line of readings (or
-// one cut short at the end of the file). Never throws for the content.
+// Reads the header and every line of readings. A line is left out (and the first such
+// named in badLine) when it is not one: fields missing or not numbers, a frame number that
+// is not a whole number from 1, one that does not increase from the line before, a time
+// earlier than the line before, a line longer than the readers take, or a last line cut
+// short. The lines after it still count. Never throws for the content.
 ReadingsTable parseReadings(std::istream& in);
+
+// Drops the rows that do not belong to the trajectory whose frames are at `frameTimes`: a
+// frame number beyond its frames, or a time other than its frame's as written. Returns how
+// many went.
+std::size_t keepTrajectoryRows(ReadingsTable& table, const std::vector<double>& frameTimes);
 
 // Reads the readings file at `path`; an empty table when it cannot be opened or is not a
 // regular file.

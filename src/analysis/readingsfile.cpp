@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <exception>
 
@@ -67,8 +68,12 @@ void ReadingsWriter::startAppend(const std::string& path, const Project& project
         if (!table.headerKnown || table.types != m_types) {
             m_note = path + " was for other types or damaged and starts again";
         } else {
+            // The rows of the frames kept, up to the last of them, which must be at its time.
             for (const ReadingsRow& row : table.rows) {
-                if (kept >= frames || row.time > lastFrameTime + WrittenTimeRounding) break;
+                if (row.frames > frames || row.time > lastFrameTime + WrittenTimeRounding ||
+                    (row.frames == frames &&
+                     std::abs(row.time - lastFrameTime) > WrittenTimeRounding))
+                    break;
                 content += formatReadingsRow(row);
                 m_last = row;
                 ++kept;

@@ -4,12 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <memory>
 #include <numbers>
 
 #include "files/trajectory.h"
-#include "files/xyzexport.h"
-#include "model/frame.h"
 #include "model/integrator.h"
 
 namespace zentova {
@@ -92,42 +89,6 @@ std::string number(double value) {
 
 }  // namespace
 
-std::vector<double> trajectoryTimes(const std::string& path, const Project& project,
-                                    int* partialFrameLine) {
-    std::ifstream in = openTrajectory(path);
-    TrajectoryReader reader(in, path);
-    std::vector<double> times;
-    auto frame = std::make_unique<Frame>();
-    while (reader.readFrame(*frame)) {
-        checkFrameTypes(*frame, static_cast<long long>(times.size()) + 1, project, path);
-        times.push_back(frame->time);
-    }
-    if (partialFrameLine) *partialFrameLine = reader.partialFrameLine();
-    return times;
-}
-
-std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
-                                    const std::vector<std::size_t>& wanted) {
-    std::ifstream in = openTrajectory(path);
-    TrajectoryReader reader(in, path);
-    std::vector<Snapshot> frames;
-    frames.reserve(wanted.size());
-    auto frame = std::make_unique<Frame>();
-    std::size_t next = 0;
-    for (std::size_t index = 0; next < wanted.size() && reader.readFrame(*frame); ++index) {
-        if (index != wanted[next]) continue;
-        ++next;
-        checkFrameTypes(*frame, static_cast<long long>(index) + 1, project, path);
-        Snapshot snapshot;
-        snapshot.time = frame->time;
-        const int n = frame->count;
-        snapshot.xyz.assign(frame->positions.begin() + 3, frame->positions.begin() + 3 + 3 * n);
-        snapshot.types.assign(frame->types.begin() + 1, frame->types.begin() + 1 + n);
-        frames.push_back(std::move(snapshot));
-    }
-    return frames;
-}
-
 std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
                                       std::optional<double> to) {
     std::vector<std::size_t> chosen;
@@ -190,9 +151,10 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
             for (int j = i + 1; j < n; ++j) {
                 const double* q = &s.xyz[3 * j];
                 const double dx = p[0] - q[0], dy = p[1] - q[1], dz = p[2] - q[2];
-                const double r = std::sqrt(dx * dx + dy * dy + dz * dz);
-                const int bin = static_cast<int>(r / binWidth);
-                if (bin >= bins) continue;
+                // Beyond the plotted range (or too far to count in an int): not binned.
+                const double at = std::sqrt(dx * dx + dy * dy + dz * dz) / binWidth;
+                if (!(at < bins)) continue;
+                const int bin = static_cast<int>(at);
                 const int tj = slot[s.types[j]];
                 const int a = std::min(ti, tj), b = std::max(ti, tj);
                 ++counts[a * typeCount + b][bin];
@@ -231,13 +193,16 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
 Displacement meanSquareDisplacement(const std::vector<Snapshot>& frames,
                                     const std::vector<std::size_t>& chosen) {
     Displacement msd;
-    if (chosen.empty()) return msd;
-    const Snapshot& first = frames[chosen[0]];
+    // A frame with positions left out holds other particles under the same numbers.
+    const auto whole = std::find_if(chosen.begin(), chosen.end(),
+                                    [&](std::size_t f) { return frames[f].leftOut == 0; });
+    if (whole == chosen.end()) return msd;
+    const Snapshot& first = frames[*whole];
     std::vector<std::size_t> used;
     for (std::size_t f : chosen)
-        if (frames[f].types == first.types) used.push_back(f);
+        if (frames[f].types == first.types && frames[f].leftOut == 0) used.push_back(f);
     msd.framesUsed = used.size();
-    msd.types = typesIn(frames, {chosen[0]});
+    msd.types = typesIn(frames, {*whole});
     std::vector<int> slot(MaxTypes + 1, -1);
     for (std::size_t k = 0; k < msd.types.size(); ++k) slot[msd.types[k]] = static_cast<int>(k);
     std::vector<int> members(msd.types.size(), 0);
@@ -273,7 +238,7 @@ Displacement meanSquareDisplacement(const std::vector<Snapshot>& frames,
 
 DensityProfile densityProfile(const std::vector<Snapshot>& frames,
                               const std::vector<std::size_t>& chosen, const Project& project,
-                              double binWidth) {
+                              double cubeHalfSize, double binWidth) {
     DensityProfile profile;
     profile.binWidth = binWidth;
     profile.types = typesIn(frames, chosen);
@@ -281,6 +246,7 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
     for (std::size_t k = 0; k < profile.types.size(); ++k)
         slot[profile.types[k]] = static_cast<int>(k);
     std::vector<std::vector<double>> counts(profile.types.size());
+    const double maxShells = std::ceil(2.0 * std::sqrt(3.0) * cubeHalfSize / binWidth);
     for (std::size_t f : chosen) {
         const Snapshot& s = frames[f];
         double total = 0.0;
@@ -296,7 +262,10 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
             double r2 = 0.0;
             for (int c = 0; c < 3; ++c)
                 r2 += (s.xyz[3 * i + c] - centre[c]) * (s.xyz[3 * i + c] - centre[c]);
-            const std::size_t shell = static_cast<std::size_t>(std::sqrt(r2) / binWidth);
+            // Particles inside the cube, about a centre inside it, lie within its diagonal.
+            const double at = std::sqrt(r2) / binWidth;
+            if (!(at < maxShells)) continue;
+            const std::size_t shell = static_cast<std::size_t>(at);
             std::vector<double>& row = counts[slot[s.types[i]]];
             if (row.size() <= shell) row.resize(shell + 1, 0.0);
             row[shell] += 1.0;

@@ -14,6 +14,7 @@ struct Snapshot {
     double time = 0.0;
     std::vector<double> xyz;
     std::vector<std::uint8_t> types;
+    int leftOut = 0;  // positions outside the cube, taken out by leaveOutFarPositions
     int count() const { return static_cast<int>(types.size()); }
 };
 
@@ -24,9 +25,14 @@ std::vector<double> trajectoryTimes(const std::string& path, const Project& proj
                                     int* partialFrameLine = nullptr);
 
 // The frames numbered `wanted` (counted from 0, increasing) of the trajectory at `path`.
-// Throws FileError.
+// Throws FileError, also when the file no longer holds all of them.
 std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
                                     const std::vector<std::size_t>& wanted);
+
+// Takes the positions outside the cube (a coordinate beyond +-cubeHalfSize) out of every
+// frame: the walls keep the particles inside, and the plots cover the cube alone. Returns
+// how many went, over all frames.
+long long leaveOutFarPositions(std::vector<Snapshot>& frames, double cubeHalfSize);
 
 // The frames from `from` to `to` (times, both included); without them, the second half of
 // the trajectory (the frames from index count / 2 on), where a run has settled more.
@@ -75,7 +81,7 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
 
 // Mean square displacement of each type against the time lag, over the chosen frames that
 // hold the same particles as the first of them, averaged over every pair of frames that
-// lag apart; lags up to half the span.
+// lag apart; lags up to half the span. Frames with positions left out are not used.
 struct Displacement {
     std::vector<int> types;
     std::vector<double> lags;                  // mean time between the frames of a lag
@@ -88,7 +94,8 @@ Displacement meanSquareDisplacement(const std::vector<Snapshot>& frames,
 
 // Number density of each type against the distance from the centre of mass (masses from
 // the project; the plain centre when they do not add up to a positive mass), averaged over
-// the chosen frames: particles per 1000 cubic cube units in shells of `binWidth`.
+// the chosen frames: particles per 1000 cubic cube units in shells of `binWidth`, out to
+// the cube's diagonal at most (what lies beyond is not counted).
 struct DensityProfile {
     double binWidth = 1.0;
     std::vector<int> types;
@@ -97,7 +104,7 @@ struct DensityProfile {
 
 DensityProfile densityProfile(const std::vector<Snapshot>& frames,
                               const std::vector<std::size_t>& chosen, const Project& project,
-                              double binWidth = 1.0);
+                              double cubeHalfSize, double binWidth = 1.0);
 
 // The results as CSV text with a header line, "." decimals, LF line ends.
 std::string radialDistributionCsv(const RadialDistribution& rdf);

@@ -20,6 +20,7 @@
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "files/trajectory.h"
+#include "files/xyzexport.h"
 #include "model/frame.h"
 #include "movie/moviewriter.h"
 #include "view3d/drawing.h"
@@ -112,14 +113,17 @@ struct FrameCount {
     double last = 0.0;
 };
 
-// A first pass over the trajectory: it is sound to its end, and which frames are filmed.
-// Throws FileError naming file and line.
-FrameCount countFrames(const std::string& path, const MovieOptions& options) {
+// A first pass over the trajectory: it is sound to its end, of this project, and which
+// frames are filmed. Throws FileError naming file and line.
+FrameCount countFrames(const std::string& path, const Project& project,
+                       const MovieOptions& options) {
     std::ifstream file = openTrajectory(path);
     TrajectoryReader reader(file, path);
     auto frame = std::make_unique<Frame>();
     FrameCount count;
+    long long frames = 0;
     while (reader.readFrame(*frame)) {
+        checkFrameTypes(*frame, ++frames, project, path);
         if (!inRange(options, frame->time)) continue;
         if (count.selected++ == 0) count.first = frame->time;
         count.last = frame->time;
@@ -149,8 +153,10 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
     auto next = std::make_unique<Frame>();
     ProgressBar progress(std::cerr, isatty(STDERR_FILENO) == 1, count.selected, "frames");
     long long filmed = 0;
+    long long frames = 0;
     QImage picture;
     while (filmed < count.selected && !interrupted && reader.readFrame(*next)) {
+        checkFrameTypes(*next, ++frames, project, trajectoryPath);
         // Frames before the range still fill the particles a shorter frame leaves as they were.
         takeFrame(*shown, *next);
         if (!inRange(options, shown->time)) continue;
@@ -178,6 +184,15 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
         writer.abort();
         std::cerr << "zentova: " << options.outPath << ": interrupted, nothing written\n";
         return ExitInterrupted;
+    }
+    // The first pass counted the frames; fewer now means the file was cut or rewritten
+    // meanwhile (a calculation started on it): no movie of what is left.
+    if (filmed < count.selected) {
+        writer.abort();
+        std::cerr << "zentova: " << trajectoryPath
+                  << ": holds fewer frames than a moment ago: it was rewritten while it was "
+                     "filmed (a calculation?); no movie was written\n";
+        return 1;
     }
     writer.finish();
     char summary[200];
@@ -215,7 +230,7 @@ int movieCommand(const CommandCall& call) {
         writer =
             std::make_unique<MovieWriter>(options.outPath, options.format, movie,
                                           commandPolicy(options.projectPath, options.overwrite));
-        count = countFrames(trajectoryPath, options);
+        count = countFrames(trajectoryPath, project, options);
     } catch (const std::exception& e) {
         std::cerr << "zentova: " << e.what() << '\n';
         return 1;

@@ -77,7 +77,11 @@ int snapshot(int argc, char** argv, const std::string& projectPath, const std::s
         out = std::make_unique<OutputFile>(outPath, commandPolicy(projectPath, overwrite));
         project = loadProjectFile(projectPath);
         loadSettingsFile(SettingsFileName, settings);
-        state = loadFinalStateFile(baseNameOf(projectPath) + ".sta");
+        const std::string statePath = baseNameOf(projectPath) + ".sta";
+        state = loadFinalStateFile(statePath);
+        if (const auto mismatch = finalStateMismatch(state, project))
+            throw FileError(statePath, 0,
+                            *mismatch + "; the final state belongs to another project");
     } catch (const std::exception& e) {
         std::cerr << "zentova: " << e.what() << '\n';
         return 1;

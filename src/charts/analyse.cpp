@@ -117,7 +117,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const std::string hisPath = base + ".his";
         Steps steps(err, options.projectPath);
         const std::string readingsPath = readingsPathOf(base);
-        const ReadingsTable readings = loadReadings(readingsPath);
+        ReadingsTable readings = loadReadings(readingsPath);
         const bool energies = readings.headerKnown && !readings.rows.empty();
 
         // Every output checked, and its temporary made, before the trajectory is read; the
@@ -154,6 +154,11 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
             err << "zentova: " << hisPath << ": " << partialFrameNote(partialLine) << '\n';
         if (times.empty())
             throw FileError(hisPath, 0, "holds no frames to analyse; calculate first");
+        const std::size_t foreign = keepTrajectoryRows(readings, times);
+        if (foreign > 0)
+            err << "zentova: " << readingsPath << ": " << foreign
+                << (foreign == 1 ? " line matches" : " lines match") << " no frame of " << hisPath
+                << "; left out\n";
         const std::vector<std::size_t> inRange = chooseFrames(times, options.from, options.to);
         if (inRange.empty())
             throw FileError(hisPath, 0,
@@ -163,7 +168,9 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                                 " (its frames run from t = " + fixed3(times.front()) +
                                 " to t = " + fixed3(times.back()) + ")");
         const std::vector<std::size_t> wanted = thinOut(inRange, MostFramesAnalysed);
-        const std::vector<Snapshot> frames = loadSnapshots(hisPath, project, wanted);
+        std::vector<Snapshot> frames = loadSnapshots(hisPath, project, wanted);
+        const Settings settings;
+        const long long leftOut = leaveOutFarPositions(frames, settings.cubeHalfSize);
         std::vector<std::size_t> chosen(frames.size());
         for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = k;
         const double t0 = frames.front().time, t1 = frames.back().time;
@@ -179,7 +186,13 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         std::vector<Section> sections;
         std::string notes;
 
-        const Settings settings;
+        if (leftOut > 0) {
+            const std::string far =
+                std::to_string(leftOut) + (leftOut == 1 ? " position lies" : " positions lie") +
+                " outside the cube and " + (leftOut == 1 ? "is" : "are") + " left out";
+            steps.say(hisPath + ": " + far);
+            notes += far + "; the frames holding them are left out of the wandering. ";
+        }
         const RadialDistribution rdf =
             radialDistribution(frames, chosen, wallRegionEdge(settings.cubeHalfSize));
         {
@@ -268,7 +281,8 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         }
         steps.say("mean square displacement written");
 
-        const DensityProfile profile = densityProfile(frames, chosen, project);
+        const DensityProfile profile =
+            densityProfile(frames, chosen, project, settings.cubeHalfSize);
         {
             PlotContent content{"Density from the centre of mass",
                                 "distance from the centre of mass (cube units)",
@@ -303,7 +317,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         } else {
             if (readings.badLine > 0)
                 err << "zentova: " << readingsPath << ":" << readings.badLine
-                    << ": not a line of readings; the lines from there are left out\n";
+                    << ": not a line of readings; it is left out with any others like it\n";
             PlotContent content{"Kinetic energy",
                                 "time (time units)",
                                 "kinetic energy per particle (energy units)",

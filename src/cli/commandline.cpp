@@ -60,8 +60,9 @@ const char* const UsageText =
     "  --no-time            leave out the time (\"t = 1.500\") in the lower left corner\n"
     "  --force-table        print the forces editor's curve between two types as CSV\n"
     "  --export-lammps      write the project for LAMMPS into DIR: data.STEM, STEM.table,\n"
-    "                       in.STEM and README.txt (run: lmp -in in.STEM); --steps and\n"
-    "                       --seed as above, and:\n"
+    "                       in.STEM and README.txt (run: lmp -in in.STEM); --steps as\n"
+    "                       above up to 2147483647, LAMMPS's longest run, --seed as\n"
+    "                       above, and:\n"
     "  --from-sta           start from PROJECT.sta (positions and velocities) instead of a\n"
     "                       fresh placement\n"
     "  --replicate NX NY NZ tile the cube NX x NY x NZ times (1 to 20 each), walls around\n"
@@ -160,8 +161,11 @@ int exportLammpsCommand(const CommandCall& call) {
             options.cutoff = cutoff;
         } else if (arg == "--steps") {
             const std::string* text = value();
-            if (!text || !parseNumber(*text, options.steps) || options.steps < 0)
-                return usageError("--steps needs a whole number from 0 to 9223372036854775807");
+            if (!text || !parseNumber(*text, options.steps) || options.steps < 0 ||
+                options.steps > MaxLammpsSteps)
+                return usageError("--steps needs a whole number from 0 to " +
+                                  std::to_string(MaxLammpsSteps) +
+                                  ", the longest run LAMMPS takes");
         } else if (arg == "--seed") {
             std::uint32_t seed = 0;
             const std::string* text = value();

@@ -60,6 +60,14 @@ void appendXyzFrame(std::string& out, const Frame& frame, const Project& project
 
 void checkFrameTypes(const Frame& frame, long long frameNumber, const Project& project,
                      const std::string& hisName) {
+    // A frame may hold fewer particles than the project, never more.
+    const std::int32_t particles = sumOfCounts(project);
+    if (frame.count > particles)
+        throw FileError(hisName, 0,
+                        "frame " + std::to_string(frameNumber) + " holds " +
+                            std::to_string(frame.count) + " particles, but the project has " +
+                            std::to_string(particles) +
+                            "; the trajectory belongs to another project");
     for (int p = 1; p <= frame.count; ++p) {
         const int type = frame.types[p];
         if (type < 1 || type > project.typeCount)

@@ -54,7 +54,8 @@ long long exportXyzFile(const std::string& projectPath, const std::string& outPa
                         double cubeHalfSize, bool overwrite = false,
                         int* partialFrameLine = nullptr);
 
-// Checks the types of one frame against the project. Throws FileError naming `hisName`.
+// Checks one frame against the project: no more particles than it has, no type it lacks.
+// Every command that reads a trajectory applies it. Throws FileError naming `hisName`.
 void checkFrameTypes(const Frame& frame, long long frameNumber, const Project& project,
                      const std::string& hisName);
 

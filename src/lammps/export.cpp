@@ -8,6 +8,7 @@
 
 #include "files/fileerror.h"
 #include "files/finalstate.h"
+#include "files/linereader.h"
 #include "files/output.h"
 #include "files/projectfile.h"
 #include "files/xyzexport.h"
@@ -22,11 +23,20 @@ namespace zentova {
 
 namespace {
 
-// The project file's name without its folder, up to its first ".".
+// The project file's name without its folder, up to its first ".", as the exported files'
+// stem. LAMMPS splits its commands at blanks and reads quotes, "$", "#" and a closing "&"
+// on its own, and a control character can end a line: every character but ASCII letters,
+// digits, "-" and "_" becomes "_", so that the stem needs no quoting in the input script,
+// nor in the shell lines of the README.
 std::string stemOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     name = name.substr(0, name.find('.'));
+    for (char& c : name) {
+        const bool plain =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+        if (!plain) c = '_';
+    }
     return name.empty() ? "project" : name;
 }
 
@@ -45,6 +55,40 @@ void checkExportable(const Project& project, const std::string& path) {
             throw FileError(path, 0,
                             "cannot be exported: type " + std::to_string(t) +
                                 " has a negative mass, which LAMMPS does not take");
+}
+
+// The line of the .sta at `path` that holds coordinate `axis` of particle `particle`, read
+// again as the final state's reader reads it (blank lines skipped); 0 when it cannot be.
+int coordinateLine(const std::string& path, int particle, int axis) {
+    try {
+        std::ifstream in = fileio::openInput(path);
+        LineReader reader(in, path);
+        reader.readInt("the particle count");
+        reader.readReal("the time");
+        for (int k = 0; k < 4 * (particle - 1) + axis + 1; ++k) reader.readReal("a value");
+        return reader.line();
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+// A particle beyond the cube lies where no wall of the export holds it, and a box and a
+// cutoff widened to reach it would make LAMMPS's table and its neighbour bins as large as
+// the distance: refused, with the value's place in the file.
+void checkInsideCube(const FinalState& state, double cubeHalfSize, const std::string& path) {
+    static constexpr const char* Axes[3] = {"x", "y", "z"};
+    for (int p = 1; p <= state.count; ++p)
+        for (int c = 0; c < 3; ++c) {
+            const double value = state.particles.position(p, c);
+            if (std::abs(value) <= cubeHalfSize) continue;
+            char text[96];
+            std::snprintf(text, sizeof text, "%.6g, outside the cube (%g to %g)", value,
+                          -cubeHalfSize, cubeHalfSize);
+            throw FileError(path, coordinateLine(path, p, c),
+                            std::string("the ") + Axes[c] + " coordinate of particle " +
+                                std::to_string(p) + " is " + text +
+                                "; only a state inside it can be exported");
+        }
 }
 
 // Where the particles come from: a fresh placement, or the final state.
@@ -67,6 +111,7 @@ Start startingState(Project& project, const LammpsExportOptions& options, double
         FinalState state = loadFinalStateFile(path);
         if (const auto mismatch = finalStateMismatch(state, project))
             throw FileError(path, 0, *mismatch);
+        checkInsideCube(state, cubeHalfSize, path);
         start.particles = state.particles;
         start.count = state.count;
         start.time = state.time;
@@ -134,7 +179,7 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
 
     const BitmapLayout layout = bitmapLayout(TableInnerDistance, system.cutoff);
     system.tableBits = layout.bits;
-    std::string table = "# The pair law of the Zentova project \"" + project.name +
+    std::string table = "# The pair law of the Zentova project \"" + plainText(project.name) +
                         "\" between every two types, as pair_style table bitmap " +
                         std::to_string(layout.bits) +
                         " reads it:\n# r (cube units), energy (zero at infinite distance), "

@@ -15,8 +15,8 @@ struct LammpsExportOptions {
     std::string folder;
     bool fromFinalState = false;            // the project's .sta instead of a fresh placement
     std::array<int, 3> replicate{1, 1, 1};  // cubes along x, y, z
-    long long steps = 3000;                 // the run of in.STEM (a -var steps overrides it)
-    std::optional<std::uint32_t> seed;      // placement and bath seeds; the clock otherwise
+    long long steps = 3000;  // the run of in.STEM, up to MaxLammpsSteps (-var steps overrides it)
+    std::optional<std::uint32_t> seed;  // placement and bath seeds; the clock otherwise
     // A cutoff (cube units) shorter than the box: the law beyond it left out, so that a
     // large tiling runs in LAMMPS's time per particle rather than per pair.
     std::optional<double> cutoff;
@@ -26,6 +26,9 @@ struct LammpsExportOptions {
 inline constexpr double MinCutoff = 1.0;  // cube units
 
 inline constexpr int MaxReplicate = 20;  // cubes per axis
+
+// The longest run LAMMPS's run command takes (a 32-bit count of steps).
+inline constexpr long long MaxLammpsSteps = 2147483647;
 
 // What was written, for the command's closing line.
 struct LammpsExportSummary {

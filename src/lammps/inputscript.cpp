@@ -39,6 +39,13 @@ bool typeUsed(const LammpsSystem& system, int type) {
 
 }  // namespace
 
+std::string plainText(const std::string& text) {
+    std::string out = text;
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    return out;
+}
+
 void placeBox(LammpsSystem& system) {
     for (int c = 0; c < 3; ++c) {
         system.low[c] = 0.0;
@@ -57,8 +64,9 @@ void placeBox(LammpsSystem& system) {
 
 std::string dataFile(const LammpsSystem& system) {
     const Project& project = system.project;
-    std::string out = "LAMMPS data file of the Zentova project \"" + system.name + "\" (" +
-                      (system.fromFinalState ? "its final state" : "a fresh placement") + ")\n\n";
+    std::string out = "LAMMPS data file of the Zentova project \"" + plainText(system.name) +
+                      "\" (" + (system.fromFinalState ? "its final state" : "a fresh placement") +
+                      ")\n\n";
     out +=
         std::to_string(system.atoms.size()) + " atoms\n" + typeCount(project) + " atom types\n\n";
     const char* axes[3] = {"x", "y", "z"};
@@ -100,8 +108,8 @@ std::string inputScript(const LammpsSystem& system) {
 
     const std::string share = shortNumber(kickShare());
     std::string s;
-    s += "# LAMMPS input of the Zentova project \"" + system.name + "\" (" + system.projectFile +
-         "): " + std::to_string(atoms) + " particles";
+    s += "# LAMMPS input of the Zentova project \"" + plainText(system.name) + "\" (" +
+         plainText(system.projectFile) + "): " + std::to_string(atoms) + " particles";
     if (system.replicate != std::array<int, 3>{1, 1, 1})
         s += " in " + std::to_string(system.replicate[0]) + " x " +
              std::to_string(system.replicate[1]) + " x " + std::to_string(system.replicate[2]) +
@@ -255,7 +263,7 @@ std::string inputScript(const LammpsSystem& system) {
 
 std::string readmeText(const LammpsSystem& system) {
     const std::string& stem = system.stem;
-    std::string s = "The Zentova project \"" + system.name +
+    std::string s = "The Zentova project \"" + plainText(system.name) +
                     "\" for LAMMPS (www.lammps.org; Debian: apt install lammps).\n\n";
     s += "Run it here:\n";
     s += "  lmp -in in." + stem + "                 on one core\n";

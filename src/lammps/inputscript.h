@@ -42,6 +42,10 @@ struct LammpsSystem {
     std::map<std::pair<int, int>, std::string> sections;  // the table section of types i <= j
 };
 
+// `text` for a comment or a title line: every control character (a line end among them,
+// which would start a command of its own) becomes "?".
+std::string plainText(const std::string& text);
+
 // Sets the box (the cubes from 0, widened to hold a particle of a final state beyond them)
 // and a cutoff that reaches across its diagonal, or the chosen one when that is shorter.
 void placeBox(LammpsSystem& system);

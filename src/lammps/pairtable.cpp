@@ -36,8 +36,11 @@ BitmapLayout bitmapLayout(double inner, double cutoff) {
     // to the cutoff's r^2 needs: e bits cover 2^(2^e) octaves.
     const int lowest = std::ilogb(inner * inner);
     const double range = cutoff * cutoff / std::ldexp(1.0, lowest);
+    // A float's exponent has 8 bits: no table can span more octaves than they count (and a
+    // cutoff beyond them, even an infinite one, gets the widest table, not a shift past 31).
+    constexpr int MostExponentBits = 8;
     int exponentBits = 0;
-    for (double available = 2.0; available < range;)
+    for (double available = 2.0; available < range && exponentBits < MostExponentBits;)
         available = std::ldexp(1.0, 1 << ++exponentBits);
     layout.bits = exponentBits + TableMantissaBits;
     layout.shiftBits = FloatMantissaDigits - (TableMantissaBits + 1);

@@ -7,6 +7,7 @@
 #include "files/fileerror.h"
 #include "files/finalstate.h"
 #include "files/trajectory.h"
+#include "files/xyzexport.h"
 #include "pump/pump.h"
 #include "runs/displays.h"
 #include "runs/notes.h"
@@ -70,12 +71,14 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     // The key G shows the kinetic energies of the readings file up to the frame shown.
     ReadingsView readingsView(view, program.project, readingsPathOf(program.source.baseName));
     bool ended = false;
+    long long frames = 0;
     try {
         while (view.tag(ViewButton::Stop) == 0) {
             if (!reader.readFrame(*next)) {
                 ended = true;
                 break;
             }
+            checkFrameTypes(*next, ++frames, program.project, path);
             takeFrame(*frame, *next);
             program.particles.time = next->time;
             readingsView.showUpTo(next->time);

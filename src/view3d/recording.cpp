@@ -59,6 +59,12 @@ bool ViewRecording::stop(std::string& path, std::string& error) {
     if (!m_writer) return false;
     path = m_writer->path();
     std::unique_ptr<MovieWriter> writer = std::move(m_writer);
+    // Without a single picture a movie file would hold no video at all: none is written.
+    if (writer->frames() == 0) {
+        writer->abort();
+        error = "nothing was recorded (the view drew no picture meanwhile), so no file was written";
+        return false;
+    }
     try {
         writer->finish();
         return true;

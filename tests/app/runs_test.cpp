@@ -249,16 +249,25 @@ TEST(HistoryPlaybackInTheWindow, PlaysToTheEndAndWaitsForTerminateThenAClick) {
 }
 
 TEST(HistoryPlaybackInTheWindow, ADamagedFileEndsWithANoteAndTheViewHidden) {
+    // A frame of nine particles is of another project: the project has eight.
+    ParticleState nine;
+    for (int p = 1; p <= 9; ++p) nine.type[p] = 1;
+    std::string foreign;
+    appendFrameText(foreign, 9, 0.030, nine);
     for (const std::string& damage : {std::string("8\r\n   0.030\r\n   1.000\r\nabc\r\n"),
-                                      std::string("250\r\n   0.030\r\n")}) {
+                                      std::string("250\r\n   0.030\r\n"), foreign}) {
         RunWorld w;
         std::string his;
         appendFrameText(his, 8, 0.015, w.program->particles);
         writeBytes("ions.his", his + damage);
         w.dismissNotes(1);
+        // Should the frame be shown after all, the replay still ends.
+        w.pump.afterMs(2000, [&](InputState&) { w.view.setTag(4, 1); });
+        w.pump.afterMs(2300, [](InputState& in) { in.mainWindowTag = 1; });
         HistoryPlayback(*w.program, w.windows);
         EXPECT_FALSE(w.view.isVisible());
         EXPECT_GE(w.pump.clockMs(), 400) << "no note for " << damage;
+        EXPECT_EQ(w.program->particles.time, 0.015) << "the damaged frame was shown";
     }
 }
 

@@ -4,8 +4,10 @@
 Usage: lammps_check.py ZENTOVA_EXE DATA_DIR runs|table|physics
   runs     every example and a few made-up projects run in lmp (one under mpirun -np 2),
            the XYZ dump reads back in ASE and MDAnalysis,
-           --replicate 2 2 2 gives 8 times the particles in 8 times the volume, and a folder
-           that cannot be made is refused with nothing written
+           --replicate 2 2 2 gives 8 times the particles in 8 times the volume, a folder
+           that cannot be made is refused with nothing written, and awkward file names
+           (a newline and a LAMMPS command, blanks, "$", "#", "&") export and run while a
+           state outside the cube and a run too long for LAMMPS are refused
   table    LAMMPS's pair_write against --force-table at 50 distances per pair of types
   physics  the same statistics from a LAMMPS run and a calculation of the same length (the
            walls' among them), and energy conservation in LAMMPS without damping and kicks
@@ -199,6 +201,47 @@ def runs(work):
     refused = run([EXE, "--export-lammps", "zen1.zpr", "afile/out"], work)
     check(refused.returncode == 1 and "afile/out" in refused.stderr
           and len(refused.stderr.splitlines()) == 1, f"refusal: {refused.stderr}")
+    hostile(work)
+
+
+def hostile(work):
+    """Names and states that must not reach LAMMPS as they are: each export either runs in
+    lmp as written, or is refused in one line with nothing written."""
+    os.mkdir(os.path.join(work, "evil\nshell touch PWNED\n"))
+    for project in ("evil\nshell touch PWNED\n/p.zpr", "my run.zpr", "v$x.zpr", "a\tb#c&.zpr"):
+        shutil.copy(os.path.join(DATA, "demo.zpr"), os.path.join(work, project))
+    # Name of the project, options -> what must happen ("runs" or a part of the refusal).
+    cases = [
+        ("evil\nshell touch PWNED\n/p.zpr", [], "runs"),
+        ("my run.zpr", [], "runs"),
+        ("v$x.zpr", [], "runs"),
+        ("a\tb#c&.zpr", [], "runs"),
+        ("my run.zpr", ["--steps", "2147483648"], "from 0 to 2147483647"),
+        ("far.zpr", ["--from-sta"], "far.sta:4: the y coordinate of particle 1 is 1e+300"),
+    ]
+    shutil.copy(os.path.join(DATA, "demo.zpr"), os.path.join(work, "far.zpr"))
+    calc = run([EXE, "--calculate", "far.zpr", "--steps", "300", "--seed", "2"], work)
+    check(calc.returncode == 0, f"far: {calc.stderr}")
+    lines = open(os.path.join(work, "far.sta"), newline="").read().split("\r\n")
+    lines[3] = "1e300"
+    open(os.path.join(work, "far.sta"), "w", newline="").write("\r\n".join(lines))
+    for k, (project, options, expected) in enumerate(cases):
+        folder = os.path.join(work, f"hostile{k}")
+        done = run([EXE, "--export-lammps", project, folder, "--seed", "1", *options], work)
+        what = f"{project!r} {' '.join(options)}"
+        if expected != "runs":
+            check(done.returncode == 1 and expected in done.stderr and not os.path.exists(folder)
+                  and len(done.stderr.strip().splitlines()) <= 2, f"{what}: {done.stderr}")
+            continue
+        check(done.returncode == 0, f"{what}: {done.stderr}")
+        scripts = [name for name in os.listdir(folder) if name.startswith("in.")] \
+            if os.path.isdir(folder) else []
+        check(len(scripts) == 1, f"{what}: one input script in {scripts}")
+        if len(scripts) == 1:
+            rows = lammps(folder, scripts[0][3:], "steps", 300)
+            check(len(rows) == 2 and np.isfinite(rows).all(), f"{what}: thermo {rows}")
+    pwned = [os.path.join(d, f) for d, _, files in os.walk(work) for f in files if f == "PWNED"]
+    check(not pwned, f"a command from a file name ran: {pwned}")
 
 
 def table(work):
