@@ -264,17 +264,29 @@ void MainWindow::FormMouseUp(QMouseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            // Escape pressed in a file or colour dialog closes the dialog; held a little
-            // longer, it repeats into this window, which then has the keys again. Only a fresh
-            // press here ends the program. (While the dialog is open, this window gets none.)
-            if (key->key() == Qt::Key_Escape && key->isAutoRepeat()) return true;
-            kdol(key);
-            kpres(key);
-        }
+    const bool press = event->type() == QEvent::KeyPress;
+    if (!press && event->type() != QEvent::KeyRelease) return QWidget::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool here = widget && widget->window() == this;
+    if (key->key() == Qt::Key_Escape && widget) {
+        // Escape pressed in a file or colour dialog closes the dialog; held a little longer,
+        // it repeats into this window: the server's repeats, which the toolkit does not always
+        // mark as such. Such a run of Escape events never ends the program; only a fresh press
+        // here does. Within a run, a repeat follows the press after at most the server's first
+        // delay, and each release is followed at once by the next repeat's press.
+        constexpr qint64 FirstRepeatMs = 700;
+        constexpr qint64 NextRepeatMs = 100;
+        const qint64 gap = m_lastEscapeWasPress ? FirstRepeatMs : NextRepeatMs;
+        const bool sameRun = m_sinceEscape.isValid() && m_sinceEscape.elapsed() < gap;
+        if (!sameRun) m_escapeFromDialog = press && !here;
+        m_sinceEscape.start();
+        m_lastEscapeWasPress = press;
+        if (here && press && (m_escapeFromDialog || key->isAutoRepeat())) return true;
+    }
+    if (here && press) {
+        kdol(key);
+        kpres(key);
     }
     return QWidget::eventFilter(watched, event);
 }

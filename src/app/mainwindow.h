@@ -101,6 +101,11 @@ class MainWindow : public QWidget, public Shell {
 
   private:
     QElapsedTimer m_sincePress;
+    // The Escape key's last press or release anywhere, and whether that unbroken run of
+    // Escape events began in another window (a file or colour dialog it closed).
+    QElapsedTimer m_sinceEscape;
+    bool m_escapeFromDialog = false;
+    bool m_lastEscapeWasPress = false;
     bool m_releasePending = false;
     QPoint m_releasePosition;
     ProgramState& m_program;

@@ -224,4 +224,8 @@ void LineReader::fail(const std::string& reason) const {
     throw FileError(m_fileName, m_line, reason);
 }
 
+std::ifstream openTextFile(const std::string& path) {
+    return fileio::openInput(path);
+}
+
 }  // namespace zentova

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -45,5 +46,9 @@ class LineReader {
     int m_line = 0;
     bool m_lineEnded = true;
 };
+
+// Opens one of the program's text files for a LineReader: a regular file only, so that a
+// FIFO or a device never keeps the reader waiting. Throws FileError ("cannot open: ...").
+std::ifstream openTextFile(const std::string& path);
 
 }  // namespace zentova

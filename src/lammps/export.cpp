@@ -61,7 +61,7 @@ void checkExportable(const Project& project, const std::string& path) {
 // again as the final state's reader reads it (blank lines skipped); 0 when it cannot be.
 int coordinateLine(const std::string& path, int particle, int axis) {
     try {
-        std::ifstream in = fileio::openInput(path);
+        std::ifstream in = openTextFile(path);
         LineReader reader(in, path);
         reader.readInt("the particle count");
         reader.readReal("the time");

@@ -262,7 +262,7 @@ TEST(HistoryPlaybackInTheWindow, ADamagedFileEndsWithANoteAndTheViewHidden) {
         writeBytes("ions.his", his + damage);
         w.dismissNotes(1);
         // Should the frame be shown after all, the replay still ends.
-        w.pump.afterMs(2000, [&](InputState&) { w.view.setTag(4, 1); });
+        w.pump.afterMs(2000, [&](InputState&) { w.view.setTag(ViewButton::Stop, 1); });
         w.pump.afterMs(2300, [](InputState& in) { in.mainWindowTag = 1; });
         HistoryPlayback(*w.program, w.windows);
         EXPECT_FALSE(w.view.isVisible());
