@@ -8,6 +8,7 @@
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
+#include "canvas/screenitems.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -60,7 +61,10 @@ std::string coefficientLine(const Project& project) {
 }
 
 void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& source) {
-    if (!source.loaded) return;
+    if (!source.loaded) {
+        Screen().setSummary({});
+        return;
+    }
     Canvas& canvas = *toolkit.mainCanvas;
     ProcessMessages();
     constexpr int h = 17;
@@ -72,11 +76,14 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
     OutlineRect(canvas, 3, 13, 200, 34 * n + 127);
 
     // Every row is cut to the panel: white text beyond it would stand on a light background.
+    std::vector<std::string> said;  // the rows whole, for a screen reader
     const auto row = [&](int x, int y, const std::string& line) {
         ShadowText(canvas, x, y, fitted(canvas, x, line), text);
+        said.push_back(line);
     };
     row(10, 1 * h, project.name);
     ShadowText(canvas, 10, 2 * h, fileRow(canvas, 10, source.path), text);
+    said.push_back(source.path.empty() ? "No file yet" : "File " + source.path);
     row(10, 3 * h, std::to_string(project.typeCount) + " parlicle types");
     row(10, 4 * h, std::to_string(project.particleCount) + " total particles");
     row(10, 5 * h, "Force coefficients:");
@@ -99,6 +106,7 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
             "Mass " + fixed3(project.masses[type]) + "  charge " +
                 std::to_string(project.charges[type]));
     }
+    Screen().setSummary(said, QRect(3, 13, 198, 34 * n + 115));
 }
 
 }  // namespace zentova

@@ -81,8 +81,21 @@ class TForm2 : public QWidget {
     // Called by the drawing with the picture's context current, after each picture.
     void pictureDrawn();
 
+    // The keyboard (viewkeys.cpp): the direction a held key turns or zooms (+1, -1; 0 when
+    // the held button is the mouse's, which alternates), and the pause the key P asks for.
+    int keyedSign() const { return m_keyedSign; }
+    void setKeyedSign(int sign) { m_keyedSign = sign; }
+    bool paused() const { return m_paused; }
+    void setPaused(bool paused);
+    // What the key D says about the picture; none without.
+    void setDescriber(std::function<QString()> describer) { m_describer = std::move(describer); }
+    const std::function<QString()>& describer() const { return m_describer; }
+    // The status as the runs set it last, without notes.
+    const QString& status() const { return m_status; }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -123,6 +136,9 @@ class TForm2 : public QWidget {
 
     void showStatusText();
     std::function<void()> m_readingsOpener;
+    std::function<QString()> m_describer;
+    int m_keyedSign = 0;
+    bool m_paused = false;
 };
 
 // Top 30, left ScreenWidth - 820, outer size 800 x 700: the window's right edge ends 20 pixels
