@@ -98,6 +98,7 @@ class ScreenItemAccessible : public QAccessibleInterface {
 namespace {
 
 ScreenAccessible* g_screen = nullptr;  // the main window's, once asked for
+constexpr const char* ScreenProperty = "zentovaPaintedScreen";
 
 void send(QAccessibleInterface* target, QAccessible::Event type) {
     if (!target || !QAccessible::isActive()) return;
@@ -192,13 +193,14 @@ void ScreenAccessible::screenChanged(ScreenChange change) {
         send(m_items.front(), QAccessible::Alert);
 }
 
-void InstallScreenAccessibility(const char* windowClassName) {
-    static QByteArray name;
-    if (!name.isEmpty()) return;
-    name = windowClassName;
-    QAccessible::installFactory([](const QString& key, QObject* object) -> QAccessibleInterface* {
+void InstallScreenAccessibility(QWidget* window) {
+    window->setProperty(ScreenProperty, true);
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
         auto* widget = qobject_cast<QWidget*>(object);
-        if (!widget || key != QLatin1String(name)) return nullptr;
+        if (!widget || !widget->property(ScreenProperty).toBool()) return nullptr;
         return new ScreenAccessible(widget);
     });
     Screen().setListener([](ScreenChange change) {

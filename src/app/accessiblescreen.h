@@ -34,8 +34,8 @@ class ScreenAccessible : public QAccessibleWidget {
     std::vector<ScreenItemAccessible*> m_items;
 };
 
-// Makes the main window (a widget of this class name) answer with a ScreenAccessible, and
-// the screen description report its changes to it.
-void InstallScreenAccessibility(const char* windowClassName);
+// Makes `window` answer assistive technology with a ScreenAccessible, and the screen
+// description report its changes to it.
+void InstallScreenAccessibility(QWidget* window);
 
 }  // namespace zentova

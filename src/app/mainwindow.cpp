@@ -83,7 +83,7 @@ void setTag(QObject* control, int tag) {
 MainWindow::MainWindow(ProgramState& program, std::string projectArgument)
     : m_program(program), m_projectArgument(std::move(projectArgument)) {
     setWindowTitle("Zentova");
-    InstallScreenAccessibility(metaObject()->className());
+    InstallScreenAccessibility(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
