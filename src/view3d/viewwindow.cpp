@@ -110,6 +110,7 @@ void TForm2::showStatusText() {
     }
     m_statusLine->setText(text);
     m_statusLine->setVisible(!text.isEmpty());
+    describeLive();
 }
 
 void TForm2::setPaused(bool paused) {
@@ -121,6 +122,7 @@ void TForm2::showDrawnNow() {
     // A widget asks for its repaint by posting an update request to its window.
     QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     if (m_view) m_view->showNow();
+    describeLive();
 }
 
 void TForm2::showNote(const QString& text) {

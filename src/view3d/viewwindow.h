@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -93,6 +94,13 @@ class TForm2 : public QWidget {
     // The status as the runs set it last, without notes.
     const QString& status() const { return m_status; }
 
+    // The live description a screen reader reads from the status line (viewdescription.cpp):
+    // what the run is (`facts`: the run, its time, its particles), the status, paused or
+    // running, recording. Given to assistive technology at most once a second.
+    void setRunFacts(std::function<QString()> facts) { m_runFacts = std::move(facts); }
+    QString liveDescription() const;
+    static constexpr int DescribeEveryMs = 1000;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -139,6 +147,9 @@ class TForm2 : public QWidget {
     std::function<QString()> m_describer;
     int m_keyedSign = 0;
     bool m_paused = false;
+    std::function<QString()> m_runFacts;
+    QElapsedTimer m_described;  // since the live description was last given
+    void describeLive();
 };
 
 // Top 30, left ScreenWidth - 820, outer size 800 x 700: the window's right edge ends 20 pixels

@@ -75,5 +75,18 @@ TEST_F(ViewKeysTest, KeysActOnlyWhileTheButtonsAreUpAndEnterThenReturns) {
     EXPECT_EQ(window->tag(ViewButton::Stop), 1);
 }
 
+TEST_F(ViewKeysTest, LiveDescriptionSaysTheRunItsStateAndRecordingAtMostOnceASecond) {
+    window->setRunFacts([] { return QString("Calculation of 8 particles"); });
+    window->setStatus("t = 0.500   frames 5");
+    EXPECT_EQ(window->liveDescription(), "Calculation of 8 particles; t = 0.500   frames 5");
+    ShowViewButtons(*window);
+    press(Qt::Key_Space);
+    EXPECT_EQ(window->liveDescription(),
+              "Calculation of 8 particles; t = 0.500   frames 5; paused");
+    // What a screen reader got: the first text, as the second came within the second.
+    EXPECT_EQ(window->accessibleDescription(), "Calculation of 8 particles; t = 0.500   frames 5");
+    window->setRunFacts({});
+}
+
 }  // namespace
 }  // namespace zentova::test
