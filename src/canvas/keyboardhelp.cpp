@@ -11,17 +11,18 @@
 
 namespace zentova {
 
+// The same rows stand in README.md, the manual and the man page.
 const std::vector<KeyRow>& MainWindowKeys() {
     static const std::vector<KeyRow> rows{
-        {"Up, Down, Tab, Shift+Tab", "move between the menu's items"},
-        {"Enter or Space", "choose the item with the frame"},
-        {"Y, N", "answer a question YES or NO"},
-        {"Left, Right, then Enter", "pick YES or NO in a question"},
-        {"Enter or Space", "the YES of a question; goes on from a note"},
-        {"Any key", "goes on from the cover, a note or a graph"},
-        {"Tab, Shift+Tab", "move between an editor's fields and buttons"},
-        {"Enter", "an editor's OK"},
-        {"F1 or ?", "this help"},
+        {"Up, Down, Tab, Shift+Tab", "move the focus frame along the menu's enabled items"},
+        {"Enter or Space", "choose the item in the frame"},
+        {"Y or Enter / N", "answer a question YES / NO"},
+        {"Left, Right (then Enter or Space)", "move the frame between YES and NO (and answer)"},
+        {"any key", "goes on from the cover, a note or a graph"},
+        {"Tab, Shift+Tab", "move through an editor's fields and buttons in reading order"},
+        {"Enter (in a field)", "the box's OK (Done, Particle type OK ?, Ready)"},
+        {"Space (on a button)", "presses it"},
+        {"F1 or ?", "the keyboard help"},
         {"Escape", "ends the program"},
     };
     return rows;
@@ -29,20 +30,19 @@ const std::vector<KeyRow>& MainWindowKeys() {
 
 const std::vector<KeyRow>& ViewWindowKeys() {
     static const std::vector<KeyRow> rows{
-        {"Left, Right", "turn the horizontal angle (Horizontal angle)"},
-        {"Up, Down", "turn the vertical angle (Vertical angle)"},
-        {"+ or Page Up", "zoom in (Zoom)"},
-        {"- or Page Down", "zoom out (Zoom)"},
-        {"Home or O", "original angle (Original angle)"},
-        {"P or Space", "pause, and go on"},
+        {"Left, Right", "Horizontal angle, one way or the other, while held"},
+        {"Up, Down", "Vertical angle, one way or the other, while held"},
+        {"+ or Page Up", "Zoom nearer, while held"},
+        {"- or Page Down", "Zoom away, while held"},
+        {"Home or O", "Original angle"},
+        {"P or Space", "pause (the buttons still turn and zoom) and go on"},
         {"End or T", "Stop, or Terminate"},
-        {"Enter", "back to the menu once stopped"},
-        {"D", "describe what is shown"},
-        {"G", "the Readings window"},
-        {"S", "save the picture"},
-        {"R", "record a movie, and end it"},
-        {"F1 or ?", "this help; again to close it"},
-        {"Escape", "close this help, or end a recording"},
+        {"Enter", "once stopped: back to the menu, as a click"},
+        {"Tab, then Space or Enter", "the button with the focus, as a click"},
+        {"D", "a longer description of the picture"},
+        {"G, S, R", "the Readings window, save the picture, record a movie"},
+        {"F1 or ?", "the keyboard help of the view; again to close it"},
+        {"Escape", "closes that help, or ends a recording"},
     };
     return rows;
 }
