@@ -47,9 +47,9 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
     input.keyPressed = 0;
     input.mouseButtonState = 0;
     SaveScreen(toolkit);
-    // The two ovals' click areas; Left and Right move a focus frame between them, which
-    // Enter then answers (YES until an arrow moved it).
-    const QRect ovals[2] = {QRect(x - 90, y + 20, 60, 40), QRect(x + 30, y + 20, 60, 40)};
+    // Around the two ovals; Left and Right move a focus frame between them, which Enter then
+    // answers (YES until an arrow moved it).
+    const QRect ovals[2] = {QRect(x - 112, y + 14, 104, 52), QRect(x + 8, y + 14, 104, 52)};
     int focused = 0;
     ScreenItem said{
         ScreenRole::Dialog, text, QRect(x - w / 2 - 20, y - 50, w + 40, 130), true, false, {}};
