@@ -8,6 +8,21 @@
 
 namespace zentova {
 
+namespace {
+
+// Registers an interface with Qt's cache, which then owns it.
+QAccessible::Id keep(QAccessibleInterface* made) {
+    return QAccessible::registerAccessibleInterface(made);
+}
+
+// Deletes a kept interface unless the cache has done so already (it deletes them all when
+// the application ends, in an order of its own).
+void drop(QAccessible::Id id) {
+    if (QAccessible::accessibleInterface(id)) QAccessible::deleteAccessibleInterface(id);
+}
+
+}  // namespace
+
 // One painted item: a button, a text, an alert, or a dialog with its buttons as children.
 class ScreenItemAccessible : public QAccessibleInterface {
   public:
@@ -15,11 +30,10 @@ class ScreenItemAccessible : public QAccessibleInterface {
         : m_window(window), m_parent(parent), m_item(std::move(item)) {
         for (const ScreenItem& part : m_item.parts)
             m_parts.push_back(new ScreenItemAccessible(window, this, part));
-        for (ScreenItemAccessible* part : m_parts) QAccessible::registerAccessibleInterface(part);
+        for (ScreenItemAccessible* part : m_parts) m_partIds.push_back(keep(part));
     }
     ~ScreenItemAccessible() override {
-        for (ScreenItemAccessible* part : m_parts)
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(part));
+        for (const QAccessible::Id id : m_partIds) drop(id);
     }
 
     const ScreenItem& item() const { return m_item; }
@@ -93,6 +107,7 @@ class ScreenItemAccessible : public QAccessibleInterface {
     QAccessibleInterface* m_parent;
     ScreenItem m_item;
     std::vector<ScreenItemAccessible*> m_parts;
+    std::vector<QAccessible::Id> m_partIds;
 };
 
 namespace {
@@ -120,11 +135,13 @@ ScreenAccessible::~ScreenAccessible() {
 }
 
 void ScreenAccessible::dropItems() {
-    for (ScreenItemAccessible* item : m_items) {
-        send(item, QAccessible::ObjectDestroyed);
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (!QAccessible::accessibleInterface(m_itemIds[i])) continue;
+        send(m_items[i], QAccessible::ObjectDestroyed);
+        drop(m_itemIds[i]);
     }
     m_items.clear();
+    m_itemIds.clear();
 }
 
 std::vector<QWidget*> ScreenAccessible::shownControls() const {
@@ -179,7 +196,7 @@ void ScreenAccessible::screenChanged(ScreenChange change) {
         dropItems();
         for (const ScreenItem& item : items) {
             auto* made = new ScreenItemAccessible(widget(), this, item);
-            QAccessible::registerAccessibleInterface(made);
+            m_itemIds.push_back(keep(made));
             m_items.push_back(made);
             send(made, QAccessible::ObjectCreated);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <vector>
 
@@ -32,6 +33,7 @@ class ScreenAccessible : public QAccessibleWidget {
     void dropItems();
 
     std::vector<ScreenItemAccessible*> m_items;
+    std::vector<QAccessible::Id> m_itemIds;  // as the cache knows them
 };
 
 // Makes `window` answer assistive technology with a ScreenAccessible, and the screen
