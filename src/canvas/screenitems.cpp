@@ -67,7 +67,8 @@ std::vector<ScreenItem> ScreenDescription::items() const {
 std::string ScreenDescription::summaryText() const {
     std::string text;
     for (const std::string& line : m_summary) {
-        if (!text.empty()) text += ". ";
+        // Rows read as sentences; a row ending in a colon runs on into the next.
+        if (!text.empty()) text += text.back() == ':' ? " " : ". ";
         text += line;
     }
     return text;

@@ -9,6 +9,7 @@
 
 #include "app/accessiblescreen.h"
 #include "app/menu.h"
+#include "app/summary.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "support/pixels.h"
@@ -160,6 +161,32 @@ TEST(Keyboard, QuestionIsADialogWhoseFocusTheArrowsMoveAndNoteAnAlert) {
     });
     NoteBox(screen.toolkit, "This project has no file yet.", "", "Save it first.", "", 0, 0);
     EXPECT_EQ(alert, "This project has no file yet.\nSave it first.");
+    EXPECT_EQ(screen.access()->childCount(), 0);
+}
+
+TEST(Keyboard, TheSummaryReadsAsTextWhileAProjectIsLoaded) {
+    Painted screen;
+    Project project;
+    project.name = "Salt";
+    project.typeCount = 1;
+    project.particleCount = 4;
+    project.ae = 1.0;
+    project.ag = 0.5;
+    project.counts[1] = 4;
+    project.masses[1] = 1.5;
+    project.charges[1] = 1;
+    ProjectSource source;
+    source.path = "salt.zpr";
+    source.loaded = true;
+    ShowProject(screen.toolkit, project, source);
+    QAccessibleInterface* summary = screen.access()->child(0);
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(summary->role(), QAccessible::StaticText);
+    EXPECT_EQ(summary->text(QAccessible::Name),
+              "Salt. File salt.zpr. 1 parlicle types. 4 total particles. Force coefficients: 1  "
+              "0.5  0. Type 1 (4). Mass 1.500  charge 1");
+    source.loaded = false;
+    ShowProject(screen.toolkit, project, source);
     EXPECT_EQ(screen.access()->childCount(), 0);
 }
 
