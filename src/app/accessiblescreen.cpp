@@ -206,8 +206,12 @@ void ScreenAccessible::screenChanged(ScreenChange change) {
     // The same items with the focus elsewhere.
     for (std::size_t i = 0; i < items.size(); ++i) m_items[i]->update(items[i]);
     if (change == ScreenChange::FocusMoved) send(focusChild(), QAccessible::Focus);
-    if (change == ScreenChange::AlertShown && !m_items.empty())
+    // A screen reader speaks an alert as it comes to show; the alert event is for those
+    // that listen to it instead.
+    if (change == ScreenChange::AlertShown && !m_items.empty()) {
+        send(m_items.front(), QAccessible::ObjectShow);
         send(m_items.front(), QAccessible::Alert);
+    }
 }
 
 void InstallScreenAccessibility(QWidget* window) {
