@@ -14,6 +14,7 @@
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
+#include "canvas/screenitems.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
@@ -122,7 +123,15 @@ void MainDriver::showCover() {
                "Molecular Simulation", packColor(0, 255, 255));
     CanvasText(toolkit, *toolkit.mainCanvas, toolkit.screenWidth / 2 - 70,
                toolkit.screenHeight - 40, "Click to continue", packColor(192, 192, 192));
+    Screen().setPrompt({ScreenRole::StaticText,
+                        "Molecular Simulation. Click to continue",
+                        QRect(0, 0, toolkit.screenWidth, toolkit.screenHeight),
+                        true,
+                        false,
+                        {}});
     WaitClickOrKey();
+    Input().keyPressed = 0;
+    Screen().clearPrompt();
 }
 
 MenuDisabled MainDriver::disabledItems() const {

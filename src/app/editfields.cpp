@@ -56,6 +56,8 @@ FieldControls makeFieldControls(QWidget* window, std::span<QLineEdit* const> edi
     for (int i = 1; i <= FieldCount; ++i) {
         controls.edit[at(i)] = edits[at(i)];
         edits[at(i)]->setGeometry(FieldLeft, 40 + 25 * i, FieldWidth, RowHeight);
+        // A screen reader names the field by its caption.
+        controls.label[at(i)]->setBuddy(edits[at(i)]);
     }
     button1->setGeometry(FieldLeft, 320, 130, 25);
     return controls;

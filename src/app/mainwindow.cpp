@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/accessiblescreen.h"
 #include "app/driver.h"
 #include "app/state.h"
 #include "canvas/canvas.h"
@@ -82,6 +83,7 @@ void setTag(QObject* control, int tag) {
 MainWindow::MainWindow(ProgramState& program, std::string projectArgument)
     : m_program(program), m_projectArgument(std::move(projectArgument)) {
     setWindowTitle("Zentova");
+    InstallScreenAccessibility(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -295,6 +297,7 @@ void MainWindow::kdol(QKeyEvent* event) {
     const int code = windowsKeyCode(event->key());
     if (code == 27) terminate();
     Input().lastKey = static_cast<char>(code & 0xFF);
+    Input().keyPressed = event->key();
 }
 
 void MainWindow::kpres(QKeyEvent* event) {

@@ -1,9 +1,14 @@
 #include "app/menu.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
+#include "app/menufocus.h"
 #include "canvas/decorative.h"
+#include "canvas/keyboardhelp.h"
 #include "canvas/primitives.h"
+#include "canvas/screenitems.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -66,7 +71,19 @@ void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, 
     MovePointerTo(pointer, x + 30, y + 10);
     pointer.setHandCursor(true);
     SaveScreen(toolkit);
+    // Item i's box, where the keyboard's focus frame goes.
+    const auto box = [&](int i) {
+        return QRect(QPoint(x + 15 * i, y + 30 * i - 5), QPoint(right + 15 * i, y + 30 * i + 24));
+    };
+    MenuFocus focus(disabled, n, box);
+    std::vector<ScreenItem> said;
+    for (int i = 0; i < n; ++i) {
+        const auto item = static_cast<std::size_t>(i);
+        said.push_back({ScreenRole::Button, items[item], box(i), !disabled[item], false, {}});
+    }
+    Screen().setMenu(said, focus.item());
     InputState& input = Input();
+    input.keyPressed = 0;
     // A click counts only if the button is still down when a test sees it after a pump; one
     // on a disabled item or outside every item starts the wait again.
     const auto take = [&](int i) {
@@ -76,7 +93,7 @@ void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, 
         input.mouseButtonState = 0;
         canvas.setPenMode(PenMode::Xor);
         SetPenRGB(canvas, 0, 0, 255);
-        while (input.mouseButtonState == 0) {
+        while (input.mouseButtonState == 0 && choice == 0) {
             ProcessMessages();
             bool overAnItem = false;
             for (int i = 0; i < n; ++i) {
@@ -94,11 +111,19 @@ void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, 
                 }
             }
             ProcessMessages();
+            if (const int key = std::exchange(input.keyPressed, 0)) {
+                canvas.setPenMode(PenMode::Copy);
+                if (IsHelpKey(key)) ShowKeyboardHelp(toolkit);
+                if (choice == 0) choice = focus.onKey(toolkit, canvas, key);
+                canvas.setPenMode(PenMode::Xor);
+                SetPenRGB(canvas, 0, 0, 255);
+            }
             // With the pointer away from the items nothing blinks; a short rest keeps the
             // wait from spinning a processor core.
             if (!overAnItem) SleepMs(IdleRestMs);
         }
     }
+    Screen().clearMenu();
     pointer.setHandCursor(false);
     canvas.setPenMode(PenMode::Copy);
     ProcessMessages();

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "app/editorkeys.h"
 #include "app/mainwindow.h"
 #include "app/summary.h"
 #include "canvas/primitives.h"
@@ -173,6 +174,7 @@ ProjectEditor::ProjectEditor(const ProjectControls& c, ColourChooser chooseColou
     m_shownColour = Rgb{1, 2, 3};
     m_colour = Silver;
     showColour();
+    ProjectEditorKeys(c, Panel1);
 }
 
 void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell& shell,

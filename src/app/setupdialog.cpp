@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/editorkeys.h"
 #include "app/mainwindow.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
@@ -93,6 +94,15 @@ SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
     QObject::connect(Button10, &QPushButton::clicked, [this] { setTag(Button10, 1); });
     QObject::connect(Button11, &QPushButton::clicked, [this] { Button11Click(); });
     QObject::connect(Button12, &QPushButton::clicked, [this] { Button12Click(); });
+    KeyboardOrder(box,
+                  {{Edit20, "Integration step"},
+                   {Edit21, "Dumping coeff."},
+                   {CheckBox1, {}},
+                   {CheckBox2, {}},
+                   {Button11, {}},
+                   {Button12, {}},
+                   {Button10, {}}},
+                  Button10);
     box->hide();
     box->setEnabled(false);
 }

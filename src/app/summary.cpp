@@ -7,6 +7,7 @@
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
+#include "canvas/screenitems.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -50,7 +51,10 @@ std::string coefficientLine(const Project& project) {
 }
 
 void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& source) {
-    if (!source.loaded) return;
+    if (!source.loaded) {
+        Screen().setSummary({});
+        return;
+    }
     Canvas& canvas = *toolkit.mainCanvas;
     ProcessMessages();
     constexpr int h = 17;
@@ -61,8 +65,10 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
     SetPenRGB(canvas, 255, 255, 255);
     OutlineRect(canvas, 3, 13, 200, 34 * n + 127);
 
+    std::vector<std::string> said;  // the rows whole, for a screen reader
     const auto row = [&](int x, int y, const std::string& line) {
         panelRow(canvas, x, y, line, text);
+        said.push_back(line);
     };
     row(10, 1 * h, project.name);
     row(10, 2 * h, "File " + source.path);
@@ -93,6 +99,7 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
             "Mass " + fixed3(project.masses[type]) + "  charge " +
                 std::to_string(project.charges[type]));
     }
+    Screen().setSummary(said, QRect(3, 13, 198, 34 * n + 115));
 }
 
 }  // namespace zentova

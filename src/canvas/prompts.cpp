@@ -1,10 +1,15 @@
 #include "canvas/prompts.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "canvas/decorative.h"
+#include "canvas/keyboardhelp.h"
 #include "canvas/primitives.h"
+#include "canvas/screenitems.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -39,14 +44,36 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
 
     InputState& input = Input();
     input.lastKey = '?';
+    input.keyPressed = 0;
     input.mouseButtonState = 0;
     SaveScreen(toolkit);
+    // Around the two ovals; Left and Right move a focus frame between them, which Enter then
+    // answers (YES until an arrow moved it).
+    const QRect ovals[2] = {QRect(x - 112, y + 14, 104, 52), QRect(x + 8, y + 14, 104, 52)};
+    int focused = 0;
+    ScreenItem said{
+        ScreenRole::Dialog, text, QRect(x - w / 2 - 20, y - 50, w + 40, 130), true, false, {}};
+    said.parts.push_back({ScreenRole::Button, "YES", ovals[0], true, true, {}});
+    said.parts.push_back({ScreenRole::Button, "NO", ovals[1], true, false, {}});
+    Screen().setPrompt(said);
     int answer = 0;  // 1 yes, 2 no
     while (answer == 0) {
         input.mouseButtonState = 0;
         SleepMs(50);
         ProcessMessages();
-        if (input.lastKey == 'Y' || input.lastKey == 'y' || input.lastKey == 13)
+        const int key = std::exchange(input.keyPressed, 0);
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Tab ||
+            key == Qt::Key_Backtab) {
+            copyPixels(toolkit.screenBackup, ovals[focused], canvas.image(),
+                       ovals[focused].topLeft());
+            focused = 1 - focused;
+            PaintFocusFrame(canvas, ovals[focused]);
+            Screen().setPromptFocus(focused);
+            input.lastKey = '?';
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+            answer = focused + 1;
+        else if (input.lastKey == 'Y' || input.lastKey == 'y' || input.lastKey == 13)
             answer = 1;
         else if (input.lastKey == 'N' || input.lastKey == 'n')
             answer = 2;
@@ -55,6 +82,7 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
             if (std::abs(input.mouseX - (x + 60)) < 30) answer = 2;
         }
     }
+    Screen().clearPrompt();
     canvas.setPenMode(PenMode::Copy);
     canvas.setBrushColor(brush);
     canvas.setPenColor(pen);
@@ -77,7 +105,13 @@ void NoteBox(Toolkit& toolkit, const std::string& line1, const std::string& line
     if (y == 0) y = toolkit.screenHeight / 2 - h / 2;
     SaveRect(toolkit, canvas, x - 15, y - 10, x + w + 35, y + h + 25);
     TextPanel(toolkit, canvas, x, y, 100, 100, 255, lines[0], lines[1], lines[2], lines[3]);
+    std::string said = lines[0];
+    for (int i = 1; i < 4; ++i)
+        if (!lines[i].empty()) said += "\n" + lines[i];
+    Screen().setPrompt({ScreenRole::Alert, said, QRect(x, y, w + 20, h + 15), true, false, {}});
     WaitClickOrKey();
+    Input().keyPressed = 0;
+    Screen().clearPrompt();
     RestoreRect(toolkit, canvas, x - 15, y - 10, x + w + 35, y + h + 25);
 }
 

@@ -9,6 +9,9 @@ struct InputState {
     int mouseY = 0;
     int mouseButtonState = 0;  // 0 none, 1 left held, 2 right held
     char lastKey = 0;
+    // The window system's code of the last key pressed on the main window (arrows, Tab,
+    // F1 and the like have no character); the keyboard's waits take it and set it to 0.
+    int keyPressed = 0;
     int mainWindowTag = 0;  // 1 after a click on the main window
     int viewWindowTag = 0;  // 1 after a click on the view window
 };

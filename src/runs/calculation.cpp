@@ -16,6 +16,7 @@
 #include "files/trajectory.h"
 #include "model/placement.h"
 #include "pump/pump.h"
+#include "runs/description.h"
 #include "runs/displays.h"
 #include "runs/notes.h"
 #include "runs/readingsview.h"
@@ -250,6 +251,9 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     TForm2& view = windows.view;
     const Scene scene{view, project, program.settings, program.viewDistance};
     ViewSession session(toolkit, view);
+    const RunWords words(
+        view, [n] { return "Calculation of " + std::to_string(n) + " particles"; }, project,
+        statePlaces(program.particles, n), program.settings.cubeHalfSize);
     SetViewClearColor(view, program.settings.backgroundColor);
     ApplyFog(scene);
     // Each redraw also brings the readings in the status line up to date.

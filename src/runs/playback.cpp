@@ -9,6 +9,7 @@
 #include "files/trajectory.h"
 #include "files/xyzexport.h"
 #include "pump/pump.h"
+#include "runs/description.h"
 #include "runs/displays.h"
 #include "runs/notes.h"
 #include "runs/readingsview.h"
@@ -68,6 +69,13 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
         RenderFrame(scene, *frame, program.viewDistance);
         view.showDrawnNow();
     };
+    const RunWords words(
+        view,
+        [&] {
+            return "History, " + timeText(frame->time) + ", " + std::to_string(frame->count) +
+                   " particles";
+        },
+        program.project, framePlaces(*frame), program.settings.cubeHalfSize);
     // The key G shows the kinetic energies of the readings file up to the frame shown.
     ReadingsView readingsView(view, program.project, readingsPathOf(program.source.baseName));
     bool ended = false;
@@ -147,6 +155,14 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
 
     const Scene scene{view, program.project, program.settings, program.viewDistance};
     const Redraw redraw = [&] { RenderState(scene, program.particles); };
+    const RunWords words(
+        view,
+        [&] {
+            return "Final state at " + timeText(state.time) + ", " + std::to_string(state.count) +
+                   " particles";
+        },
+        program.project, statePlaces(program.particles, state.count),
+        program.settings.cubeHalfSize);
     ApplyFog(scene);
     SetViewClearColor(view, program.settings.backgroundColor);
     redraw();

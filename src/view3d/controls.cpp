@@ -33,33 +33,64 @@ void whileHeld(const TForm2& window, ViewControls& controls, ViewButton button,
 
 }  // namespace
 
-void PollViewControls(const Scene& scene, ViewControls& controls, const Redraw& redraw,
-                      bool redrawAfterReset) {
+namespace {
+
+// One pass over the tags. A gesture held by a key goes the key's way and leaves the
+// alternation of the mouse's gestures as it was.
+void pollOnce(const Scene& scene, ViewControls& controls, const Redraw& redraw,
+              bool redrawAfterReset) {
     TForm2& window = scene.window;
     if (window.tag(ViewButton::OriginalAngle) == 1) {
         window.setTag(ViewButton::OriginalAngle, 0);
         ResetView(scene);
         if (redrawAfterReset) redraw();
     }
+    const auto sign = [&] {
+        return window.keyedSign() != 0 ? window.keyedSign() : controls.turnSign;
+    };
+    const auto endKeyed = [&](bool keyed) {
+        if (keyed) controls.moved = false;
+        endGesture(controls);
+    };
 
+    bool keyed = window.keyedSign() != 0 && window.tag(ViewButton::Zoom) == 1;
     whileHeld(window, controls, ViewButton::Zoom, redraw, [&] {
         if (controls.fogBeforeZoom) ApplyFog(scene);
-        scene.viewDistance -= controls.turnSign * ZoomStep;
+        scene.viewDistance -= sign() * ZoomStep;
         if (!controls.fogBeforeZoom) ApplyFog(scene);
         if (controls.zoomShowsWindow) window.setVisible(true);
     });
+    // A zoom by key is a gesture of its own.
+    if (keyed) endKeyed(true);
 
+    keyed = window.keyedSign() != 0 && window.tag(ViewButton::HorizontalAngle) == 1;
     whileHeld(window, controls, ViewButton::HorizontalAngle, redraw, [&] {
-        TurnCamera(window, scene.viewDistance, 0.0, 0.0, controls.turnSign * TurnStepDegrees);
+        TurnCamera(window, scene.viewDistance, 0.0, 0.0, sign() * TurnStepDegrees);
         window.setVisible(true);
     });
-    endGesture(controls);
+    endKeyed(keyed);
 
+    keyed = window.keyedSign() != 0 && window.tag(ViewButton::VerticalAngle) == 1;
     whileHeld(window, controls, ViewButton::VerticalAngle, redraw, [&] {
-        TurnCamera(window, scene.viewDistance, 0.0, controls.turnSign * TurnStepDegrees, 0.0);
+        TurnCamera(window, scene.viewDistance, 0.0, sign() * TurnStepDegrees, 0.0);
         window.setVisible(true);
     });
-    endGesture(controls);
+    endKeyed(keyed);
+}
+
+}  // namespace
+
+void PollViewControls(const Scene& scene, ViewControls& controls, const Redraw& redraw,
+                      bool redrawAfterReset) {
+    pollOnce(scene, controls, redraw, redrawAfterReset);
+    // The key P holds the run here; the buttons still turn and zoom the picture.
+    TForm2& window = scene.window;
+    while (window.paused() && window.tag(ViewButton::Stop) == 0 && window.isVisible()) {
+        ProcessMessages();
+        SleepMs(InspectPollMs);
+        pollOnce(scene, controls, redraw, true);
+    }
+    window.setPaused(false);
 }
 
 void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Redraw& redraw) {

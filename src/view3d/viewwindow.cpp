@@ -17,6 +17,7 @@
 #include "view3d/scene.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewgl.h"
+#include "view3d/viewkeys.h"
 
 namespace zentova {
 
@@ -52,6 +53,7 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setGeometry(335, 237, 571, 440);
+    setFocusPolicy(Qt::StrongFocus);
 
     // Created first, so the buttons lie above it. The picture is a native window, which
     // stacks above everything that is not: the buttons and the status line are made
@@ -101,18 +103,26 @@ void TForm2::setStatus(const QString& text) {
 
 void TForm2::showStatusText() {
     QString text = m_status;
+    if (m_paused) text = text.isEmpty() ? PausedText : PausedText + "   " + text;
     if (m_recording.active()) {
         const QString recording = QString("Recording: %1 frames").arg(m_recording.frames());
         text = text.isEmpty() ? recording : recording + "   " + text;
     }
     m_statusLine->setText(text);
     m_statusLine->setVisible(!text.isEmpty());
+    describeLive();
+}
+
+void TForm2::setPaused(bool paused) {
+    m_paused = paused;
+    if (!m_noteTimer.isActive()) showStatusText();
 }
 
 void TForm2::showDrawnNow() {
     // A widget asks for its repaint by posting an update request to its window.
     QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     if (m_view) m_view->showNow();
+    describeLive();
 }
 
 void TForm2::showNote(const QString& text) {
@@ -193,7 +203,13 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
         m_readingsOpener();
         return;
     }
+    if (ViewKeyPress(*this, *event)) return;
     QWidget::keyPressEvent(event);
+}
+
+void TForm2::keyReleaseEvent(QKeyEvent* event) {
+    if (ViewKeyRelease(*this, *event)) return;
+    QWidget::keyReleaseEvent(event);
 }
 
 // The container owns the picture's window and deletes it with itself.
@@ -264,13 +280,32 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
         if (watched != button(b)) continue;
         Handler handler = nullptr;
         if (event->type() == QEvent::MouseButtonPress ||
-            event->type() == QEvent::MouseButtonDblClick)
+            event->type() == QEvent::MouseButtonDblClick) {
             handler = MouseDown[slot(b)];
-        else if (event->type() == QEvent::MouseButtonRelease)
+            m_keyedSign = 0;  // the mouse's gestures alternate their direction
+        } else if (event->type() == QEvent::MouseButtonRelease)
             handler = MouseUp[slot(b)];
+        // Space or Enter on the button with the focus presses and releases it as the mouse.
+        const bool keyed =
+            (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+            !static_cast<QKeyEvent*>(event)->isAutoRepeat() &&
+            IsPressKey(static_cast<QKeyEvent*>(event)->key());
+        if (keyed)
+            // "Original angle" keeps its tag until a poll takes it, as after its click.
+            handler = event->type() == QEvent::KeyPress ? MouseDown[slot(b)]
+                      : b == ViewButton::OriginalAngle  ? nullptr
+                                                        : MouseUp[slot(b)];
         if (handler) (this->*handler)();
         // "Stop" and "Terminate" end a recording with the run's advancing or inspecting.
         if (b == ViewButton::Stop && handler == MouseDown[slot(b)]) stopRecording();
+        if (keyed) return true;
+        // The view's other keys work whichever button has the focus.
+        if (event->type() == QEvent::KeyPress &&
+            ViewKeyPress(*this, *static_cast<QKeyEvent*>(event)))
+            return true;
+        if (event->type() == QEvent::KeyRelease &&
+            ViewKeyRelease(*this, *static_cast<QKeyEvent*>(event)))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -81,8 +82,28 @@ class TForm2 : public QWidget {
     // Called by the drawing with the picture's context current, after each picture.
     void pictureDrawn();
 
+    // The keyboard (viewkeys.cpp): the direction a held key turns or zooms (+1, -1; 0 when
+    // the held button is the mouse's, which alternates), and the pause the key P asks for.
+    int keyedSign() const { return m_keyedSign; }
+    void setKeyedSign(int sign) { m_keyedSign = sign; }
+    bool paused() const { return m_paused; }
+    void setPaused(bool paused);
+    // What the key D says about the picture; none without.
+    void setDescriber(std::function<QString()> describer) { m_describer = std::move(describer); }
+    const std::function<QString()>& describer() const { return m_describer; }
+    // The status as the runs set it last, without notes.
+    const QString& status() const { return m_status; }
+
+    // The live description a screen reader reads from the status line (viewdescription.cpp):
+    // what the run is (`facts`: the run, its time, its particles), the status, paused or
+    // running, recording. Given to assistive technology at most once a second.
+    void setRunFacts(std::function<QString()> facts) { m_runFacts = std::move(facts); }
+    QString liveDescription() const;
+    static constexpr int DescribeEveryMs = 1000;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -123,6 +144,12 @@ class TForm2 : public QWidget {
 
     void showStatusText();
     std::function<void()> m_readingsOpener;
+    std::function<QString()> m_describer;
+    int m_keyedSign = 0;
+    bool m_paused = false;
+    std::function<QString()> m_runFacts;
+    QElapsedTimer m_described;  // since the live description was last given
+    void describeLive();
 };
 
 // Top 30, left ScreenWidth - 820, outer size 800 x 700: the window's right edge ends 20 pixels

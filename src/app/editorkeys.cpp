@@ -1,0 +1,92 @@
+#include "app/editorkeys.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/projecteditor.h"
+
+namespace zentova {
+
+namespace {
+
+class BoxKeys : public QObject {
+  public:
+    BoxKeys(QWidget* box, std::vector<QWidget*> order, QPushButton* ok)
+        : QObject(box), m_box(box), m_order(std::move(order)), m_ok(ok) {
+        box->installEventFilter(this);
+        for (QWidget* control : m_order) control->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_box && event->type() == QEvent::Show) {
+            // After the show is done, when the box's controls can take the focus.
+            QTimer::singleShot(0, m_box, [this] { focusFirst(); });
+            return false;
+        }
+        if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_ok->isEnabled() &&
+                m_ok->isVisible()) {
+                m_ok->click();
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    void focusFirst() {
+        for (QWidget* control : m_order) {
+            if (control->isVisible() && control->isEnabled()) {
+                control->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        }
+    }
+
+    QWidget* m_box;
+    std::vector<QWidget*> m_order;
+    QPushButton* m_ok;
+};
+
+}  // namespace
+
+void KeyboardOrder(QWidget* box, const std::vector<KeyStop>& stops, QPushButton* ok) {
+    std::vector<QWidget*> order;
+    for (const KeyStop& stop : stops) {
+        stop.control->setFocusPolicy(Qt::StrongFocus);
+        if (!stop.name.isEmpty()) stop.control->setAccessibleName(stop.name);
+        if (!order.empty()) QWidget::setTabOrder(order.back(), stop.control);
+        order.push_back(stop.control);
+    }
+    new BoxKeys(box, std::move(order), ok);
+}
+
+void ProjectEditorKeys(const ProjectControls& c, QPushButton* colour) {
+    KeyboardOrder(c.groupBox2,
+                  {{c.edit[11], "Project name"},
+                   {c.edit[12], "Number of particle types"},
+                   {c.edit[13], "Strong force coefficient"},
+                   {c.edit[14], "Weak force (gravity)"},
+                   {c.edit[15], "Repelling force"},
+                   {c.button9, {}},
+                   {c.button6, {}},
+                   {c.button7, {}}},
+                  c.button6);
+    KeyboardOrder(c.groupBox3,
+                  {{c.edit[16], "Number of particles"},
+                   {c.edit[17], "mass"},
+                   {c.edit[18], "Electric charge"},
+                   {c.edit[19], "Display diameter"},
+                   {colour, "Display color"},
+                   {c.button8, {}},
+                   {c.button7, {}}},
+                  c.button8);
+}
+
+}  // namespace zentova

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class QPushButton;
+class QWidget;
+
+namespace zentova {
+
+// A field or button of an editor's box and what a screen reader calls it (empty: its caption).
+struct KeyStop {
+    QWidget* control;
+    QString name;
+};
+
+// The keyboard of one box of an editor: Tab and Shift+Tab go through `stops` in this order
+// (the reading order), the first takes the focus whenever the box shows, and Enter in one of
+// its fields presses `ok`, as a click does. The fields get their labels' captions as names.
+void KeyboardOrder(QWidget* box, const std::vector<KeyStop>& stops, QPushButton* ok);
+
+struct ProjectControls;
+
+// The two boxes of the project editor in reading order; `colour` is the type's colour panel.
+void ProjectEditorKeys(const ProjectControls& c, QPushButton* colour);
+
+}  // namespace zentova

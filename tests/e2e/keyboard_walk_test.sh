@@ -1,0 +1,122 @@
+#!/bin/bash
+# The whole program worked from the keyboard alone, no mouse event at all: the cover, an
+# example loaded through "Retrieve project", "Show history" paused, zoomed and stopped, the
+# program back with the project, the project editor opened, a count changed and cancelled,
+# and "Exit". Screenshots of each step are left in $SHOTS.
+set -u
+exe="$1"
+data="$(cd "$(dirname "$0")/../../data" && pwd)"
+[ -n "${DISPLAY:-}" ] || { echo "no display: skipped"; exit 77; }
+for tool in xdotool import convert compare; do
+  command -v $tool > /dev/null || { echo "$tool missing: skipped"; exit 77; }
+done
+
+work="$(mktemp -d)"
+SHOTS="${SHOTS:-$work}"
+pids=""
+trap 'for p in $pids; do kill $p 2>/dev/null; done; rm -rf "$work"' EXIT
+cp "$data/okla.bmp" "$work/"
+# The example under a name of the user's: the examples themselves may not be edited.
+for ext in zpr his sta readings.csv; do cp "$data/zen1.$ext" "$work/lesson.$ext"; done
+cp "$work/lesson.zpr" "$work/original.zpr"
+cd "$work"
+
+fail() { echo "FAIL: $*"; exit 1; }
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+shot() { import -window root "$SHOTS/$1.png" 2> /dev/null; }
+# Waits up to 20 s (a busy machine is slow) until the command succeeds.
+within() { for _ in $(seq 40); do "$@" && return 0; sleep 0.5; done; return 1; }
+key() { xdotool key --delay 150 "$@"; sleep 0.4; }
+# The window of a title (a pattern) that shows, given the keyboard focus (no click).
+window_of() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1; }
+focus() {
+  local w
+  w="$(within window_of "$1" && window_of "$1")" || return 1
+  xdotool windowfocus --sync "$w" 2> /dev/null
+  sleep 0.3
+}
+# The picture of a window as it is now.
+grab() { import -window "$(window_of "$1")" "$SHOTS/$2.png" 2> /dev/null; }
+same() { [ "$(compare -metric AE "$SHOTS/$1.png" "$SHOTS/$2.png" null: 2>&1)" = "0" ]; }
+running() { kill -0 "$1" 2> /dev/null; }
+# The program restarts itself after a run: the newest process of the executable.
+newest() { pgrep -n -f "^$exe lesson.zpr" || pgrep -n -f "$exe .*lesson.zpr"; }
+
+read -r width height < <(xdotool getdisplaygeometry)
+"$exe" &
+first=$!
+pids="$first"
+sleep 2
+focus '^Zentova' || fail "no main window"
+# The cover goes on with any key; the menu's first item then has the focus.
+cover_left() { key space; shot menu; [ "$(convert "$SHOTS/menu.png" -format "%[pixel:p{$((width / 2 - 120)),140}]" info:)" != "srgb(0,0,0)" ]; }
+within cover_left || fail "a key did not leave the cover"
+
+# "Retrieve project": Down once, Enter; the file dialog takes the name typed.
+key Down Return
+sleep 1
+xdotool type --delay 50 "$work/lesson.zpr"
+key Return
+sleep 1
+shot loaded
+
+# "Show history" is the sixth item: Down five times from the first.
+key Down Down Down Down Down Return
+focus 'Simulation run' || fail "Show history opened no view"
+sleep 1
+# P pauses: the status line, hidden while a history plays, comes up to say so (the playback
+# may well have reached its end by now, so the picture alone would not tell).
+# The strip is light grey where the picture behind it is a dark blue.
+status_shown() {
+  grab 'Simulation run' "$1"
+  [ "$(convert "$SHOTS/$1.png" -crop 1x1+300+41 -format "%[fx:r>0.6 && g>0.6 ? 1 : 0]" info:)" = 1 ]
+}
+status_shown playing && fail "the status line shows before P"
+key p
+within status_shown paused || fail "P did not pause the history"
+# Zoom in: + held for half a second.
+xdotool keydown plus; sleep 0.6; xdotool keyup plus; sleep 0.5
+grab 'Simulation run' zoomed
+same paused zoomed && fail "+ did not zoom"
+key F1
+shot view-help
+key F1
+# T stops (or terminates) as the button does; Enter then returns to the menu, and the
+# program starts again with the project.
+key p t
+sleep 0.5
+key t
+sleep 0.5
+shot stopped
+key Return
+sleep 3
+second="$(newest)"
+[ -n "$second" ] && [ "$second" != "$first" ] || fail "the program did not come back after the history"
+pids="$pids $second"
+running "$first" && fail "the first program did not end"
+focus '^Zentova|lesson' || fail "no main window after the restart"
+
+# "Show/Edit project": the third item. The project box takes Enter as "Done"; the type box
+# then has its count first: a new count typed, then "Cancel" (Tab through the box's fields
+# and buttons to it) and Space.
+key Down Down Return
+sleep 1
+shot project-box
+key Return
+sleep 1
+key ctrl+a
+xdotool type --delay 50 "77"
+shot type-box
+key Tab Tab Tab Tab Tab Tab space
+sleep 1
+shot cancelled
+cmp -s lesson.zpr original.zpr || fail "the cancelled edit changed the project file"
+running "$second" || fail "the program ended after the cancel"
+
+# "Exit": Up from the first item goes round to it.
+key Up
+shot exit-focused
+key Return
+for _ in $(seq 50); do running "$second" || break; sleep 0.1; done
+running "$second" && fail "Exit chosen by keys did not end the program"
+echo "1 passed, 0 failed"

@@ -1,0 +1,195 @@
+#!/usr/bin/python3
+"""What a screen reader reads of the program, through AT-SPI as Orca reads it: a note's
+text, the eleven menu items with "Calculate" disabled while no project is loaded, the focus
+moved by the keyboard, and the view's live description during a calculation, its time
+increasing. Runs itself in a D-Bus session of its own (dbus-run-session) on the X display;
+skipped (77) without pyatspi, dbus-run-session or xdotool."""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+# A D-Bus session of its own, where the program's accessibility bus and its registry start.
+if not os.environ.get("ZENTOVA_OWN_SESSION"):
+    if not shutil.which("dbus-run-session"):
+        print("dbus-run-session missing: skipped")
+        sys.exit(SKIP)
+    os.environ["ZENTOVA_OWN_SESSION"] = "1"
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+try:
+    import pyatspi
+except ImportError:
+    print("pyatspi missing: skipped")
+    sys.exit(SKIP)
+if not os.environ.get("DISPLAY") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+    print("no display or no D-Bus session: skipped")
+    sys.exit(SKIP)
+if not shutil.which("xdotool"):
+    print("xdotool missing: skipped")
+    sys.exit(SKIP)
+
+EXE = sys.argv[1]
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
+MENU = ["New project", "Retrieve project", "Show/Edit project", "Save as", "Calculate",
+        "Show history", "Show final state", "Show/define forces", "Advanced setup",
+        "Help/Manual", "Exit"]
+pyatspi.setCacheLevel(0)  # ask the program each time: the painted screen changes under us
+
+
+def fail(message):
+    print("FAIL: " + message)
+    sys.exit(1)
+
+
+def within(probe, seconds=20):
+    """The first true answer of probe() within the time, else None."""
+    end = time.time() + seconds
+    while time.time() < end:
+        try:
+            answer = probe()
+        except Exception:  # an object gone while it was read: ask again
+            answer = None
+        if answer:
+            return answer
+        time.sleep(0.3)
+    return None
+
+
+def application(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def frame(app, title):
+    for child in app:
+        if child is not None and child.getRoleName() == "frame" and re.match(title, child.name):
+            return child
+    return None
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def key(*names):
+    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
+    time.sleep(0.5)
+
+
+def focus_window(title):
+    found = within(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                                          capture_output=True, text=True).stdout.split())
+    if not found:
+        fail("no window " + title)
+    subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], check=True)
+    time.sleep(0.3)
+
+
+def start(work, *arguments):
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    program = subprocess.Popen([EXE, *arguments], cwd=work, env=env)
+    app = within(lambda: application(program.pid))
+    if not app:
+        program.kill()
+        fail("the program did not show on the accessibility bus")
+    return program, app
+
+
+def main():
+    work = tempfile.mkdtemp()
+    programs = []
+    try:
+        shutil.copy(os.path.join(DATA, "okla.bmp"), work)
+        with open(os.path.join(work, "broken.zpr"), "w") as f:
+            f.write("Broken\nnot a number\n")
+        program, app = start(work, "broken.zpr")
+        programs.append(program)
+
+        # A note is an alert whose text is the note's lines.
+        main_frame = within(lambda: frame(app, "Zentova"))
+        alert = within(lambda: next((n for n in walk(main_frame) if n.getRoleName() == "alert"),
+                                    None))
+        if not alert:
+            fail("the note is not an alert")
+        if "The project could not be opened." not in alert.name or "broken.zpr, line 2" \
+                not in alert.name:
+            fail("the note reads " + repr(alert.name))
+
+        # Any key goes on; the menu's items are buttons, "Calculate" disabled without a project.
+        focus_window("Zentova")
+        key("Return")
+
+        def items():
+            buttons = [n for n in main_frame if n is not None and n.getRoleName() == "push button"]
+            return buttons if [b.name for b in buttons] == MENU else None
+        buttons = within(items)
+        if not buttons:
+            fail("the menu reads %r" % [n.name for n in main_frame if n is not None])
+        enabled = {b.name: has(b, pyatspi.STATE_ENABLED) for b in buttons}
+        if enabled["Calculate"] or not enabled["New project"] or not enabled["Exit"]:
+            fail("enabled items: %r" % enabled)
+
+        def focused():
+            names = [b.name for b in main_frame
+                     if b is not None and b.getRoleName() == "push button" and
+                     has(b, pyatspi.STATE_FOCUSED)]
+            return names[0] if len(names) == 1 else None
+        seen = [within(focused)]
+        # Down passes the disabled items by.
+        for _ in range(2):
+            key("Down")
+            before = seen[-1]
+            seen.append(within(lambda: (lambda f: f if f != before else None)(focused()), 5))
+        if seen != ["New project", "Retrieve project", "Advanced setup"]:
+            fail("the focus went %r" % seen)
+        key("Down", "Down", "Return")  # "Exit"
+        if program.wait(10) != 0:
+            fail("Exit chosen by keys did not end the program cleanly")
+
+        # A calculation: the view's description tells its time, which goes up.
+        for ext in ("zpr",):
+            shutil.copy(os.path.join(DATA, "zen1." + ext), os.path.join(work, "lesson." + ext))
+        program, app = start(work, "lesson.zpr")
+        programs.append(program)
+        main_frame = within(lambda: frame(app, ".*"))
+        within(lambda: len([n for n in main_frame if n is not None and
+                            n.getRoleName() == "push button"]) == 11)
+        focus_window("lesson|Ionic|Zentova")
+        key("Down", "Down", "Down", "Down", "Return")  # "Calculate"
+
+        def view_time():
+            view = next((n for n in app if n is not None and n.name == "Simulation run"), None)
+            found = re.search(r"Calculation of \d+ particles; t = ([0-9.]+)",
+                              view.description if view else "")
+            return float(found.group(1)) if found else None
+        first = within(view_time)
+        if first is None:
+            fail("the view does not describe the calculation: %r" %
+                 [(n.getRoleName(), n.name, n.description) for n in app if n is not None])
+        time.sleep(2.5)
+        later = within(view_time)
+        if later is None or later <= first:
+            fail("the described time went from %s to %s" % (first, later))
+        print("1 passed, 0 failed")
+    finally:
+        for program in programs:
+            if program.poll() is None:
+                program.kill()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+main()
