@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 #include "model/evaluationwork.h"
 #include "model/pairbatch.h"
@@ -47,10 +49,15 @@ void wallTerms(const double* state, int i, double wall, double (&term)[3]) {
 }
 
 // Particle i's sum over its slots from the scratch columns, with its kicks kick[0..3 count).
+// Wall terms that are all +0 are not added: the sum starts at +0 and so is never -0, and
+// for any other x, x + (+0) is x to the bit (see the lanes' sums).
 void sumSlots(const EvaluationWork& work, int i, const double* kick, const double (&wallTerm)[3],
               double (&acc)[3]) {
     const NeighbourPairs& pairs = work.pairs;
     const PairScratch& scratch = work.pairScratch;
+    const bool walls =
+        (std::bit_cast<std::uint64_t>(wallTerm[0]) | std::bit_cast<std::uint64_t>(wallTerm[1]) |
+         std::bit_cast<std::uint64_t>(wallTerm[2])) != 0;
     acc[0] = acc[1] = acc[2] = 0.0;
     for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k, kick += 3) {
         acc[0] += scratch.fx[k];
@@ -58,7 +65,8 @@ void sumSlots(const EvaluationWork& work, int i, const double* kick, const doubl
         acc[2] += scratch.fz[k];
         // Kicks and walls act once per visited slot: that is the model's strength.
         for (int c = 0; c < 3; ++c) acc[c] += kick[c];
-        for (int c = 0; c < 3; ++c) acc[c] += wallTerm[c];
+        if (walls)
+            for (int c = 0; c < 3; ++c) acc[c] += wallTerm[c];
     }
 }
 

@@ -157,8 +157,11 @@ ZENTOVA_LANES void forcesInLanes(const LaneForceInput& columns) {
 }
 
 // Groups side by side (Count of them, lists equally long), so that their sums, each a
-// chain of additions that must stay in order, wait for each other less.
-template <int Count>
+// chain of additions that must stay in order, wait for each other less. Without Walls the
+// wall terms are all +0 and are not added: a sum that starts at +0 is never -0 when
+// rounding to nearest (x + y is -0 only for x = y = -0), and for every other x, a number or
+// not, x + (+0) is x itself, so leaving the addition out changes no bit.
+template <int Count, bool Walls>
 ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* in) {
     const __m256d kickFactor = _mm256_set1_pd(shared.kickFactor);
     const __m256i strideMultiplier8 = _mm256_set1_epi32(static_cast<int>(shared.strideMultiplier));
@@ -200,9 +203,10 @@ ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* 
             const __m256d f[3] = {_mm256_loadu_pd(in[g].fx + k), _mm256_loadu_pd(in[g].fy + k),
                                   _mm256_loadu_pd(in[g].fz + k)};
             const __m256d kick[3] = {kx, ky, kz};
-            for (int c = 0; c < 3; ++c)
-                acc[g][c] = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(acc[g][c], f[c]), kick[c]),
-                                          wall[g][c]);
+            for (int c = 0; c < 3; ++c) {
+                acc[g][c] = _mm256_add_pd(_mm256_add_pd(acc[g][c], f[c]), kick[c]);
+                if constexpr (Walls) acc[g][c] = _mm256_add_pd(acc[g][c], wall[g][c]);
+            }
         }
     }
     // (acc + far) / mass - damping v, then the velocities as the rates of the positions.
@@ -226,18 +230,36 @@ ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* 
     }
 }
 
-// Up to four groups side by side, as many as there are.
+// True when any of the groups' wall terms is other than +0 (all bits clear).
+ZENTOVA_LANES bool anyWall(const LaneSumInput* in, int count) {
+    __m256i bits = _mm256_setzero_si256();
+    for (int g = 0; g < count; ++g)
+        for (int c = 0; c < 3; ++c)
+            bits = _mm256_or_si256(
+                bits, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in[g].wall + 4 * c)));
+    return !_mm256_testz_si256(bits, bits);
+}
+
+template <bool Walls>
 ZENTOVA_LANES void sumsByCount(const LaneSumShared& shared, const LaneSumInput* in, int count) {
     switch (count) {
         case 4:
-            return sumsInLanes<4>(shared, in);
+            return sumsInLanes<4, Walls>(shared, in);
         case 3:
-            return sumsInLanes<3>(shared, in);
+            return sumsInLanes<3, Walls>(shared, in);
         case 2:
-            return sumsInLanes<2>(shared, in);
+            return sumsInLanes<2, Walls>(shared, in);
         default:
-            return sumsInLanes<1>(shared, in);
+            return sumsInLanes<1, Walls>(shared, in);
     }
+}
+
+// Up to four groups side by side, as many as there are; the walls only where one acts.
+ZENTOVA_LANES void sumsByCount(const LaneSumShared& shared, const LaneSumInput* in, int count) {
+    if (anyWall(in, count))
+        sumsByCount<true>(shared, in, count);
+    else
+        sumsByCount<false>(shared, in, count);
 }
 
 ZENTOVA_WIDE void forcesWide(const LaneForceInput& in) {
