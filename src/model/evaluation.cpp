@@ -124,9 +124,8 @@ void evaluatePortable(Dynamics& dyn, const Physics& physics, const double* state
     }
 }
 
-// Groups of four particles on vector lanes, the others one at a time: first the pair
-// forces of all groups, then the sums in particle order, so that the kicks are drawn in
-// the same order as above.
+// Groups of four particles on vector lanes, the others one at a time, in particle order, so
+// that the kicks are drawn in the same order as above.
 void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state, int n, double wall,
                      double* derivative) {
     EvaluationWork& work = *dyn.work;
@@ -134,15 +133,20 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
     const NeighbourPairs& pairs = work.pairs;
     PairScratch& scratch = work.pairScratch;
     RandomSource& random = physics.random;
-    laneForces(LaneForceInput{
-        state, groups.count, groups.firstParticle.data(), groups.length.data(), groups.base.data(),
-        groups.otherIndex.data(), groups.gravity.data(), groups.charge.data(), groups.core.data(),
-        groups.repel.data(), groups.push.data(), scratch.laneFx.data(), scratch.laneFy.data(),
-        scratch.laneFz.data(), scratch.laneSeparation.data()});
-
+    const LaneColumns columns{state,
+                              groups.firstParticle.data(),
+                              groups.length.data(),
+                              groups.base.data(),
+                              groups.otherIndex.data(),
+                              groups.gravity.data(),
+                              groups.charge.data(),
+                              groups.core.data(),
+                              groups.repel.data(),
+                              groups.push.data(),
+                              scratch.laneSeparation.data()};
     const LaneSumShared shared{SlotStride.multiplier, SlotStride.increment, KickSpan * UniformScale,
                                physics.damping};
-    LaneSumInput sums[MaxSideBySide];
+    LaneGroupInput sums[MaxSideBySide];
     alignas(32) double wallTerm[MaxSideBySide][3][4];
     double mass[MaxSideBySide][4];
     // Fills sums[slot] for group g and returns where its kicks end.
@@ -155,12 +159,8 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
             for (int c = 0; c < 3; ++c) wallTerm[slot][c][l] = term[c];
             mass[slot][l] = physics.project.masses[physics.particleType[first + l]];
         }
-        LaneSumInput& in = sums[slot];
-        const int base = groups.base[g];
-        in.fx = scratch.laneFx.data() + base;
-        in.fy = scratch.laneFy.data() + base;
-        in.fz = scratch.laneFz.data() + base;
-        in.length = length;
+        LaneGroupInput& in = sums[slot];
+        in.group = g;
         in.wall = &wallTerm[slot][0][0];
         in.seed = seed;
         in.chainMultiplier = Chains.multiplier[length].data();
@@ -197,7 +197,7 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
             if (next < 0 || groups.length[next] != groups.length[g]) break;
             random.seed = prepare(count++, next, random.seed);
         }
-        laneSums(shared, sums, count);
+        laneGroups(columns, shared, sums, count);
         i += 4 * count;
     }
 }

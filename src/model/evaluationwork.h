@@ -11,6 +11,7 @@
 #include "model/force.h"
 #include "model/integrator.h"
 #include "model/limits.h"
+#include "model/vectorlanes.h"
 
 namespace zentova {
 
@@ -61,12 +62,9 @@ struct PairScratch {
     alignas(64) std::array<double, MaxPairs> fz{};
     alignas(64) std::array<double, MaxPairs> d{};
     alignas(64) std::array<double, 3 * MaxPairs> kicks{};
-    // The force vectors of the lane groups' pairs, in the groups' order.
-    alignas(64) std::array<double, MaxPairs> laneFx{};
-    alignas(64) std::array<double, MaxPairs> laneFy{};
-    alignas(64) std::array<double, MaxPairs> laneFz{};
-    // One group's separations and distances between the two loops of the lane forces.
-    alignas(64) std::array<double, 16 * MaxNeighbours> laneSeparation{};
+    // The separations and distances of the lane groups that go side by side, between the
+    // two loops of their evaluation.
+    alignas(64) std::array<double, MaxSideBySide * 16 * MaxNeighbours> laneSeparation{};
 };
 
 // Everything an evaluation and a step work in, so that none of them allocates.
