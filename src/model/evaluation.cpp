@@ -207,11 +207,11 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
 void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* state,
                         double* derivative) {
     const Project& project = physics.project;
-    std::fill_n(derivative, StateSize, 0.0);
     const int n = clampCount(project.particleCount, MaxParticles);
+    // Particles 1..n get both their rates below; only the slots above keep a zero derivative.
+    std::fill(derivative + positionIndex(n + 1, 0), derivative + VelocityOffset, 0.0);
+    std::fill(derivative + velocityIndex(n + 1, 0), derivative + StateSize, 0.0);
     const double wall = physics.cubeHalfSize - WallMargin;
-    fillPairTable(*dyn.work, physics);
-    refreshPairConstants(*dyn.work, physics.particleType, clampCount(project.typeCount, MaxTypes));
     if (haveVectorLanes() && !dyn.portableOnly && dyn.work->laneGroups.count > 0)
         evaluateInLanes(dyn, physics, state, n, wall, derivative);
     else

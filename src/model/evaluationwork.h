@@ -31,8 +31,6 @@ struct NeighbourPairs {
     alignas(64) std::array<double, MaxPairs> charge{};
     alignas(64) std::array<double, MaxPairs> core{};
     alignas(64) std::array<double, MaxPairs> repel{};
-    PairTable constantsFrom{};  // the table the constants above were taken from
-    bool valid = false;
 };
 
 // The same pairs for the four-lane evaluation: groups of four consecutive particles whose
@@ -69,7 +67,7 @@ struct PairScratch {
 
 // Everything an evaluation and a step work in, so that none of them allocates.
 struct EvaluationWork {
-    // Type-pair constants of the force law, refreshed at every evaluation.
+    // Type-pair constants of the force law, taken at every rebuild.
     PairTable pairTable{};
     NeighbourPairs pairs;
     LaneGroups laneGroups;
@@ -86,10 +84,10 @@ inline int clampCount(int value, int limit) {
 void fillPairTable(EvaluationWork& work, const Physics& physics);
 
 // The pairs an evaluation visits from the neighbour lists of particles 1..n, and their
-// lane groups; their constants are taken at the next refreshPairConstants.
+// lane groups; their constants are taken by takePairConstants.
 void listPairs(const Dynamics& dyn, EvaluationWork& work, int n, int slots);
 
-// The force-law constants of every listed pair, taken again only when the table changed.
-void refreshPairConstants(EvaluationWork& work, const std::uint8_t* particleType, int types);
+// The force-law constants of every listed pair, from work.pairTable.
+void takePairConstants(EvaluationWork& work, const std::uint8_t* particleType);
 
 }  // namespace zentova

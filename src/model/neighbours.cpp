@@ -152,6 +152,7 @@ void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* stat
     else
         rebuildPortable(dyn, physics, state, n, slots);
     listPairs(dyn, *dyn.work, n, slots);
+    takePairConstants(*dyn.work, physics.particleType);
 }
 
 }  // namespace zentova
