@@ -145,23 +145,17 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
                               groups.push.data(),
                               scratch.laneSeparation.data()};
     const LaneSumShared shared{SlotStride.multiplier, SlotStride.increment, KickSpan * UniformScale,
-                               physics.damping};
+                               physics.damping, wall};
     LaneGroupInput sums[MaxSideBySide];
-    alignas(32) double wallTerm[MaxSideBySide][3][4];
     double mass[MaxSideBySide][4];
     // Fills sums[slot] for group g and returns where its kicks end.
     const auto prepare = [&](int slot, int g, std::uint32_t seed) {
         const int first = groups.firstParticle[g];
         const int length = groups.length[g];
-        for (int l = 0; l < 4; ++l) {
-            double term[3];
-            wallTerms(state, first + l, wall, term);
-            for (int c = 0; c < 3; ++c) wallTerm[slot][c][l] = term[c];
+        for (int l = 0; l < 4; ++l)
             mass[slot][l] = physics.project.masses[physics.particleType[first + l]];
-        }
         LaneGroupInput& in = sums[slot];
         in.group = g;
-        in.wall = &wallTerm[slot][0][0];
         in.seed = seed;
         in.chainMultiplier = Chains.multiplier[length].data();
         in.chainIncrement = Chains.increment[length].data();

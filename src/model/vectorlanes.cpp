@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "model/force.h"
+#include "model/integrator.h"
 
 namespace zentova {
 
@@ -147,7 +148,8 @@ ZENTOVA_LANES bool separationsInLanes(const LaneColumns& in, const LaneGroupInpu
 template <int Count, bool MayCoincide, bool Walls>
 ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared& shared,
                                  const LaneGroupInput* in,
-                                 const double (*separation)[MaxNeighbours][4][4]) {
+                                 const double (*separation)[MaxNeighbours][4][4],
+                                 const __m256d (&wall)[Count][3]) {
     // A copy, so that the stores below (which may alias anything) do not make the compiler
     // read the column pointers again in every slot.
     const LaneColumns cols = columns;
@@ -160,7 +162,6 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
     // then z): each starts at its first draw and moves three draws per slot.
     __m256i chainsXY[Count];
     __m128i chainsZ[Count];
-    __m256d wall[Count][3];
     __m256d acc[Count][3];
     int base[Count];
     for (int g = 0; g < Count; ++g) {
@@ -174,10 +175,7 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
             _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(in[g].seed)),
                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(multiplier + 1))),
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(increment + 1)));
-        for (int c = 0; c < 3; ++c) {
-            wall[g][c] = _mm256_loadu_pd(in[g].wall + 4 * c);
-            acc[g][c] = _mm256_setzero_pd();
-        }
+        for (int c = 0; c < 3; ++c) acc[g][c] = _mm256_setzero_pd();
         base[g] = cols.base[in[g].group];
     }
     const int length = cols.length[in[0].group];
@@ -226,33 +224,53 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
     }
 }
 
-// True when any of the groups' wall terms is other than +0 (all bits clear).
-ZENTOVA_LANES bool anyWall(const LaneGroupInput* in, int count) {
-    __m256i bits = _mm256_setzero_si256();
-    for (int g = 0; g < count; ++g)
-        for (int c = 0; c < 3; ++c)
-            bits = _mm256_or_si256(
-                bits, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in[g].wall + 4 * c)));
-    return !_mm256_testz_si256(bits, bits);
+// The soft walls of four particles on one axis, lane by lane as the one-particle code
+// does it: -((p - w) (p - w) stiffness) beyond +w, also for a coordinate that is not a
+// number ("not w >= p"); (p + w) (p + w) stiffness below -w; +0 between.
+ZENTOVA_LANES __m256d laneWall(__m256d p, __m256d w) {
+    const __m256d stiffness = _mm256_set1_pd(WallStiffness);
+    const __m256d signBit = _mm256_set1_pd(-0.0);
+    const __m256d above = _mm256_sub_pd(p, w);
+    const __m256d below = _mm256_add_pd(p, w);
+    const __m256d down =
+        _mm256_xor_pd(_mm256_mul_pd(_mm256_mul_pd(above, above), stiffness), signBit);
+    const __m256d up = _mm256_mul_pd(_mm256_mul_pd(below, below), stiffness);
+    const __m256d beyondTop = _mm256_cmp_pd(w, p, _CMP_NGE_UQ);
+    const __m256d beyondBottom = _mm256_cmp_pd(p, _mm256_xor_pd(w, signBit), _CMP_LT_OQ);
+    return _mm256_blendv_pd(_mm256_and_pd(up, beyondBottom), down, beyondTop);
 }
 
-// Count groups: the coinciding pairs handled and the walls added only where there are any.
+// Count groups: the wall terms of their particles, then the law, with the coinciding pairs
+// handled and the walls added only where there are any.
 template <int Count>
 ZENTOVA_LANES void groupsByCase(const LaneColumns& columns, const LaneSumShared& shared,
                                 const LaneGroupInput* in) {
+    const __m256d w = _mm256_set1_pd(shared.wall);
+    __m256d wall[Count][3];
+    __m256i bits = _mm256_setzero_si256();
+    for (int g = 0; g < Count; ++g) {
+        const std::int32_t offsets[4] = {0, 3, 6, 9};
+        const LaneVectors p = loadPositions(
+            columns.positions + 3 * (columns.firstParticle[in[g].group] - 1), offsets);
+        wall[g][0] = laneWall(p.x, w);
+        wall[g][1] = laneWall(p.y, w);
+        wall[g][2] = laneWall(p.z, w);
+        for (int c = 0; c < 3; ++c) bits = _mm256_or_si256(bits, _mm256_castpd_si256(wall[g][c]));
+    }
+    // Any term other than +0 (all bits clear) is added.
+    const bool walls = !_mm256_testz_si256(bits, bits);
     auto* separation = reinterpret_cast<double(*)[MaxNeighbours][4][4]>(columns.separation);
     const bool coinciding = separationsInLanes<Count>(columns, in, separation);
-    const bool walls = anyWall(in, Count);
     if (coinciding) {
         if (walls)
-            groupsInLanes<Count, true, true>(columns, shared, in, separation);
+            groupsInLanes<Count, true, true>(columns, shared, in, separation, wall);
         else
-            groupsInLanes<Count, true, false>(columns, shared, in, separation);
+            groupsInLanes<Count, true, false>(columns, shared, in, separation, wall);
     } else {
         if (walls)
-            groupsInLanes<Count, false, true>(columns, shared, in, separation);
+            groupsInLanes<Count, false, true>(columns, shared, in, separation, wall);
         else
-            groupsInLanes<Count, false, false>(columns, shared, in, separation);
+            groupsInLanes<Count, false, false>(columns, shared, in, separation, wall);
     }
 }
 

@@ -36,7 +36,6 @@ struct LaneColumns {
 // of its four particles.
 struct LaneGroupInput {
     int group;
-    const double* wall;                    // [3][4]: the wall term of each axis and particle
     std::uint32_t seed;                    // the random sequence before the group's first kick
     const std::uint32_t* chainMultiplier;  // [12]: jump to each kick chain's first draw
     const std::uint32_t* chainIncrement;   // [12]
@@ -51,6 +50,7 @@ struct LaneSumShared {
     std::uint32_t strideIncrement;
     double kickFactor;  // KickSpan / 2^32
     double damping;
+    double wall;  // the walls stand at +-wall on every axis
 };
 // Up to MaxSideBySide groups with lists equally long at once.
 inline constexpr int MaxSideBySide = 4;
