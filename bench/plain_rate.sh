@@ -1,15 +1,16 @@
 #!/bin/bash
 # `zentova --calculate` against the plain program of the same step (plain_step.cpp), on 200
 # particles of one kind, 30,000 steps: ROUNDS rounds, the two taking turns, each timed as a
-# whole process (start-up and files included). Prints each run's steps per second, the
+# whole process (start-up and files included, processor time). Prints each run's steps per second, the
 # medians and the median of the rounds' ratios.
 #
 #   bench/plain_rate.sh [BUILD] [ROUNDS]
+#   ZENTOVA=other/zentova bench/plain_rate.sh [BUILD] [ROUNDS]   # another build's program
 set -u
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/${1:-build}"
 rounds="${2:-5}"
-exe="$build/src/zentova"
+exe="${ZENTOVA:-$build/src/zentova}"
 plain="$build/bench/plain_step"
 for f in "$exe" "$plain"; do
     [ -x "$f" ] || { echo "$f is missing: build first (cmake --build $build)" >&2; exit 2; }
@@ -23,12 +24,12 @@ printf '%s\n' "One kind: 200" " 1.00000000000000E+0000" " 2.00000000000000E-0001
     255 200 40 > one.zpr
 steps=30000
 
-seconds() {  # COMMAND...: wall seconds of the whole process
-    local start end
-    start=$(date +%s%N)
-    "$@" > /dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
-    end=$(date +%s%N)
-    echo "$(( (end - start) / 1000 ))e-6" | awk '{printf "%.3f", $1 + 0}'
+# Processor seconds (user and system) of the whole process: on a shared machine they move
+# less than the time on the clock, which counts the waits for a processor too.
+seconds() {  # COMMAND...
+    local TIMEFORMAT='%3U %3S' t
+    t=$( { time "$@" > /dev/null 2>&1; } 2>&1 ) || { echo "failed: $*" >&2; exit 1; }
+    echo "$t" | awk '{printf "%.3f", $1 + $2}'
 }
 
 median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
