@@ -2,8 +2,6 @@
 
 #include <immintrin.h>
 
-#include <algorithm>
-
 #include "model/force.h"
 #include "model/integrator.h"
 
@@ -293,12 +291,17 @@ ZENTOVA_WIDE void groupsWide(const LaneColumns& columns, const LaneSumShared& sh
                              const LaneGroupInput* in, int count) {
     groupsByCount(columns, shared, in, count);
 }
+
 // With 16 registers, more than two groups side by side spill more than they gain.
 __attribute__((target("avx2"))) void groupsAvx2(const LaneColumns& columns,
                                                 const LaneSumShared& shared,
                                                 const LaneGroupInput* in, int count) {
-    for (int g = 0; g < count; g += 2)
-        groupsByCount(columns, shared, in + g, std::min(2, count - g));
+    for (int g = 0; g < count; g += 2) {
+        if (count - g >= 2)
+            groupsByCase<2>(columns, shared, in + g);
+        else
+            groupsByCase<1>(columns, shared, in + g);
+    }
 }
 
 // AVX-512 gives the same 256-bit operations 32 registers instead of 16.
