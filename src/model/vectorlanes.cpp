@@ -87,10 +87,10 @@ ZENTOVA_LANES __m256d squaredLength(__m256d dx, __m256d dy, __m256d dz) {
                          _mm256_mul_pd(dz, dz));
 }
 
-// Four kicks from four seeds: (seed - 2^31) as a signed number, times span / 2^32.
-ZENTOVA_LANES __m256d laneKicks(__m128i seeds, __m256d factor) {
-    const __m128i centred = _mm_xor_si128(seeds, _mm_set1_epi32(static_cast<int>(0x80000000u)));
-    return _mm256_mul_pd(_mm256_cvtepi32_pd(centred), factor);
+// Four kicks from four seeds with their top bits flipped, seed ^ 2^31, which as a signed
+// number is seed - 2^31: times span / 2^32.
+ZENTOVA_LANES __m256d laneKicks(__m128i flippedSeeds, __m256d factor) {
+    return _mm256_mul_pd(_mm256_cvtepi32_pd(flippedSeeds), factor);
 }
 
 }  // namespace
@@ -157,7 +157,11 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
     const __m128i strideMultiplier4 = _mm_set1_epi32(static_cast<int>(shared.strideMultiplier));
     const __m128i strideIncrement4 = _mm_set1_epi32(static_cast<int>(shared.strideIncrement));
     // Twelve chains of the sequence per group, one per particle and axis (x lanes, then y,
-    // then z): each starts at its first draw and moves three draws per slot.
+    // then z): each starts at its first draw and moves three draws per slot. They hold the
+    // seeds with their top bits flipped, ready to be read as kicks, and advance as the seeds
+    // do: for an odd multiplier A (every jump of the sequence has one),
+    // A (s + 2^31) + C + 2^31 = A s + C + (A + 1) 2^31 = A s + C modulo 2^32, and adding
+    // 2^31 modulo 2^32 is flipping the top bit.
     __m256i chainsXY[Count];
     __m128i chainsZ[Count];
     __m256d acc[Count][3];
@@ -165,12 +169,12 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
     for (int g = 0; g < Count; ++g) {
         const auto* multiplier = reinterpret_cast<const __m256i*>(in[g].chainMultiplier);
         const auto* increment = reinterpret_cast<const __m256i*>(in[g].chainIncrement);
-        chainsXY[g] =
-            _mm256_add_epi32(_mm256_mullo_epi32(_mm256_set1_epi32(static_cast<int>(in[g].seed)),
-                                                _mm256_loadu_si256(multiplier)),
-                             _mm256_loadu_si256(increment));
+        const int flippedSeed = static_cast<int>(in[g].seed ^ 0x80000000u);
+        chainsXY[g] = _mm256_add_epi32(
+            _mm256_mullo_epi32(_mm256_set1_epi32(flippedSeed), _mm256_loadu_si256(multiplier)),
+            _mm256_loadu_si256(increment));
         chainsZ[g] = _mm_add_epi32(
-            _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(in[g].seed)),
+            _mm_mullo_epi32(_mm_set1_epi32(flippedSeed),
                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(multiplier + 1))),
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(increment + 1)));
         for (int c = 0; c < 3; ++c) acc[g][c] = _mm256_setzero_pd();
