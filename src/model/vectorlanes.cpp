@@ -137,8 +137,9 @@ ZENTOVA_LANES bool separationsInLanes(const LaneColumns& in, const LaneGroupInpu
 // Count groups side by side, slot by slot: the rest of the law, then at once the pair force,
 // kick and wall into each particle's sum, in slot order, the kicks drawn particle by
 // particle, slot by slot, x before y before z; then the rates of the groups' particles. The
-// sums, each a chain of additions that must stay in order, wait for the divisions of the
-// law instead of following them, and the groups' chains wait for each other less.
+// force vectors go from the law to the sums in registers, not through columns in memory,
+// and the groups' sums, each a chain of additions that must stay in order, wait for each
+// other less.
 // MayCoincide false leaves out the handling of coinciding pairs, for groups known to have
 // none. Without Walls the wall terms are all +0 and are not added: a sum that starts at +0
 // is never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every
