@@ -1,6 +1,8 @@
 #include "calc/stepper.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 
@@ -13,12 +15,21 @@ namespace zentova {
 
 namespace {
 
+// True when none of values[0..count) is infinite or not a number, that is, none has all
+// exponent bits set: adding 1 to the exponent of such a value, and only of such a value,
+// carries into the sign bit. Whole vectors at a time, without a branch per value.
+__attribute__((target_clones("avx2", "default"))) bool allFinite(const double* values, int count) {
+    constexpr std::uint64_t Exponent = 0x7ff0000000000000u;
+    constexpr std::uint64_t ExponentOne = 0x0010000000000000u;
+    std::uint64_t carried = 0;
+    for (int j = 0; j < count; ++j)
+        carried |= (std::bit_cast<std::uint64_t>(values[j]) & Exponent) + ExponentOne;
+    return (carried >> 63) == 0;
+}
+
 bool isFinite(const ParticleState& particles, int n) {
-    for (int j = 0; j < 3 * n; ++j)
-        if (!std::isfinite(particles.state[j]) ||
-            !std::isfinite(particles.state[VelocityOffset + j]))
-            return false;
-    return true;
+    return allFinite(particles.state.data(), 3 * n) &&
+           allFinite(particles.state.data() + VelocityOffset, 3 * n);
 }
 
 std::string formatNumber(double value) {

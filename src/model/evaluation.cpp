@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 #include "model/evaluationwork.h"
 #include "model/pairbatch.h"
@@ -47,10 +49,15 @@ void wallTerms(const double* state, int i, double wall, double (&term)[3]) {
 }
 
 // Particle i's sum over its slots from the scratch columns, with its kicks kick[0..3 count).
+// Wall terms that are all +0 are not added: the sum starts at +0 and so is never -0, and
+// for any other x, x + (+0) is x to the bit (see the lanes' sums).
 void sumSlots(const EvaluationWork& work, int i, const double* kick, const double (&wallTerm)[3],
               double (&acc)[3]) {
     const NeighbourPairs& pairs = work.pairs;
     const PairScratch& scratch = work.pairScratch;
+    const bool walls =
+        (std::bit_cast<std::uint64_t>(wallTerm[0]) | std::bit_cast<std::uint64_t>(wallTerm[1]) |
+         std::bit_cast<std::uint64_t>(wallTerm[2])) != 0;
     acc[0] = acc[1] = acc[2] = 0.0;
     for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k, kick += 3) {
         acc[0] += scratch.fx[k];
@@ -58,7 +65,8 @@ void sumSlots(const EvaluationWork& work, int i, const double* kick, const doubl
         acc[2] += scratch.fz[k];
         // Kicks and walls act once per visited slot: that is the model's strength.
         for (int c = 0; c < 3; ++c) acc[c] += kick[c];
-        for (int c = 0; c < 3; ++c) acc[c] += wallTerm[c];
+        if (walls)
+            for (int c = 0; c < 3; ++c) acc[c] += wallTerm[c];
     }
 }
 
@@ -116,9 +124,8 @@ void evaluatePortable(Dynamics& dyn, const Physics& physics, const double* state
     }
 }
 
-// Groups of four particles on vector lanes, the others one at a time: first the pair
-// forces of all groups, then the sums in particle order, so that the kicks are drawn in
-// the same order as above.
+// Groups of four particles on vector lanes, the others one at a time, in particle order, so
+// that the kicks are drawn in the same order as above.
 void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state, int n, double wall,
                      double* derivative) {
     EvaluationWork& work = *dyn.work;
@@ -126,34 +133,29 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
     const NeighbourPairs& pairs = work.pairs;
     PairScratch& scratch = work.pairScratch;
     RandomSource& random = physics.random;
-    laneForces(LaneForceInput{
-        state, groups.count, groups.firstParticle.data(), groups.length.data(), groups.base.data(),
-        groups.otherIndex.data(), groups.gravity.data(), groups.charge.data(), groups.core.data(),
-        groups.repel.data(), groups.push.data(), scratch.laneFx.data(), scratch.laneFy.data(),
-        scratch.laneFz.data(), scratch.laneSeparation.data()});
-
+    const LaneColumns columns{state,
+                              groups.firstParticle.data(),
+                              groups.length.data(),
+                              groups.base.data(),
+                              groups.otherIndex.data(),
+                              groups.gravity.data(),
+                              groups.charge.data(),
+                              groups.core.data(),
+                              groups.repel.data(),
+                              groups.push.data(),
+                              scratch.laneSeparation.data()};
     const LaneSumShared shared{SlotStride.multiplier, SlotStride.increment, KickSpan * UniformScale,
-                               physics.damping};
-    LaneSumInput sums[MaxSideBySide];
-    alignas(32) double wallTerm[MaxSideBySide][3][4];
+                               physics.damping, wall};
+    LaneGroupInput sums[MaxSideBySide];
     double mass[MaxSideBySide][4];
     // Fills sums[slot] for group g and returns where its kicks end.
     const auto prepare = [&](int slot, int g, std::uint32_t seed) {
         const int first = groups.firstParticle[g];
         const int length = groups.length[g];
-        for (int l = 0; l < 4; ++l) {
-            double term[3];
-            wallTerms(state, first + l, wall, term);
-            for (int c = 0; c < 3; ++c) wallTerm[slot][c][l] = term[c];
+        for (int l = 0; l < 4; ++l)
             mass[slot][l] = physics.project.masses[physics.particleType[first + l]];
-        }
-        LaneSumInput& in = sums[slot];
-        const int base = groups.base[g];
-        in.fx = scratch.laneFx.data() + base;
-        in.fy = scratch.laneFy.data() + base;
-        in.fz = scratch.laneFz.data() + base;
-        in.length = length;
-        in.wall = &wallTerm[slot][0][0];
+        LaneGroupInput& in = sums[slot];
+        in.group = g;
         in.seed = seed;
         in.chainMultiplier = Chains.multiplier[length].data();
         in.chainIncrement = Chains.increment[length].data();
@@ -189,7 +191,7 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
             if (next < 0 || groups.length[next] != groups.length[g]) break;
             random.seed = prepare(count++, next, random.seed);
         }
-        laneSums(shared, sums, count);
+        laneGroups(columns, shared, sums, count);
         i += 4 * count;
     }
 }
@@ -199,11 +201,11 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
 void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* state,
                         double* derivative) {
     const Project& project = physics.project;
-    std::fill_n(derivative, StateSize, 0.0);
     const int n = clampCount(project.particleCount, MaxParticles);
+    // Particles 1..n get both their rates below; only the slots above keep a zero derivative.
+    std::fill(derivative + positionIndex(n + 1, 0), derivative + VelocityOffset, 0.0);
+    std::fill(derivative + velocityIndex(n + 1, 0), derivative + StateSize, 0.0);
     const double wall = physics.cubeHalfSize - WallMargin;
-    fillPairTable(*dyn.work, physics);
-    refreshPairConstants(*dyn.work, physics.particleType, clampCount(project.typeCount, MaxTypes));
     if (haveVectorLanes() && !dyn.portableOnly && dyn.work->laneGroups.count > 0)
         evaluateInLanes(dyn, physics, state, n, wall, derivative);
     else

@@ -11,6 +11,7 @@
 #include "model/force.h"
 #include "model/integrator.h"
 #include "model/limits.h"
+#include "model/vectorlanes.h"
 
 namespace zentova {
 
@@ -30,8 +31,6 @@ struct NeighbourPairs {
     alignas(64) std::array<double, MaxPairs> charge{};
     alignas(64) std::array<double, MaxPairs> core{};
     alignas(64) std::array<double, MaxPairs> repel{};
-    PairTable constantsFrom{};  // the table the constants above were taken from
-    bool valid = false;
 };
 
 // The same pairs for the four-lane evaluation: groups of four consecutive particles whose
@@ -61,17 +60,14 @@ struct PairScratch {
     alignas(64) std::array<double, MaxPairs> fz{};
     alignas(64) std::array<double, MaxPairs> d{};
     alignas(64) std::array<double, 3 * MaxPairs> kicks{};
-    // The force vectors of the lane groups' pairs, in the groups' order.
-    alignas(64) std::array<double, MaxPairs> laneFx{};
-    alignas(64) std::array<double, MaxPairs> laneFy{};
-    alignas(64) std::array<double, MaxPairs> laneFz{};
-    // One group's separations and distances between the two loops of the lane forces.
-    alignas(64) std::array<double, 16 * MaxNeighbours> laneSeparation{};
+    // The separations and distances of the lane groups that go side by side, between the
+    // two loops of their evaluation.
+    alignas(64) std::array<double, MaxSideBySide * 16 * MaxNeighbours> laneSeparation{};
 };
 
 // Everything an evaluation and a step work in, so that none of them allocates.
 struct EvaluationWork {
-    // Type-pair constants of the force law, refreshed at every evaluation.
+    // Type-pair constants of the force law, taken at every rebuild.
     PairTable pairTable{};
     NeighbourPairs pairs;
     LaneGroups laneGroups;
@@ -88,10 +84,10 @@ inline int clampCount(int value, int limit) {
 void fillPairTable(EvaluationWork& work, const Physics& physics);
 
 // The pairs an evaluation visits from the neighbour lists of particles 1..n, and their
-// lane groups; their constants are taken at the next refreshPairConstants.
+// lane groups; their constants are taken by takePairConstants.
 void listPairs(const Dynamics& dyn, EvaluationWork& work, int n, int slots);
 
-// The force-law constants of every listed pair, taken again only when the table changed.
-void refreshPairConstants(EvaluationWork& work, const std::uint8_t* particleType, int types);
+// The force-law constants of every listed pair, from work.pairTable.
+void takePairConstants(EvaluationWork& work, const std::uint8_t* particleType);
 
 }  // namespace zentova

@@ -56,7 +56,9 @@ struct Physics {
 };
 
 // Rebuilds the neighbour lists of particles 1..n from the positions at the start of
-// `state`, and the far force from every particle that is not a listed neighbour.
+// `state`, and the far force from every particle that is not a listed neighbour. Takes the
+// force law's constants of the listed pairs (from the project's coefficients, masses,
+// charges and diameters and the cube size) for the evaluations until the next rebuild.
 void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* state, int n);
 
 // Time derivative of `state` (positions, velocities) into `derivative`: velocities, and

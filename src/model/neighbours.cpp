@@ -11,15 +11,15 @@ namespace {
 // Running minimum of the neighbour search; a squared distance at or above it never qualifies.
 constexpr double NeighbourSearchStart = 1e20;
 
-// Fills particle i's neighbour slots from its squared distances dist2[1..n]: the nearest
-// `slots` by (squared distance, number), so the lower number wins ties; a squared distance
-// of 1e20 or more never qualifies. Marks the chosen particles, and i itself, in `taken`.
+// Fills particle i's neighbour slots from its squared distances dist2[Stride w], w = 1..n:
+// the nearest `slots` by (squared distance, number), so the lower number wins ties; a
+// squared distance of 1e20 or more never qualifies. Marks the chosen particles, and i
+// itself, in `taken`.
+template <int Stride>
 void selectNeighbours(Dynamics& dyn, int i, int n, int slots, const double* dist2,
                       std::array<bool, MaxParticles + 1>& taken) {
-    std::array<int, MaxParticles> candidates{};
-    const auto nearer = [&](int a, int b) {
-        return dist2[a] < dist2[b] || (dist2[a] == dist2[b] && a < b);
-    };
+    const auto at = [dist2](int w) { return dist2[Stride * w]; };
+    const auto nearer = [&](int a, int b) { return at(a) < at(b) || (at(a) == at(b) && a < b); };
     // Particles move little between rebuilds: the farthest of the old neighbours bounds the
     // new ones, so only the particles within that bound need sorting; a bound that leaves
     // too few is dropped.
@@ -30,19 +30,22 @@ void selectNeighbours(Dynamics& dyn, int i, int n, int slots, const double* dist
             bound = -1.0;
             break;
         }
-        bound = std::max(bound, dist2[old]);
+        bound = std::max(bound, at(old));
     }
-    int found = 0;
-    if (bound >= 0.0) {
-        for (int w = 1; w <= n; ++w)
-            if (w != i && dist2[w] <= bound && dist2[w] < NeighbourSearchStart)
-                candidates[found++] = w;
-    }
-    if (found < slots) {
-        found = 0;
-        for (int w = 1; w <= n; ++w)
-            if (w != i && dist2[w] < NeighbourSearchStart) candidates[found++] = w;
-    }
+    // Every particle is written at the end of the list, which grows only by those that
+    // qualify: no branch that guesses wrong for one particle in ten.
+    std::array<int, MaxParticles> candidates;
+    const auto gather = [&](double limit) {
+        int found = 0;
+        for (int w = 1; w <= n; ++w) {
+            const double d = at(w);
+            candidates[found] = w;
+            found += (w != i) & (d <= limit) & (d < NeighbourSearchStart);
+        }
+        return found;
+    };
+    int found = bound >= 0.0 ? gather(bound) : 0;
+    if (found < slots) found = gather(NeighbourSearchStart);
     const int listed = std::min(slots, found);
     std::partial_sort(candidates.begin(), candidates.begin() + listed, candidates.begin() + found,
                       nearer);
@@ -71,7 +74,7 @@ void rebuildPortable(Dynamics& dyn, const Physics& physics, const double* state,
             const double dz = pi[2] - pw[2];
             dist2[w] = dx * dx + dy * dy + dz * dz;
         }
-        selectNeighbours(dyn, i, n, slots, dist2.data(), taken);
+        selectNeighbours<1>(dyn, i, n, slots, dist2.data(), taken);
         if (n <= slots) continue;
         const auto& row = dyn.work->pairTable[physics.particleType[i]];
         batch.clear();
@@ -103,7 +106,6 @@ void rebuildInLanes(Dynamics& dyn, const Physics& physics, const double* state, 
     alignas(32) double dist2[4 * (MaxParticles + 1)];
     alignas(32) std::int64_t keep[4 * (MaxParticles + 1)];
     alignas(32) double coefficients[4][MaxTypes + 1][4];
-    std::array<double, MaxParticles + 1> laneDist2{};
     std::array<bool, MaxParticles + 1> taken{};
     int types = clampCount(physics.project.typeCount, MaxTypes);
     for (int w = 1; w <= n; ++w) types = std::max<int>(types, physics.particleType[w]);
@@ -116,8 +118,7 @@ void rebuildInLanes(Dynamics& dyn, const Physics& physics, const double* state, 
         }
         laneDistances(xs, ys, zs, n, self, dist2);
         for (int l = 0; l < 4 && first + l <= n; ++l) {
-            for (int w = 1; w <= n; ++w) laneDist2[w] = dist2[4 * w + l];
-            selectNeighbours(dyn, first + l, n, slots, laneDist2.data(), taken);
+            selectNeighbours<4>(dyn, first + l, n, slots, dist2 + l, taken);
             for (int w = 1; w <= n; ++w) keep[4 * w + l] = taken[w] ? 0 : -1;
         }
         if (n <= slots) continue;
@@ -152,6 +153,7 @@ void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* stat
     else
         rebuildPortable(dyn, physics, state, n, slots);
     listPairs(dyn, *dyn.work, n, slots);
+    takePairConstants(*dyn.work, physics.particleType);
 }
 
 }  // namespace zentova

@@ -33,7 +33,6 @@ void listPairs(const Dynamics& dyn, EvaluationWork& work, int n, int slots) {
     }
     pairs.first[n + 1] = pairs.count;
     for (int i = n + 2; i <= MaxParticles + 1; ++i) pairs.first[i] = pairs.count;
-    pairs.valid = false;
 
     LaneGroups& groups = work.laneGroups;
     groups.count = 0;
@@ -84,17 +83,8 @@ void laneConstants(EvaluationWork& work) {
 
 }  // namespace
 
-void refreshPairConstants(EvaluationWork& work, const std::uint8_t* particleType, int types) {
+void takePairConstants(EvaluationWork& work, const std::uint8_t* particleType) {
     NeighbourPairs& pairs = work.pairs;
-    bool same = pairs.valid;
-    for (int a = 1; a <= types && same; ++a)
-        for (int b = 1; b <= types && same; ++b) {
-            const PairCoefficients& now = work.pairTable[a][b];
-            const PairCoefficients& then = pairs.constantsFrom[a][b];
-            same = now.gravity == then.gravity && now.charge == then.charge &&
-                   now.core == then.core && now.repel == then.repel;
-        }
-    if (same) return;
     for (int k = 0; k < pairs.count; ++k) {
         const PairCoefficients& c =
             work.pairTable[particleType[pairs.self[k]]][particleType[pairs.other[k]]];
@@ -104,8 +94,6 @@ void refreshPairConstants(EvaluationWork& work, const std::uint8_t* particleType
         pairs.repel[k] = c.repel;
     }
     laneConstants(work);
-    pairs.constantsFrom = work.pairTable;
-    pairs.valid = true;
 }
 
 }  // namespace zentova

@@ -3,6 +3,7 @@
 #include <immintrin.h>
 
 #include "model/force.h"
+#include "model/integrator.h"
 
 namespace zentova {
 
@@ -86,10 +87,10 @@ ZENTOVA_LANES __m256d squaredLength(__m256d dx, __m256d dy, __m256d dz) {
                          _mm256_mul_pd(dz, dz));
 }
 
-// Four kicks from four seeds: (seed - 2^31) as a signed number, times span / 2^32.
-ZENTOVA_LANES __m256d laneKicks(__m128i seeds, __m256d factor) {
-    const __m128i centred = _mm_xor_si128(seeds, _mm_set1_epi32(static_cast<int>(0x80000000u)));
-    return _mm256_mul_pd(_mm256_cvtepi32_pd(centred), factor);
+// Four kicks from four seeds with their top bits flipped, seed ^ 2^31, which as a signed
+// number is seed - 2^31: times span / 2^32.
+ZENTOVA_LANES __m256d laneKicks(__m128i flippedSeeds, __m256d factor) {
+    return _mm256_mul_pd(_mm256_cvtepi32_pd(flippedSeeds), factor);
 }
 
 }  // namespace
@@ -100,96 +101,96 @@ ZENTOVA_LANES __m256d laneKicks(__m128i seeds, __m256d factor) {
 
 namespace {
 
-// The rest of the law for a group's slots, from their separations and distances.
-template <bool MayCoincide>
-ZENTOVA_LANES void forceSlots(const LaneForceInput& in, int base, int length,
-                              const double (*separation)[4][4]) {
-    for (int s = 0; s < length; ++s) {
-        const int k = base + 4 * s;
-        const LaneVectors f = laneForceAt<MayCoincide>(
-            _mm256_load_pd(separation[s][0]), _mm256_load_pd(separation[s][1]),
-            _mm256_load_pd(separation[s][2]), _mm256_load_pd(separation[s][3]),
-            _mm256_loadu_pd(in.gravity + k), _mm256_loadu_pd(in.charge + k),
-            _mm256_loadu_pd(in.core + k), _mm256_loadu_pd(in.repel + k),
-            _mm256_loadu_pd(in.push + k));
-        _mm256_storeu_pd(in.fx + k, f.x);
-        _mm256_storeu_pd(in.fy + k, f.y);
-        _mm256_storeu_pd(in.fz + k, f.z);
-    }
-}
-
-ZENTOVA_LANES void forcesInLanes(const LaneForceInput& columns) {
-    // A copy, so that the stores below (which may alias anything) do not make the compiler
-    // read the column pointers again in every slot.
-    const LaneForceInput in = columns;
+// The separations and distances of the slots of Count groups with lists equally long, into
+// separation[g][s]; true when a pair coincides. The roots of all slots come first, the rest
+// of the law after: each loop has one long wait per slot (a root, a division), and the
+// processor overlaps the slots' waits instead of stalling on a root followed by a division.
+template <int Count>
+ZENTOVA_LANES bool separationsInLanes(const LaneColumns& in, const LaneGroupInput* groups,
+                                      double (*separation)[MaxNeighbours][4][4]) {
     const __m256d scaleToLaw = _mm256_set1_pd(SquaredDistanceScale);
-    for (int g = 0; g < in.groups; ++g) {
-        const double* self = in.positions + 3 * (in.firstParticle[g] - 1);
+    __m256d anyCoinciding = _mm256_setzero_pd();
+    for (int g = 0; g < Count; ++g) {
+        const int group = groups[g].group;
+        const double* self = in.positions + 3 * (in.firstParticle[group] - 1);
         const __m256d sx = _mm256_set_pd(self[9], self[6], self[3], self[0]);
         const __m256d sy = _mm256_set_pd(self[10], self[7], self[4], self[1]);
         const __m256d sz = _mm256_set_pd(self[11], self[8], self[5], self[2]);
-        // The separations and roots of all slots first, then the rest of the law: each loop
-        // has one long wait per slot (a root, a division), and the processor can overlap the
-        // slots' waits instead of stalling on a root followed by a division.
-        auto* separation = reinterpret_cast<double(*)[4][4]>(in.separation);
-        const int base = in.base[g];
-        const int length = in.length[g];
-        __m256d anyCoinciding = _mm256_setzero_pd();
-        for (int s = 0; s < length; ++s) {
+        const int base = in.base[group];
+        for (int s = 0; s < in.length[group]; ++s) {
             const LaneVectors other = loadPositions(in.positions, in.otherIndex + base + 4 * s);
             const __m256d dx = _mm256_sub_pd(other.x, sx);
             const __m256d dy = _mm256_sub_pd(other.y, sy);
             const __m256d dz = _mm256_sub_pd(other.z, sz);
             const __m256d s2 = _mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw);
-            _mm256_store_pd(separation[s][0], dx);
-            _mm256_store_pd(separation[s][1], dy);
-            _mm256_store_pd(separation[s][2], dz);
-            _mm256_store_pd(separation[s][3], _mm256_sqrt_pd(s2));
+            _mm256_store_pd(separation[g][s][0], dx);
+            _mm256_store_pd(separation[g][s][1], dy);
+            _mm256_store_pd(separation[g][s][2], dz);
+            _mm256_store_pd(separation[g][s][3], _mm256_sqrt_pd(s2));
             anyCoinciding =
                 _mm256_or_pd(anyCoinciding, _mm256_cmp_pd(s2, _mm256_setzero_pd(), _CMP_EQ_OQ));
         }
-        // Coinciding particles are rare: most groups take the law without their handling.
-        if (_mm256_movemask_pd(anyCoinciding) == 0)
-            forceSlots<false>(in, base, length, separation);
-        else
-            forceSlots<true>(in, base, length, separation);
     }
+    return _mm256_movemask_pd(anyCoinciding) != 0;
 }
 
-// Groups side by side (Count of them, lists equally long), so that their sums, each a
-// chain of additions that must stay in order, wait for each other less.
-template <int Count>
-ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* in) {
+// Count groups side by side, slot by slot: the rest of the law, then at once the pair force,
+// kick and wall into each particle's sum, in slot order, the kicks drawn particle by
+// particle, slot by slot, x before y before z; then the rates of the groups' particles. The
+// force vectors go from the law to the sums in registers, not through columns in memory,
+// and the groups' sums, each a chain of additions that must stay in order, wait for each
+// other less.
+// MayCoincide false leaves out the handling of coinciding pairs, for groups known to have
+// none. Without Walls the wall terms are all +0 and are not added: a sum that starts at +0
+// is never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every
+// other x, a number or not, x + (+0) is x itself, so leaving the addition out changes no bit.
+template <int Count, bool MayCoincide, bool Walls>
+ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared& shared,
+                                 const LaneGroupInput* in,
+                                 const double (*separation)[MaxNeighbours][4][4],
+                                 const __m256d (&wall)[Count][3]) {
+    // A copy, so that the stores below (which may alias anything) do not make the compiler
+    // read the column pointers again in every slot.
+    const LaneColumns cols = columns;
     const __m256d kickFactor = _mm256_set1_pd(shared.kickFactor);
     const __m256i strideMultiplier8 = _mm256_set1_epi32(static_cast<int>(shared.strideMultiplier));
     const __m256i strideIncrement8 = _mm256_set1_epi32(static_cast<int>(shared.strideIncrement));
     const __m128i strideMultiplier4 = _mm_set1_epi32(static_cast<int>(shared.strideMultiplier));
     const __m128i strideIncrement4 = _mm_set1_epi32(static_cast<int>(shared.strideIncrement));
     // Twelve chains of the sequence per group, one per particle and axis (x lanes, then y,
-    // then z): each starts at its first draw and moves three draws per slot.
+    // then z): each starts at its first draw and moves three draws per slot. They hold the
+    // seeds with their top bits flipped, ready to be read as kicks, and advance as the seeds
+    // do: for an odd multiplier A (every jump of the sequence has one),
+    // A (s + 2^31) + C + 2^31 = A s + C + (A + 1) 2^31 = A s + C modulo 2^32, and adding
+    // 2^31 modulo 2^32 is flipping the top bit.
     __m256i chainsXY[Count];
     __m128i chainsZ[Count];
-    __m256d wall[Count][3];
     __m256d acc[Count][3];
+    int base[Count];
     for (int g = 0; g < Count; ++g) {
         const auto* multiplier = reinterpret_cast<const __m256i*>(in[g].chainMultiplier);
         const auto* increment = reinterpret_cast<const __m256i*>(in[g].chainIncrement);
-        chainsXY[g] =
-            _mm256_add_epi32(_mm256_mullo_epi32(_mm256_set1_epi32(static_cast<int>(in[g].seed)),
-                                                _mm256_loadu_si256(multiplier)),
-                             _mm256_loadu_si256(increment));
+        const int flippedSeed = static_cast<int>(in[g].seed ^ 0x80000000u);
+        chainsXY[g] = _mm256_add_epi32(
+            _mm256_mullo_epi32(_mm256_set1_epi32(flippedSeed), _mm256_loadu_si256(multiplier)),
+            _mm256_loadu_si256(increment));
         chainsZ[g] = _mm_add_epi32(
-            _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(in[g].seed)),
+            _mm_mullo_epi32(_mm_set1_epi32(flippedSeed),
                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(multiplier + 1))),
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(increment + 1)));
-        for (int c = 0; c < 3; ++c) {
-            wall[g][c] = _mm256_loadu_pd(in[g].wall + 4 * c);
-            acc[g][c] = _mm256_setzero_pd();
-        }
+        for (int c = 0; c < 3; ++c) acc[g][c] = _mm256_setzero_pd();
+        base[g] = cols.base[in[g].group];
     }
-    for (int s = 0; s < in[0].length; ++s) {
+    const int length = cols.length[in[0].group];
+    for (int s = 0; s < length; ++s) {
         for (int g = 0; g < Count; ++g) {
-            const int k = 4 * s;
+            const int k = base[g] + 4 * s;
+            const LaneVectors f = laneForceAt<MayCoincide>(
+                _mm256_load_pd(separation[g][s][0]), _mm256_load_pd(separation[g][s][1]),
+                _mm256_load_pd(separation[g][s][2]), _mm256_load_pd(separation[g][s][3]),
+                _mm256_loadu_pd(cols.gravity + k), _mm256_loadu_pd(cols.charge + k),
+                _mm256_loadu_pd(cols.core + k), _mm256_loadu_pd(cols.repel + k),
+                _mm256_loadu_pd(cols.push + k));
             const __m256d kx = laneKicks(_mm256_castsi256_si128(chainsXY[g]), kickFactor);
             const __m256d ky = laneKicks(_mm256_extracti128_si256(chainsXY[g], 1), kickFactor);
             const __m256d kz = laneKicks(chainsZ[g], kickFactor);
@@ -197,12 +198,12 @@ ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* 
                                            strideIncrement8);
             chainsZ[g] =
                 _mm_add_epi32(_mm_mullo_epi32(chainsZ[g], strideMultiplier4), strideIncrement4);
-            const __m256d f[3] = {_mm256_loadu_pd(in[g].fx + k), _mm256_loadu_pd(in[g].fy + k),
-                                  _mm256_loadu_pd(in[g].fz + k)};
+            const __m256d force[3] = {f.x, f.y, f.z};
             const __m256d kick[3] = {kx, ky, kz};
-            for (int c = 0; c < 3; ++c)
-                acc[g][c] = _mm256_add_pd(_mm256_add_pd(_mm256_add_pd(acc[g][c], f[c]), kick[c]),
-                                          wall[g][c]);
+            for (int c = 0; c < 3; ++c) {
+                acc[g][c] = _mm256_add_pd(_mm256_add_pd(acc[g][c], force[c]), kick[c]);
+                if constexpr (Walls) acc[g][c] = _mm256_add_pd(acc[g][c], wall[g][c]);
+            }
         }
     }
     // (acc + far) / mass - damping v, then the velocities as the rates of the positions.
@@ -226,33 +227,86 @@ ZENTOVA_LANES void sumsInLanes(const LaneSumShared& shared, const LaneSumInput* 
     }
 }
 
-// Up to four groups side by side, as many as there are.
-ZENTOVA_LANES void sumsByCount(const LaneSumShared& shared, const LaneSumInput* in, int count) {
-    switch (count) {
-        case 4:
-            return sumsInLanes<4>(shared, in);
-        case 3:
-            return sumsInLanes<3>(shared, in);
-        case 2:
-            return sumsInLanes<2>(shared, in);
-        default:
-            return sumsInLanes<1>(shared, in);
+// The soft walls of four particles on one axis, lane by lane as the one-particle code
+// does it: -((p - w) (p - w) stiffness) beyond +w, also for a coordinate that is not a
+// number ("not w >= p"); (p + w) (p + w) stiffness below -w; +0 between.
+ZENTOVA_LANES __m256d laneWall(__m256d p, __m256d w) {
+    const __m256d stiffness = _mm256_set1_pd(WallStiffness);
+    const __m256d signBit = _mm256_set1_pd(-0.0);
+    const __m256d above = _mm256_sub_pd(p, w);
+    const __m256d below = _mm256_add_pd(p, w);
+    const __m256d down =
+        _mm256_xor_pd(_mm256_mul_pd(_mm256_mul_pd(above, above), stiffness), signBit);
+    const __m256d up = _mm256_mul_pd(_mm256_mul_pd(below, below), stiffness);
+    const __m256d beyondTop = _mm256_cmp_pd(w, p, _CMP_NGE_UQ);
+    const __m256d beyondBottom = _mm256_cmp_pd(p, _mm256_xor_pd(w, signBit), _CMP_LT_OQ);
+    return _mm256_blendv_pd(_mm256_and_pd(up, beyondBottom), down, beyondTop);
+}
+
+// Count groups: the wall terms of their particles, then the law, with the coinciding pairs
+// handled and the walls added only where there are any.
+template <int Count>
+ZENTOVA_LANES void groupsByCase(const LaneColumns& columns, const LaneSumShared& shared,
+                                const LaneGroupInput* in) {
+    const __m256d w = _mm256_set1_pd(shared.wall);
+    __m256d wall[Count][3];
+    __m256i bits = _mm256_setzero_si256();
+    for (int g = 0; g < Count; ++g) {
+        const std::int32_t offsets[4] = {0, 3, 6, 9};
+        const LaneVectors p = loadPositions(
+            columns.positions + 3 * (columns.firstParticle[in[g].group] - 1), offsets);
+        wall[g][0] = laneWall(p.x, w);
+        wall[g][1] = laneWall(p.y, w);
+        wall[g][2] = laneWall(p.z, w);
+        for (int c = 0; c < 3; ++c) bits = _mm256_or_si256(bits, _mm256_castpd_si256(wall[g][c]));
+    }
+    // Any term other than +0 (all bits clear) is added.
+    const bool walls = !_mm256_testz_si256(bits, bits);
+    auto* separation = reinterpret_cast<double(*)[MaxNeighbours][4][4]>(columns.separation);
+    const bool coinciding = separationsInLanes<Count>(columns, in, separation);
+    if (coinciding) {
+        if (walls)
+            groupsInLanes<Count, true, true>(columns, shared, in, separation, wall);
+        else
+            groupsInLanes<Count, true, false>(columns, shared, in, separation, wall);
+    } else {
+        if (walls)
+            groupsInLanes<Count, false, true>(columns, shared, in, separation, wall);
+        else
+            groupsInLanes<Count, false, false>(columns, shared, in, separation, wall);
     }
 }
 
-ZENTOVA_WIDE void forcesWide(const LaneForceInput& in) {
-    forcesInLanes(in);
-}
-__attribute__((target("avx2"))) void forcesAvx2(const LaneForceInput& in) {
-    forcesInLanes(in);
+// Up to four groups side by side, as many as there are.
+ZENTOVA_LANES void groupsByCount(const LaneColumns& columns, const LaneSumShared& shared,
+                                 const LaneGroupInput* in, int count) {
+    switch (count) {
+        case 4:
+            return groupsByCase<4>(columns, shared, in);
+        case 3:
+            return groupsByCase<3>(columns, shared, in);
+        case 2:
+            return groupsByCase<2>(columns, shared, in);
+        default:
+            return groupsByCase<1>(columns, shared, in);
+    }
 }
 
-ZENTOVA_WIDE void sumsWide(const LaneSumShared& shared, const LaneSumInput* in, int count) {
-    sumsByCount(shared, in, count);
+ZENTOVA_WIDE void groupsWide(const LaneColumns& columns, const LaneSumShared& shared,
+                             const LaneGroupInput* in, int count) {
+    groupsByCount(columns, shared, in, count);
 }
-__attribute__((target("avx2"))) void sumsAvx2(const LaneSumShared& shared, const LaneSumInput* in,
-                                              int count) {
-    sumsByCount(shared, in, count);
+
+// With 16 registers, more than two groups side by side spill more than they gain.
+__attribute__((target("avx2"))) void groupsAvx2(const LaneColumns& columns,
+                                                const LaneSumShared& shared,
+                                                const LaneGroupInput* in, int count) {
+    for (int g = 0; g < count; g += 2) {
+        if (count - g >= 2)
+            groupsByCase<2>(columns, shared, in + g);
+        else
+            groupsByCase<1>(columns, shared, in + g);
+    }
 }
 
 // AVX-512 gives the same 256-bit operations 32 registers instead of 16.
@@ -264,18 +318,12 @@ bool haveWideRegisterFile() {
 
 }  // namespace
 
-void laneForces(const LaneForceInput& in) {
+void laneGroups(const LaneColumns& columns, const LaneSumShared& shared,
+                const LaneGroupInput* groups, int count) {
     if (haveWideRegisterFile())
-        forcesWide(in);
+        groupsWide(columns, shared, groups, count);
     else
-        forcesAvx2(in);
-}
-
-void laneSums(const LaneSumShared& shared, const LaneSumInput* groups, int count) {
-    if (haveWideRegisterFile())
-        sumsWide(shared, groups, count);
-    else
-        sumsAvx2(shared, groups, count);
+        groupsAvx2(columns, shared, groups, count);
 }
 
 __attribute__((target("avx2"))) void laneDistances(const double* xs, const double* ys,

@@ -17,10 +17,8 @@ bool haveVectorLanes();
 
 // The pairs of the lane groups: group g is particles firstParticle[g] .. + 3, each with
 // length[g] pairs; pair (slot s, particle l) is entry base[g] + 4 s + l of the columns.
-// Receives the force vector F (pj - pi) / d of every pair in fx, fy, fz at its entry.
-struct LaneForceInput {
+struct LaneColumns {
     const double* positions;  // the state vector: particle p at 3 (p - 1)
-    int groups;
     const std::int16_t* firstParticle;
     const std::int16_t* length;
     const std::int32_t* base;
@@ -30,21 +28,14 @@ struct LaneForceInput {
     const double* core;
     const double* repel;
     const double* push;  // x force of a coinciding pair (no direction of its own)
-    double* fx;
-    double* fy;
-    double* fz;
-    double* separation;  // room for MaxNeighbours x 16 values, 32-byte aligned
+    double* separation;  // room for MaxSideBySide x MaxNeighbours x 16 values, 32-byte aligned
 };
-void laneForces(const LaneForceInput& in);
 
-// One group's sums: pair force, kick and wall in slot order, the kicks drawn particle by
-// particle, slot by slot, x before y before z; then the rates of its four particles.
-struct LaneSumInput {
-    const double* fx;  // the group's entries of laneForces' columns
-    const double* fy;
-    const double* fz;
-    int length;
-    const double* wall;                    // [3][4]: the wall term of each axis and particle
+// One group's part of an evaluation: its pair forces, kicks and walls summed in slot order,
+// the kicks drawn particle by particle, slot by slot, x before y before z; then the rates
+// of its four particles.
+struct LaneGroupInput {
+    int group;
     std::uint32_t seed;                    // the random sequence before the group's first kick
     const std::uint32_t* chainMultiplier;  // [12]: jump to each kick chain's first draw
     const std::uint32_t* chainIncrement;   // [12]
@@ -59,10 +50,12 @@ struct LaneSumShared {
     std::uint32_t strideIncrement;
     double kickFactor;  // KickSpan / 2^32
     double damping;
+    double wall;  // the walls stand at +-wall on every axis
 };
 // Up to MaxSideBySide groups with lists equally long at once.
 inline constexpr int MaxSideBySide = 4;
-void laneSums(const LaneSumShared& shared, const LaneSumInput* groups, int count);
+void laneGroups(const LaneColumns& columns, const LaneSumShared& shared,
+                const LaneGroupInput* groups, int count);
 
 // Squared distances from four particles (self[axis][lane]) to particles 1..n, given as
 // columns xs, ys, zs indexed by number; dist2 receives 4 values per particle, at 4 w.
