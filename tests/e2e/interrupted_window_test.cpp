@@ -29,7 +29,9 @@ using Clock = std::chrono::steady_clock;
 using testing::Child;
 using testing::Outcome;
 using testing::readBytes;
+using testing::waitFor;
 using testing::writeBytes;
+using testing::xdotool;
 
 // The main menu's place on a screen of this width (MainDriver): its first item's box starts
 // here, and each item lies 15 pixels right of and 30 below the one before.
@@ -42,14 +44,6 @@ constexpr int CalculateItem = 4;  // counted from 0
 // the middle): keys go where the pointer is on a screen without a window manager.
 constexpr int MainWindowX = 100;
 constexpr int MainWindowY = 600;
-
-// Runs xdotool, which makes the input the program receives look like a real pointer's and
-// keyboard's (XTEST), and waits for it.
-Outcome xdotool(const std::vector<std::string>& args) {
-    std::vector<std::string> argv{"xdotool"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return Child::program(".", argv).wait(10);
-}
 
 // The frames of the trajectory so far; a frame still being written ends the count.
 std::size_t framesSoFar(const std::string& path) {
@@ -162,17 +156,6 @@ class InterruptedWindow : public ::testing::Test {
     void report(const char* how) const {
         std::printf("%s: %zu frames in all, the program ended %.2f s after it at most\n", how,
                     m_framesWritten, m_slowestEnd);
-    }
-
-    // Polls `done` until it holds, at most `limit`.
-    template <typename Condition>
-    static bool waitFor(std::chrono::milliseconds limit, Condition&& done) {
-        const auto deadline = Clock::now() + limit;
-        while (!done()) {
-            if (Clock::now() > deadline) return false;
-            std::this_thread::sleep_for(10ms);
-        }
-        return true;
     }
 
     testing::XDisplay m_display;

@@ -25,22 +25,8 @@ namespace {
 using namespace std::chrono_literals;
 using testing::Child;
 using testing::Outcome;
-
-Outcome xdotool(const std::vector<std::string>& args) {
-    std::vector<std::string> argv{"xdotool"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return Child::program(".", argv).wait(10);
-}
-
-template <typename Condition>
-bool waitFor(std::chrono::milliseconds limit, Condition&& done) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
+using testing::waitFor;
+using testing::xdotool;
 
 // "codec,width,height,frames" of a movie, every frame decoded.
 std::string probe(const std::string& path) {

@@ -2,7 +2,12 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
+#include <vector>
+
+#include "reliability/child.h"
 
 struct _XDisplay;  // Xlib's Display, whose header defines macros that clash with the tests'
 
@@ -33,5 +38,24 @@ class XDisplay {
   private:
     ::_XDisplay* m_display = nullptr;
 };
+
+// Runs xdotool, which makes the input the program receives look like a real pointer's and
+// keyboard's (XTEST), and waits for it.
+inline Outcome xdotool(const std::vector<std::string>& args) {
+    std::vector<std::string> argv{"xdotool"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return Child::program(".", argv).wait(10);
+}
+
+// Polls `done` every 20 ms; false when `limit` passes first.
+template <typename Condition>
+bool waitFor(std::chrono::milliseconds limit, Condition&& done) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
 
 }  // namespace zentova::testing

@@ -20,6 +20,7 @@
 #include "files/settingsfile.h"
 #include "reliability/child.h"
 #include "reliability/filecheck.h"
+#include "reliability/folders.h"
 #include "support/projects.h"
 #include "support/tempfiles.h"
 
@@ -30,6 +31,7 @@ using testing::Child;
 using testing::completeFinalState;
 using testing::Outcome;
 using testing::readBytes;
+using testing::setImmutable;
 using testing::stateOfFrame;
 using testing::stateOfLastFrames;
 using testing::TempDir;
@@ -199,22 +201,6 @@ TEST_F(Faults, ReadOnlyFileSystemChangesNoFile) {
     EXPECT_EQ(readBytes(dir.file("after/salt.his")), readBytes(dir.file("before/salt.his")));
     EXPECT_EQ(readBytes(dir.file("after/salt.sta")), readBytes(dir.file("before/salt.sta")));
     EXPECT_EQ(wholeFrames(dir.file("after/salt.his")).size(), 3u);
-}
-
-// Sets or clears a folder's immutable flag: then nothing can be created, renamed or
-// removed in it, not even by root, while the files in it can still be written: what a
-// folder without write permission is to everyone else.
-bool setImmutable(const std::string& folder, bool on) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
 }
 
 TEST_F(Faults, FolderTurnedReadOnlyDuringARunKeepsTheLastWholeState) {

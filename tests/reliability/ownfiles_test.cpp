@@ -16,6 +16,7 @@
 #include "files/projectfile.h"
 #include "reliability/child.h"
 #include "reliability/filecheck.h"
+#include "reliability/folders.h"
 #include "support/projects.h"
 #include "support/tempfiles.h"
 
@@ -27,6 +28,7 @@ using testing::Child;
 using testing::completeFinalState;
 using testing::Outcome;
 using testing::readBytes;
+using testing::setImmutable;
 using testing::stateOfLastFrames;
 using testing::wholeFrames;
 using testing::writeBytes;
@@ -49,21 +51,6 @@ class OwnFiles : public ::testing::Test {
     }
     std::string his() const { return readBytes(dir.file("salt.his")); }
 };
-
-// Sets or clears a folder's immutable flag: nothing can then be made or renamed in it, not
-// even by root, while the files in it can still be written.
-bool setImmutable(const std::string& folder, bool on) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
-}
 
 // A new run and an append in a folder that takes no new file are refused before the
 // trajectory is cut or extended.
