@@ -217,21 +217,18 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                 "second</th></tr>\n";
             ;
             for (const PairDistribution& p : rdf.pairs) {
-                char row[320];
-                if (p.firstMinimum > 0)
-                    std::snprintf(
-                        row, sizeof row,
-                        "<tr><td>%d \u2013 "
-                        "%d</td><td>%.2f</td><td>%.2f</td><td>%.2f</td><td>%.2f</td></tr>\n",
-                        p.typeA, p.typeB, p.firstPeak, p.firstMinimum, p.coordinationAB,
-                        p.coordinationBA);
+                table += "<tr><td>" + std::to_string(p.typeA) + " \u2013 " +
+                         std::to_string(p.typeB) + "</td>";
+                if (p.firstPeak <= 0.0)
+                    table += std::string("<td>") + NoClearPeak + "</td><td></td><td></td><td></td>";
+                else if (p.firstMinimum <= 0.0)
+                    table += "<td>" + fixed2(p.firstPeak) + "</td><td>" + NoClearDip +
+                             "</td><td></td><td></td>";
                 else
-                    std::snprintf(row, sizeof row,
-                                  "<tr><td>%d \u2013 "
-                                  "%d</td><td>%s</td><td>none</td><td></td><td></td></tr>\n",
-                                  p.typeA, p.typeB,
-                                  p.firstPeak > 0 ? fixed2(p.firstPeak).c_str() : "none");
-                table += row;
+                    table += "<td>" + fixed2(p.firstPeak) + "</td><td>" + fixed2(p.firstMinimum) +
+                             "</td><td>" + fixed2(p.coordinationAB) + "</td><td>" +
+                             fixed2(p.coordinationBA) + "</td>";
+                table += "</tr>\n";
             }
             table += "</table>\n";
             sections.push_back({"rdf", "How far apart the particles sit: g(r)",

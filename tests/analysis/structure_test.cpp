@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <vector>
 
 namespace zentova {
@@ -48,6 +49,72 @@ TEST(RadialDistribution, CountsEachPairInItsBinAgainstUniformPairs) {
     EXPECT_DOUBLE_EQ(like.g[10], 1.0 / cubePairShare(1.0, 1.1, edge));
     EXPECT_DOUBLE_EQ(unlike.g[20], 1.0 / (2.0 * cubePairShare(2.0, 2.1, edge)));
     EXPECT_EQ(like.g[11], 0.0);
+}
+
+// The first peak stands out from the counting noise or is not one; the dip ends the first
+// shell. Each set of frames repeats one arrangement (or draws anew) as a run's frames do.
+TEST(RadialDistribution, FindsAFirstPeakOnlyWhereOneStandsOutFromTheNoise) {
+    const double edge = 10.0;
+    const auto repeat = [](const Snapshot& s, int times) {
+        return std::vector<Snapshot>(times, s);
+    };
+    // A simple cubic lattice of 5 x 5 x 5 at spacing 1.05 (300 nearest pairs) in a cube of 40,
+    // where a close pair is rare by chance, with one more
+    // particle 0.35 outside a corner: one close pair in every one of 20 frames. Within the dip
+    // at 1.25 that particle adds its pair and two at 1.107 to the lattice's 300.
+    Snapshot lattice;
+    for (int x = 0; x < 5; ++x)
+        for (int y = 0; y < 5; ++y)
+            for (int z = 0; z < 5; ++z) {
+                lattice.xyz.insert(lattice.xyz.end(), {1.05 * x, 1.05 * y, 1.05 * z});
+                lattice.types.push_back(1);
+            }
+    lattice.xyz.insert(lattice.xyz.end(), {-0.35, 0.0, 0.0});
+    lattice.types.push_back(1);
+    // An ideal gas: 100 points drawn uniformly in the cube for each of 10 frames.
+    std::mt19937 random(5);
+    std::vector<Snapshot> gas(10);
+    for (Snapshot& s : gas)
+        for (int p = 0; p < 100; ++p) {
+            for (int c = 0; c < 3; ++c) s.xyz.push_back(edge * (random() / 4294967296.0));
+            s.types.push_back(1);
+        }
+    // A type-1 particle with 12 of type 2 around it at 1.05 and 12 more at 2.05 (the
+    // corners of an icosahedron, (0, +-1, +-phi) and their cyclic turns).
+    Snapshot cluster{0.0, {5, 5, 5}, {1}};
+    const double phi = (1.0 + std::sqrt(5.0)) / 2.0, unit = std::sqrt(1.0 + phi * phi);
+    for (double radius : {1.05, 2.05})
+        for (double a : {-1.0, 1.0})
+            for (double b : {-phi, phi})
+                for (int turn = 0; turn < 3; ++turn) {
+                    double v[3] = {0.0, a, b};
+                    for (int c = 0; c < 3; ++c)
+                        cluster.xyz.push_back(5.0 + radius * v[(c + turn) % 3] / unit);
+                    cluster.types.push_back(2);
+                }
+    struct Case {
+        const char* what;
+        std::vector<Snapshot> frames;
+        double edge;
+        std::size_t pair;  // 1-1, or 1-2 of the cluster
+        double peak, dipFrom, dipTo;
+        double neighbours;  // of the second type around one of the first
+    };
+    const Case cases[] = {
+        {"lattice", repeat(lattice, 20), 40.0, 0, 1.05, 1.1, 1.45, 2.0 * 303 / 126},
+        {"gas", gas, edge, 0, 0.0, 0.0, 0.0, 0.0},
+        {"cluster", repeat(cluster, 3), edge, 1, 1.05, 1.1, 2.0, 12.0},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::size_t> chosen(c.frames.size());
+        for (std::size_t f = 0; f < chosen.size(); ++f) chosen[f] = f;
+        const PairDistribution& p =
+            radialDistribution(c.frames, chosen, c.edge, 0.1, 5.0).pairs[c.pair];
+        EXPECT_NEAR(p.firstPeak, c.peak, 1e-9) << c.what;
+        EXPECT_GE(p.firstMinimum, c.dipFrom) << c.what;
+        EXPECT_LE(p.firstMinimum, c.dipTo) << c.what;
+        EXPECT_NEAR(p.coordinationAB, c.neighbours, 1e-9) << c.what;
+    }
 }
 
 // Each type drifting at its own constant velocity: the displacement over a lag t is v t.
