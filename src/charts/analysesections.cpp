@@ -79,8 +79,12 @@ Section rdfSection(const RadialDistribution& rdf, const Project& project) {
                "g(r) (1 = as often as by chance)",
                {}}};
     for (const PairDistribution& p : rdf.pairs) {
-        PlotLine line{typeName(p.typeA) + " \u2013 " + typeName(p.typeB), {}, {}};
-        if (p.typeA == p.typeB) line.color = typeColor(project, p.typeA);
+        // Like pairs in their type's colour; unlike ones dashed, in colours of their own.
+        PlotLine line{QString("types %1 \u2013 %2").arg(p.typeA).arg(p.typeB), {}, {}};
+        if (p.typeA == p.typeB)
+            line.color = typeColor(project, p.typeA);
+        else
+            line.style = Qt::DashLine;
         for (int k = 0; k < rdf.bins(); ++k)
             line.points.emplace_back((k + 0.5) * rdf.binWidth, p.g[k]);
         s.plot.lines.push_back(std::move(line));
@@ -145,7 +149,7 @@ Section energiesSection(const ReadingsTable& readings, const Project& project) {
         "",
         energiesCsv(readings),
         {"Kinetic energy", "time (time units)", "kinetic energy per particle (energy units)", {}}};
-    PlotLine mean{"all particles", {}, QColor(Qt::white), true};
+    PlotLine mean{"all particles", {}, QColor(Qt::white), Qt::DashLine};
     for (const ReadingsRow& row : readings.rows)
         mean.points.emplace_back(row.time, row.meanKineticEnergy);
     s.plot.lines.push_back(std::move(mean));

@@ -18,7 +18,7 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     setWindowTitle("Readings");
     PlotContent content{
         "Kinetic energy per particle", "time (time units)", "kinetic energy (energy units)", {}};
-    content.lines.push_back({"all particles", {}, QColor(Qt::white), true});
+    content.lines.push_back({"all particles", {}, QColor(Qt::white), Qt::DashLine});
     for (int t : m_types) {
         const Rgb& c = project.colors[t];
         content.lines.push_back({QString("type %1").arg(t), {}, QColor(c.r, c.g, c.b)});
