@@ -105,12 +105,6 @@ std::pair<int, int> firstPeakAndMinimum(const std::vector<long long>& counts,
     return {-1, -1};
 }
 
-std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", std::isfinite(value) ? value : 0.0);
-    return text;
-}
-
 }  // namespace
 
 std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
@@ -271,12 +265,16 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
     for (std::size_t k = 0; k < profile.types.size(); ++k)
         slot[profile.types[k]] = static_cast<int>(k);
     std::vector<std::vector<double>> counts(profile.types.size());
+    std::vector<double> members(profile.types.size(), 0.0);
     const double maxShells = std::ceil(2.0 * std::sqrt(3.0) * cubeHalfSize / binWidth);
     for (std::size_t f : chosen) {
         const Snapshot& s = frames[f];
         double total = 0.0;
         double centre[3] = {0.0, 0.0, 0.0};
-        for (int i = 0; i < s.count(); ++i) total += project.masses[s.types[i]];
+        for (int i = 0; i < s.count(); ++i) {
+            total += project.masses[s.types[i]];
+            members[slot[s.types[i]]] += 1.0;
+        }
         const bool weighted = total > 0.0;
         if (!weighted) total = s.count();
         for (int i = 0; i < s.count(); ++i)
@@ -299,8 +297,13 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
     std::size_t shells = 0;
     for (const auto& row : counts) shells = std::max(shells, row.size());
     constexpr double PerVolume = 1000.0;
-    for (auto& row : counts) {
+    for (std::size_t t = 0; t < counts.size(); ++t) {
+        std::vector<double>& row = counts[t];
         row.resize(shells, 0.0);
+        std::vector<double> share(shells, 0.0);
+        for (std::size_t k = 0; k < shells; ++k)
+            if (members[t] > 0.0) share[k] = 100.0 * row[k] / members[t];
+        profile.share.push_back(std::move(share));
         for (std::size_t k = 0; k < shells; ++k) {
             const double r0 = k * binWidth, r1 = (k + 1) * binWidth;
             const double volume = 4.0 * Pi / 3.0 * (r1 * r1 * r1 - r0 * r0 * r0);
@@ -309,79 +312,6 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
     }
     profile.density = std::move(counts);
     return profile;
-}
-
-std::string radialDistributionCsv(const RadialDistribution& rdf) {
-    std::string out = "r";
-    for (const PairDistribution& p : rdf.pairs) {
-        out += ",g_";
-        out += std::to_string(p.typeA);
-        out += '_';
-        out += std::to_string(p.typeB);
-    }
-    out += '\n';
-    for (int k = 0; k < rdf.bins(); ++k) {
-        out += number((k + 0.5) * rdf.binWidth);
-        for (const PairDistribution& p : rdf.pairs) {
-            out += ',';
-            out += number(p.g[k]);
-        }
-        out += '\n';
-    }
-    return out;
-}
-
-std::string coordinationCsv(const RadialDistribution& rdf) {
-    std::string out =
-        "type_a,type_b,first_peak,first_minimum,neighbours_b_of_a,neighbours_a_of_b\n";
-    for (const PairDistribution& p : rdf.pairs) {
-        out += std::to_string(p.typeA) + ',' + std::to_string(p.typeB) + ',';
-        if (p.firstPeak <= 0.0)
-            out += std::string(NoClearPeak) + ",,,";
-        else if (p.firstMinimum <= 0.0)
-            out += number(p.firstPeak) + ',' + NoClearDip + ",,";
-        else
-            out += number(p.firstPeak) + ',' + number(p.firstMinimum) + ',' +
-                   number(p.coordinationAB) + ',' + number(p.coordinationBA);
-        out += '\n';
-    }
-    return out;
-}
-
-namespace {
-
-// A table of lines against x: a header of `name` + type number per column, then a row per x.
-std::string columnsCsv(const char* x, const char* name, const std::vector<int>& types,
-                       const std::vector<double>& xs,
-                       const std::vector<std::vector<double>>& columns) {
-    std::string out = x;
-    for (int t : types) {
-        out += ',';
-        out += name;
-        out += std::to_string(t);
-    }
-    out += '\n';
-    for (std::size_t k = 0; k < xs.size(); ++k) {
-        out += number(xs[k]);
-        for (const auto& column : columns) {
-            out += ',';
-            out += number(k < column.size() ? column[k] : 0.0);
-        }
-        out += '\n';
-    }
-    return out;
-}
-
-}  // namespace
-
-std::string displacementCsv(const Displacement& msd) {
-    return columnsCsv("lag", "msd_type_", msd.types, msd.lags, msd.perType);
-}
-
-std::string densityCsv(const DensityProfile& profile) {
-    std::vector<double> xs(profile.density.empty() ? 0 : profile.density[0].size());
-    for (std::size_t k = 0; k < xs.size(); ++k) xs[k] = (k + 0.5) * profile.binWidth;
-    return columnsCsv("r", "density_type_", profile.types, xs, profile.density);
 }
 
 }  // namespace zentova

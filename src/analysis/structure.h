@@ -101,11 +101,13 @@ Displacement meanSquareDisplacement(const std::vector<Snapshot>& frames,
 // Number density of each type against the distance from the centre of mass (masses from
 // the project; the plain centre when they do not add up to a positive mass), averaged over
 // the chosen frames: particles per 1000 cubic cube units in shells of `binWidth`, out to
-// the cube's diagonal at most (what lies beyond is not counted).
+// the cube's diagonal at most (what lies beyond is not counted), and the share of each
+// type's particles in each shell, which compares types of any number.
 struct DensityProfile {
     double binWidth = 1.0;
     std::vector<int> types;
     std::vector<std::vector<double>> density;  // [type index][shell]
+    std::vector<std::vector<double>> share;    // [type index][shell], per cent of the type
 };
 
 DensityProfile densityProfile(const std::vector<Snapshot>& frames,

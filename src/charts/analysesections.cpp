@@ -119,20 +119,22 @@ Section msdSection(const Displacement& msd, const Project& project) {
 Section densitySection(const DensityProfile& profile, const Project& project) {
     Section s{"density",
               "Where each kind gathers",
-              "This graph shows how crowded each kind of particle is at each distance from the "
-              "middle of the whole group (its centre of mass). A high line on the left means "
-              "that kind gathers in the middle; a high line further right means it stays on the "
-              "outside.",
+              "This graph shows, for each kind of particle, which share of its particles lies at "
+              "each distance from the middle of the whole group (its centre of mass), in shells "
+              "one cube unit thick. Each kind's line adds up to 100 %, so a kind of few "
+              "particles compares with a kind of many: a kind whose line rises and falls on the "
+              "left gathers in the middle; a kind whose line lies further right stays on the "
+              "outside. The numbers also give each kind's density in each shell.",
               "",
               densityCsv(profile),
-              {"Density from the centre of mass",
+              {"Where each kind lies from the centre of mass",
                "distance from the centre of mass (cube units)",
-               "particles per 1000 cube units\u00b3",
+               "share of the kind's particles in the shell (%)",
                {}}};
     for (std::size_t k = 0; k < profile.types.size(); ++k) {
         PlotLine line{typeName(profile.types[k]), {}, typeColor(project, profile.types[k])};
-        for (std::size_t r = 0; r < profile.density[k].size(); ++r)
-            line.points.emplace_back((r + 0.5) * profile.binWidth, profile.density[k][r]);
+        for (std::size_t r = 0; r < profile.share[k].size(); ++r)
+            line.points.emplace_back((r + 0.5) * profile.binWidth, profile.share[k][r]);
         s.plot.lines.push_back(std::move(line));
     }
     return s;

@@ -137,6 +137,22 @@ TEST(MeanSquareDisplacement, OfAConstantDriftIsTheSpeedSquaredTimesTheLagSquared
     }
 }
 
+// Each type's share of its own particles per shell: two of type 1 in the middle shell, four
+// of type 2 split between the shells from 3 and from 5, about the centre of mass at 0.
+TEST(DensityProfile, GivesEachTypesShareOfItsOwnParticlesPerShell) {
+    Project project;
+    project.masses[1] = project.masses[2] = 1.0;
+    const std::vector<Snapshot> frames{
+        snapshot(0.0, {0.5, 0, 0, -0.5, 0, 0, 3.5, 0, 0, -3.5, 0, 0, 0, 0, 5.5, 0, 0, -5.5},
+                 {1, 1, 2, 2, 2, 2})};
+    const DensityProfile profile = densityProfile(frames, {0}, project, 50.0);
+    ASSERT_EQ(profile.share.size(), 2u);
+    EXPECT_EQ(profile.share[0], (std::vector<double>{100, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(profile.share[1], (std::vector<double>{0, 0, 0, 50, 0, 50}));
+    // Particles per 1000 cube units^3: two in the unit sphere.
+    EXPECT_NEAR(profile.density[0][0], 2000.0 / (4.0 / 3.0 * std::numbers::pi), 1e-9);
+}
+
 // Never more than `most` frames, evenly spaced from the first.
 TEST(ThinOut, KeepsAtMostTheFramesAskedForEvenlySpaced) {
     const auto frames = [](std::size_t n) {
