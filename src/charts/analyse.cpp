@@ -115,14 +115,15 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         std::vector<std::size_t> chosen(frames.size());
         for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = k;
         const double t0 = frames.front().time, t1 = frames.back().time;
-        std::string framesText = std::to_string(inRange.size()) + " of the " +
-                                 std::to_string(times.size()) + " frames, from t = " + fixed3(t0) +
-                                 " to t = " + fixed3(t1);
+        const std::string framesRead =
+            std::to_string(times.size()) + (times.size() == 1 ? " frame" : " frames");
+        std::string framesText = std::to_string(inRange.size()) + " of the " + framesRead +
+                                 ", from t = " + fixed3(t0) + " to t = " + fixed3(t1);
         if (wanted.size() < inRange.size())
             framesText += " (one in every " +
                           std::to_string(wanted.size() > 1 ? wanted[1] - wanted[0] : 1) + ", " +
                           std::to_string(wanted.size()) + " frames)";
-        steps.say("read " + std::to_string(times.size()) + " frames; analysing " + framesText);
+        steps.say("read " + framesRead + "; analysing " + framesText);
 
         std::string notes;
         if (leftOut > 0) {
@@ -136,11 +137,17 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
             radialDistribution(frames, chosen, wallRegionEdge(settings.cubeHalfSize));
         write(rdfFiles, rdfSection(rdf, project));
         coordinationFile.write(coordinationCsv(rdf));
-        steps.say("g(r) of " + std::to_string(rdf.pairs.size()) + " pairs of types written");
+        steps.say("g(r) of " + std::to_string(rdf.pairs.size()) +
+                  (rdf.pairs.size() == 1 ? " pair" : " pairs") + " of types written");
 
         const Displacement msd = meanSquareDisplacement(frames, chosen);
         write(msdFiles, msdSection(msd, project));
-        if (msd.framesUsed < chosen.size())
+        if (msd.lags.empty())
+            notes += "The wandering needs two frames or more that hold the same particles; " +
+                     std::string(msd.framesUsed == 1 ? "only one is" : "none is") +
+                     " analysed, so its plot is empty (choose a longer stretch with --from "
+                     "and --to). ";
+        else if (msd.framesUsed < chosen.size())
             notes += "The wandering uses " + std::to_string(msd.framesUsed) +
                      " of the frames: the others hold other particles. ";
         steps.say("mean square displacement written");

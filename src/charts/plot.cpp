@@ -91,6 +91,13 @@ std::vector<std::pair<QColor, Qt::PenStyle>> lineLooks(const PlotContent& conten
     return looks;
 }
 
+void fitAxis(QValueAxis* axis, double low, double high) {
+    axis->setRange(low, high);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0.0);
+    axis->setTickInterval(roundStep((high - low) / 5.0));
+}
+
 QChart* makeChart(const PlotContent& content) {
     auto* chart = new QChart();
     chart->setTheme(QChart::ChartThemeDark);
@@ -110,11 +117,7 @@ QChart* makeChart(const PlotContent& content) {
     yAxis->setTitleText(content.yLabel);
     const auto [x0, x1] = boundsOf(content, true);
     const auto [y0, y1] = boundsOf(content, false);
-    // The x axis ends where the data end, with ticks at round steps from a round start.
-    xAxis->setRange(x0, x1);
-    xAxis->setTickType(QValueAxis::TicksDynamic);
-    xAxis->setTickAnchor(0.0);
-    xAxis->setTickInterval(roundStep((x1 - x0) / 5.0));
+    fitAxis(xAxis, x0, x1);
     yAxis->setRange(y0, y1);
     yAxis->applyNiceNumbers();
     chart->addAxis(xAxis, Qt::AlignBottom);

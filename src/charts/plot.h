@@ -10,6 +10,7 @@
 
 QT_BEGIN_NAMESPACE
 class QChart;
+class QValueAxis;
 QT_END_NAMESPACE
 
 namespace zentova {
@@ -39,6 +40,10 @@ struct PlotContent {
 
 // The colours and styles the lines of `content` are drawn in, as makeChart draws them.
 std::vector<std::pair<QColor, Qt::PenStyle>> lineLooks(const PlotContent& content);
+
+// Sets `axis` to run from `low` to `high` exactly, not past the data, with ticks at round
+// steps (1, 2 or 5 times a power of ten) counted from 0.
+void fitAxis(QValueAxis* axis, double low, double high);
 
 // A chart of the content in the program's dark look; the caller owns it.
 QChart* makeChart(const PlotContent& content);
