@@ -69,9 +69,12 @@ bool standsOut(const Windows& w, int i, double level) {
     return w.found[i] - level * w.wanted[i] > Spreads * std::sqrt(w.found[i]);
 }
 
-// The first peak of g(r) above 1 that stands out from the counting noise over the lowest
-// ground between it and higher ground on either side, and the first dip after it: the
-// lowest point before g rises again by more than the noise. Bin indices; -1 when missing.
+// The first peak of g(r) that stands out from the counting noise over chance (g = 1) and
+// over the lowest ground between it and higher ground on either side, and the first dip
+// after it: the lowest point before g rises again by more than the noise. Chance is the
+// floor because the lowest ground of a noisy g lies below it: measured from there, a
+// noise bump among the few hundred windows of one frame of a gas would stand out.
+// Bin indices; -1 when missing.
 std::pair<int, int> firstPeakAndMinimum(const std::vector<long long>& counts,
                                         const std::vector<double>& expected, double frames) {
     const Windows w = windowed(counts, expected, frames);
@@ -90,7 +93,7 @@ std::pair<int, int> firstPeakAndMinimum(const std::vector<long long>& counts,
             }
             if (s[k] > s[i]) break;
         }
-        if (!standsOut(w, i, std::max(left, s[low]))) continue;
+        if (!standsOut(w, i, std::max({1.0, left, s[low]}))) continue;
         // The window leans towards shorter distances, where fewer pairs are expected: the
         // peak is its bin where g is highest.
         int peak = i;

@@ -65,7 +65,8 @@ struct PairDistribution {
 };
 
 // What the neighbour table says where g(r) has no peak that stands out from the counting
-// noise (more than nine pairs a frame, three Poisson spreads above the ground around it), or
+// noise (more than nine pairs a frame, three Poisson spreads above both chance and the
+// ground around it), or
 // no dip after it before g rises again by as much.
 inline constexpr const char* NoClearPeak = "no clear peak";
 inline constexpr const char* NoClearDip = "no clear dip";
