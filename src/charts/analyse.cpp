@@ -117,8 +117,10 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const double t0 = frames.front().time, t1 = frames.back().time;
         const std::string framesRead =
             std::to_string(times.size()) + (times.size() == 1 ? " frame" : " frames");
-        std::string framesText = std::to_string(inRange.size()) + " of the " + framesRead +
-                                 ", from t = " + fixed3(t0) + " to t = " + fixed3(t1);
+        std::string framesText = times.size() == 1
+                                     ? "the one frame, at t = " + fixed3(t0)
+                                     : std::to_string(inRange.size()) + " of the " + framesRead +
+                                           ", from t = " + fixed3(t0) + " to t = " + fixed3(t1);
         if (wanted.size() < inRange.size())
             framesText += " (one in every " +
                           std::to_string(wanted.size() > 1 ? wanted[1] - wanted[0] : 1) + ", " +
@@ -142,12 +144,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
 
         const Displacement msd = meanSquareDisplacement(frames, chosen);
         write(msdFiles, msdSection(msd, project));
-        if (msd.lags.empty())
-            notes += "The wandering needs two frames or more that hold the same particles; " +
-                     std::string(msd.framesUsed == 1 ? "only one is" : "none is") +
-                     " analysed, so its plot is empty (choose a longer stretch with --from "
-                     "and --to). ";
-        else if (msd.framesUsed < chosen.size())
+        if (msd.framesUsed < chosen.size() && !msd.lags.empty())
             notes += "The wandering uses " + std::to_string(msd.framesUsed) +
                      " of the frames: the others hold other particles. ";
         steps.say("mean square displacement written");

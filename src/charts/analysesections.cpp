@@ -106,6 +106,12 @@ Section msdSection(const Displacement& msd, const Project& project) {
                "time lag (time units)",
                "mean square displacement (cube units\u00b2)",
                {}}};
+    if (msd.lags.empty())
+        s.extra = std::string(
+                      "<p><b>The plot is empty:</b> the wandering needs two frames or "
+                      "more that hold the same particles, and ") +
+                  (msd.framesUsed == 1 ? "only one such frame is" : "no such frame is") +
+                  " analysed. Choose a longer stretch of the run with --from and --to.</p>\n";
     for (std::size_t k = 0; k < msd.types.size(); ++k) {
         PlotLine line{typeName(msd.types[k]), {}, typeColor(project, msd.types[k])};
         line.points.emplace_back(0.0, 0.0);
