@@ -46,10 +46,10 @@ double roundStep(double step) {
 }
 
 // Colours apart for readers with a colour vision deficiency too (Okabe and Ito's set), light
-// enough for the dark background.
-const QColor Palette[] = {QColor(230, 159, 0),   QColor(86, 180, 233), QColor(0, 158, 115),
-                          QColor(240, 228, 66),  QColor(0, 114, 178),  QColor(213, 94, 0),
-                          QColor(204, 121, 167), QColor(200, 200, 200)};
+// enough for the dark background; not their grey, which white and grey types take.
+const QColor Palette[] = {QColor(230, 159, 0),  QColor(86, 180, 233), QColor(0, 158, 115),
+                          QColor(240, 228, 66), QColor(0, 114, 178),  QColor(213, 94, 0),
+                          QColor(204, 121, 167)};
 
 // More lines than this get their legend in a column on the right, where names are not cut.
 constexpr std::size_t MostLinesBelow = 6;
@@ -139,6 +139,11 @@ QChart* makeChart(const PlotContent& content) {
         pen.setColor(looks[k].first);
         pen.setWidthF(2.0);
         pen.setStyle(looks[k].second);
+        // Shorter dashes than the pen's own, so that the legend's short piece of a line
+        // shows a gap or two too.
+        if (looks[k].second == Qt::DashLine) pen.setDashPattern({3, 2});
+        if (looks[k].second == Qt::DashDotLine) pen.setDashPattern({3, 2, 1, 2});
+        if (looks[k].second == Qt::DashDotDotLine) pen.setDashPattern({3, 2, 1, 2, 1, 2});
         series->setPen(pen);
     }
     // The legend shows a piece of each line, dashes and all; many lines get a column beside.
