@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <numbers>
 
 #include "files/trajectory.h"
@@ -14,9 +13,6 @@ namespace zentova {
 namespace {
 
 constexpr double Pi = std::numbers::pi;
-// Bins either side that a peak or a minimum of g(r) must stand out from: half a cube unit
-// at the usual bin width, so that counting noise makes no minimum.
-constexpr int ExtremumReach = 5;
 
 // Cumulative share of uniformly placed pairs closer than r in a cube of edge e.
 double cubePairCumulative(double r, double e) {
@@ -36,55 +32,80 @@ std::vector<int> typesIn(const std::vector<Snapshot>& frames,
     return types;
 }
 
-// g(r) over a few bins either side, as the ratio of the summed counts to the summed
-// expectations: bins where hardly any pair is expected weigh little, so a stray pair at a
-// short distance makes no peak. NaN where too few pairs were counted to tell.
-std::vector<double> smoothed(const std::vector<long long>& counts,
-                             const std::vector<double>& expected) {
-    constexpr int Reach = 2;
-    constexpr long long FewestPairs = 10;
+// Bins either side of a bin that its window sums: a shell's pairs spread over a few bins
+// count together, yet shells 0.3 cube units apart stay apart at the usual bin width.
+constexpr int Reach = 1;
+
+// The windowed sums of g(r) a peak or a dip is judged on: pairs per frame counted and
+// expected over the bins within Reach of each bin.
+struct Windows {
+    std::vector<double> found;   // pairs per frame in the window
+    std::vector<double> wanted;  // pairs per frame uniform points would put there
+    std::vector<double> g;       // found over wanted; 0 where nothing is expected
+};
+
+Windows windowed(const std::vector<long long>& counts, const std::vector<double>& expected,
+                 double frames) {
     const int n = static_cast<int>(counts.size());
-    std::vector<double> out(n, std::numeric_limits<double>::quiet_NaN());
+    Windows w{std::vector<double>(n, 0.0), std::vector<double>(n, 0.0),
+              std::vector<double>(n, 0.0)};
     for (int i = 0; i < n; ++i) {
-        long long found = 0;
-        double wanted = 0.0;
         for (int k = std::max(0, i - Reach); k <= std::min(n - 1, i + Reach); ++k) {
-            found += counts[k];
-            wanted += expected[k];
+            w.found[i] += counts[k] / frames;
+            w.wanted[i] += expected[k] / frames;
         }
-        if (found >= FewestPairs && wanted > 0.0) out[i] = found / wanted;
+        if (w.wanted[i] > 0.0) w.g[i] = w.found[i] / w.wanted[i];
     }
-    return out;
+    return w;
 }
 
-// The first peak above 1 and the first minimum after it, as bin indices; -1 when missing.
+// Whether the window at i holds more pairs than g = `level` would put there by more than
+// the counting noise: a count c spreads by sqrt(c) (Poisson), and three spreads leave about
+// one chance in a thousand to noise. Counted per frame, as the frames of a run repeat much
+// the same pairs rather than adding new evidence. So a peak needs more than nine pairs a
+// frame even where g is 0 around it: a stray close pair or two is no shell.
+bool standsOut(const Windows& w, int i, double level) {
+    constexpr double Spreads = 3.0;
+    return w.found[i] - level * w.wanted[i] > Spreads * std::sqrt(w.found[i]);
+}
+
+// The first peak of g(r) that stands out from the counting noise over chance (g = 1) and
+// over the lowest ground between it and higher ground on either side, and the first dip
+// after it: the lowest point before g rises again by more than the noise. Chance is the
+// floor because the lowest ground of a noisy g lies below it: measured from there, a
+// noise bump among the few hundred windows of one frame of a gas would stand out.
+// Bin indices; -1 when missing.
 std::pair<int, int> firstPeakAndMinimum(const std::vector<long long>& counts,
-                                        const std::vector<double>& expected) {
-    const std::vector<double> s = smoothed(counts, expected);
+                                        const std::vector<double>& expected, double frames) {
+    const Windows w = windowed(counts, expected, frames);
+    const std::vector<double>& s = w.g;
     const int n = static_cast<int>(s.size());
-    const auto extreme = [&](int i, bool peak) {
-        if (std::isnan(s[i])) return false;
-        for (int k = std::max(0, i - ExtremumReach); k <= std::min(n - 1, i + ExtremumReach); ++k)
-            if (peak ? s[k] > s[i] : s[k] < s[i]) return false;
-        return true;
-    };
-    int peak = -1;
-    for (int i = 0; i < n && peak < 0; ++i)
-        if (s[i] > 1.0 && extreme(i, true)) peak = i;
-    if (peak < 0) return {-1, -1};
-    // A minimum is a dip below the peak, before twice the peak's distance: a lump that
-    // fills part of the cube makes g fall slowly beyond its first shell, and a waver of
-    // that slope further out is no shell's end.
-    constexpr double DipBelowPeak = 0.8;
-    for (int i = peak + 1; i + ExtremumReach < n && i <= 2 * peak + 1; ++i)
-        if (s[i] <= DipBelowPeak * s[peak] && extreme(i, false)) return {peak, i};
-    return {peak, -1};
-}
-
-std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", std::isfinite(value) ? value : 0.0);
-    return text;
+    for (int i = 0; i < n; ++i) {
+        if (s[i] <= 1.0 || (i > 0 && s[i - 1] > s[i]) || (i + 1 < n && s[i + 1] > s[i])) continue;
+        double left = s[i];
+        for (int k = i - 1; k >= 0 && s[k] <= s[i]; --k) left = std::min(left, s[k]);
+        int low = i, dip = -1;
+        for (int k = i + 1; k < n; ++k) {
+            if (s[k] < s[low]) low = k;
+            if (low > i && k > low && standsOut(w, k, s[low])) {
+                dip = low;
+                break;
+            }
+            if (s[k] > s[i]) break;
+        }
+        if (!standsOut(w, i, std::max({1.0, left, s[low]}))) continue;
+        // The window leans towards shorter distances, where fewer pairs are expected: the
+        // peak is its bin where g is highest.
+        int peak = i;
+        for (int k = std::max(0, i - Reach); k <= std::min(n - 1, i + Reach); ++k)
+            if (expected[k] > 0.0 && counts[k] / expected[k] > counts[peak] / expected[peak])
+                peak = k;
+        // A lump that fills part of the cube makes g fall slowly beyond its first shell:
+        // a dip further out than twice the peak's distance is no shell's end.
+        if (dip > 2 * peak + 1) dip = -1;
+        return {peak, dip};
+    }
+    return {-1, -1};
 }
 
 }  // namespace
@@ -174,7 +195,8 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
                 expected[k] = pairs * cubePairShare(k * binWidth, (k + 1) * binWidth, edge);
                 pair.g[k] = expected[k] > 0.0 ? pair.counts[k] / expected[k] : 0.0;
             }
-            const auto [peak, minimum] = firstPeakAndMinimum(pair.counts, expected);
+            const auto [peak, minimum] =
+                firstPeakAndMinimum(pair.counts, expected, std::max<double>(1.0, chosen.size()));
             if (peak >= 0) pair.firstPeak = (peak + 0.5) * binWidth;
             if (minimum >= 0) {
                 pair.firstMinimum = (minimum + 0.5) * binWidth;
@@ -246,12 +268,16 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
     for (std::size_t k = 0; k < profile.types.size(); ++k)
         slot[profile.types[k]] = static_cast<int>(k);
     std::vector<std::vector<double>> counts(profile.types.size());
+    std::vector<double> members(profile.types.size(), 0.0);
     const double maxShells = std::ceil(2.0 * std::sqrt(3.0) * cubeHalfSize / binWidth);
     for (std::size_t f : chosen) {
         const Snapshot& s = frames[f];
         double total = 0.0;
         double centre[3] = {0.0, 0.0, 0.0};
-        for (int i = 0; i < s.count(); ++i) total += project.masses[s.types[i]];
+        for (int i = 0; i < s.count(); ++i) {
+            total += project.masses[s.types[i]];
+            members[slot[s.types[i]]] += 1.0;
+        }
         const bool weighted = total > 0.0;
         if (!weighted) total = s.count();
         for (int i = 0; i < s.count(); ++i)
@@ -274,8 +300,13 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
     std::size_t shells = 0;
     for (const auto& row : counts) shells = std::max(shells, row.size());
     constexpr double PerVolume = 1000.0;
-    for (auto& row : counts) {
+    for (std::size_t t = 0; t < counts.size(); ++t) {
+        std::vector<double>& row = counts[t];
         row.resize(shells, 0.0);
+        std::vector<double> share(shells, 0.0);
+        for (std::size_t k = 0; k < shells; ++k)
+            if (members[t] > 0.0) share[k] = 100.0 * row[k] / members[t];
+        profile.share.push_back(std::move(share));
         for (std::size_t k = 0; k < shells; ++k) {
             const double r0 = k * binWidth, r1 = (k + 1) * binWidth;
             const double volume = 4.0 * Pi / 3.0 * (r1 * r1 * r1 - r0 * r0 * r0);
@@ -284,81 +315,6 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
     }
     profile.density = std::move(counts);
     return profile;
-}
-
-std::string radialDistributionCsv(const RadialDistribution& rdf) {
-    std::string out = "r";
-    for (const PairDistribution& p : rdf.pairs) {
-        out += ",g_";
-        out += std::to_string(p.typeA);
-        out += '_';
-        out += std::to_string(p.typeB);
-    }
-    out += '\n';
-    for (int k = 0; k < rdf.bins(); ++k) {
-        out += number((k + 0.5) * rdf.binWidth);
-        for (const PairDistribution& p : rdf.pairs) {
-            out += ',';
-            out += number(p.g[k]);
-        }
-        out += '\n';
-    }
-    return out;
-}
-
-std::string coordinationCsv(const RadialDistribution& rdf) {
-    std::string out =
-        "type_a,type_b,first_peak,first_minimum,neighbours_b_of_a,neighbours_a_of_b\n";
-    for (const PairDistribution& p : rdf.pairs) {
-        char line[160];
-        std::snprintf(line, sizeof line, "%d,%d,", p.typeA, p.typeB);
-        out += line;
-        out += number(p.firstPeak);
-        out += ',';
-        out += number(p.firstMinimum);
-        out += ',';
-        out += number(p.coordinationAB);
-        out += ',';
-        out += number(p.coordinationBA);
-        out += '\n';
-    }
-    return out;
-}
-
-namespace {
-
-// A table of lines against x: a header of `name` + type number per column, then a row per x.
-std::string columnsCsv(const char* x, const char* name, const std::vector<int>& types,
-                       const std::vector<double>& xs,
-                       const std::vector<std::vector<double>>& columns) {
-    std::string out = x;
-    for (int t : types) {
-        out += ',';
-        out += name;
-        out += std::to_string(t);
-    }
-    out += '\n';
-    for (std::size_t k = 0; k < xs.size(); ++k) {
-        out += number(xs[k]);
-        for (const auto& column : columns) {
-            out += ',';
-            out += number(k < column.size() ? column[k] : 0.0);
-        }
-        out += '\n';
-    }
-    return out;
-}
-
-}  // namespace
-
-std::string displacementCsv(const Displacement& msd) {
-    return columnsCsv("lag", "msd_type_", msd.types, msd.lags, msd.perType);
-}
-
-std::string densityCsv(const DensityProfile& profile) {
-    std::vector<double> xs(profile.density.empty() ? 0 : profile.density[0].size());
-    for (std::size_t k = 0; k < xs.size(); ++k) xs[k] = (k + 0.5) * profile.binWidth;
-    return columnsCsv("r", "density_type_", profile.types, xs, profile.density);
 }
 
 }  // namespace zentova

@@ -58,11 +58,18 @@ struct PairDistribution {
     int typeB = 0;
     std::vector<long long> counts;  // pairs per bin over all frames chosen
     std::vector<double> g;          // counts over what uniformly placed points would give
-    double firstPeak = 0.0;         // centre of the bin of the first peak; 0 when none
-    double firstMinimum = 0.0;      // centre of the bin of the first minimum after it
+    double firstPeak = 0.0;         // centre of the bin of the first clear peak; 0 when none
+    double firstMinimum = 0.0;      // centre of the bin of the first dip after it; 0 when none
     double coordinationAB = 0.0;    // mean number of B within firstMinimum of an A
     double coordinationBA = 0.0;    // mean number of A within firstMinimum of a B
 };
+
+// What the neighbour table says where g(r) has no peak that stands out from the counting
+// noise (more than nine pairs a frame, three Poisson spreads above both chance and the
+// ground around it), or
+// no dip after it before g rises again by as much.
+inline constexpr const char* NoClearPeak = "no clear peak";
+inline constexpr const char* NoClearDip = "no clear dip";
 
 // g(r) for every pair of types present, averaged over `chosen`. Normalised for the walled
 // cube rather than for an endless periodic box: each bin's count is divided by the count
@@ -95,18 +102,22 @@ Displacement meanSquareDisplacement(const std::vector<Snapshot>& frames,
 // Number density of each type against the distance from the centre of mass (masses from
 // the project; the plain centre when they do not add up to a positive mass), averaged over
 // the chosen frames: particles per 1000 cubic cube units in shells of `binWidth`, out to
-// the cube's diagonal at most (what lies beyond is not counted).
+// the cube's diagonal at most (what lies beyond is not counted), and the share of each
+// type's particles in each shell, which compares types of any number.
 struct DensityProfile {
     double binWidth = 1.0;
     std::vector<int> types;
     std::vector<std::vector<double>> density;  // [type index][shell]
+    std::vector<std::vector<double>> share;    // [type index][shell], per cent of the type
 };
 
 DensityProfile densityProfile(const std::vector<Snapshot>& frames,
                               const std::vector<std::size_t>& chosen, const Project& project,
                               double cubeHalfSize, double binWidth = 1.0);
 
-// The results as CSV text with a header line, "." decimals, LF line ends.
+// The results as CSV text with a header line, "." decimals, LF line ends. The neighbour
+// table says NoClearPeak or NoClearDip in place of a missing distance, and leaves the
+// neighbour counts it cannot give empty.
 std::string radialDistributionCsv(const RadialDistribution& rdf);
 std::string coordinationCsv(const RadialDistribution& rdf);
 std::string displacementCsv(const Displacement& msd);

@@ -32,8 +32,9 @@ class Progress {
         m_bar.end();
         char line[200];
         std::snprintf(line, sizeof line,
-                      "%lld steps, %lld frames written, t = %.3f, %.2f s (%.0f steps/s)", done,
-                      frames, time, m_bar.seconds(), m_bar.rate(done));
+                      "%lld %s, %lld %s written, t = %.3f, %.2f s (%.0f steps/s)", done,
+                      done == 1 ? "step" : "steps", frames, frames == 1 ? "frame" : "frames", time,
+                      m_bar.seconds(), m_bar.rate(done));
         m_err << "zentova: " << project << ": " << line << '\n';
     }
 

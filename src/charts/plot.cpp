@@ -37,7 +37,66 @@ std::pair<double, double> boundsOf(const PlotContent& content, bool x) {
     return {low, high};
 }
 
+// The round number (1, 2 or 5 times a power of ten) nearest above `step`.
+double roundStep(double step) {
+    const double power = std::pow(10.0, std::floor(std::log10(step)));
+    for (double m : {1.0, 2.0, 5.0})
+        if (m * power >= step) return m * power;
+    return 10.0 * power;
+}
+
+// Colours apart for readers with a colour vision deficiency too (Okabe and Ito's set), light
+// enough for the dark background; not their grey, which white and grey types take.
+const QColor Palette[] = {QColor(230, 159, 0),  QColor(86, 180, 233), QColor(0, 158, 115),
+                          QColor(240, 228, 66), QColor(0, 114, 178),  QColor(213, 94, 0),
+                          QColor(204, 121, 167)};
+
+// More lines than this get their legend in a column on the right, where names are not cut.
+constexpr std::size_t MostLinesBelow = 6;
+
+// The dark theme's plot area, which a line must stand apart from.
+const QColor Background(46, 48, 58);
+
+// Whether two colours look alike: a distance weighted for the eye ("redmean"), under a
+// tenth of the distance from black to white.
+bool alike(const QColor& a, const QColor& b) {
+    const double r = (a.red() + b.red()) / 2.0;
+    const double dr = a.red() - b.red(), dg = a.green() - b.green(), db = a.blue() - b.blue();
+    const double d2 =
+        (2.0 + r / 256.0) * dr * dr + 4.0 * dg * dg + (2.0 + (255.0 - r) / 256.0) * db * db;
+    return d2 < 0.01 * 9.0 * 255.0 * 255.0;
+}
+
 }  // namespace
+
+std::vector<std::pair<QColor, Qt::PenStyle>> lineLooks(const PlotContent& content) {
+    std::vector<std::pair<QColor, Qt::PenStyle>> looks;
+    std::size_t unnamed = 0;
+    for (const PlotLine& line : content.lines) {
+        const QColor color =
+            line.color.isValid() ? line.color : Palette[unnamed++ % std::size(Palette)];
+        std::size_t style = 0;
+        while (style < std::size(StyleCycle) && StyleCycle[style] != line.style) ++style;
+        style %= std::size(StyleCycle);
+        // Next style while the line would look like the background or an earlier line.
+        for (std::size_t tries = 0; tries < std::size(StyleCycle); ++tries) {
+            bool clash = StyleCycle[style] == Qt::SolidLine && alike(color, Background);
+            for (const auto& [c, st] : looks)
+                if (st == StyleCycle[style] && alike(c, color)) clash = true;
+            if (!clash) break;
+            style = (style + 1) % std::size(StyleCycle);
+        }
+        looks.emplace_back(color, StyleCycle[style]);
+    }
+    return looks;
+}
+
+void fitAxis(QValueAxis* axis, double low, double high) {
+    axis->setRange(low, high);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0.0);
+    axis->setTickInterval(roundStep((high - low) / 5.0));
+}
 
 QChart* makeChart(const PlotContent& content) {
     auto* chart = new QChart();
@@ -58,13 +117,14 @@ QChart* makeChart(const PlotContent& content) {
     yAxis->setTitleText(content.yLabel);
     const auto [x0, x1] = boundsOf(content, true);
     const auto [y0, y1] = boundsOf(content, false);
-    xAxis->setRange(x0, x1);
+    fitAxis(xAxis, x0, x1);
     yAxis->setRange(y0, y1);
-    xAxis->applyNiceNumbers();
     yAxis->applyNiceNumbers();
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
-    for (const PlotLine& line : content.lines) {
+    const auto looks = lineLooks(content);
+    for (std::size_t k = 0; k < content.lines.size(); ++k) {
+        const PlotLine& line = content.lines[k];
         auto* series = new QLineSeries(chart);
         series->setName(line.name);
         QList<QPointF> points;
@@ -75,16 +135,22 @@ QChart* makeChart(const PlotContent& content) {
         chart->addSeries(series);
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);
-        if (line.color.isValid() || line.dashed) {
-            QPen pen = series->pen();
-            if (line.color.isValid()) pen.setColor(line.color);
-            pen.setWidthF(2.0);
-            if (line.dashed) pen.setStyle(Qt::DashLine);
-            series->setPen(pen);
-        }
+        QPen pen = series->pen();
+        pen.setColor(looks[k].first);
+        pen.setWidthF(2.0);
+        pen.setStyle(looks[k].second);
+        // Shorter dashes than the pen's own, so that the legend's short piece of a line
+        // shows a gap or two too.
+        if (looks[k].second == Qt::DashLine) pen.setDashPattern({3, 2});
+        if (looks[k].second == Qt::DashDotLine) pen.setDashPattern({3, 2, 1, 2});
+        if (looks[k].second == Qt::DashDotDotLine) pen.setDashPattern({3, 2, 1, 2, 1, 2});
+        series->setPen(pen);
     }
-    chart->legend()->setVisible(content.lines.size() > 1);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // The legend shows a piece of each line, dashes and all; many lines get a column beside.
+    QLegend* legend = chart->legend();
+    legend->setVisible(content.lines.size() > 1);
+    legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    legend->setAlignment(content.lines.size() > MostLinesBelow ? Qt::AlignRight : Qt::AlignBottom);
     return chart;
 }
 

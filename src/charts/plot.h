@@ -10,18 +10,25 @@
 
 QT_BEGIN_NAMESPACE
 class QChart;
+class QValueAxis;
 QT_END_NAMESPACE
 
 namespace zentova {
 
-// A line of a plot: its name in the legend, its points and its colour (the theme's when
-// invalid).
+// A line of a plot: its name in the legend, its points, its colour (one of a palette told
+// apart also by readers with a colour vision deficiency when invalid) and its pen style. A
+// line whose colour is close to an earlier line's of the same style, or to the dark
+// background, is drawn in the next style of StyleCycle instead, so no two lines look alike.
 struct PlotLine {
     QString name;
     std::vector<QPointF> points;
     QColor color;
-    bool dashed = false;  // a line that sums up the others, e.g. the mean of all types
+    Qt::PenStyle style = Qt::SolidLine;  // e.g. dashed for a line that sums up the others
 };
+
+// The pen styles a line moves through until it looks like no earlier line.
+inline constexpr Qt::PenStyle StyleCycle[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
+                                              Qt::DashDotLine, Qt::DashDotDotLine};
 
 // What a plot shows: a title, the axes' labels with their units, and the lines.
 struct PlotContent {
@@ -30,6 +37,13 @@ struct PlotContent {
     QString yLabel;
     std::vector<PlotLine> lines;
 };
+
+// The colours and styles the lines of `content` are drawn in, as makeChart draws them.
+std::vector<std::pair<QColor, Qt::PenStyle>> lineLooks(const PlotContent& content);
+
+// Sets `axis` to run from `low` to `high` exactly, not past the data, with ticks at round
+// steps (1, 2 or 5 times a power of ten) counted from 0.
+void fitAxis(QValueAxis* axis, double low, double high);
 
 // A chart of the content in the program's dark look; the caller owns it.
 QChart* makeChart(const PlotContent& content);

@@ -18,7 +18,7 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     setWindowTitle("Readings");
     PlotContent content{
         "Kinetic energy per particle", "time (time units)", "kinetic energy (energy units)", {}};
-    content.lines.push_back({"all particles", {}, QColor(Qt::white), true});
+    content.lines.push_back({"all particles", {}, QColor(Qt::white), Qt::DashLine});
     for (int t : m_types) {
         const Rgb& c = project.colors[t];
         content.lines.push_back({QString("type %1").arg(t), {}, QColor(c.r, c.g, c.b)});
@@ -85,17 +85,14 @@ void ReadingsWindow::flush() {
         for (std::size_t t = 0; t < perType.size() && t < row.typeKineticEnergy.size(); ++t)
             perType[t].append(QPointF(row.time, row.typeKineticEnergy[t]));
     }
-    // The axes grow in steps with room ahead, so that most flushes only add points.
+    // The energy axis grows in steps with room ahead, so that it seldom jumps.
     if (highest > m_energy->max() || m_energy->max() > 4.0 * highest + 1.0) {
         m_energy->setRange(0.0, highest * 1.25 + 1e-9);
         m_energy->applyNiceNumbers();
     }
-    if (last > m_time->max() || first < m_time->min() ||
-        m_time->max() - first > 4.0 * (last - first) + 0.1) {
-        const double span = std::max(last - first, 0.015);
-        m_time->setRange(first, first + span * 1.5);
-        m_time->applyNiceNumbers();
-    }
+    // Time runs to the last reading, never past it: a pupil reads the run's end at the edge.
+    if (first != m_time->min() || last != m_time->max())
+        fitAxis(m_time, first, std::max(last, first + 0.015));
     m_mean->replace(mean);
     for (std::size_t t = 0; t < m_perType.size(); ++t) m_perType[t]->replace(perType[t]);
 }

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace zentova {
@@ -50,6 +53,82 @@ TEST(RadialDistribution, CountsEachPairInItsBinAgainstUniformPairs) {
     EXPECT_EQ(like.g[11], 0.0);
 }
 
+// The first peak stands out from the counting noise or is not one; the dip ends the first
+// shell. Each set of frames repeats one arrangement (or draws anew) as a run's frames do.
+TEST(RadialDistribution, FindsAFirstPeakOnlyWhereOneStandsOutFromTheNoise) {
+    const double edge = 10.0;
+    const auto repeat = [](const Snapshot& s, int times) {
+        return std::vector<Snapshot>(times, s);
+    };
+    // A simple cubic lattice of 5 x 5 x 5 at spacing 1.05 (300 nearest pairs) in a cube of 40,
+    // where a close pair is rare by chance, with one more
+    // particle 0.35 outside a corner: one close pair in every one of 20 frames. Within the dip
+    // at 1.25 that particle adds its pair and two at 1.107 to the lattice's 300.
+    Snapshot lattice;
+    for (int x = 0; x < 5; ++x)
+        for (int y = 0; y < 5; ++y)
+            for (int z = 0; z < 5; ++z) {
+                lattice.xyz.insert(lattice.xyz.end(), {1.05 * x, 1.05 * y, 1.05 * z});
+                lattice.types.push_back(1);
+            }
+    lattice.xyz.insert(lattice.xyz.end(), {-0.35, 0.0, 0.0});
+    lattice.types.push_back(1);
+    // An ideal gas: 200 points drawn uniformly in a cube of 94, one frame, where counting
+    // noise is largest.
+    std::mt19937 random(5);
+    Snapshot gas;
+    for (int p = 0; p < 200; ++p) {
+        for (int c = 0; c < 3; ++c) gas.xyz.push_back(94.0 * (random() / 4294967296.0));
+        gas.types.push_back(1);
+    }
+    // A type-1 particle with 12 of type 2 around it at 1.05 and 12 more at 2.05 (the
+    // corners of an icosahedron, (0, +-1, +-phi) and their cyclic turns).
+    Snapshot cluster{0.0, {5, 5, 5}, {1}};
+    const double phi = (1.0 + std::sqrt(5.0)) / 2.0, unit = std::sqrt(1.0 + phi * phi);
+    for (double radius : {1.05, 2.05})
+        for (double a : {-1.0, 1.0})
+            for (double b : {-phi, phi})
+                for (int turn = 0; turn < 3; ++turn) {
+                    double v[3] = {0.0, a, b};
+                    for (int c = 0; c < 3; ++c)
+                        cluster.xyz.push_back(5.0 + radius * v[(c + turn) % 3] / unit);
+                    cluster.types.push_back(2);
+                }
+    // Between the shells, two stragglers at 1.25 and three at 1.45: g falls, wavers up by
+    // less than the noise and falls again to nothing at 1.65, the first shell's end.
+    for (const auto& [x, y, z] : {std::array<double, 3>{1.25, 0, 0},
+                                  {-1.25, 0, 0},
+                                  {0, 1.45, 0},
+                                  {0, -1.45, 0},
+                                  {0, 0, 1.45}}) {
+        cluster.xyz.insert(cluster.xyz.end(), {5.0 + x, 5.0 + y, 5.0 + z});
+        cluster.types.push_back(2);
+    }
+    // The neighbour table's row: peak, dip (both bin centres), neighbours of B around an A
+    // and of A around a B, as written to coordination.csv.
+    struct Case {
+        const char* what;
+        std::vector<Snapshot> frames;
+        double edge;
+        std::size_t pair;  // 1-1, or 1-2 of the cluster
+        std::string row;
+    };
+    const Case cases[] = {
+        {"lattice", repeat(lattice, 20), 40.0, 0, "1,1,1.05,1.25,4.80952,4.80952"},  // 2*303/126
+        {"gas", {gas}, 94.0, 0, "1,1,no clear peak,,,"},
+        {"cluster", repeat(cluster, 3), edge, 1, "1,2,1.05,1.65,17,0.586207"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::size_t> chosen(c.frames.size());
+        for (std::size_t f = 0; f < chosen.size(); ++f) chosen[f] = f;
+        const std::string table =
+            coordinationCsv(radialDistribution(c.frames, chosen, c.edge, 0.1, 25.0));
+        std::size_t at = 0;
+        for (std::size_t line = 0; line <= c.pair; ++line) at = table.find('\n', at) + 1;
+        EXPECT_EQ(table.substr(at, table.find('\n', at) - at), c.row) << c.what;
+    }
+}
+
 // Each type drifting at its own constant velocity: the displacement over a lag t is v t.
 TEST(MeanSquareDisplacement, OfAConstantDriftIsTheSpeedSquaredTimesTheLagSquared) {
     std::vector<Snapshot> frames;
@@ -68,6 +147,22 @@ TEST(MeanSquareDisplacement, OfAConstantDriftIsTheSpeedSquaredTimesTheLagSquared
         EXPECT_DOUBLE_EQ(msd.perType[0][lag], 9.0 * t * t);
         EXPECT_DOUBLE_EQ(msd.perType[1][lag], 25.0 * t * t);
     }
+}
+
+// Each type's share of its own particles per shell: two of type 1 in the middle shell, four
+// of type 2 split between the shells from 3 and from 5, about the centre of mass at 0.
+TEST(DensityProfile, GivesEachTypesShareOfItsOwnParticlesPerShell) {
+    Project project;
+    project.masses[1] = project.masses[2] = 1.0;
+    const std::vector<Snapshot> frames{
+        snapshot(0.0, {0.5, 0, 0, -0.5, 0, 0, 3.5, 0, 0, -3.5, 0, 0, 0, 0, 5.5, 0, 0, -5.5},
+                 {1, 1, 2, 2, 2, 2})};
+    const DensityProfile profile = densityProfile(frames, {0}, project, 50.0);
+    ASSERT_EQ(profile.share.size(), 2u);
+    EXPECT_EQ(profile.share[0], (std::vector<double>{100, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(profile.share[1], (std::vector<double>{0, 0, 0, 50, 0, 50}));
+    // Particles per 1000 cube units^3: two in the unit sphere.
+    EXPECT_NEAR(profile.density[0][0], 2000.0 / (4.0 / 3.0 * std::numbers::pi), 1e-9);
 }
 
 // Never more than `most` frames, evenly spaced from the first.

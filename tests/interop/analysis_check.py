@@ -87,10 +87,17 @@ def read_project(path):
     return ae, ag, ar, types
 
 
+def number_or_text(value):
+    try:
+        return float(value)
+    except ValueError:
+        return value  # "no clear peak", "no clear dip", or empty beside them
+
+
 def read_csv(path):
     with open(path) as f:
         rows = list(csv.reader(f))
-    return rows[0], [[float(v) for v in row] for row in rows[1:]]
+    return rows[0], [[number_or_text(v) for v in row] for row in rows[1:]]
 
 
 def zentova(exe, *args, cwd):

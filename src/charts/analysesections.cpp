@@ -1,0 +1,196 @@
+#include "charts/analysesections.h"
+
+#include <cstdio>
+
+#include "analysis/energies.h"
+
+namespace zentova {
+
+namespace {
+
+QColor typeColor(const Project& project, int type) {
+    const Rgb& c = project.colors[type];
+    return QColor(c.r, c.g, c.b);
+}
+
+QString typeName(int type) {
+    return QString("type %1").arg(type);
+}
+
+std::string fixed2(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+std::string htmlEscape(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '&')
+            out += "&amp;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string neighbourTable(const RadialDistribution& rdf) {
+    std::string table =
+        "<table>\n<tr><th>types</th><th>first peak at (cube units)</th><th>first dip at (cube "
+        "units)</th><th>neighbours of the second type around one of the first</th><th>neighbours "
+        "of the first type around one of the second</th></tr>\n";
+    for (const PairDistribution& p : rdf.pairs) {
+        table +=
+            "<tr><td>" + std::to_string(p.typeA) + " \u2013 " + std::to_string(p.typeB) + "</td>";
+        if (p.firstPeak <= 0.0)
+            table += std::string("<td>") + NoClearPeak + "</td><td></td><td></td><td></td>";
+        else if (p.firstMinimum <= 0.0)
+            table +=
+                "<td>" + fixed2(p.firstPeak) + "</td><td>" + NoClearDip + "</td><td></td><td></td>";
+        else
+            table += "<td>" + fixed2(p.firstPeak) + "</td><td>" + fixed2(p.firstMinimum) +
+                     "</td><td>" + fixed2(p.coordinationAB) + "</td><td>" +
+                     fixed2(p.coordinationBA) + "</td>";
+        table += "</tr>\n";
+    }
+    return table + "</table>\n";
+}
+
+}  // namespace
+
+Section rdfSection(const RadialDistribution& rdf, const Project& project) {
+    Section s{"rdf",
+              "How far apart the particles sit: g(r)",
+              "This graph shows how often two particles are found at a distance r from each "
+              "other, compared with particles scattered by chance in the box. A value of 1 means "
+              "\"as often as by chance\". A tall, narrow peak means the particles like to keep "
+              "exactly that distance, a sign of order as in a crystal; a flat line near 1 means "
+              "no order, as in a gas. The table counts, for each kind, how many partners of the "
+              "other kind sit closer than the first dip after the first peak: the nearest "
+              "neighbours.",
+              neighbourTable(rdf),
+              radialDistributionCsv(rdf),
+              {"Radial distribution g(r)",
+               "distance r (cube units)",
+               "g(r) (1 = as often as by chance)",
+               {}}};
+    for (const PairDistribution& p : rdf.pairs) {
+        // Like pairs in their type's colour; unlike ones dashed, in colours of their own.
+        PlotLine line{QString("types %1 \u2013 %2").arg(p.typeA).arg(p.typeB), {}, {}};
+        if (p.typeA == p.typeB)
+            line.color = typeColor(project, p.typeA);
+        else
+            line.style = Qt::DashLine;
+        for (int k = 0; k < rdf.bins(); ++k)
+            line.points.emplace_back((k + 0.5) * rdf.binWidth, p.g[k]);
+        s.plot.lines.push_back(std::move(line));
+    }
+    return s;
+}
+
+Section msdSection(const Displacement& msd, const Project& project) {
+    Section s{"msd",
+              "How far the particles wander",
+              "This graph shows how far, on average, a particle of each kind has moved away from "
+              "where it was, against how long we waited (the distance is squared, so 100 means "
+              "10 cube units). A line that keeps climbing means the particles roam about, as in "
+              "a gas or a liquid; a line that soon flattens means each particle stays near its "
+              "place, as in a solid.",
+              "",
+              displacementCsv(msd),
+              {"Mean square displacement",
+               "time lag (time units)",
+               "mean square displacement (cube units\u00b2)",
+               {}}};
+    if (msd.lags.empty())
+        s.extra = std::string(
+                      "<p><b>The plot is empty:</b> the wandering needs two frames or "
+                      "more that hold the same particles, and ") +
+                  (msd.framesUsed == 1 ? "only one such frame is" : "no such frame is") +
+                  " analysed. Choose a longer stretch of the run with --from and --to.</p>\n";
+    for (std::size_t k = 0; k < msd.types.size(); ++k) {
+        PlotLine line{typeName(msd.types[k]), {}, typeColor(project, msd.types[k])};
+        line.points.emplace_back(0.0, 0.0);
+        for (std::size_t l = 0; l < msd.lags.size(); ++l)
+            line.points.emplace_back(msd.lags[l], msd.perType[k][l]);
+        s.plot.lines.push_back(std::move(line));
+    }
+    return s;
+}
+
+Section densitySection(const DensityProfile& profile, const Project& project) {
+    Section s{"density",
+              "Where each kind gathers",
+              "This graph shows, for each kind of particle, which share of its particles lies at "
+              "each distance from the middle of the whole group (its centre of mass), in shells "
+              "one cube unit thick. Each kind's line adds up to 100 %, so a kind of few "
+              "particles compares with a kind of many: a kind whose line rises and falls on the "
+              "left gathers in the middle; a kind whose line lies further right stays on the "
+              "outside. The numbers also give each kind's density in each shell.",
+              "",
+              densityCsv(profile),
+              {"Where each kind lies from the centre of mass",
+               "distance from the centre of mass (cube units)",
+               "share of the kind's particles in the shell (%)",
+               {}}};
+    for (std::size_t k = 0; k < profile.types.size(); ++k) {
+        PlotLine line{typeName(profile.types[k]), {}, typeColor(project, profile.types[k])};
+        for (std::size_t r = 0; r < profile.share[k].size(); ++r)
+            line.points.emplace_back((r + 0.5) * profile.binWidth, profile.share[k][r]);
+        s.plot.lines.push_back(std::move(line));
+    }
+    return s;
+}
+
+Section energiesSection(const ReadingsTable& readings, const Project& project) {
+    Section s{
+        "energies",
+        "How lively the particles are: kinetic energy",
+        "This graph shows the energy of motion (kinetic energy) of an average particle, of "
+        "all of them and of each kind, as time goes on; it covers the whole run. Hotter "
+        "means faster. Lines that go down mean the system cools down; lines that level off "
+        "mean it has settled.",
+        "",
+        energiesCsv(readings),
+        {"Kinetic energy", "time (time units)", "kinetic energy per particle (energy units)", {}}};
+    PlotLine mean{"all particles", {}, QColor(Qt::white), Qt::DashLine};
+    for (const ReadingsRow& row : readings.rows)
+        mean.points.emplace_back(row.time, row.meanKineticEnergy);
+    s.plot.lines.push_back(std::move(mean));
+    for (std::size_t k = 0; k < readings.types.size(); ++k) {
+        PlotLine line{typeName(readings.types[k]), {}, typeColor(project, readings.types[k])};
+        for (const ReadingsRow& row : readings.rows)
+            line.points.emplace_back(row.time, row.typeKineticEnergy[k]);
+        s.plot.lines.push_back(std::move(line));
+    }
+    return s;
+}
+
+std::string pageOf(const std::string& projectName, const std::string& framesText,
+                   const std::vector<Section>& sections, const std::string& notes) {
+    std::string page =
+        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>Zentova "
+        "analysis of " +
+        htmlEscape(projectName) +
+        "</title>\n<style>\nbody { font-family: sans-serif; max-width: 860px; margin: 2em auto; "
+        "background: #fafafa; color: #222; }\nimg { width: 800px; max-width: 100%; border: 1px "
+        "solid #888; }\ntable { border-collapse: collapse; }\ntd, th { border: 1px solid #aaa; "
+        "padding: 2px 8px; text-align: right; }\np.files { font-size: 90%; color: #555; }\n"
+        "</style>\n</head>\n<body>\n<h1>What happened in \"" +
+        htmlEscape(projectName) + "\"</h1>\n<p>" + htmlEscape(framesText) + "</p>\n";
+    if (!notes.empty()) page += "<p><b>Note:</b> " + htmlEscape(notes) + "</p>\n";
+    for (const Section& s : sections) {
+        page += "<h2>" + htmlEscape(s.heading) + "</h2>\n<img src=\"" + s.stem + ".png\" alt=\"" +
+                htmlEscape(s.heading) + "\">\n<p>" + htmlEscape(s.words) + "</p>\n" + s.extra +
+                "<p class=\"files\">Numbers: <a href=\"" + s.stem + ".csv\">" + s.stem +
+                ".csv</a>, picture: <a href=\"" + s.stem + ".svg\">" + s.stem + ".svg</a></p>\n";
+    }
+    page += "</body>\n</html>\n";
+    return page;
+}
+
+}  // namespace zentova

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/readings.h"
+#include "analysis/structure.h"
+#include "charts/plot.h"
+#include "model/project.h"
+
+namespace zentova {
+
+// One part of the analysis page: its files' stem, its heading, the words under it, more
+// HTML (a table, may be empty), its numbers as CSV and its plot.
+struct Section {
+    std::string stem;
+    std::string heading;
+    std::string words;
+    std::string extra;
+    std::string csv;
+    PlotContent plot;
+};
+
+// The page's parts: g(r) with the neighbour table, the wandering (mean square
+// displacement), the density from the centre of mass, the kinetic energies of the readings.
+Section rdfSection(const RadialDistribution& rdf, const Project& project);
+Section msdSection(const Displacement& msd, const Project& project);
+Section densitySection(const DensityProfile& profile, const Project& project);
+Section energiesSection(const ReadingsTable& readings, const Project& project);
+
+// The page index.html: a heading with the project's name, `framesText`, the notes (when
+// any), then each section's plot, words and files.
+std::string pageOf(const std::string& projectName, const std::string& framesText,
+                   const std::vector<Section>& sections, const std::string& notes);
+
+}  // namespace zentova

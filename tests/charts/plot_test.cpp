@@ -1,0 +1,41 @@
+// How the lines of a plot are told apart: colours and pen styles worked out by hand.
+
+#include "charts/plot.h"
+
+#include <gtest/gtest.h>
+
+namespace zentova {
+namespace {
+
+TEST(LineLooks, GivesALineThatLooksLikeAnEarlierOneOrTheBackgroundTheNextStyle) {
+    const QColor white(255, 255, 255), nearWhite(250, 250, 245), red(220, 40, 40);
+    const QColor dark(40, 40, 50);  // about the plot's own background
+    struct Case {
+        const char* what;
+        std::vector<PlotLine> lines;
+        std::vector<Qt::PenStyle> styles;
+    };
+    const Case cases[] = {
+        {"a white type beside the dashed white mean stays solid",
+         {{"mean", {}, white, Qt::DashLine}, {"type 5", {}, nearWhite}},
+         {Qt::DashLine, Qt::SolidLine}},
+        {"three near-white types and a red one",
+         {{"1", {}, white}, {"2", {}, nearWhite}, {"3", {}, white}, {"4", {}, red}},
+         {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::SolidLine}},
+        {"a type as dark as the background", {{"1", {}, dark}}, {Qt::DashLine}},
+        {"lines without a colour take the palette's, all apart",
+         {{"a", {}, {}}, {"b", {}, {}}, {"c", {}, {}}},
+         {Qt::SolidLine, Qt::SolidLine, Qt::SolidLine}},
+    };
+    for (const Case& c : cases) {
+        const auto looks = lineLooks(PlotContent{"", "", "", c.lines});
+        ASSERT_EQ(looks.size(), c.styles.size()) << c.what;
+        for (std::size_t k = 0; k < looks.size(); ++k) {
+            EXPECT_EQ(looks[k].second, c.styles[k]) << c.what << ", line " << k;
+            EXPECT_TRUE(looks[k].first.isValid()) << c.what << ", line " << k;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zentova
