@@ -43,21 +43,25 @@ TEST(DialogEscape, CancelsTheDialogAndOnlyTheMainWindowEndsTheProgram) {
     const std::pair<int, const char*> dialogs[] = {{161, "Open"}, {224, "Saving project"}};
     for (const auto& [y, title] : dialogs) {
         SCOPED_TRACE(title);
-        // The menu takes a click once it is drawn and waiting; one made while it is drawn
-        // again after a dialog is not its to take.
-        std::this_thread::sleep_for(1000ms);
-        ASSERT_EQ(xdotool({"mousemove", std::to_string(left + 85), std::to_string(y), "mousedown",
-                           "1", "sleep", "0.15", "mouseup", "1"})
-                      .status,
-                  0);
-        // Addressed to the dialog, and held long enough to repeat after the dialog is gone.
-        // The toolkit may show a window of that title and replace it while the dialog
-        // settles, so a press that finds its window gone is tried on the one shown next.
-        ASSERT_TRUE(waitFor(20s, [&] {
-            const unsigned long dialog = display.shownWindow(program.pid(), title);
-            return dialog &&
-                   xdotool({"key", "--window", std::to_string(dialog), "Escape"}).status == 0;
-        })) << "no dialog took the key";
+        // The menu takes a click once it is drawn again and waiting; a click that came too
+        // early on a loaded machine is made again, as a user would.
+        bool pressed = false;
+        for (int click = 0; click < 3 && !pressed; ++click) {
+            std::this_thread::sleep_for(1000ms);
+            ASSERT_EQ(xdotool({"mousemove", std::to_string(left + 85), std::to_string(y),
+                               "mousedown", "1", "sleep", "0.15", "mouseup", "1"})
+                          .status,
+                      0);
+            // Addressed to the dialog, and held long enough to repeat after the dialog is
+            // gone. The toolkit may show a window of that title and replace it while the
+            // dialog settles, so a press that finds its window gone is tried on the next.
+            pressed = waitFor(10s, [&] {
+                const unsigned long dialog = display.shownWindow(program.pid(), title);
+                return dialog &&
+                       xdotool({"key", "--window", std::to_string(dialog), "Escape"}).status == 0;
+            });
+        }
+        ASSERT_TRUE(pressed) << "no dialog took the key";
         std::this_thread::sleep_for(1200ms);
         ASSERT_EQ(xdotool({"keyup", "Escape"}).status, 0);
         EXPECT_TRUE(waitFor(10s, [&] { return !display.shownWindow(program.pid(), title); }));
