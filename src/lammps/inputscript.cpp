@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "calc/stepper.h"
 #include "files/xyzexport.h"
 #include "lammps/bath.h"
 #include "lammps/pairtable.h"
