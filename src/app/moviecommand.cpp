@@ -15,7 +15,7 @@
 
 #include "app/tools.h"
 #include "calc/progress.h"
-#include "cli/commandline.h"
+#include "command/command.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"

@@ -10,7 +10,7 @@
 #include "analysis/readings.h"
 #include "analysis/structure.h"
 #include "charts/plot.h"
-#include "cli/commandline.h"
+#include "command/command.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/output.h"

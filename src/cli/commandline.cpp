@@ -85,11 +85,6 @@ const char* const UsageText =
     "  --help               show this text\n"
     "  --version            show the version\n";
 
-int usageError(const std::string& message) {
-    std::cerr << "zentova: " << message << "\ntry \"zentova --help\"\n";
-    return 1;
-}
-
 namespace {
 
 // --export-xyz PROJECT [OUT.xyz] [--overwrite], the option anywhere after PROJECT.
