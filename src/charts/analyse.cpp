@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "analysis/readings.h"
+#include "files/readings.h"
 #include "analysis/structure.h"
 #include "charts/plot.h"
 #include "command/command.h"
