@@ -4,12 +4,12 @@
 
 namespace zentova {
 
-void tellFailure(std::ostream& err, std::string_view message) {
+void tell(std::ostream& err, std::string_view message) {
     err << "zentova: " << message << '\n';
 }
 
 int usageError(const std::string& message) {
-    tellFailure(std::cerr, message);
+    tell(std::cerr, message);
     std::cerr << "try \"zentova --help\"\n";
     return 1;
 }

@@ -31,8 +31,9 @@ struct Command {
     int (*run)(const CommandCall& call);
 };
 
-// Says a failure of a command as its one line on `err`: "zentova: " + message.
-void tellFailure(std::ostream& err, std::string_view message);
+// Says a failure or a note of a command as one line on `err`: "zentova: " + message, the
+// form every line the commands write to the standard error takes.
+void tell(std::ostream& err, std::string_view message);
 
 // A refusal of the command line: one "zentova: ..." line and a pointer to --help on the
 // standard error; returns the exit status 1.
