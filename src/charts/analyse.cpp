@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <iostream>
 
-#include "files/readings.h"
 #include "analysis/structure.h"
 #include "charts/plot.h"
 #include "command/command.h"
@@ -15,6 +14,7 @@
 #include "files/fileerror.h"
 #include "files/output.h"
 #include "files/projectfile.h"
+#include "files/readings.h"
 #include "files/trajectory.h"
 #include "model/settings.h"
 
