@@ -9,8 +9,8 @@
 #include <QElapsedTimer>
 #include <cmath>
 
-#include "analysis/readings.h"
 #include "charts/readingswindow.h"
+#include "files/readings.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "analysis/readings.h"
+#include "files/readings.h"
 #include "fuzzcheck.h"
 #include "model/limits.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "analysis/readings.h"
+#include "files/readings.h"
 
 namespace zentova {
 

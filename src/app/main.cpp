@@ -18,6 +18,7 @@
 #include "app/tools.h"
 #include "app/workfolder.h"
 #include "charts/analyse.h"
+#include "cli/commandline.h"
 #include "movie/moviewriter.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"

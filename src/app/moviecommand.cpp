@@ -15,7 +15,7 @@
 
 #include "app/tools.h"
 #include "calc/progress.h"
-#include "cli/commandline.h"
+#include "command/command.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
@@ -93,8 +93,7 @@ std::optional<int> parseOptions(const CommandCall& call, MovieOptions& options) 
         return usageError("--from must not come after --to");
     const auto format = movieFormatOf(options.outPath);
     if (!format) {
-        std::cerr << "zentova: " << options.outPath
-                  << ": a movie is named .mp4 (H.264), .webm (VP9) or .gif\n";
+        tell(std::cerr, options.outPath + ": a movie is named .mp4 (H.264), .webm (VP9) or .gif");
         return 1;
     }
     options.format = *format;
@@ -130,8 +129,7 @@ FrameCount countFrames(const std::string& path, const Project& project,
     }
     if (file.bad()) throw FileError(path, 0, "cannot read the file");
     if (reader.partialFrameLine() > 0)
-        std::cerr << "zentova: " << path << ": " << partialFrameNote(reader.partialFrameLine())
-                  << '\n';
+        tell(std::cerr, path + ": " + partialFrameNote(reader.partialFrameLine()));
     return count;
 }
 
@@ -182,16 +180,16 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
     progress.end();
     if (interrupted) {
         writer.abort();
-        std::cerr << "zentova: " << options.outPath << ": interrupted, nothing written\n";
+        tell(std::cerr, options.outPath + ": interrupted, nothing written");
         return ExitInterrupted;
     }
     // The first pass counted the frames; fewer now means the file was cut or rewritten
     // meanwhile (a calculation started on it): no movie of what is left.
     if (filmed < count.selected) {
         writer.abort();
-        std::cerr << "zentova: " << trajectoryPath
-                  << ": holds fewer frames than a moment ago: it was rewritten while it was "
-                     "filmed (a calculation?); no movie was written\n";
+        tell(std::cerr, trajectoryPath +
+                            ": holds fewer frames than a moment ago: it was rewritten while it "
+                            "was filmed (a calculation?); no movie was written");
         return 1;
     }
     writer.finish();
@@ -201,7 +199,7 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
                   filmed, filmed == 1 ? "frame" : "frames", count.first, count.last,
                   options.outPath.c_str(), writer.width(), writer.height(), options.fps,
                   progress.seconds());
-    std::cerr << "zentova: " << options.projectPath << ": " << summary << '\n';
+    tell(std::cerr, options.projectPath + ": " + summary);
     return 0;
 }
 
@@ -232,14 +230,14 @@ int movieCommand(const CommandCall& call) {
                                           commandPolicy(options.projectPath, options.overwrite));
         count = countFrames(trajectoryPath, project, options);
     } catch (const std::exception& e) {
-        std::cerr << "zentova: " << e.what() << '\n';
+        tell(std::cerr, e.what());
         return 1;
     }
     if (count.selected == 0) {
-        std::cerr << "zentova: " << trajectoryPath << ": "
-                  << (options.from || options.to ? "no frame lies in the times asked for"
-                                                 : "the file holds no frame")
-                  << ", so no movie was written\n";
+        tell(std::cerr, trajectoryPath + ": " +
+                            (options.from || options.to ? "no frame lies in the times asked for"
+                                                        : "the file holds no frame") +
+                            ", so no movie was written");
         return 1;
     }
     return drawOnADisplay("--movie", call.argc, call.argv, [&](std::string& error) {
@@ -247,7 +245,7 @@ int movieCommand(const CommandCall& call) {
             return film(options, project, settings, trajectoryPath, count, *writer, error);
         } catch (const std::exception& e) {
             writer->abort();
-            std::cerr << "zentova: " << e.what() << '\n';
+            tell(std::cerr, e.what());
             return 1;
         }
     });

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "cli/commandline.h"
+#include "command/command.h"
 
 namespace zentova {
 

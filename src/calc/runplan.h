@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/readingsfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
+#include "files/readingsfile.h"
 #include "files/trajectory.h"
 #include "model/particles.h"
 #include "model/project.h"

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "analysis/readingsfile.h"
 #include "files/finalstate.h"
+#include "files/readingsfile.h"
 #include "files/trajectory.h"
 #include "model/force.h"
 

@@ -10,10 +10,6 @@
 
 namespace zentova {
 
-inline constexpr int FrameInterval = 300;   // steps between frames and neighbour rebuilds
-inline constexpr int RestartInterval = 20;  // passes per restart cycle; one redraw each
-inline constexpr int StartupSteps = 3;      // midpoint steps at the start of each cycle
-
 // Where a calculation puts its frames: the trajectory and the final state.
 class FrameSink {
   public:

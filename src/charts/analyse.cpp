@@ -7,15 +7,15 @@
 #include <filesystem>
 #include <iostream>
 
-#include "analysis/readings.h"
 #include "analysis/structure.h"
 #include "charts/analysesections.h"
 #include "charts/plot.h"
-#include "cli/commandline.h"
+#include "command/command.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/output.h"
 #include "files/projectfile.h"
+#include "files/readings.h"
 #include "files/trajectory.h"
 #include "model/settings.h"
 

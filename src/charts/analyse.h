@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/commandline.h"
+#include "command/command.h"
 
 namespace zentova {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/readings.h"
+#include "files/readings.h"
 #include "analysis/structure.h"
 #include "charts/plot.h"
 #include "model/project.h"

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "analysis/readings.h"
+#include "files/readings.h"
 #include "model/project.h"
 
 QT_BEGIN_NAMESPACE

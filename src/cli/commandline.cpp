@@ -85,11 +85,6 @@ const char* const UsageText =
     "  --help               show this text\n"
     "  --version            show the version\n";
 
-int usageError(const std::string& message) {
-    std::cerr << "zentova: " << message << "\ntry \"zentova --help\"\n";
-    return 1;
-}
-
 namespace {
 
 // --export-xyz PROJECT [OUT.xyz] [--overwrite], the option anywhere after PROJECT.
@@ -112,13 +107,13 @@ int exportXyz(const CommandCall& call) {
         const long long frames = exportXyzFile(projectPath, outPath, Settings().cubeHalfSize,
                                                overwrite, &partialFrameLine);
         if (partialFrameLine > 0)
-            std::cerr << "zentova: " << baseNameOf(projectPath)
-                      << ".his: " << partialFrameNote(partialFrameLine) << '\n';
-        std::cerr << "zentova: " << projectPath << ": " << frames
-                  << (frames == 1 ? " frame" : " frames") << " written to " << outPath << '\n';
+            tell(std::cerr,
+                 baseNameOf(projectPath) + ".his: " + partialFrameNote(partialFrameLine));
+        tell(std::cerr, projectPath + ": " + std::to_string(frames) +
+                            (frames == 1 ? " frame" : " frames") + " written to " + outPath);
         return 0;
     } catch (const std::exception& e) {
-        std::cerr << "zentova: " << e.what() << '\n';
+        tell(std::cerr, e.what());
         return 1;
     }
 }
@@ -181,13 +176,13 @@ int exportLammpsCommand(const CommandCall& call) {
         Settings settings;
         loadSettingsFile(SettingsFileName, settings);
         const LammpsExportSummary summary = exportLammps(options, settings);
-        std::cerr << "zentova: " << options.projectPath << ": " << summary.particles
-                  << (summary.particles == 1 ? " particle" : " particles") << " written to "
-                  << options.folder << " (run: cd " << options.folder << " && lmp -in in."
-                  << summary.stem << ")\n";
+        tell(std::cerr, options.projectPath + ": " + std::to_string(summary.particles) +
+                            (summary.particles == 1 ? " particle" : " particles") + " written to " +
+                            options.folder + " (run: cd " + options.folder + " && lmp -in in." +
+                            summary.stem + ")");
         return 0;
     } catch (const std::exception& e) {
-        std::cerr << "zentova: " << e.what() << '\n';
+        tell(std::cerr, e.what());
         return 1;
     }
 }

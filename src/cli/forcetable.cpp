@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "command/command.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "model/settings.h"
@@ -53,7 +54,7 @@ int runForceTable(const std::string& projectPath, const std::string& type1,
         if (!out) throw FileError("standard output", 0, "cannot write");
         return 0;
     } catch (const std::exception& e) {
-        err << "zentova: " << e.what() << '\n';
+        tell(err, e.what());
         return 1;
     }
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "calc/stepper.h"
 #include "model/integrator.h"
 
 namespace zentova {

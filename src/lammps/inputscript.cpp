@@ -5,11 +5,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "calc/stepper.h"
 #include "files/xyzexport.h"
 #include "lammps/bath.h"
 #include "lammps/pairtable.h"
 #include "model/integrator.h"
+#include "model/limits.h"
 
 namespace zentova {
 
@@ -95,21 +95,14 @@ std::string dataFile(const LammpsSystem& system) {
     return out;
 }
 
-std::string inputScript(const LammpsSystem& system) {
-    const Project& project = system.project;
-    const std::string& stem = system.stem;
-    const int k = system.slots;
-    const double wallLow = WallMargin;
-    const std::array<double, 3> wallHigh = {system.edge * system.replicate[0] - WallMargin,
-                                            system.edge * system.replicate[1] - WallMargin,
-                                            system.edge * system.replicate[2] - WallMargin};
-    const double stiffness = k * WallStiffness;
-    const long long atoms = static_cast<long long>(system.atoms.size());
+namespace {
 
-    const std::string share = shortNumber(kickShare());
-    std::string s;
-    s += "# LAMMPS input of the Zentova project \"" + plainText(system.name) + "\" (" +
-         plainText(system.projectFile) + "): " + std::to_string(atoms) + " particles";
+// The first lines: what the script holds and how to run it.
+std::string scriptTitle(const LammpsSystem& system) {
+    const std::string& stem = system.stem;
+    std::string s = "# LAMMPS input of the Zentova project \"" + plainText(system.name) + "\" (" +
+                    plainText(system.projectFile) + "): " + std::to_string(system.atoms.size()) +
+                    " particles";
     if (system.replicate != std::array<int, 3>{1, 1, 1})
         s += " in " + std::to_string(system.replicate[0]) + " x " +
              std::to_string(system.replicate[1]) + " x " + std::to_string(system.replicate[2]) +
@@ -117,71 +110,88 @@ std::string inputScript(const LammpsSystem& system) {
     if (system.fromFinalState)
         s += ", from the final state at t = " + shortNumber(system.startTime) +
              " (LAMMPS counts its time from 0)";
-    s += ".\n#\n"
-         "#   lmp -in in." +
-         stem +
-         "                  one core\n"
-         "#   mpirun -np 4 lmp -in in." +
-         stem +
-         "     four\n"
-         "#   lmp -in in." +
-         stem +
-         " -var steps 100000 -var seed 7 -var kicks 0\n"
-         "#\n"
-         "# How the model maps onto LAMMPS\n"
-         "# - Units lj: the model's own units one to one (cube units, its time, its masses), so\n"
-         "#   that force = mass x acceleration needs no constant. Each cube runs from 0 to " +
-         number(system.edge) +
-         "\n"
-         "#   here: the model's coordinates plus " +
-         number(system.edge / 2) +
-         ", as zentova --export-xyz writes them.\n"
-         "# - Pair law, exact to 1e-4 relative: " +
-         stem + ".table, between every two particles at\n" +
-         (system.shortened
-              ? "#   every step within the cutoff of " + number(system.cutoff) +
-                    " units, chosen on export: the law's far part (charges\n"
-                    "#   and gravity fall off only as 1/r^2) is left out beyond it, which the "
-                    "model\n"
-                    "#   never does; the price of a large box.\n"
-              : "#   every step, with a cutoff (" + number(system.cutoff) +
-                    ") across the whole box, so that near and far forces are\n"
-                    "#   both the full law. The model holds the force of all but a particle's 20\n"
-                    "#   nearest neighbours fixed for 300 steps; that part is small and changes\n"
-                    "#   slowly, and LAMMPS, which updates it every step, is the more exact "
-                    "there.\n") +
-         "# - Walls, exact: " + std::to_string(k) + " x " + number(WallStiffness) +
-         " x depth^2 on each axis, " + number(WallMargin) +
+    s += ".\n#\n";
+    s += "#   lmp -in in." + stem + "                  one core\n";
+    s += "#   mpirun -np 4 lmp -in in." + stem + "     four\n";
+    s += "#   lmp -in in." + stem + " -var steps 100000 -var seed 7 -var kicks 0\n#\n";
+    return s;
+}
+
+// How the units, the pair law and the walls map onto LAMMPS's, in comments.
+std::string forcesComments(const LammpsSystem& system) {
+    const std::string k = std::to_string(system.slots);
+    std::string s =
+        "# How the model maps onto LAMMPS\n"
+        "# - Units lj: the model's own units one to one (cube units, its time, its masses), so\n"
+        "#   that force = mass x acceleration needs no constant. Each cube runs from 0 to " +
+        number(system.edge) + "\n#   here: the model's coordinates plus " +
+        number(system.edge / 2) + ", as zentova --export-xyz writes them.\n";
+    s += "# - Pair law, exact to 1e-4 relative: " + system.stem +
+         ".table, between every two particles at\n";
+    if (system.shortened)
+        s += "#   every step within the cutoff of " + number(system.cutoff) +
+             " units, chosen on export: the law's far part (charges\n"
+             "#   and gravity fall off only as 1/r^2) is left out beyond it, which the model\n"
+             "#   never does; the price of a large box.\n";
+    else
+        s += "#   every step, with a cutoff (" + number(system.cutoff) +
+             ") across the whole box, so that near and far forces are\n"
+             "#   both the full law. The model holds the force of all but a particle's " +
+             std::to_string(MaxNeighbours) + "\n#   nearest neighbours fixed for " +
+             std::to_string(FrameInterval) +
+             " steps; that part is small and changes\n"
+             "#   slowly, and LAMMPS, which updates it every step, is the more exact there.\n";
+    s += "# - Walls, exact: " + k + " x " + number(WallStiffness) + " x depth^2 on each axis, " +
+         number(WallMargin) +
          " units inside the cubes' outer faces:\n"
          "#   the model applies its wall once per neighbour slot (" +
-         std::to_string(k) +
-         " of them), energy K 400 depth^3/3.\n"
-         "# - Damping and kicks, in their statistics: per evaluation the model damps by\n"
-         "#   -m gamma v and kicks each axis with K = " +
-         std::to_string(k) +
-         " uniform numbers in [-200, 200), one per\n"
-         "#   neighbour slot: a force of variance K 400^2/12, whatever the mass. Its steps\n"
-         "#   average these kicks: the Adams corrector weighs two evaluations' kicks 5/12 and\n"
-         "#   8/12 and takes back 1/12 of the last step's, the midpoint restarts (3 of every\n"
-         "#   20 steps) use one evaluation's; per step the velocity grows as from " +
-         share +
-         "\n"
-         "#   of one evaluation's variance. A Langevin bath with damp = 1/gamma has the same\n"
-         "#   drag exactly, and the same noise when, per type,\n"
-         "#     kT = " +
-         share +
-         " K 400^2/12 h / (2 gamma m)\n"
-         "#   (lighter types run hotter: the kicks are forces). Its one uniform number per\n"
-         "#   axis and step stands for the model's K per evaluation; over a damping time\n"
-         "#   (1/gamma) only the variance counts, so kinetic energies, spreads and structure\n"
-         "#   agree, not single trajectories.\n"
-         "# - Integrator: velocity Verlet at the model's step (h = " +
-         number(system.step) +
-         "), where the model\n"
-         "#   takes third-order Adams-Bashforth-Moulton steps, restarted by 3 midpoint steps\n"
-         "#   every 20. From one start both follow nearly the same path for thousands of\n"
-         "#   steps, then part, as any two runs with different kicks do.\n\n";
+         k + " of them), energy K " + number(WallStiffness) + " depth^3/3.\n";
+    return s;
+}
 
+// How the damping, the kicks and the integrator map onto LAMMPS's, in comments.
+std::string motionComments(const LammpsSystem& system) {
+    const std::string share = shortNumber(kickShare());
+    // A kick is uniform in [-KickSpan/2, KickSpan/2): its variance is KickSpan^2/12.
+    const std::string variance = number(KickSpan) + "^2/12";
+    const std::string startup = std::to_string(StartupSteps);
+    const std::string cycle = std::to_string(RestartInterval);
+    return "# - Damping and kicks, in their statistics: per evaluation the model damps by\n"
+           "#   -m gamma v and kicks each axis with K = " +
+           std::to_string(system.slots) + " uniform numbers in [" + number(-KickSpan / 2) + ", " +
+           number(KickSpan / 2) +
+           "), one per\n"
+           "#   neighbour slot: a force of variance K " +
+           variance +
+           ", whatever the mass. Its steps\n"
+           "#   average these kicks: the Adams corrector weighs two evaluations' kicks 5/12 and\n"
+           "#   8/12 and takes back 1/12 of the last step's, the midpoint restarts (" +
+           startup + " of every\n#   " + cycle +
+           " steps) use one evaluation's; per step the velocity grows as from " + share +
+           "\n"
+           "#   of one evaluation's variance. A Langevin bath with damp = 1/gamma has the same\n"
+           "#   drag exactly, and the same noise when, per type,\n"
+           "#     kT = " +
+           share + " K " + variance +
+           " h / (2 gamma m)\n"
+           "#   (lighter types run hotter: the kicks are forces). Its one uniform number per\n"
+           "#   axis and step stands for the model's K per evaluation; over a damping time\n"
+           "#   (1/gamma) only the variance counts, so kinetic energies, spreads and structure\n"
+           "#   agree, not single trajectories.\n"
+           "# - Integrator: velocity Verlet at the model's step (h = " +
+           number(system.step) +
+           "), where the model\n"
+           "#   takes third-order Adams-Bashforth-Moulton steps, restarted by " +
+           startup + " midpoint steps\n#   every " + cycle +
+           ". From one start both follow nearly the same path for thousands of\n"
+           "#   steps, then part, as any two runs with different kicks do.\n\n";
+}
+
+// The run's variables, units, the data file, the pair table and the neighbour lists.
+std::string setupCommands(const LammpsSystem& system) {
+    const Project& project = system.project;
+    const std::string& stem = system.stem;
+    std::string s;
     s += "variable steps index " + std::to_string(system.steps) + "\n";
     s += "variable seed  index " + std::to_string(system.seed) + "\n";
     s += "variable kicks index 1  # 0 switches the kicks off (damping stays)\n\n";
@@ -194,28 +204,40 @@ std::string inputScript(const LammpsSystem& system) {
             s += "pair_coeff " + std::to_string(ti) + " " + std::to_string(tj) + " " + stem +
                  ".table " + system.sections.at({ti, tj}) + "\n";
     // Every particle is every other's neighbour: room for all of them in the lists.
-    const long long one = std::max<long long>(2000, atoms);
+    const long long one = std::max<long long>(2000, static_cast<long long>(system.atoms.size()));
     s += "neighbor     2.0 bin\n";
     s += "neigh_modify every 1 delay 0 check yes one " + std::to_string(one) + " page " +
          std::to_string(std::max<long long>(100000, 10 * one)) + "\n\n";
+    return s;
+}
 
-    if (k > 0) {
-        // A plane indenter pushes with K (depth)^2 and stores K (depth)^3 / 3: the wall itself.
-        s += "# Walls: a plane on each side of each axis, force " + number(stiffness) +
-             " x depth^2\n";
-        const char* axes[3] = {"x", "y", "z"};
-        for (int c = 0; c < 3; ++c) {
-            const std::string a = axes[c];
-            const std::string hi = number(wallHigh[static_cast<std::size_t>(c)]);
-            s += "fix      wall" + a + "lo all indent " + number(stiffness) + " plane " + a + " " +
-                 number(wallLow) + " lo units box\n";
-            s += "fix      wall" + a + "hi all indent " + number(stiffness) + " plane " + a + " " +
-                 hi + " hi units box\n";
-            s += "fix_modify wall" + a + "lo energy yes\nfix_modify wall" + a + "hi energy yes\n";
-        }
-        s += "\n";
+// The walls: a plane indenter on each side of each axis. None without neighbour slots.
+std::string wallCommands(const LammpsSystem& system) {
+    if (system.slots <= 0) return "";
+    const double stiffness = system.slots * WallStiffness;
+    // A plane indenter pushes with K (depth)^2 and stores K (depth)^3 / 3: the wall itself.
+    std::string s =
+        "# Walls: a plane on each side of each axis, force " + number(stiffness) + " x depth^2\n";
+    const char* axes[3] = {"x", "y", "z"};
+    for (int c = 0; c < 3; ++c) {
+        const std::string a = axes[c];
+        const std::string low = number(WallMargin);
+        const std::string high =
+            number(system.edge * system.replicate[static_cast<std::size_t>(c)] - WallMargin);
+        s += "fix      wall" + a + "lo all indent " + number(stiffness) + " plane " + a + " " +
+             low + " lo units box\n";
+        s += "fix      wall" + a + "hi all indent " + number(stiffness) + " plane " + a + " " +
+             high + " hi units box\n";
+        s += "fix_modify wall" + a + "lo energy yes\nfix_modify wall" + a + "hi energy yes\n";
     }
+    return s + "\n";
+}
 
+// The damping and the kicks: a Langevin bath per type, or without damping a random force.
+std::string bathCommands(const LammpsSystem& system) {
+    const Project& project = system.project;
+    const int k = system.slots;
+    std::string s;
     if (system.damping > 0.0) {
         s += "# The bath: damp = 1/gamma = " + number(1.0 / system.damping) +
              "; kT per type from the kicks (0 without them)\n";
@@ -242,23 +264,37 @@ std::string inputScript(const LammpsSystem& system) {
                  ",$(v_seed+" + std::to_string(c + 1) + "))\n";
         s += "fix kicks all addforce v_kx v_ky v_kz\n\n";
     }
+    return s;
+}
 
-    s += "fix      move all nve\n";
+// The integrator, the output at the model's frames, and the run.
+std::string runCommands(const LammpsSystem& system) {
+    const std::string frames = std::to_string(FrameInterval);
+    std::string s = "fix      move all nve\n";
     s += "timestep " + number(system.step) + "\n\n";
-    s += "# Every 300 steps, as the model writes its frames: kinetic and potential energy per\n"
+    s += "# Every " + frames +
+         " steps, as the model writes its frames: kinetic and potential energy per\n"
          "# particle, their sum and the radius of gyration; the positions as XYZ.\n";
     s += "compute  gyration all gyration\n";
     s += "thermo_style  custom step time ke pe etotal c_gyration\n";
     s += "thermo_modify norm yes\n";
-    s += "thermo   " + std::to_string(FrameInterval) + "\n";
-    s += "dump     frames all xyz " + std::to_string(FrameInterval) + " dump." + stem + ".xyz\n";
+    s += "thermo   " + frames + "\n";
+    s += "dump     frames all xyz " + frames + " dump." + system.stem + ".xyz\n";
     s += "dump_modify frames sort id element";
-    for (int t = 1; t <= project.typeCount; ++t) {
+    for (int t = 1; t <= system.project.typeCount; ++t) {
         s += ' ';
         s += elementSymbol(t);
     }
     s += "\n\nrun ${steps}\n";
     return s;
+}
+
+}  // namespace
+
+std::string inputScript(const LammpsSystem& system) {
+    return scriptTitle(system) + forcesComments(system) + motionComments(system) +
+           setupCommands(system) + wallCommands(system) + bathCommands(system) +
+           runCommands(system);
 }
 
 std::string readmeText(const LammpsSystem& system) {
@@ -281,8 +317,11 @@ std::string readmeText(const LammpsSystem& system) {
     row(stem + ".table", "the pair law between every two types");
     row("in." + stem, "units, walls, damping and kicks, step, output; its comments say");
     row("", "what LAMMPS reproduces exactly and what in its statistics");
-    s += "Output: log.lammps (every 300 steps: time, kinetic and potential energy per particle,\n";
-    s += "their sum, radius of gyration) and dump." + stem + ".xyz (positions every 300 steps).\n";
+    const std::string frames = std::to_string(FrameInterval);
+    s += "Output: log.lammps (every " + frames +
+         " steps: time, kinetic and potential energy per particle,\n";
+    s += "their sum, radius of gyration) and dump." + stem + ".xyz (positions every " + frames +
+         " steps).\n";
     return s;
 }
 

@@ -15,6 +15,13 @@ inline constexpr double WallMargin = 3.0;     // walls stand at +-(cubeHalfSize 
 inline constexpr double WallStiffness = 400;  // times the squared penetration depth
 inline constexpr double KickSpan = 400;       // kicks are uniform in [-KickSpan/2, KickSpan/2)
 
+// The schedule of a calculation: restart cycles of RestartInterval passes, each beginning
+// with StartupSteps midpoint steps that fill the Adams history; a frame and a rebuild of the
+// neighbour lists every FrameInterval steps.
+inline constexpr int FrameInterval = 300;   // steps between frames and neighbour rebuilds
+inline constexpr int RestartInterval = 20;  // passes per restart cycle; one redraw each
+inline constexpr int StartupSteps = 3;      // midpoint steps at the start of each cycle
+
 using StateVector = std::array<double, StateSize>;
 
 struct EvaluationWork;  // the pair lists and scratch of the evaluation, private to the model

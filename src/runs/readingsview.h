@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/readings.h"
+#include "files/readings.h"
 #include "model/project.h"
 
 namespace zentova {

@@ -11,12 +11,12 @@
 #include <cmath>
 #include <sstream>
 
-#include "analysis/readings.h"
 #include "charts/readingswindow.h"
 #include "driver_fixture.h"
 #include "files/atomicfile.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
+#include "files/readings.h"
 #include "files/trajectory.h"
 #include "model/placement.h"
 #include "runs/displays.h"

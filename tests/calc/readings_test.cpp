@@ -2,7 +2,7 @@
 // same code as the window's: in step with the trajectory through new runs, appends, cuts
 // and failures.
 
-#include "analysis/readings.h"
+#include "files/readings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The readings file as read back: a last line without its line end is a write cut short.
 
-#include "analysis/readings.h"
+#include "files/readings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "analysis/readings.h"
+#include "files/readings.h"
 
 #include <algorithm>
 #include <charconv>

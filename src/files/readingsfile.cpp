@@ -1,4 +1,4 @@
-#include "analysis/readingsfile.h"
+#include "files/readingsfile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/readings.h"
+#include "files/readings.h"
 #include "model/particles.h"
 #include "model/project.h"
 

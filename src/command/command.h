@@ -1,0 +1,53 @@
+#pragma once
+
+#include <charconv>
+#include <cmath>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+namespace zentova {
+
+// The types every command of the command line shares, whichever library runs it: what it
+// receives, how it is listed, how it refuses its arguments and reads a number. No Qt.
+
+// What a command of the command line receives: the whole command line (a command that opens
+// windows hands it to Qt), and the arguments after its word.
+struct CommandCall {
+    int argc;
+    char** argv;
+    std::vector<std::string> arguments;
+};
+
+// One command with fixed arguments: its word, its arguments as --help spells them, how
+// many it takes, and what runs it (returning the exit status).
+struct Command {
+    std::string_view word;
+    std::string_view arguments;
+    int fewest;
+    int most;
+    int (*run)(const CommandCall& call);
+};
+
+// Says a failure or a note of a command as one line on `err`: "zentova: " + message, the
+// form every line the commands write to the standard error takes.
+void tell(std::ostream& err, std::string_view message);
+
+// A refusal of the command line: one "zentova: ..." line and a pointer to --help on the
+// standard error; returns the exit status 1.
+int usageError(const std::string& message);
+
+// The whole of `text` as a number (no leading blanks, nothing after it); a real one must be
+// finite.
+template <typename T>
+bool parseNumber(std::string_view text, T& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if constexpr (std::is_floating_point_v<T>)
+        if (ec == std::errc() && !std::isfinite(value)) return false;
+    return ec == std::errc() && ptr == end;
+}
+
+}  // namespace zentova
