@@ -1,8 +1,7 @@
 #include "app/projecteditor.h"
 
-#include <functional>
-
 #include "app/editorkeys.h"
+#include "app/editorparts.h"
 #include "app/mainwindow.h"
 #include "app/summary.h"
 #include "canvas/primitives.h"
@@ -22,72 +21,6 @@ constexpr const char* TooManyTypes = "at most 20 types";
 constexpr const char* NegativeCount = "0 or more";
 constexpr const char* TooManyParticles = "at most 200 in all";
 constexpr const char* BadMass = "a number, not 0";
-
-void showEnabled(QWidget* control, bool on) {
-    control->setVisible(on);
-    control->setEnabled(on);
-}
-
-QLabel* label(QWidget* box, const char* name, const char* text, int x, int y, int width = 180) {
-    auto* made = new QLabel(text, box);
-    made->setObjectName(name);
-    made->setGeometry(x, y, width, 18);
-    return made;
-}
-
-QLabel* hint(QWidget* box, int x, int y) {
-    auto* made = new QLabel(box);
-    made->setGeometry(x, y, 150, 18);
-    made->setStyleSheet("color: #ffff80; font-weight: bold; font-size: 8pt;");
-    return made;
-}
-
-// Clears `hint` whenever the text of `field` becomes one that `right` accepts.
-void clearWhenRight(QLineEdit* field, QLabel* hint, std::function<bool(const std::string&)> right) {
-    QObject::connect(field, &QLineEdit::textChanged,
-                     [hint, right = std::move(right)](const QString& now) {
-                         if (right(now.toStdString())) hint->clear();
-                     });
-}
-
-void place(QWidget* control, QWidget* box, int x, int y, int width, int height = 24) {
-    control->setParent(box);
-    control->setGeometry(x, y, width, height);
-    showEnabled(control, true);  // shown with its box
-}
-
-QString boxStyle(const char* colour) {
-    return QString(
-               // The title takes the box's own font: a weight given to the title alone is
-               // not applied. The box's font does not pass to the fields and buttons.
-               "QGroupBox { background: %1; border: 2px solid #c0c0c0; font-weight: bold; }"
-               "QGroupBox::title { subcontrol-origin: padding; left: 10px; top: 4px;"
-               " color: white; }"
-               "QLabel { color: white; font-weight: bold; }")
-        .arg(colour);
-}
-
-std::string text(const QLineEdit* edit) {
-    return edit->text().toStdString();
-}
-QString text(double value) {
-    return QString::fromStdString(fieldText(value));
-}
-QString text(std::int32_t value) {
-    return QString::fromStdString(fieldText(value));
-}
-
-// Parses a field into `target`; false, with `target` unchanged, when it does not parse.
-bool parseInto(const QLineEdit* edit, double& target) {
-    const std::optional<double> value = parseRealField(text(edit));
-    if (value) target = *value;
-    return value.has_value();
-}
-bool parseInto(const QLineEdit* edit, std::int32_t& target) {
-    const std::optional<std::int32_t> value = parseIntegerField(text(edit));
-    if (value) target = *value;
-    return value.has_value();
-}
 
 }  // namespace
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "files/readings.h"
 #include "analysis/structure.h"
 #include "charts/plot.h"
+#include "files/readings.h"
 #include "model/project.h"
 
 namespace zentova {
