@@ -213,6 +213,8 @@ int movieCommand(const CommandCall& call) {
     std::unique_ptr<MovieWriter> writer;
     FrameCount count;
     const std::string trajectoryPath = baseNameOf(options.projectPath) + ".his";
+    // Read twice (counted, then filmed): no new calculation may empty it between.
+    const TrajectoryReadLock readLock(trajectoryPath);
     // Ctrl-C, a polite kill or a closed terminal ends the movie between two frames and
     // removes what it had written: the file OUT never appears, nor its temporary file stays.
     std::signal(SIGINT, noteInterrupt);

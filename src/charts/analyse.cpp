@@ -89,6 +89,8 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
             sections.push_back(std::move(section));
         };
 
+        // Read twice (times, then the chosen frames): no new calculation may empty it between.
+        const TrajectoryReadLock readLock(hisPath);
         int partialLine = 0;
         const std::vector<double> times = trajectoryTimes(hisPath, project, &partialLine);
         if (partialLine > 0)

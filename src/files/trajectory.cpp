@@ -126,8 +126,10 @@ void TrajectoryWriter::claim(const std::string& path) {
         bool locked = true;
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno == EWOULDBLOCK) {
+                // Readers share the lock; a calculation holds it alone.
+                const bool byReader = ::flock(fd, LOCK_SH | LOCK_NB) == 0;
                 ::close(fd);
-                throw TrajectoryBusy(path);
+                throw TrajectoryBusy(path, byReader);
             }
             // Where the file system has no locks, the run goes on unguarded, and says so.
             locked = false;
@@ -144,6 +146,21 @@ void TrajectoryWriter::claim(const std::string& path) {
         if (attempt == Attempts)
             throw FileError(path, 0, "was removed or replaced while it was opened; try again");
     }
+}
+
+TrajectoryReadLock::TrajectoryReadLock(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_SH | LOCK_NB) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_fd = fd;
+}
+
+TrajectoryReadLock::~TrajectoryReadLock() {
+    if (m_fd >= 0) ::close(m_fd);
 }
 
 void TrajectoryWriter::checkStillNamed() const {

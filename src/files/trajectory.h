@@ -87,8 +87,29 @@ class TrajectoryWriter {
 // what(): "PATH is being written by another calculation".
 class TrajectoryBusy : public std::runtime_error {
   public:
-    explicit TrajectoryBusy(const std::string& path)
-        : std::runtime_error(path + " is being written by another calculation") {}
+    // `byReader`: only commands that read it twice hold it (TrajectoryReadLock).
+    explicit TrajectoryBusy(const std::string& path, bool byReader = false)
+        : std::runtime_error(byReader ? path +
+                                            " is being read by another command (--analyse or "
+                                            "--movie); try again when it has ended"
+                                      : path + " is being written by another calculation") {}
+};
+
+// Held by a command that reads a trajectory twice (--analyse, --movie): a calculation
+// started meanwhile would empty the file between the two passes, so it is refused until the
+// reader ends. A calculation already running only appends, which the second pass does not
+// mind: then the reader goes on without the lock. Never fails: a file it cannot open or lock
+// is left to the reader to report.
+class TrajectoryReadLock {
+  public:
+    explicit TrajectoryReadLock(const std::string& path);
+    ~TrajectoryReadLock();
+    TrajectoryReadLock(const TrajectoryReadLock&) = delete;
+    TrajectoryReadLock& operator=(const TrajectoryReadLock&) = delete;
+    bool held() const { return m_fd >= 0; }
+
+  private:
+    int m_fd = -1;
 };
 
 // Trajectory times are written to three decimals: two times closer than this may stand

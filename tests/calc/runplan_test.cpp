@@ -60,6 +60,36 @@ TEST_F(RunPlanFiles, OneCalculationOfAProjectAtATime) {
     EXPECT_FALSE(second.trajectoryExisted());
 }
 
+TEST_F(RunPlanFiles, ACommandReadingTheTrajectoryTwiceKeepsANewRunOut) {
+    writeBytes(base + ".his", framesAt({0.015, 0.030}));
+    {
+        // A running calculation only appends: the reader goes on without the lock.
+        RunPlan running(base);
+        running.claim();
+        EXPECT_FALSE(TrajectoryReadLock(base + ".his").held());
+    }
+    {
+        const TrajectoryReadLock reading(base + ".his");
+        EXPECT_TRUE(reading.held());
+        const TrajectoryReadLock another(base + ".his");
+        EXPECT_TRUE(another.held()) << "readers share the lock";
+        RunPlan run(base);
+        try {
+            run.claim();
+            ADD_FAILURE() << "a run emptied the trajectory under a reader";
+        } catch (const TrajectoryBusy& busy) {
+            EXPECT_EQ(std::string(busy.what()),
+                      base +
+                          ".his is being read by another command (--analyse or --movie); try "
+                          "again when it has ended");
+        }
+        EXPECT_EQ(readBytes(base + ".his"), framesAt({0.015, 0.030}));
+    }
+    RunPlan after(base);
+    after.claim();
+    EXPECT_TRUE(after.trajectoryExisted());
+}
+
 TEST_F(RunPlanFiles, AppendingContinuesExactlyWhatTheFinalStateHolds) {
     const auto append = [&](const std::string& his, double staTime) {
         writeBytes(base + ".his", his);
