@@ -40,9 +40,9 @@ std::string stemOf(const std::string& path) {
     return name.empty() ? "project" : name;
 }
 
-// LAMMPS wants a positive seed below 900,000,000.
+// LAMMPS wants a seed from 1 to LammpsSeedCount.
 long lammpsSeed(std::uint32_t seed) {
-    return static_cast<long>(seed % 899999999u) + 1;
+    return static_cast<long>(seed % LammpsSeedCount) + 1;
 }
 
 void checkExportable(const Project& project, const std::string& path) {

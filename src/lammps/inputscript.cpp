@@ -193,7 +193,11 @@ std::string setupCommands(const LammpsSystem& system) {
     const std::string& stem = system.stem;
     std::string s;
     s += "variable steps index " + std::to_string(system.steps) + "\n";
-    s += "variable seed  index " + std::to_string(system.seed) + "\n";
+    const std::string count = std::to_string(LammpsSeedCount);
+    s += "variable seed  index " + std::to_string(system.seed) +
+         (system.fixedSeed ? "  # --seed S as S mod " + count + " + 1: LAMMPS takes 1 to " + count
+                           : std::string("  # the placement's seed, made one LAMMPS takes")) +
+         "\n";
     s += "variable kicks index 1  # 0 switches the kicks off (damping stays)\n\n";
     s += "units      lj\natom_style atomic\nboundary   f f f\n";
     s += "read_data  data." + stem + "\n\n";

@@ -17,6 +17,9 @@ struct LammpsAtom {
     double velocity[3] = {0.0, 0.0, 0.0};
 };
 
+// LAMMPS takes random seeds from 1 to this.
+inline constexpr long LammpsSeedCount = 899999999;
+
 // Everything the exported files say.
 struct LammpsSystem {
     Project project;
@@ -29,7 +32,7 @@ struct LammpsSystem {
     double step = 0.0;
     double damping = 0.0;
     long long steps = 0;
-    long seed = 1;
+    long seed = 1;  // 1 to LammpsSeedCount, as LAMMPS's random seeds must be
     bool fixedSeed = false;
     bool fromFinalState = false;
     double startTime = 0.0;
