@@ -35,11 +35,13 @@ std::string fixed3(double value) {
 // seconds, and memory stays small, for a trajectory of days.
 constexpr std::size_t MostFramesAnalysed = 2000;
 
-class Steps {
+class ProgressLines {
   public:
-    Steps(std::ostream& err, std::string project) : m_err(err), m_project(std::move(project)) {}
+    ProgressLines(std::ostream& err, std::string project)
+        : m_err(err), m_project(std::move(project)) {}
     void say(const std::string& what) {
-        m_err << "zentova: " << m_project << ": " << what << '\n' << std::flush;
+        tell(m_err, m_project + ": " + what);
+        m_err.flush();
     }
 
   private:
@@ -55,7 +57,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const Project project = loadProjectFile(options.projectPath);
         const std::string base = baseNameOf(options.projectPath);
         const std::string hisPath = base + ".his";
-        Steps steps(err, options.projectPath);
+        ProgressLines steps(err, options.projectPath);
         const std::string readingsPath = readingsPathOf(base);
         ReadingsTable readings = loadReadings(readingsPath);
         const bool energies = readings.headerKnown && !readings.rows.empty();
@@ -93,15 +95,14 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const TrajectoryReadLock readLock(hisPath);
         int partialLine = 0;
         const std::vector<double> times = trajectoryTimes(hisPath, project, &partialLine);
-        if (partialLine > 0)
-            err << "zentova: " << hisPath << ": " << partialFrameNote(partialLine) << '\n';
+        if (partialLine > 0) tell(err, hisPath + ": " + partialFrameNote(partialLine));
         if (times.empty())
             throw FileError(hisPath, 0, "holds no frames to analyse; calculate first");
         const std::size_t foreign = keepTrajectoryRows(readings, times);
         if (foreign > 0)
-            err << "zentova: " << readingsPath << ": " << foreign
-                << (foreign == 1 ? " line matches" : " lines match") << " no frame of " << hisPath
-                << "; left out\n";
+            tell(err, readingsPath + ": " + std::to_string(foreign) +
+                          (foreign == 1 ? " line matches" : " lines match") + " no frame of " +
+                          hisPath + "; left out");
         const std::vector<std::size_t> inRange = chooseFrames(times, options.from, options.to);
         if (inRange.empty())
             throw FileError(hisPath, 0,
@@ -161,13 +162,13 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                      (fileExists(readingsPath)
                           ? " holds no readings."
                           : " is missing (calculate the project again to make it).");
-            err << "zentova: " << readingsPath << ": "
-                << (fileExists(readingsPath) ? "holds no readings" : "missing")
-                << "; the kinetic energies are left out\n";
+            tell(err, readingsPath + ": " +
+                          (fileExists(readingsPath) ? "holds no readings" : "missing") +
+                          "; the kinetic energies are left out");
         } else {
             if (readings.badLine > 0)
-                err << "zentova: " << readingsPath << ":" << readings.badLine
-                    << ": not a line of readings; it is left out with any others like it\n";
+                tell(err, readingsPath + ":" + std::to_string(readings.badLine) +
+                              ": not a line of readings; it is left out with any others like it");
             write(energyFiles, energiesSection(readings, project));
             steps.say("kinetic energies written");
         }
@@ -183,7 +184,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         steps.say(done);
         return 0;
     } catch (const std::exception& e) {
-        err << "zentova: " << e.what() << '\n';
+        tell(err, e.what());
         return 1;
     }
 }
