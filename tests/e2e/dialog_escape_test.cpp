@@ -45,26 +45,31 @@ TEST(DialogEscape, CancelsTheDialogAndOnlyTheMainWindowEndsTheProgram) {
         ASSERT_NE(main, 0u);
         // The menu takes a click once it is drawn and waiting; a click that came too early
         // on a loaded machine is made again, as a user would.
-        bool pressed = false;
-        for (int click = 0; click < 3 && !pressed; ++click) {
+        bool shown = false;
+        for (int click = 0; click < 3 && !shown; ++click) {
             std::this_thread::sleep_for(1000ms);
             ASSERT_EQ(xdotool({"mousemove", std::to_string(left + 85), std::to_string(y),
                                "mousedown", "1", "sleep", "0.15", "mouseup", "1"})
                           .status,
                       0);
-            // Addressed to the dialog, and held long enough to repeat after the dialog is
-            // gone. The toolkit may show a window of that title and replace it while the
-            // dialog settles, so a press that finds its window gone is tried on the next.
-            pressed = waitFor(10s, [&] {
-                const unsigned long dialog = display.shownWindow(program.pid(), title);
-                return dialog &&
-                       xdotool({"key", "--window", std::to_string(dialog), "Escape"}).status == 0;
-            });
+            shown = waitFor(10s, [&] { return display.shownWindow(program.pid(), title) != 0; });
         }
-        ASSERT_TRUE(pressed) << "no dialog took the key";
+        ASSERT_TRUE(shown) << "no dialog";
+        // Escape addressed to the dialog. The toolkit may show a window of that title and
+        // replace it while the dialog settles, and a press that reaches it before it takes
+        // keys is lost: a user presses again, and so does this test, a second apart. The
+        // server takes such a press as a key held down and repeats it into whichever window
+        // has the focus once the dialog is gone, until the key is let go below: a held key
+        // that must not end the program.
+        const bool gone = waitFor(30s, [&] {
+            const unsigned long dialog = display.shownWindow(program.pid(), title);
+            if (!dialog) return true;
+            xdotool({"key", "--window", std::to_string(dialog), "Escape"});
+            return waitFor(1000ms, [&] { return !display.shownWindow(program.pid(), title); });
+        });
+        ASSERT_TRUE(gone) << "Escape left the dialog open";
         std::this_thread::sleep_for(1200ms);
         ASSERT_EQ(xdotool({"keyup", "Escape"}).status, 0);
-        EXPECT_TRUE(waitFor(10s, [&] { return !display.shownWindow(program.pid(), title); }));
         std::this_thread::sleep_for(300ms);
         ASSERT_NE(display.shownWindow(program.pid(), "Zentova - "), 0u) << "the program ended";
         ASSERT_TRUE(waitFor(10s, [&] { return display.pointerAt(left + 30, 130); }))
