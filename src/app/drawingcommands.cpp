@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
