@@ -29,12 +29,12 @@ Read read(std::vector<std::string> arguments) {
         {"--help", 0, "", [](std::span<const std::string>) { return true; }, true},
     };
     try {
-        r.more = readOptions(arguments, table, "--movie: unknown option",
-                             [&](const std::string& a) {
-                                 if (a.starts_with("--") || !r.project.empty()) return false;
-                                 r.project = a;
-                                 return true;
-                             });
+        r.more =
+            readOptions(arguments, table, "--movie: unknown option", [&](const std::string& a) {
+                if (a.starts_with("--") || !r.project.empty()) return false;
+                r.project = a;
+                return true;
+            });
     } catch (const UsageError& e) {
         r.refusal = e.what();
     }
