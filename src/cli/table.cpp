@@ -112,10 +112,6 @@ int dispatch(int argc, char** argv) {
 
 }  // namespace
 
-std::span<const Command> commandTable() {
-    return Commands;
-}
-
 int runCommandLine(int argc, char** argv) {
     if (argc == 1 || std::string_view(argv[1]).substr(0, 2) != "--") return runDesktop(argc, argv);
     try {

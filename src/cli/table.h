@@ -1,15 +1,12 @@
 #pragma once
 
-#include <span>
-
 #include "command/command.h"
 
 namespace zentova {
 
-// The one table of the command line's commands, and the one place that runs them.
-
-// Every command: word, arguments, which executable runs it, the function that runs it.
-std::span<const Command> commandTable();
+// The one table of the command line's commands (in table.cpp: each command's word, its
+// arguments, which executable runs it, the function that runs it), and the one place that
+// runs them.
 
 // Runs the process's command line: the desktop program when there is no argument or the
 // first is not an option; else the command the first argument names, or the calculation
