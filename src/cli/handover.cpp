@@ -22,9 +22,8 @@ namespace fs = std::filesystem;
 fs::path windowPart() {
     std::error_code ec;
     const fs::path folder = fs::read_symlink("/proc/self/exe", ec).parent_path();
-    for (const fs::path& candidate :
-         {folder / "zentova-gui", folder / ZENTOVA_WINDOW_PART_FROM_FRONT / "zentova-gui"})
-        if (::access(candidate.c_str(), X_OK) == 0) return candidate;
+    const fs::path beside = folder / "zentova-gui";
+    if (::access(beside.c_str(), X_OK) == 0) return beside;
     return folder / ZENTOVA_WINDOW_PART_FROM_FRONT / "zentova-gui";
 }
 
