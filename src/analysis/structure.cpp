@@ -7,6 +7,7 @@
 
 #include "files/trajectory.h"
 #include "model/integrator.h"
+#include "model/limits.h"
 
 namespace zentova {
 
@@ -147,8 +148,7 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
     rdf.edge = edge;
     const int bins = std::max(1, static_cast<int>(std::lround(range / binWidth)));
     const std::vector<int> types = typesIn(frames, chosen);
-    std::vector<int> slot(MaxTypes + 1, -1);
-    for (std::size_t k = 0; k < types.size(); ++k) slot[types[k]] = static_cast<int>(k);
+    const auto slot = typeSlots(types);
     const std::size_t typeCount = types.size();
     // Pairs by (a, b) with a <= b, index a * typeCount + b.
     std::vector<std::vector<long long>> counts(typeCount * typeCount,
@@ -225,8 +225,7 @@ Displacement meanSquareDisplacement(const std::vector<Snapshot>& frames,
         if (frames[f].types == first.types && frames[f].leftOut == 0) used.push_back(f);
     msd.framesUsed = used.size();
     msd.types = typesIn(frames, {*whole});
-    std::vector<int> slot(MaxTypes + 1, -1);
-    for (std::size_t k = 0; k < msd.types.size(); ++k) slot[msd.types[k]] = static_cast<int>(k);
+    const auto slot = typeSlots(msd.types);
     std::vector<int> members(msd.types.size(), 0);
     for (std::uint8_t t : first.types) ++members[slot[t]];
     const std::size_t lags = used.size() / 2;
@@ -264,9 +263,7 @@ DensityProfile densityProfile(const std::vector<Snapshot>& frames,
     DensityProfile profile;
     profile.binWidth = binWidth;
     profile.types = typesIn(frames, chosen);
-    std::vector<int> slot(MaxTypes + 1, -1);
-    for (std::size_t k = 0; k < profile.types.size(); ++k)
-        slot[profile.types[k]] = static_cast<int>(k);
+    const auto slot = typeSlots(profile.types);
     std::vector<std::vector<double>> counts(profile.types.size());
     std::vector<double> members(profile.types.size(), 0.0);
     const double maxShells = std::ceil(2.0 * std::sqrt(3.0) * cubeHalfSize / binWidth);

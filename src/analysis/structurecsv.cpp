@@ -1,16 +1,14 @@
 #include <cmath>
-#include <cstdio>
 
 #include "analysis/structure.h"
+#include "files/numformat.h"
 
 namespace zentova {
 
 namespace {
 
 std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", std::isfinite(value) ? value : 0.0);
-    return text;
+    return formatSignificant(std::isfinite(value) ? value : 0.0, 6);
 }
 
 }  // namespace

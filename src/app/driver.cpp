@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <system_error>
 
@@ -15,6 +16,7 @@
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "canvas/screenitems.h"
+#include "command/command.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
@@ -229,7 +231,7 @@ void MainDriver::dispatch(int choice) {
                 const RunOutcome outcome = CalculationRun(m_program, windows);
                 // For measuring the program (bench/README.md): where the run's time went.
                 if (times.steps > 0 && std::getenv("ZENTOVA_RUN_TIMES"))
-                    std::fputs(formatCalculationTimes(times).c_str(), stderr);
+                    tell(std::cerr, formatCalculationTimes(times));
                 if (outcome == RunOutcome::EndProgram) m_shell.terminate();
                 return;
             }

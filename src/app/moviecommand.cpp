@@ -13,9 +13,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/tools.h"
+#include "app/drawingcommands.h"
 #include "calc/progress.h"
 #include "command/command.h"
+#include "command/options.h"
+#include "command/windowcommands.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
@@ -53,51 +55,30 @@ struct MovieOptions {
     bool overwrite = false;
 };
 
-// Reads the options after PROJECT and OUT; a refusal has its message printed and gives 1.
-std::optional<int> parseOptions(const CommandCall& call, MovieOptions& options) {
+// Reads the options after PROJECT and OUT. Throws UsageError for a refused one, FileError
+// for a name that is no movie's.
+MovieOptions parseOptions(const CommandCall& call) {
+    MovieOptions options;
     options.projectPath = call.arguments[0];
     options.outPath = call.arguments[1];
-    for (std::size_t i = 2; i < call.arguments.size(); ++i) {
-        const std::string& arg = call.arguments[i];
-        const bool hasValue = i + 1 < call.arguments.size();
-        const std::string value = hasValue ? call.arguments[i + 1] : "";
-        double number = 0.0;
-        if (arg == "--no-time") {
-            options.showTime = false;
-            continue;
-        }
-        if (arg == "--overwrite") {
-            options.overwrite = true;
-            continue;
-        }
-        if (arg != "--fps" && arg != "--turn" && arg != "--from" && arg != "--to")
-            return usageError("--movie: unknown option \"" + arg + "\"");
-        ++i;
-        if (arg == "--fps") {
-            int fps = 0;
-            if (!hasValue || !parseNumber(value, fps) || fps < 1 || fps > MostFps)
-                return usageError("--fps needs a whole number from 1 to " +
-                                  std::to_string(MostFps));
-            options.fps = fps;
-        } else if (!hasValue || !parseNumber(value, number)) {
-            return usageError(arg + " needs a number");
-        } else if (arg == "--turn") {
-            options.turnDegrees = number;
-        } else if (arg == "--from") {
-            options.from = number;
-        } else {
-            options.to = number;
-        }
-    }
+    bool noTime = false;
+    const Option table[] = {
+        flag("--no-time", noTime),
+        flag("--overwrite", options.overwrite),
+        wholeOption<int>("--fps", options.fps, 1, MostFps),
+        realOption("--turn", options.turnDegrees, "a number"),
+        realOption("--from", options.from, "a number"),
+        realOption("--to", options.to, "a number"),
+    };
+    readOptions(std::span(call.arguments).subspan(2), table, "--movie: unknown option");
+    options.showTime = !noTime;
     if (options.from && options.to && *options.from > *options.to)
-        return usageError("--from must not come after --to");
+        throw UsageError("--from must not come after --to");
     const auto format = movieFormatOf(options.outPath);
-    if (!format) {
-        tell(std::cerr, options.outPath + ": a movie is named .mp4 (H.264), .webm (VP9) or .gif");
-        return 1;
-    }
+    if (!format)
+        throw FileError(options.outPath, 0, "a movie is named .mp4 (H.264), .webm (VP9) or .gif");
     options.format = *format;
-    return std::nullopt;
+    return options;
 }
 
 // Whether a frame's time lies in the range asked for; times are written to three decimals.
@@ -135,10 +116,9 @@ FrameCount countFrames(const std::string& path, const Project& project,
 
 // Draws and encodes the selected frames. Returns the exit status.
 int film(const MovieOptions& options, const Project& project, const Settings& settings,
-         const std::string& trajectoryPath, const FrameCount& count, MovieWriter& writer,
-         std::string& error) {
+         const std::string& trajectoryPath, const FrameCount& count, MovieWriter& writer) {
     OffscreenView offscreen(SnapshotSize);
-    if (!offscreen.ready(error)) return CannotDraw;
+    if (std::string error; !offscreen.ready(error)) throw CannotDraw(error);
     TForm2& window = offscreen.window();
     double viewDistance = InitialViewDistance;
     const Scene scene{window, project, settings, viewDistance};
@@ -159,10 +139,7 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
         takeFrame(*shown, *next);
         if (!inRange(options, shown->time)) continue;
         RenderFrame(scene, *shown, viewDistance);
-        if (!offscreen.rawPicture(picture)) {
-            error = "the picture could not be read back";
-            return CannotDraw;
-        }
+        if (!offscreen.rawPicture(picture)) throw CannotDraw("the picture could not be read back");
         if (options.showTime) drawTimeText(picture, shown->time, true);
         FramePixels pixels;
         pixels.data = picture.constBits();
@@ -206,8 +183,7 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
 }  // namespace
 
 int movieCommand(const CommandCall& call) {
-    MovieOptions options;
-    if (const auto refused = parseOptions(call, options)) return *refused;
+    const MovieOptions options = parseOptions(call);
     Project project;
     Settings settings;
     std::unique_ptr<MovieWriter> writer;
@@ -220,21 +196,15 @@ int movieCommand(const CommandCall& call) {
     std::signal(SIGINT, noteInterrupt);
     std::signal(SIGTERM, noteInterrupt);
     std::signal(SIGHUP, noteInterrupt);
-    try {
-        project = loadProjectFile(options.projectPath);
-        loadSettingsFile(SettingsFileName, settings);
-        MovieSettings movie;
-        movie.width = SnapshotSize.width();
-        movie.height = SnapshotSize.height();
-        movie.fps = options.fps;
-        writer =
-            std::make_unique<MovieWriter>(options.outPath, options.format, movie,
-                                          commandPolicy(options.projectPath, options.overwrite));
-        count = countFrames(trajectoryPath, project, options);
-    } catch (const std::exception& e) {
-        tell(std::cerr, e.what());
-        return 1;
-    }
+    project = loadProjectFile(options.projectPath);
+    loadSettingsFile(SettingsFileName, settings);
+    MovieSettings movie;
+    movie.width = SnapshotSize.width();
+    movie.height = SnapshotSize.height();
+    movie.fps = options.fps;
+    writer = std::make_unique<MovieWriter>(options.outPath, options.format, movie,
+                                           commandPolicy(options.projectPath, options.overwrite));
+    count = countFrames(trajectoryPath, project, options);
     if (count.selected == 0) {
         tell(std::cerr, trajectoryPath + ": " +
                             (options.from || options.to ? "no frame lies in the times asked for"
@@ -242,9 +212,11 @@ int movieCommand(const CommandCall& call) {
                             ", so no movie was written");
         return 1;
     }
-    return drawOnADisplay("--movie", call.argc, call.argv, [&](std::string& error) {
+    return drawOnADisplay("--movie", call.argc, call.argv, [&] {
         try {
-            return film(options, project, settings, trajectoryPath, count, *writer, error);
+            return film(options, project, settings, trajectoryPath, count, *writer);
+        } catch (const CannotDraw&) {
+            throw;
         } catch (const std::exception& e) {
             writer->abort();
             tell(std::cerr, e.what());

@@ -3,13 +3,13 @@
 #include <QFont>
 #include <QGridLayout>
 #include <cmath>
-#include <cstdio>
 
 #include "app/editorkeys.h"
 #include "app/mainwindow.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "files/fileerror.h"
+#include "files/numformat.h"
 #include "files/settingsfile.h"
 #include "pump/pump.h"
 
@@ -28,9 +28,7 @@ std::optional<double> positiveNumber(const QString& text) {
 }  // namespace
 
 std::string generalText(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    return text;
+    return formatSignificant(value, 15);
 }
 
 SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)

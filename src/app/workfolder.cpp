@@ -1,7 +1,10 @@
 #include "app/workfolder.h"
 
 #include <iostream>
+#include <sstream>
 #include <system_error>
+
+#include "command/command.h"
 
 namespace zentova {
 
@@ -18,7 +21,9 @@ bool isWorkFolder(const fs::path& folder) {
 
 fs::path shippedDataFolder(const fs::path& executable, const fs::path& sourceData) {
     std::error_code ec;
-    const fs::path installed = executable.parent_path().parent_path() / "share" / "zentova";
+    // Installed, the window part lives in libexec/zentova/, beside share/zentova/.
+    const fs::path installed =
+        executable.parent_path().parent_path().parent_path() / "share" / "zentova";
     for (const fs::path& candidate : {installed, sourceData})
         if (!candidate.empty() && fs::exists(candidate / "zen1.zpr", ec)) return candidate;
     return {};
@@ -55,7 +60,9 @@ fs::path enterWorkFolder(const fs::path& home, const fs::path& shipped,
         fs::current_path(folder);
         return folder;
     } catch (const fs::filesystem_error& e) {
-        std::cerr << "zentova: cannot work in " << folder << ": " << e.code().message() << '\n';
+        std::ostringstream quoted;
+        quoted << folder;  // as a path prints itself: in quotes
+        tell(std::cerr, "cannot work in " + quoted.str() + ": " + e.code().message());
         // The window has no screen yet: the caller shows these lines once it has.
         if (problem) {
             *problem = {"The work folder could not be made:", folder.string(), e.code().message(),

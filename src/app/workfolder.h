@@ -17,9 +17,9 @@ inline constexpr const char* WorkFolderName = "Zentova";
 // file, the cover, the manual or a project file (*.zpr).
 bool isWorkFolder(const std::filesystem::path& folder);
 
-// The folder of the shipped files for the executable `executable`: share/zentova beside an
-// installed bin/ first, then `sourceData` (the source tree's data/ when run from a build).
-// Empty when neither holds the example zen1.zpr.
+// The folder of the shipped files for the window part `executable`: share/zentova of the
+// installation it is in (libexec/zentova/zentova-gui) first, then `sourceData` (the source tree's
+// data/ when run from a build). Empty when neither holds the example zen1.zpr.
 std::filesystem::path shippedDataFolder(const std::filesystem::path& executable,
                                         const std::filesystem::path& sourceData);
 

@@ -7,6 +7,7 @@
 #include "calc/report.h"
 #include "calc/runplan.h"
 #include "calc/stepper.h"
+#include "command/command.h"
 #include "files/atomicfile.h"
 #include "files/exampleguard.h"
 #include "files/fileerror.h"
@@ -35,7 +36,7 @@ class Progress {
                       "%lld %s, %lld %s written, t = %.3f, %.2f s (%.0f steps/s)", done,
                       done == 1 ? "step" : "steps", frames, frames == 1 ? "frame" : "frames", time,
                       m_bar.seconds(), m_bar.rate(done));
-        m_err << "zentova: " << project << ": " << line << '\n';
+        tell(m_err, project + ": " + line);
     }
 
   private:
@@ -112,19 +113,19 @@ int prepare(const HeadlessOptions& options, RunState& run, RunPlan& plan, std::o
     for (int p = n + 1; p <= MaxParticles; ++p) run.particles.type[p] = 0;
 
     plan.claim();
-    if (const std::string note = plan.lockNote(); !note.empty()) err << "zentova: " << note << '\n';
+    if (const std::string note = plan.lockNote(); !note.empty()) tell(err, note);
     if (options.append) {
         const AppendStart start = plan.startAppend(run.project, run.particles, true);
         if (const std::string cut = describeAppendCut(start); !cut.empty())
-            err << "zentova: " << plan.trajectoryPath() << ": " << cut << '\n';
-        if (!start.readingsNote.empty()) err << "zentova: " << start.readingsNote << '\n';
+            tell(err, plan.trajectoryPath() + ": " + cut);
+        if (!start.readingsNote.empty()) tell(err, start.readingsNote);
     } else {
         run.particles.time = 0.0;
         PlaceParticles(run.project, run.source, run.particles, run.random,
                        run.settings.cubeHalfSize);
         plan.startAnew(run.project);
     }
-    if (!plan.readings().problem().empty()) err << "zentova: " << plan.readings().problem() << '\n';
+    if (!plan.readings().problem().empty()) tell(err, plan.readings().problem());
     return n;
 }
 
@@ -140,7 +141,7 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
         n = prepare(options, *run, plan, err);
     } catch (const std::exception& e) {
         plan.abandon();
-        err << "zentova: " << e.what() << '\n';
+        tell(err, e.what());
         return 1;
     }
     TrajectoryWriter& trajectory = plan.trajectory();
@@ -173,17 +174,17 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
         trajectory.close();
         plan.readings().close();
         if (readingsFine && !plan.readings().problem().empty())
-            err << "zentova: " << plan.readings().problem() << '\n';
+            tell(err, plan.readings().problem());
         progress.finish(options.projectPath, stepper.steps(), stepper.frames(),
                         run->particles.time);
         return 0;
     } catch (const UnstableError& e) {
         if (interactive) err << '\n';
-        err << "zentova: " << placeOfCause(*run, e.cause()) << ": " << e.what() << '\n';
+        tell(err, placeOfCause(*run, e.cause()) + ": " + e.what());
         return 1;
     } catch (const std::exception& e) {
         if (interactive) err << '\n';
-        err << "zentova: " << e.what() << '\n';
+        tell(err, e.what());
         return 1;
     }
 }

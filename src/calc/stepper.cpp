@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "files/finalstate.h"
+#include "files/numformat.h"
 #include "files/readingsfile.h"
 #include "files/trajectory.h"
 #include "model/force.h"
@@ -33,9 +34,7 @@ bool isFinite(const ParticleState& particles, int n) {
 }
 
 std::string formatNumber(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
+    return formatSignificant(value, 6);  // as printf's "%g"
 }
 
 }  // namespace

@@ -11,8 +11,11 @@
 #include "charts/analysesections.h"
 #include "charts/plot.h"
 #include "command/command.h"
+#include "command/options.h"
+#include "command/windowcommands.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
+#include "files/numformat.h"
 #include "files/output.h"
 #include "files/projectfile.h"
 #include "files/readings.h"
@@ -26,9 +29,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string fixed3(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", value);
-    return text;
+    return formatDecimals(value, 3);
 }
 
 // More frames than this are thinned out evenly: g(r) and the displacement then still take
@@ -191,36 +192,27 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
 
 int analyseCommand(const CommandCall& call) {
     AnalyseOptions options;
-    const std::vector<std::string>& args = call.arguments;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--overwrite") {
-            options.overwrite = true;
-        } else if (arg == "--out") {
-            if (!hasValue) return usageError("--out needs a folder");
-            options.outFolder = args[++i];
-        } else if (arg == "--from" || arg == "--to") {
-            double t = 0.0;
-            if (!hasValue || !parseNumber(args[i + 1], t))
-                return usageError(arg + " needs a time, such as 0.75");
-            (arg == "--from" ? options.from : options.to) = t;
-            ++i;
-        } else if (arg.rfind("--", 0) == 0 || !options.projectPath.empty()) {
-            return usageError("--analyse: unknown argument \"" + arg + "\"");
-        } else {
-            options.projectPath = arg;
-        }
-    }
-    if (options.projectPath.empty()) return usageError("--analyse needs a project file");
+    const Option table[] = {
+        flag("--overwrite", options.overwrite),
+        textOption("--out", options.outFolder, "a folder"),
+        realOption("--from", options.from, "a time, such as 0.75"),
+        realOption("--to", options.to, "a time, such as 0.75"),
+    };
+    readOptions(call.arguments, table, "--analyse: unknown argument",
+                [&](const std::string& argument) {
+                    if (argument.starts_with("--") || !options.projectPath.empty()) return false;
+                    options.projectPath = argument;
+                    return true;
+                });
+    if (options.projectPath.empty()) throw UsageError("--analyse needs a project file");
     if (options.from && options.to && *options.from > *options.to)
-        return usageError("--from must not come after --to");
+        throw UsageError("--from must not come after --to");
     // The plots are drawn into pictures, never on a screen: no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's notes about the session (no runtime folder, fonts) say nothing about the analysis;
     // the command's own lines are all it prints.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtFatalMsg) std::cerr << "zentova: " << text.toStdString() << '\n';
+        if (type == QtFatalMsg) tell(std::cerr, text.toStdString());
     });
     int argc = 1;
     char* argv[] = {call.argv[0], nullptr};

@@ -4,8 +4,6 @@
 #include <ostream>
 #include <string>
 
-#include "command/command.h"
-
 namespace zentova {
 
 // What --analyse reads and where it writes.
@@ -25,9 +23,5 @@ struct AnalyseOptions {
 // failures go to `err` as "zentova: ..." lines. Needs a QApplication. Returns the exit
 // status.
 int runAnalysis(const AnalyseOptions& options, std::ostream& err);
-
-// The --analyse command: PROJECT [--out DIR] [--from T0] [--to T1] [--overwrite]. Draws offscreen,
-// so it needs no display.
-int analyseCommand(const CommandCall& call);
 
 }  // namespace zentova

@@ -1,8 +1,7 @@
 #include "charts/analysesections.h"
 
-#include <cstdio>
-
 #include "analysis/energies.h"
+#include "files/numformat.h"
 
 namespace zentova {
 
@@ -18,9 +17,7 @@ QString typeName(int type) {
 }
 
 std::string fixed2(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
+    return formatDecimals(value, 2);
 }
 
 std::string htmlEscape(const std::string& text) {

@@ -1,10 +1,10 @@
 #include "cli/forcetable.h"
 
 #include <charconv>
-#include <cstdio>
 
 #include "command/command.h"
 #include "files/fileerror.h"
+#include "files/numformat.h"
 #include "files/projectfile.h"
 #include "model/settings.h"
 
@@ -14,8 +14,8 @@ std::string formatForceCsv(const ForceSamples& samples) {
     std::string out = "distance,force\n";
     char number[64];
     for (int l = 1; l <= ForceSampleCount; ++l) {
-        std::snprintf(number, sizeof number, "%.1f,", ForceSampleStep * l);
-        out += number;
+        out += formatDecimals(ForceSampleStep * l, 1);
+        out += ',';
         // Shortest round-trip form: a reader gets back exactly the value plotted.
         const double force = samples[static_cast<std::size_t>(l - 1)];
         const auto [end, ec] = std::to_chars(number, number + sizeof number, force);
@@ -30,9 +30,7 @@ namespace {
 // A type number in 1..typeCount, or a FileError naming the project.
 int typeArgument(const std::string& text, const Project& project, const std::string& path) {
     int type = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, type);
-    if (ec != std::errc() || ptr != end || type < 1 || type > project.typeCount)
+    if (!parseNumber(text, type) || type < 1 || type > project.typeCount)
         throw FileError(path, 0,
                         "there is no type \"" + text + "\"; the project has types 1 to " +
                             std::to_string(project.typeCount));

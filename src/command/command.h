@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <iosfwd>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -21,22 +22,39 @@ struct CommandCall {
     std::vector<std::string> arguments;
 };
 
-// One command with fixed arguments: its word, its arguments as --help spells them, how
-// many it takes, and what runs it (returning the exit status).
+// Which of the two executables runs a command: the small front (`zentova`), which loads no
+// window library, or the window part (`zentova-gui`), which the front starts in its place.
+enum class Needs {
+    Files,   // the files and the calculation: run by the front
+    Window,  // Qt Widgets, OpenGL, Qt Charts or FFmpeg: run by the window part
+};
+
+// One command: its word, its arguments as --help spells them, how many it takes, which
+// executable runs it, and what runs it (returning the exit status).
 struct Command {
     std::string_view word;
     std::string_view arguments;
     int fewest;
     int most;
+    Needs needs;
     int (*run)(const CommandCall& call);
 };
 
+// The two ways a command fails, both caught where the command line is dispatched: a
+// refusal of its arguments (this, told with a pointer to --help), or a failure of the work
+// (any other exception; a file's names file and line, see files/fileerror.h), told as is.
+// Either gives the exit status 1.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
 // Says a failure or a note of a command as one line on `err`: "zentova: " + message, the
-// form every line the commands write to the standard error takes.
+// form every line the program writes to the standard error takes.
 void tell(std::ostream& err, std::string_view message);
 
-// A refusal of the command line: one "zentova: ..." line and a pointer to --help on the
-// standard error; returns the exit status 1.
+// Tells a refusal of the command line: one "zentova: ..." line and a pointer to --help on
+// the standard error; returns the exit status 1.
 int usageError(const std::string& message);
 
 // The whole of `text` as a number (no leading blanks, nothing after it); a real one must be

@@ -73,4 +73,23 @@ void appendInt(std::string& out, long long value) {
     out.append(digits.data(), end);
 }
 
+namespace {
+
+std::string formatWith(double value, std::chars_format format, int precision) {
+    std::array<char, 400> text{};  // room for the longest fixed form of a double
+    const auto [end, ec] =
+        std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+    return ec == std::errc() ? std::string(text.data(), end) : std::string();
+}
+
+}  // namespace
+
+std::string formatDecimals(double value, int decimals) {
+    return formatWith(value, std::chars_format::fixed, decimals);
+}
+
+std::string formatSignificant(double value, int digits) {
+    return formatWith(value, std::chars_format::general, digits);
+}
+
 }  // namespace zentova

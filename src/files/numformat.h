@@ -15,6 +15,12 @@ void appendReal(std::string& out, double value);
 std::string formatFixed(double value);
 void appendFixed(std::string& out, double value);
 
+// A number for a message or a CSV field, as printf's "%.*f" (`decimals` after the point) and
+// "%.*g" (`digits` significant, trailing zeros dropped) give it, always with a ".":
+// formatDecimals(0.5, 3) -> "0.500", formatSignificant(1234567, 6) -> "1.23457e+06".
+std::string formatDecimals(double value, int decimals);
+std::string formatSignificant(double value, int digits);
+
 // Plain decimal integer.
 void appendInt(std::string& out, long long value);
 

@@ -11,6 +11,7 @@
 #include "files/linereader.h"
 #include "files/trajectory.h"
 #include "model/energy.h"
+#include "model/limits.h"
 
 namespace zentova {
 
@@ -52,8 +53,7 @@ ReadingsRow computeReadings(const Project& project, const std::vector<int>& type
     row.typeKineticEnergy.assign(types.size(), 0.0);
     n = std::clamp(n, 0, MaxParticles);
     if (n == 0) return row;
-    std::vector<int> column(MaxTypes + 1, -1);
-    for (std::size_t k = 0; k < types.size(); ++k) column[types[k]] = static_cast<int>(k);
+    const auto column = typeSlots(types);
     std::vector<int> typeCount(types.size(), 0);
     double sum = 0.0;
     double speeds = 0.0;

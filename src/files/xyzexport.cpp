@@ -1,10 +1,10 @@
 #include "files/xyzexport.h"
 
 #include <array>
-#include <cstdio>
 
 #include "files/fileerror.h"
 #include "files/fileio.h"
+#include "files/numformat.h"
 #include "files/output.h"
 #include "files/projectfile.h"
 
@@ -16,10 +16,13 @@ constexpr std::array<std::string_view, MaxTypes + 1> Elements{
     "",   "H",  "He", "Li", "Be", "B", "C",  "N",  "O", "F", "Ne",
     "Na", "Mg", "Al", "Si", "P",  "S", "Cl", "Ar", "K", "Ca"};
 
-void appendNumber(std::string& out, const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    out += text;
+// Three values as "%g %g %g" would print them, `between` after each but the last.
+void appendThree(std::string& out, double value, std::string_view between) {
+    const std::string text = formatSignificant(value, 6);
+    for (int k = 0; k < 3; ++k) {
+        out += text;
+        if (k < 2) out += between;
+    }
 }
 
 }  // namespace
@@ -34,26 +37,27 @@ void appendXyzFrame(std::string& out, const Frame& frame, const Project& project
     out += std::to_string(frame.count);
     out += '\n';
     out += "Lattice=\"";
-    appendNumber(out, "%g 0 0 0 ", edge);
-    appendNumber(out, "%g 0 0 0 ", edge);
-    appendNumber(out, "%g\"", edge);
+    appendThree(out, edge, " 0 0 0 ");
+    out += '"';
     // Walls, not a periodic box: without pbc readers would wrap the particles.
     out += " pbc=\"F F F\" Properties=species:S:1:pos:R:3:radius:R:1 Time=";
-    appendNumber(out, "%.3f", frame.time);
+    out += formatDecimals(frame.time, 3);
     out += " ShiftFromHis=\"";
-    appendNumber(out, "%g ", cubeHalfSize);
-    appendNumber(out, "%g ", cubeHalfSize);
-    appendNumber(out, "%g\"", cubeHalfSize);
+    appendThree(out, cubeHalfSize, " ");
+    out += '"';
     out += '\n';
     for (int p = 1; p <= frame.count; ++p) {
         const int type = frame.types[p];
         const std::string_view symbol = elementSymbol(type);
         out.append(symbol.empty() ? std::string_view("X") : symbol);
         // Both stand for numbers with 3 decimals, so the sum prints exactly.
-        for (int c = 0; c < 3; ++c)
-            appendNumber(out, " %.3f", frame.positions[3 * p + c] + cubeHalfSize);
+        for (int c = 0; c < 3; ++c) {
+            out += ' ';
+            out += formatDecimals(frame.positions[3 * p + c] + cubeHalfSize, 3);
+        }
         const double diameter = type >= 1 && type <= MaxTypes ? project.diameters[type] : 0.0;
-        appendNumber(out, " %.4f", XyzRadiusPerDiameter * diameter);
+        out += ' ';
+        out += formatDecimals(XyzRadiusPerDiameter * diameter, 4);
         out += '\n';
     }
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "files/numformat.h"
 #include "files/xyzexport.h"
 #include "lammps/bath.h"
 #include "lammps/pairtable.h"
@@ -24,9 +25,7 @@ std::string number(double value) {
 
 // Six significant digits, for the comments.
 std::string shortNumber(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
+    return formatSignificant(value, 6);
 }
 
 std::string typeCount(const Project& project) {

@@ -10,6 +10,7 @@
 #include "calc/stepper.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
+#include "command/command.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
@@ -110,8 +111,8 @@ std::string formatCalculationTimes(const CalculationTimes& times) {
     const double other = times.totalSeconds - times.integrationSeconds - times.drawingSeconds;
     char line[256];
     std::snprintf(line, sizeof line,
-                  "zentova: calculation of %lld steps in %.2f s (%.0f steps/s, %lld redraws): "
-                  "integration %.1f%%, drawing %.1f%%, messages and bookkeeping %.1f%%\n",
+                  "calculation of %lld steps in %.2f s (%.0f steps/s, %lld redraws): "
+                  "integration %.1f%%, drawing %.1f%%, messages and bookkeeping %.1f%%",
                   times.steps, times.totalSeconds, times.steps / total, times.redraws,
                   100.0 * times.integrationSeconds / total, 100.0 * times.drawingSeconds / total,
                   100.0 * other / total);
@@ -138,7 +139,7 @@ Start prepareRun(ProgramState& program, RunWindows& windows, RunPlan& plan) {
         return Start::Refused;
     }
     if (const std::string note = plan.lockNote(); !note.empty()) {
-        std::cerr << "zentova: " << note << '\n';
+        tell(std::cerr, note);
         NoteBox(toolkit, "Note:", note, "", "", 0, 0);
     }
     try {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 
+#include "files/numformat.h"
 #include "view3d/viewwindow.h"
 
 namespace zentova {
@@ -13,9 +14,7 @@ namespace zentova {
 namespace {
 
 std::string number(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.3g", value);
-    return text;
+    return formatSignificant(value, 3);
 }
 
 using Point = std::array<double, 3>;

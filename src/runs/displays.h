@@ -20,7 +20,7 @@ struct CalculationTimes {
     long long redraws = 0;
 };
 
-// One line: steps, seconds, redraws and the three shares in percent.
+// One line (to be told): steps, seconds, redraws and the three shares in percent.
 std::string formatCalculationTimes(const CalculationTimes& times);
 
 // What a run needs besides the program state: the view window and the summary panel of the

@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <iostream>
 
+#include "command/command.h"
 #include "pump/pump.h"
 #include "view3d/scene.h"
 #include "view3d/snapshot.h"
@@ -164,7 +165,7 @@ void TForm2::stopRecording() {
               : "The movie was not saved: " + error;
     showNote(QString::fromStdString(note));
     // Also where a script that drives the program can read it.
-    std::cerr << "zentova: " << note << '\n';
+    tell(std::cerr, note);
 }
 
 void TForm2::pictureDrawn() {

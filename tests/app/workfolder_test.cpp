@@ -53,9 +53,9 @@ TEST(WorkFolder, RecognisesFoldersOfTheProgram) {
 TEST(WorkFolder, FindsShippedFilesInstalledFirstThenTheSourceTree) {
     TempDir dir;
     const fs::path prefix = fs::path(dir.path()) / "usr";
-    const fs::path exe = prefix / "bin" / "zentova";
+    const fs::path exe = prefix / "libexec" / "zentova" / "zentova-gui";
     const fs::path source = fs::path(dir.path()) / "src-data";
-    fs::create_directories(prefix / "bin");
+    fs::create_directories(exe.parent_path());
 
     EXPECT_TRUE(shippedDataFolder(exe, source).empty()) << "neither exists";
     EXPECT_TRUE(shippedDataFolder(exe, "").empty());

@@ -39,8 +39,9 @@ focus() {
 grab() { import -window "$(window_of "$1")" "$SHOTS/$2.png" 2> /dev/null; }
 same() { [ "$(compare -metric AE "$SHOTS/$1.png" "$SHOTS/$2.png" null: 2>&1)" = "0" ]; }
 running() { kill -0 "$1" 2> /dev/null; }
-# The program restarts itself after a run: the newest process of the executable.
-newest() { pgrep -n -f "^$exe lesson.zpr" || pgrep -n -f "$exe .*lesson.zpr"; }
+# The program restarts itself after a run: the newest process of the executable, or of its
+# window part beside it (zentova-gui), which is what restarts.
+newest() { pgrep -n -f "^$exe(-gui)? lesson.zpr" || pgrep -n -f "$exe(-gui)? .*lesson.zpr"; }
 
 read -r width height < <(xdotool getdisplaygeometry)
 "$exe" &

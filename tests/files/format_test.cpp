@@ -31,6 +31,19 @@ TEST(NumberFormat, ExponentialAndFixedForms) {
     EXPECT_EQ(formatFixed(12345.678), "12345.678");
 }
 
+TEST(NumberFormat, MessageAndCsvFormsAsPrintfWritesThem) {
+    // Ties of the exact binary value round to even; %g drops trailing zeros and switches to
+    // the exponent form below 1e-4 and from 10^digits on.
+    EXPECT_EQ(formatDecimals(0.125, 2), "0.12");
+    EXPECT_EQ(formatDecimals(-0.0005, 3), "-0.001");  // the double lies just above 0.0005
+    EXPECT_EQ(formatDecimals(1.5, 0), "2");
+    EXPECT_EQ(formatSignificant(0.5, 6), "0.5");
+    EXPECT_EQ(formatSignificant(1234567.0, 6), "1.23457e+06");
+    EXPECT_EQ(formatSignificant(0.0001, 3), "0.0001");
+    EXPECT_EQ(formatSignificant(0.00001, 3), "1e-05");
+    EXPECT_EQ(formatSignificant(400.0, 15), "400");
+}
+
 TEST(Encoding, Windows1252AndUtf8) {
     const std::string utf8 = "Caf\xC3\xA9 \xE2\x82\xAC 5 \xE2\x80\x9Cok\xE2\x80\x9D";
     const std::string cp1252 = "Caf\xE9 \x80 5 \x93ok\x94";

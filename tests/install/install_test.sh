@@ -18,6 +18,8 @@ DESTDIR="$work/root" cmake --install "$build" --prefix /usr > "$work/install.log
 root="$work/root/usr"
 
 [ -x "$root/bin/zentova" ] || fail "bin/zentova is missing or not executable"
+gui=libexec/zentova/zentova-gui
+[ -x "$root/$gui" ] || fail "$gui (the window part) is missing or not executable"
 for f in demo.zpr okla.bmp Zentova.html \
          zen1.zpr zen2.zpr zen3.zpr zen4.zpr zen5.zpr zen6.zpr \
          zen1.his zen2.his zen3.his zen4.his zen5.his zen6.his \
@@ -103,12 +105,19 @@ fi
 if command -v readelf > /dev/null &&
    ! grep -q '^ZENTOVA_SANITIZE:STRING=.' "$build/CMakeCache.txt" &&
    ! grep -q '^ZENTOVA_HARDEN:BOOL=OFF' "$build/CMakeCache.txt"; then
-  exe="$root/bin/zentova"
-  readelf -d "$exe" | grep -q 'FLAGS.*NOW' || fail "bin/zentova is not linked with -z now"
-  readelf -l "$exe" | grep -q 'GNU_RELRO' || fail "bin/zentova is not linked with -z relro"
-  symbols=$(readelf --dyn-syms -W "$exe")
-  echo "$symbols" | grep -q '__[a-z]*_chk@' || fail "bin/zentova calls no checked function"
-  echo "$symbols" | grep -q '__stack_chk_fail' || fail "bin/zentova has no stack protector"
+  for name in bin/zentova "$gui"; do
+    exe="$root/$name"
+    readelf -d "$exe" | grep -q 'FLAGS.*NOW' || fail "$name is not linked with -z now"
+    readelf -l "$exe" | grep -q 'GNU_RELRO' || fail "$name is not linked with -z relro"
+    symbols=$(readelf --dyn-syms -W "$exe")
+    echo "$symbols" | grep -q '__[a-z]*_chk@' || fail "$name calls no checked function"
+    echo "$symbols" | grep -q '__stack_chk_fail' || fail "$name has no stack protector"
+  done
+fi
+# The front loads no window library, so that the commands that draw nothing start at once.
+if command -v readelf > /dev/null; then
+  needed=$(readelf -d "$root/bin/zentova" | grep NEEDED)
+  echo "$needed" | grep -qi 'qt\|libGL\|libav' && fail "bin/zentova loads a window library: $needed"
 fi
 
 # The installed program runs its command-line calculation on an installed example.
@@ -117,13 +126,19 @@ cp "$root/share/zentova/zen3.zpr" "$work/calc/gas.zpr"
 (cd "$work/calc" && "$root/bin/zentova" --calculate gas.zpr --steps 300 --seed 1 2> /dev/null) ||
   fail "the installed program cannot calculate an installed example"
 [ -s "$work/calc/gas.sta" ] || fail "no final state from the installed program"
+# ... and hands a drawing command to the installed window part, which reads the project.
+out=$(cd "$work/calc" && "$root/bin/zentova" --analyse missing.zpr 2>&1)
+case "$out" in
+  "zentova: missing.zpr:"*) ;;
+  *) fail "the installed program does not hand --analyse to its window part: $out" ;;
+esac
 
 # The Debian package.
 if command -v dpkg-deb > /dev/null; then
   if (cd "$build" && cpack -G DEB -B "$work/package" > "$work/cpack.log" 2>&1); then
     deb=$(ls "$work"/package/*.deb | head -n 1)
     contents=$(dpkg-deb -c "$deb")
-    for f in ./usr/bin/zentova ./usr/share/zentova/zen6.his ./usr/share/zentova/okla.bmp \
+    for f in ./usr/bin/zentova ./usr/$gui ./usr/share/zentova/zen6.his ./usr/share/zentova/okla.bmp \
              ./usr/share/applications/zentova.desktop ./usr/share/man/man1/zentova.1.gz \
              ./usr/share/mime/packages/zentova.xml ./usr/share/doc/zentova/copyright \
              ./usr/share/doc/zentova/changelog.gz ./usr/share/metainfo/zentova.metainfo.xml; do

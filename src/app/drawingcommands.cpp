@@ -1,8 +1,7 @@
-#include "app/tools.h"
+#include "app/drawingcommands.h"
 
 #include <QApplication>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -10,8 +9,12 @@
 #include <string_view>
 
 #include "app/virtualscreen.h"
+#include "command/command.h"
+#include "command/options.h"
+#include "command/windowcommands.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
+#include "files/numformat.h"
 #include "files/output.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
@@ -38,20 +41,21 @@ int drawWithApplication(const char* command, int argc, char** argv, const Drawin
     if (fallBack) ::setenv("QT_QPA_PLATFORM", "xcb;offscreen", 1);
     QApplication app(argc, argv);
     if (screen) screen->removeFiles();  // connected: the cookie is no longer needed
-    std::string error;
-    const int status = draw(error);
-    if (status != CannotDraw) return status;
-    if (fallBack && QGuiApplication::platformName() == "offscreen") {
-        std::cerr << "zentova: " << command << ": the display " << display
-                  << " cannot be opened; without DISPLAY the picture is drawn on a virtual "
-                     "screen of its own\n";
+    try {
+        return draw();
+    } catch (const CannotDraw& e) {
+        const std::string name = command;
+        if (fallBack && QGuiApplication::platformName() == "offscreen")
+            tell(std::cerr, name + ": the display " + display +
+                                " cannot be opened; without DISPLAY the picture is drawn on a "
+                                "virtual screen of its own");
+        else
+            tell(std::cerr, name + ": " + e.what() + " (Qt platform \"" +
+                                QGuiApplication::platformName().toStdString() +
+                                "\"); with neither QT_QPA_PLATFORM nor DISPLAY set it draws on "
+                                "a virtual screen of its own");
         return 1;
     }
-    std::cerr << "zentova: " << command << ": " << error << " (Qt platform \""
-              << QGuiApplication::platformName().toStdString()
-              << "\"); with neither QT_QPA_PLATFORM nor DISPLAY set it draws on a virtual screen "
-                 "of its own\n";
-    return 1;
 }
 
 bool hasPngExtension(const std::string& path) {
@@ -64,41 +68,31 @@ bool hasPngExtension(const std::string& path) {
 
 int snapshot(int argc, char** argv, const std::string& projectPath, const std::string& outPath,
              bool overwrite) {
-    if (!hasPngExtension(outPath)) {
-        std::cerr << "zentova: " << outPath << ": a snapshot is a PNG picture named .png\n";
-        return 1;
-    }
+    if (!hasPngExtension(outPath))
+        throw FileError(outPath, 0, "a snapshot is a PNG picture named .png");
     Project project;
     Settings settings;
     FinalState state;
-    std::unique_ptr<OutputFile> out;
-    try {
-        // The output first: a refused name is told before anything is read or drawn.
-        out = std::make_unique<OutputFile>(outPath, commandPolicy(projectPath, overwrite));
-        project = loadProjectFile(projectPath);
-        loadSettingsFile(SettingsFileName, settings);
-        const std::string statePath = baseNameOf(projectPath) + ".sta";
-        state = loadFinalStateFile(statePath);
-        if (const auto mismatch = finalStateMismatch(state, project))
-            throw FileError(statePath, 0,
-                            *mismatch + "; the final state belongs to another project");
-    } catch (const std::exception& e) {
-        std::cerr << "zentova: " << e.what() << '\n';
-        return 1;
-    }
-    return drawOnADisplay("--snapshot", argc, argv, [&](std::string& error) {
+    // The output first: a refused name is told before anything is read or drawn.
+    OutputFile out(outPath, commandPolicy(projectPath, overwrite));
+    project = loadProjectFile(projectPath);
+    loadSettingsFile(SettingsFileName, settings);
+    const std::string statePath = baseNameOf(projectPath) + ".sta";
+    state = loadFinalStateFile(statePath);
+    if (const auto mismatch = finalStateMismatch(state, project))
+        throw FileError(statePath, 0, *mismatch + "; the final state belongs to another project");
+    return drawOnADisplay("--snapshot", argc, argv, [&] {
+        std::string error;
         const QImage picture =
             renderFinalStatePicture(project, settings, state, SnapshotSize, error);
-        if (picture.isNull()) return CannotDraw;
-        if (!savePicturePng(picture, *out, error)) {
-            std::cerr << "zentova: " << error << '\n';
+        if (picture.isNull()) throw CannotDraw(error);
+        if (!savePicturePng(picture, out, error)) {
+            tell(std::cerr, error);
             return 1;
         }
-        char time[32];
-        std::snprintf(time, sizeof time, "%.3f", state.time);
-        std::cerr << "zentova: " << projectPath << ": the final state at t = " << time
-                  << " drawn to " << outPath << " (" << picture.width() << " x " << picture.height()
-                  << ")\n";
+        tell(std::cerr, projectPath + ": the final state at t = " + formatDecimals(state.time, 3) +
+                            " drawn to " + outPath + " (" + std::to_string(picture.width()) +
+                            " x " + std::to_string(picture.height()) + ")");
         return 0;
     });
 }
@@ -112,8 +106,7 @@ int drawOnADisplay(const char* command, int argc, char** argv, const DrawingTask
     VirtualScreen screen;
     std::string error;
     if (!screen.start(error)) {
-        std::cerr << "zentova: " << command << " draws with OpenGL and needs a display; " << error
-                  << '\n';
+        tell(std::cerr, std::string(command) + " draws with OpenGL and needs a display; " + error);
         return 1;
     }
     const int status = drawWithApplication(command, argc, argv, draw, &screen);
@@ -123,11 +116,8 @@ int drawOnADisplay(const char* command, int argc, char** argv, const DrawingTask
 
 int snapshotCommand(const CommandCall& call) {
     bool overwrite = false;
-    for (std::size_t i = 2; i < call.arguments.size(); ++i) {
-        if (call.arguments[i] != "--overwrite")
-            return usageError("--snapshot: unknown option \"" + call.arguments[i] + "\"");
-        overwrite = true;
-    }
+    const Option options[] = {flag("--overwrite", overwrite)};
+    readOptions(std::span(call.arguments).subspan(2), options, "--snapshot: unknown option");
     return snapshot(call.argc, call.argv, call.arguments[0], call.arguments[1], overwrite);
 }
 

@@ -1,0 +1,61 @@
+// The desktop program: the main window and the view window.
+
+#include <QApplication>
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "app/mainwindow.h"
+#include "app/openedfile.h"
+#include "app/qtpump.h"
+#include "app/state.h"
+#include "app/workfolder.h"
+#include "command/windowcommands.h"
+#include "movie/moviewriter.h"
+#include "view3d/snapshot.h"
+#include "view3d/viewwindow.h"
+
+namespace zentova {
+
+// The desktop program: the main window, whose driver never returns; the process ends
+// through "Exit", Escape, closing the window or a restart.
+int runDesktop(int argc, char** argv) {
+    // Without a project, and outside a working folder of ours, work in ~/Zentova.
+    std::array<std::string, 4> workFolderProblem;
+    if (argc == 1) {
+        std::error_code ec;
+        const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+        const char* home = std::getenv("HOME");
+        enterWorkFolder(home ? home : "", shippedDataFolder(exe, ZENTOVA_SOURCE_DATA),
+                        &workFolderProblem);
+    }
+    // A trajectory or final state opens its project (a double-click in a file manager).
+    OpenedFile opened;
+    if (argc > 1) {
+        opened = projectForOpenedFile(argv[1]);
+        if (!opened.problem[0].empty()) {
+            tell(std::cerr, opened.problem[0] + ' ' + opened.problem[1]);
+            workFolderProblem = opened.problem;
+        }
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Zentova");
+    // The main window first, then the view window, which stays hidden until a run shows it.
+    MainWindow window(Program(), opened.projectPath);
+    TForm2 view;
+    window.setViewWindow(&view);
+    window.setStartUpNote(workFolderProblem);
+    // The key S in the view saves its picture beside the project, named by the time shown.
+    view.setSnapshotNamer(
+        [] { return snapshotPath(Program().source.baseName, Program().particles.time); });
+    // The key R records the view into a movie beside the project, numbered from 1.
+    view.setMovieNamer([] { return numberedMoviePath(Program().source.baseName); });
+    QtMessagePump pump(&window);
+    installMessagePump(&pump);
+    window.showMaximisedOnScreen();
+    return QApplication::exec();
+}
+
+}  // namespace zentova
