@@ -10,19 +10,19 @@
 namespace zentova {
 
 // Why the names are traded (renameat2's RENAME_EXCHANGE) instead of the temporary being
-// renamed over the file. A rename that replaces a file makes ext4 (and btrfs) write the new
-// file's data out there and then, before the rename reaches the journal: 60 us to 0.7 ms of
-// a frame on the development machine, mostly waiting, where the rest of the rewrite takes
-// about 35 us. What the program promises holds either way. The name always leads to a whole
-// file: the old one until the exchange, the new one, written and closed before it, after; a
-// process killed at any instant leaves one of the two whole, since what it wrote is the
-// kernel's, not the process's. A kill after the exchange and before the old file's removal
-// leaves that old file under the temporary's name, unlocked, as a kill between making the
-// temporary and renaming it always could: the next run clears it when it claims the
-// trajectory. What the exchange gives up is the file system's guess on a power cut, which
-// the program never relied on: it syncs nothing, the trajectory's frames included, and the
-// final state is only ever read back with the trajectory, as a whole file checked line by
-// line, so a final state lost to a power cut is refused with its name, not continued from.
+// renamed over the file. A rename that replaces a file makes ext4 start writing the new
+// file's data to the disk, and its journal wait for it, before the rename counts: 60 us to
+// 0.7 ms of every frame on the development machine, mostly waiting, where the rest of the
+// file work takes about 30 us. What the program promises holds either way. The name always
+// leads to a whole file: the old one until the exchange, after it the new one, written and
+// closed before; a process killed at any instant leaves one of the two whole, since what it
+// wrote is the kernel's, not the process's. A kill after the exchange and before the old
+// file's removal leaves that old file under the temporary's name, unlocked, as a kill between
+// making the temporary and renaming it always could: the next run clears it when it claims
+// the trajectory. What the exchange gives up is the file system's guess after a power cut,
+// which the program never relied on: it syncs nothing, the trajectory's frames included, and
+// every reader of a final state checks it line by line and refuses one cut short or empty,
+// naming the file, so a final state lost that way is never continued from.
 void RewrittenFile::write(std::string_view content) {
     const OutputPolicy policy = replacingPolicy();
     const int fd = fileio::makeTemporary(m_path, m_temporary);
