@@ -39,7 +39,7 @@ void RewrittenFile::write(std::string_view content) {
                 // A folder put at the name after the check: given its name back.
                 ::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_path.c_str(),
                             RENAME_EXCHANGE);
-                checkOutputTarget(m_path, policy);  // says what is there
+                throw FileError(m_path, 0, "is a folder, not a file");
             }
         } else if (::rename(m_temporary.c_str(), m_path.c_str()) != 0) {
             // No file there yet, or a file system that cannot trade names: a plain rename.
