@@ -81,7 +81,7 @@ UnstableError::UnstableError(double time, InstabilityCause cause)
 
 RunFiles::RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath,
                    ReadingsWriter* readings)
-    : m_trajectory(trajectory), m_finalStatePath(std::move(finalStatePath)), m_readings(readings) {}
+    : m_trajectory(trajectory), m_finalState(std::move(finalStatePath)), m_readings(readings) {}
 
 void RunFiles::frame(int n, const ParticleState& particles) {
     // The final state first: a run ended between the two writes leaves the trajectory one
@@ -89,7 +89,7 @@ void RunFiles::frame(int n, const ParticleState& particles) {
     // frame the final state cannot continue. Nothing is written once the trajectory's name
     // has gone to another file (removed during the run, and perhaps taken by another run).
     m_trajectory.checkStillNamed();
-    writeFinalStateFile(m_finalStatePath, n, particles.time, particles, Leftovers::Leave);
+    m_finalState.write(n, particles.time, particles);
     m_trajectory.writeFrame(n, particles.time, particles);
     if (m_readings) m_readings->write(n, particles);
 }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "files/finalstate.h"
 #include "model/integrator.h"
 #include "model/particles.h"
 #include "model/project.h"
@@ -32,7 +33,7 @@ class RunFiles : public FrameSink {
 
   private:
     TrajectoryWriter& m_trajectory;
-    std::string m_finalStatePath;
+    FinalStateWriter m_finalState;
     ReadingsWriter* m_readings;
 };
 

@@ -18,6 +18,15 @@ std::string errorText(int error);
 // Writes all of `data`, retrying after interruptions; false with errno set on failure.
 bool writeAll(int fd, const char* data, std::size_t size);
 
+// Makes "PATH.tmp-XXXXXX" that did not exist, never through a link, mode 0644 whatever the
+// umask, and takes the lock that tells other writers it is in use. A `temporary` already
+// named is tried first. Returns the descriptor; throws FileError naming `path`.
+int makeTemporary(const std::string& path, std::string& temporary);
+
+// A temporary held is removed should the process end through exit() before it is released.
+void holdTemporary(const std::string& temporary);
+void releaseTemporary(const std::string& temporary);
+
 // Opens a file for reading in binary mode. Throws FileError ("cannot open: ...").
 std::ifstream openInput(const std::string& path);
 

@@ -24,12 +24,9 @@ std::string ofParticle(const char* axis, const char* what, int particle) {
     return std::string("the ") + axis + what + " of particle " + std::to_string(particle);
 }
 
-}  // namespace
-
-std::string formatFinalState(int n, double time, const ParticleState& particles) {
+void appendFinalState(std::string& out, int n, double time, const ParticleState& particles) {
     const int count = std::clamp(n, 0, MaxParticles);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(count) * 7 * 25 + 40);
+    out.reserve(out.size() + static_cast<std::size_t>(count) * 7 * 25 + 40);
     appendInt(out, count);
     out += LineEnd;
     appendLine(out, time);
@@ -40,12 +37,25 @@ std::string formatFinalState(int n, double time, const ParticleState& particles)
     }
     for (int p = 1; p <= count; ++p)
         for (int c = 0; c < 3; ++c) appendLine(out, particles.velocity(p, c));
+}
+
+}  // namespace
+
+std::string formatFinalState(int n, double time, const ParticleState& particles) {
+    std::string out;
+    appendFinalState(out, n, time, particles);
     return out;
 }
 
 void writeFinalStateFile(const std::string& path, int n, double time,
                          const ParticleState& particles, Leftovers leftovers) {
     writeFileAtomically(path, formatFinalState(n, time, particles), leftovers);
+}
+
+void FinalStateWriter::write(int n, double time, const ParticleState& particles) {
+    m_text.clear();
+    appendFinalState(m_text, n, time, particles);
+    m_file.write(m_text);
 }
 
 FinalState readFinalState(std::istream& in, const std::string& fileName) {

@@ -27,6 +27,19 @@ std::string formatFinalState(int n, double time, const ParticleState& particles)
 void writeFinalStateFile(const std::string& path, int n, double time,
                          const ParticleState& particles, Leftovers leftovers = Leftovers::Remove);
 
+// The final state of a calculation, rewritten at every frame, its text formatted into the
+// same buffer each time.
+class FinalStateWriter {
+  public:
+    explicit FinalStateWriter(std::string path) : m_file(std::move(path)) {}
+    // Throws FileError.
+    void write(int n, double time, const ParticleState& particles);
+
+  private:
+    RewrittenFile m_file;
+    std::string m_text;
+};
+
 // Reads a final-state file. Refuses a count outside 0..MaxParticles, a type outside
 // 1..MaxTypes, a value that is not a finite number, or a file cut short. Throws FileError.
 FinalState readFinalState(std::istream& in, const std::string& fileName);

@@ -74,15 +74,21 @@ class OpenTemporaries {
     std::once_flag m_registered;
 };
 
-// Makes "PATH.tmp-XXXXXX" that did not exist, never through a link, and takes the lock that
-// tells other writers it is in use. Returns the descriptor; throws FileError naming `path`.
+}  // namespace
+
+namespace fileio {
+
 int makeTemporary(const std::string& path, std::string& temporary) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        unsigned char random[TemporarySuffixLength];
-        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
-            throw FileError(path, 0, "cannot write: " + fileio::errorText(errno));
-        temporary = path + std::string(TemporaryInfix);
-        for (const unsigned char r : random) temporary += SuffixLetters[r % SuffixLetters.size()];
+        // The name of the last write first, when it is free again.
+        if (attempt > 0 || temporary.empty()) {
+            unsigned char random[TemporarySuffixLength];
+            if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
+                throw FileError(path, 0, "cannot write: " + fileio::errorText(errno));
+            temporary = path + std::string(TemporaryInfix);
+            for (const unsigned char r : random)
+                temporary += SuffixLetters[r % SuffixLetters.size()];
+        }
         const int fd =
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST) continue;
@@ -100,6 +106,18 @@ int makeTemporary(const std::string& path, std::string& temporary) {
     }
     throw FileError(path, 0, "cannot write: no free temporary name beside it");
 }
+
+void holdTemporary(const std::string& temporary) {
+    OpenTemporaries::instance().add(temporary);
+}
+
+void releaseTemporary(const std::string& temporary) {
+    OpenTemporaries::instance().remove(temporary);
+}
+
+}  // namespace fileio
+
+namespace {
 
 // True when both paths name one file: the same file when both exist, else the same place.
 bool sameFile(const std::string& a, const std::string& b) {
@@ -185,8 +203,8 @@ OutputFile::OutputFile(std::string path, const OutputPolicy& policy, Leftovers l
     // A kill between making the temporary and renaming it leaves it behind; the next write
     // of the same file clears such remains, before it needs room of its own.
     if (leftovers == Leftovers::Remove) removeStaleTemporaries(m_path);
-    m_fd = makeTemporary(m_path, m_temporary);
-    OpenTemporaries::instance().add(m_temporary);
+    m_fd = fileio::makeTemporary(m_path, m_temporary);
+    fileio::holdTemporary(m_temporary);
 }
 
 OutputFile::~OutputFile() {
@@ -242,7 +260,7 @@ void OutputFile::rename() {
         throw FileError(m_path, 0, "cannot write: " + fileio::errorText(error));
     }
     m_ended = true;
-    OpenTemporaries::instance().remove(m_temporary);
+    fileio::releaseTemporary(m_temporary);
 }
 
 void OutputFile::commit() {
@@ -255,7 +273,7 @@ void OutputFile::discard() {
     if (m_fd >= 0) ::close(m_fd);
     m_fd = -1;
     ::unlink(m_temporary.c_str());
-    OpenTemporaries::instance().remove(m_temporary);
+    fileio::releaseTemporary(m_temporary);
     m_ended = true;
 }
 

@@ -116,6 +116,24 @@ class OutputSet {
     bool m_committed = false;
 };
 
+// One of the program's own files written whole again and again: the final state, at every
+// frame of a calculation. Each write goes to a temporary beside it, as with OutputFile and
+// replacingPolicy(), under the same name from write to write, and then trades names with the
+// file it replaces, whose remains go at once.
+class RewrittenFile {
+  public:
+    explicit RewrittenFile(std::string path) : m_path(std::move(path)) {}
+
+    // Throws FileError naming the path; the file there is then as it was.
+    void write(std::string_view content);
+
+    const std::string& path() const { return m_path; }
+
+  private:
+    std::string m_path;
+    std::string m_temporary;
+};
+
 // Writes `content` to `path` through an OutputFile. Throws FileError.
 void writeOutputFile(const std::string& path, std::string_view content, const OutputPolicy& policy,
                      Leftovers leftovers = Leftovers::Remove);

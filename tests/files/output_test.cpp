@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
 
@@ -153,6 +154,36 @@ TEST(OutputWriter, ASetOfFilesAppearsTogetherOrNotAtAll) {
     set.commit();
     EXPECT_EQ(namesIn(folder), (std::set<std::string>{"a.txt", "c.txt"}));
     EXPECT_EQ(readBytes(folder + "/c.txt"), "c");
+}
+
+// A file rewritten at every frame: each time whole under its name, with nothing else left
+// beside it; a reader of the old file keeps the old bytes; a link is replaced, never followed;
+// a folder is refused and stays.
+TEST(OutputWriter, RewrittenFileReplacesItselfWholeEachTime) {
+    testing::TempDir dir;
+    RewrittenFile file(dir.file("s.sta"));
+    file.write("first\n");
+    std::ifstream old(dir.file("s.sta"), std::ios::binary);
+    file.write("second, longer\n");
+    file.write("third\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "first\n");
+    EXPECT_EQ(readBytes(dir.file("s.sta")), "third\n");
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"s.sta"}));
+
+    writeBytes(dir.file("thesis.txt"), "years of work\n");
+    fs::remove(dir.file("s.sta"));
+    fs::create_symlink("thesis.txt", dir.file("s.sta"));
+    file.write("fourth\n");
+    EXPECT_EQ(readBytes(dir.file("thesis.txt")), "years of work\n");
+    EXPECT_FALSE(fs::is_symlink(dir.file("s.sta")));
+    EXPECT_EQ(readBytes(dir.file("s.sta")), "fourth\n");
+
+    fs::remove(dir.file("s.sta"));
+    fs::create_directory(dir.file("s.sta"));
+    EXPECT_EQ(fileErrorOf([&] { file.write("fifth\n"); }),
+              dir.file("s.sta") + ": is a folder, not a file");
+    EXPECT_TRUE(fs::is_directory(dir.file("s.sta")));
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"s.sta", "thesis.txt"}));
 }
 
 }  // namespace
