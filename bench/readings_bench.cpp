@@ -28,7 +28,7 @@ zentova::Project showpiece() {
 zentova::ReadingsRow rowAt(int frame) {
     zentova::ReadingsRow row;
     row.time = 0.015 * frame;
-    row.frames = frame;
+    row.frame = frame;
     row.meanKineticEnergy = 1000 + 300 * std::sin(frame * 0.1);
     for (int t = 0; t < 5; ++t)
         row.typeKineticEnergy.push_back(row.meanKineticEnergy * (1 + t * 0.2));

@@ -19,9 +19,9 @@ void checkTable(const ReadingsTable& table) {
                       "a type column out of range or order");
     for (std::size_t k = 0; k < table.rows.size(); ++k) {
         const ReadingsRow& row = table.rows[k];
-        fuzz::require(row.frames >= 1, "a frame number below 1");
+        fuzz::require(row.frame >= 1, "a frame number below 1");
         fuzz::require(
-            k == 0 || (row.frames > table.rows[k - 1].frames && row.time >= table.rows[k - 1].time),
+            k == 0 || (row.frame > table.rows[k - 1].frame && row.time >= table.rows[k - 1].time),
             "rows that do not follow each other");
         fuzz::require(row.typeKineticEnergy.size() == table.types.size(),
                       "a row with other columns than the header");
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int k = 0; k < 40; ++k) times.push_back(0.03 * k);
     keepTrajectoryRows(table, times);
     for (const ReadingsRow& row : table.rows)
-        fuzz::require(row.frames <= 40 && std::abs(row.time - times[row.frames - 1]) <= 0.0005,
+        fuzz::require(row.frame <= 40 && std::abs(row.time - times[row.frame - 1]) <= 0.0005,
                       "a kept row matches no frame");
     return 0;
 }

@@ -12,7 +12,8 @@ namespace zentova {
 // --report, once per frame on the command line.
 struct Readings {
     double time = 0.0;               // simulated time
-    long long frames = 0;            // frames written by this run
+    long long frames = 0;            // frames written by this run (the readings file's
+                                     // `frame` numbers the whole trajectory instead)
     double stepsPerSecond = 0.0;     // integration steps per second of wall-clock time
     double meanKineticEnergy = 0.0;  // mean of 0.5 m v^2 over the particles, cube units
 };

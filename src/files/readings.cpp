@@ -46,10 +46,10 @@ std::vector<int> readingsTypes(const Project& project) {
 }
 
 ReadingsRow computeReadings(const Project& project, const std::vector<int>& types,
-                            const ParticleState& particles, int n, long long frames) {
+                            const ParticleState& particles, int n, long long frame) {
     ReadingsRow row;
     row.time = particles.time;
-    row.frames = frames;
+    row.frame = frame;
     row.typeKineticEnergy.assign(types.size(), 0.0);
     n = std::clamp(n, 0, MaxParticles);
     if (n == 0) return row;
@@ -90,7 +90,7 @@ ReadingsRow computeReadings(const Project& project, const std::vector<int>& type
 }
 
 std::string readingsHeader(const std::vector<int>& types) {
-    std::string header = "time,frames,mean_kinetic_energy";
+    std::string header = "time,frame,mean_kinetic_energy";
     for (int t : types) header += "," + std::string(TypeColumnPrefix) + std::to_string(t);
     header += ",mean_speed,radius_of_gyration,largest_distance_from_centre";
     return header;
@@ -100,7 +100,7 @@ std::string formatReadingsRow(const ReadingsRow& row) {
     // Room for the longest time "%.3f" gives (a finite double has at most 309 digits before
     // the point): a row is never cut.
     char field[400];
-    std::snprintf(field, sizeof field, "%.3f,%lld", row.time, row.frames);
+    std::snprintf(field, sizeof field, "%.3f,%lld", row.time, row.frame);
     std::string line = field;
     const auto add = [&](double value) {
         if (!std::isfinite(value)) value = 0.0;
@@ -154,8 +154,9 @@ bool parseFrameNumber(std::string_view text, long long& value) {
 
 bool knownHeader(const std::vector<std::string_view>& names, std::vector<int>& types) {
     constexpr std::size_t FixedColumns = 6;
-    if (names.size() < FixedColumns || names[0] != "time" || names[1] != "frames" ||
-        names[2] != "mean_kinetic_energy" || names[names.size() - 3] != "mean_speed" ||
+    if (names.size() < FixedColumns || names[0] != "time" ||
+        (names[1] != "frame" && names[1] != "frames") || names[2] != "mean_kinetic_energy" ||
+        names[names.size() - 3] != "mean_speed" ||
         names[names.size() - 2] != "radius_of_gyration" ||
         names.back() != "largest_distance_from_centre")
         return false;
@@ -178,7 +179,7 @@ bool knownHeader(const std::vector<std::string_view>& names, std::vector<int>& t
 // One line of readings under a header of `columns` names; false when it is not one.
 bool parseRow(const std::vector<std::string_view>& fields, std::size_t columns, ReadingsRow& row) {
     if (fields.size() != columns || !parseReal(fields[0], row.time) ||
-        !parseFrameNumber(fields[1], row.frames))
+        !parseFrameNumber(fields[1], row.frame))
         return false;
     std::vector<double> values(columns - 2);
     for (std::size_t k = 2; k < columns; ++k)
@@ -213,7 +214,7 @@ ReadingsTable parseReadings(std::istream& in) {
         // count. A last line without its line end may be a write cut short: it does not count.
         ReadingsRow row;
         const bool good = ended && !tooLong && parseRow(splitFields(line), columns, row) &&
-                          (table.rows.empty() || (row.frames > table.rows.back().frames &&
+                          (table.rows.empty() || (row.frame > table.rows.back().frame &&
                                                   row.time >= table.rows.back().time));
         if (good)
             table.rows.push_back(std::move(row));
@@ -225,8 +226,8 @@ ReadingsTable parseReadings(std::istream& in) {
 
 std::size_t keepTrajectoryRows(ReadingsTable& table, const std::vector<double>& frameTimes) {
     const auto fits = [&](const ReadingsRow& row) {
-        return row.frames <= static_cast<long long>(frameTimes.size()) &&
-               std::abs(row.time - frameTimes[static_cast<std::size_t>(row.frames - 1)]) <=
+        return row.frame <= static_cast<long long>(frameTimes.size()) &&
+               std::abs(row.time - frameTimes[static_cast<std::size_t>(row.frame - 1)]) <=
                    WrittenTimeRounding;
     };
     const std::size_t before = table.rows.size();

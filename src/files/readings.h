@@ -15,7 +15,7 @@ namespace zentova {
 // units, speeds in cube units per time unit.
 struct ReadingsRow {
     double time = 0.0;
-    long long frames = 0;                   // frames of the trajectory up to this one
+    long long frame = 0;                    // the frame's number in the trajectory, from 1
     double meanKineticEnergy = 0.0;         // mean of 0.5 m v^2 over all particles
     std::vector<double> typeKineticEnergy;  // the same mean over each type's particles
     double meanSpeed = 0.0;                 // mean of |v|
@@ -30,10 +30,11 @@ std::vector<int> readingsTypes(const Project& project);
 // The readings of particles 1..n at `particles.time`. The kinetic energies are those of the
 // status line (kineticEnergy), summed in the same order, so the two agree to the last digit.
 ReadingsRow computeReadings(const Project& project, const std::vector<int>& types,
-                            const ParticleState& particles, int n, long long frames);
+                            const ParticleState& particles, int n, long long frame);
 
-// "time,frames,mean_kinetic_energy,kinetic_energy_type_1,...,mean_speed,
-// radius_of_gyration,largest_distance_from_centre", no line end.
+// "time,frame,mean_kinetic_energy,kinetic_energy_type_1,...,mean_speed,
+// radius_of_gyration,largest_distance_from_centre", no line end. The frame is the frame's
+// number in the whole trajectory; files written before it was so named call it "frames".
 std::string readingsHeader(const std::vector<int>& types);
 
 // One line under readingsHeader, with its LF: time to 3 decimals as the trajectory has it,

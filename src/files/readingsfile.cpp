@@ -28,7 +28,7 @@ void ReadingsWriter::begin(const std::string& path, const Project& project) {
     m_path = path;
     m_project = project;
     m_types = readingsTypes(project);
-    m_frames = 0;
+    m_frame = 0;
     m_problem.clear();
     m_note.clear();
     m_last.reset();
@@ -56,8 +56,9 @@ void ReadingsWriter::startAnew(const std::string& path, const Project& project) 
     rewrite(readingsHeader(m_types) + '\n');
 }
 
-void ReadingsWriter::startAppend(const std::string& path, const Project& project, long long frames,
-                                 double lastFrameTime, const ParticleState* restored, int n) {
+void ReadingsWriter::startAppend(const std::string& path, const Project& project,
+                                 long long keptFrames, double lastFrameTime,
+                                 const ParticleState* restored, int n) {
     begin(path, project);
     const std::string header = readingsHeader(m_types);
     std::string content = header + '\n';
@@ -70,8 +71,8 @@ void ReadingsWriter::startAppend(const std::string& path, const Project& project
         } else {
             // The rows of the frames kept, up to the last of them, which must be at its time.
             for (const ReadingsRow& row : table.rows) {
-                if (row.frames > frames || row.time > lastFrameTime + WrittenTimeRounding ||
-                    (row.frames == frames &&
+                if (row.frame > keptFrames || row.time > lastFrameTime + WrittenTimeRounding ||
+                    (row.frame == keptFrames &&
                      std::abs(row.time - lastFrameTime) > WrittenTimeRounding))
                     break;
                 content += formatReadingsRow(row);
@@ -80,8 +81,8 @@ void ReadingsWriter::startAppend(const std::string& path, const Project& project
             }
         }
     }
-    if (kept < frames) {
-        const long long missing = frames - kept;
+    if (kept < keptFrames) {
+        const long long missing = keptFrames - kept;
         const std::string lack = "lacks the readings of " + std::to_string(missing) +
                                  (missing == 1 ? " earlier frame" : " earlier frames");
         if (!m_note.empty())
@@ -89,20 +90,20 @@ void ReadingsWriter::startAppend(const std::string& path, const Project& project
         else
             m_note = path + (existed ? " " : " was missing: it ") + lack;
     }
-    m_frames = frames;
+    m_frame = keptFrames;
     if (restored) {
-        ++m_frames;
-        m_last = computeReadings(m_project, m_types, *restored, n, m_frames);
+        ++m_frame;
+        m_last = computeReadings(m_project, m_types, *restored, n, m_frame);
         content += formatReadingsRow(*m_last);
     }
     rewrite(content);
 }
 
 void ReadingsWriter::write(int n, const ParticleState& particles) {
-    ++m_frames;  // counted even when not written, so the lines that follow stay numbered right
+    ++m_frame;  // counted even when not written, so the lines that follow stay numbered right
     if (m_fd < 0) return;
     try {
-        ReadingsRow row = computeReadings(m_project, m_types, particles, n, m_frames);
+        ReadingsRow row = computeReadings(m_project, m_types, particles, n, m_frame);
         const std::string line = formatReadingsRow(row);
         const off_t before = ::lseek(m_fd, 0, SEEK_END);
         if (!writeAllBytes(m_fd, line)) {

@@ -24,12 +24,12 @@ class ReadingsWriter {
     // A new run: the file holds the header alone.
     void startAnew(const std::string& path, const Project& project);
 
-    // An append to a trajectory of `frames` whole frames, the last at `lastFrameTime`: keeps
+    // An append to a trajectory of `keptFrames` whole frames, the last at `lastFrameTime`: keeps
     // the lines of those frames, drops later ones, and adds one for `restored` (the final
     // state whose frame was added to the trajectory) when given. A file that is missing,
     // damaged or for other types is rebuilt from what it still holds that fits; note() then
     // says what the readings lack.
-    void startAppend(const std::string& path, const Project& project, long long frames,
+    void startAppend(const std::string& path, const Project& project, long long keptFrames,
                      double lastFrameTime, const ParticleState* restored, int n);
 
     // Adds the line of the frame just written to the trajectory. Never throws.
@@ -55,7 +55,7 @@ class ReadingsWriter {
     int m_fd = -1;
     Project m_project;
     std::vector<int> m_types;
-    long long m_frames = 0;
+    long long m_frame = 0;  // the number of the trajectory's frame written last
     std::string m_problem;
     std::string m_note;
     std::optional<ReadingsRow> m_last;

@@ -277,9 +277,14 @@ std::string runCommands(const LammpsSystem& system) {
     s += "timestep " + number(system.step) + "\n\n";
     s += "# Every " + frames +
          " steps, as the model writes its frames: kinetic and potential energy per\n"
-         "# particle, their sum and the radius of gyration; the positions as XYZ.\n";
-    s += "compute  gyration all gyration\n";
-    s += "thermo_style  custom step time ke pe etotal c_gyration\n";
+         "# particle, their sum and the radius of gyration; the positions as XYZ. The radius\n"
+         "# is the readings file's: the root mean square distance from the particles' centre,\n"
+         "# every particle counting the same (compute gyration would weigh them by mass).\n";
+    s += "compute  centre all reduce ave x y z\n";
+    s += "variable spread atom (x-c_centre[1])^2+(y-c_centre[2])^2+(z-c_centre[3])^2\n";
+    s += "compute  spread all reduce ave v_spread\n";
+    s += "variable gyration equal sqrt(c_spread)\n";
+    s += "thermo_style  custom step time ke pe etotal v_gyration\n";
     s += "thermo_modify norm yes\n";
     s += "thermo   " + frames + "\n";
     s += "dump     frames all xyz " + frames + " dump." + system.stem + ".xyz\n";
@@ -323,8 +328,8 @@ std::string readmeText(const LammpsSystem& system) {
     const std::string frames = std::to_string(FrameInterval);
     s += "Output: log.lammps (every " + frames +
          " steps: time, kinetic and potential energy per particle,\n";
-    s += "their sum, radius of gyration) and dump." + stem + ".xyz (positions every " + frames +
-         " steps).\n";
+    s += "their sum, radius of gyration as the readings file takes it) and dump." + stem +
+         ".xyz (positions every " + frames + " steps).\n";
     return s;
 }
 

@@ -60,7 +60,7 @@ class ReadingsFile : public ::testing::Test {
         EXPECT_EQ(table.rows.size(), times.size());
         for (std::size_t k = 0; k < table.rows.size() && k < times.size(); ++k) {
             EXPECT_NEAR(table.rows[k].time, times[k], 1e-9) << "line " << k + 2;
-            EXPECT_EQ(table.rows[k].frames, static_cast<long long>(k + 1)) << "line " << k + 2;
+            EXPECT_EQ(table.rows[k].frame, static_cast<long long>(k + 1)) << "line " << k + 2;
         }
         if (!table.rows.empty()) {
             const FinalState last = loadFinalStateFile(dir.file("ions.sta"));
@@ -101,7 +101,7 @@ TEST_F(ReadingsFile, FollowTheTrajectoryThroughRunsAppendsCutsAndFailures) {
     EXPECT_NE(note.find("lacks the readings of 6 earlier frames"), std::string::npos) << note;
     const ReadingsTable rebuilt = loadReadings(dir.file("ions.readings.csv"));
     ASSERT_EQ(rebuilt.rows.size(), 1u);
-    EXPECT_EQ(rebuilt.rows[0].frames, 7);
+    EXPECT_EQ(rebuilt.rows[0].frame, 7);
     EXPECT_EQ(frameTimes().size(), 7u);
 
     // Overwriting empties them with the trajectory.

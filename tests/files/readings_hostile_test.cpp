@@ -13,6 +13,8 @@
 namespace zentova {
 namespace {
 
+// The header of the first readings files, whose frame column was called "frames": such
+// files still read.
 const std::string Header =
     "time,frames,mean_kinetic_energy,kinetic_energy_type_1,mean_speed,radius_of_gyration,"
     "largest_distance_from_centre\n";
@@ -23,7 +25,7 @@ std::string row(const char* time, const char* frames) {
 
 std::vector<long long> framesOf(const ReadingsTable& table) {
     std::vector<long long> frames;
-    for (const ReadingsRow& r : table.rows) frames.push_back(r.frames);
+    for (const ReadingsRow& r : table.rows) frames.push_back(r.frame);
     return frames;
 }
 
@@ -93,7 +95,7 @@ TEST(ReadingsOnHostileInput, RowsMatchTheTrajectorysFramesAndWriteBackWhole) {
     // Values at the ends of the doubles are written so that they read back.
     ReadingsRow extreme;
     extreme.time = 1e300;
-    extreme.frames = 1;
+    extreme.frame = 1;
     extreme.meanKineticEnergy = DBL_MAX;
     extreme.typeKineticEnergy = {-DBL_MAX};
     std::istringstream back(Header + formatReadingsRow(extreme));

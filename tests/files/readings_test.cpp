@@ -12,7 +12,7 @@ namespace {
 TEST(ParseReadings, StopsAtALastLineCutShortAndKeepsTheLinesBefore) {
     ReadingsRow row;
     row.time = 0.015;
-    row.frames = 1;
+    row.frame = 1;
     row.meanKineticEnergy = 2.5;
     row.typeKineticEnergy = {1.5, 3.5};
     row.meanSpeed = 4.0;
@@ -20,7 +20,7 @@ TEST(ParseReadings, StopsAtALastLineCutShortAndKeepsTheLinesBefore) {
     row.largestDistance = 45.0;
     const std::string first = formatReadingsRow(row);
     row.time = 0.030;
-    row.frames = 2;
+    row.frame = 2;
     std::string second = formatReadingsRow(row);
     const std::string file = readingsHeader({1, 3}) + "\n" + first + second;
 
@@ -29,7 +29,7 @@ TEST(ParseReadings, StopsAtALastLineCutShortAndKeepsTheLinesBefore) {
     EXPECT_EQ(all.types, (std::vector<int>{1, 3}));
     EXPECT_EQ(all.badLine, 0);
     ASSERT_EQ(all.rows.size(), 2u);
-    EXPECT_EQ(all.rows[1].frames, 2);
+    EXPECT_EQ(all.rows[1].frame, 2);
     EXPECT_EQ(all.rows[1].typeKineticEnergy, (std::vector<double>{1.5, 3.5}));
     EXPECT_EQ(all.rows[1].largestDistance, 45.0);
 
@@ -38,7 +38,7 @@ TEST(ParseReadings, StopsAtALastLineCutShortAndKeepsTheLinesBefore) {
     const ReadingsTable kept = parseReadings(cut);
     EXPECT_EQ(kept.badLine, 3);
     ASSERT_EQ(kept.rows.size(), 1u);
-    EXPECT_EQ(kept.rows[0].frames, 1);
+    EXPECT_EQ(kept.rows[0].frame, 1);
 }
 
 }  // namespace

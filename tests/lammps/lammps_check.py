@@ -284,12 +284,24 @@ def table(work):
     print(f"largest relative difference of the table from the law: {worst:.2e}")
 
 
-def same_run(work, stem, steps, seed):
+# Projects whose forces outweigh the bath's kicks by far, so that two runs from the same
+# placement stay on nearly the same path: ions of masses 2 to 4 under a strong law.
+STRONG_IONS = ("Ions", 1.0, 0.4, 1.0, [(40, 2.0, 2, 7.0), (80, 3.5, -1, 8.0)])
+STRONG_FIVE = ("Five", 0.5, 0.0, 1.0,
+               [(20, 4.0, 2, 8.0), (40, 1.0, 1, 5.0), (40, 1.0, -1, 5.0), (20, 4.0, -2, 8.0),
+                (30, 2.0, 0, 6.0)])
+
+
+def same_run(work, stem, steps, seed, project=None):
     """A calculation and a LAMMPS run from the same placement: mean kinetic energies per
-    frame, and the frames of both."""
+    frame, the frames of both and LAMMPS's thermo rows. The example STEM, or `project` (the
+    arguments of write_project) under the folder name STEM."""
     folder = os.path.join(work, stem)
     os.mkdir(folder)
-    shutil.copy(os.path.join(DATA, stem + ".zpr"), os.path.join(folder, "p.zpr"))
+    if project:
+        write_project(os.path.join(folder, "p.zpr"), *project)
+    else:
+        shutil.copy(os.path.join(DATA, stem + ".zpr"), os.path.join(folder, "p.zpr"))
     calc = run([EXE, "--calculate", "p.zpr", "--steps", str(steps), "--seed", str(seed),
                 "--report=csv"], folder)
     check(calc.returncode == 0, f"{stem}: {calc.stderr}")
@@ -297,7 +309,7 @@ def same_run(work, stem, steps, seed):
                      calc.stdout.splitlines()[1:]])[:, 3]
     rows = lammps(export(folder, "p.zpr", "out", "--steps", str(steps), "--seed", str(seed)), "p")
     return (ours, rows[1:, 2], his_frames(os.path.join(folder, "p.his")),
-            xyz_frames(os.path.join(folder, "out", "dump.p.xyz"))[1:])
+            xyz_frames(os.path.join(folder, "out", "dump.p.xyz"))[1:], rows[1:])
 
 
 def physics(work):
@@ -306,12 +318,16 @@ def physics(work):
     # follow nearly the same path: the kicks' realisations, the frozen far force and the
     # integrators part them by about 1 % in these readings. 5 % catches a wrong law, wall,
     # mass, step or unit (each moves them by far more) without failing on noise.
-    ours, theirs, _, _ = same_run(work, "zen1", 3000, 5)
+    ours, theirs, _, _, _ = same_run(work, "ions", 3000, 5, STRONG_IONS)
     a, b = ours[2:].mean(), theirs[2:].mean()
-    print(f"ionic crystal, mean kinetic energy per particle: {a:.1f} here, {b:.1f} in LAMMPS")
-    check(abs(a - b) < 0.05 * a, "ionic crystal: mean kinetic energy")
+    print(f"strong ions, mean kinetic energy per particle: {a:.1f} here, {b:.1f} in LAMMPS")
+    check(abs(a - b) < 0.05 * a, "strong ions: mean kinetic energy")
 
-    _, _, his, dump = same_run(work, "zen2", 3000, 3)
+    _, _, his, dump, rows = same_run(work, "zen2", 3000, 3)
+    # The log's radius of gyration is the readings file's, every particle counting the same:
+    # weighed by the masses (4 and 1) it would differ by some 0.5 %.
+    logged = np.array([gyration(x) for _, x in dump])
+    check(np.allclose(rows[:, 5], logged, rtol=1e-5), "LAMMPS's radius of gyration is unweighted")
     a, b = gyration(his[-1][1]), gyration(dump[-1][1])
     shrink_a, shrink_b = gyration(his[0][1]) - a, gyration(dump[0][1]) - b
     print(f"gravitational collapse, radius of gyration: {a:.2f} here, {b:.2f} in LAMMPS; "
@@ -319,7 +335,7 @@ def physics(work):
     check(abs(a - b) < 0.05 * a and abs(shrink_a - shrink_b) < 0.2 * shrink_a,
           "gravitational collapse: radius of gyration")
 
-    _, _, his, dump = same_run(work, "zen4", 3000, 3)
+    _, _, his, dump, _ = same_run(work, "zen4", 3000, 3)
     ratio_a = gyration(his[-1][1][his[-1][0] == 1]) / gyration(his[-1][1][his[-1][0] == 2])
     ratio_b = (gyration(dump[-1][1][dump[-1][0] == "H"]) /
                gyration(dump[-1][1][dump[-1][0] == "He"]))
@@ -330,8 +346,8 @@ def physics(work):
     # Walls: K = 20 neighbour slots push back with 20 x 400 x depth^2, so a particle goes as
     # deep past them here as in LAMMPS; walls of 400 alone would let it in 20^(1/3) = 2.7
     # times as deep. The mean depth of the particles found past them (some 40 in the frames
-    # of the example with five kinds) differs by a few per cent between the two.
-    _, _, his, dump = same_run(work, "zen5", 3000, 3)
+    # of the five kinds) differs by a few per cent between the two.
+    _, _, his, dump, _ = same_run(work, "five", 3000, 3, STRONG_FIVE)
     a, b = wall_depths(his, -47.0, 47.0), wall_depths(dump, 3.0, 97.0)
     print(f"walls: {len(a)} particles {a.mean():.3f} deep on average here, {len(b)} "
           f"{b.mean():.3f} deep in LAMMPS")
