@@ -22,7 +22,7 @@ namespace zentova {
 const char* const UsageText =
     "Usage: zentova [PROJECT.zpr]\n"
     "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
-    "                    [--report[=csv]]\n"
+    "                    [--bath T0:F0,T1:F1,...] [--report[=csv]]\n"
     "       zentova --export-xyz PROJECT.zpr [OUT.xyz] [--overwrite]\n"
     "       zentova --snapshot PROJECT.zpr OUT.png [--overwrite]\n"
     "       zentova --movie PROJECT.zpr OUT.mp4|OUT.webm|OUT.gif [--fps N]\n"
@@ -44,6 +44,10 @@ const char* const UsageText =
     "  --seed S             fixed seed of the random generator (0 to 4294967295), so the\n"
     "                       same inputs give identical files; the clock otherwise\n"
     "  --append             continue from PROJECT.sta and add frames to PROJECT.his\n"
+    "  --bath T0:F0,...     heat and cool: from time T0 hold the bath at F0 times the\n"
+    "                       setup's temperature, from T1 at F1, and so on (times\n"
+    "                       increasing, factors 0 to 16); before T0 and without it, the\n"
+    "                       setup's bath. The readings' bath_factor column records it\n"
     "  --report             print the readings of every frame on standard output: time,\n"
     "                       frames, steps per second, mean kinetic energy per particle\n"
     "  --report=csv         the same as comma-separated values under a header line\n"
@@ -228,6 +232,11 @@ int calculate(int argc, char** argv, std::string_view version) {
             options.seed = seed;
         } else if (arg == "--append") {
             options.append = true;
+        } else if (arg == "--bath") {
+            const char* text = value();
+            ParsedBathSchedule bath = parseBathSchedule(text ? text : "");
+            if (!bath.error.empty()) return usageError("--bath: " + bath.error);
+            options.bath = std::move(bath.schedule);
         } else if (arg == "--report") {
             report = true;
             reportStyle = ReportStyle::Text;
