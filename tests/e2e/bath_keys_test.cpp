@@ -1,0 +1,89 @@
+// The keys H, C and B in the view window of the real program during a calculation: the bath
+// goes hotter and cooler a step a press and back to the setup's, and the readings file
+// records the factor of every frame.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "e2e/xdisplay.h"
+#include "files/projectfile.h"
+#include "files/readings.h"
+#include "reliability/child.h"
+#include "support/projects.h"
+#include "support/tempfiles.h"
+
+namespace zentova {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::Child;
+using testing::Outcome;
+using testing::waitFor;
+using testing::xdotool;
+
+TEST(BathKeys, TheFactorOfEveryFrameIsInTheReadings) {
+    testing::XDisplay display;
+    if (!std::getenv("DISPLAY") || !display.isOpen()) GTEST_SKIP() << "no display";
+    if (xdotool({"getmouselocation"}).status != 0) GTEST_SKIP() << "no xdotool";
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    testing::TempDir dir;
+    testing::writeBytes(dir.file("salt.zpr"), formatProject(testing::saltProject(20, 10)));
+    const std::string readings = dir.file("salt.readings.csv");
+
+    ASSERT_EQ(xdotool({"mousemove", "0", "0"}).status, 0);
+    Child program = Child::zentova(dir.path(), {"salt.zpr"});
+    // "Calculate", the fifth item of the menu, once the menu has put the pointer on its first.
+    const int left = display.width() / 2 - 160;
+    ASSERT_TRUE(waitFor(20s, [&] { return display.pointerAt(left + 30, 130); })) << "no menu";
+    ASSERT_EQ(xdotool({"mousemove", std::to_string(left + 85), std::to_string(255), "mousedown",
+                       "1", "sleep", "0.15", "mouseup", "1"})
+                  .status,
+              0);
+    unsigned long view = 0;
+    ASSERT_TRUE(waitFor(20s, [&] { return (view = display.shownWindow(program.pid(), "Simul")); }))
+        << "the calculation did not start";
+    const auto rows = [&] { return loadReadings(readings).rows; };
+    // Keys to the view (it has them only when given the focus), then two more frames.
+    const auto press = [&](std::vector<std::string> keys) {
+        const std::size_t before = rows().size();
+        std::vector<std::string> args{"windowfocus", "--sync", std::to_string(view), "key"};
+        args.insert(args.end(), keys.begin(), keys.end());
+        ASSERT_EQ(xdotool(args).status, 0);
+        ASSERT_TRUE(waitFor(60s, [&] { return rows().size() >= before + 2; }))
+            << "no frames after " << keys.front();
+    };
+    ASSERT_TRUE(waitFor(60s, [&] { return rows().size() >= 1; })) << "no frames";
+    press({"h", "h", "h"});       // 1.25^3
+    press({"c", "c", "c", "c"});  // 1.25^-1
+    press({"h", "h"});            // 1.25
+    press({"b"});
+    const unsigned long main = display.shownWindow(program.pid(), "Zentova - ");
+    ASSERT_NE(main, 0u);
+    ASSERT_EQ(xdotool({"windowfocus", "--sync", std::to_string(main), "key", "Escape"}).status, 0);
+    const Outcome outcome = program.wait(20);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+
+    // The factors in the order the frames took them, each once; a frame may fall between two
+    // presses sent together, and then holds the step between.
+    std::vector<double> taken;
+    for (const ReadingsRow& row : rows())
+        if (taken.empty() || taken.back() != row.bathFactor) taken.push_back(row.bathFactor);
+    const std::vector<double> expected{1.0, 1.953125, 0.8, 1.25, 1.0};
+    std::vector<double> reached;
+    for (double factor : taken)
+        if (reached.size() < expected.size() && factor == expected[reached.size()])
+            reached.push_back(factor);
+    EXPECT_EQ(reached, expected) << "factors seen: " << ::testing::PrintToString(taken);
+    for (double factor : taken)
+        EXPECT_TRUE(factor == 0.8 || factor == 1.0 || factor == 1.25 || factor == 1.5625 ||
+                    factor == 1.953125)
+            << factor;
+}
+
+}  // namespace
+}  // namespace zentova
