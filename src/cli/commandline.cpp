@@ -29,7 +29,8 @@ const char* const UsageText =
     "                    [--turn DEGREES] [--from T0] [--to T1] [--no-time] [--overwrite]\n"
     "       zentova --force-table PROJECT.zpr TYPE1 TYPE2\n"
     "       zentova --export-lammps PROJECT.zpr DIR [--from-sta] [--replicate NX NY NZ]\n"
-    "                    [--cutoff R] [--steps N] [--seed S] [--overwrite]\n"
+    "                    [--cutoff R] [--steps N] [--seed S] [--bath T0:F0,...]\n"
+    "                    [--overwrite]\n"
     "       zentova --analyse PROJECT.zpr [--out DIR] [--from T0] [--to T1] [--overwrite]\n"
     "       zentova --help | --version\n"
     "\n"
@@ -73,6 +74,8 @@ const char* const UsageText =
     "                       the whole\n"
     "  --cutoff R           leave out the pair law beyond R cube units (at least 1; the\n"
     "                       default covers the whole box): faster, but no longer the model\n"
+    "  --bath (export)      the schedule as --calculate takes it: the run in stretches,\n"
+    "                       each with its fix langevin temperatures\n"
     "  --analyse            write g(r) with coordination numbers, mean square displacement,\n"
     "                       density from the centre of mass and kinetic energies of\n"
     "                       PROJECT.his and PROJECT.readings.csv as CSV, PNG and SVG, and\n"
@@ -171,6 +174,11 @@ int exportLammpsCommand(const CommandCall& call) {
             if (!text || !parseNumber(*text, seed))
                 return usageError("--seed needs a whole number from 0 to 4294967295");
             options.seed = seed;
+        } else if (arg == "--bath") {
+            const std::string* text = value();
+            ParsedBathSchedule bath = parseBathSchedule(text ? *text : "");
+            if (!bath.error.empty()) return usageError("--bath: " + bath.error);
+            options.bath = std::move(bath.schedule);
         } else {
             return usageError("--export-lammps: unknown option \"" + arg + "\"");
         }
@@ -196,8 +204,8 @@ constexpr Command PlainCommands[] = {
     {"--force-table", "PROJECT TYPE1 TYPE2", 3, 3, forceTable},
     {"--export-lammps",
      "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--cutoff R] [--steps N] [--seed S] "
-     "[--overwrite]",
-     2, 14, exportLammpsCommand},
+     "[--bath T0:F0,...] [--overwrite]",
+     2, 16, exportLammpsCommand},
 };
 
 // The calculation and its options, in any order; --help and --version among them.
