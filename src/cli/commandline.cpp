@@ -47,7 +47,7 @@ const char* const UsageText =
     "  --append             continue from PROJECT.sta and add frames to PROJECT.his\n"
     "  --bath T0:F0,...     heat and cool: from time T0 hold the bath at F0 times the\n"
     "                       setup's temperature, from T1 at F1, and so on (times\n"
-    "                       increasing, factors 0 to 16); before T0 and without it, the\n"
+    "                       increasing, factors 0 to 10000); before T0 and without it, the\n"
     "                       setup's bath. The readings' bath_factor column records it\n"
     "  --report             print the readings of every frame on standard output: time,\n"
     "                       frames, steps per second, mean kinetic energy per particle\n"

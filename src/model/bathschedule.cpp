@@ -33,7 +33,7 @@ double kickSpanFor(double factor) {
 double bathFactorOfLevel(int level) {
     if (level <= BathOffLevel) return 0.0;
     if (level > HighestBathLevel) level = HighestBathLevel;
-    // Whole powers of 1.25 = 5/4 are exact up here; the lower ones are rounded once.
+    // Powers of 1.5625 = 25/16 up to the 11th are exact; the others are rounded.
     double power = 1.0;
     for (int k = 0; k < std::abs(level); ++k) power *= BathStep;
     return level >= 0 ? power : 1.0 / power;

@@ -10,22 +10,22 @@ namespace zentova {
 // the kicks' variance, so their span grows with its square root; the damping stays. A
 // factor of 1 is the setup's bath, 0 leaves the damping alone to cool the particles.
 //
-// The bound keeps the step as stable as the setup's: at 16 the kicks reach 4 x 200 = 800 per
-// slot, still a thirtieth of one clamped pair force (1000 / 0.04 = 25000), so the strongest
-// push a step meets grows by under 3 %; the particles move 4 times as fast, 4 x the setup's
-// distance between two neighbour rebuilds.
-inline constexpr double MaxBathFactor = 16.0;
+// The bound keeps the kicks within what the step is made for: at 10000 their span is 100
+// times the setup's, a kick per slot of at most 20000, still below one pair force at its clamp
+// (1000 / 0.04 = 25000). Above it the kicks would be the strongest push a step meets.
+inline constexpr double MaxBathFactor = 10000.0;
 
 // The span of the kicks at `factor`: exactly KickSpan at 1, so that the setup's bath takes
 // the arithmetic it always took.
 double kickSpanFor(double factor);
 
-// The view's steps: each press multiplies the factor by 1.25 (or divides it), from 1.25^-10
-// (about 0.11) to 1.25^12 (about 14.6, the last step under MaxBathFactor); one press below
-// the lowest step is 0, one above 0 the lowest step again. Level 0 is the factor 1.
-inline constexpr double BathStep = 1.25;
+// The view's steps: each press makes the kicks 1.25 times as strong (or weaker), the
+// temperature 1.5625 times, from 1.5625^-10 (about 0.012) to 1.5625^20 (about 7500, the last
+// step under MaxBathFactor); one press below the lowest step is 0, one above 0 the lowest
+// step again. Level 0 is the factor 1.
+inline constexpr double BathStep = 1.5625;
 inline constexpr int LowestBathLevel = -10;
-inline constexpr int HighestBathLevel = 12;
+inline constexpr int HighestBathLevel = 20;
 inline constexpr int BathOffLevel = LowestBathLevel - 1;  // the factor 0
 double bathFactorOfLevel(int level);
 

@@ -58,9 +58,9 @@ TEST(BathKeys, TheFactorOfEveryFrameIsInTheReadings) {
             << "no frames after " << keys.front();
     };
     ASSERT_TRUE(waitFor(60s, [&] { return rows().size() >= 1; })) << "no frames";
-    press({"h", "h", "h"});       // 1.25^3
-    press({"c", "c", "c", "c"});  // 1.25^-1
-    press({"h", "h"});            // 1.25
+    press({"h", "h", "h"});       // 1.5625^3
+    press({"c", "c", "c", "c"});  // 1.5625^-1
+    press({"h", "h"});            // 1.5625
     press({"b"});
     const unsigned long main = display.shownWindow(program.pid(), "Zentova - ");
     ASSERT_NE(main, 0u);
@@ -73,15 +73,15 @@ TEST(BathKeys, TheFactorOfEveryFrameIsInTheReadings) {
     std::vector<double> taken;
     for (const ReadingsRow& row : rows())
         if (taken.empty() || taken.back() != row.bathFactor) taken.push_back(row.bathFactor);
-    const std::vector<double> expected{1.0, 1.953125, 0.8, 1.25, 1.0};
+    const std::vector<double> expected{1.0, 3.814697265625, 0.64, 1.5625, 1.0};
     std::vector<double> reached;
     for (double factor : taken)
         if (reached.size() < expected.size() && factor == expected[reached.size()])
             reached.push_back(factor);
     EXPECT_EQ(reached, expected) << "factors seen: " << ::testing::PrintToString(taken);
     for (double factor : taken)
-        EXPECT_TRUE(factor == 0.8 || factor == 1.0 || factor == 1.25 || factor == 1.5625 ||
-                    factor == 1.953125)
+        EXPECT_TRUE(factor == 0.64 || factor == 1.0 || factor == 1.5625 || factor == 2.44140625 ||
+                    factor == 3.814697265625)
             << factor;
 }
 

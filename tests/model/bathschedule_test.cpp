@@ -17,13 +17,13 @@ TEST(BathSchedule, ReadsIncreasingTimesAndFactorsWithinTheBound) {
         const char* error;
     } cases[] = {
         {"0:1", {0}, {1}, ""},
-        {"0:1,2.5:4,5:0,7.5:16", {0, 2.5, 5, 7.5}, {1, 4, 0, 16}, ""},
+        {"0:1,2.5:4,5:0,7.5:10000", {0, 2.5, 5, 7.5}, {1, 4, 0, 10000}, ""},
         {"", {}, {}, "needs TIME:FACTOR pairs, e.g. 0:1,2:4,4:1"},
         {"0:1,0:2", {}, {}, "\"0:2\": the times must increase"},
         {"1:2,0.5:1", {}, {}, "\"0.5:1\": the times must increase"},
         {"-1:2", {}, {}, "\"-1:2\": the time must be 0 or later"},
-        {"0:16.5", {}, {}, "\"0:16.5\": the factor must be from 0 to 16"},
-        {"0:-0.5", {}, {}, "\"0:-0.5\": the factor must be from 0 to 16"},
+        {"0:10001", {}, {}, "\"0:10001\": the factor must be from 0 to 10000"},
+        {"0:-0.5", {}, {}, "\"0:-0.5\": the factor must be from 0 to 10000"},
         {"0:nan", {}, {}, "\"0:nan\" is not TIME:FACTOR (two numbers, e.g. 2.5:4)"},
         {"0:1,", {}, {}, "\"\" is not TIME:FACTOR (two numbers, e.g. 2.5:4)"},
         {"0;1", {}, {}, "\"0;1\" is not TIME:FACTOR (two numbers, e.g. 2.5:4)"},
@@ -52,18 +52,18 @@ TEST(BathSchedule, HoldsEachFactorFromItsTimeAndTheSetupsBathBefore) {
 }
 
 // The setup's factor leaves the kicks' span as it was, to the bit; others scale its square.
-TEST(BathSchedule, KeysStepByAQuarterBetweenOffAndTheBound) {
+TEST(BathSchedule, KeysStepTheKicksByAQuarterBetweenOffAndTheBound) {
     EXPECT_EQ(kickSpanFor(1.0), KickSpan);
     EXPECT_DOUBLE_EQ(kickSpanFor(4.0), 2.0 * KickSpan);
     EXPECT_EQ(kickSpanFor(0.0), 0.0);
     EXPECT_EQ(bathFactorOfLevel(0), 1.0);
-    EXPECT_EQ(bathFactorOfLevel(2), 1.5625);
-    EXPECT_EQ(bathFactorOfLevel(-1), 0.8);
-    EXPECT_NEAR(bathFactorOfLevel(LowestBathLevel), 0.107, 0.001);
+    EXPECT_EQ(bathFactorOfLevel(2), 2.44140625);
+    EXPECT_EQ(bathFactorOfLevel(-1), 0.64);
+    EXPECT_DOUBLE_EQ(kickSpanFor(bathFactorOfLevel(1)), 1.25 * KickSpan);
+    EXPECT_NEAR(bathFactorOfLevel(LowestBathLevel), 0.0116, 0.0001);
     EXPECT_EQ(bathFactorOfLevel(BathOffLevel), 0.0);
-    EXPECT_NEAR(bathFactorOfLevel(HighestBathLevel), 14.55, 0.01);
+    EXPECT_NEAR(bathFactorOfLevel(HighestBathLevel), 7523, 1);
     EXPECT_EQ(bathFactorOfLevel(HighestBathLevel + 5), bathFactorOfLevel(HighestBathLevel));
-    EXPECT_LE(bathFactorOfLevel(HighestBathLevel), MaxBathFactor);
     EXPECT_GT(bathFactorOfLevel(HighestBathLevel) * BathStep, MaxBathFactor);
 }
 
