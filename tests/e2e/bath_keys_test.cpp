@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -68,21 +69,25 @@ TEST(BathKeys, TheFactorOfEveryFrameIsInTheReadings) {
     const Outcome outcome = program.wait(20);
     ASSERT_EQ(outcome.status, 0) << outcome.err;
 
-    // The factors in the order the frames took them, each once; a frame may fall between two
-    // presses sent together, and then holds the step between.
-    std::vector<double> taken;
+    // The factors in the order the frames took them, each once, as the file writes them (to
+    // 10 digits); a frame may fall between two presses sent together, and then holds the step
+    // between. The levels: 1.5625^-1 to 1.5625^3.
+    const std::vector<double> levels{0.64, 1.0, 1.5625, 2.44140625, 3.814697265625};
+    const auto level = [&](double factor) {
+        for (std::size_t k = 0; k < levels.size(); ++k)
+            if (std::abs(factor / levels[k] - 1.0) < 1e-9) return static_cast<int>(k) - 1;
+        return 99;
+    };
+    std::vector<int> taken;
     for (const ReadingsRow& row : rows())
-        if (taken.empty() || taken.back() != row.bathFactor) taken.push_back(row.bathFactor);
-    const std::vector<double> expected{1.0, 3.814697265625, 0.64, 1.5625, 1.0};
-    std::vector<double> reached;
-    for (double factor : taken)
-        if (reached.size() < expected.size() && factor == expected[reached.size()])
-            reached.push_back(factor);
-    EXPECT_EQ(reached, expected) << "factors seen: " << ::testing::PrintToString(taken);
-    for (double factor : taken)
-        EXPECT_TRUE(factor == 0.64 || factor == 1.0 || factor == 1.5625 || factor == 2.44140625 ||
-                    factor == 3.814697265625)
-            << factor;
+        if (taken.empty() || taken.back() != level(row.bathFactor))
+            taken.push_back(level(row.bathFactor));
+    const std::vector<int> expected{0, 3, -1, 1, 0};
+    std::vector<int> reached;
+    for (int l : taken)
+        if (reached.size() < expected.size() && l == expected[reached.size()]) reached.push_back(l);
+    EXPECT_EQ(reached, expected) << "levels seen: " << ::testing::PrintToString(taken);
+    for (int l : taken) EXPECT_LT(l, 99) << "a factor that is no level's";
 }
 
 }  // namespace
