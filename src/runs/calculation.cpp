@@ -306,7 +306,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
             readingsView.setNote(readings.problem());
         }
     };
-    // The keys H, C and B change the bath between two steps; the next redraw shows it.
+    // The keys H, C and B change the bath between two steps, and the status line says so.
     int bathLevel = 0;
     const BathKeys bathKeys(view, [&](int step) {
         bathLevel = step == 0 ? 0 : std::clamp(bathLevel + step, BathOffLevel, HighestBathLevel);
