@@ -26,7 +26,7 @@ void checkTable(const ReadingsTable& table) {
         fuzz::require(row.typeKineticEnergy.size() == table.types.size(),
                       "a row with other columns than the header");
         for (double value : {row.time, row.meanKineticEnergy, row.meanSpeed, row.radiusOfGyration,
-                             row.largestDistance})
+                             row.largestDistance, row.bathFactor})
             fuzz::requireFinite(value, "a value that is not finite");
         for (double value : row.typeKineticEnergy)
             fuzz::requireFinite(value, "a value that is not finite");

@@ -151,6 +151,7 @@ int runHeadlessCalculation(const HeadlessOptions& options, std::ostream& err, bo
         RunFiles sink(trajectory, plan.finalStatePath(), &plan.readings());
         CalculationStepper stepper(run->project, run->particles, run->settings, run->random,
                                    run->dynamics, sink);
+        stepper.setBathSchedule(options.bath);
         Progress progress(err, interactive, options.steps);
         stepper.start(n);
         // A readings file given up before the first step was reported already.

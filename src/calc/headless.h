@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/report.h"
+#include "model/bathschedule.h"
 
 namespace zentova {
 
@@ -16,6 +17,7 @@ struct HeadlessOptions {
     long long steps = 3000;
     std::optional<std::uint32_t> seed;  // fixed seed for repeatable files; clock otherwise
     bool append = false;                // continue the final state instead of a new run
+    BathSchedule bath;                  // the bath's factor over the run's time
 };
 
 // Runs the calculation, writing the ".his" and ".sta" files beside the project. Progress

@@ -46,4 +46,10 @@ double StepRate::update(long long steps, Clock::time_point now) {
     return m_rate;
 }
 
+std::string formatBath(double factor) {
+    char text[48];
+    std::snprintf(text, sizeof text, "bath x %.2f", factor);
+    return text;
+}
+
 }  // namespace zentova

@@ -25,6 +25,9 @@ double meanKineticEnergy(const Project& project, const ParticleState& particles,
 // "t = 0.150   frames 10   21450 steps/s   mean kinetic energy 1234.5 per particle"
 std::string formatReadings(const Readings& readings);
 
+// "bath x 1.56": the bath's temperature relative to the setup's, as the status line shows it.
+std::string formatBath(double factor);
+
 // How --report prints: the line above, or comma-separated values under a header line that
 // spreadsheets and data-frame readers take as the column names.
 enum class ReportStyle { Text, Csv };

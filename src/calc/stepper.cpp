@@ -94,6 +94,10 @@ void RunFiles::frame(int n, const ParticleState& particles) {
     if (m_readings) m_readings->write(n, particles);
 }
 
+void RunFiles::bathChanged(double factor) {
+    if (m_readings) m_readings->setBathFactor(factor);
+}
+
 CalculationStepper::CalculationStepper(const Project& project, ParticleState& particles,
                                        const Settings& settings, RandomSource& random,
                                        Dynamics& dynamics, FrameSink& sink)
@@ -113,7 +117,18 @@ void CalculationStepper::start(int n) {
     m_sinceFrame = 0;
 }
 
+void CalculationStepper::setBathFactor(double factor) {
+    if (factor == m_bathFactor) return;
+    m_bathFactor = factor;
+    m_physics.kickSpan = kickSpanFor(factor);
+    m_sink.bathChanged(factor);
+}
+
 void CalculationStepper::advance() {
+    // Half a step early, so that a change falls on the step that starts nearest its time
+    // whatever the rounding of the summed steps.
+    if (!m_schedule.empty())
+        setBathFactor(bathFactorAt(m_schedule, m_particles.time + 0.5 * m_step));
     if (m_pass >= RestartInterval) m_pass = 0;
     ++m_pass;
     ++m_sinceFrame;

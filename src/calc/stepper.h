@@ -2,8 +2,10 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "files/finalstate.h"
+#include "model/bathschedule.h"
 #include "model/integrator.h"
 #include "model/particles.h"
 #include "model/project.h"
@@ -17,6 +19,8 @@ class FrameSink {
     virtual ~FrameSink() = default;
     // Called every FrameInterval steps with the run's particle count and the current time.
     virtual void frame(int n, const ParticleState& particles) = 0;
+    // Called when the bath's factor changes, before the steps it applies to.
+    virtual void bathChanged(double /*factor*/) {}
 };
 
 class TrajectoryWriter;
@@ -30,6 +34,7 @@ class RunFiles : public FrameSink {
     RunFiles(TrajectoryWriter& trajectory, std::string finalStatePath,
              ReadingsWriter* readings = nullptr);
     void frame(int n, const ParticleState& particles) override;
+    void bathChanged(double factor) override;
 
   private:
     TrajectoryWriter& m_trajectory;
@@ -88,6 +93,14 @@ class CalculationStepper {
     long long frames() const { return m_frames; }
     int pass() const { return m_pass; }
 
+    // The bath's factor for the steps that follow (0 to MaxBathFactor, 1 the setup's), told
+    // to the sink when it changes.
+    void setBathFactor(double factor);
+    double bathFactor() const { return m_bathFactor; }
+    // A schedule of factors over the run's time: each step takes the factor the schedule
+    // holds at the time nearest its start. An empty one leaves the factor to setBathFactor.
+    void setBathSchedule(BathSchedule schedule) { m_schedule = std::move(schedule); }
+
   private:
     const Project& m_project;
     const Settings& m_settings;
@@ -103,6 +116,8 @@ class CalculationStepper {
     int m_sinceFrame = 0;
     long long m_steps = 0;
     long long m_frames = 0;
+    double m_bathFactor = 1.0;
+    BathSchedule m_schedule;
 };
 
 }  // namespace zentova

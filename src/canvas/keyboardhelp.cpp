@@ -41,6 +41,7 @@ const std::vector<KeyRow>& ViewWindowKeys() {
         {"Tab, then Space or Enter", "the button with the focus, as a click"},
         {"D", "a longer description of the picture"},
         {"G, S, R", "the Readings window, save the picture, record a movie"},
+        {"H, C, B", "Calculate: kicks 1.25 x stronger, weaker, back to the setup's bath"},
         {"F1 or ?", "the keyboard help of the view; again to close it"},
         {"Escape", "closes that help, or ends a recording"},
     };

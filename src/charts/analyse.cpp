@@ -84,6 +84,8 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const Outputs msdFiles = plotFiles("msd");
         const Outputs densityFiles = plotFiles("density");
         const Outputs energyFiles = energies ? plotFiles("energies") : Outputs{};
+        const bool heating = energies && !heatingCurve(readings).empty();
+        const Outputs heatingFiles = heating ? plotFiles("heating") : Outputs{};
         OutputFile& pageFile = file("index.html");
         std::vector<Section> sections;
         const auto write = [&](const Outputs& files, Section section) {
@@ -172,6 +174,11 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                               ": not a line of readings; it is left out with any others like it");
             write(energyFiles, energiesSection(readings, project));
             steps.say("kinetic energies written");
+            if (heating) {
+                // The holds of the lines that match the trajectory's frames.
+                write(heatingFiles, heatingSection(heatingCurve(readings)));
+                steps.say("heating curve written");
+            }
         }
 
         pageFile.write(pageOf(project.name,

@@ -167,6 +167,29 @@ Section energiesSection(const ReadingsTable& readings, const Project& project) {
     return s;
 }
 
+Section heatingSection(const std::vector<BathHold>& holds) {
+    Section s{"heating",
+              "Heating and cooling: kinetic energy against the bath",
+              "The run changed the bath's temperature (with the keys H, C and B, or with "
+              "--bath). Each point is one stretch at one bath: across, how hot the bath was "
+              "(1 = the setup's); up, the energy of motion an average particle settled at (its "
+              "second half). The line joins the stretches in the order of the run. Where it "
+              "climbs steeply the particles take up heat without getting much faster: a solid "
+              "melting. If the way back down lies apart from the way up, the run froze at "
+              "another temperature than it melted.",
+              "",
+              heatingCsv(holds),
+              {"Heating curve",
+               "bath (times the setup's temperature)",
+               "kinetic energy per particle (energy units)",
+               {}}};
+    PlotLine line{"in the order of the run", {}, QColor(255, 176, 0)};
+    for (const BathHold& hold : holds)
+        line.points.emplace_back(hold.factor, hold.meanKineticEnergy);
+    s.plot.lines.push_back(std::move(line));
+    return s;
+}
+
 std::string pageOf(const std::string& projectName, const std::string& framesText,
                    const std::vector<Section>& sections, const std::string& notes) {
     std::string page =

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/heating.h"
 #include "analysis/structure.h"
 #include "charts/plot.h"
 #include "files/readings.h"
@@ -27,6 +28,8 @@ Section rdfSection(const RadialDistribution& rdf, const Project& project);
 Section msdSection(const Displacement& msd, const Project& project);
 Section densitySection(const DensityProfile& profile, const Project& project);
 Section energiesSection(const ReadingsTable& readings, const Project& project);
+// The heating curve of a run whose bath changed (holds from heatingCurve, not empty).
+Section heatingSection(const std::vector<BathHold>& holds);
 
 // The page index.html: a heading with the project's name, `framesText`, the notes (when
 // any), then each section's plot, words and files.

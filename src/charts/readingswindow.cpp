@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPen>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -31,6 +32,20 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
         m_perType.push_back(static_cast<QLineSeries*>(series.at(k)));
     m_time = static_cast<QValueAxis*>(m_chart->axes(Qt::Horizontal).at(0));
     m_energy = static_cast<QValueAxis*>(m_chart->axes(Qt::Vertical).at(0));
+    // The bath on the right, from 0: a step in it stands beside the energies it moves.
+    m_bathAxis = new QValueAxis;
+    m_bathAxis->setTitleText("bath (x the setup's)");
+    m_bathAxis->setLabelsBrush(m_energy->labelsBrush());
+    m_bathAxis->setTitleBrush(m_energy->titleBrush());
+    m_bathAxis->setGridLineVisible(false);
+    m_bathAxis->setRange(0.0, 2.0);
+    m_chart->addAxis(m_bathAxis, Qt::AlignRight);
+    m_bath = new QLineSeries;
+    m_bath->setName("bath");
+    m_bath->setPen(QPen(QColor(255, 176, 0), 2, Qt::DashDotLine));
+    m_chart->addSeries(m_bath);
+    m_bath->attachAxis(m_time);
+    m_bath->attachAxis(m_bathAxis);
     m_chartView = new QChartView(m_chart, this);
     m_note = new QLabel(this);
     m_note->setVisible(false);
@@ -68,6 +83,8 @@ void ReadingsWindow::flush() {
     const std::size_t every =
         std::max<std::size_t>(1, (m_rows.size() + MostPoints - 1) / MostPoints);
     QList<QPointF> mean;
+    QList<QPointF> bath;
+    double hottest = 1.0;
     std::vector<QList<QPointF>> perType(m_perType.size());
     double first = m_rows.empty() ? 0.0 : m_rows.front().time;
     double last = first;
@@ -80,8 +97,10 @@ void ReadingsWindow::flush() {
             highest = std::max(highest, row.meanKineticEnergy);
         for (double e : row.typeKineticEnergy)
             if (std::isfinite(e)) highest = std::max(highest, e);
+        hottest = std::max(hottest, row.bathFactor);
         if (k % every != 0 && k + 1 != m_rows.size()) continue;
         mean.append(QPointF(row.time, row.meanKineticEnergy));
+        bath.append(QPointF(row.time, row.bathFactor));
         for (std::size_t t = 0; t < perType.size() && t < row.typeKineticEnergy.size(); ++t)
             perType[t].append(QPointF(row.time, row.typeKineticEnergy[t]));
     }
@@ -93,7 +112,12 @@ void ReadingsWindow::flush() {
     // Time runs to the last reading, never past it: a pupil reads the run's end at the edge.
     if (first != m_time->min() || last != m_time->max())
         fitAxis(m_time, first, std::max(last, first + 0.015));
+    if (hottest * 1.25 > m_bathAxis->max()) {
+        m_bathAxis->setRange(0.0, hottest * 1.25);
+        m_bathAxis->applyNiceNumbers();
+    }
     m_mean->replace(mean);
+    m_bath->replace(bath);
     for (std::size_t t = 0; t < m_perType.size(); ++t) m_perType[t]->replace(perType[t]);
 }
 

@@ -18,11 +18,11 @@ QT_END_NAMESPACE
 namespace zentova {
 
 // The "Readings" window: the kinetic energy per particle of every type, and of all
-// particles, against time, a point per frame. It only shows what it is given; closing it
-// changes nothing else. Beside a running calculation it costs little: the lines given are
-// drawn once a second at most (each repaint beside the
-// view costs a software-rendered calculation far more than its own few milliseconds), and a long
-// run's lines with at most MostPoints points each (every k-th line, the last always).
+// particles, against time, a point per frame, and the bath's factor on an axis of its own. It only
+// shows what it is given; closing it changes nothing else. Beside a running calculation it costs
+// little: the lines given are drawn once a second at most (each repaint beside the view costs a
+// software-rendered calculation far more than its own few milliseconds), and a long run's lines
+// with at most MostPoints points each (every k-th line, the last always).
 class ReadingsWindow : public QWidget {
   public:
     explicit ReadingsWindow(const Project& project, QWidget* parent = nullptr);
@@ -51,6 +51,8 @@ class ReadingsWindow : public QWidget {
     QLabel* m_note = nullptr;
     QValueAxis* m_time = nullptr;
     QValueAxis* m_energy = nullptr;
+    QValueAxis* m_bathAxis = nullptr;
+    QLineSeries* m_bath = nullptr;
     QLineSeries* m_mean = nullptr;
     std::vector<QLineSeries*> m_perType;
     std::vector<ReadingsRow> m_rows;

@@ -15,6 +15,7 @@
 #include "files/settingsfile.h"
 #include "files/xyzexport.h"
 #include "lammps/export.h"
+#include "model/bathschedule.h"
 #include "model/settings.h"
 
 namespace zentova {
@@ -30,6 +31,18 @@ Option seedOption(Target& seed) {
 // --steps N up to `most`; `note` says why a command takes fewer than the calculation.
 Option stepsOption(long long& steps, long long most, std::string_view note = {}) {
     return wholeOption<long long>("--steps", steps, 0, most, note);
+}
+
+// --bath T0:F0,..., the same for the calculation and the LAMMPS export; a schedule that
+// cannot be read is refused with what was wrong in it.
+Option bathOption(BathSchedule& schedule) {
+    return {"--bath", 1, "a schedule T0:F0,T1:F1,...",
+            [&schedule](std::span<const std::string> values) {
+                ParsedBathSchedule bath = parseBathSchedule(values[0]);
+                if (!bath.error.empty()) throw UsageError("--bath: " + bath.error);
+                schedule = std::move(bath.schedule);
+                return true;
+            }};
 }
 
 // The line a command's options are read from: the arguments after PROJECT (and DIR or OUT).
@@ -65,6 +78,7 @@ int calculateCommand(const CommandCall& call) {
         stepsOption(options.steps, std::numeric_limits<long long>::max()),
         seedOption(options.seed),
         flag("--append", options.append),
+        bathOption(options.bath),
         {"--report", 0, "",
          [&](std::span<const std::string>) {
              reportStyle = ReportStyle::Text;
@@ -137,6 +151,7 @@ int exportLammpsCommand(const CommandCall& call) {
          }},
         stepsOption(options.steps, MaxLammpsSteps, ", the longest run LAMMPS takes"),
         seedOption(options.seed),
+        bathOption(options.bath),
     };
     readOptions(after(call, 2), table, "--export-lammps: unknown option");
     // The step and damping of a calculation here: "setupek.dat" in the current folder.

@@ -12,14 +12,15 @@ namespace zentova {
 const char* const UsageText =
     "Usage: zentova [PROJECT.zpr]\n"
     "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
-    "                    [--report[=csv]]\n"
+    "                    [--bath T0:F0,T1:F1,...] [--report[=csv]]\n"
     "       zentova --export-xyz PROJECT.zpr [OUT.xyz] [--overwrite]\n"
     "       zentova --snapshot PROJECT.zpr OUT.png [--overwrite]\n"
     "       zentova --movie PROJECT.zpr OUT.mp4|OUT.webm|OUT.gif [--fps N]\n"
     "                    [--turn DEGREES] [--from T0] [--to T1] [--no-time] [--overwrite]\n"
     "       zentova --force-table PROJECT.zpr TYPE1 TYPE2\n"
     "       zentova --export-lammps PROJECT.zpr DIR [--from-sta] [--replicate NX NY NZ]\n"
-    "                    [--cutoff R] [--steps N] [--seed S] [--overwrite]\n"
+    "                    [--cutoff R] [--steps N] [--seed S] [--bath T0:F0,...]\n"
+    "                    [--overwrite]\n"
     "       zentova --analyse PROJECT.zpr [--out DIR] [--from T0] [--to T1] [--overwrite]\n"
     "       zentova --help | --version\n"
     "\n"
@@ -34,6 +35,10 @@ const char* const UsageText =
     "  --seed S             fixed seed of the random generator (0 to 4294967295), so the\n"
     "                       same inputs give identical files; the clock otherwise\n"
     "  --append             continue from PROJECT.sta and add frames to PROJECT.his\n"
+    "  --bath T0:F0,...     heat and cool: from time T0 hold the bath at F0 times the\n"
+    "                       setup's temperature, from T1 at F1, and so on (times\n"
+    "                       increasing, factors 0 to 10000); before T0 and without it, the\n"
+    "                       setup's bath. The readings' bath_factor column records it\n"
     "  --report             print the readings of every frame on standard output: time,\n"
     "                       frames written by this run, steps per second, mean kinetic\n"
     "                       energy per particle\n"
@@ -60,6 +65,8 @@ const char* const UsageText =
     "                       the whole\n"
     "  --cutoff R           leave out the pair law beyond R cube units (at least 1; the\n"
     "                       default covers the whole box): faster, but no longer the model\n"
+    "  --bath (export)      the schedule as --calculate takes it: the run in stretches,\n"
+    "                       each with its fix langevin temperatures\n"
     "  --analyse            write g(r) with coordination numbers, mean square displacement,\n"
     "                       density from the centre of mass and kinetic energies of\n"
     "                       PROJECT.his and PROJECT.readings.csv as CSV, PNG and SVG, and\n"
@@ -83,14 +90,15 @@ namespace {
 // arguments apply to no one); so does every command line whose first word names no other
 // command, which makes --help, --version and their refusals the calculation's too.
 constexpr Command Commands[] = {
-    {"--calculate", "PROJECT [--steps N] [--seed S] [--append] [--report[=csv]]", 0, 0,
+    {"--calculate",
+     "PROJECT [--steps N] [--seed S] [--append] [--bath T0:F0,...] [--report[=csv]]", 0, 0,
      Needs::Files, calculateCommand},
     {"--export-xyz", "PROJECT [OUT.xyz] [--overwrite]", 1, 3, Needs::Files, exportXyzCommand},
     {"--force-table", "PROJECT TYPE1 TYPE2", 3, 3, Needs::Files, forceTableCommand},
     {"--export-lammps",
      "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--cutoff R] [--steps N] [--seed S] "
-     "[--overwrite]",
-     2, 14, Needs::Files, exportLammpsCommand},
+     "[--bath T0:F0,...] [--overwrite]",
+     2, 16, Needs::Files, exportLammpsCommand},
     {"--snapshot", "PROJECT OUT.png [--overwrite]", 2, 3, Needs::Window, snapshotCommand},
     {"--movie", "PROJECT OUT.mp4|OUT.webm|OUT.gif [OPTIONS]", 2, 12, Needs::Window, movieCommand},
     {"--analyse", "PROJECT [--out DIR] [--from T0] [--to T1] [--overwrite]", 1, 8, Needs::Window,

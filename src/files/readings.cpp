@@ -18,6 +18,7 @@ namespace zentova {
 namespace {
 
 constexpr const char* TypeColumnPrefix = "kinetic_energy_type_";
+constexpr const char* BathColumn = "bath_factor";
 
 std::vector<std::string_view> splitFields(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -92,8 +93,8 @@ ReadingsRow computeReadings(const Project& project, const std::vector<int>& type
 std::string readingsHeader(const std::vector<int>& types) {
     std::string header = "time,frame,mean_kinetic_energy";
     for (int t : types) header += "," + std::string(TypeColumnPrefix) + std::to_string(t);
-    header += ",mean_speed,radius_of_gyration,largest_distance_from_centre";
-    return header;
+    header += ",mean_speed,radius_of_gyration,largest_distance_from_centre,";
+    return header + BathColumn;
 }
 
 std::string formatReadingsRow(const ReadingsRow& row) {
@@ -115,6 +116,7 @@ std::string formatReadingsRow(const ReadingsRow& row) {
     add(row.meanSpeed);
     add(row.radiusOfGyration);
     add(row.largestDistance);
+    add(row.bathFactor);
     line += '\n';
     return line;
 }
@@ -152,7 +154,8 @@ bool parseFrameNumber(std::string_view text, long long& value) {
            text[0] != '-' && value >= 1;
 }
 
-bool knownHeader(const std::vector<std::string_view>& names, std::vector<int>& types) {
+bool knownHeader(std::vector<std::string_view> names, std::vector<int>& types) {
+    if (!names.empty() && names.back() == BathColumn) names.pop_back();
     constexpr std::size_t FixedColumns = 6;
     if (names.size() < FixedColumns || names[0] != "time" ||
         (names[1] != "frame" && names[1] != "frames") || names[2] != "mean_kinetic_energy" ||
@@ -176,11 +179,16 @@ bool knownHeader(const std::vector<std::string_view>& names, std::vector<int>& t
     return true;
 }
 
-// One line of readings under a header of `columns` names; false when it is not one.
-bool parseRow(const std::vector<std::string_view>& fields, std::size_t columns, ReadingsRow& row) {
+// One line of readings under a header of `columns` names, the last of them the bath's when
+// `withBath`; false when it is not one.
+bool parseRow(const std::vector<std::string_view>& fields, std::size_t columns, bool withBath,
+              ReadingsRow& row) {
     if (fields.size() != columns || !parseReal(fields[0], row.time) ||
         !parseFrameNumber(fields[1], row.frame))
         return false;
+    if (withBath) {
+        if (!parseReal(fields[--columns], row.bathFactor) || row.bathFactor < 0.0) return false;
+    }
     std::vector<double> values(columns - 2);
     for (std::size_t k = 2; k < columns; ++k)
         if (!parseReal(fields[k], values[k - 2])) return false;
@@ -208,14 +216,16 @@ ReadingsTable parseReadings(std::istream& in) {
     }
     table.headerKnown = true;
     const std::size_t columns = names.size();
+    const bool withBath = names.back() == BathColumn;
     for (int lineNo = 2; readLine(in, line, tooLong, ended); ++lineNo) {
         // A line that is not one of readings is left out, and so is one that does not follow
         // the rows before it (a frame again, or an earlier time); the rows after it still
         // count. A last line without its line end may be a write cut short: it does not count.
         ReadingsRow row;
-        const bool good = ended && !tooLong && parseRow(splitFields(line), columns, row) &&
-                          (table.rows.empty() || (row.frame > table.rows.back().frame &&
-                                                  row.time >= table.rows.back().time));
+        const bool good =
+            ended && !tooLong && parseRow(splitFields(line), columns, withBath, row) &&
+            (table.rows.empty() ||
+             (row.frame > table.rows.back().frame && row.time >= table.rows.back().time));
         if (good)
             table.rows.push_back(std::move(row));
         else if (table.badLine == 0)

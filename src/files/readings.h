@@ -22,6 +22,7 @@ struct ReadingsRow {
     double radiusOfGyration = 0.0;          // root mean square distance from the centre of
                                             // the particles (each counts the same)
     double largestDistance = 0.0;           // from the cube's centre
+    double bathFactor = 1.0;                // the bath's temperature relative to the setup's
 };
 
 // The types that get a column of their own: those of the project with particles, in order.
@@ -33,8 +34,9 @@ ReadingsRow computeReadings(const Project& project, const std::vector<int>& type
                             const ParticleState& particles, int n, long long frame);
 
 // "time,frame,mean_kinetic_energy,kinetic_energy_type_1,...,mean_speed,
-// radius_of_gyration,largest_distance_from_centre", no line end. The frame is the frame's
-// number in the whole trajectory; files written before it was so named call it "frames".
+// radius_of_gyration,largest_distance_from_centre,bath_factor", no line end. The frame is
+// the frame's number in the whole trajectory; files written before it was so named call it
+// "frames", and files written before the bath could change have no bath_factor.
 std::string readingsHeader(const std::vector<int>& types);
 
 // One line under readingsHeader, with its LF: time to 3 decimals as the trajectory has it,
@@ -50,9 +52,10 @@ struct ReadingsTable {
     int badLine = 0;  // first line left out as not a line of readings; 0 when none was
 };
 
-// Reads the header and every line of readings. A line is left out (and the first such
-// named in badLine) when it is not one: fields missing or not numbers, a frame number that
-// is not a whole number from 1, one that does not increase from the line before, a time
+// Reads the header and every line of readings; files written before the bath could change
+// have no bath_factor column, and their rows read as the setup's bath (1). A line is left out (and
+// the first such named in badLine) when it is not one: fields missing or not numbers, a frame
+// number that is not a whole number from 1, one that does not increase from the line before, a time
 // earlier than the line before, a line longer than the readers take, or a last line cut
 // short. The lines after it still count. Never throws for the content.
 ReadingsTable parseReadings(std::istream& in);

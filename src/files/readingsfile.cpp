@@ -29,6 +29,7 @@ void ReadingsWriter::begin(const std::string& path, const Project& project) {
     m_project = project;
     m_types = readingsTypes(project);
     m_frame = 0;
+    m_bathFactor = 1.0;
     m_problem.clear();
     m_note.clear();
     m_last.reset();
@@ -104,6 +105,7 @@ void ReadingsWriter::write(int n, const ParticleState& particles) {
     if (m_fd < 0) return;
     try {
         ReadingsRow row = computeReadings(m_project, m_types, particles, n, m_frame);
+        row.bathFactor = m_bathFactor;
         const std::string line = formatReadingsRow(row);
         const off_t before = ::lseek(m_fd, 0, SEEK_END);
         if (!writeAllBytes(m_fd, line)) {

@@ -34,6 +34,8 @@ class ReadingsWriter {
 
     // Adds the line of the frame just written to the trajectory. Never throws.
     void write(int n, const ParticleState& particles);
+    // The bath's factor the lines written from now on record (1 at the start of a run).
+    void setBathFactor(double factor) { m_bathFactor = factor; }
 
     void close();
 
@@ -56,6 +58,7 @@ class ReadingsWriter {
     Project m_project;
     std::vector<int> m_types;
     long long m_frame = 0;  // the number of the trajectory's frame written last
+    double m_bathFactor = 1.0;
     std::string m_problem;
     std::string m_note;
     std::optional<ReadingsRow> m_last;

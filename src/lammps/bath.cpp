@@ -1,6 +1,7 @@
 #include "lammps/bath.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/integrator.h"
 
@@ -26,6 +27,19 @@ double bathTemperature(int slots, double step, double damping, double mass) {
 
 int neighbourSlots(const Project& project) {
     return std::clamp(sumOfCounts(project) - 1, 0, MaxNeighbours);
+}
+
+std::vector<BathSegment> bathSegments(const BathSchedule& schedule, double startTime, double step,
+                                      long long steps) {
+    std::vector<BathSegment> segments{{0, bathFactorAt(schedule, startTime + 0.5 * step)}};
+    for (const BathChange& change : schedule) {
+        // The first step k whose start plus half a step reaches the change's time.
+        const double first = std::ceil((change.time - startTime) / step - 0.5);
+        if (!(first > 0.0) || first >= static_cast<double>(steps)) continue;
+        if (change.factor == segments.back().factor) continue;
+        segments.push_back({static_cast<long long>(first), change.factor});
+    }
+    return segments;
 }
 
 }  // namespace zentova

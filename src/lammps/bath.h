@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "model/bathschedule.h"
 #include "model/project.h"
 
 namespace zentova {
@@ -30,5 +33,18 @@ double bathTemperature(int slots, double step, double damping, double mass);
 
 // The neighbour slots per particle, as placement counts them: min(20, n - 1), 0 for none.
 int neighbourSlots(const Project& project);
+
+// A stretch of a run at one bath factor, from step `fromStep` (counted from the run's start).
+struct BathSegment {
+    long long fromStep = 0;
+    double factor = 1.0;
+};
+
+// The stretches a run of `steps` steps of size `step` from `startTime` takes under
+// `schedule`, as the calculation applies it: each step at the factor the schedule holds half
+// a step after its start. The first begins at step 0; a change that does not alter the factor
+// or falls at or after the run's end makes none.
+std::vector<BathSegment> bathSegments(const BathSchedule& schedule, double startTime, double step,
+                                      long long steps);
 
 }  // namespace zentova

@@ -158,6 +158,7 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
     system.startTime = start.time;
     system.shortened = options.cutoff.has_value();
     system.chosenCutoff = options.cutoff.value_or(0.0);
+    system.bath = bathSegments(options.bath, start.time, system.step, system.steps);
 
     // The cubes side by side, the model's -half..half shifted to 0..edge in each.
     for (int iz = 0; iz < options.replicate[2]; ++iz)

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "model/bathschedule.h"
 #include "model/settings.h"
 
 namespace zentova {
@@ -21,6 +22,7 @@ struct LammpsExportOptions {
     // large tiling runs in LAMMPS's time per particle rather than per pair.
     std::optional<double> cutoff;
     bool overwrite = false;  // replace files of the same names already in the folder
+    BathSchedule bath;       // the bath's factor over the run's time, as --calculate takes it
 };
 
 inline constexpr double MinCutoff = 1.0;  // cube units

@@ -236,38 +236,61 @@ std::string wallCommands(const LammpsSystem& system) {
     return s + "\n";
 }
 
-// The damping and the kicks: a Langevin bath per type, or without damping a random force.
-std::string bathCommands(const LammpsSystem& system) {
+// The damping and the kicks at `factor` times the setup's temperature: a Langevin bath per
+// type, or without damping a random force. Segment 0 makes the groups and fixes; a later
+// segment of the bath's schedule makes them again, with seeds of its own.
+std::string bathCommands(const LammpsSystem& system, double factor = 1.0, int segment = 0) {
     const Project& project = system.project;
     const int k = system.slots;
+    const auto seed = [&](int n) {
+        return " $(v_seed+" + std::to_string(n + segment * (MaxTypes + 1)) + ")";
+    };
     std::string s;
     if (system.damping > 0.0) {
-        s += "# The bath: damp = 1/gamma = " + number(1.0 / system.damping) +
-             "; kT per type from the kicks (0 without them)\n";
+        if (segment == 0)
+            s += "# The bath: damp = 1/gamma = " + number(1.0 / system.damping) +
+                 "; kT per type from the kicks (0 without them)\n";
         int fixes = 0;
         for (int t = 1; t <= project.typeCount; ++t) {
             if (!typeUsed(system, t)) continue;
-            const double kT = bathTemperature(k, system.step, system.damping, project.masses[t]);
+            double kT = bathTemperature(k, system.step, system.damping, project.masses[t]);
+            if (factor != 1.0) kT *= factor;
             const std::string tt = std::to_string(t);
-            s += "group    kind" + tt + " type " + tt + "\n";
+            if (segment == 0) s += "group    kind" + tt + " type " + tt + "\n";
             s += "variable kT" + tt + " equal " + number(kT) + "*${kicks}\n";
+            if (segment > 0) s += "unfix    bath" + tt + "\n";
             s += "fix      bath" + tt + " kind" + tt + " langevin ${kT" + tt + "} ${kT" + tt +
-                 "} " + number(1.0 / system.damping) + " $(v_seed+" + std::to_string(++fixes) +
-                 ")\n";
+                 "} " + number(1.0 / system.damping) + seed(++fixes) + "\n";
         }
-        s += "\n";
     } else if (k > 0) {
         // Without damping a Langevin bath has no drag to balance; the kicks alone are a
         // random force of the same variance per step.
-        const std::string sigma = number(std::sqrt(kickForceVariance(k)));
-        s += "# No damping: the kicks as a random force of their variance per step\n";
+        double sd = std::sqrt(kickForceVariance(k));
+        if (factor != 1.0) sd *= std::sqrt(factor);
+        if (segment == 0)
+            s += "# No damping: the kicks as a random force of their variance per step\n";
         const char* axes[3] = {"x", "y", "z"};
         for (int c = 0; c < 3; ++c)
-            s += std::string("variable k") + axes[c] + " atom ${kicks}*normal(0," + sigma +
-                 ",$(v_seed+" + std::to_string(c + 1) + "))\n";
-        s += "fix kicks all addforce v_kx v_ky v_kz\n\n";
+            s += std::string("variable k") + axes[c] + " atom ${kicks}*normal(0," + number(sd) +
+                 "," + seed(c + 1).substr(1) + ")\n";
+        if (segment == 0) s += "fix kicks all addforce v_kx v_ky v_kz\n";
     }
-    return s;
+    return segment == 0 && !s.empty() ? s + "\n" : s;
+}
+
+// The run: at once, or under the bath's schedule a stretch at a time (run ... upto), the
+// bath set anew between. A -var steps shorter than the schedule stops LAMMPS at a change.
+std::string runLines(const LammpsSystem& system) {
+    if (system.bath.size() < 2) return "run ${steps}\n";
+    std::string s =
+        "# The bath's schedule: its factor times the setup's temperature, from the steps\n";
+    for (const BathSegment& segment : system.bath)
+        s += "#   " + std::to_string(segment.fromStep) + ": x " + number(segment.factor) + "\n";
+    for (std::size_t j = 1; j < system.bath.size(); ++j) {
+        s += "run      " + std::to_string(system.bath[j].fromStep) + " upto\n";
+        s += bathCommands(system, system.bath[j].factor, static_cast<int>(j));
+    }
+    return s + "run      ${steps} upto\n";
 }
 
 // The integrator, the output at the model's frames, and the run.
@@ -293,16 +316,15 @@ std::string runCommands(const LammpsSystem& system) {
         s += ' ';
         s += elementSymbol(t);
     }
-    s += "\n\nrun ${steps}\n";
-    return s;
+    return s + "\n\n" + runLines(system);
 }
 
 }  // namespace
 
 std::string inputScript(const LammpsSystem& system) {
     return scriptTitle(system) + forcesComments(system) + motionComments(system) +
-           setupCommands(system) + wallCommands(system) + bathCommands(system) +
-           runCommands(system);
+           setupCommands(system) + wallCommands(system) +
+           bathCommands(system, system.bath.front().factor) + runCommands(system);
 }
 
 std::string readmeText(const LammpsSystem& system) {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "lammps/bath.h"
 #include "model/project.h"
 
 namespace zentova {
@@ -43,6 +44,7 @@ struct LammpsSystem {
     double chosenCutoff = 0.0;
     int tableBits = 0;
     std::map<std::pair<int, int>, std::string> sections;  // the table section of types i <= j
+    std::vector<BathSegment> bath{{0, 1.0}};  // the bath's factor over the run, from step 0
 };
 
 // `text` for a comment or a title line: every control character (a line end among them,

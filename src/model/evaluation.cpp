@@ -114,7 +114,7 @@ void evaluatePortable(Dynamics& dyn, const Physics& physics, const double* state
     const int count = n > 0 ? work.pairs.first[n + 1] : 0;
     pairForces(work, state, 0, count);
     double* kicks = work.pairScratch.kicks.data();
-    fillCentered(physics.random, kicks, 3 * count, KickSpan);
+    fillCentered(physics.random, kicks, 3 * count, physics.kickSpan);
     for (int i = 1; i <= n; ++i) {
         double wallTerm[3];
         wallTerms(state, i, wall, wallTerm);
@@ -144,8 +144,8 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
                               groups.repel.data(),
                               groups.push.data(),
                               scratch.laneSeparation.data()};
-    const LaneSumShared shared{SlotStride.multiplier, SlotStride.increment, KickSpan * UniformScale,
-                               physics.damping, wall};
+    const LaneSumShared shared{SlotStride.multiplier, SlotStride.increment,
+                               physics.kickSpan * UniformScale, physics.damping, wall};
     LaneGroupInput sums[MaxSideBySide];
     double mass[MaxSideBySide][4];
     // Fills sums[slot] for group g and returns where its kicks end.
@@ -174,7 +174,7 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
             const int end = pairs.first[i + 1];
             pairForces(work, state, begin, end);
             double* kicks = scratch.kicks.data() + 3 * begin;
-            fillCentered(random, kicks, 3 * (end - begin), KickSpan);
+            fillCentered(random, kicks, 3 * (end - begin), physics.kickSpan);
             double term[3];
             wallTerms(state, i, wall, term);
             double acc[3];

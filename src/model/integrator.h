@@ -53,13 +53,14 @@ struct Dynamics {
 };
 
 // What an evaluation reads besides the state: the project, the particle types, the cube,
-// the damping, and the random source it draws its kicks from.
+// the damping, the random source it draws its kicks from, and the kicks' span (the bath's).
 struct Physics {
     const Project& project;
     const std::uint8_t* particleType;  // 1-based, as ParticleState::type
     double cubeHalfSize;
     double damping;
     RandomSource& random;
+    double kickSpan = KickSpan;  // kicks are uniform in [-kickSpan/2, kickSpan/2)
 };
 
 // Rebuilds the neighbour lists of particles 1..n from the positions at the start of

@@ -1,4 +1,5 @@
 #include <QPushButton>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -197,6 +198,20 @@ void stepUntilStop(const Scene& scene, CalculationStepper& stepper, const Redraw
     spent.totalSeconds = secondsOf(Clock::now() - loopStart);
 }
 
+// The view's bath keys, given to one run for as long as it steps.
+class BathKeys {
+  public:
+    BathKeys(TForm2& view, std::function<void(int)> changer) : m_view(view) {
+        m_view.setBathChanger(std::move(changer));
+    }
+    ~BathKeys() { m_view.setBathChanger({}); }
+    BathKeys(const BathKeys&) = delete;
+    BathKeys& operator=(const BathKeys&) = delete;
+
+  private:
+    TForm2& m_view;
+};
+
 // After "Stop": the last picture without buttons until a click on either window.
 void awaitClosingClick(TForm2& view, const Redraw& redraw) {
     HideViewButtons(view);
@@ -266,7 +281,8 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
         const Readings readings{program.particles.time, stepper.frames(),
                                 rate.update(stepper.steps()),
                                 meanKineticEnergy(project, program.particles, n)};
-        view.setStatus(QString::fromStdString(formatReadings(readings)));
+        view.setStatus(QString::fromStdString(formatReadings(readings) + "   " +
+                                              formatBath(stepper.bathFactor())));
         view.showDrawnNow();
         spent.drawingSeconds += secondsOf(Clock::now() - start);
         ++spent.redraws;
@@ -291,6 +307,15 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
             readingsView.setNote(readings.problem());
         }
     };
+    // The keys H, C and B change the bath between two steps, and the status line says so.
+    int bathLevel = 0;
+    const BathKeys bathKeys(view, [&](int step) {
+        bathLevel = step == 0 ? 0 : std::clamp(bathLevel + step, BathOffLevel, HighestBathLevel);
+        stepper.setBathFactor(bathFactorOfLevel(bathLevel));
+        QString status = view.status();
+        if (const qsizetype at = status.lastIndexOf("   bath x"); at >= 0) status.truncate(at);
+        view.setStatus(status + "   " + QString::fromStdString(formatBath(stepper.bathFactor())));
+    });
     try {
         stepUntilStop(scene, stepper, redraw, afterFrame, spent);
     } catch (const FileError& error) {

@@ -204,6 +204,12 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
         m_readingsOpener();
         return;
     }
+    const int key = event->key();
+    if ((key == Qt::Key_H || key == Qt::Key_C || key == Qt::Key_B) && m_bathChanger && plain &&
+        button(ViewButton::Stop)->isEnabled()) {
+        m_bathChanger(key == Qt::Key_H ? 1 : key == Qt::Key_C ? -1 : 0);
+        return;
+    }
     if (ViewKeyPress(*this, *event)) return;
     QWidget::keyPressEvent(event);
 }

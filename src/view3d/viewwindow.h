@@ -66,6 +66,9 @@ class TForm2 : public QWidget {
     }
     // What the key G does (open the "Readings" window of the run shown); nothing without.
     void setReadingsOpener(std::function<void()> opener) { m_readingsOpener = std::move(opener); }
+    // What the keys H, C and B do while a calculation runs: the bath one step hotter (+1),
+    // one step cooler (-1), or back to the setup's (0); nothing without.
+    void setBathChanger(std::function<void(int)> changer) { m_bathChanger = std::move(changer); }
 
     // Saves the picture as a PNG file and says so, or why not, in the status line.
     bool saveSnapshot(const std::string& path);
@@ -144,6 +147,7 @@ class TForm2 : public QWidget {
 
     void showStatusText();
     std::function<void()> m_readingsOpener;
+    std::function<void(int)> m_bathChanger;
     std::function<QString()> m_describer;
     int m_keyedSign = 0;
     bool m_paused = false;

@@ -98,7 +98,7 @@ TEST(ReadingsOnHostileInput, RowsMatchTheTrajectorysFramesAndWriteBackWhole) {
     extreme.frame = 1;
     extreme.meanKineticEnergy = DBL_MAX;
     extreme.typeKineticEnergy = {-DBL_MAX};
-    std::istringstream back(Header + formatReadingsRow(extreme));
+    std::istringstream back(readingsHeader({1}) + "\n" + formatReadingsRow(extreme));
     const ReadingsTable reread = parseReadings(back);
     ASSERT_EQ(reread.rows.size(), 1u);
     EXPECT_EQ(reread.rows[0].time, 1e300);

@@ -41,5 +41,45 @@ TEST(ParseReadings, StopsAtALastLineCutShortAndKeepsTheLinesBefore) {
     EXPECT_EQ(kept.rows[0].frame, 1);
 }
 
+// The bath's factor is the last column, after the six the files had before it; a file without
+// it (written before the bath could change) reads as the setup's bath, and a bath column
+// that is not a factor leaves its line out.
+TEST(ParseReadings, ReadsTheBathColumnAndFilesWithoutIt) {
+    const std::string old =
+        "time,frames,mean_kinetic_energy,kinetic_energy_type_2,mean_speed,radius_of_gyration,"
+        "largest_distance_from_centre\n";
+    EXPECT_EQ(readingsHeader({2}) + "\n", old.substr(0, old.size() - 1) + ",bath_factor\n");
+    const struct {
+        const char* what;
+        std::string file;
+        std::vector<double> baths;
+        int badLine;
+    } cases[] = {
+        {"without the column", old + "0.015,1,1,1,2,3,4\n0.030,2,1,1,2,3,4\n", {1.0, 1.0}, 0},
+        {"with it",
+         readingsHeader({2}) + "\n0.015,1,1,1,2,3,4,1\n0.030,2,5,5,2,3,4,2.5\n",
+         {1.0, 2.5},
+         0},
+        {"a factor below 0",
+         readingsHeader({2}) + "\n0.015,1,1,1,2,3,4,-1\n0.030,2,1,1,2,3,4,0\n",
+         {0.0},
+         2},
+        {"a factor missing", readingsHeader({2}) + "\n0.015,1,1,1,2,3,4\n", {}, 2},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.file);
+        const ReadingsTable table = parseReadings(in);
+        EXPECT_TRUE(table.headerKnown) << c.what;
+        EXPECT_EQ(table.types, std::vector<int>{2}) << c.what;
+        std::vector<double> baths;
+        for (const ReadingsRow& row : table.rows) {
+            baths.push_back(row.bathFactor);
+            EXPECT_EQ(row.largestDistance, 4.0) << c.what;
+        }
+        EXPECT_EQ(baths, c.baths) << c.what;
+        EXPECT_EQ(table.badLine, c.badLine) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace zentova

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "lammps/inputscript.h"
+
 namespace zentova {
 namespace {
 
@@ -28,6 +32,54 @@ TEST(Bath, NeighbourSlotsAreTheOtherParticlesUpToTwenty) {
         project.particleCount = c.particles;
         EXPECT_EQ(neighbourSlots(project), c.slots) << c.particles << " particles";
     }
+}
+
+// A schedule as the calculation applies it, step by step: a change takes the step that starts
+// nearest its time; one before the start sets the first stretch, one at or after the end or
+// without a new factor makes none.
+TEST(Bath, AScheduleCutsTheRunIntoStretchesAtTheStepsOfItsChanges) {
+    const struct {
+        const char* schedule;
+        double start;
+        std::vector<std::pair<long long, double>> stretches;
+    } cases[] = {
+        {"0:1", 0.0, {{0, 1.0}}},
+        {"0.02:4", 0.0, {{0, 1.0}, {400, 4.0}}},
+        {"0.020001:4,0.04:4,0.05:0", 0.0, {{0, 1.0}, {400, 4.0}, {1000, 0.0}}},
+        {"0:2,0.5:3,0.52:1", 0.5, {{0, 3.0}, {400, 1.0}}},
+        {"0.06:4", 0.0, {{0, 1.0}}},  // the run's 1200 steps end at 0.06
+    };
+    for (const auto& c : cases) {
+        std::vector<std::pair<long long, double>> got;
+        for (const BathSegment& s :
+             bathSegments(parseBathSchedule(c.schedule).schedule, c.start, 5e-5, 1200))
+            got.emplace_back(s.fromStep, s.factor);
+        EXPECT_EQ(got, c.stretches) << c.schedule;
+    }
+
+    // In the script: the first stretch's temperature, and a run up to each change.
+    LammpsSystem system;
+    system.project.typeCount = 1;
+    system.project.counts = {0, 21};
+    system.project.particleCount = 21;
+    system.project.masses = {0, 1.0};
+    system.stem.assign(1, 'p');
+    system.slots = 20;
+    system.step = 5e-5;
+    system.damping = 20.0;
+    system.steps = 1200;
+    system.sections[{1, 1}] = "T1_1";
+    system.bath = {{0, 4.0}, {400, 0.0}};
+    std::istringstream script(inputScript(system));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(script, line);)
+        if (line.rfind("variable kT", 0) == 0 || line.rfind("run", 0) == 0) lines.push_back(line);
+    // kT = 853/1440 x 20 x 400^2 / 12 x 5e-5 / 40 = 0.19745..., times 4.
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].substr(0, 26), "variable kT1 equal 0.78981");
+    EXPECT_EQ(lines[1], "run      400 upto");
+    EXPECT_EQ(lines[2], "variable kT1 equal 0*${kicks}");
+    EXPECT_EQ(lines[3], "run      ${steps} upto");
 }
 
 }  // namespace

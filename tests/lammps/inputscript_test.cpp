@@ -17,7 +17,7 @@ std::vector<std::string> wallLines(int slots, std::array<int, 3> replicate) {
     system.project.counts = {0, slots + 1};
     system.project.particleCount = slots + 1;
     system.project.masses = {0, 1.0};
-    system.stem = "p";
+    system.stem.assign(1, 'p');
     system.slots = slots;
     system.replicate = replicate;
     system.step = 5e-5;

@@ -1,0 +1,40 @@
+#include "analysis/heating.h"
+
+#include <cstdio>
+
+namespace zentova {
+
+std::vector<BathHold> heatingCurve(const ReadingsTable& readings) {
+    std::vector<BathHold> holds;
+    const std::vector<ReadingsRow>& rows = readings.rows;
+    for (std::size_t begin = 0; begin < rows.size();) {
+        std::size_t end = begin + 1;
+        while (end < rows.size() && rows[end].bathFactor == rows[begin].bathFactor) ++end;
+        BathHold hold;
+        hold.factor = rows[begin].bathFactor;
+        hold.from = rows[begin].time;
+        hold.to = rows[end - 1].time;
+        hold.frames = static_cast<int>(end - begin);
+        const std::size_t settled = begin + (end - begin) / 2;
+        double sum = 0.0;
+        for (std::size_t k = settled; k < end; ++k) sum += rows[k].meanKineticEnergy;
+        hold.meanKineticEnergy = sum / static_cast<double>(end - settled);
+        holds.push_back(hold);
+        begin = end;
+    }
+    if (holds.size() < 2) holds.clear();
+    return holds;
+}
+
+std::string heatingCsv(const std::vector<BathHold>& holds) {
+    std::string csv = "bath_factor,from_time,to_time,frames,mean_kinetic_energy\n";
+    for (const BathHold& hold : holds) {
+        char line[160];
+        std::snprintf(line, sizeof line, "%.10g,%.3f,%.3f,%d,%.10g\n", hold.factor, hold.from,
+                      hold.to, hold.frames, hold.meanKineticEnergy);
+        csv += line;
+    }
+    return csv;
+}
+
+}  // namespace zentova
