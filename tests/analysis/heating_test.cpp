@@ -13,7 +13,7 @@ ReadingsTable table(const std::vector<std::pair<double, double>>& bathAndEnergy)
     t.headerKnown = true;
     for (std::size_t k = 0; k < bathAndEnergy.size(); ++k) {
         ReadingsRow row;
-        row.frames = static_cast<long long>(k + 1);
+        row.frame = static_cast<long long>(k + 1);
         row.time = 0.015 * static_cast<double>(k + 1);
         row.bathFactor = bathAndEnergy[k].first;
         row.meanKineticEnergy = bathAndEnergy[k].second;
