@@ -1,12 +1,61 @@
-// The view window's live description: what a screen reader reads from its status line.
+// The view window as a screen reader reads it: its live description in the status line, and
+// of its controls only those that show.
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPushButton>
+#include <vector>
 
 #include "view3d/viewwindow.h"
 
 namespace zentova {
+
+namespace {
+
+// The window waits hidden between runs, its buttons hidden while no run shows them; a screen
+// reader lists every child a widget has, so this one leaves out those that do not show.
+class ViewWindowAccessible : public QAccessibleWidget {
+  public:
+    explicit ViewWindowAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(shown().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<QWidget*> controls = shown();
+        if (index < 0 || index >= static_cast<int>(controls.size())) return nullptr;
+        return QAccessible::queryAccessibleInterface(controls[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<QWidget*> controls = shown();
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            if (child && child->object() == controls[i]) return static_cast<int>(i);
+        return -1;
+    }
+
+  private:
+    std::vector<QWidget*> shown() const {
+        std::vector<QWidget*> controls;
+        for (QObject* child : widget()->children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (control && !control->isWindow() && control->isVisible())
+                controls.push_back(control);
+        }
+        return controls;
+    }
+};
+
+}  // namespace
+
+void InstallViewAccessibility() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+        auto* window = dynamic_cast<TForm2*>(object);
+        return window ? new ViewWindowAccessible(window) : nullptr;
+    });
+}
 
 QString TForm2::liveDescription() const {
     QStringList parts;

@@ -54,6 +54,7 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
     setAutoFillBackground(true);
     setGeometry(335, 237, 571, 440);
     setFocusPolicy(Qt::StrongFocus);
+    InstallViewAccessibility();
 
     // Created first, so the buttons lie above it. The picture is a native window, which
     // stacks above everything that is not: the buttons and the status line are made

@@ -156,6 +156,10 @@ class TForm2 : public QWidget {
 // short of the drawing area's. A change of size re-runs the scene set-up.
 void PlaceViewWindow(TForm2& window, int screenWidth);
 
+// Makes every view window answer assistive technology with the controls that show, none
+// while it is hidden.
+void InstallViewAccessibility();
+
 // Enables and shows, or disables and hides, Button1..Button5 in this order.
 void ShowViewButtons(TForm2& window);
 void HideViewButtons(TForm2& window);
