@@ -106,8 +106,10 @@ ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldCont
     QObject::connect(Button5, &QPushButton::clicked, [this] { Button5Click(); });
     // Tab goes down the column of fields to "done", then to the two lists and the way out.
     // The fields are the ones every field entry borrows, so all ten keep their order.
-    ComboBox1->setAccessibleName("First type");
-    ComboBox2->setAccessibleName("Second type");
+    // A screen reader names a list by its choice and its box's title; which list it is, it
+    // reads from the description.
+    ComboBox1->setAccessibleDescription("The first type of the pair plotted");
+    ComboBox2->setAccessibleDescription("The second type of the pair plotted");
     GroupBox1->setAccessibleDescription(
         "After each done, the force between these two types is plotted against their distance");
     std::vector<KeyStop> stops;

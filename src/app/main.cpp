@@ -47,6 +47,8 @@ int runDesktop(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zentova");
+    // Before a window is made: the application's first interface is the one kept.
+    zentova::InstallViewAccessibility();
     // The main window first, then the view window, which stays hidden until a run shows it.
     zentova::MainWindow window(zentova::Program(), opened.projectPath);
     zentova::TForm2 view;

@@ -2,7 +2,9 @@
 // of its controls only those that show.
 
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <vector>
@@ -45,6 +47,36 @@ class ViewWindowAccessible : public QAccessibleWidget {
     }
 };
 
+// The application as assistive technology sees it: its windows. Until the view window is
+// first shown, its native controls have windows of their own that stand alone, which would
+// put its hidden buttons beside the main window; they are no windows of the application's.
+class ApplicationAccessible : public QAccessibleApplication {
+  public:
+    int childCount() const override { return static_cast<int>(windows().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<QAccessibleInterface*> list = windows();
+        if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
+        return list[static_cast<std::size_t>(index)];
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<QAccessibleInterface*> list = windows();
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (list[i] == child) return static_cast<int>(i);
+        return -1;
+    }
+
+  private:
+    std::vector<QAccessibleInterface*> windows() const {
+        std::vector<QAccessibleInterface*> list;
+        for (int i = 0; i < QAccessibleApplication::childCount(); ++i) {
+            QAccessibleInterface* window = QAccessibleApplication::child(i);
+            const auto* widget = window ? qobject_cast<QWidget*>(window->object()) : nullptr;
+            if (window && (!widget || widget->isWindow())) list.push_back(window);
+        }
+        return list;
+    }
+};
+
 }  // namespace
 
 void InstallViewAccessibility() {
@@ -52,6 +84,7 @@ void InstallViewAccessibility() {
     if (installed) return;
     installed = true;
     QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+        if (object == QCoreApplication::instance()) return new ApplicationAccessible;
         auto* window = dynamic_cast<TForm2*>(object);
         return window ? new ViewWindowAccessible(window) : nullptr;
     });

@@ -45,6 +45,8 @@ bool platformComposesGL() {
 }  // namespace
 
 TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
+    // Before anything asks for the window's interface: the first answer is kept.
+    InstallViewAccessibility();
     setObjectName("TForm2");
     setWindowTitle("Simulation run");
     QFont designFont("MS Sans Serif");
@@ -54,7 +56,6 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
     setAutoFillBackground(true);
     setGeometry(335, 237, 571, 440);
     setFocusPolicy(Qt::StrongFocus);
-    InstallViewAccessibility();
 
     // Created first, so the buttons lie above it. The picture is a native window, which
     // stacks above everything that is not: the buttons and the status line are made

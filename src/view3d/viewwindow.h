@@ -157,7 +157,8 @@ class TForm2 : public QWidget {
 void PlaceViewWindow(TForm2& window, int screenWidth);
 
 // Makes every view window answer assistive technology with the controls that show, none
-// while it is hidden.
+// while it is hidden, and the application with its windows alone (not the view's native
+// controls before its first showing). Called before the first window is made.
 void InstallViewAccessibility();
 
 // Enables and shows, or disables and hides, Button1..Button5 in this order.

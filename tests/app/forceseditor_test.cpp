@@ -98,7 +98,7 @@ TEST(ForceCurveDescription, NamesThePairTheExtremesAndWhereTheSignChanges) {
 }
 
 // Tab goes down the fields to "done", then to the two lists and "Terminate force
-// parameters", where Enter presses it; the lists have names of their own.
+// parameters", where Enter presses it; the lists say which type each is.
 TEST(EditForces, TabFollowsTheReadingOrderAndEnterOnTerminateEndsTheEditor) {
     EditorWorld w;
     ForcesEditor& f = *w.forces;
@@ -108,8 +108,8 @@ TEST(EditForces, TabFollowsTheReadingOrderAndEnterOnTerminateEndsTheEditor) {
     for (QWidget* at = w.edit[1]->nextInFocusChain(); at != w.edit[1]; at = at->nextInFocusChain())
         if (std::find(stops.begin(), stops.end(), at) != stops.end()) order.push_back(at);
     EXPECT_EQ(order, stops);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.ComboBox2)->text(QAccessible::Name),
-              "Second type");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.ComboBox2)->text(QAccessible::Description),
+              "The second type of the pair plotted");
 
     w.program->project = fourTypes();
     w.then(100, [&] {

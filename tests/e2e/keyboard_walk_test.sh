@@ -36,7 +36,12 @@ focus() {
   sleep 0.3
 }
 # The picture of a window as it is now.
-grab() { import -window "$(window_of "$1")" "$SHOTS/$2.png" 2> /dev/null; }
+grab() {
+  local w
+  w="$(window_of "$1")"
+  [ -n "$w" ] || fail "no window $1 to look at"  # import would wait for a click instead
+  import -window "$w" "$SHOTS/$2.png" 2> /dev/null
+}
 same() { [ "$(compare -metric AE "$SHOTS/$1.png" "$SHOTS/$2.png" null: 2>&1)" = "0" ]; }
 running() { kill -0 "$1" 2> /dev/null; }
 # The program restarts itself after a run: the newest process of the executable.

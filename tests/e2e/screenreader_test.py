@@ -200,10 +200,11 @@ def main():
         within(lambda: len([n for n in main_frame if n is not None and
                             n.getRoleName() == "push button"]) == 11)
         focus_window("lesson|Ionic|Zentova")
-        key("Down", "Down", "Down", "Down", "Down", "Return")
+        key("Up", "Up", "Up", "Up", "Return")  # from the first item round to the eighth
 
         def focused_control():
-            names = [n.name.strip() for n in walk(main_frame)
+            # A list is named by its choice; which list it is, its description says.
+            names = [(n.name.strip() + " " + n.description).strip() for n in walk(main_frame)
                      if n is not None and has(n, pyatspi.STATE_FOCUSED)]
             return names[-1] if names else None
         order = [within(lambda: (lambda f: f if f and f.startswith("Strong") else None)(
@@ -213,8 +214,10 @@ def main():
             before = order[-1]
             order.append(within(lambda: (lambda f: f if f != before else None)(
                 focused_control()), 5))
-        if order != ["Strong attraction", "Weak attraction", "Repelling", "done", "First type",
-                     "Second type", "Terminate force parameters", "Second type"]:
+        first, second = ("Type%d The %s type of the pair plotted" % (n, which)
+                         for n, which in ((1, "first"), (2, "second")))
+        if order != ["Strong attraction", "Weak attraction", "Repelling", "done", first, second,
+                     "Terminate force parameters", second]:
             fail("Tab went %r" % order)
         key("Return")
         plot = within(lambda: next((n.name for n in main_frame if n is not None and
