@@ -16,8 +16,8 @@ struct KeyStop {
 
 // The keyboard of one box of an editor: Tab and Shift+Tab go through `stops` in this order
 // (the reading order), the first takes the focus whenever the box shows, Enter in one of
-// its fields presses `ok` and Enter on one of its buttons that button, as a click does. The
-// stops get their names as screen readers' names.
+// its fields presses `ok` and Enter on one of its buttons that button, as a click does. A
+// stop's name, when it has one, is what a screen reader calls it.
 void KeyboardOrder(QWidget* box, const std::vector<KeyStop>& stops, QPushButton* ok);
 
 struct ProjectControls;

@@ -104,14 +104,14 @@ ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldCont
     Button5->setText("Terminate force parameters");
     Button5->setGeometry(452, 16, 201, 25);
     QObject::connect(Button5, &QPushButton::clicked, [this] { Button5Click(); });
-    // Tab goes down the column of fields to "done", then to the two lists and the way out.
-    // The fields are the ones every field entry borrows, so all ten keep their order.
     // A screen reader names a list by its choice and its box's title; which list it is, it
     // reads from the description.
     ComboBox1->setAccessibleDescription("The first type of the pair plotted");
     ComboBox2->setAccessibleDescription("The second type of the pair plotted");
     GroupBox1->setAccessibleDescription(
         "After each done, the force between these two types is plotted against their distance");
+    // Tab goes down the column of fields to "done", then to the two lists and the way out.
+    // The fields are the ones every field entry borrows, so all ten keep their order.
     std::vector<KeyStop> stops;
     for (int i = 1; i <= 10; ++i) stops.push_back({fields.edit[static_cast<std::size_t>(i)], {}});
     stops.push_back({fields.button1, {}});
