@@ -42,6 +42,8 @@ int runDesktop(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zentova");
+    // Before a window is made: the application's first interface is the one kept.
+    InstallViewAccessibility();
     // The main window first, then the view window, which stays hidden until a run shows it.
     MainWindow window(Program(), opened.projectPath);
     TForm2 view;

@@ -28,13 +28,17 @@ class BoxKeys : public QObject {
             QTimer::singleShot(0, m_box, [this] { focusFirst(); });
             return false;
         }
-        if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_ok->isEnabled() &&
-                m_ok->isVisible()) {
-                m_ok->click();
-                return true;
-            }
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        // Enter on a button presses that button, as Space does; in a field, the box's OK.
+        if (auto* button = qobject_cast<QPushButton*>(watched)) {
+            button->click();
+            return true;
+        }
+        if (qobject_cast<QLineEdit*>(watched) && m_ok->isEnabled() && m_ok->isVisible()) {
+            m_ok->click();
+            return true;
         }
         return false;
     }

@@ -15,8 +15,9 @@ struct KeyStop {
 };
 
 // The keyboard of one box of an editor: Tab and Shift+Tab go through `stops` in this order
-// (the reading order), the first takes the focus whenever the box shows, and Enter in one of
-// its fields presses `ok`, as a click does. The fields get their labels' captions as names.
+// (the reading order), the first takes the focus whenever the box shows, Enter in one of
+// its fields presses `ok` and Enter on one of its buttons that button, as a click does. A
+// stop's name, when it has one, is what a screen reader calls it.
 void KeyboardOrder(QWidget* box, const std::vector<KeyStop>& stops, QPushButton* ok);
 
 struct ProjectControls;

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
+#include "app/editorkeys.h"
 #include "app/mainwindow.h"
 #include "canvas/plotter.h"
 #include "canvas/primitives.h"
+#include "canvas/screenitems.h"
 #include "model/force.h"
 #include "pump/pump.h"
 
@@ -48,6 +51,40 @@ std::string coefficientText(double value) {
     return fixedText(kept, 0, 4);
 }
 
+std::string forceCurveDescription(int first, int second, double ae, double ag, double ar,
+                                  const ForceSamples& samples) {
+    const auto distance = [](std::size_t k) {
+        return fixedText(ForceSampleStep * static_cast<double>(k + 1), 0, 1);
+    };
+    const auto force = [](double value) { return generalNumber(value, 4); };
+    std::string text = "Force between Type" + std::to_string(first) + " and Type" +
+                       std::to_string(second) + " against distance, " + distance(0) + " to " +
+                       distance(samples.size() - 1) + ", for ae = " + coefficientText(ae) +
+                       ", ag = " + coefficientText(ag) + ", ar = " + coefficientText(ar);
+    const auto lowest = std::min_element(samples.begin(), samples.end());
+    const auto highest = std::max_element(samples.begin(), samples.end());
+    if (*lowest == *highest) return text + ": " + force(*lowest) + " at every distance.";
+    const auto at = [&](auto it) { return static_cast<std::size_t>(it - samples.begin()); };
+    text += " (positive attracts): smallest " + force(*lowest) + " at " + distance(at(lowest)) +
+            ", largest " + force(*highest) + " at " + distance(at(highest));
+    // A zero sample sits between the two signs: the change is counted across it.
+    std::vector<std::string> changes;
+    int sign = 0;
+    std::size_t signedAt = 0;
+    for (std::size_t k = 0; k < samples.size(); ++k) {
+        const int s = (samples[k] > 0.0) - (samples[k] < 0.0);
+        if (s == 0) continue;
+        if (sign != 0 && s != sign)
+            changes.push_back("between " + distance(signedAt) + " and " + distance(k));
+        sign = s;
+        signedAt = k;
+    }
+    if (changes.empty()) return text + "; it does not change sign.";
+    text += "; it changes sign";
+    for (std::size_t i = 0; i < changes.size(); ++i) text += (i ? ", " : " ") + changes[i];
+    return text + ".";
+}
+
 ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldControls& fields)
     : GroupBox1(groupBox1), Button5(button5), m_fields(fields) {
     GroupBox1->setTitle("Force between types:");
@@ -67,6 +104,21 @@ ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldCont
     Button5->setText("Terminate force parameters");
     Button5->setGeometry(452, 16, 201, 25);
     QObject::connect(Button5, &QPushButton::clicked, [this] { Button5Click(); });
+    // A screen reader names a list by its choice and its box's title; which list it is, it
+    // reads from the description.
+    ComboBox1->setAccessibleDescription("The first type of the pair plotted");
+    ComboBox2->setAccessibleDescription("The second type of the pair plotted");
+    GroupBox1->setAccessibleDescription(
+        "After each done, the force between these two types is plotted against their distance");
+    // Tab goes down the column of fields to "done", then to the two lists and the way out.
+    // The fields are the ones every field entry borrows, so all ten keep their order.
+    std::vector<KeyStop> stops;
+    for (int i = 1; i <= 10; ++i) stops.push_back({fields.edit[static_cast<std::size_t>(i)], {}});
+    stops.push_back({fields.button1, {}});
+    stops.push_back({ComboBox1, {}});
+    stops.push_back({ComboBox2, {}});
+    stops.push_back({Button5, {}});
+    KeyboardOrder(GroupBox1, stops, fields.button1);
     showEnabled(GroupBox1, false);
     showEnabled(Button5, false);
 }
@@ -84,8 +136,8 @@ int ForcesEditor::chosenType(const QComboBox* list, int typeCount) const {
     return type && *type >= 1 && *type <= typeCount ? *type : 1;
 }
 
-void ForcesEditor::plot(Toolkit& toolkit, const ForceSamples& samples, double ae, double ag,
-                        double ar) {
+void ForcesEditor::plot(Toolkit& toolkit, const ForceSamples& samples, int first, int second,
+                        double ae, double ag, double ar) {
     Canvas& canvas = *toolkit.mainCanvas;
     const int left = 100;
     const int top = 220;
@@ -98,6 +150,11 @@ void ForcesEditor::plot(Toolkit& toolkit, const ForceSamples& samples, double ae
     ShadowText(canvas, textLeft, top + 10, "ae = " + coefficientText(ae), black);
     ShadowText(canvas, textLeft, top + 25, "ag = " + coefficientText(ag), black);
     ShadowText(canvas, textLeft, top + 40, "ar = " + coefficientText(ar), black);
+    // Said before the plot too: a flat curve's panel waits.
+    ScreenItem said;
+    said.name = forceCurveDescription(first, second, ae, ag, ar, samples);
+    said.rect = QRect(left, top, right - left, bottom - top);
+    Screen().setGraph(said);
 
     PlotInput in;
     in.left = left + 10;
@@ -122,6 +179,8 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
     double ag = project.ag;
     double ar = project.ar;
     ForceSamples samples{};
+    int plottedFirst = 1;  // the pair the samples are of
+    int plottedSecond = 1;
 
     showEnabled(GroupBox1, true);
     // It grows with the types, but holds only the two drop-down lists: beyond four types it
@@ -144,7 +203,8 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
     for (;;) {
         ProcessMessages();
         GradientBackground(toolkit);
-        if (entered && typeCount >= 1) plot(toolkit, samples, ae, ag, ar);
+        if (entered && typeCount >= 1)
+            plot(toolkit, samples, plottedFirst, plottedSecond, ae, ag, ar);
         if (tagOf(Button5) != 0) break;
 
         FieldTexts values = {fieldText(ae), fieldText(ag), fieldText(ar)};
@@ -167,13 +227,17 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
         const int first = chosenType(ComboBox1, typeCount);
         const int second = chosenType(ComboBox2, typeCount);
         if (tagOf(Button5) != 0) break;
-        if (typeCount >= 1)
+        if (typeCount >= 1) {
             samples = forceSamples(project, cubeHalfSize, first, second, ag, ae, ar);
+            plottedFirst = first;
+            plottedSecond = second;
+        }
         ProcessMessages();
     }
 
     showEnabled(GroupBox1, false);
     showEnabled(Button5, false);
+    Screen().clearGraph();
     project.ag = ag;
     project.ae = ae;
     project.ar = ar;

@@ -22,6 +22,13 @@ std::optional<int> typeNumberOf(const std::string& text);
 // 8 significant digits; numbers from 1e8 on in exponent form.
 std::string coefficientText(double value);
 
+// What the plot of the force between types `first` and `second` shows, in words for a screen
+// reader: the pair, the coefficients, the smallest and the largest force with their distances,
+// and the pairs of neighbouring distances between which the force changes sign. Distances in
+// cube units; a positive force attracts.
+std::string forceCurveDescription(int first, int second, double ae, double ag, double ar,
+                                  const ForceSamples& samples);
+
 // "Show/define forces": the three force coefficients entered in a column of fields, and after
 // each "done" the force between the two types chosen in the lists drawn against distance.
 class ForcesEditor {
@@ -41,7 +48,8 @@ class ForcesEditor {
     QComboBox* ComboBox2;  // the second type
 
   private:
-    void plot(Toolkit& toolkit, const ForceSamples& samples, double ae, double ag, double ar);
+    void plot(Toolkit& toolkit, const ForceSamples& samples, int first, int second, double ae,
+              double ag, double ar);
     int chosenType(const QComboBox* list, int typeCount) const;
     void Button5Click();  // "Terminate force parameters" clicked: ends the editor
 

@@ -20,8 +20,8 @@ const std::vector<KeyRow>& MainWindowKeys() {
         {"Left, Right (then Enter or Space)", "move the frame between YES and NO (and answer)"},
         {"any key", "goes on from the cover, a note or a graph"},
         {"Tab, Shift+Tab", "move through an editor's fields and buttons in reading order"},
-        {"Enter (in a field)", "the box's OK (Done, Particle type OK ?, Ready)"},
-        {"Space (on a button)", "presses it"},
+        {"Enter (in a field)", "the box's OK (Done, Particle type OK ?, Ready, done)"},
+        {"Space or Enter (on a button)", "presses it"},
         {"F1 or ?", "the keyboard help"},
         {"Escape", "ends the program"},
     };

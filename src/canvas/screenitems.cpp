@@ -52,6 +52,19 @@ void ScreenDescription::clearPrompt() {
     changed(ScreenChange::Rebuilt);
 }
 
+void ScreenDescription::setGraph(ScreenItem graph) {
+    // Drawn again on every pass of its editor: only a new text is news.
+    if (!m_graph.empty() && m_graph.front().name == graph.name) return;
+    m_graph.assign(1, std::move(graph));
+    changed(ScreenChange::Rebuilt);
+}
+
+void ScreenDescription::clearGraph() {
+    if (m_graph.empty()) return;
+    m_graph.clear();
+    changed(ScreenChange::Rebuilt);
+}
+
 std::vector<ScreenItem> ScreenDescription::items() const {
     std::vector<ScreenItem> all = m_prompt;
     if (!m_summary.empty()) {
@@ -60,6 +73,7 @@ std::vector<ScreenItem> ScreenDescription::items() const {
         summary.rect = m_summaryRect;
         all.push_back(summary);
     }
+    all.insert(all.end(), m_graph.begin(), m_graph.end());
     all.insert(all.end(), m_menu.begin(), m_menu.end());
     return all;
 }

@@ -39,9 +39,12 @@ class ScreenDescription {
     void setPrompt(ScreenItem prompt);
     void setPromptFocus(int part);
     void clearPrompt();
+    // A picture painted on the screen (the force curve), as the text that says what it shows.
+    void setGraph(ScreenItem graph);
+    void clearGraph();
 
-    // The items in reading order: the prompt first when there is one, then the summary and
-    // the menu's items.
+    // The items in reading order: the prompt first when there is one, then the summary, the
+    // picture and the menu's items.
     std::vector<ScreenItem> items() const;
     std::string summaryText() const;
 
@@ -55,6 +58,7 @@ class ScreenDescription {
     QRect m_summaryRect;
     std::vector<ScreenItem> m_menu;
     std::vector<ScreenItem> m_prompt;  // none or one
+    std::vector<ScreenItem> m_graph;   // none or one
     Listener m_listener;
 };
 

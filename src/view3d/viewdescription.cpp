@@ -1,12 +1,94 @@
-// The view window's live description: what a screen reader reads from its status line.
+// The view window as a screen reader reads it: its live description in the status line, and
+// of its controls only those that show.
 
 #include <QAccessible>
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <vector>
 
 #include "view3d/viewwindow.h"
 
 namespace zentova {
+
+namespace {
+
+// The window waits hidden between runs, its buttons hidden while no run shows them; a screen
+// reader lists every child a widget has, so this one leaves out those that do not show.
+class ViewWindowAccessible : public QAccessibleWidget {
+  public:
+    explicit ViewWindowAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(shown().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<QWidget*> controls = shown();
+        if (index < 0 || index >= static_cast<int>(controls.size())) return nullptr;
+        return QAccessible::queryAccessibleInterface(controls[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<QWidget*> controls = shown();
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            if (child && child->object() == controls[i]) return static_cast<int>(i);
+        return -1;
+    }
+
+  private:
+    std::vector<QWidget*> shown() const {
+        std::vector<QWidget*> controls;
+        for (QObject* child : widget()->children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (control && !control->isWindow() && control->isVisible())
+                controls.push_back(control);
+        }
+        return controls;
+    }
+};
+
+// The application as assistive technology sees it: its windows. Until the view window is
+// first shown, its native controls have windows of their own that stand alone, which would
+// put its hidden buttons beside the main window; they are no windows of the application's.
+class ApplicationAccessible : public QAccessibleApplication {
+  public:
+    int childCount() const override { return static_cast<int>(windows().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<QAccessibleInterface*> list = windows();
+        if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
+        return list[static_cast<std::size_t>(index)];
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<QAccessibleInterface*> list = windows();
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (list[i] == child) return static_cast<int>(i);
+        return -1;
+    }
+
+  private:
+    std::vector<QAccessibleInterface*> windows() const {
+        std::vector<QAccessibleInterface*> list;
+        for (int i = 0; i < QAccessibleApplication::childCount(); ++i) {
+            QAccessibleInterface* window = QAccessibleApplication::child(i);
+            const auto* widget = window ? qobject_cast<QWidget*>(window->object()) : nullptr;
+            if (window && (!widget || widget->isWindow())) list.push_back(window);
+        }
+        return list;
+    }
+};
+
+}  // namespace
+
+void InstallViewAccessibility() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+        if (object == QCoreApplication::instance()) return new ApplicationAccessible;
+        auto* window = dynamic_cast<TForm2*>(object);
+        return window ? new ViewWindowAccessible(window) : nullptr;
+    });
+}
 
 QString TForm2::liveDescription() const {
     QStringList parts;

@@ -46,6 +46,8 @@ bool platformComposesGL() {
 }  // namespace
 
 TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
+    // Before anything asks for the window's interface: the first answer is kept.
+    InstallViewAccessibility();
     setObjectName("TForm2");
     setWindowTitle("Simulation run");
     QFont designFont("MS Sans Serif");

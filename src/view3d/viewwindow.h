@@ -160,6 +160,11 @@ class TForm2 : public QWidget {
 // short of the drawing area's. A change of size re-runs the scene set-up.
 void PlaceViewWindow(TForm2& window, int screenWidth);
 
+// Makes every view window answer assistive technology with the controls that show, none
+// while it is hidden, and the application with its windows alone (not the view's native
+// controls before its first showing). Called before the first window is made.
+void InstallViewAccessibility();
+
 // Enables and shows, or disables and hides, Button1..Button5 in this order.
 void ShowViewButtons(TForm2& window);
 void HideViewButtons(TForm2& window);

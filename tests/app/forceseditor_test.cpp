@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "canvas/screenitems.h"
 #include "editor_fixture.h"
 #include "model/force.h"
 #include "support/pixels.h"
@@ -59,6 +65,60 @@ TEST(ForcesEditorLists, TypeNumbersComeFromTheFifthCharacterOn) {
     EXPECT_EQ(coefficientText(-0.00005), "-0.0001");
     EXPECT_EQ(coefficientText(1234567.891), "1234567.9000");
     EXPECT_EQ(coefficientText(2.5e9), "2.5000000E+09");
+}
+
+TEST(ForceCurveDescription, NamesThePairTheExtremesAndWhereTheSignChanges) {
+    const std::string pair = "Force between Type3 and Type1 against distance, 0.1 to 40.0, ";
+    ForceSamples flat{};
+    ForceSamples crossing{};
+    crossing.fill(0.25);
+    crossing[0] = -400.0;
+    crossing[1] = -20.0;
+    crossing[2] = 0.0;  // the change is counted across it, from 0.2 to 0.4
+    crossing[3] = 5.0;
+    crossing[9] = -0.5;
+    ForceSamples rising{};
+    for (std::size_t k = 0; k < rising.size(); ++k) rising[k] = -400.0 + static_cast<double>(k);
+    struct Case {
+        const ForceSamples& samples;
+        std::string said;
+    };
+    const Case cases[] = {
+        {flat, "for ae = 1.0000, ag = 0.2500, ar = 0.0020: 0 at every distance."},
+        {crossing,
+         "for ae = 1.0000, ag = 0.2500, ar = 0.0020 (positive attracts): smallest -400 at 0.1, "
+         "largest 5 at 0.4; it changes sign between 0.2 and 0.4, between 0.9 and 1.0, between "
+         "1.0 and 1.1."},
+        {rising,
+         "for ae = 1.0000, ag = 0.2500, ar = 0.0020 (positive attracts): smallest -400 at 0.1, "
+         "largest -1 at 40.0; it does not change sign."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(forceCurveDescription(3, 1, 1.0, 0.25, 0.002, c.samples), pair + c.said);
+}
+
+// Tab goes down the fields to "done", then to the two lists and "Terminate force
+// parameters", where Enter presses it; the lists say which type each is.
+TEST(EditForces, TabFollowsTheReadingOrderAndEnterOnTerminateEndsTheEditor) {
+    EditorWorld w;
+    ForcesEditor& f = *w.forces;
+    const std::vector<QWidget*> stops = {w.edit[1],   w.edit[2],   w.edit[3], w.button[1],
+                                         f.ComboBox1, f.ComboBox2, f.Button5};
+    std::vector<QWidget*> order = {w.edit[1]};
+    for (QWidget* at = w.edit[1]->nextInFocusChain(); at != w.edit[1]; at = at->nextInFocusChain())
+        if (std::find(stops.begin(), stops.end(), at) != stops.end()) order.push_back(at);
+    EXPECT_EQ(order, stops);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.ComboBox2)->text(QAccessible::Description),
+              "The second type of the pair plotted");
+
+    w.program->project = fourTypes();
+    w.then(100, [&] {
+        w.edit[1]->setText("2");
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(f.Button5, &enter);
+    });
+    w.forces->EditForces(w.program->toolkit, w.program->project, 50.0);
+    EXPECT_EQ(w.program->project.ae, 2.0);
 }
 
 TEST(EditForces, FourTypesMakeTheBox150HighAndTerminateStoresTheFieldsWithoutAPlot) {
@@ -120,8 +180,15 @@ TEST(EditForces, EachDonePlotsTheChosenPairABadFieldStopsTheRestAndAFlatCurveWai
         setTag(w.button[1], 1);
     });
     QImage plot;
+    // A screen reader reads the plot as long as it shows.
+    const auto described = [] {
+        for (const ScreenItem& item : Screen().items())
+            if (item.name.starts_with("Force between")) return item.name;
+        return std::string();
+    };
     w.then(200, [&] {
         plot = w.canvas.image().copy();
+        EXPECT_TRUE(described().starts_with("Force between Type3 and Type3 against distance"));
         EXPECT_EQ(w.edit[1]->text(), "1");
         EXPECT_EQ(w.edit[2]->text(), "0.25");  // the old values show again
         EXPECT_EQ(w.edit[3]->text(), "0.002");
@@ -138,6 +205,7 @@ TEST(EditForces, EachDonePlotsTheChosenPairABadFieldStopsTheRestAndAFlatCurveWai
         setTag(w.button[1], 1);
     });
     w.forces->EditForces(w.program->toolkit, w.program->project, 50.0);
+    EXPECT_EQ(described(), "");
     EXPECT_TRUE(panelWaited);
     EXPECT_EQ(w.program->project.ae, 0.0);
 

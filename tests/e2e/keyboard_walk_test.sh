@@ -2,7 +2,7 @@
 # The whole program worked from the keyboard alone, no mouse event at all: the cover, an
 # example loaded through "Retrieve project", "Show history" paused, zoomed and stopped, the
 # program back with the project, the project editor opened, a count changed and cancelled,
-# and "Exit". Screenshots of each step are left in $SHOTS.
+# the forces plotted and left, and "Exit". Screenshots of each step are left in $SHOTS.
 set -u
 exe="$1"
 data="$(cd "$(dirname "$0")/../../data" && pwd)"
@@ -36,7 +36,12 @@ focus() {
   sleep 0.3
 }
 # The picture of a window as it is now.
-grab() { import -window "$(window_of "$1")" "$SHOTS/$2.png" 2> /dev/null; }
+grab() {
+  local w
+  w="$(window_of "$1")"
+  [ -n "$w" ] || fail "no window $1 to look at"  # import would wait for a click instead
+  import -window "$w" "$SHOTS/$2.png" 2> /dev/null
+}
 same() { [ "$(compare -metric AE "$SHOTS/$1.png" "$SHOTS/$2.png" null: 2>&1)" = "0" ]; }
 running() { kill -0 "$1" 2> /dev/null; }
 # The program restarts itself after a run: the newest process of the executable, or of its
@@ -114,10 +119,32 @@ shot cancelled
 cmp -s lesson.zpr original.zpr || fail "the cancelled edit changed the project file"
 running "$second" || fail "the program ended after the cancel"
 
+# "Show/define forces", the eighth item: a coefficient typed and Enter plots the curve on its
+# white rectangle; Tab goes down the fields to "done", the two type lists and "Terminate force
+# parameters", where Enter ends the editor; N keeps the project file as it was.
+key Down Down Down Down Down Down Down Return
+sleep 1
+key ctrl+a
+xdotool type --delay 50 "2"
+key Return
+sleep 1
+shot forces
+[ "$(pixel "$SHOTS/forces.png" 105 225)" = "srgb(255,255,255)" ] || fail "Enter in a field did not plot the force"
+key Tab Tab Tab Tab Tab Tab Return
+sleep 1
+shot forces-question
+key n
+sleep 3
+third="$(newest)"
+[ -n "$third" ] && [ "$third" != "$second" ] || fail "Enter on \"Terminate force parameters\" did not end the editor"
+pids="$pids $third"
+cmp -s lesson.zpr original.zpr || fail "N saved the new coefficients"
+focus '^Zentova|lesson' || fail "no main window after the forces"
+
 # "Exit": Up from the first item goes round to it.
 key Up
 shot exit-focused
 key Return
-for _ in $(seq 50); do running "$second" || break; sleep 0.1; done
-running "$second" && fail "Exit chosen by keys did not end the program"
+for _ in $(seq 50); do running "$third" || break; sleep 0.1; done
+running "$third" && fail "Exit chosen by keys did not end the program"
 echo "1 passed, 0 failed"

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """What a screen reader reads of the program, through AT-SPI as Orca reads it: a note's
 text, the eleven menu items with "Calculate" disabled while no project is loaded, the focus
-moved by the keyboard, and the view's live description during a calculation, its time
-increasing. Runs itself in a D-Bus session of its own (dbus-run-session) on the X display;
+moved by the keyboard, the view's live description during a calculation, its time
+increasing, and its buttons listed only then; the forces editor's Tab order and its plot
+read as text. Runs itself in a D-Bus session of its own (dbus-run-session) on the X display;
 skipped (77) without pyatspi, dbus-run-session or xdotool."""
 
 import os
@@ -168,6 +169,9 @@ def main():
         main_frame = within(lambda: frame(app, ".*"))
         within(lambda: len([n for n in main_frame if n is not None and
                             n.getRoleName() == "push button"]) == 11)
+        # The view window waits hidden: none of its buttons is listed.
+        if any(n.name == "Horizontal angle" for n in walk(app) if n is not None):
+            fail("the hidden view window's buttons are listed")
         focus_window("lesson|Ionic|Zentova")
         key("Down", "Down", "Down", "Down", "Return")  # "Calculate"
 
@@ -184,6 +188,42 @@ def main():
         later = within(view_time)
         if later is None or later <= first:
             fail("the described time went from %s to %s" % (first, later))
+        if not any(n.name == "Horizontal angle" for n in walk(app) if n is not None):
+            fail("the view's buttons are not listed during the calculation")
+        program.kill()
+
+        # "Show/define forces": Tab goes down the fields, then to "done", the type lists and
+        # "Terminate force parameters"; after Enter the plot is read as text.
+        program, app = start(work, "lesson.zpr")
+        programs.append(program)
+        main_frame = within(lambda: frame(app, ".*"))
+        within(lambda: len([n for n in main_frame if n is not None and
+                            n.getRoleName() == "push button"]) == 11)
+        focus_window("lesson|Ionic|Zentova")
+        key("Up", "Up", "Up", "Up", "Return")  # from the first item round to the eighth
+
+        def focused_control():
+            # A list is named by its choice; which list it is, its description says.
+            names = [(n.name.strip() + " " + n.description).strip() for n in walk(main_frame)
+                     if n is not None and has(n, pyatspi.STATE_FOCUSED)]
+            return names[-1] if names else None
+        order = [within(lambda: (lambda f: f if f and f.startswith("Strong") else None)(
+            focused_control()))]
+        for step in ["Tab"] * 6 + ["shift+Tab"]:
+            key(step)
+            before = order[-1]
+            order.append(within(lambda: (lambda f: f if f != before else None)(
+                focused_control()), 5))
+        first, second = ("Type%d The %s type of the pair plotted" % (n, which)
+                         for n, which in ((1, "first"), (2, "second")))
+        if order != ["Strong attraction", "Weak attraction", "Repelling", "done", first, second,
+                     "Terminate force parameters", second]:
+            fail("Tab went %r" % order)
+        key("Return")
+        plot = within(lambda: next((n.name for n in main_frame if n is not None and
+                                    n.name.startswith("Force between Type1 and Type2")), None))
+        if not plot or "smallest" not in plot:
+            fail("the force plot reads %r" % plot)
         print("1 passed, 0 failed")
     finally:
         for program in programs:

@@ -1,5 +1,6 @@
 // The view window's controls: what a press, a release and a click leave in the tags.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -63,6 +64,28 @@ TEST_F(ViewWindowTest, ClickOnThePictureMarksTheViewWindow) {
     release(pictureArea);
     EXPECT_EQ(Input().viewWindowTag, 1);
     EXPECT_EQ(Input().mainWindowTag, 0);
+}
+
+// A screen reader lists the buttons while a run shows them, and nothing of the hidden window.
+TEST_F(ViewWindowTest, AssistiveTechnologyListsOnlyTheControlsThatShow) {
+    const auto buttons = [this] {
+        QStringList names;
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(window.get());
+        for (int i = 0; i < view->childCount(); ++i)
+            if (view->child(i)->role() == QAccessible::Button)
+                names << view->child(i)->text(QAccessible::Name);
+        return names;
+    };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->childCount(), 0);
+    window->show();
+    ShowViewButtons(*window);
+    EXPECT_EQ(buttons(), QStringList({"Horizontal angle", "Vertical angle", "Original angle",
+                                      "Stop", "Zoom"}));
+    HideViewButtons(*window);
+    EXPECT_EQ(buttons(), QStringList());
+    ShowViewButtons(*window);
+    window->hide();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->childCount(), 0);
 }
 
 }  // namespace
