@@ -173,10 +173,11 @@ Section heatingSection(const std::vector<BathHold>& holds) {
               "The run changed the bath's temperature (with the keys H, C and B, or with "
               "--bath). Each point is one stretch at one bath: across, how hot the bath was "
               "(1 = the setup's); up, the energy of motion an average particle settled at (its "
-              "second half). The line joins the stretches in the order of the run. Where it "
-              "climbs steeply the particles take up heat without getting much faster: a solid "
-              "melting. If the way back down lies apart from the way up, the run froze at "
-              "another temperature than it melted.",
+              "second half). The line joins the stretches in the order of the run. The bath "
+              "sets the temperature, so the points lie close to a straight line through zero; "
+              "one far off it settled too little or heats itself. Whether the particles "
+              "melted shows in g(r) and the wandering: analyse each stretch with --from and "
+              "--to.",
               "",
               heatingCsv(holds),
               {"Heating curve",

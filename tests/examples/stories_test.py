@@ -137,6 +137,29 @@ def molecules(an, where, neutral):
     check(last > 5 * first and last > 1, f"{where}: the neutral ones wander ({first} to {last})")
 
 
+def melting(work):
+    """The manual's experiment: zen1's crystal heated to 9 times the setup's bath melts (the
+    like ions' shells go, the ions wander), and freezes again at the setup's bath."""
+    shutil.copy(os.path.join(DATA, "zen1.zpr"), os.path.join(work, "salt.zpr"))
+    zentova("--calculate", "salt.zpr", "--steps", "180000", "--seed", "5", "--bath",
+            "0:1,3:9,6:1", cwd=work)
+    stretches = {}
+    for name, start, end in (("before", 1.5, 3), ("hot", 4.5, 6), ("after", 7.5, 9)):
+        zentova("--analyse", "salt.zpr", "--out", name, "--from", str(start), "--to", str(end),
+                cwd=work)
+        stretches[name] = Analysis(os.path.join(work, name), os.path.join(work, "salt.zpr"))
+    wander = {name: an.wander(2)[1] for name, an in stretches.items()}
+    check(wander["hot"] > 5 * wander["before"] and wander["hot"] > 5 * wander["after"],
+          f"zen1 heated: the ions wander far more than in the crystal before and after ({wander})")
+    shells = {name: an.neighbours(2, 2) for name, an in stretches.items()}
+    check(shells["hot"] is None and shells["before"] is not None and shells["after"] is not None,
+          f"zen1 heated: the 1- ions' shell melts away and comes back ({shells})")
+    for name, an in stretches.items():
+        count = an.neighbours(1, 2)
+        check(count is not None and 7 <= count <= 9,
+              f"zen1 {name}: eight 1- ions stay around each 2+ ion ({count})")
+
+
 STORIES = {
     1: lambda an, folder, project, where: salt_crystal(an, folder, project, where),
     2: lambda an, folder, project, where: gravity_collapse(an, where),
@@ -165,6 +188,7 @@ def main():
             zentova("--analyse", copy + ".zpr", cwd=work)
             story(Analysis(os.path.join(work, copy + "-analysis"), os.path.join(work, copy + ".zpr")),
                   work, copy + ".zpr", f"{stem} calculated afresh")
+        melting(work)
     finally:
         shutil.rmtree(work, ignore_errors=True)
     if failures:
