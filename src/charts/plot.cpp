@@ -45,10 +45,12 @@ double roundStep(double step) {
     return 10.0 * power;
 }
 
-// Colours apart for readers with a colour vision deficiency too (Okabe and Ito's set), light
-// enough for the dark background; not their grey, which white and grey types take.
-const QColor Palette[] = {QColor(230, 159, 0),  QColor(86, 180, 233), QColor(0, 158, 115),
-                          QColor(240, 228, 66), QColor(0, 114, 178),  QColor(213, 94, 0),
+// Colours apart for readers with a colour vision deficiency too (Okabe and Ito's set), each
+// at least 3:1 against the dark background, as a line must be to be seen: their dark blue
+// (0, 114, 178) made light blue-violet for that; not their grey, which white and grey types
+// take.
+const QColor Palette[] = {QColor(230, 159, 0),  QColor(86, 180, 233),  QColor(0, 158, 115),
+                          QColor(240, 228, 66), QColor(160, 160, 255), QColor(213, 94, 0),
                           QColor(204, 121, 167)};
 
 // More lines than this get their legend in a column on the right, where names are not cut.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace zentova {
 namespace {
 
@@ -27,6 +29,19 @@ TEST(LineLooks, GivesALineThatLooksLikeAnEarlierOneOrTheBackgroundTheNextStyle) 
          {{"a", {}, {}}, {"b", {}, {}}, {"c", {}, {}}},
          {Qt::SolidLine, Qt::SolidLine, Qt::SolidLine}},
     };
+    // Seven lines without a colour take the whole palette: each must stand 3:1 against the
+    // plot's background, the least contrast a line needs to be seen.
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const std::vector<PlotLine> seven(7, PlotLine{"", {}, {}});
+    for (const auto& [colour, style] : lineLooks(PlotContent{"", "", "", seven}))
+        EXPECT_GE((luminance(colour) + 0.05) / (luminance(QColor(46, 48, 58)) + 0.05), 3.0)
+            << colour.name().toStdString();
     for (const Case& c : cases) {
         const auto looks = lineLooks(PlotContent{"", "", "", c.lines});
         ASSERT_EQ(looks.size(), c.styles.size()) << c.what;
