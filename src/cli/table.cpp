@@ -90,9 +90,8 @@ namespace {
 // arguments apply to no one); so does every command line whose first word names no other
 // command, which makes --help, --version and their refusals the calculation's too.
 constexpr Command Commands[] = {
-    {"--calculate",
-     "PROJECT [--steps N] [--seed S] [--append] [--bath T0:F0,...] [--report[=csv]]", 0, 0,
-     Needs::Files, calculateCommand},
+    {"--calculate", "PROJECT [--steps N] [--seed S] [--append] [--bath T0:F0,...] [--report[=csv]]",
+     0, 0, Needs::Files, calculateCommand},
     {"--export-xyz", "PROJECT [OUT.xyz] [--overwrite]", 1, 3, Needs::Files, exportXyzCommand},
     {"--force-table", "PROJECT TYPE1 TYPE2", 3, 3, Needs::Files, forceTableCommand},
     {"--export-lammps",
