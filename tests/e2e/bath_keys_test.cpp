@@ -29,25 +29,15 @@ using testing::xdotool;
 
 TEST(BathKeys, TheFactorOfEveryFrameIsInTheReadings) {
     testing::XDisplay display;
-    if (!std::getenv("DISPLAY") || !display.isOpen()) GTEST_SKIP() << "no display";
-    if (xdotool({"getmouselocation"}).status != 0) GTEST_SKIP() << "no xdotool";
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (const std::string why = testing::whyNoScreen(display); !why.empty()) GTEST_SKIP() << why;
     testing::TempDir dir;
     testing::writeBytes(dir.file("salt.zpr"), formatProject(testing::saltProject(20, 10)));
     const std::string readings = dir.file("salt.readings.csv");
 
     ASSERT_EQ(xdotool({"mousemove", "0", "0"}).status, 0);
     Child program = Child::zentova(dir.path(), {"salt.zpr"});
-    // "Calculate", the fifth item of the menu, once the menu has put the pointer on its first.
-    const int left = display.width() / 2 - 160;
-    ASSERT_TRUE(waitFor(20s, [&] { return display.pointerAt(left + 30, 130); })) << "no menu";
-    ASSERT_EQ(xdotool({"mousemove", std::to_string(left + 85), std::to_string(255), "mousedown",
-                       "1", "sleep", "0.15", "mouseup", "1"})
-                  .status,
-              0);
-    unsigned long view = 0;
-    ASSERT_TRUE(waitFor(20s, [&] { return (view = display.shownWindow(program.pid(), "Simul")); }))
-        << "the calculation did not start";
+    const unsigned long view = testing::chooseCalculate(display, program);
+    ASSERT_NE(view, 0u) << "the calculation did not start";
     const auto rows = [&] { return loadReadings(readings).rows; };
     // Keys to the view (it has them only when given the focus), then two more frames.
     const auto press = [&](std::vector<std::string> keys) {

@@ -26,9 +26,7 @@ using testing::xdotool;
 
 TEST(DialogEscape, CancelsTheDialogAndOnlyTheMainWindowEndsTheProgram) {
     testing::XDisplay display;
-    if (!std::getenv("DISPLAY") || !display.isOpen()) GTEST_SKIP() << "no display";
-    if (xdotool({"getmouselocation"}).status != 0) GTEST_SKIP() << "no xdotool";
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (const std::string why = testing::whyNoScreen(display); !why.empty()) GTEST_SKIP() << why;
     testing::TempDir dir;
     testing::writeBytes(dir.file("salt.zpr"), formatProject(testing::saltProject(20, 10)));
 

@@ -70,9 +70,7 @@ struct Moment {
 class InterruptedWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!std::getenv("DISPLAY") || !m_display.isOpen()) GTEST_SKIP() << "no display";
-        if (xdotool({"getmouselocation"}).status != 0) GTEST_SKIP() << "no xdotool";
-        setenv("QT_QPA_PLATFORM", "xcb", 1);  // the windows on the display, not off screen
+        if (const std::string why = whyNoScreen(m_display); !why.empty()) GTEST_SKIP() << why;
 
         writeBytes(m_dir.file("salt.zpr"), formatProject(testing::saltProject(20, 10)));
         // Files of an earlier calculation, so that "Calculate" asks to overwrite them.

@@ -43,25 +43,15 @@ std::string probe(const std::string& path) {
 
 TEST(Recording, TheKeyRRecordsEveryPictureDrawnIntoAPlayableMovie) {
     testing::XDisplay display;
-    if (!std::getenv("DISPLAY") || !display.isOpen()) GTEST_SKIP() << "no display";
-    if (xdotool({"getmouselocation"}).status != 0) GTEST_SKIP() << "no xdotool";
+    if (const std::string why = testing::whyNoScreen(display); !why.empty()) GTEST_SKIP() << why;
     if (std::system("command -v ffprobe > /dev/null") != 0) GTEST_SKIP() << "no ffprobe";
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
     testing::TempDir dir;
     testing::writeBytes(dir.file("salt.zpr"), formatProject(testing::saltProject(20, 10)));
 
     ASSERT_EQ(xdotool({"mousemove", "0", "0"}).status, 0);
     Child program = Child::zentova(dir.path(), {"salt.zpr"});
-    // "Calculate", the fifth item of the menu, once the menu has put the pointer on its first.
-    const int left = display.width() / 2 - 160;
-    ASSERT_TRUE(waitFor(20s, [&] { return display.pointerAt(left + 30, 130); })) << "no menu";
-    ASSERT_EQ(xdotool({"mousemove", std::to_string(left + 85), std::to_string(255), "mousedown",
-                       "1", "sleep", "0.15", "mouseup", "1"})
-                  .status,
-              0);
-    unsigned long view = 0;
-    ASSERT_TRUE(waitFor(20s, [&] { return (view = display.shownWindow(program.pid(), "Simul")); }))
-        << "the calculation did not start";
+    const unsigned long view = testing::chooseCalculate(display, program);
+    ASSERT_NE(view, 0u) << "the calculation did not start";
     // Without a window manager a window has the keys only when given the focus.
     const auto keyTo = [&](unsigned long window, const char* key) {
         return xdotool({"windowfocus", "--sync", std::to_string(window), "key", key}).status;

@@ -3,6 +3,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <cstdlib>
+
 namespace zentova::testing {
 
 namespace {
@@ -94,6 +96,26 @@ void XDisplay::requestClose(unsigned long window) const {
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(m_display, window, False, NoEventMask, &event);
     XFlush(m_display);
+}
+
+std::string whyNoScreen(const XDisplay& display) {
+    if (!std::getenv("DISPLAY") || !display.isOpen()) return "no display";
+    if (xdotool({"getmouselocation"}).status != 0) return "no xdotool";
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    return {};
+}
+
+unsigned long chooseCalculate(const XDisplay& display, const Child& program) {
+    using namespace std::chrono_literals;
+    const int left = display.width() / 2 - 160;
+    if (!waitFor(20s, [&] { return display.pointerAt(left + 30, 130); })) return 0;
+    if (xdotool({"mousemove", std::to_string(left + 85), "255", "mousedown", "1", "sleep", "0.15",
+                 "mouseup", "1"})
+            .status != 0)
+        return 0;
+    unsigned long view = 0;
+    waitFor(20s, [&] { return (view = display.shownWindow(program.pid(), "Simul")) != 0; });
+    return view;
 }
 
 }  // namespace zentova::testing

@@ -47,6 +47,14 @@ inline Outcome xdotool(const std::vector<std::string>& args) {
     return Child::program(".", argv).wait(10);
 }
 
+// Why the real program cannot be driven on this display ("no display", "no xdotool"); empty
+// when it can, and then its windows are put on the display, not off screen.
+std::string whyNoScreen(const XDisplay& display);
+
+// Chooses "Calculate", the fifth item of the main window's menu, once the menu has put the
+// pointer on its first; the view window of the calculation, 0 if it did not start within 20 s.
+unsigned long chooseCalculate(const XDisplay& display, const Child& program);
+
 // Polls `done` every 20 ms; false when `limit` passes first.
 template <typename Condition>
 bool waitFor(std::chrono::milliseconds limit, Condition&& done) {
