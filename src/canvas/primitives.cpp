@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "canvas/screenitems.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -54,6 +55,8 @@ void ClearScreen(Toolkit& toolkit, Canvas& canvas, int red, int green, int blue)
     canvas.setBrushStyle(BrushStyle::Solid);
     ProcessMessages();
     canvas.rectangle(0, 0, toolkit.screenWidth, toolkit.screenHeight);
+    // The whole screen painted over: a screen reader no longer reads the summary either.
+    if (&canvas == toolkit.mainCanvas) Screen().setSummary({});
 }
 
 void FillBlackRect(Canvas& canvas, int x1, int y1, int x2, int y2) {
@@ -74,6 +77,7 @@ void GradientBackground(Toolkit& toolkit) {
 
 void ColorGradientBackground(Toolkit& toolkit, PackedColor color) {
     Canvas& canvas = *toolkit.mainCanvas;
+    Screen().setSummary({});  // painted over, as ClearScreen says
     const int red = redOf(color);
     const int green = greenOf(color);
     const int blue = blueOf(color);

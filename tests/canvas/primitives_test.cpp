@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "canvas/screenitems.h"
 #include "support/pixels.h"
 #include "support/scriptedpump.h"
 #include "support/tempfiles.h"
@@ -106,6 +107,21 @@ TEST(GradientBackground, VerticalStripesLeaveTheLastPartialColumnsAlone) {
         EXPECT_EQ(c.pixel(5, 0), direction == 0 ? packColor(1, 1, 1) : packColor(254, 254, 254));
         EXPECT_EQ(c.pixel(1279, 0), direction == 0 ? packColor(254, 254, 254) : packColor(1, 1, 1));
         EXPECT_EQ(screen.random.seed, testing::seedAfter(seed, 1));
+    }
+}
+
+// An editor paints over the whole screen: a screen reader must not go on reading the project
+// summary that was there.
+TEST(GradientBackground, AndClearScreenTakeThePaintedOverSummaryFromTheScreenReader) {
+    Screen screen(320, 240);
+    for (int clear = 0; clear < 2; ++clear) {
+        zentova::Screen().setSummary({"Salt", "2 particle types"}, QRect(3, 13, 198, 183));
+        ASSERT_FALSE(zentova::Screen().summaryText().empty());
+        if (clear == 0)
+            GradientBackground(screen.toolkit);
+        else
+            ClearScreen(screen.toolkit, screen.canvas, 0, 0, 0);
+        EXPECT_EQ(zentova::Screen().summaryText(), "") << clear;
     }
 }
 
