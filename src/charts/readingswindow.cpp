@@ -47,6 +47,8 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     m_bath->attachAxis(m_time);
     m_bath->attachAxis(m_bathAxis);
     m_chartView = new QChartView(m_chart, this);
+    // What a screen reader says of the graph; its description gives the latest readings.
+    m_chartView->setAccessibleName("Kinetic energy per particle against time");
     m_note = new QLabel(this);
     m_note->setVisible(false);
     m_note->setWordWrap(true);
@@ -70,6 +72,8 @@ void ReadingsWindow::setNote(const QString& text) {
 
 void ReadingsWindow::addRow(const ReadingsRow& row) {
     m_rows.push_back(row);
+    // Said at once, drawn within FlushMs.
+    m_chartView->setAccessibleDescription(spoken());
     if (!m_flushTimer.isActive()) m_flushTimer.start(FlushMs);
 }
 
@@ -119,6 +123,22 @@ void ReadingsWindow::flush() {
     m_mean->replace(mean);
     m_bath->replace(bath);
     for (std::size_t t = 0; t < m_perType.size(); ++t) m_perType[t]->replace(perType[t]);
+    m_chartView->setAccessibleDescription(spoken());
+}
+
+QString ReadingsWindow::spoken() const {
+    if (m_rows.empty()) return "No readings yet.";
+    const ReadingsRow& last = m_rows.back();
+    const auto number = [](double value) { return QString::number(value, 'g', 4); };
+    QString text = QString("%1 %2, from t = %3 to t = %4. At t = %4: all particles %5")
+                       .arg(m_rows.size())
+                       .arg(m_rows.size() == 1 ? "frame" : "frames")
+                       .arg(m_rows.front().time, 0, 'f', 3)
+                       .arg(last.time, 0, 'f', 3)
+                       .arg(number(last.meanKineticEnergy));
+    for (std::size_t t = 0; t < m_types.size() && t < last.typeKineticEnergy.size(); ++t)
+        text += QString(", type %1 %2").arg(m_types[t]).arg(number(last.typeKineticEnergy[t]));
+    return text + QString("; bath x %1.").arg(number(last.bathFactor));
 }
 
 }  // namespace zentova

@@ -42,6 +42,9 @@ class ReadingsWindow : public QWidget {
     static constexpr int FlushMs = 1000;
     static constexpr std::size_t MostPoints = 800;
 
+    // The graph in words, for a screen reader: the frames shown and the latest readings.
+    QString spoken() const;
+
   private:
     void flush();
 

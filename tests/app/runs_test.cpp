@@ -83,12 +83,17 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
         QApplication::sendEvent(&w.view, &key);
     });
     int shownPoints = -1;
+    QString spoken;
     std::size_t linesThen = 0;
     w.pump.at(1990, [&](InputState&) {
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* readings = dynamic_cast<ReadingsWindow*>(window);
-                readings && readings->isVisible())
+                readings && readings->isVisible()) {
                 shownPoints = readings->rowCount();
+                for (const QWidget* part : readings->findChildren<QWidget*>())
+                    if (part->accessibleName().startsWith("Kinetic energy"))
+                        spoken = part->accessibleDescription();
+            }
         linesThen = loadReadings("ions.readings.csv").rows.size();
     });
     w.pump.at(500, [](InputState& in) { in.mouseButtonState = 2; });
@@ -118,6 +123,13 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
         EXPECT_NEAR(readings.rows[k].time, frames[k].time, 1e-9);
     EXPECT_GE(linesThen, 1u);
     EXPECT_EQ(shownPoints, static_cast<int>(linesThen)) << "the Readings window after G";
+    // A screen reader hears the frames shown and the last one's readings.
+    const ReadingsRow& shown = readings.rows[linesThen - 1];
+    EXPECT_TRUE(spoken.startsWith(QString("%1 frame").arg(linesThen))) << spoken.toStdString();
+    EXPECT_TRUE(spoken.contains(
+        QString("all particles %1").arg(QString::number(shown.meanKineticEnergy, 'g', 4))))
+        << spoken.toStdString();
+    EXPECT_TRUE(spoken.endsWith("bath x 1.")) << spoken.toStdString();
 }
 
 // Closing the view window ends the run as "Stop" does, and the run does not then wait for
