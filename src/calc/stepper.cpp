@@ -148,7 +148,11 @@ void CalculationStepper::advance() {
     }
     if (!isFinite(m_particles, m_count)) {
         m_particles.state = m_backup;
-        throw UnstableError(m_particles.time, likelyInstabilityCause(m_project, m_settings));
+        InstabilityCause cause = likelyInstabilityCause(m_project, m_settings);
+        // A raised bath shakes harder: the teacher who raised it should see it named.
+        if (m_bathFactor != 1.0)
+            cause.text += ", with the bath at " + formatNumber(m_bathFactor) + " times the setup's";
+        throw UnstableError(m_particles.time, std::move(cause));
     }
     m_particles.time += m_step;
     ++m_steps;

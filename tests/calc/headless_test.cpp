@@ -181,12 +181,13 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
 // An unstable motion stops the run with the files of its last frame, and the message points
 // to the line where the likely cause is written: the step, the damping or a mass.
 TEST_F(Headless, UnstableMotionNamesTheLikelyCauseAndItsLine) {
-    const auto unstable = [&](double step, double damping, const std::string& where) {
+    const auto unstable = [&](double step, double damping, const std::string& where,
+                              const std::string& more = "") {
         Settings s;
         s.integrationStep = step;
         s.dampingCoefficient = damping;
         writeBytes(dir.file("setupek.dat"), formatSettings(s));
-        const Result r = zentova("--calculate ions.zpr --steps 100000");
+        const Result r = zentova("--calculate ions.zpr --steps 100000" + more);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err.rfind("zentova: " + where + ": the motion became unstable at time ", 0), 0u)
             << r.err;
@@ -196,6 +197,9 @@ TEST_F(Headless, UnstableMotionNamesTheLikelyCauseAndItsLine) {
     };
     EXPECT_NE(unstable(0.05, 20, "setupek.dat:6")
                   .find("the integration step 0.05 is too large for these forces"),
+              std::string::npos);
+    EXPECT_NE(unstable(0.05, 20, "setupek.dat:6", " --bath 0:4")
+                  .find("is too large for these forces, with the bath at 4 times the setup's"),
               std::string::npos);
     EXPECT_NE(unstable(0.00005, 1e300, "setupek.dat:7")
                   .find("the damping 1e+300 is too large for the integration step 5e-05"),
