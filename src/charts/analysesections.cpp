@@ -29,6 +29,8 @@ std::string htmlEscape(const std::string& text) {
             out += "&gt;";
         else if (c == '&')
             out += "&amp;";
+        else if (c == '"')
+            out += "&quot;";  // also safe inside an attribute, such as a picture's words
         else
             out += c;
     }
@@ -206,8 +208,8 @@ std::string pageOf(const std::string& projectName, const std::string& framesText
     if (!notes.empty()) page += "<p><b>Note:</b> " + htmlEscape(notes) + "</p>\n";
     for (const Section& s : sections) {
         page += "<h2>" + htmlEscape(s.heading) + "</h2>\n<img src=\"" + s.stem + ".png\" alt=\"" +
-                htmlEscape(s.heading) + "\">\n<p>" + htmlEscape(s.words) + "</p>\n" + s.extra +
-                "<p class=\"files\">Numbers: <a href=\"" + s.stem + ".csv\">" + s.stem +
+                htmlEscape(plotInWords(s.plot)) + "\">\n<p>" + htmlEscape(s.words) + "</p>\n" +
+                s.extra + "<p class=\"files\">Numbers: <a href=\"" + s.stem + ".csv\">" + s.stem +
                 ".csv</a>, picture: <a href=\"" + s.stem + ".svg\">" + s.stem + ".svg</a></p>\n";
     }
     page += "</body>\n</html>\n";

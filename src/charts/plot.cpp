@@ -71,6 +71,25 @@ bool alike(const QColor& a, const QColor& b) {
 
 }  // namespace
 
+std::string plotInWords(const PlotContent& content) {
+    QString text = content.title + ", " + content.yLabel + " against " + content.xLabel;
+    // Three digits, whole numbers from 1000 on: said, "1.23e+03" is no help.
+    const auto number = [](double value) {
+        return std::fabs(value) >= 1000.0 ? QString::number(std::round(value), 'f', 0)
+                                          : QString::number(value, 'g', 3);
+    };
+    QString separator = ": ";
+    for (const PlotLine& line : content.lines) {
+        const auto top =
+            std::max_element(line.points.begin(), line.points.end(),
+                             [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+        if (top == line.points.end()) continue;
+        text += separator + line.name + " highest " + number(top->y()) + " at " + number(top->x());
+        separator = "; ";
+    }
+    return (text + ".").toStdString();
+}
+
 std::vector<std::pair<QColor, Qt::PenStyle>> lineLooks(const PlotContent& content) {
     std::vector<std::pair<QColor, Qt::PenStyle>> looks;
     std::size_t unnamed = 0;

@@ -38,6 +38,10 @@ struct PlotContent {
     std::vector<PlotLine> lines;
 };
 
+// The plot in words, for a reader who cannot see it: "TITLE, Y against X: NAME highest V at
+// W; ..." (3 significant digits, whole numbers from 1000), lines without points left out.
+std::string plotInWords(const PlotContent& content);
+
 // The colours and styles the lines of `content` are drawn in, as makeChart draws them.
 std::vector<std::pair<QColor, Qt::PenStyle>> lineLooks(const PlotContent& content);
 

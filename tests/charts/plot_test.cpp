@@ -52,5 +52,18 @@ TEST(LineLooks, GivesALineThatLooksLikeAnEarlierOneOrTheBackgroundTheNextStyle) 
     }
 }
 
+// What a screen reader says of a plot: each line's highest point, an empty line left out.
+TEST(PlotInWords, NamesEachLinesHighestPoint) {
+    const PlotContent content{"g(r)",
+                              "distance r",
+                              "g(r)",
+                              {{"types 1 - 2", {{0.5, 0.0}, {2.65, 1234.5}, {4.0, 3.0}}, {}},
+                               {"empty", {}, {}},
+                               {"types 2 - 2", {{1.0, 0.25}}, {}}}};
+    EXPECT_EQ(plotInWords(content),
+              "g(r), g(r) against distance r: types 1 - 2 highest 1235 at 2.65; types 2 - 2 "
+              "highest 0.25 at 1.");
+}
+
 }  // namespace
 }  // namespace zentova
