@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "files/fileerror.h"
 #include "files/finalstate.h"
 #include "files/numformat.h"
 #include "files/readingsfile.h"
@@ -89,7 +90,14 @@ void RunFiles::frame(int n, const ParticleState& particles) {
     // frame the final state cannot continue. Nothing is written once the trajectory's name
     // has gone to another file (removed during the run, and perhaps taken by another run).
     m_trajectory.checkStillNamed();
-    m_finalState.write(n, particles.time, particles);
+    try {
+        m_finalState.write(n, particles.time, particles);
+    } catch (const FileError&) {
+        // A run that claimed the project in between clears the final state's temporaries,
+        // this one's too: then the trajectory's loss is the cause to name.
+        m_trajectory.checkStillNamed();
+        throw;
+    }
     m_trajectory.writeFrame(n, particles.time, particles);
     if (m_readings) m_readings->write(n, particles);
 }

@@ -29,7 +29,18 @@ void RewrittenFile::write(std::string_view content) {
     fileio::holdTemporary(m_temporary);
     int error = 0;
     if (!fileio::writeAll(fd, content.data(), content.size())) error = errno;
+    // The temporary stays locked until it has its name: a run that claims the trajectory
+    // meanwhile removes every unlocked temporary of the final state, and this one is not
+    // left over. The lock belongs to the open file, so a second descriptor keeps it while the
+    // first is closed and its error seen.
+    const int held = ::dup(fd);
     if (::close(fd) != 0 && error == 0) error = errno;
+    struct Unlock {
+        int fd;
+        ~Unlock() {
+            if (fd >= 0) ::close(fd);
+        }
+    } unlock{held};
     try {
         if (error != 0) throw FileError(m_path, 0, "cannot write: " + fileio::errorText(error));
         checkOutputTarget(m_path, policy);  // never a folder, a FIFO or a device
