@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "e2e/onscreen.h"
 #include "e2e/xdisplay.h"
 #include "files/projectfile.h"
 #include "files/readings.h"
@@ -22,16 +23,11 @@ namespace zentova {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::Child;
-using testing::Outcome;
-using testing::waitFor;
-using testing::xdotool;
+using testing::Child, testing::Outcome, testing::waitFor, testing::xdotool;
 
-TEST(BathKeys, TheFactorOfEveryFrameIsInTheReadings) {
-    testing::XDisplay display;
-    if (const std::string why = testing::whyNoScreen(display); !why.empty()) GTEST_SKIP() << why;
-    testing::TempDir dir;
-    testing::writeBytes(dir.file("salt.zpr"), formatProject(testing::saltProject(20, 10)));
+class BathKeys : public testing::OnScreen {};
+
+TEST_F(BathKeys, TheFactorOfEveryFrameIsInTheReadings) {
     const std::string readings = dir.file("salt.readings.csv");
 
     ASSERT_EQ(xdotool({"mousemove", "0", "0"}).status, 0);

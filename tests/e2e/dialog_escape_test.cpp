@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "e2e/onscreen.h"
 #include "e2e/xdisplay.h"
 #include "files/projectfile.h"
 #include "reliability/child.h"
@@ -19,17 +20,11 @@ namespace zentova {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::Child;
-using testing::Outcome;
-using testing::waitFor;
-using testing::xdotool;
+using testing::Child, testing::Outcome, testing::waitFor, testing::xdotool;
 
-TEST(DialogEscape, CancelsTheDialogAndOnlyTheMainWindowEndsTheProgram) {
-    testing::XDisplay display;
-    if (const std::string why = testing::whyNoScreen(display); !why.empty()) GTEST_SKIP() << why;
-    testing::TempDir dir;
-    testing::writeBytes(dir.file("salt.zpr"), formatProject(testing::saltProject(20, 10)));
+class DialogEscape : public testing::OnScreen {};
 
+TEST_F(DialogEscape, CancelsTheDialogAndOnlyTheMainWindowEndsTheProgram) {
     const int left = display.width() / 2 - 160;
     // "Retrieve project" and "Save as", the second and fourth items of the menu, each in a
     // program of its own, so that one dialog's trouble does not pass for the other's.

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "e2e/onscreen.h"
 #include "e2e/xdisplay.h"
 #include "files/atomicfile.h"
 #include "files/projectfile.h"
@@ -23,10 +24,7 @@ namespace zentova {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::Child;
-using testing::Outcome;
-using testing::waitFor;
-using testing::xdotool;
+using testing::Child, testing::Outcome, testing::waitFor, testing::xdotool;
 
 // "codec,width,height,frames" of a movie, every frame decoded.
 std::string probe(const std::string& path) {
@@ -41,12 +39,10 @@ std::string probe(const std::string& path) {
     return text;
 }
 
-TEST(Recording, TheKeyRRecordsEveryPictureDrawnIntoAPlayableMovie) {
-    testing::XDisplay display;
-    if (const std::string why = testing::whyNoScreen(display); !why.empty()) GTEST_SKIP() << why;
+class Recording : public testing::OnScreen {};
+
+TEST_F(Recording, TheKeyRRecordsEveryPictureDrawnIntoAPlayableMovie) {
     if (std::system("command -v ffprobe > /dev/null") != 0) GTEST_SKIP() << "no ffprobe";
-    testing::TempDir dir;
-    testing::writeBytes(dir.file("salt.zpr"), formatProject(testing::saltProject(20, 10)));
 
     ASSERT_EQ(xdotool({"mousemove", "0", "0"}).status, 0);
     Child program = Child::zentova(dir.path(), {"salt.zpr"});
