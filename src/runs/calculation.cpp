@@ -275,14 +275,20 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     // Each redraw also brings the readings in the status line up to date.
     StepRate rate;
     CalculationTimes spent;
+    // The readings of the last redraw, and the bath as it is now: a bath key shows at once.
+    std::string readingsText;
+    const auto showStatus = [&] {
+        view.setStatus(
+            QString::fromStdString(readingsText + "   " + formatBath(stepper.bathFactor())));
+    };
     const Redraw redraw = [&] {
         const auto start = Clock::now();
         RenderState(scene, program.particles);
         const Readings readings{program.particles.time, stepper.frames(),
                                 rate.update(stepper.steps()),
                                 meanKineticEnergy(project, program.particles, n)};
-        view.setStatus(QString::fromStdString(formatReadings(readings) + "   " +
-                                              formatBath(stepper.bathFactor())));
+        readingsText = formatReadings(readings);
+        showStatus();
         view.showDrawnNow();
         spent.drawingSeconds += secondsOf(Clock::now() - start);
         ++spent.redraws;
@@ -312,9 +318,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     const BathKeys bathKeys(view, [&](int step) {
         bathLevel = step == 0 ? 0 : std::clamp(bathLevel + step, BathOffLevel, HighestBathLevel);
         stepper.setBathFactor(bathFactorOfLevel(bathLevel));
-        QString status = view.status();
-        if (const qsizetype at = status.lastIndexOf("   bath x"); at >= 0) status.truncate(at);
-        view.setStatus(status + "   " + QString::fromStdString(formatBath(stepper.bathFactor())));
+        showStatus();
     });
     try {
         stepUntilStop(scene, stepper, redraw, afterFrame, spent);
