@@ -109,7 +109,29 @@ std::pair<int, int> firstPeakAndMinimum(const std::vector<long long>& counts,
     return {-1, -1};
 }
 
+// The mean square distance of a frame's particles from their plain centre; 0 for none.
+double meanSquareFromCentre(const Snapshot& s) {
+    const int n = s.count();
+    if (n == 0) return 0.0;
+    double centre[3] = {0.0, 0.0, 0.0};
+    for (int i = 0; i < n; ++i)
+        for (int c = 0; c < 3; ++c) centre[c] += s.xyz[3 * i + c] / n;
+    double sum = 0.0;
+    for (int i = 0; i < n; ++i)
+        for (int c = 0; c < 3; ++c) {
+            const double d = s.xyz[3 * i + c] - centre[c];
+            sum += d * d;
+        }
+    return sum / n;
+}
+
 }  // namespace
+
+double lumpShareOfCube(double gyrationRadius, double edge) {
+    if (!(edge > 0.0)) return 1.0;
+    const double radius = std::sqrt(5.0 / 3.0) * gyrationRadius;
+    return std::min(1.0, 4.0 * Pi / 3.0 * radius * radius * radius / (edge * edge * edge));
+}
 
 std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
                                       std::optional<double> to) {
@@ -155,9 +177,11 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
                                                std::vector<long long>(bins, 0));
     std::vector<double> pairsTotal(typeCount * typeCount, 0.0);
     std::vector<double> membersTotal(typeCount, 0.0);
+    double spread = 0.0;  // sum over the frames of the mean square distance from the centre
     for (std::size_t f : chosen) {
         const Snapshot& s = frames[f];
         const int n = s.count();
+        spread += meanSquareFromCentre(s);
         std::vector<double> members(typeCount, 0.0);
         for (int i = 0; i < n; ++i) members[slot[s.types[i]]] += 1.0;
         for (std::size_t a = 0; a < typeCount; ++a) {
@@ -182,6 +206,7 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
             }
         }
     }
+    if (!chosen.empty()) rdf.gyrationRadius = std::sqrt(spread / chosen.size());
     for (std::size_t a = 0; a < typeCount; ++a)
         for (std::size_t b = a; b < typeCount; ++b) {
             PairDistribution pair;

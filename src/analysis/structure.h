@@ -79,12 +79,22 @@ struct RadialDistribution {
     double binWidth = 0.1;
     double edge = 0.0;
     std::vector<PairDistribution> pairs;
+    // Root mean square distance of the particles from their centre (each counting the
+    // same), over the chosen frames: how far the group spreads, which sets how far above 1
+    // g(r) stands for particles that gathered in part of the cube.
+    double gyrationRadius = 0.0;
     int bins() const { return pairs.empty() ? 0 : static_cast<int>(pairs[0].g.size()); }
 };
 
 RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
                                       const std::vector<std::size_t>& chosen, double edge,
                                       double binWidth = 0.1, double range = 25.0);
+
+// The share of the cube of edge `edge` that a group of radius of gyration `gyrationRadius`
+// fills, taken as a ball that holds its particles evenly (whose radius is sqrt(5/3) times
+// its radius of gyration); at most 1. Particles crowded into a share s of the cube meet
+// each other 1/s times as often as spread through all of it, and g(r) is that much higher.
+double lumpShareOfCube(double gyrationRadius, double edge);
 
 // Mean square displacement of each type against the time lag, over the chosen frames that
 // hold the same particles as the first of them, averaged over every pair of frames that

@@ -1,5 +1,8 @@
 #include "charts/analysesections.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "analysis/energies.h"
 #include "files/numformat.h"
 
@@ -59,6 +62,82 @@ std::string neighbourTable(const RadialDistribution& rdf) {
     return table + "</table>\n";
 }
 
+// Below this share of the cube, crowding alone lifts g(r) fourfold or more: the words say why.
+constexpr double LumpShareWorded = 0.25;
+
+// A number as a person reads it, to two significant digits (three from 100 up), no exponent.
+std::string plain(double value) {
+    if (value >= 100.0) return formatDecimals(value, 0);
+    return formatSignificant(value, 2);
+}
+
+// Why g(r) runs into the hundreds for particles that gathered in a small part of the cube,
+// with g(r) measured against the lump's own density; empty when they spread through much of it.
+std::string lumpWords(const RadialDistribution& rdf) {
+    const double share = lumpShareOfCube(rdf.gyrationRadius, rdf.edge);
+    if (!(share < LumpShareWorded) || share <= 0.0) return "";
+    const PairDistribution* top = nullptr;
+    int topBin = 0;
+    for (const PairDistribution& p : rdf.pairs)
+        for (int k = 0; k < static_cast<int>(p.g.size()); ++k)
+            if (!top || p.g[k] > top->g[topBin]) {
+                top = &p;
+                topBin = k;
+            }
+    const double across = 2.0 * std::sqrt(5.0 / 3.0) * rdf.gyrationRadius;
+    std::string words =
+        "<p><b>Why the values reach far above 1:</b> the particles gathered into a lump about " +
+        plain(across) + " cube units across, which fills about " + plain(100.0 * share) +
+        " % of the cube (a ball as spread out about its centre as they are). Inside it they "
+        "meet one another about " +
+        plain(1.0 / share) +
+        " times as often as if spread through the whole cube, so g(r) stands that much higher "
+        "than chance inside the lump, and falls to 0 at distances longer than the lump is "
+        "wide. Divided by " +
+        plain(1.0 / share) + ", g(r) compares with the lump's own density";
+    if (top && top->g[topBin] > 0.0)
+        words += ": the highest value, " + plain(top->g[topBin]) + " (types " +
+                 std::to_string(top->typeA) + " \u2013 " + std::to_string(top->typeB) +
+                 " at r = " + fixed2((topBin + 0.5) * rdf.binWidth) + "), is then " +
+                 plain(top->g[topBin] * share) + " times the lump's own density";
+    return words + ".</p>\n";
+}
+
+// A highest point this many times the second half's mean sets the scale alone.
+constexpr double SpikeRatio = 3.0;
+
+// A word on a spike of the mean kinetic energy that dwarfs the rest of the run: where it is,
+// how high against the second half, and, when the bath was not raised then, where it came from.
+std::string spikeWords(const ReadingsTable& readings) {
+    const std::vector<ReadingsRow>& rows = readings.rows;
+    if (rows.size() < 4) return "";
+    std::size_t top = 0;
+    double lowestBath = rows[0].bathFactor;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (rows[k].meanKineticEnergy > rows[top].meanKineticEnergy) top = k;
+        lowestBath = std::min(lowestBath, rows[k].bathFactor);
+    }
+    double sum = 0.0;
+    for (std::size_t k = rows.size() / 2; k < rows.size(); ++k) sum += rows[k].meanKineticEnergy;
+    const double level = sum / static_cast<double>(rows.size() - rows.size() / 2);
+    const double highest = rows[top].meanKineticEnergy;
+    if (!(highest > SpikeRatio * level) || !(level > 0.0)) return "";
+    std::string words = "<p><b>The highest point</b>, " + plain(highest) +
+                        " per particle at t = " + formatDecimals(rows[top].time, 3) + ", is " +
+                        plain(highest / level) + " times the mean of the run's second half (" +
+                        plain(level) + ")";
+    if (rows[top].bathFactor > lowestBath)
+        words += "; it came while the bath was raised to x " + fixed2(rows[top].bathFactor);
+    else
+        words +=
+            ": the bath was not raised then, so it is energy of position turned into motion "
+            "as the particles' forces drew them together (into a lump) or drove them apart, "
+            "faster than the bath's damping took it away";
+    return words +
+           ". It sets the plot's scale, so the rest of the run looks small beside it; "
+           "energies.csv holds every value.</p>\n";
+}
+
 }  // namespace
 
 Section rdfSection(const RadialDistribution& rdf, const Project& project) {
@@ -71,7 +150,7 @@ Section rdfSection(const RadialDistribution& rdf, const Project& project) {
               "no order, as in a gas. The table counts, for each kind, how many partners of the "
               "other kind sit closer than the first dip after the first peak: the nearest "
               "neighbours.",
-              neighbourTable(rdf),
+              lumpWords(rdf) + neighbourTable(rdf),
               radialDistributionCsv(rdf),
               {"Radial distribution g(r)",
                "distance r (cube units)",
@@ -156,16 +235,28 @@ Section energiesSection(const ReadingsTable& readings, const Project& project) {
         "",
         energiesCsv(readings),
         {"Kinetic energy", "time (time units)", "kinetic energy per particle (energy units)", {}}};
-    PlotLine mean{"all particles", {}, QColor(Qt::white), Qt::DashLine};
-    for (const ReadingsRow& row : readings.rows)
-        mean.points.emplace_back(row.time, row.meanKineticEnergy);
-    s.plot.lines.push_back(std::move(mean));
-    for (std::size_t k = 0; k < readings.types.size(); ++k) {
-        PlotLine line{typeName(readings.types[k]), {}, typeColor(project, readings.types[k])};
-        for (const ReadingsRow& row : readings.rows)
-            line.points.emplace_back(row.time, row.typeKineticEnergy[k]);
-        s.plot.lines.push_back(std::move(line));
+    const std::vector<ReadingsRow>& rows = readings.rows;
+    if (readings.types.size() == 1) {
+        // All particles are of the one type: its line would be drawn over the same numbers.
+        const int type = readings.types[0];
+        PlotLine all{
+            QString("all particles (all of type %1)").arg(type), {}, typeColor(project, type)};
+        for (const ReadingsRow& row : rows)
+            all.points.emplace_back(row.time, row.meanKineticEnergy);
+        s.plot.lines.push_back(std::move(all));
+    } else {
+        PlotLine mean{"all particles", {}, QColor(Qt::white), Qt::DashLine};
+        for (const ReadingsRow& row : rows)
+            mean.points.emplace_back(row.time, row.meanKineticEnergy);
+        s.plot.lines.push_back(std::move(mean));
+        for (std::size_t k = 0; k < readings.types.size(); ++k) {
+            PlotLine line{typeName(readings.types[k]), {}, typeColor(project, readings.types[k])};
+            for (const ReadingsRow& row : rows)
+                line.points.emplace_back(row.time, row.typeKineticEnergy[k]);
+            s.plot.lines.push_back(std::move(line));
+        }
     }
+    s.extra = spikeWords(readings);
     return s;
 }
 
@@ -174,22 +265,51 @@ Section heatingSection(const std::vector<BathHold>& holds) {
               "Heating and cooling: kinetic energy against the bath",
               "The run changed the bath's temperature (with the keys H, C and B, or with "
               "--bath). Each point is one stretch at one bath: across, how hot the bath was "
-              "(1 = the setup's); up, the energy of motion an average particle settled at (its "
-              "second half). The line joins the stretches in the order of the run. The bath "
-              "sets the temperature, so the points lie close to a straight line through zero; "
-              "one far off it settled too little or heats itself. Whether the particles "
-              "melted shows in g(r) and the wandering: analyse each stretch with --from and "
-              "--to.",
+              "(1 = the setup's); up, the energy of motion an average particle settled at, the "
+              "mean over the stretch's second half (in heating.csv, frames counts the whole "
+              "stretch and frames_in_mean its second half). The line joins the settled "
+              "stretches in the order of the run. The bath sets the temperature, so the points "
+              "lie close to a straight line through zero; one far off it settled too little or "
+              "heats itself. Whether the particles melted shows in g(r) and the wandering: "
+              "analyse each stretch with --from and --to.",
               "",
               heatingCsv(holds),
               {"Heating curve",
                "bath (times the setup's temperature)",
                "kinetic energy per particle (energy units)",
                {}}};
-    PlotLine line{"in the order of the run", {}, QColor(255, 176, 0)};
-    for (const BathHold& hold : holds)
-        line.points.emplace_back(hold.factor, hold.meanKineticEnergy);
-    s.plot.lines.push_back(std::move(line));
+    PlotLine settled{"settled, in the order of the run", {}, QColor(255, 176, 0)};
+    settled.marks = PointMarks::Filled;
+    PlotLine unsettled{"too short to settle", {}, QColor(255, 176, 0)};
+    unsettled.marks = PointMarks::Hollow;
+    unsettled.joined = false;
+    std::string named;
+    int count = 0;
+    for (const BathHold& hold : holds) {
+        (hold.settled ? settled : unsettled)
+            .points.emplace_back(hold.factor, hold.meanKineticEnergy);
+        if (hold.settled) continue;
+        named += std::string(named.empty() ? "" : ", ") + "x " + fixed2(hold.factor) + " (" +
+                 std::to_string(hold.frames) + (hold.frames == 1 ? " frame" : " frames") +
+                 ", from t = " + formatDecimals(hold.from, 3) + ")";
+        ++count;
+    }
+    s.plot.lines.push_back(std::move(settled));
+    if (count > 0) {
+        s.plot.lines.push_back(std::move(unsettled));
+        s.extra = "<p><b>" + std::string(count == 1 ? "One stretch was" : "Some stretches were") +
+                  " too short to settle</b>, drawn hollow and not joined: bath " +
+                  htmlEscape(named) + ". The particles had not yet followed " +
+                  (count == 1 ? "its bath" : "their baths") + ": " +
+                  (count == 1 ? "its" : "each one's") +
+                  " second half began less than the bath's relaxation time (" +
+                  formatDecimals(BathRelaxationTime, 2) +
+                  " time units with the setup's damping) after the bath changed, or held fewer "
+                  "than " +
+                  std::to_string(FewestFramesInMean) +
+                  " frames. Their energies lag behind and show no melting point; hold a bath "
+                  "longer to measure it.</p>\n";
+    }
     return s;
 }
 

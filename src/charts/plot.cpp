@@ -8,6 +8,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QPainter>
+#include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QValueAxis>
 #include <algorithm>
@@ -61,13 +62,18 @@ const QColor Background(46, 48, 58);
 
 // Whether two colours look alike: a distance weighted for the eye ("redmean"), under a
 // tenth of the distance from black to white.
-bool alike(const QColor& a, const QColor& b) {
+double distance2(const QColor& a, const QColor& b) {
     const double r = (a.red() + b.red()) / 2.0;
     const double dr = a.red() - b.red(), dg = a.green() - b.green(), db = a.blue() - b.blue();
-    const double d2 =
-        (2.0 + r / 256.0) * dr * dr + 4.0 * dg * dg + (2.0 + (255.0 - r) / 256.0) * db * db;
-    return d2 < 0.01 * 9.0 * 255.0 * 255.0;
+    return (2.0 + r / 256.0) * dr * dr + 4.0 * dg * dg + (2.0 + (255.0 - r) / 256.0) * db * db;
 }
+
+bool alike(const QColor& a, const QColor& b) {
+    return distance2(a, b) < 0.01 * 9.0 * 255.0 * 255.0;
+}
+
+// A point's mark, in pixels across: big enough to see a hollow one's hole at 800 pixels.
+constexpr double MarkSize = 10.0;
 
 }  // namespace
 
@@ -112,6 +118,24 @@ std::vector<std::pair<QColor, Qt::PenStyle>> lineLooks(const PlotContent& conten
     return looks;
 }
 
+QColor farthestColour(const std::vector<QColor>& candidates, const std::vector<QColor>& taken) {
+    QColor best;
+    double bestDistance = -1.0;
+    for (const QColor& c : candidates) {
+        double nearest = 1e300;
+        for (const QColor& t : taken) nearest = std::min(nearest, distance2(c, t));
+        if (nearest > bestDistance) {
+            bestDistance = nearest;
+            best = c;
+        }
+    }
+    return best;
+}
+
+std::vector<QColor> plotPalette() {
+    return std::vector<QColor>(std::begin(Palette), std::end(Palette));
+}
+
 void fitAxis(QValueAxis* axis, double low, double high) {
     axis->setRange(low, high);
     axis->setTickType(QValueAxis::TicksDynamic);
@@ -146,7 +170,9 @@ QChart* makeChart(const PlotContent& content) {
     const auto looks = lineLooks(content);
     for (std::size_t k = 0; k < content.lines.size(); ++k) {
         const PlotLine& line = content.lines[k];
-        auto* series = new QLineSeries(chart);
+        const bool scatter = line.marks != PointMarks::None && !line.joined;
+        QXYSeries* series = scatter ? static_cast<QXYSeries*>(new QScatterSeries(chart))
+                                    : static_cast<QXYSeries*>(new QLineSeries(chart));
         series->setName(line.name);
         QList<QPointF> points;
         points.reserve(static_cast<qsizetype>(line.points.size()));
@@ -165,7 +191,22 @@ QChart* makeChart(const PlotContent& content) {
         if (looks[k].second == Qt::DashLine) pen.setDashPattern({3, 2});
         if (looks[k].second == Qt::DashDotLine) pen.setDashPattern({3, 2, 1, 2});
         if (looks[k].second == Qt::DashDotDotLine) pen.setDashPattern({3, 2, 1, 2, 1, 2});
-        series->setPen(pen);
+        if (scatter) {
+            // A ring in the line's colour; a filled mark is a disc of it.
+            auto* marks = static_cast<QScatterSeries*>(series);
+            marks->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+            marks->setMarkerSize(MarkSize);
+            pen.setStyle(Qt::SolidLine);
+            marks->setPen(pen);
+            marks->setBrush(line.marks == PointMarks::Filled ? QBrush(looks[k].first)
+                                                             : QBrush(Background));
+        } else {
+            series->setPen(pen);
+            if (line.marks != PointMarks::None) {
+                series->setPointsVisible(true);
+                series->setMarkerSize(MarkSize);
+            }
+        }
     }
     // The legend shows a piece of each line, dashes and all; many lines get a column beside.
     QLegend* legend = chart->legend();

@@ -19,11 +19,17 @@ namespace zentova {
 // apart also by readers with a colour vision deficiency when invalid) and its pen style. A
 // line whose colour is close to an earlier line's of the same style, or to the dark
 // background, is drawn in the next style of StyleCycle instead, so no two lines look alike.
+// Marks at the points themselves: where each point is a reading of its own (a stretch of a
+// run), not a sample of a curve. Hollow marks set points apart that count for less.
+enum class PointMarks { None, Filled, Hollow };
+
 struct PlotLine {
     QString name;
     std::vector<QPointF> points;
     QColor color;
-    Qt::PenStyle style = Qt::SolidLine;  // e.g. dashed for a line that sums up the others
+    Qt::PenStyle style = Qt::SolidLine;   // e.g. dashed for a line that sums up the others
+    PointMarks marks = PointMarks::None;  // a joined line's marks are discs, hollow or not
+    bool joined = true;                   // false: the marks alone, no line between them
 };
 
 // The pen styles a line moves through until it looks like no earlier line.
@@ -49,7 +55,16 @@ std::vector<std::pair<QColor, Qt::PenStyle>> lineLooks(const PlotContent& conten
 // steps (1, 2 or 5 times a power of ten) counted from 0.
 void fitAxis(QValueAxis* axis, double low, double high);
 
-// A chart of the content in the program's dark look; the caller owns it.
+// Of `candidates`, the colour that looks least like any of `taken` (the eye-weighted distance
+// to the nearest of them largest): a line of its own kind, such as the bath beside the
+// types' energies, in a hue no type has.
+QColor farthestColour(const std::vector<QColor>& candidates, const std::vector<QColor>& taken);
+
+// The colours lines without one of their own take, in turn.
+std::vector<QColor> plotPalette();
+
+// A chart of the content in the program's dark look; the caller owns it. A line with marks
+// and unjoined is a scatter series; every other line a line series.
 QChart* makeChart(const PlotContent& content);
 
 // Draws the content offscreen into a PNG and an SVG picture of `width` x `height` pixels,

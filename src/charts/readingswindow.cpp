@@ -14,6 +14,15 @@
 
 namespace zentova {
 
+QColor bathColour(const Project& project) {
+    std::vector<QColor> taken{QColor(Qt::white)};
+    for (int t : readingsTypes(project)) {
+        const Rgb& c = project.colors[t];
+        taken.emplace_back(c.r, c.g, c.b);
+    }
+    return farthestColour(plotPalette(), taken);
+}
+
 ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     : QWidget(parent, Qt::Window), m_types(readingsTypes(project)) {
     setWindowTitle("Readings");
@@ -42,7 +51,8 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     m_chart->addAxis(m_bathAxis, Qt::AlignRight);
     m_bath = new QLineSeries;
     m_bath->setName("bath");
-    m_bath->setPen(QPen(QColor(255, 176, 0), 2, Qt::DashDotLine));
+    // In a hue of its own: beside an orange type, an orange bath reads as that type's line.
+    m_bath->setPen(QPen(bathColour(project), 2, Qt::DashDotLine));
     m_chart->addSeries(m_bath);
     m_bath->attachAxis(m_time);
     m_bath->attachAxis(m_bathAxis);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -16,6 +17,10 @@ class QValueAxis;
 QT_END_NAMESPACE
 
 namespace zentova {
+
+// The colour of the bath's line beside the project's types: of the plots' palette, the one
+// least like white (all particles) and every type with particles.
+QColor bathColour(const Project& project);
 
 // The "Readings" window: the kinetic energy per particle of every type, and of all
 // particles, against time, a point per frame, and the bath's factor on an axis of its own. It only

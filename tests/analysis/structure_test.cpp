@@ -185,3 +185,30 @@ TEST(ThinOut, KeepsAtMostTheFramesAskedForEvenlySpaced) {
 
 }  // namespace
 }  // namespace zentova
+
+namespace zentova {
+namespace {
+
+// How far the group spreads, and the share of the cube it fills as a ball: two particles at
+// +-1 and then at +-3 about their centre (mean square distances 1 and 9), and balls whose
+// radius of gyration is sqrt(3/5) of their radius.
+TEST(LumpShare, FollowsTheGroupsSpreadAcrossTheFrames) {
+    const std::vector<Snapshot> frames{snapshot(0.0, {4, 5, 5, 6, 5, 5}, {1, 1}),
+                                       snapshot(0.1, {2, 5, 5, 8, 5, 5}, {1, 1})};
+    EXPECT_DOUBLE_EQ(radialDistribution(frames, {0}, 94.0).gyrationRadius, 1.0);
+    EXPECT_DOUBLE_EQ(radialDistribution(frames, {0, 1}, 94.0).gyrationRadius, std::sqrt(5.0));
+    const double ball = std::sqrt(3.0 / 5.0);
+    struct Case {
+        double radius, edge, share;
+    };
+    const Case cases[] = {{10.0, 100.0, 4.0 / 3.0 * std::numbers::pi / 1000.0},
+                          {5.0, 50.0, 4.0 / 3.0 * std::numbers::pi / 1000.0},
+                          {47.0, 94.0, 4.0 / 3.0 * std::numbers::pi / 8.0},
+                          {94.0, 94.0, 1.0}};  // more than the cube: all of it
+    for (const Case& c : cases)
+        EXPECT_NEAR(lumpShareOfCube(ball * c.radius, c.edge), c.share, 1e-12)
+            << c.radius << " in " << c.edge;
+}
+
+}  // namespace
+}  // namespace zentova

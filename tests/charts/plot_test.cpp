@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "charts/readingswindow.h"
+
 namespace zentova {
 namespace {
 
@@ -63,6 +65,38 @@ TEST(PlotInWords, NamesEachLinesHighestPoint) {
     EXPECT_EQ(plotInWords(content),
               "g(r), g(r) against distance r: types 1 - 2 highest 1235 at 2.65; types 2 - 2 "
               "highest 0.25 at 1.");
+}
+
+// The Readings window's bath in a hue no type has: beside an orange type 1 (the issue a
+// class saw) and beside the palette's own first colours.
+TEST(BathColour, TakesAHueNoTypeHas) {
+    const auto apart = [](const QColor& a, const QColor& b) {
+        return std::abs(a.hue() - b.hue()) > 30 && std::abs(a.hue() - b.hue()) < 330;
+    };
+    Project project;
+    project.typeCount = 3;
+    project.counts = {0, 40, 80, 10};
+    const std::vector<std::vector<Rgb>> cases = {{{255, 165, 0}, {0, 200, 0}, {255, 255, 255}},
+                                                 {{230, 159, 0}, {86, 180, 233}, {0, 158, 115}},
+                                                 {{255, 176, 0}, {255, 140, 0}, {240, 228, 66}}};
+    for (const auto& colours : cases) {
+        for (int t = 1; t <= 3; ++t) project.colors[t] = colours[t - 1];
+        const QColor bath = bathColour(project);
+        for (const Rgb& c : colours) {
+            if (QColor(c.r, c.g, c.b).hue() < 0) continue;  // white has no hue to share
+            EXPECT_TRUE(apart(bath, QColor(c.r, c.g, c.b)))
+                << bath.name().toStdString() << " beside "
+                << QColor(c.r, c.g, c.b).name().toStdString();
+        }
+    }
+    // A type without particles takes no colour away.
+    project.counts = {0, 40, 0, 0};
+    project.colors[1] = {86, 180, 233};
+    const QColor alone = bathColour(project);
+    project.colors[2] = {static_cast<std::uint8_t>(alone.red()),
+                         static_cast<std::uint8_t>(alone.green()),
+                         static_cast<std::uint8_t>(alone.blue())};
+    EXPECT_EQ(bathColour(project), alone);
 }
 
 }  // namespace
