@@ -100,6 +100,11 @@ std::string lumpWords(const RadialDistribution& rdf) {
                  std::to_string(top->typeA) + " \u2013 " + std::to_string(top->typeB) +
                  " at r = " + fixed2((topBin + 0.5) * rdf.binWidth) + "), is then " +
                  plain(top->g[topBin] * share) + " times the lump's own density";
+    // Still far above 1: the lump is not even, and these pairs crowd into a denser part.
+    if (top && top->g[topBin] * share > 20.0)
+        words +=
+            ", still far above 1: those particles gather more densely within the lump, "
+            "such as in a core at its middle";
     return words + ".</p>\n";
 }
 

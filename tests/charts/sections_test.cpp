@@ -101,6 +101,13 @@ TEST(RdfSection, ExplainsValuesFarAbove1ByTheLumpsShareOfTheCube) {
     EXPECT_NE(words.find("the highest value, 1200 (types 1 \u2013 1 at r = 0.25), is then 5"),
               std::string::npos)
         << words;
+    EXPECT_EQ(words.find("still far above 1"), std::string::npos) << words;
+    // Fifty times the lump's density: pairs crowding into part of it, said so.
+    rdf.pairs[0].g[2] = 12000.0;
+    EXPECT_NE(rdfSection(rdf, oneTypeProject())
+                  .extra.find("is then 50 times the lump's own "
+                              "density, still far above 1"),
+              std::string::npos);
     rdf.gyrationRadius = 35.0;  // a ball of 45, 39 % of the cube
     EXPECT_EQ(rdfSection(rdf, oneTypeProject()).extra.find("Why the values"), std::string::npos);
 }
