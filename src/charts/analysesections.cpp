@@ -273,9 +273,10 @@ Section heatingSection(const std::vector<BathHold>& holds) {
               "(1 = the setup's); up, the energy of motion an average particle settled at, the "
               "mean over the stretch's second half (in heating.csv, frames counts the whole "
               "stretch and frames_in_mean its second half). The line joins the settled "
-              "stretches in the order of the run. The bath sets the temperature, so the points "
-              "lie close to a straight line through zero; one far off it settled too little or "
-              "heats itself. Whether the particles melted shows in g(r) and the wandering: "
+              "stretches in the order of the run. The bath sets the temperature, so the settled "
+              "points lie close to a straight line through zero; one far off it shows the "
+              "particles heating themselves, as a lump does while it forms. Whether the particles "
+              "melted shows in g(r) and the wandering: "
               "analyse each stretch with --from and --to.",
               "",
               heatingCsv(holds),

@@ -34,7 +34,11 @@ std::pair<double, double> boundsOf(const PlotContent& content, bool x) {
             any = true;
         }
     if (!(high > low)) high = low + 1.0;
-    if (!x) high += 0.05 * (high - low);
+    // Room above the highest point, and beside the last one when points are marked, so
+    // that no mark is cut in half at the plot's edge.
+    const bool marked = std::any_of(content.lines.begin(), content.lines.end(),
+                                    [](const PlotLine& l) { return l.marks != PointMarks::None; });
+    if (!x || marked) high += 0.05 * (high - low);
     return {low, high};
 }
 
@@ -203,14 +207,17 @@ QChart* makeChart(const PlotContent& content) {
         } else {
             series->setPen(pen);
             if (line.marks != PointMarks::None) {
+                // A line's points are drawn larger than a scatter's marks of the same size.
                 series->setPointsVisible(true);
-                series->setMarkerSize(MarkSize);
+                series->setMarkerSize(0.6 * MarkSize);
             }
         }
     }
     // The legend shows a piece of each line, dashes and all; many lines get a column beside.
     QLegend* legend = chart->legend();
-    legend->setVisible(content.lines.size() > 1);
+    // One line shows its name too: "all particles (all of type 1)" says what it sums up.
+    legend->setVisible(content.lines.size() > 1 ||
+                       (content.lines.size() == 1 && !content.lines[0].name.isEmpty()));
     legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
     legend->setAlignment(content.lines.size() > MostLinesBelow ? Qt::AlignRight : Qt::AlignBottom);
     return chart;
