@@ -300,7 +300,7 @@ Section heatingSection(const std::vector<BathHold>& holds) {
                  ", from t = " + formatDecimals(hold.from, 3) + ")";
         ++count;
     }
-    s.plot.lines.push_back(std::move(settled));
+    if (!settled.points.empty()) s.plot.lines.push_back(std::move(settled));
     if (count > 0) {
         s.plot.lines.push_back(std::move(unsettled));
         s.extra = "<p><b>" + std::string(count == 1 ? "One stretch was" : "Some stretches were") +
@@ -310,7 +310,7 @@ Section heatingSection(const std::vector<BathHold>& holds) {
                   (count == 1 ? "its" : "each one's") +
                   " second half began less than the bath's relaxation time (" +
                   formatDecimals(BathRelaxationTime, 2) +
-                  " time units with the setup's damping) after the bath changed, or held fewer "
+                  " time units with the setup's damping) after its first frame, or held fewer "
                   "than " +
                   std::to_string(FewestFramesInMean) +
                   " frames. Their energies lag behind and show no melting point; hold a bath "

@@ -49,6 +49,11 @@ TEST(HeatingSection, DrawsTheUnsettledStretchesHollowAndNamesThem) {
     EXPECT_NE(s.extra.find("x 1.56 (1 frame, from t = 1.515)"), std::string::npos) << s.extra;
     EXPECT_NE(s.csv.find("1.5625,1.515,1.515,1,10.9,1,no\n"), std::string::npos) << s.csv;
 
+    // None settled: the hollow marks alone, no empty line in the legend.
+    const Section none = heatingSection({holds[1], holds[1]});
+    ASSERT_EQ(none.plot.lines.size(), 1u);
+    EXPECT_EQ(none.plot.lines[0].marks, PointMarks::Hollow);
+
     // All settled: one line, no words about short stretches.
     holds.erase(holds.begin() + 1);
     const Section settled = heatingSection(holds);
