@@ -67,8 +67,8 @@ TEST(PlotInWords, NamesEachLinesHighestPoint) {
               "highest 0.25 at 1.");
 }
 
-// The Readings window's bath in a hue no type has: beside an orange type 1 (the issue a
-// class saw) and beside the palette's own first colours.
+// The Readings window's bath in a hue no type has: beside an orange type 1 and beside the
+// palette's own first colours.
 TEST(BathColour, TakesAHueNoTypeHas) {
     const auto apart = [](const QColor& a, const QColor& b) {
         return std::abs(a.hue() - b.hue()) > 30 && std::abs(a.hue() - b.hue()) < 330;
