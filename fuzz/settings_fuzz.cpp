@@ -17,11 +17,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "a refused file changed the settings");
         return 0;
     }
-    // Every step of every later calculation uses these two.
-    fuzz::require(settings.integrationStep > 0.0, "a step of 0 or less accepted");
+    // Any finite value is taken; a calculation refuses those it cannot use, and only those.
     fuzz::requireFinite(settings.integrationStep, "a step that is not finite accepted");
-    fuzz::require(settings.dampingCoefficient >= 0.0, "a negative damping accepted");
     fuzz::requireFinite(settings.dampingCoefficient, "a damping that is not finite accepted");
+    const bool usable = settings.integrationStep > 0.0 && settings.dampingCoefficient >= 0.0;
+    try {
+        checkCalculable(settings);
+        fuzz::require(usable, "a calculation took a step or damping it cannot use");
+    } catch (const FileError& error) {
+        // The settings file of the calculation's folder, by the name it always has.
+        fuzz::require(std::string(error.what()).starts_with(std::string(SettingsFileName) + ":"),
+                      "a refused calculation does not name the settings file");
+        fuzz::require(!usable, "a calculation refused usable settings");
+    }
     fuzz::require(settings.cubeHalfSize == defaults.cubeHalfSize, "the cube size changed");
 
     // "Ready" rewrites the file; the next start must read it back to the same settings.

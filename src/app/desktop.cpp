@@ -5,13 +5,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 
+#include "app/display.h"
 #include "app/mainwindow.h"
 #include "app/openedfile.h"
 #include "app/qtpump.h"
 #include "app/state.h"
 #include "app/workfolder.h"
+#include "cli/table.h"
 #include "command/windowcommands.h"
 #include "movie/moviewriter.h"
 #include "view3d/snapshot.h"
@@ -22,6 +25,14 @@ namespace zentova {
 // The desktop program: the main window, whose driver never returns; the process ends
 // through "Exit", Escape, closing the window or a restart.
 int runDesktop(int argc, char** argv) {
+    // Before anything is read or made (the work folder): a window that cannot open changes
+    // nothing, and says so in one line, as every failure of the program does.
+    if (const std::optional<std::string> missing = missingDisplayHere()) {
+        tell(std::cerr, "no display to open the window on (" + *missing +
+                            "); the commands that need none: " + commandWords() +
+                            " (zentova --help)");
+        return 1;
+    }
     // Without a project, and outside a working folder of ours, work in ~/Zentova.
     std::array<std::string, 4> workFolderProblem;
     if (argc == 1) {

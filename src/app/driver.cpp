@@ -59,9 +59,10 @@ void MainDriver::run() {
 void MainDriver::startUp() {
     Toolkit& toolkit = m_program.toolkit;
     m_program.settings = Settings{};
+    m_program.settingsLines = SettingsFileLines{};
     std::optional<FileError> settingsError;
     try {
-        loadSettingsFile(SettingsFileName, m_program.settings);
+        loadSettingsFile(SettingsFileName, m_program.settings, &m_program.settingsLines);
     } catch (const FileError& error) {
         settingsError = error;  // shown once the drawing area is ready
     }
@@ -188,6 +189,7 @@ void MainDriver::dispatch(int choice) {
             return;
         case Item::AdvancedSetup:
             m_setup.run(m_program.toolkit, m_program.settings, m_program.project, SettingsFileName);
+            m_program.settingsLines = SettingsFileLines{};  // the file now holds its 8 lines
             return;
         case Item::HelpManual:
             showManual();

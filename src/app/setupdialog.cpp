@@ -17,11 +17,12 @@ namespace zentova {
 
 namespace {
 
-// A typed number, when it is one: finite and above zero.
-std::optional<double> positiveNumber(const QString& text) {
+// A typed number, when it is one: any finite value, 0 and below included. Whether a
+// calculation can use it is the calculation's to say, when it starts.
+std::optional<double> typedNumber(const QString& text) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value <= 0.0) return std::nullopt;
+    if (!ok || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 
@@ -135,7 +136,8 @@ void SetupDialog::run(Toolkit& toolkit, Settings& settings, const Project& proje
     m_box->setEnabled(false);
     ProcessMessages();
     try {
-        saveSettingsFile(settingsPath, settings);
+        // A file that holds these settings already is left as it is.
+        saveSettingsFileIfChanged(settingsPath, settings);
     } catch (const FileError& error) {
         NoteBox(toolkit, "The settings could not be saved; they apply until the program ends.",
                 error.file(), error.reason(), "", 0, 0);
@@ -143,13 +145,13 @@ void SetupDialog::run(Toolkit& toolkit, Settings& settings, const Project& proje
 }
 
 bool SetupDialog::takeTypedValues() {
-    const std::optional<double> step = positiveNumber(Edit20->text());
-    const std::optional<double> damping = positiveNumber(Edit21->text());
+    const std::optional<double> step = typedNumber(Edit20->text());
+    const std::optional<double> damping = typedNumber(Edit21->text());
     QString refused;
     if (step) {
         m_settings->integrationStep = *step;
     } else {
-        refused += QString("\"%1\" is not a positive number; the step stays %2. ")
+        refused += QString("\"%1\" is not a number; the step stays %2. ")
                        .arg(Edit20->text(),
                             QString::fromStdString(generalText(m_settings->integrationStep)));
         Edit20->setText(QString::fromStdString(generalText(m_settings->integrationStep)));
@@ -157,7 +159,7 @@ bool SetupDialog::takeTypedValues() {
     if (damping) {
         m_settings->dampingCoefficient = *damping;
     } else {
-        refused += QString("\"%1\" is not a positive number; the damping stays %2.")
+        refused += QString("\"%1\" is not a number; the damping stays %2.")
                        .arg(Edit21->text(),
                             QString::fromStdString(generalText(m_settings->dampingCoefficient)));
         Edit21->setText(QString::fromStdString(generalText(m_settings->dampingCoefficient)));

@@ -28,8 +28,9 @@ class SetupDialog {
     SetupDialog(QGroupBox* box, ColourChooser chooseColour);
 
     // Opens the box, waits for "Ready" through the message pump, stores the values in
-    // `settings`, writes them to `settingsPath` and hides the box. A file that cannot be
-    // written is shown in a note; the settings in memory keep the new values.
+    // `settings` (any number typed; text that is not one is refused with a hint), writes
+    // them to `settingsPath` unless it holds them already, and hides the box. A file that
+    // cannot be written is shown in a note; the settings in memory keep the new values.
     void run(Toolkit& toolkit, Settings& settings, const Project& project,
              const std::string& settingsPath);
 
@@ -51,7 +52,7 @@ class SetupDialog {
     void Button12Click();  // "Back to defaults": every value of the box to its default
     void showValues();
     void showColour();
-    // Takes the typed step and damping; false (with the hint shown) when one was refused.
+    // Takes the typed step and damping; false (with the hint shown) when one is no number.
     bool takeTypedValues();
 
     QGroupBox* m_box;

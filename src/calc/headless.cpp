@@ -48,6 +48,7 @@ class Progress {
 struct RunState {
     Settings settings;
     bool settingsFromFile = false;
+    SettingsFileLines settingsLines;  // where the file held the step and the damping
     Project project;
     ProjectSource source;
     ParticleState particles;
@@ -58,9 +59,7 @@ struct RunState {
 // Where the user changes what made the motion unstable: "FILE:LINE" of the settings or the
 // project, or the project alone when the built-in settings were used.
 std::string placeOfCause(const RunState& run, const InstabilityCause& cause) {
-    // Lines of setupek.dat and of a type's block in the project file.
-    constexpr int StepLine = 6;
-    constexpr int DampingLine = 7;
+    // Lines of a type's block in the project file.
     constexpr int TypeBlockStart = 5;
     constexpr int TypeBlockLines = 7;
     constexpr int MassInBlock = 2;
@@ -72,8 +71,9 @@ std::string placeOfCause(const RunState& run, const InstabilityCause& cause) {
         case InstabilityCause::Source::Step:
             if (!run.settingsFromFile) return run.source.path;
             return std::string(SettingsFileName) + ":" +
-                   std::to_string(cause.source == InstabilityCause::Source::Step ? StepLine
-                                                                                 : DampingLine);
+                   std::to_string(cause.source == InstabilityCause::Source::Step
+                                      ? run.settingsLines.step
+                                      : run.settingsLines.damping);
     }
     return run.source.path;
 }
@@ -95,7 +95,8 @@ int prepare(const HeadlessOptions& options, RunState& run, RunPlan& plan, std::o
     if (isExampleProjectPath(options.projectPath))
         throw FileError(options.projectPath, 0, std::string(ExampleRefusal) + " " + ExampleAdvice);
     run.settingsFromFile = fileExists(SettingsFileName);
-    loadSettingsFile(SettingsFileName, run.settings);
+    loadSettingsFile(SettingsFileName, run.settings, &run.settingsLines);
+    checkCalculable(run.settings, run.settingsLines);
     ProjectFileLines lines;
     run.project = loadProjectFile(options.projectPath, &lines);
     if (const auto problem = projectProblem(run.project))

@@ -12,13 +12,6 @@ namespace zentova {
 std::vector<std::string> appendCutParts(const AppendStart& start) {
     std::vector<std::string> parts;
     char line[160];
-    const long long dropped = start.cut.droppedFrames;
-    if (dropped > 0) {
-        std::snprintf(line, sizeof line, "%lld %s later than the final state (t = %.3f) %s dropped",
-                      dropped, dropped == 1 ? "frame" : "frames", start.finalStateTime,
-                      dropped == 1 ? "was" : "were");
-        parts.emplace_back(line);
-    }
     if (start.restoredFrame) {
         std::snprintf(line, sizeof line,
                       "the frame of the final state (t = %.3f) was missing and was added",

@@ -33,8 +33,8 @@ struct AppendStart {
     std::string readingsNote;    // what the readings file lacked, and what became of it
 };
 
-// What an append changed in the trajectory, a clause each ("1 frame later than the final
-// state (t = 2.310) was dropped", ...); none when nothing changed.
+// What an append changed in the trajectory, a clause each ("the frame cut short at line 43
+// was left out", ...); none when nothing changed.
 std::vector<std::string> appendCutParts(const AppendStart& start);
 // The same clauses in one line, joined by "; ".
 std::string describeAppendCut(const AppendStart& start);
@@ -71,11 +71,11 @@ class RunPlan {
 
     // An append: loads the final state into `particles` when there is one (a missing one is
     // refused when `requireFinalState`, otherwise the particles stay as they are, their time
-    // brought up to the trajectory's last frame), then cuts
-    // from the trajectory a frame cut short at its end and the whole frames later than the
-    // final state, and adds the final state's frame when a run that ended between writing
-    // the two files kept it from the trajectory. Throws ForeignFinalState, or FileError for
-    // a damaged file; either way both files stay as they were. The readings file is then
+    // brought up to the trajectory's last frame), then cuts from the trajectory a frame cut
+    // short at its end, and adds the final state's frame when a run that ended between
+    // writing the two files kept it from the trajectory. Throws ForeignFinalState,
+    // FinalStateBehind when the trajectory goes on past the final state, or FileError for a
+    // damaged file; each time both files stay as they were. The readings file is then
     // brought in line with the trajectory (see ReadingsWriter::startAppend).
     AppendStart startAppend(const Project& project, ParticleState& particles,
                             bool requireFinalState);

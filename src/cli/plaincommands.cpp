@@ -156,7 +156,9 @@ int exportLammpsCommand(const CommandCall& call) {
     readOptions(after(call, 2), table, "--export-lammps: unknown option");
     // The step and damping of a calculation here: "setupek.dat" in the current folder.
     Settings settings;
-    loadSettingsFile(SettingsFileName, settings);
+    SettingsFileLines settingsLines;
+    loadSettingsFile(SettingsFileName, settings, &settingsLines);
+    checkCalculable(settings, settingsLines);
     const LammpsExportSummary summary = exportLammps(options, settings);
     tell(std::cerr, options.projectPath + ": " + std::to_string(summary.particles) +
                         (summary.particles == 1 ? " particle" : " particles") + " written to " +

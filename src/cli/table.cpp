@@ -120,6 +120,15 @@ int dispatch(int argc, char** argv) {
 
 }  // namespace
 
+std::string commandWords() {
+    std::string words;
+    for (const Command& command : Commands) {
+        if (!words.empty()) words += ", ";
+        words += command.word;
+    }
+    return words;
+}
+
 int runCommandLine(int argc, char** argv) {
     if (argc == 1 || std::string_view(argv[1]).substr(0, 2) != "--") return runDesktop(argc, argv);
     try {

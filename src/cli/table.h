@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "command/command.h"
 
 namespace zentova {
@@ -14,6 +16,10 @@ namespace zentova {
 // Every refusal of the arguments is one "zentova: ..." line and a pointer to --help, every
 // failure of the work one "zentova: ..." line; either gives the exit status 1.
 int runCommandLine(int argc, char** argv);
+
+// The words of every command, "--calculate, --export-xyz, ...": none needs a display (the
+// drawing ones make a virtual screen of their own when there is none).
+std::string commandWords();
 
 // The text of --help.
 extern const char* const UsageText;

@@ -1,16 +1,18 @@
 #include "files/exampleguard.h"
 
-#include "model/project.h"
+#include <array>
+#include <string_view>
 
 namespace zentova {
 
 bool isExampleProjectPath(const std::string& path) {
-    const std::string stem = baseNameOf(path);
-    const std::size_t slash = stem.rfind('/');
-    const std::string name = slash == std::string::npos ? stem : stem.substr(slash + 1);
-    // Case matters: "Zen3.zpr" is the user's own file beside the example, with its own
-    // "Zen3.his" and "Zen3.sta".
-    return name.size() == 4 && name.starts_with("zen") && name[3] >= '1' && name[3] <= '6';
+    // The whole path is searched, so a copy in a folder named after an example ("zen3.d/")
+    // is refused too: the rule the user reads in the message, with no exception to learn.
+    static constexpr std::array<std::string_view, 6> markers = {"zen1.", "zen2.", "zen3.",
+                                                                "zen4.", "zen5.", "zen6."};
+    for (const std::string_view marker : markers)
+        if (path.find(marker) != std::string::npos) return true;
+    return false;
 }
 
 }  // namespace zentova

@@ -4,11 +4,10 @@
 
 namespace zentova {
 
-// True when the path names one of the shipped example projects, which may be viewed but
-// not edited, recalculated or overwritten: its file name, up to its first dot (the stem
-// its trajectory and final state share), is "zen1" .. "zen6", spelled exactly so: "Zen3.zpr"
-// is another file. Folders do not count, so "frozen1.zpr" or "zen3-notes/alpha.zpr" are
-// ordinary projects.
+// True when the path holds one of the markers "zen1." to "zen6." anywhere, folders
+// included: the shipped example projects, which may be viewed but not edited,
+// recalculated or overwritten. Case matters, so "Zen3.zpr" is another file; "zen33.zpr"
+// (a digit after the marker's digit) and "zen3" (no point) are not examples either.
 bool isExampleProjectPath(const std::string& path);
 
 // What the user is told when an example is to be changed.

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "files/atomicfile.h"
+#include "files/fileerror.h"
 #include "files/fileio.h"
 #include "files/linereader.h"
 #include "files/numformat.h"
@@ -35,7 +36,8 @@ void appendLine(std::string& out, std::string_view text) {
 
 }  // namespace
 
-void readSettings(std::istream& in, const std::string& fileName, Settings& settings) {
+void readSettings(std::istream& in, const std::string& fileName, Settings& settings,
+                  SettingsFileLines* lines) {
     LineReader reader(in, fileName);
     Settings read = settings;
     read.backgroundColor.r = readComponent(reader, "the red component of the background colour");
@@ -43,15 +45,24 @@ void readSettings(std::istream& in, const std::string& fileName, Settings& setti
     read.backgroundColor.b = readComponent(reader, "the blue component of the background colour");
     read.fogEnabled = readFlag(reader, "the fog setting");
     read.showCubeLimits = readFlag(reader, "the cube limits setting");
+    // No value is refused here: a step or damping that no calculation can use still lets the
+    // colours, fog and cube limits apply, and the calculation names the line when it starts.
     read.integrationStep = reader.readReal("the integration step");
-    if (!(read.integrationStep > 0.0))
-        reader.fail("an integration step of " + shortest(read.integrationStep) +
-                    ", it must be greater than 0");
+    const int stepLine = reader.line();
     read.dampingCoefficient = reader.readReal("the damping coefficient");
-    if (read.dampingCoefficient < 0.0)
-        reader.fail("a damping coefficient of " + shortest(read.dampingCoefficient) +
-                    ", it must be 0 or more");
+    if (lines) *lines = SettingsFileLines{stepLine, reader.line()};
     settings = read;
+}
+
+void checkCalculable(const Settings& settings, const SettingsFileLines& lines) {
+    if (!(settings.integrationStep > 0.0))
+        throw FileError(SettingsFileName, lines.step,
+                        "an integration step of " + shortest(settings.integrationStep) +
+                            " cannot be calculated with; it must be greater than 0");
+    if (!(settings.dampingCoefficient >= 0.0))
+        throw FileError(SettingsFileName, lines.damping,
+                        "a damping coefficient of " + shortest(settings.dampingCoefficient) +
+                            " cannot be calculated with; it must be 0 or more");
 }
 
 std::string formatSettings(const Settings& settings) {
@@ -69,14 +80,28 @@ std::string formatSettings(const Settings& settings) {
     return out;
 }
 
-void loadSettingsFile(const std::string& path, Settings& settings) {
+void loadSettingsFile(const std::string& path, Settings& settings, SettingsFileLines* lines) {
     if (!fileExists(path)) return;
     std::ifstream in = fileio::openInput(path);
-    readSettings(in, path, settings);
+    readSettings(in, path, settings, lines);
 }
 
 void saveSettingsFile(const std::string& path, const Settings& settings) {
     writeFileAtomically(path, formatSettings(settings));
+}
+
+bool saveSettingsFileIfChanged(const std::string& path, const Settings& settings) {
+    const std::string text = formatSettings(settings);
+    if (isRegularFile(path)) {
+        // One byte more than the text is enough to tell a longer file apart.
+        std::ifstream in = fileio::openInput(path);
+        std::string held(text.size() + 1, '\0');
+        in.read(held.data(), static_cast<std::streamsize>(held.size()));
+        held.resize(static_cast<std::size_t>(in.gcount()));
+        if (held == text) return false;
+    }
+    writeFileAtomically(path, text);
+    return true;
 }
 
 }  // namespace zentova

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <optional>
 #include <string_view>
@@ -34,12 +35,31 @@ void appendFrameText(std::string& out, int n, double time, const ParticleState& 
     }
 }
 
+namespace {
+
+std::string behindText(double finalStateTime, double lastFrameTime) {
+    char text[320];
+    std::snprintf(text, sizeof text,
+                  "its last frame (t = %.3f) is later than the final state (t = %.3f); nothing "
+                  "was appended, as the new frames would go back in time; overwriting starts "
+                  "afresh",
+                  lastFrameTime, finalStateTime);
+    return text;
+}
+
+}  // namespace
+
+FinalStateBehind::FinalStateBehind(const std::string& path, double finalStateTime,
+                                   double lastFrameTime)
+    : FileError(path, 0, behindText(finalStateTime, lastFrameTime)),
+      m_finalStateTime(finalStateTime),
+      m_lastFrameTime(lastFrameTime) {}
+
 AppendCut planAppend(const std::string& path, std::optional<double> finalStateTime) {
     std::ifstream in = fileio::openInput(path);
     TrajectoryReader reader(in, path);
     Frame frame;
     AppendCut cut;
-    bool later = false;
     const auto refuse = [&](int line, const std::string& reason) {
         return FileError(path, line, reason + "; not appended: new frames would not be read");
     };
@@ -47,16 +67,13 @@ AppendCut planAppend(const std::string& path, std::optional<double> finalStateTi
         for (;;) {
             const std::streamoff before = in.tellg();
             if (!reader.readFrame(frame)) {
-                if (!later) cut.keepBytes = static_cast<std::uint64_t>(before);
+                cut.keepBytes = static_cast<std::uint64_t>(before);
                 break;
             }
-            if (!later && finalStateTime && frame.time > *finalStateTime + WrittenTimeRounding) {
-                later = true;
-                cut.keepBytes = static_cast<std::uint64_t>(before);
-            }
-            if (later) {
-                ++cut.droppedFrames;
-            } else {
+            cut.lastFrameTime = frame.time;
+            if (finalStateTime && frame.time > *finalStateTime + WrittenTimeRounding) {
+                ++cut.laterFrames;
+            } else if (cut.laterFrames == 0) {
                 ++cut.keptFrames;
                 cut.lastKeptTime = frame.time;
             }
@@ -66,9 +83,9 @@ AppendCut planAppend(const std::string& path, std::optional<double> finalStateTi
     }
     if (in.bad()) throw refuse(0, "cannot read the file");
     cut.partialFrameLine = reader.partialFrameLine();
-    if (cut.partialFrameLine > 0 && cut.keptFrames + cut.droppedFrames == 0)
+    if (cut.partialFrameLine > 0 && cut.keptFrames + cut.laterFrames == 0)
         throw refuse(cut.partialFrameLine, "the file holds no whole frame, only one cut short");
-    if (cut.partialFrameLine == 0 && cut.droppedFrames == 0) {
+    if (cut.partialFrameLine == 0) {
         // Nothing to cut: blank lines after the last frame stay as they are.
         in.clear();
         in.seekg(0, std::ios::end);
@@ -191,8 +208,10 @@ void TrajectoryWriter::cutTo(std::uint64_t size) {
 AppendCut TrajectoryWriter::cutForAppend(std::optional<double> finalStateTime) {
     // A file this run made holds nothing to read or cut.
     if (m_created) return {};
-    // Read whole before anything is cut: a damaged file is refused untouched.
+    // Read whole before anything is cut: a damaged file is refused untouched, and so is one
+    // that goes on past the final state, whose frames no append may follow.
     const AppendCut cut = planAppend(m_path, finalStateTime);
+    if (cut.laterFrames > 0) throw FinalStateBehind(m_path, *finalStateTime, cut.lastFrameTime);
     cutTo(cut.keepBytes);
     return cut;
 }

@@ -19,16 +19,30 @@ namespace zentova {
 // reals in fixed 8.3, CR LF line ends.
 void appendFrameText(std::string& out, int n, double time, const ParticleState& particles);
 
-// What appending to a trajectory keeps of it: its whole frames up to the final state the
-// calculation continues from. A frame cut short by the end of the file (a crash, a copy in
-// progress) goes, and so do whole frames later than the final state (written before a
-// crash kept the final state from following them): they cannot be continued.
+// What appending to a trajectory keeps of it: its whole frames. A frame cut short by the
+// end of the file (a crash, a copy in progress) goes. Whole frames later than the final
+// state the calculation would continue from are counted, for the append to be refused: new
+// frames after them would go back in time.
 struct AppendCut {
     std::uint64_t keepBytes = 0;  // the file's first bytes that stay
     long long keptFrames = 0;
-    double lastKeptTime = 0.0;    // the time of the last frame kept
-    long long droppedFrames = 0;  // whole frames later than the final state
-    int partialFrameLine = 0;     // where the frame cut short began; 0 when there is none
+    double lastKeptTime = 0.0;   // the time of the last frame kept
+    long long laterFrames = 0;   // whole frames later than the final state
+    double lastFrameTime = 0.0;  // the time of the file's last whole frame
+    int partialFrameLine = 0;    // where the frame cut short began; 0 when there is none
+};
+
+// The trajectory goes on past the final state (an older final state was put in place of
+// the last one): appending would write frames whose times go back. what() names both times.
+class FinalStateBehind : public FileError {
+  public:
+    FinalStateBehind(const std::string& path, double finalStateTime, double lastFrameTime);
+    double finalStateTime() const { return m_finalStateTime; }
+    double lastFrameTime() const { return m_lastFrameTime; }
+
+  private:
+    double m_finalStateTime;
+    double m_lastFrameTime;
 };
 
 // The trajectory file of a calculation, held by one calculation at a time. Each frame
@@ -60,8 +74,9 @@ class TrajectoryWriter {
     void cutTo(std::uint64_t size);
 
     // Before the first frame of an append: cuts the file back to what planAppend keeps of
-    // it (a file claim() made is kept as it is) and returns that. Throws FileError, leaving
-    // a damaged file as it is.
+    // it (a file claim() made is kept as it is) and returns that. Throws FinalStateBehind
+    // when the file holds frames later than `finalStateTime`, FileError when it is damaged;
+    // the file is then left as it is.
     AppendCut cutForAppend(std::optional<double> finalStateTime);
 
     // claim(), then empties the file or, to append, cuts off the remains of a frame it ends
@@ -116,9 +131,9 @@ class TrajectoryReadLock {
 // for the same frame.
 inline constexpr double WrittenTimeRounding = 0.0005;
 
-// Reads the trajectory at `path` to find what an append keeps; frames later than
-// `finalStateTime` (as the trajectory writes times, to three decimals) are dropped when it
-// is given. Throws FileError, for the caller to leave the file as it is, when it is damaged
+// Reads the trajectory at `path` to find what an append keeps, and counts the frames later
+// than `finalStateTime` (as the trajectory writes times, to three decimals) when it is
+// given. Throws FileError, for the caller to leave the file as it is, when it is damaged
 // before its end or holds nothing but a frame cut short.
 AppendCut planAppend(const std::string& path, std::optional<double> finalStateTime);
 

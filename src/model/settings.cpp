@@ -4,7 +4,7 @@ namespace zentova {
 
 void DefaultStepRule(Settings& settings, const Project& project) {
     const std::int32_t n = sumOfCounts(project);
-    if (n <= 0) {
+    if (n == 0) {
         settings.integrationStep = 0.0001;
         return;
     }

@@ -15,6 +15,7 @@
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
+#include "files/settingsfile.h"
 #include "files/trajectory.h"
 #include "model/placement.h"
 #include "pump/pump.h"
@@ -43,9 +44,10 @@ void clearAndSummary(ProgramState& program, RunWindows& windows) {
     windows.showProject();
 }
 
-// Continues from the final state on disk, when there is one and it belongs to this project,
-// after cutting from the trajectory what cannot be continued. False (after a note) when the
-// run cannot go on; the files and the state in memory are then unchanged.
+// Continues from the final state on disk, when there is one, it belongs to this project
+// and the trajectory does not go on past it, after cutting off a frame cut short. False
+// (after a note) when the run cannot go on; the files and the state in memory are then
+// unchanged.
 bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     Toolkit& toolkit = program.toolkit;
     AppendStart start;
@@ -55,6 +57,15 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
         clearAndSummary(program, windows);
         NoteBox(toolkit, "The final state belongs to another project:", error.mismatch(),
                 "Answer YES to \"Overwrite\" to start this project anew.", "", 0, 0);
+        return false;
+    } catch (const FinalStateBehind& error) {
+        clearAndSummary(program, windows);
+        char times[96];
+        std::snprintf(times, sizeof times, "Its last frame: t = %.3f; the final state: t = %.3f.",
+                      error.lastFrameTime(), error.finalStateTime());
+        NoteBox(toolkit, "The trajectory goes on past the final state.", times,
+                "Nothing was appended: new frames would go back in time.",
+                "Answer YES to \"Overwrite\" to start afresh.", 0, 0);
         return false;
     } catch (const FileError& error) {
         clearAndSummary(program, windows);
@@ -72,7 +83,7 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     const bool trajectoryChanged = !cut.empty();
     if (!start.readingsNote.empty()) cut.push_back(start.readingsNote);
     if (!cut.empty()) {
-        // A line for each change: frames dropped, a frame added, a frame cut short.
+        // A line for each change: a frame added, a frame cut short, the readings.
         clearAndSummary(program, windows);
         const auto part = [&](std::size_t k) { return k < cut.size() ? cut[k] : std::string(); };
         NoteBox(toolkit,
@@ -244,6 +255,12 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
 
     if (const auto problem = projectProblem(project)) {
         NoteBox(toolkit, "This project cannot be calculated:", *problem, "", "", 0, 0);
+        return RunOutcome::Finished;
+    }
+    try {
+        checkCalculable(program.settings, program.settingsLines);
+    } catch (const FileError& error) {
+        showFileErrorNote(toolkit, "The calculation cannot start; see \"Advanced setup\".", error);
         return RunOutcome::Finished;
     }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "canvas/toolkit.h"
+#include "files/settingsfile.h"
 #include "model/integrator.h"
 #include "model/particles.h"
 #include "model/project.h"
@@ -19,6 +20,7 @@ struct ProgramState {
     ProjectSource source;
     ParticleState particles;
     Settings settings;
+    SettingsFileLines settingsLines;  // where the settings file held the step and damping
     RandomSource random;
     Dynamics dynamics;
     Toolkit toolkit;

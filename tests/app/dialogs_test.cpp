@@ -2,6 +2,7 @@
 // fake file and colour dialogs.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -67,29 +68,62 @@ TEST(AdvancedSetup, ReadyStoresTheValuesAndWritesTheWholeFile) {
     EXPECT_FALSE(w.box->isEnabled());
 }
 
-TEST(AdvancedSetup, TextsThatAreNotPositiveNumbersAreKeptOutWithAHint) {
+TEST(AdvancedSetup, AnyNumberIsTakenAndTextThatIsNoneIsKeptOutWithAHint) {
     DriverWorld w;
     SetupDialog& d = *w.setup;
     QString hint;
     runSetup(w, {[&] {
                      d.Edit20->setText("fast");
-                     d.Edit21->setText("-3");
+                     d.Edit21->setText("inf");
                  },
                  [&] { d.Button10->click(); },
                  [&] {
                      hint = d.hint->text();
                      EXPECT_EQ(d.Edit20->text(), "5e-05");  // the previous value is back
                      EXPECT_EQ(d.Edit21->text(), "20");
-                     d.Edit21->setText("7");
+                     // 0 and below are numbers: a calculation says when it cannot use them.
+                     d.Edit20->setText("-0.001");
+                     d.Edit21->setText("0");
                  },
                  [&] { d.Button10->click(); }});
-    EXPECT_TRUE(hint.contains("\"fast\"")) << hint.toStdString();
-    EXPECT_TRUE(hint.contains("\"-3\"")) << hint.toStdString();
-    EXPECT_EQ(w.program->settings.integrationStep, 0.00005);
-    EXPECT_EQ(w.program->settings.dampingCoefficient, 7.0);
+    EXPECT_TRUE(hint.contains("\"fast\" is not a number")) << hint.toStdString();
+    EXPECT_TRUE(hint.contains("\"inf\" is not a number")) << hint.toStdString();
+    EXPECT_EQ(w.program->settings.integrationStep, -0.001);
+    EXPECT_EQ(w.program->settings.dampingCoefficient, 0.0);
     Settings read;
     loadSettingsFile(SettingsFileName, read);
-    EXPECT_EQ(read.dampingCoefficient, 7.0);
+    EXPECT_EQ(read.integrationStep, -0.001);
+    EXPECT_EQ(read.dampingCoefficient, 0.0);
+}
+
+TEST(AdvancedSetup, AFileHoldingADampingOf0OpensAndClosesAndIsLeftAloneUnchanged) {
+    DriverWorld w;
+    SetupDialog& d = *w.setup;
+    Settings held;
+    held.dampingCoefficient = 0.0;
+    saveSettingsFile(SettingsFileName, held);
+    loadSettingsFile(SettingsFileName, w.program->settings);
+    struct stat before {};
+    ASSERT_EQ(::stat(SettingsFileName, &before), 0);
+    runSetup(w, {[&] { EXPECT_EQ(d.Edit21->text(), "0"); }, [&] { d.Button10->click(); }});
+    EXPECT_FALSE(w.box->isEnabled()) << "Ready did not close the box";
+    EXPECT_TRUE(d.hint->text().isEmpty()) << d.hint->text().toStdString();
+    EXPECT_EQ(w.program->settings.dampingCoefficient, 0.0);
+    // Nothing changed: the file is the same file, not a rewritten copy.
+    struct stat after {};
+    ASSERT_EQ(::stat(SettingsFileName, &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(readBytes(SettingsFileName), formatSettings(held));
+}
+
+TEST(AdvancedSetup, AFileInAnotherFormGetsItsEightLinesEvenWithNothingChanged) {
+    DriverWorld w;
+    writeBytes(SettingsFileName, "0\n0\n255\nTAK\nTAK\n5e-5\n0\n");
+    loadSettingsFile(SettingsFileName, w.program->settings);
+    runSetup(w, {[&] { w.setup->Button10->click(); }});
+    Settings held;
+    held.dampingCoefficient = 0.0;
+    EXPECT_EQ(readBytes(SettingsFileName), formatSettings(held));
 }
 
 TEST(AdvancedSetup, BackToDefaultsUsesTheStepRuleAndACancelledColourChangesNothing) {

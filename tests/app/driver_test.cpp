@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "canvas/screenitems.h"
 #include "driver_fixture.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
@@ -111,6 +114,35 @@ TEST(MainDriverStart, UnreadableInputsAreShownAndLeaveDefaults) {
     EXPECT_GT(countColor(firstNote, QRect(0, 200, 800, 200), packColor(100, 100, 255)) +
                   countColor(firstNote, QRect(0, 200, 800, 200), packColor(90, 90, 245)),
               500);
+}
+
+TEST(MainDriverStart, AStepNoCalculationCanUseKeepsTheFileAndTheCalculationNamesItsLine) {
+    DriverWorld w;
+    saveProjectFile("demo.zpr", demo());
+    writeBytes(SettingsFileName, "10\r\n20\r\n30\r\nNIE\r\nTAK\r\n\r\n0\r\n20\r\n\r\n");
+    MainDriver driver = w.driver("demo.zpr");
+    driver.startUp();
+    EXPECT_EQ(w.pump.sleepCalls(), 0) << "a note waited at start-up";
+    // The colours, fog and cube limits of the file apply, and the step it holds.
+    EXPECT_EQ(w.program->settings.backgroundColor, (Rgb{10, 20, 30}));
+    EXPECT_FALSE(w.program->settings.fogEnabled);
+    EXPECT_TRUE(w.program->settings.showCubeLimits);
+    EXPECT_EQ(w.program->settings.integrationStep, 0.0);
+
+    w.chooseOnce(5);  // "Calculate"
+    w.dismissNotes(1);
+    std::string note;
+    w.pump.afterMs(w.pump.clockMs() + 350, [&](InputState&) {
+        for (const ScreenItem& item : Screen().items())
+            if (item.role == ScreenRole::Alert) note = item.name;
+    });
+    EXPECT_THROW(driver.menuPass(), ProcessEnded);
+    EXPECT_EQ(note,
+              "The calculation cannot start; see \"Advanced setup\".\nsetupek.dat, line 7\n"
+              "an integration step of 0 cannot be calculated with; it must be greater than 0");
+    EXPECT_FALSE(std::filesystem::exists("demo.his"));
+    EXPECT_FALSE(std::filesystem::exists("demo.sta"));
+    EXPECT_EQ(w.shell.restarts, (std::vector<std::string>{"demo.zpr"}));
 }
 
 TEST(MainDriverMenu, ExitEndsTheProcessWithoutRestart) {

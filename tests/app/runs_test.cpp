@@ -11,6 +11,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "canvas/screenitems.h"
 #include "charts/readingswindow.h"
 #include "driver_fixture.h"
 #include "files/atomicfile.h"
@@ -214,6 +215,35 @@ TEST(CalculationRunInTheWindow, AFinalStateOfAnotherProjectIsRefusedBeforeAnySte
                   screen, QRect(screen.width() / 2 - 120, screen.height() / 2 - 60, 240, 60),
                   packColor(100, 100, 100)),
               0);
+}
+
+TEST(CalculationRunInTheWindow, AFinalStateOlderThanTheLastFrameAppendsNothing) {
+    RunWorld w;
+    std::string his;
+    appendFrameText(his, 8, 0.015, w.program->particles);
+    appendFrameText(his, 8, 0.030, w.program->particles);
+    writeBytes("ions.his", his);
+    writeFinalStateFile("ions.sta", 8, 0.015, w.program->particles);  // an old copy put back
+    const std::string sta = readBytes("ions.sta");
+    w.answer(50, 'n');
+    w.answer(100, 'y');
+    w.dismissNotes(3);
+    std::string note;
+    w.pump.afterMs(350, [&](InputState&) {
+        for (const ScreenItem& item : Screen().items())
+            if (item.role == ScreenRole::Alert) note = item.name;
+    });
+    const ParticleState before = w.program->particles;
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    EXPECT_EQ(note,
+              "The trajectory goes on past the final state.\n"
+              "Its last frame: t = 0.030; the final state: t = 0.015.\n"
+              "Nothing was appended: new frames would go back in time.\n"
+              "Answer YES to \"Overwrite\" to start afresh.");
+    EXPECT_EQ(readBytes("ions.his"), his);
+    EXPECT_EQ(readBytes("ions.sta"), sta);
+    EXPECT_EQ(w.program->particles.state, before.state);
+    EXPECT_FALSE(w.view.isVisible());
 }
 
 TEST(CalculationRunInTheWindow, AnUnstableMotionStopsWithTheFilesOfTheLastFrame) {

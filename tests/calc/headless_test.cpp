@@ -145,6 +145,12 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
 
     writeBytes(dir.file("setupek.dat"), "0\r\n0\r\n255\r\nTAK\r\nTAK\r\nfast\r\n20\r\n\r\n");
     refused("--calculate ions.zpr", "zentova: setupek.dat:6:");
+    writeBytes(dir.file("setupek.dat"), "0\r\n0\r\n255\r\nTAK\r\nTAK\r\n0\r\n20\r\n\r\n");
+    refused("--calculate ions.zpr",
+            "zentova: setupek.dat:6: an integration step of 0 cannot be calculated with; it must "
+            "be greater than 0");
+    writeBytes(dir.file("setupek.dat"), "0\r\n0\r\n255\r\nTAK\r\nTAK\r\n1e-4\r\n-3\r\n\r\n");
+    refused("--calculate ions.zpr --append", "zentova: setupek.dat:7: a damping coefficient of -3");
     std::remove(dir.file("setupek.dat").c_str());
 
     writeBytes(dir.file("ions.sta"), sta.substr(0, sta.size() / 2));
@@ -157,11 +163,27 @@ TEST_F(Headless, BadInputIsOneMessageAndChangesNoFile) {
     refused("--calculate ions.zpr --append", "another project");
     writeBytes(dir.file("ions.zpr"), formatProject(ions()));
 
+    // A final state older than the trajectory's last frame (an old copy put back): frames
+    // appended after that frame would go back in time, so nothing is appended.
+    ASSERT_EQ(zentova("--calculate ions.zpr --append --steps 300").status, 0);
+    writeBytes(dir.file("ions.sta"), sta);
+    refused("--calculate ions.zpr --append",
+            "zentova: ions.his: its last frame (t = 0.030) is later than the final state "
+            "(t = 0.015); nothing was appended, as the new frames would go back in time; "
+            "overwriting starts afresh");
+    writeBytes(dir.file("ions.his"), his);
+
     // The shipped examples are not calculated again, wherever they lie.
     writeBytes(dir.file("zen1.zpr"), formatProject(ions()));
     refused("--calculate ./zen1.zpr --append",
             "zentova: ./zen1.zpr: You cannot recalculate, save or overwrite this file.");
     EXPECT_FALSE(fileExists(dir.file("zen1.his")));
+    // The whole path is searched: a folder named after an example holds copies of it.
+    std::filesystem::create_directory(dir.file("zen3.d"));
+    writeBytes(dir.file("zen3.d/ions.zpr"), formatProject(ions()));
+    refused("--calculate zen3.d/ions.zpr",
+            "zentova: zen3.d/ions.zpr: You cannot recalculate, save or overwrite this file.");
+    EXPECT_FALSE(fileExists(dir.file("zen3.d/ions.his")));
     {
         TrajectoryWriter running;  // as a calculation in another process holds it
         running.claim(dir.file("ions.his"));

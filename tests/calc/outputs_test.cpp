@@ -114,5 +114,19 @@ TEST_F(OutputCommands, RefuseTheProjectsOwnFilesAndFoldersBeforeAnyWork) {
     EXPECT_FALSE(fs::exists(dir.file("thesis.txt/an")));
 }
 
+// The LAMMPS input takes the step and damping of the folder's settings: one that no
+// calculation can use refuses the export before any file is made, naming its line.
+TEST_F(OutputCommands, TheLammpsExportRefusesAStepNoCalculationCanUse) {
+    writeBytes(dir.file("setupek.dat"), "0\r\n0\r\n255\r\nTAK\r\nTAK\r\n-1e-4\r\n20\r\n\r\n");
+    EXPECT_EQ(zentova("--export-lammps s.zpr lmp"), 1);
+    EXPECT_EQ(err(),
+              "zentova: setupek.dat:6: an integration step of -1e-04 cannot be calculated with; "
+              "it must be greater than 0\n");
+    EXPECT_FALSE(fs::exists(dir.file("lmp")));
+    writeBytes(dir.file("setupek.dat"), "0\r\n0\r\n255\r\nTAK\r\nTAK\r\n1e-4\r\n0\r\n\r\n");
+    EXPECT_EQ(zentova("--export-lammps s.zpr lmp"), 0) << err();
+    EXPECT_TRUE(fs::exists(dir.file("lmp/README.txt")));
+}
+
 }  // namespace
 }  // namespace zentova

@@ -87,22 +87,30 @@ TEST_F(ReadingsFile, FollowTheTrajectoryThroughRunsAppendsCutsAndFailures) {
     zentova("--calculate ions.zpr --steps 600 --append");
     EXPECT_EQ(inStep("appended").rows.size(), 5u);
 
-    // A final state two frames older than the trajectory's end (a crash between the
-    // writes): the append drops those frames, and their readings with them.
+    // A final state two frames older than the trajectory's end (an old copy put back): the
+    // append is refused, and neither the trajectory nor the readings change.
     const std::string older = readBytes(dir.file("ions.sta"));
     zentova("--calculate ions.zpr --steps 600 --append");
+    const std::string newer = readBytes(dir.file("ions.sta"));
+    const std::string readings = readBytes(dir.file("ions.readings.csv"));
+    const std::string his = readBytes(dir.file("ions.his"));
     writeBytes(dir.file("ions.sta"), older);
-    zentova("--calculate ions.zpr --steps 300 --append");
-    EXPECT_EQ(inStep("after the cut").rows.size(), 6u);
+    const std::string command = "cd '" + dir.path() + "' && '" + testing::zentovaExecutable() +
+                                "' --calculate ions.zpr --steps 300 --append 2> stderr.txt";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    EXPECT_EQ(readBytes(dir.file("ions.readings.csv")), readings);
+    EXPECT_EQ(readBytes(dir.file("ions.his")), his);
+    writeBytes(dir.file("ions.sta"), newer);
+    EXPECT_EQ(inStep("after the refusal").rows.size(), 7u);
 
     // Readings lost: the append says so, keeps the trajectory, numbers the new line on.
     std::filesystem::remove(dir.file("ions.readings.csv"));
     const std::string note = zentova("--calculate ions.zpr --steps 300 --append");
-    EXPECT_NE(note.find("lacks the readings of 6 earlier frames"), std::string::npos) << note;
+    EXPECT_NE(note.find("lacks the readings of 7 earlier frames"), std::string::npos) << note;
     const ReadingsTable rebuilt = loadReadings(dir.file("ions.readings.csv"));
     ASSERT_EQ(rebuilt.rows.size(), 1u);
-    EXPECT_EQ(rebuilt.rows[0].frame, 7);
-    EXPECT_EQ(frameTimes().size(), 7u);
+    EXPECT_EQ(rebuilt.rows[0].frame, 8);
+    EXPECT_EQ(frameTimes().size(), 8u);
 
     // Overwriting empties them with the trajectory.
     zentova("--calculate ions.zpr --steps 300 --seed 4");

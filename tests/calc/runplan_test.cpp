@@ -103,12 +103,9 @@ TEST_F(RunPlanFiles, AppendingContinuesExactlyWhatTheFinalStateHolds) {
         plan.trajectory().close();
         return describeAppendCut(start);
     };
-    // A run killed after a frame but before its final state, and a copy cut short: the
-    // later frame cannot be continued and goes, with the remains of the next.
+    // A copy cut short loses the remains of its last frame.
     const std::string cut = framesAt({0.015, 0.03});
-    EXPECT_EQ(append(framesAt({0.015, 0.03, 0.045}) + "3\r\n   0.06", 0.03),
-              "1 frame later than the final state (t = 0.030) was dropped; the frame cut "
-              "short at line 43 was left out");
+    EXPECT_EQ(append(cut + "3\r\n   0.04", 0.03), "the frame cut short at line 29 was left out");
     EXPECT_EQ(readBytes(base + ".his"), cut);
     // A run killed between its final state and its frame: the frame comes from the state.
     EXPECT_EQ(append(cut, 0.045),
@@ -126,6 +123,48 @@ TEST_F(RunPlanFiles, AppendingContinuesExactlyWhatTheFinalStateHolds) {
         plan.claim();
         EXPECT_FALSE(plan.startAppend(w->project, w->particles, false).fromFinalState);
         EXPECT_EQ(w->particles.time, 0.03);
+    }
+    finalStateAt(0.03);
+
+    // A final state older than the last frame (an old copy put back): new frames would go
+    // back in time, so nothing is appended and no file changes, the readings included.
+    const std::string ahead = framesAt({0.015, 0.03, 0.045}) + "3\r\n   0.06";
+    writeBytes(base + ".his", ahead);
+    finalStateAt(0.015);
+    const std::string sta = readBytes(base + ".sta");
+    const bool hadReadings = std::filesystem::exists(readingsPathOf(base));
+    const std::string readings = hadReadings ? readBytes(readingsPathOf(base)) : "";
+    const ParticleState before = w->particles;
+    {
+        RunPlan plan(base);
+        plan.claim();
+        try {
+            plan.startAppend(w->project, w->particles, true);
+            ADD_FAILURE() << "frames went after a later frame";
+        } catch (const FinalStateBehind& behind) {
+            EXPECT_EQ(std::string(behind.what()),
+                      base +
+                          ".his: its last frame (t = 0.045) is later than the final state "
+                          "(t = 0.015); nothing was appended, as the new frames would go back "
+                          "in time; overwriting starts afresh");
+            EXPECT_EQ(behind.lastFrameTime(), 0.045);
+            EXPECT_EQ(behind.finalStateTime(), 0.015);
+        }
+    }
+    EXPECT_EQ(readBytes(base + ".his"), ahead);
+    EXPECT_EQ(readBytes(base + ".sta"), sta);
+    EXPECT_EQ(std::filesystem::exists(readingsPathOf(base)), hadReadings);
+    if (hadReadings) {
+        EXPECT_EQ(readBytes(readingsPathOf(base)), readings);
+    }
+    EXPECT_EQ(w->particles.time, before.time);
+    // Within the three decimals the trajectory writes, the last frame is the final state's.
+    writeBytes(base + ".his", framesAt({0.015, 0.0304}));
+    finalStateAt(0.030);
+    {
+        RunPlan plan(base);
+        plan.claim();
+        EXPECT_EQ(describeAppendCut(plan.startAppend(w->project, w->particles, true)), "");
     }
     finalStateAt(0.03);
 

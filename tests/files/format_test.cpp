@@ -57,23 +57,36 @@ TEST(Encoding, Windows1252AndUtf8) {
     EXPECT_EQ(cp1252ToUtf8(""), "");
 }
 
-TEST(ExampleGuard, TheFileStemZen1ToZen6SpelledExactly) {
-    EXPECT_TRUE(isExampleProjectPath("zen3.zpr"));
-    EXPECT_TRUE(isExampleProjectPath("/home/ann/projects/zen6.zpr"));
-    EXPECT_TRUE(isExampleProjectPath("./zen2.Zpr"));
-    // Another extension still shares the example's trajectory and final state.
-    EXPECT_TRUE(isExampleProjectPath("zen4.backup.zpr"));
-    // Another spelling is another file, with its own trajectory and final state.
-    EXPECT_FALSE(isExampleProjectPath("/home/ann/Zen3.zpr"));
-    EXPECT_FALSE(isExampleProjectPath("ZEN2.zpr"));
-    EXPECT_FALSE(isExampleProjectPath("zEn5.zpr"));
-    // Only the file name counts: folders and longer names are the user's own.
-    EXPECT_FALSE(isExampleProjectPath("/data/zen1.d/alpha.zpr"));
-    EXPECT_FALSE(isExampleProjectPath("frozen1.zpr"));
-    EXPECT_FALSE(isExampleProjectPath("zen3s/alpha.zpr"));
-    EXPECT_FALSE(isExampleProjectPath("zen33.zpr"));
-    EXPECT_FALSE(isExampleProjectPath("zen7.zpr"));
-    EXPECT_FALSE(isExampleProjectPath("zen0.zpr"));
+TEST(ExampleGuard, AMarkerAnywhereInThePathRefuses) {
+    struct Case {
+        const char* path;
+        bool example;
+    };
+    const Case cases[] = {
+        {"zen3.zpr", true},
+        {"/home/ann/projects/zen6.zpr", true},
+        {"./zen2.Zpr", true},
+        {"zen4.backup.zpr", true},
+        {"zen1.", true},
+        {"zen5.zpr", true},
+        // Folders are searched as well as the file name.
+        {"/data/zen1.d/alpha.zpr", true},
+        {"zen3.d/alpha.zpr", true},
+        {"frozen1.zpr", true},
+        {"/home/ann/azen2.old/beta.zpr", true},
+        // The search is case-sensitive and wants the point after the digit.
+        {"/home/ann/Zen3.zpr", false},
+        {"ZEN2.zpr", false},
+        {"zEn5.zpr", false},
+        {"zen3", false},
+        {"zen3s/alpha.zpr", false},
+        {"zen33.zpr", false},
+        {"zen7.zpr", false},
+        {"zen0.zpr", false},
+        {"zen.zpr", false},
+        {"", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(isExampleProjectPath(c.path), c.example) << c.path;
 }
 
 }  // namespace

@@ -49,7 +49,55 @@ TEST(SettingsFile, WrittenFormAndLenientReading) {
     EXPECT_TRUE(parse("1\r\n2\r\n3\r\nTAK\r\nTAK\r\n1\r\n1").showCubeLimits);
 }
 
-TEST(SettingsFile, RefusesBadFilesAndKeepsTheSettings) {
+TEST(SettingsFile, EveryNumberIsReadAndTheCalculationNamesAnUnusableOne) {
+    // A step of 0 no longer costs the colours, the fog and the cube limits of the file.
+    SettingsFileLines lines;
+    Settings read;
+    {
+        std::istringstream in("10\n20\n30\nNIE\nNIE\n0\n20\n");
+        readSettings(in, "setupek.dat", read, &lines);
+    }
+    EXPECT_EQ(read.backgroundColor, (Rgb{10, 20, 30}));
+    EXPECT_FALSE(read.fogEnabled);
+    EXPECT_FALSE(read.showCubeLimits);
+    EXPECT_EQ(read.integrationStep, 0.0);
+    EXPECT_EQ(lines.step, 6);
+    EXPECT_EQ(lines.damping, 7);
+
+    struct Case {
+        const char* file;
+        const char* refusal;  // empty: a calculation can use it
+    };
+    const Case cases[] = {
+        {"0\n0\n0\nNIE\nNIE\n1e-5\n20\n", ""},
+        {"0\n0\n0\nNIE\nNIE\n1e-5\n0\n", ""},
+        {"0\n0\n300\nNIE\nNIE\n0\n20\n",
+         "setupek.dat:6: an integration step of 0 cannot be calculated with; it must be greater "
+         "than 0"},
+        {"0\n0\n0\nNIE\nNIE\n-1e-5\n20\n",
+         "setupek.dat:6: an integration step of -1e-05 cannot be calculated with; it must be "
+         "greater than 0"},
+        {"0\n0\n0\nNIE\nNIE\n1e-5\n-2.5\n",
+         "setupek.dat:7: a damping coefficient of -2.5 cannot be calculated with; it must be 0 "
+         "or more"},
+        // A blank line before the step moves it, and the message follows it.
+        {"0\n0\n0\nNIE\nNIE\n\n0\n\n20\n",
+         "setupek.dat:7: an integration step of 0 cannot be calculated with; it must be greater "
+         "than 0"},
+        {"0\n0\n0\nNIE\nNIE\n1e-5\n\n-1\n",
+         "setupek.dat:8: a damping coefficient of -1 cannot be calculated with; it must be 0 or "
+         "more"},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        std::istringstream in(c.file);
+        readSettings(in, "setupek.dat", settings, &lines);
+        const std::string expected = *c.refusal ? c.refusal : "(no FileError)";
+        EXPECT_EQ(fileErrorOf([&] { checkCalculable(settings, lines); }), expected) << c.file;
+    }
+}
+
+TEST(SettingsFile, RefusesWhatHoldsNoNumberAndKeepsTheSettings) {
     Settings settings;
     settings.dampingCoefficient = 7.0;
     const auto error = [&](const std::string& text) {
@@ -58,12 +106,6 @@ TEST(SettingsFile, RefusesBadFilesAndKeepsTheSettings) {
             readSettings(in, "setupek.dat", settings);
         });
     };
-    EXPECT_EQ(error("0\n0\n300\nNIE\nNIE\n0\n20\n"),
-              "setupek.dat:6: an integration step of 0, it must be greater than 0");
-    EXPECT_EQ(error("0\n0\n0\nNIE\nNIE\n-1e-5\n20\n"),
-              "setupek.dat:6: an integration step of -1e-05, it must be greater than 0");
-    EXPECT_EQ(error("0\n0\n0\nNIE\nNIE\n1e-5\n-2.5\n"),
-              "setupek.dat:7: a damping coefficient of -2.5, it must be 0 or more");
     EXPECT_EQ(error("0\n0\n0\nNIE\nNIE\n1e-5\nnan\n"),
               "setupek.dat:7: expected the damping coefficient, found \"nan\"");
     EXPECT_EQ(error("0\n0\n0\nNIE\nNIE\n1e-5\n"),
@@ -90,6 +132,25 @@ TEST(SettingsFile, MissingFileKeepsDefaultsAndSavingRoundTrips) {
     EXPECT_EQ(testing::readBytes(path), DefaultsFile);
     loadSettingsFile(path, settings);
     EXPECT_EQ(settings.integrationStep, Settings{}.integrationStep);
+
+    // The same settings again leave the file alone; a file in another form is rewritten.
+    const auto inode = [&] {
+        struct stat info {};
+        EXPECT_EQ(stat(path.c_str(), &info), 0);
+        return info.st_ino;
+    };
+    const auto before = inode();
+    EXPECT_FALSE(saveSettingsFileIfChanged(path, Settings{}));
+    EXPECT_EQ(inode(), before);
+    testing::writeBytes(path, DefaultsFile + "more\r\n");
+    EXPECT_TRUE(saveSettingsFileIfChanged(path, Settings{}));
+    EXPECT_EQ(testing::readBytes(path), DefaultsFile);
+    testing::writeBytes(path, "0\n0\n255\nTAK\nTAK\n5e-5\n20\n");
+    EXPECT_TRUE(saveSettingsFileIfChanged(path, Settings{}));
+    EXPECT_EQ(testing::readBytes(path), DefaultsFile);
+    std::filesystem::remove(path);
+    EXPECT_TRUE(saveSettingsFileIfChanged(path, Settings{}));
+    EXPECT_EQ(testing::readBytes(path), DefaultsFile);
 }
 
 TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile) {

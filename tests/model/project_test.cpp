@@ -76,6 +76,12 @@ TEST(DefaultStepRule, ShrinksTheStepWithParticlesAndAttraction) {
     EXPECT_DOUBLE_EQ(s.integrationStep, 0.0001);
     DefaultStepRule(s, twoTypes(0, 0));
     EXPECT_DOUBLE_EQ(s.integrationStep, 0.0001);
+    // Only a total of exactly 0 takes the fixed step; an editor's negative count gives a
+    // negative step, which a calculation then refuses with the project.
+    p = twoTypes(10, -30);
+    p.ae = p.ag = 0.0;
+    DefaultStepRule(s, p);
+    EXPECT_DOUBLE_EQ(s.integrationStep, -0.0005);
 }
 
 }  // namespace
