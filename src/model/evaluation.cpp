@@ -124,26 +124,47 @@ void evaluatePortable(Dynamics& dyn, const Physics& physics, const double* state
     }
 }
 
-// Groups of four particles on vector lanes, the others one at a time, in particle order, so
-// that the kicks are drawn in the same order as above.
+// Particle i's pair forces, one at a time, from the distinct pairs' into the scratch columns.
+void takeDistinctForces(EvaluationWork& work, int i) {
+    const NeighbourPairs& pairs = work.pairs;
+    const DistinctPairs& distinct = work.distinct;
+    PairScratch& scratch = work.pairScratch;
+    for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k) {
+        const int p = pairs.distinct[k];
+        const bool reversed = pairs.reversed[k];
+        scratch.fx[k] = reversed ? -distinct.fx[p] : distinct.fx[p];
+        scratch.fy[k] = reversed ? -distinct.fy[p] : distinct.fy[p];
+        scratch.fz[k] = reversed ? -distinct.fz[p] : distinct.fz[p];
+    }
+}
+
+// The forces of the distinct pairs first, then the sums: groups of four particles on vector
+// lanes, the others one at a time, in particle order, so that the kicks are drawn in the
+// same order as above.
 void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state, int n, double wall,
                      double* derivative) {
     EvaluationWork& work = *dyn.work;
     const LaneGroups& groups = work.laneGroups;
     const NeighbourPairs& pairs = work.pairs;
+    DistinctPairs& distinct = work.distinct;
     PairScratch& scratch = work.pairScratch;
     RandomSource& random = physics.random;
+    distinctPairForces(
+        state,
+        DistinctColumns{distinct.self.data(), distinct.other.data(), distinct.gravity.data(),
+                        distinct.charge.data(), distinct.core.data(), distinct.repel.data(),
+                        distinct.push.data(), distinct.fx.data(), distinct.fy.data(),
+                        distinct.fz.data()},
+        distinct.count);
     const LaneColumns columns{state,
                               groups.firstParticle.data(),
                               groups.length.data(),
                               groups.base.data(),
-                              groups.otherIndex.data(),
-                              groups.gravity.data(),
-                              groups.charge.data(),
-                              groups.core.data(),
-                              groups.repel.data(),
-                              groups.push.data(),
-                              scratch.laneSeparation.data()};
+                              groups.distinct.data(),
+                              groups.sign.data(),
+                              distinct.fx.data(),
+                              distinct.fy.data(),
+                              distinct.fz.data()};
     const LaneSumShared shared{SlotStride.multiplier, SlotStride.increment,
                                physics.kickSpan * UniformScale, physics.damping, wall};
     LaneGroupInput sums[MaxSideBySide];
@@ -172,7 +193,7 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
         if (g < 0) {
             const int begin = pairs.first[i];
             const int end = pairs.first[i + 1];
-            pairForces(work, state, begin, end);
+            takeDistinctForces(work, i);
             double* kicks = scratch.kicks.data() + 3 * begin;
             fillCentered(random, kicks, 3 * (end - begin), physics.kickSpan);
             double term[3];

@@ -1,5 +1,8 @@
 #include "model/vectorlanes.h"
 
+// GCC 12's gathers, roots and 512-bit minima start from a register left undefined on
+// purpose (_mm256_undefined_pd), which its own check of uninitialised use then reports.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
 
 #include "model/force.h"
@@ -22,9 +25,7 @@ struct LaneVectors {
 
 // pairForceAt on four pairs, operation for operation, then the vector F (pj - pi) / d with
 // the coinciding pairs given their push along x.
-// d = sqrt(s2) given: d is 0 exactly when s2 is. MayCoincide false leaves out the handling
-// of d = 0, for slots known to have none.
-template <bool MayCoincide = true>
+// d = sqrt(s2) given: d is 0 exactly when s2 is.
 ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256d d,
                                       __m256d gravity, __m256d charge, __m256d core, __m256d repel,
                                       __m256d push) {
@@ -45,10 +46,6 @@ ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256
     // max(f, -limit) is -limit also for a force that is not a number; min(f, limit) then
     // clamps from above, as the two "if"s of the one-pair code do.
     f = _mm256_min_pd(_mm256_max_pd(f, negativeLimit), limit);
-    if constexpr (!MayCoincide) {
-        const __m256d scale = _mm256_mul_pd(f, inverseD);
-        return {_mm256_mul_pd(dx, scale), _mm256_mul_pd(dy, scale), _mm256_mul_pd(dz, scale)};
-    }
     const __m256d coinciding = _mm256_cmp_pd(d, zero, _CMP_EQ_OQ);
     f = _mm256_blendv_pd(f, negativeLimit, coinciding);
     const __m256d scale = _mm256_mul_pd(f, inverseD);
@@ -101,54 +98,18 @@ ZENTOVA_LANES __m256d laneKicks(__m128i flippedSeeds, __m256d factor) {
 
 namespace {
 
-// The separations and distances of the slots of Count groups with lists equally long, into
-// separation[g][s]; true when a pair coincides. The roots of all slots come first, the rest
-// of the law after: each loop has one long wait per slot (a root, a division), and the
-// processor overlaps the slots' waits instead of stalling on a root followed by a division.
-template <int Count>
-ZENTOVA_LANES bool separationsInLanes(const LaneColumns& in, const LaneGroupInput* groups,
-                                      double (*separation)[MaxNeighbours][4][4]) {
-    const __m256d scaleToLaw = _mm256_set1_pd(SquaredDistanceScale);
-    __m256d anyCoinciding = _mm256_setzero_pd();
-    for (int g = 0; g < Count; ++g) {
-        const int group = groups[g].group;
-        const double* self = in.positions + 3 * (in.firstParticle[group] - 1);
-        const __m256d sx = _mm256_set_pd(self[9], self[6], self[3], self[0]);
-        const __m256d sy = _mm256_set_pd(self[10], self[7], self[4], self[1]);
-        const __m256d sz = _mm256_set_pd(self[11], self[8], self[5], self[2]);
-        const int base = in.base[group];
-        for (int s = 0; s < in.length[group]; ++s) {
-            const LaneVectors other = loadPositions(in.positions, in.otherIndex + base + 4 * s);
-            const __m256d dx = _mm256_sub_pd(other.x, sx);
-            const __m256d dy = _mm256_sub_pd(other.y, sy);
-            const __m256d dz = _mm256_sub_pd(other.z, sz);
-            const __m256d s2 = _mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw);
-            _mm256_store_pd(separation[g][s][0], dx);
-            _mm256_store_pd(separation[g][s][1], dy);
-            _mm256_store_pd(separation[g][s][2], dz);
-            _mm256_store_pd(separation[g][s][3], _mm256_sqrt_pd(s2));
-            anyCoinciding =
-                _mm256_or_pd(anyCoinciding, _mm256_cmp_pd(s2, _mm256_setzero_pd(), _CMP_EQ_OQ));
-        }
-    }
-    return _mm256_movemask_pd(anyCoinciding) != 0;
-}
-
-// Count groups side by side, slot by slot: the rest of the law, then at once the pair force,
-// kick and wall into each particle's sum, in slot order, the kicks drawn particle by
-// particle, slot by slot, x before y before z; then the rates of the groups' particles. The
-// force vectors go from the law to the sums in registers, not through columns in memory,
-// and the groups' sums, each a chain of additions that must stay in order, wait for each
-// other less.
-// MayCoincide false leaves out the handling of coinciding pairs, for groups known to have
-// none. Without Walls the wall terms are all +0 and are not added: a sum that starts at +0
-// is never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every
-// other x, a number or not, x + (+0) is x itself, so leaving the addition out changes no bit.
-template <int Count, bool MayCoincide, bool Walls>
+// Count groups side by side, slot by slot: each pair's force vector, taken from its distinct
+// pair and reversed where it is the partner's, its kick and its wall into the particle's
+// sum, in slot order, the kicks drawn particle by particle, slot by slot, x before y before
+// z; then the rates of the groups' particles. The groups' sums, each a chain of additions
+// that must stay in order, wait for each other less.
+// Without Walls the wall terms are all +0 and are not added: a sum that starts at +0 is
+// never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every other
+// x, a number or not, x + (+0) is x itself, so leaving the addition out changes no bit. For
+// the same reason a reversed force of +0 (-0) adds as the partner's own +0 would.
+template <int Count, bool Walls>
 ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared& shared,
-                                 const LaneGroupInput* in,
-                                 const double (*separation)[MaxNeighbours][4][4],
-                                 const __m256d (&wall)[Count][3]) {
+                                 const LaneGroupInput* in, const __m256d (&wall)[Count][3]) {
     // A copy, so that the stores below (which may alias anything) do not make the compiler
     // read the column pointers again in every slot.
     const LaneColumns cols = columns;
@@ -185,12 +146,12 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
     for (int s = 0; s < length; ++s) {
         for (int g = 0; g < Count; ++g) {
             const int k = base[g] + 4 * s;
-            const LaneVectors f = laneForceAt<MayCoincide>(
-                _mm256_load_pd(separation[g][s][0]), _mm256_load_pd(separation[g][s][1]),
-                _mm256_load_pd(separation[g][s][2]), _mm256_load_pd(separation[g][s][3]),
-                _mm256_loadu_pd(cols.gravity + k), _mm256_loadu_pd(cols.charge + k),
-                _mm256_loadu_pd(cols.core + k), _mm256_loadu_pd(cols.repel + k),
-                _mm256_loadu_pd(cols.push + k));
+            const __m128i pair =
+                _mm_load_si128(reinterpret_cast<const __m128i*>(cols.distinct + k));
+            const __m256d sign = _mm256_load_pd(cols.sign + k);
+            const __m256d force[3] = {_mm256_xor_pd(_mm256_i32gather_pd(cols.fx, pair, 8), sign),
+                                      _mm256_xor_pd(_mm256_i32gather_pd(cols.fy, pair, 8), sign),
+                                      _mm256_xor_pd(_mm256_i32gather_pd(cols.fz, pair, 8), sign)};
             const __m256d kx = laneKicks(_mm256_castsi256_si128(chainsXY[g]), kickFactor);
             const __m256d ky = laneKicks(_mm256_extracti128_si256(chainsXY[g], 1), kickFactor);
             const __m256d kz = laneKicks(chainsZ[g], kickFactor);
@@ -198,7 +159,6 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
                                            strideIncrement8);
             chainsZ[g] =
                 _mm_add_epi32(_mm_mullo_epi32(chainsZ[g], strideMultiplier4), strideIncrement4);
-            const __m256d force[3] = {f.x, f.y, f.z};
             const __m256d kick[3] = {kx, ky, kz};
             for (int c = 0; c < 3; ++c) {
                 acc[g][c] = _mm256_add_pd(_mm256_add_pd(acc[g][c], force[c]), kick[c]);
@@ -243,8 +203,8 @@ ZENTOVA_LANES __m256d laneWall(__m256d p, __m256d w) {
     return _mm256_blendv_pd(_mm256_and_pd(up, beyondBottom), down, beyondTop);
 }
 
-// Count groups: the wall terms of their particles, then the law, with the coinciding pairs
-// handled and the walls added only where there are any.
+// Count groups: the wall terms of their particles, then the sums, with the walls added only
+// where there are any.
 template <int Count>
 ZENTOVA_LANES void groupsByCase(const LaneColumns& columns, const LaneSumShared& shared,
                                 const LaneGroupInput* in) {
@@ -262,19 +222,10 @@ ZENTOVA_LANES void groupsByCase(const LaneColumns& columns, const LaneSumShared&
     }
     // Any term other than +0 (all bits clear) is added.
     const bool walls = !_mm256_testz_si256(bits, bits);
-    auto* separation = reinterpret_cast<double(*)[MaxNeighbours][4][4]>(columns.separation);
-    const bool coinciding = separationsInLanes<Count>(columns, in, separation);
-    if (coinciding) {
-        if (walls)
-            groupsInLanes<Count, true, true>(columns, shared, in, separation, wall);
-        else
-            groupsInLanes<Count, true, false>(columns, shared, in, separation, wall);
-    } else {
-        if (walls)
-            groupsInLanes<Count, false, true>(columns, shared, in, separation, wall);
-        else
-            groupsInLanes<Count, false, false>(columns, shared, in, separation, wall);
-    }
+    if (walls)
+        groupsInLanes<Count, true>(columns, shared, in, wall);
+    else
+        groupsInLanes<Count, false>(columns, shared, in, wall);
 }
 
 // Up to four groups side by side, as many as there are.
@@ -316,7 +267,81 @@ bool haveWideRegisterFile() {
     return available;
 }
 
+// The distinct pairs four at a time, their positions loaded with shuffles.
+__attribute__((target("avx2"))) void distinctPairsAvx2(const double* positions,
+                                                       const DistinctColumns& c, int count) {
+    const __m256d scaleToLaw = _mm256_set1_pd(SquaredDistanceScale);
+    for (int k = 0; k < count; k += 4) {
+        const LaneVectors a = loadPositions(positions, c.self + k);
+        const LaneVectors b = loadPositions(positions, c.other + k);
+        const __m256d dx = _mm256_sub_pd(b.x, a.x);
+        const __m256d dy = _mm256_sub_pd(b.y, a.y);
+        const __m256d dz = _mm256_sub_pd(b.z, a.z);
+        const LaneVectors f = laneForce(
+            dx, dy, dz, _mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw),
+            _mm256_load_pd(c.gravity + k), _mm256_load_pd(c.charge + k), _mm256_load_pd(c.core + k),
+            _mm256_load_pd(c.repel + k), _mm256_load_pd(c.push + k));
+        _mm256_store_pd(c.fx + k, f.x);
+        _mm256_store_pd(c.fy + k, f.y);
+        _mm256_store_pd(c.fz + k, f.z);
+    }
+}
+
+// The distinct pairs eight at a time, their positions gathered: laneForceAt on 512-bit
+// lanes, operation for operation, the coinciding pairs chosen by mask.
+__attribute__((target("avx2,avx512f,avx512vl"))) void distinctPairsWide(const double* positions,
+                                                                        const DistinctColumns& c,
+                                                                        int count) {
+    const __m512d scaleToLaw = _mm512_set1_pd(SquaredDistanceScale);
+    const __m512d minGap = _mm512_set1_pd(MinGap);
+    const __m512d one = _mm512_set1_pd(1.0);
+    const __m512d limit = _mm512_set1_pd(ForceLimit);
+    const __m512d negativeLimit = _mm512_set1_pd(-ForceLimit);
+    for (int k = 0; k < count; k += 8) {
+        const __m256i self = _mm256_load_si256(reinterpret_cast<const __m256i*>(c.self + k));
+        const __m256i other = _mm256_load_si256(reinterpret_cast<const __m256i*>(c.other + k));
+        const __m512d dx = _mm512_sub_pd(_mm512_i32gather_pd(other, positions, 8),
+                                         _mm512_i32gather_pd(self, positions, 8));
+        const __m512d dy = _mm512_sub_pd(_mm512_i32gather_pd(other, positions + 1, 8),
+                                         _mm512_i32gather_pd(self, positions + 1, 8));
+        const __m512d dz = _mm512_sub_pd(_mm512_i32gather_pd(other, positions + 2, 8),
+                                         _mm512_i32gather_pd(self, positions + 2, 8));
+        const __m512d s2 =
+            _mm512_mul_pd(_mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)),
+                                        _mm512_mul_pd(dz, dz)),
+                          scaleToLaw);
+        const __m512d d = _mm512_sqrt_pd(s2);
+        const __m512d gap = _mm512_max_pd(minGap, _mm512_sub_pd(d, _mm512_load_pd(c.core + k)));
+        const __m512d gap2 = _mm512_mul_pd(gap, gap);
+        const __m512d gap4 = _mm512_mul_pd(gap2, gap2);
+        const __m512d inverse = _mm512_div_pd(one, _mm512_mul_pd(d, gap4));
+        const __m512d inverseD = _mm512_mul_pd(gap4, inverse);
+        const __m512d inverseGap4 = _mm512_mul_pd(d, inverse);
+        const __m512d inverseS2 = _mm512_mul_pd(inverseD, inverseD);
+        __m512d f =
+            _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(_mm512_load_pd(c.gravity + k), inverseS2),
+                                        _mm512_mul_pd(_mm512_load_pd(c.charge + k), inverseS2)),
+                          _mm512_mul_pd(_mm512_load_pd(c.repel + k), inverseGap4));
+        f = _mm512_min_pd(_mm512_max_pd(f, negativeLimit), limit);
+        const __mmask8 coinciding = _mm512_cmp_pd_mask(d, _mm512_setzero_pd(), _CMP_EQ_OQ);
+        f = _mm512_mask_mov_pd(f, coinciding, negativeLimit);
+        const __m512d scale = _mm512_mul_pd(f, inverseD);
+        const __mmask8 apart = static_cast<__mmask8>(~coinciding);
+        _mm512_store_pd(c.fx + k, _mm512_mask_mov_pd(_mm512_mul_pd(dx, scale), coinciding,
+                                                     _mm512_load_pd(c.push + k)));
+        _mm512_store_pd(c.fy + k, _mm512_maskz_mov_pd(apart, _mm512_mul_pd(dy, scale)));
+        _mm512_store_pd(c.fz + k, _mm512_maskz_mov_pd(apart, _mm512_mul_pd(dz, scale)));
+    }
+}
+
 }  // namespace
+
+void distinctPairForces(const double* positions, const DistinctColumns& columns, int count) {
+    if (haveWideRegisterFile())
+        distinctPairsWide(positions, columns, count);
+    else
+        distinctPairsAvx2(positions, columns, count);
+}
 
 void laneGroups(const LaneColumns& columns, const LaneSumShared& shared,
                 const LaneGroupInput* groups, int count) {
