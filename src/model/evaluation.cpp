@@ -132,9 +132,10 @@ void takeDistinctForces(EvaluationWork& work, int i) {
     for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k) {
         const int p = pairs.distinct[k];
         const bool reversed = pairs.reversed[k];
-        scratch.fx[k] = reversed ? -distinct.fx[p] : distinct.fx[p];
-        scratch.fy[k] = reversed ? -distinct.fy[p] : distinct.fy[p];
-        scratch.fz[k] = reversed ? -distinct.fz[p] : distinct.fz[p];
+        const double* f = distinct.force.data() + 4 * p;
+        scratch.fx[k] = reversed ? -f[0] : f[0];
+        scratch.fy[k] = reversed ? -f[1] : f[1];
+        scratch.fz[k] = reversed ? -f[2] : f[2];
     }
 }
 
@@ -149,22 +150,26 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
     DistinctPairs& distinct = work.distinct;
     PairScratch& scratch = work.pairScratch;
     RandomSource& random = physics.random;
-    distinctPairForces(
-        state,
-        DistinctColumns{distinct.self.data(), distinct.other.data(), distinct.gravity.data(),
-                        distinct.charge.data(), distinct.core.data(), distinct.repel.data(),
-                        distinct.push.data(), distinct.fx.data(), distinct.fy.data(),
-                        distinct.fz.data()},
-        distinct.count);
+    // The forces of the distinct pairs are computed just before the sums that first need
+    // them, so that the sums find them still in the nearest cache.
+    const DistinctColumns pairColumns{distinct.self.data(),    distinct.other.data(),
+                                      distinct.gravity.data(), distinct.charge.data(),
+                                      distinct.core.data(),    distinct.repel.data(),
+                                      distinct.push.data(),    distinct.force.data()};
+    int computed = 0;
+    const auto computeUpTo = [&](int particle) {  // the pairs of particles up to `particle`
+        const int end = distinct.upTo[particle + 1];
+        if (end <= computed) return;
+        distinctPairForces(state, pairColumns, computed, end);
+        computed = end;
+    };
     const LaneColumns columns{state,
                               groups.firstParticle.data(),
                               groups.length.data(),
                               groups.base.data(),
                               groups.distinct.data(),
                               groups.sign.data(),
-                              distinct.fx.data(),
-                              distinct.fy.data(),
-                              distinct.fz.data()};
+                              distinct.force.data()};
     const LaneSumShared shared{SlotStride.multiplier, SlotStride.increment,
                                physics.kickSpan * UniformScale, physics.damping, wall};
     LaneGroupInput sums[MaxSideBySide];
@@ -193,6 +198,7 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
         if (g < 0) {
             const int begin = pairs.first[i];
             const int end = pairs.first[i + 1];
+            computeUpTo(i);
             takeDistinctForces(work, i);
             double* kicks = scratch.kicks.data() + 3 * begin;
             fillCentered(random, kicks, 3 * (end - begin), physics.kickSpan);
@@ -212,6 +218,7 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
             if (next < 0 || groups.length[next] != groups.length[g]) break;
             random.seed = prepare(count++, next, random.seed);
         }
+        computeUpTo(i + 4 * count - 1);
         laneGroups(columns, shared, sums, count);
         i += 4 * count;
     }

@@ -41,22 +41,25 @@ struct NeighbourPairs {
 // particles list is computed once, for its lower-numbered particle, where the force-law
 // constants of its two types are the same both ways to the bit (then so is its force, and
 // the other particle's force is the same vector reversed, exactly); every other listed pair
-// is one of its own. The columns run on to a whole number of vector widths.
+// is one of its own. Each particle's pairs fill whole blocks of four, so that a block has one
+// first particle; fillers pair it with itself. The columns run on to a whole number of
+// vector widths.
 inline constexpr int DistinctPadding = 8;
+inline constexpr int DistinctCapacity = MaxPairs + 3 * MaxParticles + DistinctPadding;
 struct DistinctPairs {
-    int count = 0;
-    alignas(64) std::array<std::int32_t, MaxPairs + DistinctPadding> self{};   // 3 (i - 1)
-    alignas(64) std::array<std::int32_t, MaxPairs + DistinctPadding> other{};  // 3 (j - 1)
-    alignas(64) std::array<double, MaxPairs + DistinctPadding> gravity{};
-    alignas(64) std::array<double, MaxPairs + DistinctPadding> charge{};
-    alignas(64) std::array<double, MaxPairs + DistinctPadding> core{};
-    alignas(64) std::array<double, MaxPairs + DistinctPadding> repel{};
-    alignas(
-        64) std::array<double, MaxPairs + DistinctPadding> push{};  // x force of a coinciding pair
-    // One evaluation's force vectors on `self`, F (pj - pi) / d.
-    alignas(64) std::array<double, MaxPairs + DistinctPadding> fx{};
-    alignas(64) std::array<double, MaxPairs + DistinctPadding> fy{};
-    alignas(64) std::array<double, MaxPairs + DistinctPadding> fz{};
+    int count = 0;   // with the fillers
+    int needed = 0;  // without
+    // The pairs of particles below i (and their fillers) end at upTo[i].
+    std::array<int, MaxParticles + 2> upTo{};
+    alignas(64) std::array<std::int32_t, DistinctCapacity> self{};   // 3 (i - 1)
+    alignas(64) std::array<std::int32_t, DistinctCapacity> other{};  // 3 (j - 1)
+    alignas(64) std::array<double, DistinctCapacity> gravity{};
+    alignas(64) std::array<double, DistinctCapacity> charge{};
+    alignas(64) std::array<double, DistinctCapacity> core{};
+    alignas(64) std::array<double, DistinctCapacity> repel{};
+    alignas(64) std::array<double, DistinctCapacity> push{};  // x force of a coinciding pair
+    // One evaluation's force vectors on `self`, F (pj - pi) / d: pair p's x, y, z at 4 p.
+    alignas(64) std::array<double, 4 * (DistinctCapacity)> force{};
 };
 
 // The same pairs for the four-lane evaluation: groups of four consecutive particles whose
@@ -68,7 +71,7 @@ struct LaneGroups {
     std::array<std::int16_t, MaxParticles / 4> firstParticle{};
     std::array<std::int16_t, MaxParticles / 4> length{};  // pairs per particle
     std::array<std::int32_t, MaxParticles / 4> base{};
-    alignas(64) std::array<std::int32_t, MaxPairs> distinct{};  // the pair's distinct pair
+    alignas(64) std::array<std::int32_t, MaxPairs> distinct{};  // 4 (its distinct pair)
     alignas(64) std::array<double, MaxPairs> sign{};  // -0 where it is given reversed, else +0
 };
 

@@ -92,10 +92,24 @@ void pairUp(EvaluationWork& work, const std::uint8_t* particleType) {
     std::array<std::int32_t, MaxPairs> partner;
     std::fill_n(partner.begin(), pairs.count, -1);
     int count = 0;
+    int needed = 0;
+    // A pair that computes nothing that is read: particle `offset` against itself.
+    const auto filler = [&](int offset) {
+        distinct.self[count] = distinct.other[count] = offset;
+        distinct.gravity[count] = distinct.charge[count] = distinct.core[count] = 0.0;
+        distinct.repel[count] = distinct.push[count] = 0.0;
+        ++count;
+    };
+    int self = 0;
     for (int k = 0; k < pairs.count; ++k) {
         if (partner[k] >= 0) continue;  // given by its partner, listed earlier
         const int i = pairs.self[k];
         const int a = pairs.other[k];
+        if (i != self) {
+            while (count % 4 != 0) filler(3 * (self - 1));
+            for (int p = self + 1; p <= i; ++p) distinct.upTo[p] = count;
+            self = i;
+        }
         const int m = work.symmetric[particleType[i]][particleType[a]] && a > i
                           ? partnerOf(pairs, partner, k)
                           : -1;
@@ -115,15 +129,15 @@ void pairUp(EvaluationWork& work, const std::uint8_t* particleType) {
         distinct.repel[count] = pairs.repel[k];
         distinct.push[count] = coincidentPushX(i, a);
         ++count;
+        ++needed;
     }
+    if (self > 0)
+        while (count % 4 != 0) filler(3 * (self - 1));
+    for (int p = self + 1; p <= MaxParticles + 1; ++p) distinct.upTo[p] = count;
     distinct.count = count;
-    // The columns' tail, up to a whole vector width: particle 1 against itself, computed and
-    // never read.
-    for (int p = count; p < count + DistinctPadding; ++p) {
-        distinct.self[p] = distinct.other[p] = 0;
-        distinct.gravity[p] = distinct.charge[p] = distinct.core[p] = distinct.repel[p] = 0.0;
-        distinct.push[p] = 0.0;
-    }
+    distinct.needed = needed;
+    // The columns' tail, up to a whole vector width; not counted.
+    for (int p = 0; p < DistinctPadding; ++p) filler(0);
 }
 
 // Which distinct pair each pair of the lane groups takes, and in which direction.
@@ -136,7 +150,7 @@ void laneConstants(EvaluationWork& work) {
             for (int s = 0; s < groups.length[g]; ++s) {
                 const int k = pairs.first[first + l] + s;
                 const int entry = groups.base[g] + 4 * s + l;
-                groups.distinct[entry] = pairs.distinct[k];
+                groups.distinct[entry] = 4 * pairs.distinct[k];
                 groups.sign[entry] = pairs.reversed[k] ? -0.0 : 0.0;
             }
     }
@@ -147,7 +161,7 @@ void laneConstants(EvaluationWork& work) {
 int PairEvaluations(const Dynamics& dyn) {
     const EvaluationWork& work = *dyn.work;
     const bool lanes = haveVectorLanes() && !dyn.portableOnly && work.laneGroups.count > 0;
-    return lanes ? work.distinct.count : work.pairs.count;
+    return lanes ? work.distinct.needed : work.pairs.count;
 }
 
 void takePairConstants(EvaluationWork& work, const std::uint8_t* particleType) {

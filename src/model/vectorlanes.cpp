@@ -5,6 +5,8 @@
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
 
+#include <cstdlib>
+
 #include "model/force.h"
 #include "model/integrator.h"
 
@@ -146,12 +148,10 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
     for (int s = 0; s < length; ++s) {
         for (int g = 0; g < Count; ++g) {
             const int k = base[g] + 4 * s;
-            const __m128i pair =
-                _mm_load_si128(reinterpret_cast<const __m128i*>(cols.distinct + k));
+            const LaneVectors f = loadPositions(cols.force, cols.distinct + k);
             const __m256d sign = _mm256_load_pd(cols.sign + k);
-            const __m256d force[3] = {_mm256_xor_pd(_mm256_i32gather_pd(cols.fx, pair, 8), sign),
-                                      _mm256_xor_pd(_mm256_i32gather_pd(cols.fy, pair, 8), sign),
-                                      _mm256_xor_pd(_mm256_i32gather_pd(cols.fz, pair, 8), sign)};
+            const __m256d force[3] = {_mm256_xor_pd(f.x, sign), _mm256_xor_pd(f.y, sign),
+                                      _mm256_xor_pd(f.z, sign)};
             const __m256d kx = laneKicks(_mm256_castsi256_si128(chainsXY[g]), kickFactor);
             const __m256d ky = laneKicks(_mm256_extracti128_si256(chainsXY[g], 1), kickFactor);
             const __m256d kz = laneKicks(chainsZ[g], kickFactor);
@@ -267,23 +267,61 @@ bool haveWideRegisterFile() {
     return available;
 }
 
+// Four pairs' force vectors, given as x, y and z columns, as rows x y z 0 of four values.
+ZENTOVA_LANES void storeRows(double* rows, __m256d x, __m256d y, __m256d z) {
+    const __m256d xy02 = _mm256_unpacklo_pd(x, y);  // x0 y0 x2 y2
+    const __m256d xy13 = _mm256_unpackhi_pd(x, y);
+    const __m256d z02 = _mm256_unpacklo_pd(z, _mm256_setzero_pd());  // z0 0 z2 0
+    const __m256d z13 = _mm256_unpackhi_pd(z, _mm256_setzero_pd());
+    _mm_store_pd(rows, _mm256_castpd256_pd128(xy02));
+    _mm_store_pd(rows + 2, _mm256_castpd256_pd128(z02));
+    _mm_store_pd(rows + 4, _mm256_castpd256_pd128(xy13));
+    _mm_store_pd(rows + 6, _mm256_castpd256_pd128(z13));
+    _mm_store_pd(rows + 8, _mm256_extractf128_pd(xy02, 1));
+    _mm_store_pd(rows + 10, _mm256_extractf128_pd(z02, 1));
+    _mm_store_pd(rows + 12, _mm256_extractf128_pd(xy13, 1));
+    _mm_store_pd(rows + 14, _mm256_extractf128_pd(z13, 1));
+}
+
+// The distinct pairs are taken in chunks, each in two loops: the separations and roots of
+// the chunk first, the rest of the law after. Each pair has two long waits, a root and then
+// a division that needs it; in one loop the processor stalls on the pair, in two it
+// overlaps the waits of many pairs.
+constexpr int Chunk = 64;
+struct ChunkSeparations {
+    alignas(64) double dx[Chunk], dy[Chunk], dz[Chunk], d[Chunk];
+};
+
 // The distinct pairs four at a time, their positions loaded with shuffles.
 __attribute__((target("avx2"))) void distinctPairsAvx2(const double* positions,
-                                                       const DistinctColumns& c, int count) {
+                                                       const DistinctColumns& c, int begin,
+                                                       int end) {
     const __m256d scaleToLaw = _mm256_set1_pd(SquaredDistanceScale);
-    for (int k = 0; k < count; k += 4) {
-        const LaneVectors a = loadPositions(positions, c.self + k);
-        const LaneVectors b = loadPositions(positions, c.other + k);
-        const __m256d dx = _mm256_sub_pd(b.x, a.x);
-        const __m256d dy = _mm256_sub_pd(b.y, a.y);
-        const __m256d dz = _mm256_sub_pd(b.z, a.z);
-        const LaneVectors f = laneForce(
-            dx, dy, dz, _mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw),
-            _mm256_load_pd(c.gravity + k), _mm256_load_pd(c.charge + k), _mm256_load_pd(c.core + k),
-            _mm256_load_pd(c.repel + k), _mm256_load_pd(c.push + k));
-        _mm256_store_pd(c.fx + k, f.x);
-        _mm256_store_pd(c.fy + k, f.y);
-        _mm256_store_pd(c.fz + k, f.z);
+    ChunkSeparations sep;
+    for (int start = begin; start < end; start += Chunk) {
+        const int size = end - start < Chunk ? end - start : Chunk;
+        for (int j = 0; j < size; j += 4) {
+            const int k = start + j;
+            const double* self = positions + c.self[k];  // the same for the block's four
+            const LaneVectors b = loadPositions(positions, c.other + k);
+            const __m256d dx = _mm256_sub_pd(b.x, _mm256_broadcast_sd(self));
+            const __m256d dy = _mm256_sub_pd(b.y, _mm256_broadcast_sd(self + 1));
+            const __m256d dz = _mm256_sub_pd(b.z, _mm256_broadcast_sd(self + 2));
+            _mm256_store_pd(sep.dx + j, dx);
+            _mm256_store_pd(sep.dy + j, dy);
+            _mm256_store_pd(sep.dz + j, dz);
+            _mm256_store_pd(sep.d + j,
+                            _mm256_sqrt_pd(_mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw)));
+        }
+        for (int j = 0; j < size; j += 4) {
+            const int k = start + j;
+            const LaneVectors f = laneForceAt(
+                _mm256_load_pd(sep.dx + j), _mm256_load_pd(sep.dy + j), _mm256_load_pd(sep.dz + j),
+                _mm256_load_pd(sep.d + j), _mm256_load_pd(c.gravity + k),
+                _mm256_load_pd(c.charge + k), _mm256_load_pd(c.core + k),
+                _mm256_load_pd(c.repel + k), _mm256_load_pd(c.push + k));
+            storeRows(c.force + 4 * k, f.x, f.y, f.z);
+        }
     }
 }
 
@@ -291,56 +329,81 @@ __attribute__((target("avx2"))) void distinctPairsAvx2(const double* positions,
 // lanes, operation for operation, the coinciding pairs chosen by mask.
 __attribute__((target("avx2,avx512f,avx512vl"))) void distinctPairsWide(const double* positions,
                                                                         const DistinctColumns& c,
-                                                                        int count) {
+                                                                        int begin, int end) {
     const __m512d scaleToLaw = _mm512_set1_pd(SquaredDistanceScale);
     const __m512d minGap = _mm512_set1_pd(MinGap);
     const __m512d one = _mm512_set1_pd(1.0);
     const __m512d limit = _mm512_set1_pd(ForceLimit);
     const __m512d negativeLimit = _mm512_set1_pd(-ForceLimit);
-    for (int k = 0; k < count; k += 8) {
-        const __m256i self = _mm256_load_si256(reinterpret_cast<const __m256i*>(c.self + k));
-        const __m256i other = _mm256_load_si256(reinterpret_cast<const __m256i*>(c.other + k));
-        const __m512d dx = _mm512_sub_pd(_mm512_i32gather_pd(other, positions, 8),
-                                         _mm512_i32gather_pd(self, positions, 8));
-        const __m512d dy = _mm512_sub_pd(_mm512_i32gather_pd(other, positions + 1, 8),
-                                         _mm512_i32gather_pd(self, positions + 1, 8));
-        const __m512d dz = _mm512_sub_pd(_mm512_i32gather_pd(other, positions + 2, 8),
-                                         _mm512_i32gather_pd(self, positions + 2, 8));
-        const __m512d s2 =
-            _mm512_mul_pd(_mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)),
-                                        _mm512_mul_pd(dz, dz)),
-                          scaleToLaw);
-        const __m512d d = _mm512_sqrt_pd(s2);
-        const __m512d gap = _mm512_max_pd(minGap, _mm512_sub_pd(d, _mm512_load_pd(c.core + k)));
-        const __m512d gap2 = _mm512_mul_pd(gap, gap);
-        const __m512d gap4 = _mm512_mul_pd(gap2, gap2);
-        const __m512d inverse = _mm512_div_pd(one, _mm512_mul_pd(d, gap4));
-        const __m512d inverseD = _mm512_mul_pd(gap4, inverse);
-        const __m512d inverseGap4 = _mm512_mul_pd(d, inverse);
-        const __m512d inverseS2 = _mm512_mul_pd(inverseD, inverseD);
-        __m512d f =
-            _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(_mm512_load_pd(c.gravity + k), inverseS2),
-                                        _mm512_mul_pd(_mm512_load_pd(c.charge + k), inverseS2)),
-                          _mm512_mul_pd(_mm512_load_pd(c.repel + k), inverseGap4));
-        f = _mm512_min_pd(_mm512_max_pd(f, negativeLimit), limit);
-        const __mmask8 coinciding = _mm512_cmp_pd_mask(d, _mm512_setzero_pd(), _CMP_EQ_OQ);
-        f = _mm512_mask_mov_pd(f, coinciding, negativeLimit);
-        const __m512d scale = _mm512_mul_pd(f, inverseD);
-        const __mmask8 apart = static_cast<__mmask8>(~coinciding);
-        _mm512_store_pd(c.fx + k, _mm512_mask_mov_pd(_mm512_mul_pd(dx, scale), coinciding,
-                                                     _mm512_load_pd(c.push + k)));
-        _mm512_store_pd(c.fy + k, _mm512_maskz_mov_pd(apart, _mm512_mul_pd(dy, scale)));
-        _mm512_store_pd(c.fz + k, _mm512_maskz_mov_pd(apart, _mm512_mul_pd(dz, scale)));
+    ChunkSeparations sep;
+    for (int start = begin; start < end; start += Chunk) {
+        const int size = end - start < Chunk ? end - start : Chunk;
+        for (int j = 0; j < size; j += 8) {
+            const int k = start + j;
+            // Two blocks of four, each with one first particle.
+            const double* low = positions + c.self[k];
+            const double* high = positions + c.self[k + 4];
+            __m512d self[3];
+            for (int axis = 0; axis < 3; ++axis)
+                self[axis] =
+                    _mm512_insertf64x4(_mm512_castpd256_pd512(_mm256_broadcast_sd(low + axis)),
+                                       _mm256_broadcast_sd(high + axis), 1);
+            const __m256i other = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(c.other + k));
+            const __m512d dx = _mm512_sub_pd(_mm512_i32gather_pd(other, positions, 8), self[0]);
+            const __m512d dy = _mm512_sub_pd(_mm512_i32gather_pd(other, positions + 1, 8), self[1]);
+            const __m512d dz = _mm512_sub_pd(_mm512_i32gather_pd(other, positions + 2, 8), self[2]);
+            const __m512d s2 = _mm512_mul_pd(
+                _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)),
+                              _mm512_mul_pd(dz, dz)),
+                scaleToLaw);
+            _mm512_store_pd(sep.dx + j, dx);
+            _mm512_store_pd(sep.dy + j, dy);
+            _mm512_store_pd(sep.dz + j, dz);
+            _mm512_store_pd(sep.d + j, _mm512_sqrt_pd(s2));
+        }
+        for (int j = 0; j < size; j += 8) {
+            const int k = start + j;
+            const __m512d d = _mm512_load_pd(sep.d + j);
+            const __m512d gap =
+                _mm512_max_pd(minGap, _mm512_sub_pd(d, _mm512_loadu_pd(c.core + k)));
+            const __m512d gap2 = _mm512_mul_pd(gap, gap);
+            const __m512d gap4 = _mm512_mul_pd(gap2, gap2);
+            const __m512d inverse = _mm512_div_pd(one, _mm512_mul_pd(d, gap4));
+            const __m512d inverseD = _mm512_mul_pd(gap4, inverse);
+            const __m512d inverseGap4 = _mm512_mul_pd(d, inverse);
+            const __m512d inverseS2 = _mm512_mul_pd(inverseD, inverseD);
+            __m512d f = _mm512_add_pd(
+                _mm512_add_pd(_mm512_mul_pd(_mm512_loadu_pd(c.gravity + k), inverseS2),
+                              _mm512_mul_pd(_mm512_loadu_pd(c.charge + k), inverseS2)),
+                _mm512_mul_pd(_mm512_loadu_pd(c.repel + k), inverseGap4));
+            f = _mm512_min_pd(_mm512_max_pd(f, negativeLimit), limit);
+            const __mmask8 coinciding = _mm512_cmp_pd_mask(d, _mm512_setzero_pd(), _CMP_EQ_OQ);
+            f = _mm512_mask_mov_pd(f, coinciding, negativeLimit);
+            const __m512d scale = _mm512_mul_pd(f, inverseD);
+            const __mmask8 apart = static_cast<__mmask8>(~coinciding);
+            const __m512d fx = _mm512_mask_mov_pd(_mm512_mul_pd(_mm512_load_pd(sep.dx + j), scale),
+                                                  coinciding, _mm512_loadu_pd(c.push + k));
+            const __m512d fy =
+                _mm512_maskz_mov_pd(apart, _mm512_mul_pd(_mm512_load_pd(sep.dy + j), scale));
+            const __m512d fz =
+                _mm512_maskz_mov_pd(apart, _mm512_mul_pd(_mm512_load_pd(sep.dz + j), scale));
+            double* rows = c.force + 4 * k;
+            storeRows(rows, _mm512_castpd512_pd256(fx), _mm512_castpd512_pd256(fy),
+                      _mm512_castpd512_pd256(fz));
+            storeRows(rows + 16, _mm512_extractf64x4_pd(fx, 1), _mm512_extractf64x4_pd(fy, 1),
+                      _mm512_extractf64x4_pd(fz, 1));
+        }
     }
 }
 
 }  // namespace
 
-void distinctPairForces(const double* positions, const DistinctColumns& columns, int count) {
+void distinctPairForces(const double* positions, const DistinctColumns& columns, int begin,
+                        int end) {
     if (haveWideRegisterFile())
-        distinctPairsWide(positions, columns, count);
+        distinctPairsWide(positions, columns, begin, end);
     else
-        distinctPairsAvx2(positions, columns, count);
+        distinctPairsAvx2(positions, columns, begin, end);
 }
 
 void laneGroups(const LaneColumns& columns, const LaneSumShared& shared,

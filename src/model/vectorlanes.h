@@ -16,10 +16,11 @@ namespace zentova {
 // True when the processor runs the four-lane code.
 bool haveVectorLanes();
 
-// The force vectors F (pj - pi) / d of `count` pairs (i, j) given by their offsets 3 (i - 1)
-// and 3 (j - 1) in `positions` and their force-law constants, into fx, fy, fz; a coinciding
-// pair gets (push, 0, 0). Eight pairs at a time where the processor has AVX-512, four
-// otherwise; the columns must have room for a whole vector width past `count`.
+// The force vectors F (pj - pi) / d of pairs begin .. end - 1, pair p being (i, j) given by
+// the offsets 3 (i - 1) and 3 (j - 1) in `positions` and its force-law constants: its x, y,
+// z into force[4 p ..], a coinciding pair (push, 0, 0). Eight pairs at a time where the
+// processor has AVX-512, four otherwise. Blocks of four from `begin` have one i each; the
+// columns must have room for a whole vector width past `end`, whose pairs may be computed.
 struct DistinctColumns {
     const std::int32_t* self;
     const std::int32_t* other;
@@ -28,15 +29,14 @@ struct DistinctColumns {
     const double* core;
     const double* repel;
     const double* push;
-    double* fx;
-    double* fy;
-    double* fz;
+    double* force;
 };
-void distinctPairForces(const double* positions, const DistinctColumns& columns, int count);
+void distinctPairForces(const double* positions, const DistinctColumns& columns, int begin,
+                        int end);
 
 // The pairs of the lane groups: group g is particles firstParticle[g] .. + 3, each with
 // length[g] pairs; pair (slot s, particle l) is entry base[g] + 4 s + l of the columns,
-// whose force is that of distinct pair distinct[entry], reversed where sign[entry] is -0.
+// whose force is at force + distinct[entry], reversed where sign[entry] is -0.
 struct LaneColumns {
     const double* positions;  // the state vector: particle p at 3 (p - 1)
     const std::int16_t* firstParticle;
@@ -44,9 +44,7 @@ struct LaneColumns {
     const std::int32_t* base;
     const std::int32_t* distinct;
     const double* sign;
-    const double* fx;  // the distinct pairs' force vectors
-    const double* fy;
-    const double* fz;
+    const double* force;  // the distinct pairs' force vectors, x y z of each in 4 values
 };
 
 // One group's part of an evaluation: its pair forces, kicks and walls summed in slot order,
