@@ -124,52 +124,26 @@ void evaluatePortable(Dynamics& dyn, const Physics& physics, const double* state
     }
 }
 
-// Particle i's pair forces, one at a time, from the distinct pairs' into the scratch columns.
-void takeDistinctForces(EvaluationWork& work, int i) {
-    const NeighbourPairs& pairs = work.pairs;
-    const DistinctPairs& distinct = work.distinct;
-    PairScratch& scratch = work.pairScratch;
-    for (int k = pairs.first[i]; k < pairs.first[i + 1]; ++k) {
-        const int p = pairs.distinct[k];
-        const bool reversed = pairs.reversed[k];
-        const double* f = distinct.force.data() + 4 * p;
-        scratch.fx[k] = reversed ? -f[0] : f[0];
-        scratch.fy[k] = reversed ? -f[1] : f[1];
-        scratch.fz[k] = reversed ? -f[2] : f[2];
-    }
-}
-
-// The forces of the distinct pairs first, then the sums: groups of four particles on vector
-// lanes, the others one at a time, in particle order, so that the kicks are drawn in the
-// same order as above.
+// Groups of four particles on vector lanes, the others one at a time, in particle order, so
+// that the kicks are drawn in the same order as above.
 void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state, int n, double wall,
                      double* derivative) {
     EvaluationWork& work = *dyn.work;
     const LaneGroups& groups = work.laneGroups;
     const NeighbourPairs& pairs = work.pairs;
-    DistinctPairs& distinct = work.distinct;
     PairScratch& scratch = work.pairScratch;
     RandomSource& random = physics.random;
-    // The forces of the distinct pairs are computed just before the sums that first need
-    // them, so that the sums find them still in the nearest cache.
-    const DistinctColumns pairColumns{distinct.self.data(),    distinct.other.data(),
-                                      distinct.gravity.data(), distinct.charge.data(),
-                                      distinct.core.data(),    distinct.repel.data(),
-                                      distinct.push.data(),    distinct.force.data()};
-    int computed = 0;
-    const auto computeUpTo = [&](int particle) {  // the pairs of particles up to `particle`
-        const int end = distinct.upTo[particle + 1];
-        if (end <= computed) return;
-        distinctPairForces(state, pairColumns, computed, end);
-        computed = end;
-    };
     const LaneColumns columns{state,
                               groups.firstParticle.data(),
                               groups.length.data(),
                               groups.base.data(),
-                              groups.distinct.data(),
-                              groups.sign.data(),
-                              distinct.force.data()};
+                              groups.otherIndex.data(),
+                              groups.gravity.data(),
+                              groups.charge.data(),
+                              groups.core.data(),
+                              groups.repel.data(),
+                              groups.push.data(),
+                              scratch.laneSeparation.data()};
     const LaneSumShared shared{SlotStride.multiplier, SlotStride.increment,
                                physics.kickSpan * UniformScale, physics.damping, wall};
     LaneGroupInput sums[MaxSideBySide];
@@ -198,8 +172,7 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
         if (g < 0) {
             const int begin = pairs.first[i];
             const int end = pairs.first[i + 1];
-            computeUpTo(i);
-            takeDistinctForces(work, i);
+            pairForces(work, state, begin, end);
             double* kicks = scratch.kicks.data() + 3 * begin;
             fillCentered(random, kicks, 3 * (end - begin), physics.kickSpan);
             double term[3];
@@ -218,7 +191,6 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
             if (next < 0 || groups.length[next] != groups.length[g]) break;
             random.seed = prepare(count++, next, random.seed);
         }
-        computeUpTo(i + 4 * count - 1);
         laneGroups(columns, shared, sums, count);
         i += 4 * count;
     }

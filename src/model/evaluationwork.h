@@ -31,35 +31,6 @@ struct NeighbourPairs {
     alignas(64) std::array<double, MaxPairs> charge{};
     alignas(64) std::array<double, MaxPairs> core{};
     alignas(64) std::array<double, MaxPairs> repel{};
-    // The distinct pair whose force is this pair's, and whether it is given reversed: the
-    // pair of its other particle, which lists this one as well.
-    std::array<std::int32_t, MaxPairs> distinct{};
-    std::array<bool, MaxPairs> reversed{};
-};
-
-// The pairs whose forces an evaluation computes on vector lanes: a pair that both of its
-// particles list is computed once, for its lower-numbered particle, where the force-law
-// constants of its two types are the same both ways to the bit (then so is its force, and
-// the other particle's force is the same vector reversed, exactly); every other listed pair
-// is one of its own. Each particle's pairs fill whole blocks of four, so that a block has one
-// first particle; fillers pair it with itself. The columns run on to a whole number of
-// vector widths.
-inline constexpr int DistinctPadding = 8;
-inline constexpr int DistinctCapacity = MaxPairs + 3 * MaxParticles + DistinctPadding;
-struct DistinctPairs {
-    int count = 0;   // with the fillers
-    int needed = 0;  // without
-    // The pairs of particles below i (and their fillers) end at upTo[i].
-    std::array<int, MaxParticles + 2> upTo{};
-    alignas(64) std::array<std::int32_t, DistinctCapacity> self{};   // 3 (i - 1)
-    alignas(64) std::array<std::int32_t, DistinctCapacity> other{};  // 3 (j - 1)
-    alignas(64) std::array<double, DistinctCapacity> gravity{};
-    alignas(64) std::array<double, DistinctCapacity> charge{};
-    alignas(64) std::array<double, DistinctCapacity> core{};
-    alignas(64) std::array<double, DistinctCapacity> repel{};
-    alignas(64) std::array<double, DistinctCapacity> push{};  // x force of a coinciding pair
-    // One evaluation's force vectors on `self`, F (pj - pi) / d: pair p's x, y, z at 4 p.
-    alignas(64) std::array<double, 4 * (DistinctCapacity)> force{};
 };
 
 // The same pairs for the four-lane evaluation: groups of four consecutive particles whose
@@ -71,8 +42,12 @@ struct LaneGroups {
     std::array<std::int16_t, MaxParticles / 4> firstParticle{};
     std::array<std::int16_t, MaxParticles / 4> length{};  // pairs per particle
     std::array<std::int32_t, MaxParticles / 4> base{};
-    alignas(64) std::array<std::int32_t, MaxPairs> distinct{};  // 4 (its distinct pair)
-    alignas(64) std::array<double, MaxPairs> sign{};  // -0 where it is given reversed, else +0
+    alignas(64) std::array<std::int32_t, MaxPairs> otherIndex{};  // 3 (other - 1)
+    alignas(64) std::array<double, MaxPairs> gravity{};
+    alignas(64) std::array<double, MaxPairs> charge{};
+    alignas(64) std::array<double, MaxPairs> core{};
+    alignas(64) std::array<double, MaxPairs> repel{};
+    alignas(64) std::array<double, MaxPairs> push{};  // x force of a coinciding pair
 };
 
 // One evaluation's pair quantities, column by column.
@@ -85,17 +60,16 @@ struct PairScratch {
     alignas(64) std::array<double, MaxPairs> fz{};
     alignas(64) std::array<double, MaxPairs> d{};
     alignas(64) std::array<double, 3 * MaxPairs> kicks{};
+    // The separations and distances of the lane groups that go side by side, between the
+    // two loops of their evaluation.
+    alignas(64) std::array<double, MaxSideBySide * 16 * MaxNeighbours> laneSeparation{};
 };
 
 // Everything an evaluation and a step work in, so that none of them allocates.
 struct EvaluationWork {
     // Type-pair constants of the force law, taken at every rebuild.
     PairTable pairTable{};
-    // symmetric[a][b]: the constants of types a and b are the same bits both ways, so that a
-    // pair of them may be computed once for both particles. Checked with the table.
-    std::array<std::array<bool, MaxTypes + 1>, MaxTypes + 1> symmetric{};
     NeighbourPairs pairs;
-    DistinctPairs distinct;
     LaneGroups laneGroups;
     PairScratch pairScratch;
     StateVector scratchState{};       // the state a step evaluates half-way
@@ -113,8 +87,7 @@ void fillPairTable(EvaluationWork& work, const Physics& physics);
 // lane groups; their constants are taken by takePairConstants.
 void listPairs(const Dynamics& dyn, EvaluationWork& work, int n, int slots);
 
-// The force-law constants of every listed pair, from work.pairTable, and the distinct pairs
-// whose forces the lanes compute.
+// The force-law constants of every listed pair, from work.pairTable.
 void takePairConstants(EvaluationWork& work, const std::uint8_t* particleType);
 
 }  // namespace zentova

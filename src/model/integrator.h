@@ -76,7 +76,7 @@ void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* sta
                         double* derivative);
 
 // How many force-law evaluations one EvaluateDerivative makes with the lists of the last
-// rebuild: on the vector lanes a pair that both of its particles list counts once.
+// rebuild: one per listed pair.
 int PairEvaluations(const Dynamics& dyn);
 
 // One explicit midpoint step of size h on `state`, in place; stores k1, the derivative at

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <bit>
 
 #include "model/evaluationwork.h"
 
@@ -17,20 +16,6 @@ void fillPairTable(EvaluationWork& work, const Physics& physics) {
         for (int b = 1; b <= types; ++b)
             work.pairTable[a][b] = pairCoefficients(project, physics.cubeHalfSize, a, b, project.ag,
                                                     project.ae, project.ar);
-    // ag mi mj and -ae 10 qi qj are formed in type order and may round differently the other
-    // way round; then a pair of the two types is computed for each particle on its own.
-    const auto sameBits = [](double x, double y) {
-        return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
-    };
-    for (auto& row : work.symmetric) row.fill(false);
-    for (int a = 1; a <= types; ++a)
-        for (int b = 1; b <= types; ++b) {
-            const PairCoefficients& ab = work.pairTable[a][b];
-            const PairCoefficients& ba = work.pairTable[b][a];
-            work.symmetric[a][b] = sameBits(ab.gravity, ba.gravity) &&
-                                   sameBits(ab.charge, ba.charge) && sameBits(ab.core, ba.core) &&
-                                   sameBits(ab.repel, ba.repel);
-        }
 }
 
 void listPairs(const Dynamics& dyn, EvaluationWork& work, int n, int slots) {
@@ -67,6 +52,9 @@ void listPairs(const Dynamics& dyn, EvaluationWork& work, int n, int slots) {
         groups.firstParticle[g] = static_cast<std::int16_t>(i);
         groups.length[g] = static_cast<std::int16_t>(length);
         groups.base[g] = base;
+        for (int l = 0; l < 4; ++l)
+            for (int s = 0; s < length; ++s)
+                groups.otherIndex[base + 4 * s + l] = 3 * (pairs.other[pairs.first[i + l] + s] - 1);
         base += 4 * length;
         i += 4;
     }
@@ -74,73 +62,7 @@ void listPairs(const Dynamics& dyn, EvaluationWork& work, int n, int slots) {
 
 namespace {
 
-// Where the partner of pair k (particle i listing a) stands: the pair of particle a that
-// lists i and has no partner yet, or -1.
-int partnerOf(const NeighbourPairs& pairs, const std::array<std::int32_t, MaxPairs>& partner,
-              int k) {
-    const int i = pairs.self[k];
-    const int a = pairs.other[k];
-    for (int m = pairs.first[a]; m < pairs.first[a + 1]; ++m)
-        if (pairs.other[m] == i && partner[m] < 0) return m;
-    return -1;
-}
-
-// The distinct pairs, in the order of their first listing.
-void pairUp(EvaluationWork& work, const std::uint8_t* particleType) {
-    NeighbourPairs& pairs = work.pairs;
-    DistinctPairs& distinct = work.distinct;
-    std::array<std::int32_t, MaxPairs> partner;
-    std::fill_n(partner.begin(), pairs.count, -1);
-    int count = 0;
-    int needed = 0;
-    // A pair that computes nothing that is read: particle `offset` against itself.
-    const auto filler = [&](int offset) {
-        distinct.self[count] = distinct.other[count] = offset;
-        distinct.gravity[count] = distinct.charge[count] = distinct.core[count] = 0.0;
-        distinct.repel[count] = distinct.push[count] = 0.0;
-        ++count;
-    };
-    int self = 0;
-    for (int k = 0; k < pairs.count; ++k) {
-        if (partner[k] >= 0) continue;  // given by its partner, listed earlier
-        const int i = pairs.self[k];
-        const int a = pairs.other[k];
-        if (i != self) {
-            while (count % 4 != 0) filler(3 * (self - 1));
-            for (int p = self + 1; p <= i; ++p) distinct.upTo[p] = count;
-            self = i;
-        }
-        const int m = work.symmetric[particleType[i]][particleType[a]] && a > i
-                          ? partnerOf(pairs, partner, k)
-                          : -1;
-        if (m >= 0) {
-            partner[k] = m;
-            partner[m] = k;
-            pairs.distinct[m] = count;
-            pairs.reversed[m] = true;
-        }
-        pairs.distinct[k] = count;
-        pairs.reversed[k] = false;
-        distinct.self[count] = 3 * (i - 1);
-        distinct.other[count] = 3 * (a - 1);
-        distinct.gravity[count] = pairs.gravity[k];
-        distinct.charge[count] = pairs.charge[k];
-        distinct.core[count] = pairs.core[k];
-        distinct.repel[count] = pairs.repel[k];
-        distinct.push[count] = coincidentPushX(i, a);
-        ++count;
-        ++needed;
-    }
-    if (self > 0)
-        while (count % 4 != 0) filler(3 * (self - 1));
-    for (int p = self + 1; p <= MaxParticles + 1; ++p) distinct.upTo[p] = count;
-    distinct.count = count;
-    distinct.needed = needed;
-    // The columns' tail, up to a whole vector width; not counted.
-    for (int p = 0; p < DistinctPadding; ++p) filler(0);
-}
-
-// Which distinct pair each pair of the lane groups takes, and in which direction.
+// The constants of the lane groups, copied from the particle-major pairs.
 void laneConstants(EvaluationWork& work) {
     const NeighbourPairs& pairs = work.pairs;
     LaneGroups& groups = work.laneGroups;
@@ -150,8 +72,11 @@ void laneConstants(EvaluationWork& work) {
             for (int s = 0; s < groups.length[g]; ++s) {
                 const int k = pairs.first[first + l] + s;
                 const int entry = groups.base[g] + 4 * s + l;
-                groups.distinct[entry] = 4 * pairs.distinct[k];
-                groups.sign[entry] = pairs.reversed[k] ? -0.0 : 0.0;
+                groups.gravity[entry] = pairs.gravity[k];
+                groups.charge[entry] = pairs.charge[k];
+                groups.core[entry] = pairs.core[k];
+                groups.repel[entry] = pairs.repel[k];
+                groups.push[entry] = coincidentPushX(pairs.self[k], pairs.other[k]);
             }
     }
 }
@@ -159,9 +84,7 @@ void laneConstants(EvaluationWork& work) {
 }  // namespace
 
 int PairEvaluations(const Dynamics& dyn) {
-    const EvaluationWork& work = *dyn.work;
-    const bool lanes = haveVectorLanes() && !dyn.portableOnly && work.laneGroups.count > 0;
-    return lanes ? work.distinct.needed : work.pairs.count;
+    return dyn.work->pairs.count;
 }
 
 void takePairConstants(EvaluationWork& work, const std::uint8_t* particleType) {
@@ -174,7 +97,6 @@ void takePairConstants(EvaluationWork& work, const std::uint8_t* particleType) {
         pairs.core[k] = c.core;
         pairs.repel[k] = c.repel;
     }
-    pairUp(work, particleType);
     laneConstants(work);
 }
 

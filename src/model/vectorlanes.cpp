@@ -3,9 +3,8 @@
 // GCC 12's gathers, roots and 512-bit minima start from a register left undefined on
 // purpose (_mm256_undefined_pd), which its own check of uninitialised use then reports.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #include <immintrin.h>
-
-#include <cstdlib>
 
 #include "model/force.h"
 #include "model/integrator.h"
@@ -27,7 +26,9 @@ struct LaneVectors {
 
 // pairForceAt on four pairs, operation for operation, then the vector F (pj - pi) / d with
 // the coinciding pairs given their push along x.
-// d = sqrt(s2) given: d is 0 exactly when s2 is.
+// d = sqrt(s2) given: d is 0 exactly when s2 is. MayCoincide false leaves out the handling
+// of d = 0, for slots known to have none.
+template <bool MayCoincide = true>
 ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256d d,
                                       __m256d gravity, __m256d charge, __m256d core, __m256d repel,
                                       __m256d push) {
@@ -48,6 +49,10 @@ ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256
     // max(f, -limit) is -limit also for a force that is not a number; min(f, limit) then
     // clamps from above, as the two "if"s of the one-pair code do.
     f = _mm256_min_pd(_mm256_max_pd(f, negativeLimit), limit);
+    if constexpr (!MayCoincide) {
+        const __m256d scale = _mm256_mul_pd(f, inverseD);
+        return {_mm256_mul_pd(dx, scale), _mm256_mul_pd(dy, scale), _mm256_mul_pd(dz, scale)};
+    }
     const __m256d coinciding = _mm256_cmp_pd(d, zero, _CMP_EQ_OQ);
     f = _mm256_blendv_pd(f, negativeLimit, coinciding);
     const __m256d scale = _mm256_mul_pd(f, inverseD);
@@ -100,18 +105,54 @@ ZENTOVA_LANES __m256d laneKicks(__m128i flippedSeeds, __m256d factor) {
 
 namespace {
 
-// Count groups side by side, slot by slot: each pair's force vector, taken from its distinct
-// pair and reversed where it is the partner's, its kick and its wall into the particle's
-// sum, in slot order, the kicks drawn particle by particle, slot by slot, x before y before
-// z; then the rates of the groups' particles. The groups' sums, each a chain of additions
-// that must stay in order, wait for each other less.
-// Without Walls the wall terms are all +0 and are not added: a sum that starts at +0 is
-// never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every other
-// x, a number or not, x + (+0) is x itself, so leaving the addition out changes no bit. For
-// the same reason a reversed force of +0 (-0) adds as the partner's own +0 would.
-template <int Count, bool Walls>
+// The separations and distances of the slots of Count groups with lists equally long, into
+// separation[g][s]; true when a pair coincides. The roots of all slots come first, the rest
+// of the law after: each loop has one long wait per slot (a root, a division), and the
+// processor overlaps the slots' waits instead of stalling on a root followed by a division.
+template <int Count>
+ZENTOVA_LANES bool separationsInLanes(const LaneColumns& in, const LaneGroupInput* groups,
+                                      double (*separation)[MaxNeighbours][4][4]) {
+    const __m256d scaleToLaw = _mm256_set1_pd(SquaredDistanceScale);
+    __m256d anyCoinciding = _mm256_setzero_pd();
+    for (int g = 0; g < Count; ++g) {
+        const int group = groups[g].group;
+        const double* self = in.positions + 3 * (in.firstParticle[group] - 1);
+        const __m256d sx = _mm256_set_pd(self[9], self[6], self[3], self[0]);
+        const __m256d sy = _mm256_set_pd(self[10], self[7], self[4], self[1]);
+        const __m256d sz = _mm256_set_pd(self[11], self[8], self[5], self[2]);
+        const int base = in.base[group];
+        for (int s = 0; s < in.length[group]; ++s) {
+            const LaneVectors other = loadPositions(in.positions, in.otherIndex + base + 4 * s);
+            const __m256d dx = _mm256_sub_pd(other.x, sx);
+            const __m256d dy = _mm256_sub_pd(other.y, sy);
+            const __m256d dz = _mm256_sub_pd(other.z, sz);
+            const __m256d s2 = _mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw);
+            _mm256_store_pd(separation[g][s][0], dx);
+            _mm256_store_pd(separation[g][s][1], dy);
+            _mm256_store_pd(separation[g][s][2], dz);
+            _mm256_store_pd(separation[g][s][3], _mm256_sqrt_pd(s2));
+            anyCoinciding =
+                _mm256_or_pd(anyCoinciding, _mm256_cmp_pd(s2, _mm256_setzero_pd(), _CMP_EQ_OQ));
+        }
+    }
+    return _mm256_movemask_pd(anyCoinciding) != 0;
+}
+
+// Count groups side by side, slot by slot: the rest of the law, then at once the pair force,
+// kick and wall into each particle's sum, in slot order, the kicks drawn particle by
+// particle, slot by slot, x before y before z; then the rates of the groups' particles. The
+// force vectors go from the law to the sums in registers, not through columns in memory,
+// and the groups' sums, each a chain of additions that must stay in order, wait for each
+// other less.
+// MayCoincide false leaves out the handling of coinciding pairs, for groups known to have
+// none. Without Walls the wall terms are all +0 and are not added: a sum that starts at +0
+// is never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every
+// other x, a number or not, x + (+0) is x itself, so leaving the addition out changes no bit.
+template <int Count, bool MayCoincide, bool Walls>
 ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared& shared,
-                                 const LaneGroupInput* in, const __m256d (&wall)[Count][3]) {
+                                 const LaneGroupInput* in,
+                                 const double (*separation)[MaxNeighbours][4][4],
+                                 const __m256d (&wall)[Count][3]) {
     // A copy, so that the stores below (which may alias anything) do not make the compiler
     // read the column pointers again in every slot.
     const LaneColumns cols = columns;
@@ -148,10 +189,12 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
     for (int s = 0; s < length; ++s) {
         for (int g = 0; g < Count; ++g) {
             const int k = base[g] + 4 * s;
-            const LaneVectors f = loadPositions(cols.force, cols.distinct + k);
-            const __m256d sign = _mm256_load_pd(cols.sign + k);
-            const __m256d force[3] = {_mm256_xor_pd(f.x, sign), _mm256_xor_pd(f.y, sign),
-                                      _mm256_xor_pd(f.z, sign)};
+            const LaneVectors f = laneForceAt<MayCoincide>(
+                _mm256_load_pd(separation[g][s][0]), _mm256_load_pd(separation[g][s][1]),
+                _mm256_load_pd(separation[g][s][2]), _mm256_load_pd(separation[g][s][3]),
+                _mm256_loadu_pd(cols.gravity + k), _mm256_loadu_pd(cols.charge + k),
+                _mm256_loadu_pd(cols.core + k), _mm256_loadu_pd(cols.repel + k),
+                _mm256_loadu_pd(cols.push + k));
             const __m256d kx = laneKicks(_mm256_castsi256_si128(chainsXY[g]), kickFactor);
             const __m256d ky = laneKicks(_mm256_extracti128_si256(chainsXY[g], 1), kickFactor);
             const __m256d kz = laneKicks(chainsZ[g], kickFactor);
@@ -159,6 +202,7 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
                                            strideIncrement8);
             chainsZ[g] =
                 _mm_add_epi32(_mm_mullo_epi32(chainsZ[g], strideMultiplier4), strideIncrement4);
+            const __m256d force[3] = {f.x, f.y, f.z};
             const __m256d kick[3] = {kx, ky, kz};
             for (int c = 0; c < 3; ++c) {
                 acc[g][c] = _mm256_add_pd(_mm256_add_pd(acc[g][c], force[c]), kick[c]);
@@ -203,8 +247,8 @@ ZENTOVA_LANES __m256d laneWall(__m256d p, __m256d w) {
     return _mm256_blendv_pd(_mm256_and_pd(up, beyondBottom), down, beyondTop);
 }
 
-// Count groups: the wall terms of their particles, then the sums, with the walls added only
-// where there are any.
+// Count groups: the wall terms of their particles, then the law, with the coinciding pairs
+// handled and the walls added only where there are any.
 template <int Count>
 ZENTOVA_LANES void groupsByCase(const LaneColumns& columns, const LaneSumShared& shared,
                                 const LaneGroupInput* in) {
@@ -222,10 +266,19 @@ ZENTOVA_LANES void groupsByCase(const LaneColumns& columns, const LaneSumShared&
     }
     // Any term other than +0 (all bits clear) is added.
     const bool walls = !_mm256_testz_si256(bits, bits);
-    if (walls)
-        groupsInLanes<Count, true>(columns, shared, in, wall);
-    else
-        groupsInLanes<Count, false>(columns, shared, in, wall);
+    auto* separation = reinterpret_cast<double(*)[MaxNeighbours][4][4]>(columns.separation);
+    const bool coinciding = separationsInLanes<Count>(columns, in, separation);
+    if (coinciding) {
+        if (walls)
+            groupsInLanes<Count, true, true>(columns, shared, in, separation, wall);
+        else
+            groupsInLanes<Count, true, false>(columns, shared, in, separation, wall);
+    } else {
+        if (walls)
+            groupsInLanes<Count, false, true>(columns, shared, in, separation, wall);
+        else
+            groupsInLanes<Count, false, false>(columns, shared, in, separation, wall);
+    }
 }
 
 // Up to four groups side by side, as many as there are.
@@ -243,9 +296,229 @@ ZENTOVA_LANES void groupsByCount(const LaneColumns& columns, const LaneSumShared
     }
 }
 
-ZENTOVA_WIDE void groupsWide(const LaneColumns& columns, const LaneSumShared& shared,
-                             const LaneGroupInput* in, int count) {
-    groupsByCount(columns, shared, in, count);
+// Two groups on the eight lanes of one 512-bit register: group 2p in the low four lanes,
+// group 2p + 1 in the high four. Each lane performs the operations of the four-lane code
+// above, in the same order, so the results are the same bits; the processor does the
+// arithmetic of eight pairs in one operation, while its divider takes as long for eight as
+// for twice four.
+#define ZENTOVA_EIGHT \
+    __attribute__((target("avx2,avx512f,avx512vl,avx512dq"), always_inline)) inline
+
+// Two four-lane columns as one: a in the low lanes, b in the high.
+ZENTOVA_EIGHT __m512d joinLanes(__m256d a, __m256d b) {
+    return _mm512_insertf64x4(_mm512_castpd256_pd512(a), b, 1);
+}
+
+// Entries low .. low + 3 and high .. high + 3 of a column, as one.
+ZENTOVA_EIGHT __m512d joinedAt(const double* column, int low, int high) {
+    return joinLanes(_mm256_loadu_pd(column + low), _mm256_loadu_pd(column + high));
+}
+
+// laneForceAt on eight lanes.
+template <bool MayCoincide>
+ZENTOVA_EIGHT void eightForces(__m512d dx, __m512d dy, __m512d dz, __m512d d, __m512d gravity,
+                               __m512d charge, __m512d core, __m512d repel, __m512d push,
+                               __m512d (&force)[3]) {
+    const __m512d limit = _mm512_set1_pd(ForceLimit);
+    const __m512d negativeLimit = _mm512_set1_pd(-ForceLimit);
+    const __m512d gap = _mm512_max_pd(_mm512_set1_pd(MinGap), _mm512_sub_pd(d, core));
+    const __m512d gap2 = _mm512_mul_pd(gap, gap);
+    const __m512d gap4 = _mm512_mul_pd(gap2, gap2);
+    const __m512d inverse = _mm512_div_pd(_mm512_set1_pd(1.0), _mm512_mul_pd(d, gap4));
+    const __m512d inverseD = _mm512_mul_pd(gap4, inverse);
+    const __m512d inverseGap4 = _mm512_mul_pd(d, inverse);
+    const __m512d inverseS2 = _mm512_mul_pd(inverseD, inverseD);
+    __m512d f = _mm512_add_pd(
+        _mm512_add_pd(_mm512_mul_pd(gravity, inverseS2), _mm512_mul_pd(charge, inverseS2)),
+        _mm512_mul_pd(repel, inverseGap4));
+    f = _mm512_min_pd(_mm512_max_pd(f, negativeLimit), limit);
+    if constexpr (!MayCoincide) {
+        const __m512d scale = _mm512_mul_pd(f, inverseD);
+        force[0] = _mm512_mul_pd(dx, scale);
+        force[1] = _mm512_mul_pd(dy, scale);
+        force[2] = _mm512_mul_pd(dz, scale);
+        return;
+    }
+    const __mmask8 coinciding = _mm512_cmp_pd_mask(d, _mm512_setzero_pd(), _CMP_EQ_OQ);
+    const __mmask8 apart = static_cast<__mmask8>(~coinciding);
+    f = _mm512_mask_mov_pd(f, coinciding, negativeLimit);
+    const __m512d scale = _mm512_mul_pd(f, inverseD);
+    force[0] = _mm512_mask_mov_pd(_mm512_mul_pd(dx, scale), coinciding, push);
+    force[1] = _mm512_maskz_mov_pd(apart, _mm512_mul_pd(dy, scale));
+    force[2] = _mm512_maskz_mov_pd(apart, _mm512_mul_pd(dz, scale));
+}
+
+// The separations and distances of Pairs pairs of groups, eight lanes at a time, the
+// positions of the others gathered, into separation[p][s][q] (q: dx, dy, dz, d); true when
+// a pair coincides.
+template <int Pairs>
+ZENTOVA_EIGHT bool eightSeparations(const LaneColumns& in, const LaneGroupInput* groups,
+                                    double (*separation)[MaxNeighbours][4][8]) {
+    const __m512d scaleToLaw = _mm512_set1_pd(SquaredDistanceScale);
+    __mmask8 anyCoinciding = 0;
+    for (int p = 0; p < Pairs; ++p) {
+        const int low = groups[2 * p].group;
+        const int high = groups[2 * p + 1].group;
+        const double* a = in.positions + 3 * (in.firstParticle[low] - 1);
+        const double* b = in.positions + 3 * (in.firstParticle[high] - 1);
+        const __m512d sx = _mm512_set_pd(b[9], b[6], b[3], b[0], a[9], a[6], a[3], a[0]);
+        const __m512d sy = _mm512_set_pd(b[10], b[7], b[4], b[1], a[10], a[7], a[4], a[1]);
+        const __m512d sz = _mm512_set_pd(b[11], b[8], b[5], b[2], a[11], a[8], a[5], a[2]);
+        const std::int32_t* lowOthers = in.otherIndex + in.base[low];
+        const std::int32_t* highOthers = in.otherIndex + in.base[high];
+        for (int s = 0; s < in.length[low]; ++s) {
+            const __m256i others = _mm256_inserti128_si256(
+                _mm256_castsi128_si256(
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(lowOthers + 4 * s))),
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(highOthers + 4 * s)), 1);
+            const __m512d dx = _mm512_sub_pd(_mm512_i32gather_pd(others, in.positions, 8), sx);
+            const __m512d dy = _mm512_sub_pd(_mm512_i32gather_pd(others, in.positions + 1, 8), sy);
+            const __m512d dz = _mm512_sub_pd(_mm512_i32gather_pd(others, in.positions + 2, 8), sz);
+            const __m512d s2 = _mm512_mul_pd(
+                _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)),
+                              _mm512_mul_pd(dz, dz)),
+                scaleToLaw);
+            _mm512_storeu_pd(separation[p][s][0], dx);
+            _mm512_storeu_pd(separation[p][s][1], dy);
+            _mm512_storeu_pd(separation[p][s][2], dz);
+            _mm512_storeu_pd(separation[p][s][3], _mm512_sqrt_pd(s2));
+            anyCoinciding |= _mm512_cmp_pd_mask(s2, _mm512_setzero_pd(), _CMP_EQ_OQ);
+        }
+    }
+    return anyCoinciding != 0;
+}
+
+// groupsInLanes for Pairs pairs of groups with lists equally long, eight lanes at a time.
+template <int Pairs, bool MayCoincide, bool Walls>
+ZENTOVA_EIGHT void eightSums(const LaneColumns& columns, const LaneSumShared& shared,
+                             const LaneGroupInput* in,
+                             const double (*separation)[MaxNeighbours][4][8],
+                             const __m512d (&wall)[Pairs][3]) {
+    const LaneColumns cols = columns;
+    const __m512d kickFactor = _mm512_set1_pd(shared.kickFactor);
+    const __m256i strideMultiplier = _mm256_set1_epi32(static_cast<int>(shared.strideMultiplier));
+    const __m256i strideIncrement = _mm256_set1_epi32(static_cast<int>(shared.strideIncrement));
+    // The kick chains of the four-lane code, per axis: group 2p's four in the low lanes,
+    // group 2p + 1's in the high, with their top bits flipped.
+    __m256i chains[Pairs][3];
+    __m512d acc[Pairs][3];
+    int base[Pairs][2];
+    for (int p = 0; p < Pairs; ++p) {
+        __m128i half[2][3];
+        for (int h = 0; h < 2; ++h) {
+            const LaneGroupInput& group = in[2 * p + h];
+            const __m128i flippedSeed = _mm_set1_epi32(static_cast<int>(group.seed ^ 0x80000000u));
+            for (int c = 0; c < 3; ++c)
+                half[h][c] = _mm_add_epi32(
+                    _mm_mullo_epi32(flippedSeed, _mm_loadu_si128(reinterpret_cast<const __m128i*>(
+                                                     group.chainMultiplier + 4 * c))),
+                    _mm_loadu_si128(
+                        reinterpret_cast<const __m128i*>(group.chainIncrement + 4 * c)));
+            base[p][h] = cols.base[group.group];
+        }
+        for (int c = 0; c < 3; ++c) {
+            chains[p][c] =
+                _mm256_inserti128_si256(_mm256_castsi128_si256(half[0][c]), half[1][c], 1);
+            acc[p][c] = _mm512_setzero_pd();
+        }
+    }
+    const int length = cols.length[in[0].group];
+    for (int s = 0; s < length; ++s) {
+        for (int p = 0; p < Pairs; ++p) {
+            const int low = base[p][0] + 4 * s;
+            const int high = base[p][1] + 4 * s;
+            __m512d force[3];
+            eightForces<MayCoincide>(
+                _mm512_loadu_pd(separation[p][s][0]), _mm512_loadu_pd(separation[p][s][1]),
+                _mm512_loadu_pd(separation[p][s][2]), _mm512_loadu_pd(separation[p][s][3]),
+                joinedAt(cols.gravity, low, high), joinedAt(cols.charge, low, high),
+                joinedAt(cols.core, low, high), joinedAt(cols.repel, low, high),
+                MayCoincide ? joinedAt(cols.push, low, high) : _mm512_setzero_pd(), force);
+            for (int c = 0; c < 3; ++c) {
+                const __m512d kick = _mm512_mul_pd(_mm512_cvtepi32_pd(chains[p][c]), kickFactor);
+                chains[p][c] = _mm256_add_epi32(_mm256_mullo_epi32(chains[p][c], strideMultiplier),
+                                                strideIncrement);
+                acc[p][c] = _mm512_add_pd(_mm512_add_pd(acc[p][c], force[c]), kick);
+                if constexpr (Walls) acc[p][c] = _mm512_add_pd(acc[p][c], wall[p][c]);
+            }
+        }
+    }
+    // (acc + far) / mass - damping v, group by group as the four-lane code does it.
+    const __m256d damping = _mm256_set1_pd(shared.damping);
+    for (int p = 0; p < Pairs; ++p)
+        for (int h = 0; h < 2; ++h) {
+            const LaneGroupInput& group = in[2 * p + h];
+            const std::int32_t offsets[4] = {0, 3, 6, 9};
+            const LaneVectors v = loadPositions(group.velocities, offsets);
+            const __m256d velocity[3] = {v.x, v.y, v.z};
+            const __m256d mass = _mm256_loadu_pd(group.mass);
+            alignas(32) double rate[3][4];
+            for (int c = 0; c < 3; ++c) {
+                const __m256d sum = h == 0 ? _mm512_castpd512_pd256(acc[p][c])
+                                           : _mm512_extractf64x4_pd(acc[p][c], 1);
+                const __m256d total = _mm256_add_pd(sum, _mm256_loadu_pd(group.far[c]));
+                _mm256_store_pd(rate[c], _mm256_sub_pd(_mm256_div_pd(total, mass),
+                                                       _mm256_mul_pd(damping, velocity[c])));
+            }
+            for (int l = 0; l < 4; ++l)
+                for (int c = 0; c < 3; ++c) {
+                    group.velocityRate[3 * l + c] = rate[c][l];
+                    group.positionRate[3 * l + c] = group.velocities[3 * l + c];
+                }
+        }
+}
+
+// Pairs pairs of groups: their walls, their separations, then the sums, as groupsByCase.
+template <int Pairs>
+ZENTOVA_EIGHT void eightByCase(const LaneColumns& columns, const LaneSumShared& shared,
+                               const LaneGroupInput* in) {
+    const __m256d w = _mm256_set1_pd(shared.wall);
+    __m512d wall[Pairs][3];
+    __m512i bits = _mm512_setzero_si512();
+    for (int p = 0; p < Pairs; ++p) {
+        __m256d half[2][3];
+        for (int h = 0; h < 2; ++h) {
+            const std::int32_t offsets[4] = {0, 3, 6, 9};
+            const LaneVectors q = loadPositions(
+                columns.positions + 3 * (columns.firstParticle[in[2 * p + h].group] - 1), offsets);
+            half[h][0] = laneWall(q.x, w);
+            half[h][1] = laneWall(q.y, w);
+            half[h][2] = laneWall(q.z, w);
+        }
+        for (int c = 0; c < 3; ++c) {
+            wall[p][c] = joinLanes(half[0][c], half[1][c]);
+            bits = _mm512_or_si512(bits, _mm512_castpd_si512(wall[p][c]));
+        }
+    }
+    const bool walls = _mm512_test_epi64_mask(bits, bits) != 0;
+    auto* separation = reinterpret_cast<double(*)[MaxNeighbours][4][8]>(columns.separation);
+    const bool coinciding = eightSeparations<Pairs>(columns, in, separation);
+    if (coinciding) {
+        if (walls)
+            eightSums<Pairs, true, true>(columns, shared, in, separation, wall);
+        else
+            eightSums<Pairs, true, false>(columns, shared, in, separation, wall);
+    } else {
+        if (walls)
+            eightSums<Pairs, false, true>(columns, shared, in, separation, wall);
+        else
+            eightSums<Pairs, false, false>(columns, shared, in, separation, wall);
+    }
+}
+
+__attribute__((target("avx2,avx512f,avx512vl,avx512dq"))) void groupsWide(
+    const LaneColumns& columns, const LaneSumShared& shared, const LaneGroupInput* in, int count) {
+    switch (count) {
+        case 4:
+            return eightByCase<2>(columns, shared, in);
+        case 3:
+            eightByCase<1>(columns, shared, in);
+            return groupsByCase<1>(columns, shared, in + 2);
+        case 2:
+            return eightByCase<1>(columns, shared, in);
+        default:
+            return groupsByCase<1>(columns, shared, in);
+    }
 }
 
 // With 16 registers, more than two groups side by side spill more than they gain.
@@ -267,144 +540,7 @@ bool haveWideRegisterFile() {
     return available;
 }
 
-// Four pairs' force vectors, given as x, y and z columns, as rows x y z 0 of four values.
-ZENTOVA_LANES void storeRows(double* rows, __m256d x, __m256d y, __m256d z) {
-    const __m256d xy02 = _mm256_unpacklo_pd(x, y);  // x0 y0 x2 y2
-    const __m256d xy13 = _mm256_unpackhi_pd(x, y);
-    const __m256d z02 = _mm256_unpacklo_pd(z, _mm256_setzero_pd());  // z0 0 z2 0
-    const __m256d z13 = _mm256_unpackhi_pd(z, _mm256_setzero_pd());
-    _mm_store_pd(rows, _mm256_castpd256_pd128(xy02));
-    _mm_store_pd(rows + 2, _mm256_castpd256_pd128(z02));
-    _mm_store_pd(rows + 4, _mm256_castpd256_pd128(xy13));
-    _mm_store_pd(rows + 6, _mm256_castpd256_pd128(z13));
-    _mm_store_pd(rows + 8, _mm256_extractf128_pd(xy02, 1));
-    _mm_store_pd(rows + 10, _mm256_extractf128_pd(z02, 1));
-    _mm_store_pd(rows + 12, _mm256_extractf128_pd(xy13, 1));
-    _mm_store_pd(rows + 14, _mm256_extractf128_pd(z13, 1));
-}
-
-// The distinct pairs are taken in chunks, each in two loops: the separations and roots of
-// the chunk first, the rest of the law after. Each pair has two long waits, a root and then
-// a division that needs it; in one loop the processor stalls on the pair, in two it
-// overlaps the waits of many pairs.
-constexpr int Chunk = 64;
-struct ChunkSeparations {
-    alignas(64) double dx[Chunk], dy[Chunk], dz[Chunk], d[Chunk];
-};
-
-// The distinct pairs four at a time, their positions loaded with shuffles.
-__attribute__((target("avx2"))) void distinctPairsAvx2(const double* positions,
-                                                       const DistinctColumns& c, int begin,
-                                                       int end) {
-    const __m256d scaleToLaw = _mm256_set1_pd(SquaredDistanceScale);
-    ChunkSeparations sep;
-    for (int start = begin; start < end; start += Chunk) {
-        const int size = end - start < Chunk ? end - start : Chunk;
-        for (int j = 0; j < size; j += 4) {
-            const int k = start + j;
-            const double* self = positions + c.self[k];  // the same for the block's four
-            const LaneVectors b = loadPositions(positions, c.other + k);
-            const __m256d dx = _mm256_sub_pd(b.x, _mm256_broadcast_sd(self));
-            const __m256d dy = _mm256_sub_pd(b.y, _mm256_broadcast_sd(self + 1));
-            const __m256d dz = _mm256_sub_pd(b.z, _mm256_broadcast_sd(self + 2));
-            _mm256_store_pd(sep.dx + j, dx);
-            _mm256_store_pd(sep.dy + j, dy);
-            _mm256_store_pd(sep.dz + j, dz);
-            _mm256_store_pd(sep.d + j,
-                            _mm256_sqrt_pd(_mm256_mul_pd(squaredLength(dx, dy, dz), scaleToLaw)));
-        }
-        for (int j = 0; j < size; j += 4) {
-            const int k = start + j;
-            const LaneVectors f = laneForceAt(
-                _mm256_load_pd(sep.dx + j), _mm256_load_pd(sep.dy + j), _mm256_load_pd(sep.dz + j),
-                _mm256_load_pd(sep.d + j), _mm256_load_pd(c.gravity + k),
-                _mm256_load_pd(c.charge + k), _mm256_load_pd(c.core + k),
-                _mm256_load_pd(c.repel + k), _mm256_load_pd(c.push + k));
-            storeRows(c.force + 4 * k, f.x, f.y, f.z);
-        }
-    }
-}
-
-// The distinct pairs eight at a time, their positions gathered: laneForceAt on 512-bit
-// lanes, operation for operation, the coinciding pairs chosen by mask.
-__attribute__((target("avx2,avx512f,avx512vl"))) void distinctPairsWide(const double* positions,
-                                                                        const DistinctColumns& c,
-                                                                        int begin, int end) {
-    const __m512d scaleToLaw = _mm512_set1_pd(SquaredDistanceScale);
-    const __m512d minGap = _mm512_set1_pd(MinGap);
-    const __m512d one = _mm512_set1_pd(1.0);
-    const __m512d limit = _mm512_set1_pd(ForceLimit);
-    const __m512d negativeLimit = _mm512_set1_pd(-ForceLimit);
-    ChunkSeparations sep;
-    for (int start = begin; start < end; start += Chunk) {
-        const int size = end - start < Chunk ? end - start : Chunk;
-        for (int j = 0; j < size; j += 8) {
-            const int k = start + j;
-            // Two blocks of four, each with one first particle.
-            const double* low = positions + c.self[k];
-            const double* high = positions + c.self[k + 4];
-            __m512d self[3];
-            for (int axis = 0; axis < 3; ++axis)
-                self[axis] =
-                    _mm512_insertf64x4(_mm512_castpd256_pd512(_mm256_broadcast_sd(low + axis)),
-                                       _mm256_broadcast_sd(high + axis), 1);
-            const __m256i other = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(c.other + k));
-            const __m512d dx = _mm512_sub_pd(_mm512_i32gather_pd(other, positions, 8), self[0]);
-            const __m512d dy = _mm512_sub_pd(_mm512_i32gather_pd(other, positions + 1, 8), self[1]);
-            const __m512d dz = _mm512_sub_pd(_mm512_i32gather_pd(other, positions + 2, 8), self[2]);
-            const __m512d s2 = _mm512_mul_pd(
-                _mm512_add_pd(_mm512_add_pd(_mm512_mul_pd(dx, dx), _mm512_mul_pd(dy, dy)),
-                              _mm512_mul_pd(dz, dz)),
-                scaleToLaw);
-            _mm512_store_pd(sep.dx + j, dx);
-            _mm512_store_pd(sep.dy + j, dy);
-            _mm512_store_pd(sep.dz + j, dz);
-            _mm512_store_pd(sep.d + j, _mm512_sqrt_pd(s2));
-        }
-        for (int j = 0; j < size; j += 8) {
-            const int k = start + j;
-            const __m512d d = _mm512_load_pd(sep.d + j);
-            const __m512d gap =
-                _mm512_max_pd(minGap, _mm512_sub_pd(d, _mm512_loadu_pd(c.core + k)));
-            const __m512d gap2 = _mm512_mul_pd(gap, gap);
-            const __m512d gap4 = _mm512_mul_pd(gap2, gap2);
-            const __m512d inverse = _mm512_div_pd(one, _mm512_mul_pd(d, gap4));
-            const __m512d inverseD = _mm512_mul_pd(gap4, inverse);
-            const __m512d inverseGap4 = _mm512_mul_pd(d, inverse);
-            const __m512d inverseS2 = _mm512_mul_pd(inverseD, inverseD);
-            __m512d f = _mm512_add_pd(
-                _mm512_add_pd(_mm512_mul_pd(_mm512_loadu_pd(c.gravity + k), inverseS2),
-                              _mm512_mul_pd(_mm512_loadu_pd(c.charge + k), inverseS2)),
-                _mm512_mul_pd(_mm512_loadu_pd(c.repel + k), inverseGap4));
-            f = _mm512_min_pd(_mm512_max_pd(f, negativeLimit), limit);
-            const __mmask8 coinciding = _mm512_cmp_pd_mask(d, _mm512_setzero_pd(), _CMP_EQ_OQ);
-            f = _mm512_mask_mov_pd(f, coinciding, negativeLimit);
-            const __m512d scale = _mm512_mul_pd(f, inverseD);
-            const __mmask8 apart = static_cast<__mmask8>(~coinciding);
-            const __m512d fx = _mm512_mask_mov_pd(_mm512_mul_pd(_mm512_load_pd(sep.dx + j), scale),
-                                                  coinciding, _mm512_loadu_pd(c.push + k));
-            const __m512d fy =
-                _mm512_maskz_mov_pd(apart, _mm512_mul_pd(_mm512_load_pd(sep.dy + j), scale));
-            const __m512d fz =
-                _mm512_maskz_mov_pd(apart, _mm512_mul_pd(_mm512_load_pd(sep.dz + j), scale));
-            double* rows = c.force + 4 * k;
-            storeRows(rows, _mm512_castpd512_pd256(fx), _mm512_castpd512_pd256(fy),
-                      _mm512_castpd512_pd256(fz));
-            storeRows(rows + 16, _mm512_extractf64x4_pd(fx, 1), _mm512_extractf64x4_pd(fy, 1),
-                      _mm512_extractf64x4_pd(fz, 1));
-        }
-    }
-}
-
 }  // namespace
-
-void distinctPairForces(const double* positions, const DistinctColumns& columns, int begin,
-                        int end) {
-    if (haveWideRegisterFile())
-        distinctPairsWide(positions, columns, begin, end);
-    else
-        distinctPairsAvx2(positions, columns, begin, end);
-}
 
 void laneGroups(const LaneColumns& columns, const LaneSumShared& shared,
                 const LaneGroupInput* groups, int count) {

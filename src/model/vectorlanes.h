@@ -8,43 +8,27 @@
 namespace zentova {
 
 // The evaluation and the neighbour search, four particles side by side on the 256-bit
-// vector lanes of processors that have them, the pair forces eight at a time where AVX-512
-// gives 512-bit lanes. Each lane performs exactly the operations of
+// vector lanes of processors that have them. Each lane performs exactly the operations of
 // the one-particle code in the same order, with no fused multiply-add, so the results are
 // the same bits; only particles are interleaved, never the terms of one particle's sum.
 
 // True when the processor runs the four-lane code.
 bool haveVectorLanes();
 
-// The force vectors F (pj - pi) / d of pairs begin .. end - 1, pair p being (i, j) given by
-// the offsets 3 (i - 1) and 3 (j - 1) in `positions` and its force-law constants: its x, y,
-// z into force[4 p ..], a coinciding pair (push, 0, 0). Eight pairs at a time where the
-// processor has AVX-512, four otherwise. Blocks of four from `begin` have one i each; the
-// columns must have room for a whole vector width past `end`, whose pairs may be computed.
-struct DistinctColumns {
-    const std::int32_t* self;
-    const std::int32_t* other;
-    const double* gravity;
-    const double* charge;
-    const double* core;
-    const double* repel;
-    const double* push;
-    double* force;
-};
-void distinctPairForces(const double* positions, const DistinctColumns& columns, int begin,
-                        int end);
-
 // The pairs of the lane groups: group g is particles firstParticle[g] .. + 3, each with
-// length[g] pairs; pair (slot s, particle l) is entry base[g] + 4 s + l of the columns,
-// whose force is at force + distinct[entry], reversed where sign[entry] is -0.
+// length[g] pairs; pair (slot s, particle l) is entry base[g] + 4 s + l of the columns.
 struct LaneColumns {
     const double* positions;  // the state vector: particle p at 3 (p - 1)
     const std::int16_t* firstParticle;
     const std::int16_t* length;
     const std::int32_t* base;
-    const std::int32_t* distinct;
-    const double* sign;
-    const double* force;  // the distinct pairs' force vectors, x y z of each in 4 values
+    const std::int32_t* otherIndex;  // 3 (other - 1)
+    const double* gravity;
+    const double* charge;
+    const double* core;
+    const double* repel;
+    const double* push;  // x force of a coinciding pair (no direction of its own)
+    double* separation;  // room for MaxSideBySide x MaxNeighbours x 16 values, 32-byte aligned
 };
 
 // One group's part of an evaluation: its pair forces, kicks and walls summed in slot order,

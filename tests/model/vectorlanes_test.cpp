@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -151,81 +150,6 @@ TEST(VectorLanes, SameBitsWhenEveryParticleIsOfADifferentType) {
         PlaceParticles(p, w.source, w.particles, w.random, w.settings.cubeHalfSize);
     });
     runBoth(twins, 80, 0.0005);
-}
-
-// Pairs that both particles list, counted from the neighbour lists: those whose two types'
-// constants are the same bits both ways, the rest, and every listed pair.
-struct PairCounts {
-    int sameBothWays = 0, otherMutual = 0, listed = 0;
-};
-
-PairCounts countPairs(World& w) {
-    const Project& p = w.project;
-    const int n = p.particleCount;
-    const auto lists = [&](int i, int a) {
-        for (int k = 1; k <= p.neighbourCount; ++k)
-            if (w.dynamics.neighbours[k][i] == a) return true;
-        return false;
-    };
-    const auto constants = [&](int a, int b) {
-        const PairCoefficients c =
-            pairCoefficients(p, w.settings.cubeHalfSize, a, b, p.ag, p.ae, p.ar);
-        return std::array<double, 4>{c.gravity, c.charge, c.core, c.repel};
-    };
-    PairCounts counts;
-    for (int i = 1; i <= n; ++i)
-        for (int k = 1; k <= p.neighbourCount; ++k) {
-            const int a = w.dynamics.neighbours[k][i];
-            if (a == i) continue;
-            ++counts.listed;
-            if (a < i || !lists(a, i)) continue;
-            const int ti = w.particles.type[i], ta = w.particles.type[a];
-            if (std::memcmp(constants(ti, ta).data(), constants(ta, ti).data(), 32) == 0)
-                ++counts.sameBothWays;
-            else
-                ++counts.otherMutual;
-        }
-    return counts;
-}
-
-// A pair both particles list is computed once for both where the force law's constants of
-// its types are the same bits both ways; where they are not (ag mi mj and -ae 10 qi qj are
-// formed in type order), each particle computes its own. Either way the lanes give the bits
-// of one particle at a time.
-TEST(VectorLanes, PairsListedBothWaysComputedOnceOnlyWhereTheirConstantsAreSymmetric) {
-    if (!haveVectorLanes()) GTEST_SKIP() << "this processor has no 256-bit lanes";
-    struct Case {
-        const char* what;
-        double ag, ae;
-        double masses[3];
-        int charges[3];
-        bool symmetric;
-    };
-    // 0.1 0.3 3.7 rounds to 0.111, 0.1 3.7 0.3 to 0.11100000000000002; -ae 10 = -13 is exact.
-    const Case cases[] = {
-        {"constants symmetric", 0.2, 1.3, {1.0, 2.0, 4.0}, {1, -1, 2}, true},
-        {"gravity rounded by type order", 0.1, 1.3, {0.3, 3.7, 0.3}, {1, -1, 1}, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        Twins twins = makeTwins([&](World& w) {
-            plasma(w, 120, 20);
-            for (int t = 1; t <= 3; ++t) {
-                w.project.masses[t] = c.masses[t - 1];
-                w.project.charges[t] = c.charges[t - 1];
-            }
-            w.project.ag = c.ag;
-            w.project.ae = c.ae;
-        });
-        twins.lanes->rebuild();
-        twins.portable->rebuild();
-        const PairCounts counts = countPairs(*twins.lanes);
-        EXPECT_GT(counts.sameBothWays, 0);
-        EXPECT_EQ(c.symmetric, counts.otherMutual == 0);
-        EXPECT_EQ(counts.listed, PairEvaluations(twins.portable->dynamics));
-        EXPECT_EQ(counts.listed - counts.sameBothWays, PairEvaluations(twins.lanes->dynamics));
-        runBoth(twins, 120, 0.0005);
-    }
 }
 
 }  // namespace
