@@ -27,11 +27,14 @@ constexpr double AdamsDenominator = 12.0;
 constexpr double Predictor[3] = {23.0, -16.0, 5.0};
 constexpr double Corrector[3] = {5.0, 8.0, -1.0};
 
+// The loops below that keep the values before a step store them as they go; left to itself
+// the compiler would turn that store into a separate copy of the whole vector first.
+#define ZENTOVA_ONE_PASS __attribute__((optimize("no-tree-loop-distribute-patterns")))
+
 // The last sum of a midpoint step, in place: state = h * k2 + state, the values before it
 // kept in `before` (when given) as they are overwritten, in the same pass.
-__attribute__((target_clones("avx2", "default"))) void advanceKeeping(double* __restrict state,
-                                                                      double h, const double* k2,
-                                                                      double* __restrict before) {
+ZENTOVA_ONE_PASS __attribute__((target_clones("avx2", "default"))) void advanceKeeping(
+    double* __restrict state, double h, const double* k2, double* __restrict before) {
     if (!before) {
         for (int j = 0; j < StateSize; ++j) state[j] = h * k2[j] + state[j];
         return;
@@ -57,11 +60,9 @@ __attribute__((target_clones("avx2", "default"))) void adamsPredict(double* __re
 
 // The corrector, in place: state = (5 fp + 8 fn - f1) * step + state, the values before it
 // kept in `before` (when given), as above.
-__attribute__((target_clones("avx2", "default"))) void adamsCorrect(double* __restrict state,
-                                                                    const double* fp,
-                                                                    const double* fn,
-                                                                    const double* f1, double step,
-                                                                    double* __restrict before) {
+ZENTOVA_ONE_PASS __attribute__((target_clones("avx2", "default"))) void adamsCorrect(
+    double* __restrict state, const double* fp, const double* fn, const double* f1, double step,
+    double* __restrict before) {
     if (!before) {
         for (int j = 0; j < StateSize; ++j)
             state[j] = (Corrector[0] * fp[j] + Corrector[1] * fn[j] + Corrector[2] * f1[j]) * step +
