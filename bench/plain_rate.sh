@@ -6,6 +6,7 @@
 #
 #   bench/plain_rate.sh [BUILD] [ROUNDS]
 #   ZENTOVA=other/zentova bench/plain_rate.sh [BUILD] [ROUNDS]   # another build's program
+#   PLAIN_WRITES=no bench/plain_rate.sh [BUILD] [ROUNDS]          # the plain one writing nothing
 set -u
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/${1:-build}"
@@ -23,6 +24,8 @@ printf '%s\n' "One kind: 200" " 1.00000000000000E+0000" " 2.00000000000000E-0001
     " 1.00000000000000E+0000" 1 200 " 1.00000000000000E+0000" 1 " 6.00000000000000E+0000" \
     255 200 40 > one.zpr
 steps=30000
+stem=plain
+[ "${PLAIN_WRITES:-yes}" = no ] && stem=-
 
 # Processor seconds (user and system) of the whole process: on a shared machine they move
 # less than the time on the clock, which counts the waits for a processor too.
@@ -38,7 +41,7 @@ ours=() theirs=() ratios=()
 for r in $(seq "$rounds"); do
     rm -f one.his one.sta one.readings.csv
     a=$(seconds "$exe" --calculate one.zpr --steps $steps --seed "$r")
-    b=$(seconds "$plain" one.zpr $steps "$r" plain)
+    b=$(seconds "$plain" one.zpr $steps "$r" "$stem")
     ra=$(awk -v s=$steps -v t="$a" 'BEGIN {printf "%.0f", s / t}')
     rb=$(awk -v s=$steps -v t="$b" 'BEGIN {printf "%.0f", s / t}')
     ratio=$(awk -v a="$a" -v b="$b" 'BEGIN {printf "%.2f", b / a}')

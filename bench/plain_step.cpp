@@ -8,6 +8,7 @@
 // the final state rewritten. It does not follow the program to the bit; the work is the same.
 //
 //   plain_step PROJECT.zpr STEPS SEED OUTPUT-STEM
+//   plain_step PROJECT.zpr STEPS SEED -          # the same steps, writing no file
 //
 // Prints "plain: N steps, S s (R steps/s)" on stderr.
 
@@ -172,7 +173,7 @@ void writeFrame(std::FILE* his, const std::string& finalState, const Model& m, c
 
 int main(int argc, char** argv) {
     if (argc != 5) {
-        std::fprintf(stderr, "usage: plain_step PROJECT.zpr STEPS SEED OUTPUT-STEM\n");
+        std::fprintf(stderr, "usage: plain_step PROJECT.zpr STEPS SEED OUTPUT-STEM|-\n");
         return 2;
     }
     static Model m;
@@ -183,8 +184,9 @@ int main(int argc, char** argv) {
     const long long steps = std::atoll(argv[2]);
     m.seed = static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10));
     const std::string stem = argv[4];
-    std::FILE* his = std::fopen((stem + ".his").c_str(), "w");
-    if (!his) return 1;
+    const bool files = stem != "-";
+    std::FILE* his = files ? std::fopen((stem + ".his").c_str(), "w") : nullptr;
+    if (files && !his) return 1;
 
     static double y[StateSize], backup[StateSize], k1[StateSize], k2[StateSize], mid[StateSize];
     static double history[3][StateSize], fp[StateSize];
@@ -234,10 +236,10 @@ int main(int argc, char** argv) {
         if (++sinceFrame >= 300) {
             rebuild(m, y);
             sinceFrame = 0;
-            writeFrame(his, stem + ".sta", m, y, time);
+            if (files) writeFrame(his, stem + ".sta", m, y, time);
         }
     }
-    std::fclose(his);
+    if (his) std::fclose(his);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::fprintf(stderr, "plain: %lld steps, %.2f s (%.0f steps/s)\n", steps, seconds,

@@ -142,17 +142,18 @@ void CalculationStepper::advance() {
     ++m_sinceFrame;
 
     double* state = m_particles.state.data();
-    m_backup = m_particles.state;
+    // The step leaves the state it started from in m_backup as it writes the new one.
+    double* before = m_backup.data();
     if (m_pass <= StartupSteps) {
         double* k1 = m_startDerivative.data();  // not used by the step itself
-        MidpointStep(m_dynamics, m_physics, state, m_step, k1);
+        MidpointStep(m_dynamics, m_physics, state, m_step, k1, before);
         StoreHistory(m_dynamics,
                      m_pass == 1   ? HistorySlot::Oldest
                      : m_pass == 2 ? HistorySlot::Previous
                                    : HistorySlot::Newest,
                      k1);
     } else {
-        AdamsStep(m_dynamics, m_physics, state, m_step);
+        AdamsStep(m_dynamics, m_physics, state, m_step, before);
     }
     if (!isFinite(m_particles, m_count)) {
         m_particles.state = m_backup;

@@ -109,7 +109,7 @@ class CalculationStepper {
     Physics m_physics;
     Dynamics& m_dynamics;
     FrameSink& m_sink;
-    StateVector m_backup{};
+    StateVector m_backup{};           // the state before the last step, kept by the step
     StateVector m_startDerivative{};  // k1 of a start-up step, on its way to the history
     int m_count = 0;
     int m_pass = 0;

@@ -75,13 +75,20 @@ void RebuildNeighbours(Dynamics& dyn, const Physics& physics, const double* stat
 void EvaluateDerivative(Dynamics& dyn, const Physics& physics, const double* state,
                         double* derivative);
 
+// How many force-law evaluations one EvaluateDerivative makes with the lists of the last
+// rebuild: one per listed pair.
+int PairEvaluations(const Dynamics& dyn);
+
 // One explicit midpoint step of size h on `state`, in place; stores k1, the derivative at
-// the start of the step, into `k1`.
-void MidpointStep(Dynamics& dyn, const Physics& physics, double* state, double h, double* k1);
+// the start of the step, into `k1`. When `before` is given (StateSize values), the state
+// as it was before the step is left there, written as the step overwrites it.
+void MidpointStep(Dynamics& dyn, const Physics& physics, double* state, double h, double* k1,
+                  double* before = nullptr);
 
 // One third-order Adams-Bashforth-Moulton predictor-corrector step of size h, in place,
-// reading and shifting the derivative history.
-void AdamsStep(Dynamics& dyn, const Physics& physics, double* state, double h);
+// reading and shifting the derivative history; `before` as for MidpointStep.
+void AdamsStep(Dynamics& dyn, const Physics& physics, double* state, double h,
+               double* before = nullptr);
 
 enum class HistorySlot { Oldest, Previous, Newest };
 

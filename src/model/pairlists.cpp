@@ -83,6 +83,10 @@ void laneConstants(EvaluationWork& work) {
 
 }  // namespace
 
+int PairEvaluations(const Dynamics& dyn) {
+    return dyn.work->pairs.count;
+}
+
 void takePairConstants(EvaluationWork& work, const std::uint8_t* particleType) {
     NeighbourPairs& pairs = work.pairs;
     for (int k = 0; k < pairs.count; ++k) {
