@@ -145,7 +145,7 @@ Section densitySection(const DensityProfile& profile, const Project& project) {
     return s;
 }
 
-Section energiesSection(const ReadingsTable& readings, const Project& project) {
+Section energiesSection(const EnergyLines& lines, const Project& project) {
     Section s{
         "energies",
         "How lively the particles are: kinetic energy",
@@ -154,16 +154,14 @@ Section energiesSection(const ReadingsTable& readings, const Project& project) {
         "means faster. Lines that go down mean the system cools down; lines that level off "
         "mean it has settled.",
         "",
-        energiesCsv(readings),
+        "",
         {"Kinetic energy", "time (time units)", "kinetic energy per particle (energy units)", {}}};
     PlotLine mean{"all particles", {}, QColor(Qt::white), Qt::DashLine};
-    for (const ReadingsRow& row : readings.rows)
-        mean.points.emplace_back(row.time, row.meanKineticEnergy);
+    for (const auto& [t, e] : lines.mean.points()) mean.points.emplace_back(t, e);
     s.plot.lines.push_back(std::move(mean));
-    for (std::size_t k = 0; k < readings.types.size(); ++k) {
-        PlotLine line{typeName(readings.types[k]), {}, typeColor(project, readings.types[k])};
-        for (const ReadingsRow& row : readings.rows)
-            line.points.emplace_back(row.time, row.typeKineticEnergy[k]);
+    for (std::size_t k = 0; k < lines.types.size(); ++k) {
+        PlotLine line{typeName(lines.types[k]), {}, typeColor(project, lines.types[k])};
+        for (const auto& [t, e] : lines.perType[k].points()) line.points.emplace_back(t, e);
         s.plot.lines.push_back(std::move(line));
     }
     return s;

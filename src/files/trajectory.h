@@ -6,6 +6,7 @@
 #include <istream>
 #include <optional>
 #include <stdexcept>
+#include <streambuf>
 #include <string>
 
 #include "files/fileerror.h"
@@ -110,6 +111,43 @@ class TrajectoryReadLock {
 
   private:
     int m_fd = -1;
+};
+
+// A trajectory opened once for one read through it: the reader and the hold against a new
+// calculation (as TrajectoryReadLock's) are on the one file the path named when it was
+// opened, so a file renamed over it meanwhile is never mixed in. Follows a link, as the
+// readers do; refuses what is not a regular file.
+class TrajectoryInput {
+  public:
+    // Throws FileError naming `path` ("cannot open: REASON").
+    explicit TrajectoryInput(const std::string& path);
+    ~TrajectoryInput();
+    TrajectoryInput(const TrajectoryInput&) = delete;
+    TrajectoryInput& operator=(const TrajectoryInput&) = delete;
+
+    // The file's bytes from its start; a failed read throws FileError naming the file.
+    std::istream& stream() { return m_stream; }
+    // False when no hold could be had (a calculation is appending to it).
+    bool held() const { return m_held; }
+
+  private:
+    class Buffer : public std::streambuf {
+      public:
+        Buffer(int fd, std::string path) : m_fd(fd), m_path(std::move(path)) {}
+
+      protected:
+        int_type underflow() override;
+
+      private:
+        int m_fd;
+        std::string m_path;
+        std::array<char, 1 << 16> m_bytes{};
+    };
+
+    int m_fd = -1;
+    bool m_held = false;
+    Buffer m_buffer;
+    std::istream m_stream;
 };
 
 // Trajectory times are written to three decimals: two times closer than this may stand
