@@ -88,7 +88,7 @@ class TrajectoryWriter {
 // what(): "PATH is being written by another calculation".
 class TrajectoryBusy : public std::runtime_error {
   public:
-    // `byReader`: only commands that read it twice hold it (TrajectoryReadLock).
+    // `byReader`: a reading command holds it (TrajectoryReadLock, TrajectoryInput).
     explicit TrajectoryBusy(const std::string& path, bool byReader = false)
         : std::runtime_error(byReader ? path +
                                             " is being read by another command (--analyse or "
@@ -96,11 +96,11 @@ class TrajectoryBusy : public std::runtime_error {
                                       : path + " is being written by another calculation") {}
 };
 
-// Held by a command that reads a trajectory twice (--analyse, --movie): a calculation
-// started meanwhile would empty the file between the two passes, so it is refused until the
-// reader ends. A calculation already running only appends, which the second pass does not
-// mind: then the reader goes on without the lock. Never fails: a file it cannot open or lock
-// is left to the reader to report.
+// Held by a command that reads a trajectory twice (--movie; --analyse reads once, under
+// TrajectoryInput's hold): a calculation started meanwhile would empty the file between the
+// two passes, so it is refused until the reader ends. A calculation already running only appends,
+// which the second pass does not mind: then the reader goes on without the lock. Never fails: a
+// file it cannot open or lock is left to the reader to report.
 class TrajectoryReadLock {
   public:
     explicit TrajectoryReadLock(const std::string& path);
