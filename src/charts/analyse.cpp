@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -52,9 +53,10 @@ struct HeatingReading {
     double bathFactor;
 };
 
-// The heating curve of the readings kept: none when the bath never changed.
+// The heating curve of the readings kept: none when the bath never changed. The readings go
+// as the table is made, so that the two are not held whole at once.
 std::vector<BathHold> heatingOf(const std::vector<int>& types,
-                                const std::vector<HeatingReading>& readings) {
+                                std::deque<HeatingReading>& readings) {
     const bool changed = std::any_of(
         readings.begin(), readings.end(),
         [&](const HeatingReading& r) { return r.bathFactor != readings.front().bathFactor; });
@@ -63,12 +65,12 @@ std::vector<BathHold> heatingOf(const std::vector<int>& types,
     table.headerKnown = true;
     table.types = types;
     table.rows.reserve(readings.size());
-    for (std::size_t k = 0; k < readings.size(); ++k) {
+    for (; !readings.empty(); readings.pop_front()) {
         ReadingsRow row;
-        row.time = readings[k].time;
-        row.frame = readings[k].frame;
-        row.meanKineticEnergy = readings[k].meanKineticEnergy;
-        row.bathFactor = readings[k].bathFactor;
+        row.time = readings.front().time;
+        row.frame = readings.front().frame;
+        row.meanKineticEnergy = readings.front().meanKineticEnergy;
+        row.bathFactor = readings.front().bathFactor;
         table.rows.push_back(std::move(row));
     }
     return heatingCurve(table);
@@ -142,7 +144,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         // their plot thinned to its pixels, and what the heating curve needs of them.
         std::string energiesText = energies ? energiesCsvHeader(readingsTypes) : std::string();
         EnergyLines energyLines(readingsTypes);
-        std::vector<HeatingReading> heatingReadings;
+        std::deque<HeatingReading> heatingReadings;
         const auto eachFrame = [&](long long number, double time) {
             const ReadingsRow* row = frameReadings.frame(number, time);
             if (!row || !energies) return;
