@@ -29,7 +29,9 @@ int leaveOutFarPositions(Snapshot& frame, double cubeHalfSize);
 bool inTimeRange(double time, std::optional<double> from, std::optional<double> to);
 
 // The frames from `from` to `to` (times, both included); without them, the second half of
-// the trajectory (the frames from index count / 2 on), where a run has settled more.
+// the trajectory (the frames from index count / 2 on), where a run has settled more. The
+// choice of a whole list of times: FramePicker makes it as the frames go by, and is checked
+// against this.
 std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
                                       std::optional<double> to);
 
