@@ -7,6 +7,8 @@
 #include <string>
 
 #include "analysis/structure.h"
+#include "analysis/trajectorypass.h"
+#include "files/trajectory.h"
 #include "fuzzcheck.h"
 #include "model/limits.h"
 
@@ -63,20 +65,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const Project project = fuzzedProject();
     const std::string& path = trajectoryFile(data, size);
     std::vector<Snapshot> frames;
-    std::vector<double> times;
+    long long leftOut = 0;
     try {
-        times = trajectoryTimes(path, project);
-        const std::vector<std::size_t> wanted =
-            thinOut(chooseFrames(times, std::nullopt, std::nullopt), MostFrames);
-        frames = loadSnapshots(path, project, wanted);
-        fuzz::require(frames.size() == wanted.size(), "frames counted but not loaded");
+        // Read once as the command reads it, counting the frames it hears of.
+        TrajectoryInput input(path);
+        std::size_t heard = 0;
+        FramePicker::Picked picked = readTrajectoryOnce(
+            input.stream(), path, project,
+            FramePicker(std::nullopt, std::nullopt, MostFrames, CubeHalfSize),
+            [&](long long number, double) {
+                fuzz::require(number == static_cast<long long>(++heard), "a frame heard twice");
+            });
+        fuzz::require(picked.frameCount == heard, "frames read but not heard of");
+        fuzz::require(picked.frames.size() <= MostFrames, "more frames kept than the most");
+        fuzz::require(picked.frames.size() == picked.indices.size(), "frames kept without place");
+        frames = std::move(picked.frames);
+        leftOut = picked.leftOut;
     } catch (const FileError& error) {
         // Named by our temporary file: the same checks as a reader's message.
         fuzz::require(error.file() == path, "the message does not name the file");
         fuzz::checkMessage(FileError(fuzz::FileName, error.line(), error.reason()));
         return 0;
     }
-    const long long leftOut = leaveOutFarPositions(frames, CubeHalfSize);
     fuzz::require(leftOut >= 0, "a negative count of positions left out");
     std::vector<std::size_t> chosen(frames.size());
     for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = k;

@@ -59,7 +59,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Against a trajectory of a few frames, 0.03 apart: what is kept matches it.
     std::vector<double> times;
     for (int k = 0; k < 40; ++k) times.push_back(0.03 * k);
-    keepTrajectoryRows(table, times);
+    // Read a line at a time as the frames go by, the same rows match.
+    auto lines = fuzz::input(data, size);
+    ReadingsReader reader(lines);
+    FrameReadings streamed(reader);
+    std::vector<long long> matched;
+    for (int k = 0; k < 40; ++k)
+        if (const ReadingsRow* r = streamed.frame(k + 1, times[k])) matched.push_back(r->frame);
+    const std::size_t foreign = streamed.finish();
+    fuzz::require(keepTrajectoryRows(table, times) == foreign,
+                  "rows matched a line at a time differ");
+    fuzz::require(matched.size() == table.rows.size(), "rows matched a line at a time differ");
     for (const ReadingsRow& row : table.rows)
         fuzz::require(row.frame <= 40 && std::abs(row.time - times[row.frame - 1]) <= 0.0005,
                       "a kept row matches no frame");

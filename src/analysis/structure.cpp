@@ -133,15 +133,18 @@ double lumpShareOfCube(double gyrationRadius, double edge) {
     return std::min(1.0, 4.0 * Pi / 3.0 * radius * radius * radius / (edge * edge * edge));
 }
 
+bool inTimeRange(double time, std::optional<double> from, std::optional<double> to) {
+    // Times are written to three decimals: a bound typed as the time shown takes its frame.
+    return !(from && time < *from - WrittenTimeRounding) &&
+           !(to && time > *to + WrittenTimeRounding);
+}
+
 std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
                                       std::optional<double> to) {
     std::vector<std::size_t> chosen;
-    // Times are written to three decimals: a bound typed as the time shown takes its frame.
     for (std::size_t f = 0; f < times.size(); ++f) {
         if (!from && !to && f < times.size() / 2) continue;
-        if (from && times[f] < *from - WrittenTimeRounding) continue;
-        if (to && times[f] > *to + WrittenTimeRounding) continue;
-        chosen.push_back(f);
+        if (inTimeRange(times[f], from, to)) chosen.push_back(f);
     }
     return chosen;
 }

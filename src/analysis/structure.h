@@ -18,24 +18,20 @@ struct Snapshot {
     int count() const { return static_cast<int>(types.size()); }
 };
 
-// The times of every whole frame of the trajectory at `path`, read through once (frames
-// checked against the project as they go by). `partialFrameLine` gets where a last frame cut
-// short began (0 for none). Throws FileError as the trajectory reader does.
-std::vector<double> trajectoryTimes(const std::string& path, const Project& project,
-                                    int* partialFrameLine = nullptr);
-
-// The frames numbered `wanted` (counted from 0, increasing) of the trajectory at `path`.
-// Throws FileError, also when the file no longer holds all of them.
-std::vector<Snapshot> loadSnapshots(const std::string& path, const Project& project,
-                                    const std::vector<std::size_t>& wanted);
-
 // Takes the positions outside the cube (a coordinate beyond +-cubeHalfSize) out of every
 // frame: the walls keep the particles inside, and the plots cover the cube alone. Returns
 // how many went, over all frames.
 long long leaveOutFarPositions(std::vector<Snapshot>& frames, double cubeHalfSize);
+// The same for one frame; returns how many went.
+int leaveOutFarPositions(Snapshot& frame, double cubeHalfSize);
+
+// Whether a frame at `time` lies from `from` to `to` (both included, as the times are written).
+bool inTimeRange(double time, std::optional<double> from, std::optional<double> to);
 
 // The frames from `from` to `to` (times, both included); without them, the second half of
-// the trajectory (the frames from index count / 2 on), where a run has settled more.
+// the trajectory (the frames from index count / 2 on), where a run has settled more. The
+// choice of a whole list of times: FramePicker makes it as the frames go by, and is checked
+// against this.
 std::vector<std::size_t> chooseFrames(const std::vector<double>& times, std::optional<double> from,
                                       std::optional<double> to);
 

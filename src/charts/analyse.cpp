@@ -1,13 +1,19 @@
 #include "charts/analyse.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
+#include "analysis/energies.h"
+#include "analysis/heating.h"
 #include "analysis/structure.h"
+#include "analysis/trajectorypass.h"
 #include "charts/analysesections.h"
 #include "charts/plot.h"
 #include "command/command.h"
@@ -36,6 +42,40 @@ std::string fixed3(double value) {
 // seconds, and memory stays small, for a trajectory of days.
 constexpr std::size_t MostFramesAnalysed = 2000;
 
+// Text written out once this much has gathered: the table of a long run is never held whole.
+constexpr std::size_t TextChunk = 1 << 16;
+
+// What the heating curve takes of a reading, so that a long run's readings take little room.
+struct HeatingReading {
+    double time;
+    long long frame;
+    double meanKineticEnergy;
+    double bathFactor;
+};
+
+// The heating curve of the readings kept: none when the bath never changed. The readings go
+// as the table is made, so that the two are not held whole at once.
+std::vector<BathHold> heatingOf(const std::vector<int>& types,
+                                std::deque<HeatingReading>& readings) {
+    const bool changed = std::any_of(
+        readings.begin(), readings.end(),
+        [&](const HeatingReading& r) { return r.bathFactor != readings.front().bathFactor; });
+    if (!changed) return {};
+    ReadingsTable table;
+    table.headerKnown = true;
+    table.types = types;
+    table.rows.reserve(readings.size());
+    for (; !readings.empty(); readings.pop_front()) {
+        ReadingsRow row;
+        row.time = readings.front().time;
+        row.frame = readings.front().frame;
+        row.meanKineticEnergy = readings.front().meanKineticEnergy;
+        row.bathFactor = readings.front().bathFactor;
+        table.rows.push_back(std::move(row));
+    }
+    return heatingCurve(table);
+}
+
 class ProgressLines {
   public:
     ProgressLines(std::ostream& err, std::string project)
@@ -60,8 +100,14 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const std::string hisPath = base + ".his";
         ProgressLines steps(err, options.projectPath);
         const std::string readingsPath = readingsPathOf(base);
-        ReadingsTable readings = loadReadings(readingsPath);
-        const bool energies = readings.headerKnown && !readings.rows.empty();
+        // The readings are read a line at a time as the trajectory's frames go by; a FIFO or
+        // a device in the file's place would keep the reader waiting, so it counts as missing.
+        std::ifstream readingsIn;
+        if (isRegularFile(readingsPath)) readingsIn.open(readingsPath, std::ios::binary);
+        ReadingsReader readingsReader(readingsIn);
+        FrameReadings frameReadings(readingsReader);
+        const std::vector<int>& readingsTypes = readingsReader.types();
+        const bool energies = readingsReader.headerKnown() && frameReadings.rowWaiting();
 
         // Every output checked, and its temporary made, before the trajectory is read; the
         // page and its pictures appear together once all are written.
@@ -84,8 +130,8 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const Outputs msdFiles = plotFiles("msd");
         const Outputs densityFiles = plotFiles("density");
         const Outputs energyFiles = energies ? plotFiles("energies") : Outputs{};
-        const bool heating = energies && !heatingCurve(readings).empty();
-        const Outputs heatingFiles = heating ? plotFiles("heating") : Outputs{};
+        // Whether the bath changed is known once the readings are read: left out then if not.
+        const Outputs heatingFiles = energies ? plotFiles("heating") : Outputs{};
         OutputFile& pageFile = file("index.html");
         std::vector<Section> sections;
         const auto write = [&](const Outputs& files, Section section) {
@@ -94,40 +140,67 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
             sections.push_back(std::move(section));
         };
 
-        // Read twice (times, then the chosen frames): no new calculation may empty it between.
-        const TrajectoryReadLock readLock(hisPath);
+        // The readings of the frames as they go by: their table written out as it grows,
+        // their plot thinned to its pixels, and what the heating curve needs of them.
+        std::string energiesText = energies ? energiesCsvHeader(readingsTypes) : std::string();
+        EnergyLines energyLines(readingsTypes);
+        std::deque<HeatingReading> heatingReadings;
+        const auto eachFrame = [&](long long number, double time) {
+            const ReadingsRow* row = frameReadings.frame(number, time);
+            if (!row || !energies) return;
+            energiesText += energiesCsvRow(*row, readingsTypes.size());
+            if (energiesText.size() >= TextChunk) {
+                energyFiles.csv->write(energiesText);
+                energiesText.clear();
+            }
+            energyLines.add(*row);
+            heatingReadings.push_back(
+                {row->time, row->frame, row->meanKineticEnergy, row->bathFactor});
+        };
+
+        TrajectoryInput trajectory(hisPath);
+        const Settings settings;
         int partialLine = 0;
-        const std::vector<double> times = trajectoryTimes(hisPath, project, &partialLine);
+        FramePicker::Picked picked = readTrajectoryOnce(
+            trajectory.stream(), hisPath, project,
+            FramePicker(options.from, options.to, MostFramesAnalysed, settings.cubeHalfSize),
+            eachFrame, &partialLine);
+        if (energies) energyFiles.csv->write(energiesText);
         if (partialLine > 0) tell(err, hisPath + ": " + partialFrameNote(partialLine));
-        if (times.empty())
+        if (picked.frameCount == 0)
             throw FileError(hisPath, 0, "holds no frames to analyse; calculate first");
-        const std::size_t foreign = keepTrajectoryRows(readings, times);
+        const std::size_t foreign = frameReadings.finish();
         if (foreign > 0)
             tell(err, readingsPath + ": " + std::to_string(foreign) +
                           (foreign == 1 ? " line matches" : " lines match") + " no frame of " +
                           hisPath + "; left out");
-        const std::vector<std::size_t> inRange = chooseFrames(times, options.from, options.to);
-        if (inRange.empty())
+        if (picked.inRange == 0)
             throw FileError(hisPath, 0,
                             "has no frames from " +
                                 (options.from ? fixed3(*options.from) : "the start") + " to " +
                                 (options.to ? fixed3(*options.to) : "the end") +
-                                " (its frames run from t = " + fixed3(times.front()) +
-                                " to t = " + fixed3(times.back()) + ")");
-        const std::vector<std::size_t> wanted = thinOut(inRange, MostFramesAnalysed);
-        std::vector<Snapshot> frames = loadSnapshots(hisPath, project, wanted);
-        const Settings settings;
-        const long long leftOut = leaveOutFarPositions(frames, settings.cubeHalfSize);
+                                " (its frames run from t = " + fixed3(picked.firstTime) +
+                                " to t = " + fixed3(picked.lastTime) + ")");
+        std::vector<Snapshot>& frames = picked.frames;
+        const std::vector<std::size_t>& wanted = picked.indices;
+        const std::vector<BathHold> holds = heatingOf(readingsTypes, heatingReadings);
+        heatingReadings = {};
+        const bool heating = !holds.empty();
+        if (energies && !heating)
+            for (OutputFile* f : {heatingFiles.csv, heatingFiles.png, heatingFiles.svg})
+                outputs.drop(*f);
+        const long long leftOut = picked.leftOut;
         std::vector<std::size_t> chosen(frames.size());
         for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = k;
         const double t0 = frames.front().time, t1 = frames.back().time;
+        const std::size_t frameCount = picked.frameCount;
         const std::string framesRead =
-            std::to_string(times.size()) + (times.size() == 1 ? " frame" : " frames");
-        std::string framesText = times.size() == 1
+            std::to_string(frameCount) + (frameCount == 1 ? " frame" : " frames");
+        std::string framesText = frameCount == 1
                                      ? "the one frame, at t = " + fixed3(t0)
-                                     : std::to_string(inRange.size()) + " of the " + framesRead +
+                                     : std::to_string(picked.inRange) + " of the " + framesRead +
                                            ", from t = " + fixed3(t0) + " to t = " + fixed3(t1);
-        if (wanted.size() < inRange.size())
+        if (wanted.size() < picked.inRange)
             framesText += " (one in every " +
                           std::to_string(wanted.size() > 1 ? wanted[1] - wanted[0] : 1) + ", " +
                           std::to_string(wanted.size()) + " frames)";
@@ -169,14 +242,14 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                           (fileExists(readingsPath) ? "holds no readings" : "missing") +
                           "; the kinetic energies are left out");
         } else {
-            if (readings.badLine > 0)
-                tell(err, readingsPath + ":" + std::to_string(readings.badLine) +
+            if (readingsReader.badLine() > 0)
+                tell(err, readingsPath + ":" + std::to_string(readingsReader.badLine()) +
                               ": not a line of readings; it is left out with any others like it");
-            write(energyFiles, energiesSection(readings, project));
+            write(energyFiles, energiesSection(energyLines, project));
             steps.say("kinetic energies written");
             if (heating) {
                 // The holds of the lines that match the trajectory's frames.
-                write(heatingFiles, heatingSection(heatingCurve(readings)));
+                write(heatingFiles, heatingSection(holds));
                 steps.say("heating curve written");
             }
         }

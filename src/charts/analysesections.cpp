@@ -113,26 +113,20 @@ constexpr double SpikeRatio = 3.0;
 
 // A word on a spike of the mean kinetic energy that dwarfs the rest of the run: where it is,
 // how high against the second half, and, when the bath was not raised then, where it came from.
-std::string spikeWords(const ReadingsTable& readings) {
-    const std::vector<ReadingsRow>& rows = readings.rows;
-    if (rows.size() < 4) return "";
-    std::size_t top = 0;
-    double lowestBath = rows[0].bathFactor;
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        if (rows[k].meanKineticEnergy > rows[top].meanKineticEnergy) top = k;
-        lowestBath = std::min(lowestBath, rows[k].bathFactor);
-    }
+std::string spikeWords(const EnergyLines& lines) {
+    const std::vector<double>& energies = lines.meanEnergies;
+    if (energies.size() < 4) return "";
     double sum = 0.0;
-    for (std::size_t k = rows.size() / 2; k < rows.size(); ++k) sum += rows[k].meanKineticEnergy;
-    const double level = sum / static_cast<double>(rows.size() - rows.size() / 2);
-    const double highest = rows[top].meanKineticEnergy;
+    for (std::size_t k = energies.size() / 2; k < energies.size(); ++k) sum += energies[k];
+    const double level = sum / static_cast<double>(energies.size() - energies.size() / 2);
+    const double highest = lines.highestEnergy;
     if (!(highest > SpikeRatio * level) || !(level > 0.0)) return "";
     std::string words = "<p><b>The highest point</b>, " + plain(highest) +
-                        " per particle at t = " + formatDecimals(rows[top].time, 3) + ", is " +
+                        " per particle at t = " + formatDecimals(lines.highestTime, 3) + ", is " +
                         plain(highest / level) + " times the mean of the run's second half (" +
                         plain(level) + ")";
-    if (rows[top].bathFactor > lowestBath)
-        words += "; it came while the bath was raised to x " + fixed2(rows[top].bathFactor);
+    if (lines.highestBath > lines.lowestBath)
+        words += "; it came while the bath was raised to x " + fixed2(lines.highestBath);
     else
         words +=
             ": the bath was not raised then, so it is energy of position turned into motion "
@@ -229,7 +223,7 @@ Section densitySection(const DensityProfile& profile, const Project& project) {
     return s;
 }
 
-Section energiesSection(const ReadingsTable& readings, const Project& project) {
+Section energiesSection(const EnergyLines& lines, const Project& project) {
     Section s{
         "energies",
         "How lively the particles are: kinetic energy",
@@ -238,30 +232,26 @@ Section energiesSection(const ReadingsTable& readings, const Project& project) {
         "means faster. Lines that go down mean the system cools down; lines that level off "
         "mean it has settled.",
         "",
-        energiesCsv(readings),
+        "",
         {"Kinetic energy", "time (time units)", "kinetic energy per particle (energy units)", {}}};
-    const std::vector<ReadingsRow>& rows = readings.rows;
-    if (readings.types.size() == 1) {
+    if (lines.types.size() == 1) {
         // All particles are of the one type: its line would be drawn over the same numbers.
-        const int type = readings.types[0];
+        const int type = lines.types[0];
         PlotLine all{
             QString("all particles (all of type %1)").arg(type), {}, typeColor(project, type)};
-        for (const ReadingsRow& row : rows)
-            all.points.emplace_back(row.time, row.meanKineticEnergy);
+        for (const auto& [t, e] : lines.mean.points()) all.points.emplace_back(t, e);
         s.plot.lines.push_back(std::move(all));
     } else {
         PlotLine mean{"all particles", {}, QColor(Qt::white), Qt::DashLine};
-        for (const ReadingsRow& row : rows)
-            mean.points.emplace_back(row.time, row.meanKineticEnergy);
+        for (const auto& [t, e] : lines.mean.points()) mean.points.emplace_back(t, e);
         s.plot.lines.push_back(std::move(mean));
-        for (std::size_t k = 0; k < readings.types.size(); ++k) {
-            PlotLine line{typeName(readings.types[k]), {}, typeColor(project, readings.types[k])};
-            for (const ReadingsRow& row : rows)
-                line.points.emplace_back(row.time, row.typeKineticEnergy[k]);
+        for (std::size_t k = 0; k < lines.types.size(); ++k) {
+            PlotLine line{typeName(lines.types[k]), {}, typeColor(project, lines.types[k])};
+            for (const auto& [t, e] : lines.perType[k].points()) line.points.emplace_back(t, e);
             s.plot.lines.push_back(std::move(line));
         }
     }
-    s.extra = spikeWords(readings);
+    s.extra = spikeWords(lines);
     return s;
 }
 

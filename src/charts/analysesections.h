@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/energies.h"
 #include "analysis/heating.h"
 #include "analysis/structure.h"
 #include "charts/plot.h"
@@ -27,7 +28,8 @@ struct Section {
 Section rdfSection(const RadialDistribution& rdf, const Project& project);
 Section msdSection(const Displacement& msd, const Project& project);
 Section densitySection(const DensityProfile& profile, const Project& project);
-Section energiesSection(const ReadingsTable& readings, const Project& project);
+// The energies' numbers are written as the readings are read: its csv is left empty.
+Section energiesSection(const EnergyLines& lines, const Project& project);
 // The heating curve of a run whose bath changed (holds from heatingCurve, not empty).
 Section heatingSection(const std::vector<BathHold>& holds);
 

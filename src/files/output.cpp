@@ -311,6 +311,12 @@ OutputFile& OutputSet::add(const std::string& path) {
     return *m_files.back();
 }
 
+void OutputSet::drop(OutputFile& file) {
+    file.discard();
+    std::erase_if(m_files,
+                  [&](const std::unique_ptr<OutputFile>& held) { return held.get() == &file; });
+}
+
 void OutputSet::commit() {
     for (auto& file : m_files) file->closeTemporary();
     // Every target checked again before the first rename, so that one refused now leaves

@@ -104,6 +104,9 @@ class OutputSet {
     // Checks `path` and makes its temporary. Throws FileError; the set then leaves nothing
     // behind once it goes.
     OutputFile& add(const std::string& path);
+    // Leaves `file` out of the set after all (its temporary goes): for a file that turns out
+    // not to be needed once the work is done.
+    void drop(OutputFile& file);
     // Renames every file into place. Throws FileError naming the file at fault.
     void commit();
     // Removes every temporary and the folders the set made.

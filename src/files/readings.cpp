@@ -202,43 +202,97 @@ bool parseRow(const std::vector<std::string_view>& fields, std::size_t columns, 
 
 }  // namespace
 
-ReadingsTable parseReadings(std::istream& in) {
-    ReadingsTable table;
+ReadingsReader::ReadingsReader(std::istream& in) : m_in(in) {
     std::string line;
     bool tooLong = false;
     bool ended = false;
-    if (!readLine(in, line, tooLong, ended)) return table;
+    if (!readLine(in, line, tooLong, ended)) return;
     const std::vector<std::string_view> names = splitFields(line);
-    if (tooLong || !knownHeader(names, table.types)) {
-        table.types.clear();
-        table.badLine = 1;
-        return table;
+    if (tooLong || !knownHeader(names, m_types)) {
+        m_types.clear();
+        m_badLine = 1;
+        return;
     }
-    table.headerKnown = true;
-    const std::size_t columns = names.size();
-    const bool withBath = names.back() == BathColumn;
-    for (int lineNo = 2; readLine(in, line, tooLong, ended); ++lineNo) {
+    m_headerKnown = true;
+    m_columns = names.size();
+    m_withBath = names.back() == BathColumn;
+}
+
+bool ReadingsReader::next(ReadingsRow& row) {
+    if (!m_headerKnown) return false;
+    std::string line;
+    bool tooLong = false;
+    bool ended = false;
+    while (readLine(m_in, line, tooLong, ended)) {
+        ++m_lineNo;
         // A line that is not one of readings is left out, and so is one that does not follow
         // the rows before it (a frame again, or an earlier time); the rows after it still
         // count. A last line without its line end may be a write cut short: it does not count.
-        ReadingsRow row;
-        const bool good =
-            ended && !tooLong && parseRow(splitFields(line), columns, withBath, row) &&
-            (table.rows.empty() ||
-             (row.frame > table.rows.back().frame && row.time >= table.rows.back().time));
-        if (good)
-            table.rows.push_back(std::move(row));
-        else if (table.badLine == 0)
-            table.badLine = lineNo;
+        const bool good = ended && !tooLong &&
+                          parseRow(splitFields(line), m_columns, m_withBath, row) &&
+                          (!m_any || (row.frame > m_lastFrame && row.time >= m_lastTime));
+        if (good) {
+            m_any = true;
+            m_lastFrame = row.frame;
+            m_lastTime = row.time;
+            return true;
+        }
+        if (m_badLine == 0) m_badLine = m_lineNo;
     }
+    return false;
+}
+
+ReadingsTable parseReadings(std::istream& in) {
+    ReadingsReader reader(in);
+    ReadingsTable table;
+    table.headerKnown = reader.headerKnown();
+    table.types = reader.types();
+    ReadingsRow row;
+    while (reader.next(row)) table.rows.push_back(row);
+    table.badLine = reader.badLine();
     return table;
+}
+
+namespace {
+
+bool fitsFrameTime(const ReadingsRow& row, double frameTime) {
+    return std::abs(row.time - frameTime) <= WrittenTimeRounding;
+}
+
+}  // namespace
+
+FrameReadings::FrameReadings(ReadingsReader& reader) : m_reader(reader) {
+    m_pending = m_reader.next(m_row);
+}
+
+const ReadingsRow* FrameReadings::frame(long long number, double time) {
+    // The row of the frame before went by with it, taken or not.
+    if (m_done) m_pending = m_reader.next(m_row);
+    m_done = false;
+    while (m_pending && m_row.frame < number) {
+        ++m_foreign;
+        m_pending = m_reader.next(m_row);
+    }
+    if (!m_pending || m_row.frame != number) return nullptr;
+    m_done = true;
+    if (!fitsFrameTime(m_row, time)) {
+        ++m_foreign;
+        return nullptr;
+    }
+    return &m_row;
+}
+
+std::size_t FrameReadings::finish() {
+    if (m_done) m_pending = m_reader.next(m_row);
+    m_done = false;
+    for (; m_pending; m_pending = m_reader.next(m_row)) ++m_foreign;
+    return m_foreign;
 }
 
 std::size_t keepTrajectoryRows(ReadingsTable& table, const std::vector<double>& frameTimes) {
     const auto fits = [&](const ReadingsRow& row) {
         return row.frame <= static_cast<long long>(frameTimes.size()) &&
-               std::abs(row.time - frameTimes[static_cast<std::size_t>(row.frame - 1)]) <=
-                   WrittenTimeRounding;
+               fitsFrameTime(row, frameTimes[static_cast<std::size_t>(row.frame - 1)]);
     };
     const std::size_t before = table.rows.size();
     std::erase_if(table.rows, [&](const ReadingsRow& row) { return !fits(row); });

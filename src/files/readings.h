@@ -60,6 +60,53 @@ struct ReadingsTable {
 // short. The lines after it still count. Never throws for the content.
 ReadingsTable parseReadings(std::istream& in);
 
+// A readings file read line by line, as parseReadings reads it, holding one line at a time.
+class ReadingsReader {
+  public:
+    // Reads the header.
+    explicit ReadingsReader(std::istream& in);
+    bool headerKnown() const { return m_headerKnown; }
+    const std::vector<int>& types() const { return m_types; }
+    // The next line of readings, the lines that are not left out (see parseReadings); false at
+    // the end of the file.
+    bool next(ReadingsRow& row);
+    int badLine() const { return m_badLine; }
+
+  private:
+    std::istream& m_in;
+    bool m_headerKnown = false;
+    std::vector<int> m_types;
+    std::size_t m_columns = 0;
+    bool m_withBath = false;
+    int m_lineNo = 1;
+    int m_badLine = 0;
+    bool m_any = false;
+    long long m_lastFrame = 0;
+    double m_lastTime = 0.0;
+};
+
+// The rows of a readings file that belong to a trajectory's frames, found as the frames go
+// by in their order: a row belongs to its frame number when its time is the frame's as
+// written (see keepTrajectoryRows).
+class FrameReadings {
+  public:
+    explicit FrameReadings(ReadingsReader& reader);
+    // Frame `number` (from 1, each once, increasing) at `time`: its row, or null; rows
+    // passed over are counted as matching no frame. The row lasts until the next call.
+    const ReadingsRow* frame(long long number, double time);
+    // Whether a row waits to be matched: before the first frame, whether the file has any.
+    bool rowWaiting() const { return m_pending && !m_done; }
+    // After the last frame: the rows left match none. Returns how many rows matched none.
+    std::size_t finish();
+
+  private:
+    ReadingsReader& m_reader;
+    ReadingsRow m_row;
+    bool m_pending = false;  // m_row holds a row not yet matched
+    bool m_done = false;     // m_row went by with its frame
+    std::size_t m_foreign = 0;
+};
+
 // Drops the rows that do not belong to the trajectory whose frames are at `frameTimes`: a
 // frame number beyond its frames, or a time other than its frame's as written. Returns how
 // many went.

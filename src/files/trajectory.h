@@ -6,6 +6,7 @@
 #include <istream>
 #include <optional>
 #include <stdexcept>
+#include <streambuf>
 #include <string>
 
 #include "files/fileerror.h"
@@ -102,7 +103,7 @@ class TrajectoryWriter {
 // what(): "PATH is being written by another calculation".
 class TrajectoryBusy : public std::runtime_error {
   public:
-    // `byReader`: only commands that read it twice hold it (TrajectoryReadLock).
+    // `byReader`: a reading command holds it (TrajectoryReadLock, TrajectoryInput).
     explicit TrajectoryBusy(const std::string& path, bool byReader = false)
         : std::runtime_error(byReader ? path +
                                             " is being read by another command (--analyse or "
@@ -110,11 +111,11 @@ class TrajectoryBusy : public std::runtime_error {
                                       : path + " is being written by another calculation") {}
 };
 
-// Held by a command that reads a trajectory twice (--analyse, --movie): a calculation
-// started meanwhile would empty the file between the two passes, so it is refused until the
-// reader ends. A calculation already running only appends, which the second pass does not
-// mind: then the reader goes on without the lock. Never fails: a file it cannot open or lock
-// is left to the reader to report.
+// Held by a command that reads a trajectory twice (--movie; --analyse reads once, under
+// TrajectoryInput's hold): a calculation started meanwhile would empty the file between the
+// two passes, so it is refused until the reader ends. A calculation already running only appends,
+// which the second pass does not mind: then the reader goes on without the lock. Never fails: a
+// file it cannot open or lock is left to the reader to report.
 class TrajectoryReadLock {
   public:
     explicit TrajectoryReadLock(const std::string& path);
@@ -125,6 +126,43 @@ class TrajectoryReadLock {
 
   private:
     int m_fd = -1;
+};
+
+// A trajectory opened once for one read through it: the reader and the hold against a new
+// calculation (as TrajectoryReadLock's) are on the one file the path named when it was
+// opened, so a file renamed over it meanwhile is never mixed in. Follows a link, as the
+// readers do; refuses what is not a regular file.
+class TrajectoryInput {
+  public:
+    // Throws FileError naming `path` ("cannot open: REASON").
+    explicit TrajectoryInput(const std::string& path);
+    ~TrajectoryInput();
+    TrajectoryInput(const TrajectoryInput&) = delete;
+    TrajectoryInput& operator=(const TrajectoryInput&) = delete;
+
+    // The file's bytes from its start; a failed read throws FileError naming the file.
+    std::istream& stream() { return m_stream; }
+    // False when no hold could be had (a calculation is appending to it).
+    bool held() const { return m_held; }
+
+  private:
+    class Buffer : public std::streambuf {
+      public:
+        Buffer(int fd, std::string path) : m_fd(fd), m_path(std::move(path)) {}
+
+      protected:
+        int_type underflow() override;
+
+      private:
+        int m_fd;
+        std::string m_path;
+        std::array<char, 1 << 16> m_bytes{};
+    };
+
+    int m_fd = -1;
+    bool m_held = false;
+    Buffer m_buffer;
+    std::istream m_stream;
 };
 
 // Trajectory times are written to three decimals: two times closer than this may stand

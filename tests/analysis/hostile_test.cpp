@@ -63,23 +63,5 @@ TEST(AnalysisOnHostileInput, PositionsFarOutsideTheCubeAreLeftOutAndCounted) {
     }
 }
 
-TEST(AnalysisOnHostileInput, ATrajectoryCutBetweenItsTwoReadingsIsRefused) {
-    // Two frames counted by the first pass, one left when the second reads it.
-    testing::TempDir dir;
-    Project project;
-    project.typeCount = 1;
-    project.counts[1] = 1;
-    ParticleState particles;
-    particles.type[1] = 1;
-    std::string his;
-    appendFrameText(his, 1, 0.015, particles);
-    testing::writeBytes(dir.file("cut.his"), his);
-    const std::string error = testing::fileErrorOf([&] {
-        loadSnapshots(dir.file("cut.his"), project, {0, 1});
-    });
-    EXPECT_NE(error.find("cut.his: holds fewer frames than a moment ago"), std::string::npos)
-        << error;
-}
-
 }  // namespace
 }  // namespace zentova

@@ -128,5 +128,32 @@ TEST_F(OutputCommands, TheLammpsExportRefusesAStepNoCalculationCanUse) {
     EXPECT_TRUE(fs::exists(dir.file("lmp/README.txt")));
 }
 
+// The heating curve's files are made ready before the trajectory is read, and left out
+// without a trace when the readings show that the bath never changed; the energies' table
+// written as the frames go by holds a line per frame.
+TEST_F(OutputCommands, AnalysisWritesTheHeatingCurveOnlyWhereTheBathChanged) {
+    writeBytes(dir.file("h.zpr"), formatProject(testing::saltProject(8, 4)));
+    ASSERT_EQ(zentova("--calculate h.zpr --steps 3000 --seed 2 --bath 0:1,0.075:2"), 0) << err();
+    struct Case {
+        const char* project;
+        bool heating;
+        std::size_t lines;  // of energies.csv: the header and one per frame
+    };
+    for (const Case& c : {Case{"s", false, 1 + 4}, Case{"h", true, 1 + 10}}) {
+        const std::string out = std::string(c.project) + "-an";
+        ASSERT_EQ(zentova("--analyse " + std::string(c.project) + ".zpr --out " + out), 0) << err();
+        for (const char* ending : {".csv", ".png", ".svg"})
+            EXPECT_EQ(fs::exists(dir.file(out + "/heating" + ending)), c.heating) << c.project;
+        EXPECT_EQ(readBytes(dir.file(out + "/index.html")).find("heating.csv") != std::string::npos,
+                  c.heating)
+            << c.project;
+        const std::string energies = readBytes(dir.file(out + "/energies.csv"));
+        EXPECT_EQ(static_cast<std::size_t>(std::count(energies.begin(), energies.end(), '\n')),
+                  c.lines)
+            << c.project;
+    }
+    EXPECT_FALSE(temporariesLeft());
+}
+
 }  // namespace
 }  // namespace zentova

@@ -61,6 +61,13 @@ TEST(HeatingSection, DrawsTheUnsettledStretchesHollowAndNamesThem) {
     EXPECT_EQ(settled.extra, "");
 }
 
+// The energies' lines as the analysis builds them, a row at a time.
+EnergyLines linesOf(const ReadingsTable& readings) {
+    EnergyLines lines(readings.types);
+    for (const ReadingsRow& r : readings.rows) lines.add(r);
+    return lines;
+}
+
 TEST(EnergiesSection, ShowsAllParticlesOfOneTypeAsOneLineAndExplainsASpike) {
     // A spike of 100 amid a level of 10: ten times the second half's mean, at the setup's bath.
     ReadingsTable readings;
@@ -68,7 +75,7 @@ TEST(EnergiesSection, ShowsAllParticlesOfOneTypeAsOneLineAndExplainsASpike) {
     readings.types = {1};
     for (double e : {5.0, 100.0, 10.0, 10.0, 10.0, 10.0})
         readings.rows.push_back(row(0.015 * (readings.rows.size() + 1), e));
-    const Section s = energiesSection(readings, oneTypeProject());
+    const Section s = energiesSection(linesOf(readings), oneTypeProject());
     ASSERT_EQ(s.plot.lines.size(), 1u);
     EXPECT_EQ(s.plot.lines[0].name.toStdString(), "all particles (all of type 1)");
     EXPECT_EQ(s.plot.lines[0].color, QColor(255, 128, 0));
@@ -80,10 +87,10 @@ TEST(EnergiesSection, ShowsAllParticlesOfOneTypeAsOneLineAndExplainsASpike) {
     // Raised there, the bath is named instead; a highest point under three times the level
     // says nothing.
     readings.rows[1].bathFactor = 9.0;
-    EXPECT_NE(energiesSection(readings, oneTypeProject()).extra.find("raised to x 9.00"),
+    EXPECT_NE(energiesSection(linesOf(readings), oneTypeProject()).extra.find("raised to x 9.00"),
               std::string::npos);
     readings.rows[1].meanKineticEnergy = 29.0;
-    EXPECT_EQ(energiesSection(readings, oneTypeProject()).extra, "");
+    EXPECT_EQ(energiesSection(linesOf(readings), oneTypeProject()).extra, "");
 }
 
 // A lump that fills a small part of the cube: the words give its share and g(r) against its

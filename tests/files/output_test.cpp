@@ -151,9 +151,13 @@ TEST(OutputWriter, ASetOfFilesAppearsTogetherOrNotAtAll) {
     OutputSet set(OutputPolicy{true, {}});
     set.add(folder + "/a.txt").write("a");
     set.add(folder + "/c.txt").write("c");
+    // A file found not to be needed after all leaves nothing, and what was there stays.
+    writeBytes(folder + "/d.txt", "earlier\n");
+    set.drop(set.add(folder + "/d.txt"));
     set.commit();
-    EXPECT_EQ(namesIn(folder), (std::set<std::string>{"a.txt", "c.txt"}));
+    EXPECT_EQ(namesIn(folder), (std::set<std::string>{"a.txt", "c.txt", "d.txt"}));
     EXPECT_EQ(readBytes(folder + "/c.txt"), "c");
+    EXPECT_EQ(readBytes(folder + "/d.txt"), "earlier\n");
 }
 
 // A file rewritten at every frame: each time whole under its name, with nothing else left

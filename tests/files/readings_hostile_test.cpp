@@ -92,6 +92,27 @@ TEST(ReadingsOnHostileInput, RowsMatchTheTrajectorysFramesAndWriteBackWhole) {
     EXPECT_EQ(keepTrajectoryRows(table, {0.015, 0.030, 0.0452, 0.060}), 2u);
     EXPECT_EQ(framesOf(table), (std::vector<long long>{1, 3, 4}));
 
+    // Read a line at a time as the frames go by, the same rows match.
+    for (const std::vector<double>& frames :
+         {std::vector<double>{0.015, 0.030, 0.0452, 0.060}, std::vector<double>{},
+          std::vector<double>{0.015},
+          std::vector<double>{0.1, 0.2, 0.045, 0.06, 0.0, 0, 0, 0, 0.075}}) {
+        std::istringstream all(Header + row("0.015", "1") + row("0.031", "2") + row("0.045", "3") +
+                               row("0.060", "4") + row("0.075", "9"));
+        ReadingsTable whole = parseReadings(all);
+        const std::size_t foreign = keepTrajectoryRows(whole, frames);
+        all.clear();
+        all.seekg(0);
+        ReadingsReader reader(all);
+        FrameReadings streamed(reader);
+        std::vector<long long> matched;
+        for (std::size_t k = 0; k < frames.size(); ++k)
+            if (const ReadingsRow* r = streamed.frame(static_cast<long long>(k) + 1, frames[k]))
+                matched.push_back(r->frame);
+        EXPECT_EQ(matched, framesOf(whole)) << frames.size();
+        EXPECT_EQ(streamed.finish(), foreign) << frames.size();
+    }
+
     // Values at the ends of the doubles are written so that they read back.
     ReadingsRow extreme;
     extreme.time = 1e300;
