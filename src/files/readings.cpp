@@ -5,11 +5,14 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "files/atomicfile.h"
 #include "files/linereader.h"
 #include "files/trajectory.h"
+#include "model/bathschedule.h"
 #include "model/energy.h"
 #include "model/limits.h"
 
@@ -187,7 +190,11 @@ bool parseRow(const std::vector<std::string_view>& fields, std::size_t columns, 
         !parseFrameNumber(fields[1], row.frame))
         return false;
     if (withBath) {
-        if (!parseReal(fields[--columns], row.bathFactor) || row.bathFactor < 0.0) return false;
+        // The bounds of --bath: a factor beyond them was never the program's.
+        if (!parseReal(fields[--columns], row.bathFactor) || !(row.bathFactor >= 0.0) ||
+            row.bathFactor > MaxBathFactor)
+            return false;
+        if (row.bathFactor == 0.0) row.bathFactor = 0.0;  // "-0" reads as 0
     }
     std::vector<double> values(columns - 2);
     for (std::size_t k = 2; k < columns; ++k)
@@ -198,6 +205,15 @@ bool parseRow(const std::vector<std::string_view>& fields, std::size_t columns, 
     row.radiusOfGyration = values[values.size() - 2];
     row.largestDistance = values.back();
     return true;
+}
+
+}  // namespace
+
+namespace {
+
+// True when `row` may follow `before` in a file: a later frame, at no earlier time.
+bool follows(const ReadingsRow& before, const ReadingsRow& row) {
+    return row.frame > before.frame && row.time >= before.time;
 }
 
 }  // namespace
@@ -217,20 +233,56 @@ ReadingsTable parseReadings(std::istream& in) {
     table.headerKnown = true;
     const std::size_t columns = names.size();
     const bool withBath = names.back() == BathColumn;
+    int lastLine = 0;  // the line of the last row kept
+    // A row out of order with the row kept last but in order with the one before it: one of
+    // the two is odd (a time of 1e300, a frame far beyond the run), and the next sound row
+    // tells which. Without that, a single absurd row would leave out every row after it.
+    std::optional<ReadingsRow> challenger;
+    int challengerLine = 0;
+    const auto leaveOut = [&](int lineNo) {
+        if (table.badLine == 0 || lineNo < table.badLine) table.badLine = lineNo;
+    };
+    const auto keep = [&](ReadingsRow&& row, int lineNo) {
+        table.rows.push_back(std::move(row));
+        lastLine = lineNo;
+    };
     for (int lineNo = 2; readLine(in, line, tooLong, ended); ++lineNo) {
         // A line that is not one of readings is left out, and so is one that does not follow
         // the rows before it (a frame again, or an earlier time); the rows after it still
         // count. A last line without its line end may be a write cut short: it does not count.
         ReadingsRow row;
-        const bool good =
-            ended && !tooLong && parseRow(splitFields(line), columns, withBath, row) &&
-            (table.rows.empty() ||
-             (row.frame > table.rows.back().frame && row.time >= table.rows.back().time));
-        if (good)
-            table.rows.push_back(std::move(row));
-        else if (table.badLine == 0)
-            table.badLine = lineNo;
+        if (!ended || tooLong || !parseRow(splitFields(line), columns, withBath, row)) {
+            leaveOut(lineNo);
+            continue;
+        }
+        if (challenger) {
+            if (follows(table.rows.back(), row)) {
+                leaveOut(std::exchange(challengerLine, 0));
+                challenger.reset();
+                keep(std::move(row), lineNo);
+            } else if (follows(*challenger, row)) {
+                // The row kept last was the odd one.
+                leaveOut(lastLine);
+                table.rows.back() = std::move(*challenger);
+                challenger.reset();
+                keep(std::move(row), lineNo);
+            } else {
+                leaveOut(lineNo);
+            }
+            continue;
+        }
+        const std::size_t kept = table.rows.size();
+        if (kept == 0 || follows(table.rows.back(), row)) {
+            keep(std::move(row), lineNo);
+        } else if (kept == 1 || follows(table.rows[kept - 2], row)) {
+            challenger = std::move(row);
+            challengerLine = lineNo;
+        } else {
+            leaveOut(lineNo);
+        }
     }
+    // Nothing came to decide: the row kept stays, as the earlier of the two.
+    if (challenger) leaveOut(challengerLine);
     return table;
 }
 

@@ -57,7 +57,10 @@ struct ReadingsTable {
 // the first such named in badLine) when it is not one: fields missing or not numbers, a frame
 // number that is not a whole number from 1, one that does not increase from the line before, a time
 // earlier than the line before, a line longer than the readers take, or a last line cut
-// short. The lines after it still count. Never throws for the content.
+// short. The lines after it still count. Of two lines out of order with each other where the
+// one before both fits either, the one the next sound line does not follow goes (the second
+// when none comes): a single absurd line (a time of 1e300) goes alone. Never throws for the
+// content.
 ReadingsTable parseReadings(std::istream& in);
 
 // Drops the rows that do not belong to the trajectory whose frames are at `frameTimes`: a
