@@ -12,6 +12,7 @@
 
 #include "files/atomicfile.h"
 #include "files/finalstate.h"
+#include "files/output.h"
 #include "files/trajectory.h"
 #include "support/tempfiles.h"
 #include "support/world.h"
@@ -39,10 +40,11 @@ class RunPlanFiles : public ::testing::Test {
 TEST_F(RunPlanFiles, OneCalculationOfAProjectAtATime) {
     // A temporary file a killed write of the final state left a moment ago: no other run
     // can be writing it while the trajectory is held, so it goes however young it is.
-    writeBytes(base + ".sta.tmp-Ab12Cd", "half a state");
+    const std::string leftover = temporaryPathOf(base + ".sta", "Ab12Cd34");
+    writeBytes(leftover, "half a state");
     RunPlan first(base);
     first.claim();
-    EXPECT_FALSE(fileExists(base + ".sta.tmp-Ab12Cd"));
+    EXPECT_FALSE(fileExists(leftover));
     EXPECT_FALSE(first.trajectoryExisted());
 
     RunPlan second(base);
