@@ -66,6 +66,14 @@ TEST_F(CommandMessages, SayWhatHappenedInOneLineEach) {
             EXPECT_EQ(told.compare(start, 9, "zentova: "), 0) << c.arguments << ": " << told;
         EXPECT_EQ(start, told.size()) << c.arguments << ": " << told;
     }
+    // A number the user gave comes back briefly, not in 309 digits.
+    ASSERT_EQ(zentova("--calculate gas.zpr --steps 300 --seed 1"), 0) << err();
+    EXPECT_EQ(zentova("--analyse gas.zpr --from 1e308"), 1);
+    EXPECT_NE(err().find("gas.his: has no frames from 1e+308 to the end (its frames run from "
+                         "t = 0.015 to t = 0.015)\n"),
+              std::string::npos)
+        << err();
+
     // A run that makes every change says nothing of them.
     EXPECT_EQ(zentova("--export-lammps gas.zpr bath3 --seed 1 --bath 0:1,0.1:4,0.2:1 --steps 4001"),
               0);
