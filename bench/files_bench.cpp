@@ -51,7 +51,8 @@ void ReadTrajectory(benchmark::State& state) {
 BENCHMARK(ReadTrajectory)->Unit(benchmark::kMillisecond);
 
 // What a calculation does at every frame besides the trajectory: the final state of 200
-// particles rewritten beside it, atomically (RewriteFinalState/1); /0 writes it as the
+// particles rewritten beside it, atomically (RewriteFinalState/1, and /2 under the hold a
+// run takes for it); /0 writes it as the
 // program's other files are written, renamed over the old one. FormatFinalState is the text
 // alone.
 void RewriteFinalState(benchmark::State& state) {
@@ -64,15 +65,21 @@ void RewriteFinalState(benchmark::State& state) {
     const std::string path = std::string(folder) + "/bench.sta";
     zentova::FinalStateWriter writer(path);
     for (auto _ : state) {
-        if (state.range(0))
+        if (state.range(0) == 2) {
+            // A frame's write as a run makes it: under the hold a new run of the project
+            // waits for.
+            const zentova::FinalStateHold hold(path, zentova::FinalStateHoldWaitMs);
             writer.write(200, 1.5, particles);
-        else
+        } else if (state.range(0) == 1) {
+            writer.write(200, 1.5, particles);
+        } else {
             zentova::writeFinalStateFile(path, 200, 1.5, particles, zentova::Leftovers::Leave);
+        }
     }
     ::unlink(path.c_str());
     ::rmdir(folder);
 }
-BENCHMARK(RewriteFinalState)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RewriteFinalState)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 void FormatFinalState(benchmark::State& state) {
     const zentova::ParticleState particles = placedParticles();

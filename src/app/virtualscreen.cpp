@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdlib>
@@ -25,7 +26,26 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr std::string_view ScreenFolderPrefix = "zentova-screen-";
+// Hidden and named for the program; mkdtemp adds six letters or digits.
+constexpr std::string_view ScreenFolderPrefix = ".zentova-screen-";
+constexpr std::size_t ScreenFolderRandom = 6;
+// What a screen puts into its folder: nothing else is ever removed from it.
+constexpr const char* ScreenFiles[] = {"authority", "xvfb.log"};
+
+bool isAlphanumeric(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Removes the screen's files from the folder open at `fd` and then the folder itself at
+// `path`, which fails, leaving it, when anything else is in it.
+void removeScreenFolder(int fd, const std::string& path) {
+    for (const char* name : ScreenFiles) {
+        struct stat info {};
+        if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode))
+            ::unlinkat(fd, name, 0);
+    }
+    ::rmdir(path.c_str());
+}
 
 // One entry of an X authority file that holds for any host and any display: the server
 // reads its cookie from it, and the client finds it whatever display number came up.
@@ -62,9 +82,11 @@ void sweepStaleScreenFolders(const std::string& tempFolder, long minimumAgeSecon
         const std::string name = entry.path().filename().string();
         const std::string path = entry.path().string();
         struct stat info {};
-        if (name.size() != ScreenFolderPrefix.size() + 6 ||
-            name.rfind(ScreenFolderPrefix, 0) != 0 || ::lstat(path.c_str(), &info) != 0 ||
-            !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+        if (name.size() != ScreenFolderPrefix.size() + ScreenFolderRandom ||
+            name.rfind(ScreenFolderPrefix, 0) != 0 ||
+            !std::all_of(name.begin() + ScreenFolderPrefix.size(), name.end(), isAlphanumeric) ||
+            ::lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+            info.st_uid != ::getuid())
             continue;
         std::error_code timeError;
         const auto changed = std::filesystem::last_write_time(path, timeError);
@@ -72,10 +94,7 @@ void sweepStaleScreenFolders(const std::string& tempFolder, long minimumAgeSecon
         // A running screen holds its folder locked; one that nobody holds was left by a kill.
         const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            std::error_code removeError;
-            std::filesystem::remove_all(path, removeError);
-        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) removeScreenFolder(fd, path);
         ::close(fd);
     }
 }
@@ -168,8 +187,11 @@ bool VirtualScreen::start(std::string& error) {
         const std::string folder = std::exchange(m_folder, std::string());
         stop();
         const std::string reason = lastLine(log);
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
+        if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            fd >= 0) {
+            removeScreenFolder(fd, folder);
+            ::close(fd);
+        }
         error = "the virtual screen (Xvfb) did not start" + (reason.empty() ? "" : ": " + reason);
         return false;
     }
@@ -201,8 +223,11 @@ void VirtualScreen::stop() {
 
 void VirtualScreen::removeFiles() {
     if (!m_folder.empty()) {
-        std::error_code ec;
-        std::filesystem::remove_all(m_folder, ec);
+        const int fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0) {
+            removeScreenFolder(fd, m_folder);
+            ::close(fd);
+        }
         m_folder.clear();
     }
     if (m_folderLock >= 0) ::close(m_folderLock);

@@ -37,10 +37,11 @@ class VirtualScreen {
     std::string m_display;
 };
 
-// Removes the folders "zentova-screen-XXXXXX" in `tempFolder` that screens of processes
-// killed before they could clean up left (a cookie and a log each): the user's own, held by
-// no running screen, and older than `minimumAgeSeconds`. Best effort; VirtualScreen::start
-// calls it on the system's temporary folder.
+// Removes the folders ".zentova-screen-XXXXXX" (six letters or digits) in `tempFolder` that
+// screens of processes killed before they could clean up left: the user's own, held by no
+// running screen, and older than `minimumAgeSeconds`. Only the files a screen puts there (a
+// cookie and a log) go, and the folder only when nothing else is left in it. Best effort;
+// VirtualScreen::start calls it on the system's temporary folder.
 void sweepStaleScreenFolders(const std::string& tempFolder, long minimumAgeSeconds = 2);
 
 }  // namespace zentova

@@ -37,6 +37,13 @@ RunPlan::RunPlan(const std::string& baseName)
 void RunPlan::claim() {
     m_trajectory.claim(m_trajectoryPath);
     try {
+        // A run whose trajectory was removed may be writing its last final state now: it
+        // checked its trajectory under the hold, so once the hold is ours, it has either
+        // written or will see this run's trajectory and stop.
+        if (!FinalStateHold(m_finalStatePath, FinalStateHoldWaitMs).held())
+            throw FileError(m_finalStatePath, 0,
+                            "is being written by another calculation; try again when it has "
+                            "ended");
         removeStaleTemporaries(m_finalStatePath, 0);
         removeStaleTemporaries(m_readingsPath, 0);
         // Before the trajectory is cut or extended: a folder that takes no new file (the

@@ -89,6 +89,11 @@ void RunFiles::frame(int n, const ParticleState& particles) {
     // frame behind, which the next append restores from the final state, rather than a
     // frame the final state cannot continue. Nothing is written once the trajectory's name
     // has gone to another file (removed during the run, and perhaps taken by another run).
+    // The check and the write happen under the hold of the final state, which a run that
+    // takes the name waits for before it reads or writes the final state: so the check
+    // either sees the other run's trajectory, or this write lands before that run starts.
+    // A hold that does not come (someone else keeps the file locked) delays, never stops.
+    const FinalStateHold hold(m_finalState.path(), FinalStateHoldWaitMs);
     m_trajectory.checkStillNamed();
     try {
         m_finalState.write(n, particles.time, particles);

@@ -35,7 +35,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string fixed3(double value) {
-    return formatDecimals(value, 3);
+    return formatBrief(value, 3);
 }
 
 // More frames than this are thinned out evenly: g(r) and the displacement then still take

@@ -9,29 +9,34 @@
 #include <iostream>
 #include <string>
 
+#include "cli/windowpart.h"
 #include "command/windowcommands.h"
 
 namespace zentova {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 // The window part: beside the front in the build tree, or where the installation puts
-// helper programs, relative to the front's folder.
-fs::path windowPart() {
+// helper programs. The front's own place comes from the system, never from argv[0] or the
+// current folder: a file named zentova-gui there is not ours to start.
+std::string windowPart() {
     std::error_code ec;
-    const fs::path folder = fs::read_symlink("/proc/self/exe", ec).parent_path();
-    const fs::path beside = folder / "zentova-gui";
-    if (::access(beside.c_str(), X_OK) == 0) return beside;
-    return folder / ZENTOVA_WINDOW_PART_FROM_FRONT / "zentova-gui";
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    return findWindowPart(ec ? std::string() : self, ZENTOVA_WINDOW_PART_FROM_FRONT,
+                          ZENTOVA_WINDOW_PART_INSTALLED);
 }
 
 // Returns only when the window part cannot be started.
 int handOver(char** argv) {
-    const fs::path part = windowPart();
+    const std::string part = windowPart();
+    if (part.empty()) {
+        tell(std::cerr, std::string("cannot find the window part of the program (neither beside "
+                                    "this program nor at ") +
+                            ZENTOVA_WINDOW_PART_INSTALLED + "); reinstall the program");
+        return 1;
+    }
     ::execv(part.c_str(), argv);
-    tell(std::cerr, part.string() + ": cannot start the window part of the program (" +
+    tell(std::cerr, part + ": cannot start the window part of the program (" +
                         std::strerror(errno) + "); reinstall the program");
     return 1;
 }

@@ -12,6 +12,7 @@
 #include "cli/table.h"
 #include "command/options.h"
 #include "files/fileerror.h"
+#include "files/numformat.h"
 #include "files/settingsfile.h"
 #include "files/xyzexport.h"
 #include "lammps/export.h"
@@ -162,8 +163,22 @@ int exportLammpsCommand(const CommandCall& call) {
     const LammpsExportSummary summary = exportLammps(options, settings);
     tell(std::cerr, options.projectPath + ": " + std::to_string(summary.particles) +
                         (summary.particles == 1 ? " particle" : " particles") + " written to " +
-                        options.folder + " (run: cd " + options.folder + " && lmp -in in." +
-                        summary.stem + ")");
+                        options.folder + " (run: cd " + shellWord(options.folder) +
+                        " && lmp -in in." + summary.stem + ")");
+    if (const std::size_t later = summary.laterBathChanges.size(); later > 0) {
+        std::string times;
+        for (std::size_t k = 0; k < later; ++k)
+            times += std::string(k == 0           ? ""
+                                 : k + 1 == later ? " and "
+                                                  : ", ") +
+                     "t = " + formatSignificant(summary.laterBathChanges[k], 10);
+        tell(std::cerr, options.projectPath + ": the bath's " +
+                            (later == 1 ? "change at " : "changes at ") + times +
+                            (later == 1 ? " lies" : " lie") + " past the run's " +
+                            std::to_string(options.steps) + " steps; in." + summary.stem +
+                            " makes " + (later == 1 ? "it" : "them") +
+                            " under a -var steps that reaches " + (later == 1 ? "it" : "them"));
+    }
     return 0;
 }
 

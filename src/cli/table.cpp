@@ -1,8 +1,12 @@
 #include "cli/table.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <iterator>
+#include <string>
 
 #include "cli/plaincommands.h"
 #include "command/windowcommands.h"
@@ -118,6 +122,20 @@ int dispatch(int argc, char** argv) {
     return named->run(CommandCall{argc, argv, {argv + 2, argv + argc}});
 }
 
+// What a command printed reaches its reader only once the standard output is flushed: a
+// full disk or a closed pipe found then is a failure of the command, not a success.
+int flushedStatus(int status) {
+    errno = 0;
+    std::cout.flush();
+    const bool written = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    // A command that failed has said why already.
+    if (written || status != 0) return status;
+    const int error = errno;
+    tell(std::cerr, std::string("cannot write to the standard output") +
+                        (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
+    return 1;
+}
+
 }  // namespace
 
 std::string commandWords() {
@@ -132,7 +150,7 @@ std::string commandWords() {
 int runCommandLine(int argc, char** argv) {
     if (argc == 1 || std::string_view(argv[1]).substr(0, 2) != "--") return runDesktop(argc, argv);
     try {
-        return dispatch(argc, argv);
+        return flushedStatus(dispatch(argc, argv));
     } catch (const UsageError& e) {
         return usageError(e.what());
     } catch (const std::exception& e) {

@@ -49,6 +49,15 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// `text` with every control character written out as C writes it in a string ("\n", "\t",
+// "\r", else "\x1b" and the like): the rest as it is.
+std::string escapeControls(std::string_view text);
+
+// `word` as a POSIX shell reads it back as one word: as it is when it holds only letters,
+// digits and "/._-+,:@%", else in single quotes (a quote inside as '\''); a word that begins
+// with "-" is led by "./" so that no command takes it for an option.
+std::string shellWord(std::string_view word);
+
 // Says a failure or a note of a command as one line on `err`: "zentova: " + message, the
 // form every line the program writes to the standard error takes.
 void tell(std::ostream& err, std::string_view message);

@@ -18,9 +18,9 @@ std::string errorText(int error);
 // Writes all of `data`, retrying after interruptions; false with errno set on failure.
 bool writeAll(int fd, const char* data, std::size_t size);
 
-// Makes "PATH.tmp-XXXXXX" that did not exist, never through a link, mode 0644 whatever the
-// umask, and takes the lock that tells other writers it is in use. A `temporary` already
-// named is tried first. Returns the descriptor; throws FileError naming `path`.
+// Makes a temporary of `path` (temporaryPathOf in output.h) that did not exist, never through a
+// link, mode 0644 whatever the umask, and takes the lock that tells other writers it is in use. A
+// `temporary` already named is tried first. Returns the descriptor; throws FileError naming `path`.
 int makeTemporary(const std::string& path, std::string& temporary);
 
 // A temporary held is removed should the process end through exit() before it is released.

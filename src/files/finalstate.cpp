@@ -1,6 +1,11 @@
 #include "files/finalstate.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 #include "files/atomicfile.h"
@@ -56,6 +61,24 @@ void FinalStateWriter::write(int n, double time, const ParticleState& particles)
     m_text.clear();
     appendFinalState(m_text, n, time, particles);
     m_file.write(m_text);
+}
+
+FinalStateHold::FinalStateHold(const std::string& path, int waitMilliseconds) {
+    // Never through a link, never waiting on a FIFO: what is not a final state has no hold.
+    m_fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (m_fd < 0) return;
+    for (int waited = 0; ::flock(m_fd, LOCK_EX | LOCK_NB) != 0; ++waited) {
+        if (errno != EWOULDBLOCK && errno != EINTR) return;  // no locks here: nothing to wait for
+        if (waited >= waitMilliseconds) {
+            m_held = false;
+            return;
+        }
+        ::usleep(1000);
+    }
+}
+
+FinalStateHold::~FinalStateHold() {
+    if (m_fd >= 0) ::close(m_fd);
 }
 
 FinalState readFinalState(std::istream& in, const std::string& fileName) {

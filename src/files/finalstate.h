@@ -34,11 +34,34 @@ class FinalStateWriter {
     explicit FinalStateWriter(std::string path) : m_file(std::move(path)) {}
     // Throws FileError.
     void write(int n, double time, const ParticleState& particles);
+    const std::string& path() const { return m_file.path(); }
 
   private:
     RewrittenFile m_file;
     std::string m_text;
 };
+
+// A hold on the final state that `path` names now: an advisory lock on that file, so that
+// what a run checks and then writes under it is not cut in two by a run that claims the
+// project, which waits for the hold (RunPlan::claim). There is nothing to hold when no file
+// is there; held() is then true as well. Waits up to `waitMilliseconds` for a hold another
+// has; held() is false when it did not come.
+class FinalStateHold {
+  public:
+    FinalStateHold(const std::string& path, int waitMilliseconds);
+    ~FinalStateHold();
+    FinalStateHold(const FinalStateHold&) = delete;
+    FinalStateHold& operator=(const FinalStateHold&) = delete;
+    bool held() const { return m_held; }
+
+  private:
+    int m_fd = -1;
+    bool m_held = true;
+};
+
+// How long a run waits for the hold before writing a frame, and a run that claims the
+// project before it refuses: far longer than a write of the final state takes.
+inline constexpr int FinalStateHoldWaitMs = 2000;
 
 // Reads a final-state file. Refuses a count outside 0..MaxParticles, a type outside
 // 1..MaxTypes, a value that is not a finite number, or a file cut short. Throws FileError.

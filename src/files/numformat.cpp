@@ -92,4 +92,12 @@ std::string formatSignificant(double value, int digits) {
     return formatWith(value, std::chars_format::general, digits);
 }
 
+std::string formatBrief(double value, int decimals) {
+    if (std::fabs(value) < BriefLimit || !std::isfinite(value))
+        return formatDecimals(value, decimals);
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+    return std::string(text.data(), end);
+}
+
 }  // namespace zentova

@@ -21,6 +21,11 @@ void appendFixed(std::string& out, double value);
 std::string formatDecimals(double value, int decimals);
 std::string formatSignificant(double value, int digits);
 
+// A number for a message that may come from the user: formatDecimals below BriefLimit, the
+// shortest form that reads back as the value beyond (1e308 -> "1e+308", not 309 digits).
+inline constexpr double BriefLimit = 1e15;
+std::string formatBrief(double value, int decimals);
+
 // Plain decimal integer.
 void appendInt(std::string& out, long long value);
 

@@ -9,11 +9,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <mutex>
+#include <utility>
 
 #include "files/fileerror.h"
 #include "files/fileio.h"
@@ -25,8 +27,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view TemporaryInfix = ".tmp-";
-constexpr std::size_t TemporarySuffixLength = 6;
+// A temporary is "." + TARGET + ".zentova.tmp-" + eight random letters or digits + four
+// that check them against the target's name: hidden beside its target, the program's name
+// in it, and a form that no name chosen by hand takes by chance, so that a sweep never
+// takes a user's "o.xyz.tmp-backup".
+constexpr std::string_view TemporaryMark = ".zentova.tmp-";
+constexpr std::size_t RandomLength = 8;
+constexpr std::size_t CheckLength = 4;
 constexpr std::string_view SuffixLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
@@ -34,13 +41,48 @@ bool isAlphanumeric(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// FNV-1a over the target's name and the random part, in base 62.
+std::string checkOf(std::string_view target, std::string_view random) {
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    const auto mix = [&](std::string_view bytes) {
+        for (const char c : bytes) {
+            hash ^= static_cast<unsigned char>(c);
+            hash *= 0x100000001b3u;
+        }
+    };
+    mix(target);
+    mix(std::string_view("/", 1));
+    mix(random);
+    std::string check;
+    for (std::size_t k = 0; k < CheckLength; ++k) {
+        check += SuffixLetters[hash % SuffixLetters.size()];
+        hash /= SuffixLetters.size();
+    }
+    return check;
+}
+
+std::string temporaryNameOf(std::string_view target, std::string_view random) {
+    std::string name(1, '.');
+    name.append(target).append(TemporaryMark).append(random).append(checkOf(target, random));
+    return name;
+}
+
 bool isTemporaryOf(std::string_view name, std::string_view target) {
-    if (name.size() != target.size() + TemporaryInfix.size() + TemporarySuffixLength ||
-        name.substr(0, target.size()) != target ||
-        name.substr(target.size(), TemporaryInfix.size()) != TemporaryInfix)
+    constexpr std::size_t Suffix = RandomLength + CheckLength;
+    if (name.size() != 1 + target.size() + TemporaryMark.size() + Suffix || name[0] != '.' ||
+        name.substr(1, target.size()) != target ||
+        name.substr(1 + target.size(), TemporaryMark.size()) != TemporaryMark)
         return false;
-    const std::string_view suffix = name.substr(name.size() - TemporarySuffixLength);
-    return std::all_of(suffix.begin(), suffix.end(), isAlphanumeric);
+    const std::string_view random = name.substr(name.size() - Suffix, RandomLength);
+    return std::all_of(random.begin(), random.end(), isAlphanumeric) &&
+           name.substr(name.size() - CheckLength) == checkOf(target, random);
+}
+
+// The folder part of `path` (with its "/", empty for none) and the name in it.
+std::pair<std::string, std::string> splitPath(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {std::string(), path};
+    return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
 // The temporaries this process has open, removed should it end through exit() before they
@@ -82,12 +124,12 @@ int makeTemporary(const std::string& path, std::string& temporary) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         // The name of the last write first, when it is free again.
         if (attempt > 0 || temporary.empty()) {
-            unsigned char random[TemporarySuffixLength];
+            unsigned char random[RandomLength];
             if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
                 throw FileError(path, 0, "cannot write: " + fileio::errorText(errno));
-            temporary = path + std::string(TemporaryInfix);
-            for (const unsigned char r : random)
-                temporary += SuffixLetters[r % SuffixLetters.size()];
+            std::string letters;
+            for (const unsigned char r : random) letters += SuffixLetters[r % SuffixLetters.size()];
+            temporary = temporaryPathOf(path, letters);
         }
         const int fd =
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -166,24 +208,27 @@ void checkOutputTarget(const std::string& path, const OutputPolicy& policy) {
     if (!policy.overwrite) refuse(path, "already exists; --overwrite replaces it");
 }
 
+std::string temporaryPathOf(const std::string& path, std::string_view random) {
+    const auto [folder, target] = splitPath(path);
+    return folder + temporaryNameOf(target, random);
+}
+
 void removeStaleTemporaries(const std::string& path, long minimumAgeSeconds) {
-    std::string folder = ".";
-    std::string target = path;
-    if (const std::size_t slash = path.rfind('/'); slash != std::string::npos) {
-        folder = slash == 0 ? "/" : path.substr(0, slash);
-        target = path.substr(slash + 1);
-    }
+    auto [folder, target] = splitPath(path);
+    if (folder.empty()) folder = "./";
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;  // the write itself will say what is wrong with the folder
     const std::time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
         if (!isTemporaryOf(entry->d_name, target)) continue;
-        const std::string leftover = folder + "/" + entry->d_name;
+        const std::string leftover = folder + entry->d_name;
         // Only plain files we could have made, never through a link, without waiting on a FIFO.
         const int fd = ::open(leftover.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
         struct stat info {};
-        const bool plain = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+        // ...and only what this user could have made: theirs, and under no other name.
+        const bool plain = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                           info.st_uid == ::geteuid() && info.st_nlink == 1;
         // A writer holds its temporary locked; one that nobody holds was left by a kill.
         const int locked = ::flock(fd, LOCK_EX | LOCK_NB);
         const bool held = locked != 0 && errno == EWOULDBLOCK;

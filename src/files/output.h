@@ -8,9 +8,10 @@
 namespace zentova {
 
 // Every file the program creates is written here: under a temporary name beside its target
-// ("TARGET.tmp-XXXXXX", made with O_EXCL and O_NOFOLLOW, so nothing is written through a
-// link), then renamed over the target. A failure or a kill never leaves the target half
-// written, and the next write of the same target clears what a killed one left.
+// (".TARGET.zentova.tmp-" and twelve letters or digits, see temporaryPathOf; made with O_EXCL
+// and O_NOFOLLOW, so nothing is written through a link), then renamed over the target. A failure or
+// a kill never leaves the target half written, and the next write of the same target clears what a
+// killed one left.
 
 // What an output may replace. Links, folders, FIFOs and devices are never written to.
 struct OutputPolicy {
@@ -43,10 +44,16 @@ void checkOutputTarget(const std::string& path, const OutputPolicy& policy);
 inline constexpr long StaleTemporaryAgeSeconds = 2;
 inline constexpr long StaleTemporaryAgeWithoutLocks = 60;
 
-// Removes the temporary files of earlier writes of `path` that never finished: plain files
-// "PATH.tmp-XXXXXX" (six letters or digits) beside it that no writer holds, last modified at
-// least `minimumAgeSeconds` ago (0 for a caller that knows no other process writes `path`).
-// Best effort: reports nothing.
+// The temporary a write of `path` makes with the random part `random` (eight letters or
+// digits): ".NAME.zentova.tmp-" + `random` + four letters or digits that check `random`
+// against NAME, in the folder of `path`. Hidden, named for the program, and of a form that a
+// name chosen by hand does not take by chance.
+std::string temporaryPathOf(const std::string& path, std::string_view random);
+
+// Removes the temporary files of earlier writes of `path` that never finished: files of the
+// form temporaryPathOf gives beside it (their check right), regular, the user's own and of one
+// name only, that no writer holds, last modified at least `minimumAgeSeconds` ago (0 for a
+// caller that knows no other process writes `path`). Best effort: reports nothing.
 void removeStaleTemporaries(const std::string& path,
                             long minimumAgeSeconds = StaleTemporaryAgeSeconds);
 

@@ -5,11 +5,14 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "files/atomicfile.h"
 #include "files/linereader.h"
 #include "files/trajectory.h"
+#include "model/bathschedule.h"
 #include "model/energy.h"
 #include "model/limits.h"
 
@@ -187,7 +190,11 @@ bool parseRow(const std::vector<std::string_view>& fields, std::size_t columns, 
         !parseFrameNumber(fields[1], row.frame))
         return false;
     if (withBath) {
-        if (!parseReal(fields[--columns], row.bathFactor) || row.bathFactor < 0.0) return false;
+        // The bounds of --bath: a factor beyond them was never the program's.
+        if (!parseReal(fields[--columns], row.bathFactor) || !(row.bathFactor >= 0.0) ||
+            row.bathFactor > MaxBathFactor)
+            return false;
+        if (row.bathFactor == 0.0) row.bathFactor = 0.0;  // "-0" reads as 0
     }
     std::vector<double> values(columns - 2);
     for (std::size_t k = 2; k < columns; ++k)
@@ -198,6 +205,15 @@ bool parseRow(const std::vector<std::string_view>& fields, std::size_t columns, 
     row.radiusOfGyration = values[values.size() - 2];
     row.largestDistance = values.back();
     return true;
+}
+
+}  // namespace
+
+namespace {
+
+// True when `row` may follow `before` in a file: a later frame, at no earlier time.
+bool follows(const ReadingsRow& before, const ReadingsRow& row) {
+    return row.frame > before.frame && row.time >= before.time;
 }
 
 }  // namespace
@@ -218,28 +234,72 @@ ReadingsReader::ReadingsReader(std::istream& in) : m_in(in) {
     m_withBath = names.back() == BathColumn;
 }
 
+void ReadingsReader::leaveOut(int line) {
+    if (m_badLine == 0 || line < m_badLine) m_badLine = line;
+}
+
+// A row out of order with the row kept last but in order with the one before it: one of the
+// two is odd (a time of 1e300, a frame far beyond the run), and the next sound row tells
+// which. Without that, a single absurd row would leave out every row after it.
+bool ReadingsReader::take(ReadingsRow&& row, int line) {
+    if (m_challenger) {
+        if (follows(m_kept->row, row)) {
+            leaveOut(m_challenger->line);
+        } else if (follows(m_challenger->row, row)) {
+            // The row kept last was the odd one.
+            leaveOut(m_kept->line);
+            m_kept = std::move(m_challenger);
+        } else {
+            leaveOut(line);
+            return false;
+        }
+        m_challenger.reset();
+    } else if (m_kept && !follows(m_kept->row, row)) {
+        if (!m_given || follows(*m_given, row))
+            m_challenger = Held{std::move(row), line};
+        else
+            leaveOut(line);
+        return false;
+    }
+    const bool ready = m_kept.has_value();
+    if (ready) {
+        m_ready = m_kept->row;
+        m_given = m_kept->row;
+    }
+    m_kept = Held{std::move(row), line};
+    return ready;
+}
+
 bool ReadingsReader::next(ReadingsRow& row) {
     if (!m_headerKnown) return false;
     std::string line;
     bool tooLong = false;
     bool ended = false;
-    while (readLine(m_in, line, tooLong, ended)) {
+    while (!m_ended && readLine(m_in, line, tooLong, ended)) {
         ++m_lineNo;
         // A line that is not one of readings is left out, and so is one that does not follow
         // the rows before it (a frame again, or an earlier time); the rows after it still
         // count. A last line without its line end may be a write cut short: it does not count.
-        const bool good = ended && !tooLong &&
-                          parseRow(splitFields(line), m_columns, m_withBath, row) &&
-                          (!m_any || (row.frame > m_lastFrame && row.time >= m_lastTime));
-        if (good) {
-            m_any = true;
-            m_lastFrame = row.frame;
-            m_lastTime = row.time;
+        ReadingsRow read;
+        if (!ended || tooLong || !parseRow(splitFields(line), m_columns, m_withBath, read)) {
+            leaveOut(m_lineNo);
+            continue;
+        }
+        if (take(std::move(read), m_lineNo)) {
+            row = m_ready;
             return true;
         }
-        if (m_badLine == 0) m_badLine = m_lineNo;
     }
-    return false;
+    m_ended = true;
+    // Nothing came to decide: the row kept stays, as the earlier of the two.
+    if (m_challenger) {
+        leaveOut(m_challenger->line);
+        m_challenger.reset();
+    }
+    if (!m_kept) return false;
+    row = std::move(m_kept->row);
+    m_kept.reset();
+    return true;
 }
 
 ReadingsTable parseReadings(std::istream& in) {

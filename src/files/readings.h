@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <istream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,10 @@ struct ReadingsTable {
 // the first such named in badLine) when it is not one: fields missing or not numbers, a frame
 // number that is not a whole number from 1, one that does not increase from the line before, a time
 // earlier than the line before, a line longer than the readers take, or a last line cut
-// short. The lines after it still count. Never throws for the content.
+// short. The lines after it still count. Of two lines out of order with each other where the
+// one before both fits either, the one the next sound line does not follow goes (the second
+// when none comes): a single absurd line (a time of 1e300) goes alone. Never throws for the
+// content.
 ReadingsTable parseReadings(std::istream& in);
 
 // A readings file read line by line, as parseReadings reads it, holding one line at a time.
@@ -68,11 +72,21 @@ class ReadingsReader {
     bool headerKnown() const { return m_headerKnown; }
     const std::vector<int>& types() const { return m_types; }
     // The next line of readings, the lines that are not left out (see parseReadings); false at
-    // the end of the file.
+    // the end of the file. A row is given once the row after it has shown that it was not
+    // the odd one of two out of order, so the reader reads a row ahead.
     bool next(ReadingsRow& row);
+    // The first line left out, or 0; final once next() has returned false.
     int badLine() const { return m_badLine; }
 
   private:
+    struct Held {
+        ReadingsRow row;
+        int line = 0;
+    };
+    void leaveOut(int line);
+    // Takes the next sound row in; true when a row is ready to give (in `m_ready`).
+    bool take(ReadingsRow&& row, int line);
+
     std::istream& m_in;
     bool m_headerKnown = false;
     std::vector<int> m_types;
@@ -80,9 +94,11 @@ class ReadingsReader {
     bool m_withBath = false;
     int m_lineNo = 1;
     int m_badLine = 0;
-    bool m_any = false;
-    long long m_lastFrame = 0;
-    double m_lastTime = 0.0;
+    std::optional<ReadingsRow> m_given;  // the last row given
+    std::optional<Held> m_kept;          // the row kept last, not yet given
+    std::optional<Held> m_challenger;    // a row out of order with m_kept but not with m_given
+    ReadingsRow m_ready;
+    bool m_ended = false;
 };
 
 // The rows of a readings file that belong to a trajectory's frames, found as the frames go

@@ -31,13 +31,14 @@ int neighbourSlots(const Project& project) {
 
 std::vector<BathSegment> bathSegments(const BathSchedule& schedule, double startTime, double step,
                                       long long steps) {
-    std::vector<BathSegment> segments{{0, bathFactorAt(schedule, startTime + 0.5 * step)}};
+    std::vector<BathSegment> segments{
+        {0, bathFactorAt(schedule, startTime + 0.5 * step), startTime}};
     for (const BathChange& change : schedule) {
         // The first step k whose start plus half a step reaches the change's time.
         const double first = std::ceil((change.time - startTime) / step - 0.5);
         if (!(first > 0.0) || first >= static_cast<double>(steps)) continue;
         if (change.factor == segments.back().factor) continue;
-        segments.push_back({static_cast<long long>(first), change.factor});
+        segments.push_back({static_cast<long long>(first), change.factor, change.time});
     }
     return segments;
 }

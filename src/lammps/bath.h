@@ -38,6 +38,7 @@ int neighbourSlots(const Project& project);
 struct BathSegment {
     long long fromStep = 0;
     double factor = 1.0;
+    double time = 0.0;  // the time of the change that starts it, as the schedule gives it
 };
 
 // The stretches a run of `steps` steps of size `step` from `startTime` takes under

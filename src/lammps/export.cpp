@@ -158,7 +158,11 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
     system.startTime = start.time;
     system.shortened = options.cutoff.has_value();
     system.chosenCutoff = options.cutoff.value_or(0.0);
-    system.bath = bathSegments(options.bath, start.time, system.step, system.steps);
+    // The whole schedule, up to the longest run LAMMPS takes: a longer -var steps follows it.
+    system.bath = bathSegments(options.bath, start.time, system.step, MaxLammpsSteps);
+    std::vector<double> laterBathChanges;
+    for (const BathSegment& segment : system.bath)
+        if (segment.fromStep >= system.steps) laterBathChanges.push_back(segment.time);
 
     // The cubes side by side, the model's -half..half shifted to 0..edge in each.
     for (int iz = 0; iz < options.replicate[2]; ++iz)
@@ -203,7 +207,8 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
     inputOut.write(inputScript(system));
     readmeOut.write(readmeText(system));
     outputs.commit();
-    return {stem, static_cast<long long>(system.atoms.size()), system.cutoff, layout.bits};
+    return {stem, static_cast<long long>(system.atoms.size()), system.cutoff, layout.bits,
+            laterBathChanges};
 }
 
 }  // namespace zentova

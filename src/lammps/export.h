@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/bathschedule.h"
 #include "model/settings.h"
@@ -38,6 +39,9 @@ struct LammpsExportSummary {
     long long particles = 0;
     double cutoff = 0.0;
     int tableBits = 0;
+    // The times of the bath's changes that lie past the run's steps: in.STEM makes them only
+    // under a longer -var steps.
+    std::vector<double> laterBathChanges;
 };
 
 // Writes data.STEM, STEM.table, in.STEM and README.txt into the folder (made when missing)

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <sstream>
+#include <string>
 
 #include "files/numformat.h"
 #include "files/xyzexport.h"
@@ -279,7 +281,9 @@ std::string bathCommands(const LammpsSystem& system, double factor = 1.0, int se
 }
 
 // The run: at once, or under the bath's schedule a stretch at a time (run ... upto), the
-// bath set anew between. A -var steps shorter than the schedule stops LAMMPS at a change.
+// bath set anew between. The whole schedule is written, each change under a test of
+// -var steps, so that a longer run than the export's makes the changes it reaches and a
+// shorter one stops at its own end.
 std::string runLines(const LammpsSystem& system) {
     if (system.bath.size() < 2) return "run ${steps}\n";
     std::string s =
@@ -287,8 +291,13 @@ std::string runLines(const LammpsSystem& system) {
     for (const BathSegment& segment : system.bath)
         s += "#   " + std::to_string(segment.fromStep) + ": x " + number(segment.factor) + "\n";
     for (std::size_t j = 1; j < system.bath.size(); ++j) {
-        s += "run      " + std::to_string(system.bath[j].fromStep) + " upto\n";
-        s += bathCommands(system, system.bath[j].factor, static_cast<int>(j));
+        const std::string step = std::to_string(system.bath[j].fromStep);
+        s += "if \"${steps} > " + step + "\" then &\n  \"run      " + step + " upto\"";
+        std::istringstream commands(
+            bathCommands(system, system.bath[j].factor, static_cast<int>(j)));
+        for (std::string command; std::getline(commands, command);)
+            if (!command.empty()) s += " &\n  \"" + command + "\"";
+        s += "\n";
     }
     return s + "run      ${steps} upto\n";
 }

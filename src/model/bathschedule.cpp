@@ -65,6 +65,9 @@ ParsedBathSchedule parseBathSchedule(std::string_view text) {
         if (colon == std::string_view::npos || !parseValue(pair.substr(0, colon), change.time) ||
             !parseValue(pair.substr(colon + 1), change.factor))
             return refuse(quoted(pair) + " is not TIME:FACTOR (two numbers, e.g. 2.5:4)");
+        // "-0" is 0: written back as it came, it would read as a negative time or factor.
+        if (change.time == 0.0) change.time = 0.0;
+        if (change.factor == 0.0) change.factor = 0.0;
         if (change.time < 0.0) return refuse(quoted(pair) + ": the time must be 0 or later");
         if (!(change.factor >= 0.0 && change.factor <= MaxBathFactor)) {
             char bound[32];

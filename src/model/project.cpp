@@ -1,5 +1,6 @@
 #include "model/project.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -18,10 +19,14 @@ std::optional<std::string> diameterProblem(double diameter, int type) {
     if (!std::isfinite(diameter))
         return "type " + std::to_string(type) + " has a diameter that is not a number";
     if (std::fabs(diameter) > MaxDiameter) {
+        // The shortest digits that give the value back: 1000001 is not 1e+06 beside the
+        // bound, and 1e308 is not 309 digits.
+        char value[32];
+        const auto written = std::to_chars(value, value + sizeof value, diameter);
         char text[160];
         std::snprintf(text, sizeof text,
-                      "type %d has a diameter of %g, diameters run from -%.0f to %.0f", type,
-                      diameter, MaxDiameter, MaxDiameter);
+                      "type %d has a diameter of %.*s, diameters run from -%.0f to %.0f", type,
+                      static_cast<int>(written.ptr - value), value, MaxDiameter, MaxDiameter);
         return text;
     }
     return std::nullopt;

@@ -52,11 +52,11 @@ struct FramePixels {
 };
 
 // Writes one movie. The file is made by the output writer under a temporary name beside the
-// target ("OUT.tmp-XXXXXX") and takes the target's name only when finish() succeeds; abort(),
-// a failure or destruction before finish() removes it, so the target never names half a
-// movie. Pictures are encoded on a thread of the writer's own while the caller draws the
-// next; a picture of another size than the movie's is scaled to it. A GIF takes its one
-// palette from its first pictures (up to GifPaletteFrames of them).
+// target (".OUT.zentova.tmp-..." and twelve letters or digits) and takes the target's name only
+// when finish() succeeds; abort(), a failure or destruction before finish() removes it, so the
+// target never names half a movie. Pictures are encoded on a thread of the writer's own while the
+// caller draws the next; a picture of another size than the movie's is scaled to it. A GIF takes
+// its one palette from its first pictures (up to GifPaletteFrames of them).
 class MovieWriter {
   public:
     static constexpr int GifPaletteFrames = 8;

@@ -272,7 +272,8 @@ TEST_F(Movie, BadInputIsRefusedAndAnInterruptedMovieLeavesNothing) {
         const auto started = std::chrono::steady_clock::now();
         const auto temporaryExists = [&] {
             for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-                if (entry.path().filename().string().rfind("out.mp4.tmp-", 0) == 0) return true;
+                if (entry.path().filename().string().rfind(".out.mp4.zentova.tmp-", 0) == 0)
+                    return true;
             return false;
         };
         while (!temporaryExists() && std::chrono::steady_clock::now() - started < 20s)

@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "app/virtualscreen.h"
 #include "files/finalstate.h"
@@ -126,26 +128,44 @@ TEST_F(Snapshot, WithoutADisplayDrawsTheSamePictureOnAScreenItEnds) {
 }
 
 // The folders of screens whose process was killed before it could remove them go at the next
-// start; a running screen's folder (held locked), a young one and other folders stay.
+// start; a running screen's folder (held locked), a young one and other folders stay. Only
+// what carries the screen's mark is touched, and of it only the files a screen puts there:
+// a user's folder of a like name keeps all it holds.
 TEST(VirtualScreenFolders, StaleOnesAreSweptAtTheNextStart) {
     testing::TempDir temp;
     const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::seconds(30);
-    for (const char* name : {"zentova-screen-Dead12", "zentova-screen-Held12",
-                             "zentova-screen-Young1", "zentova-files-Dead12"}) {
+    const auto folder = [&](const std::string& name, std::vector<std::string> files, bool aged) {
         std::filesystem::create_directory(temp.file(name));
-        testing::writeBytes(temp.file(name) + "/authority", "cookie");
-        if (std::string(name) != "zentova-screen-Young1")
-            std::filesystem::last_write_time(temp.file(name), old);
-    }
-    const int held = ::open(temp.file("zentova-screen-Held12").c_str(), O_RDONLY | O_DIRECTORY);
+        for (const std::string& file : files)
+            testing::writeBytes(temp.file(name) + "/" + file, "kept? " + file);
+        if (aged) std::filesystem::last_write_time(temp.file(name), old);
+    };
+    folder(".zentova-screen-Dead12", {"authority", "xvfb.log"}, true);
+    folder(".zentova-screen-Held12", {"authority"}, true);
+    folder(".zentova-screen-Young1", {"authority"}, false);
+    folder("zentova-files-Dead12", {"authority"}, true);
+    folder("zentova-screen-mydata", {"thesis.tex"}, true);
+    folder("zentova-screen-Dead12", {"authority", "xvfb.log"}, true);
+    folder(".zentova-screen-Ab_d12", {"authority"}, true);
+    folder(".zentova-screen-Thesis", {"authority", "thesis.tex"}, true);
+    const int held = ::open(temp.file(".zentova-screen-Held12").c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     sweepStaleScreenFolders(temp.path());
     ::close(held);
     std::set<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(temp.path()))
-        left.insert(entry.path().filename().string());
-    EXPECT_EQ(left, (std::set<std::string>{"zentova-screen-Held12", "zentova-screen-Young1",
-                                           "zentova-files-Dead12"}));
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(temp.path()))
+        left.insert(std::filesystem::relative(entry.path(), temp.path()).string());
+    EXPECT_EQ(left,
+              (std::set<std::string>{".zentova-screen-Held12", ".zentova-screen-Held12/authority",
+                                     ".zentova-screen-Young1", ".zentova-screen-Young1/authority",
+                                     "zentova-files-Dead12", "zentova-files-Dead12/authority",
+                                     "zentova-screen-mydata", "zentova-screen-mydata/thesis.tex",
+                                     "zentova-screen-Dead12", "zentova-screen-Dead12/authority",
+                                     "zentova-screen-Dead12/xvfb.log", ".zentova-screen-Ab_d12",
+                                     ".zentova-screen-Ab_d12/authority", ".zentova-screen-Thesis",
+                                     ".zentova-screen-Thesis/thesis.tex"}));
+    EXPECT_EQ(testing::readBytes(temp.file("zentova-screen-mydata/thesis.tex")),
+              "kept? thesis.tex");
 }
 
 }  // namespace

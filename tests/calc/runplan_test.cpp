@@ -3,15 +3,22 @@
 
 #include "calc/runplan.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <thread>
 #include <vector>
 
+#include "calc/stepper.h"
 #include "files/atomicfile.h"
 #include "files/finalstate.h"
+#include "files/output.h"
 #include "files/trajectory.h"
 #include "support/tempfiles.h"
 #include "support/world.h"
@@ -39,10 +46,11 @@ class RunPlanFiles : public ::testing::Test {
 TEST_F(RunPlanFiles, OneCalculationOfAProjectAtATime) {
     // A temporary file a killed write of the final state left a moment ago: no other run
     // can be writing it while the trajectory is held, so it goes however young it is.
-    writeBytes(base + ".sta.tmp-Ab12Cd", "half a state");
+    const std::string leftover = temporaryPathOf(base + ".sta", "Ab12Cd34");
+    writeBytes(leftover, "half a state");
     RunPlan first(base);
     first.claim();
-    EXPECT_FALSE(fileExists(base + ".sta.tmp-Ab12Cd"));
+    EXPECT_FALSE(fileExists(leftover));
     EXPECT_FALSE(first.trajectoryExisted());
 
     RunPlan second(base);
@@ -58,6 +66,71 @@ TEST_F(RunPlanFiles, OneCalculationOfAProjectAtATime) {
     EXPECT_FALSE(fileExists(base + ".his"));
     second.claim();
     EXPECT_FALSE(second.trajectoryExisted());
+}
+
+// How many of this process's descriptors are open on `path`.
+int descriptorsOn(const std::string& path) {
+    int count = 0;
+    std::error_code ec;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd", ec)) {
+        std::error_code linkError;
+        count += std::filesystem::read_symlink(fd.path(), linkError) == path;
+    }
+    return count;
+}
+
+// A run checks that its trajectory is still its own and writes its final state under the
+// final state's hold, and a run that takes the project's name waits for that hold: the
+// last write of a run whose trajectory was removed never lands over the next run's.
+TEST_F(RunPlanFiles, ARemovedRunsLastWriteCannotCutIntoTheNextRun) {
+    const std::string his = std::filesystem::canonical(dir.path()).string() + "/run.his";
+    const std::string sta = std::filesystem::canonical(dir.path()).string() + "/run.sta";
+    RunPlan first(base);
+    first.claim();
+    first.startAnew(w->project);
+    RunFiles files(first.trajectory(), first.finalStatePath());
+    files.frame(3, w->particles);
+    const std::string written = readBytes(sta);
+
+    // Held, as by a run between its check and its write: the first run's next frame waits
+    // for it; the name taken by another file meanwhile, it stops and writes nothing.
+    int held = ::open(sta.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    std::string stopped;
+    w->particles.time += 1.0;
+    std::thread next([&] {
+        try {
+            files.frame(3, w->particles);
+        } catch (const FileError& e) {
+            stopped = e.what();
+        }
+    });
+    for (int k = 0; k < 1000 && descriptorsOn(sta) < 2; ++k) ::usleep(1000);
+    std::filesystem::remove(his);
+    writeBytes(his, "");  // another run's
+    ::close(held);
+    next.join();
+    EXPECT_NE(stopped.find("was removed or replaced during the run"), std::string::npos) << stopped;
+    EXPECT_EQ(readBytes(sta), written);
+
+    // A run that takes the project while the final state is held waits, and at length
+    // refuses, leaving nothing of its own.
+    std::filesystem::remove(his);
+    held = ::open(sta.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    RunPlan second(base);
+    try {
+        second.claim();
+        ADD_FAILURE() << "the project was taken while its final state was being written";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  base +
+                      ".sta: is being written by another calculation; try again when it has "
+                      "ended");
+    }
+    EXPECT_FALSE(fileExists(his));
+    ::close(held);
+    second.claim();
 }
 
 TEST_F(RunPlanFiles, ACommandReadingTheTrajectoryTwiceKeepsANewRunOut) {

@@ -44,6 +44,17 @@ TEST(NumberFormat, MessageAndCsvFormsAsPrintfWritesThem) {
     EXPECT_EQ(formatSignificant(400.0, 15), "400");
 }
 
+// A number the user gave, in a message: its decimals while it is of a sensible size, and
+// no more than the digits that give it back beyond.
+TEST(NumberFormat, BriefFormForNumbersFromTheUser) {
+    EXPECT_EQ(formatBrief(0.75, 3), "0.750");
+    EXPECT_EQ(formatBrief(-2.5, 3), "-2.500");
+    EXPECT_EQ(formatBrief(999999999999999.0, 3), "999999999999999.000");
+    EXPECT_EQ(formatBrief(1e15, 3), "1e+15");
+    EXPECT_EQ(formatBrief(1e308, 3), "1e+308");
+    EXPECT_EQ(formatBrief(-1.5e300, 3), "-1.5e+300");
+}
+
 TEST(Encoding, Windows1252AndUtf8) {
     const std::string utf8 = "Caf\xC3\xA9 \xE2\x82\xAC 5 \xE2\x80\x9Cok\xE2\x80\x9D";
     const std::string cp1252 = "Caf\xE9 \x80 5 \x93ok\x94";

@@ -109,16 +109,18 @@ TEST(OutputWriter, NeverTheProjectsOwnFiles) {
 TEST(OutputWriter, ClearsStaleTemporariesOfTheTarget) {
     testing::TempDir dir;
     const auto old = fs::file_time_type::clock::now() - std::chrono::seconds(120);
-    for (const char* name : {"out.txt.tmp-Dead12", "out.txt.tmp-Held12", "other.txt.tmp-Dead12"}) {
+    const std::string dead = temporaryPathOf("out.txt", "Dead1234");
+    const std::string heldName = temporaryPathOf("out.txt", "Held1234");
+    const std::string other = temporaryPathOf("other.txt", "Dead1234");
+    for (const std::string& name : {dead, heldName, other}) {
         writeBytes(dir.file(name), "half");
         fs::last_write_time(dir.file(name), old);
     }
-    const int held = ::open(dir.file("out.txt.tmp-Held12").c_str(), O_RDONLY);
+    const int held = ::open(dir.file(heldName).c_str(), O_RDONLY);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     writeOutputFile(dir.file("out.txt"), "new\n", OutputPolicy{});
     ::close(held);
-    EXPECT_EQ(namesIn(dir.path()),
-              (std::set<std::string>{"out.txt", "out.txt.tmp-Held12", "other.txt.tmp-Dead12"}));
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"out.txt", heldName, other}));
 }
 
 // A set appears whole or not at all: a refused target leaves nothing, not even the folder it

@@ -9,6 +9,8 @@
 
 #include "files/linereader.h"
 #include "files/readings.h"
+#include "files/readingsfile.h"
+#include "support/tempfiles.h"
 
 namespace zentova {
 namespace {
@@ -65,6 +67,15 @@ TEST(ReadingsOnHostileInput, KeepsEverySoundRowAndNothingElse) {
         {"a last row without its line end", r1 + r2 + "0.045,3,1,1,2,3,4", {1, 2}, 4},
         {"a missing column", r1 + "0.030,2,1,1,2,3\n" + r3, {1, 3}, 3},
         {"a time of nan", r1 + row("nan", "2") + r3, {1, 3}, 3},
+        // One absurd row goes alone, wherever it stands: the rows after it still count.
+        {"a time of 1e300", r1 + row("1e300", "2") + r3 + row("0.060", "4"), {1, 3, 4}, 3},
+        {"a frame far beyond the run",
+         r1 + row("0.030", "9000000000000000000") + r3 + row("0.060", "4"),
+         {1, 3, 4},
+         3},
+        {"an absurd first row", row("1e300", "1") + r2 + r3, {2, 3}, 2},
+        {"an absurd last row", r1 + r2 + row("1e300", "3"), {1, 2, 3}, 0},
+        {"two rows out of order and a third", r1 + r3 + r2 + row("0.060", "4"), {1, 3, 4}, 4},
     };
     for (const Case& c : cases) {
         std::istringstream in(Header + c.body);
@@ -80,6 +91,33 @@ TEST(ReadingsOnHostileInput, KeepsEverySoundRowAndNothingElse) {
         std::istringstream in(std::string("time,frames,mean_kinetic_energy,") + types +
                               ",mean_speed,radius_of_gyration,largest_distance_from_centre\n");
         EXPECT_FALSE(parseReadings(in).headerKnown) << types;
+    }
+}
+
+// An append keeps every sound line of the frames it keeps, also those after an absurd one:
+// the file is rewritten from what was read, so a line lost there is lost for good.
+TEST(ReadingsOnHostileInput, AnAppendKeepsTheSoundLinesAfterAnAbsurdOne) {
+    const testing::TempDir dir;
+    const std::string path = dir.file("p.readings.csv");
+    Project project;
+    project.typeCount = 1;
+    project.counts = {0, 2};
+    project.masses = {0, 1.0};
+    project.particleCount = 2;
+    const std::string header = readingsHeader({1}) + "\n";
+    const auto line = [](const char* time, const char* frame) {
+        return std::string(time) + "," + frame + ",1,1,2,3,4,1\n";
+    };
+    for (const char* absurd : {"1e300,2", "0.030,9000000000000000000"}) {
+        testing::writeBytes(path, header + line("0.015", "1") + absurd + ",1,1,2,3,4,1\n" +
+                                      line("0.045", "3") + line("0.060", "4") + line("0.075", "5"));
+        ReadingsWriter writer;
+        writer.startAppend(path, project, 5, 0.075, nullptr, 0);
+        writer.close();
+        const ReadingsTable kept = loadReadings(path);
+        EXPECT_EQ(framesOf(kept), (std::vector<long long>{1, 3, 4, 5})) << absurd;
+        EXPECT_NE(writer.note().find("lacks the readings of 1 earlier frame"), std::string::npos)
+            << absurd << ": " << writer.note();
     }
 }
 

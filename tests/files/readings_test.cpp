@@ -67,6 +67,12 @@ TEST(ParseReadings, ReadsTheBathColumnAndFilesWithoutIt) {
          {0.0},
          2},
         {"a factor missing", readingsHeader({2}) + "\n0.015,1,1,1,2,3,4\n", {}, 2},
+        // The bounds of --bath hold when reading: beyond them a line was never the program's.
+        {"factors beyond the bound",
+         readingsHeader({2}) +
+             "\n0.015,1,1,1,2,3,4,10001\n0.030,2,1,1,2,3,4,1e308\n0.045,3,1,1,2,3,4,10000\n",
+         {10000.0},
+         2},
     };
     for (const auto& c : cases) {
         std::istringstream in(c.file);

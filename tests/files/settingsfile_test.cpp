@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <set>
 #include <sstream>
+#include <vector>
 
 #include "files/atomicfile.h"
+#include "files/output.h"
 #include "support/tempfiles.h"
 
 namespace zentova {
@@ -186,6 +188,8 @@ TEST(AtomicFile, ReplacesWholeOrLeavesTheOldFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
+// Only what carries the writer's mark goes: hidden, the program's name, eight random letters
+// or digits and four that check them. Names a user may choose, even in the old form, stay.
 TEST(AtomicFile, RemovesStaleTemporariesOfTheSameFileOnly) {
     testing::TempDir dir;
     const auto stale = std::filesystem::file_time_type::clock::now() -
@@ -194,36 +198,57 @@ TEST(AtomicFile, RemovesStaleTemporariesOfTheSameFileOnly) {
         testing::writeBytes(dir.file(name), "half a state");
         if (old) std::filesystem::last_write_time(dir.file(name), stale);
     };
-    leftover("run.sta.tmp-Ab12Cd", true);
-    leftover("run.sta.tmp-zz9ZZ0", true);
+    const auto ours = [](const std::string& target, const char* random) {
+        return temporaryPathOf(target, random);
+    };
+    const std::string dead = ours("run.sta", "Ab12Cd34");
+    const std::string fresh = ours("run.sta", "Fresh123");
+    EXPECT_EQ(dead.substr(0, 26), ".run.sta.zentova.tmp-Ab12C");
+    EXPECT_EQ(dead.size(), 33u);
+    leftover(dead, true);
+    leftover(ours("run.sta", "zz9ZZ0zz"), true);
     // Another process may be writing this one right now.
-    leftover("run.sta.tmp-Fresh1", false);
-    // Not made by a write of run.sta: a suffix mkstemp does not make, or another file's.
-    for (const char* name :
-         {"run.sta.tmp-Ab12C", "run.sta.tmp-Ab12Cde", "run.sta.tmp-Ab_2Cd", "run.sta.tmp-",
-          "xrun.sta.tmp-Ab12Cd", "run.st.tmp-Ab12Cd", "run.zpr.tmp-Ab12Cd", "run.sta.tmpXAb12Cd"})
-        leftover(name, true);
-    std::filesystem::create_directory(dir.file("run.sta.tmp-Dir123"));
-    std::filesystem::last_write_time(dir.file("run.sta.tmp-Dir123"), stale);
+    leftover(fresh, false);
+    // Not made by a write of run.sta: names a user may choose, the form with its check
+    // wrong or cut, another file's.
+    std::string wrongCheck = dead;
+    wrongCheck.back() = wrongCheck.back() == 'a' ? 'b' : 'a';
+    const std::vector<std::string> others = {"run.sta.tmp-Ab12Cd",
+                                             "run.sta.tmp-backup",
+                                             "run.sta.tmp-draft1",
+                                             "run.sta.zentova.tmp-Ab12Cd34" + dead.substr(29),
+                                             wrongCheck,
+                                             dead.substr(0, dead.size() - 1),
+                                             dead + "x",
+                                             ".run.sta.zentova.tmp-",
+                                             ours("run.st", "Ab12Cd34"),
+                                             ours("xrun.sta", "Ab12Cd34")};
+    for (const std::string& name : others) leftover(name, true);
+    const std::string folder = ours("run.sta", "Dir12345");
+    std::filesystem::create_directory(dir.file(folder));
+    std::filesystem::last_write_time(dir.file(folder), stale);
+    // One with a second name is someone's file, whatever its name here.
+    const std::string linked = ours("run.sta", "Linked12");
+    leftover(linked, true);
+    std::filesystem::create_hard_link(dir.file(linked), dir.file("thesis.txt"));
 
     writeFileAtomically(dir.file("run.sta"), "whole\r\n");
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
         names.insert(entry.path().filename().string());
-    EXPECT_EQ(names,
-              (std::set<std::string>{
-                  "run.sta", "run.sta.tmp-Fresh1", "run.sta.tmp-Ab12C", "run.sta.tmp-Ab12Cde",
-                  "run.sta.tmp-Ab_2Cd", "run.sta.tmp-", "xrun.sta.tmp-Ab12Cd", "run.st.tmp-Ab12Cd",
-                  "run.zpr.tmp-Ab12Cd", "run.sta.tmpXAb12Cd", "run.sta.tmp-Dir123"}));
+    std::set<std::string> expected(others.begin(), others.end());
+    expected.insert({"run.sta", fresh, folder, linked, "thesis.txt"});
+    EXPECT_EQ(names, expected);
     EXPECT_EQ(testing::readBytes(dir.file("run.sta")), "whole\r\n");
 
     // A name without a folder is a file in the current folder, as the program writes them.
+    leftover(ours("run.zpr", "Ab12Cd34"), true);
     const auto here = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
     writeFileAtomically("run.zpr", "project\r\n");
     std::filesystem::current_path(here);
-    EXPECT_FALSE(fileExists(dir.file("run.zpr.tmp-Ab12Cd")));
-    EXPECT_TRUE(fileExists(dir.file("run.sta.tmp-Fresh1")));
+    EXPECT_FALSE(fileExists(dir.file(ours("run.zpr", "Ab12Cd34"))));
+    EXPECT_TRUE(fileExists(dir.file(fresh)));
 }
 
 }  // namespace

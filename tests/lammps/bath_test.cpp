@@ -7,7 +7,10 @@
 
 #include <sstream>
 
+#include "files/projectfile.h"
+#include "lammps/export.h"
 #include "lammps/inputscript.h"
+#include "support/tempfiles.h"
 
 namespace zentova {
 namespace {
@@ -70,16 +73,66 @@ TEST(Bath, AScheduleCutsTheRunIntoStretchesAtTheStepsOfItsChanges) {
     system.steps = 1200;
     system.sections[{1, 1}] = "T1_1";
     system.bath = {{0, 4.0}, {400, 0.0}};
+    // In the script: the first stretch's temperature, and each change under a test of the
+    // run's length, so that a shorter -var steps ends at its own end.
     std::istringstream script(inputScript(system));
     std::vector<std::string> lines;
     for (std::string line; std::getline(script, line);)
-        if (line.rfind("variable kT", 0) == 0 || line.rfind("run", 0) == 0) lines.push_back(line);
+        if (line.rfind("variable kT", 0) == 0 || line.rfind("run", 0) == 0 ||
+            line.rfind("if", 0) == 0 || line.rfind("  \"", 0) == 0)
+            lines.push_back(line);
     // kT = 853/1440 x 20 x 400^2 / 12 x 5e-5 / 40 = 0.19745..., times 4.
-    ASSERT_EQ(lines.size(), 4u);
+    ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0].substr(0, 26), "variable kT1 equal 0.78981");
-    EXPECT_EQ(lines[1], "run      400 upto");
-    EXPECT_EQ(lines[2], "variable kT1 equal 0*${kicks}");
-    EXPECT_EQ(lines[3], "run      ${steps} upto");
+    EXPECT_EQ(lines[1], "if \"${steps} > 400\" then &");
+    EXPECT_EQ(lines[2], "  \"run      400 upto\" &");
+    EXPECT_EQ(lines[3], "  \"variable kT1 equal 0*${kicks}\" &");
+    EXPECT_EQ(lines[4], "  \"unfix    bath1\" &");
+    EXPECT_EQ(lines[5].rfind("  \"fix      bath1 kind1 langevin ${kT1} ${kT1} ", 0), 0u)
+        << lines[5];
+    EXPECT_EQ(lines[6], "run      ${steps} upto");
+}
+
+// The README's schedule at the export's 3000 steps of 5e-5: both changes lie past the run.
+// They are written all the same, at steps 30000 and 60000, and named.
+TEST(Bath, AScheduleLongerThanTheRunIsWrittenWholeAndItsLaterChangesNamed) {
+    testing::TempDir dir;
+    Project project;
+    project.name = "Two";
+    project.typeCount = 1;
+    project.counts[1] = 2;
+    project.masses[1] = 1.0;
+    project.diameters[1] = 6.0;
+    project.particleCount = 2;
+    testing::writeBytes(dir.file("two.zpr"), formatProject(project));
+    const struct {
+        const char* schedule;
+        long long steps;
+        std::vector<double> later;
+        std::vector<std::string> tests;
+    } cases[] = {
+        {"0:1,1.5:4,3:1", 3000, {1.5, 3.0}, {"${steps} > 30000", "${steps} > 60000"}},
+        {"0:1,1.5:4,3:1", 40000, {3.0}, {"${steps} > 30000", "${steps} > 60000"}},
+        {"0:1,1.5:4,3:1", 60001, {}, {"${steps} > 30000", "${steps} > 60000"}},
+        // Beyond the longest run LAMMPS takes a change is never reached: not written.
+        {"0:2,1e300:1", 3000, {}, {}},
+    };
+    int k = 0;
+    for (const auto& c : cases) {
+        LammpsExportOptions options;
+        options.projectPath = dir.file("two.zpr");
+        options.folder = dir.file("out" + std::to_string(++k));
+        options.seed = 1;
+        options.steps = c.steps;
+        options.bath = parseBathSchedule(c.schedule).schedule;
+        const LammpsExportSummary summary = exportLammps(options, Settings());
+        EXPECT_EQ(summary.laterBathChanges, c.later) << c.schedule << " " << c.steps;
+        std::istringstream script(testing::readBytes(options.folder + "/in.two"));
+        std::vector<std::string> tests;
+        for (std::string line; std::getline(script, line);)
+            if (line.rfind("if \"", 0) == 0) tests.push_back(line.substr(4, line.find('"', 4) - 4));
+        EXPECT_EQ(tests, c.tests) << c.schedule << " " << c.steps;
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/integrator.h"
 
 namespace zentova {
@@ -29,6 +31,12 @@ TEST(BathSchedule, ReadsIncreasingTimesAndFactorsWithinTheBound) {
         {"0;1", {}, {}, "\"0;1\" is not TIME:FACTOR (two numbers, e.g. 2.5:4)"},
         {"0:1:2", {}, {}, "\"0:1:2\" is not TIME:FACTOR (two numbers, e.g. 2.5:4)"},
     };
+    // "-0" is 0, so that it is written back as 0.
+    const ParsedBathSchedule zero = parseBathSchedule("-0:-0");
+    ASSERT_EQ(zero.schedule.size(), 1u);
+    EXPECT_FALSE(std::signbit(zero.schedule[0].time));
+    EXPECT_FALSE(std::signbit(zero.schedule[0].factor));
+
     for (const auto& c : cases) {
         const ParsedBathSchedule parsed = parseBathSchedule(c.text);
         EXPECT_EQ(parsed.error, c.error) << c.text;

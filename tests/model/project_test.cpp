@@ -58,6 +58,18 @@ TEST(ProjectProblem, RefusesWhatCannotBeIntegrated) {
     nan = twoTypes(1, 1);
     nan.masses[1] = std::numeric_limits<double>::infinity();
     EXPECT_TRUE(projectProblem(nan));
+
+    // A diameter beyond the bound in the digits that tell it from the bound, and briefly.
+    const struct {
+        double diameter;
+        const char* shown;
+    } wide[] = {{1000001.0, "1000001"}, {-1000000.5, "-1000000.5"}, {1e308, "1e+308"}};
+    for (const auto& w : wide) {
+        Project p = twoTypes(1, 1);
+        p.diameters[2] = w.diameter;
+        EXPECT_EQ(*projectProblem(p), std::string("type 2 has a diameter of ") + w.shown +
+                                          ", diameters run from -1000000 to 1000000");
+    }
 }
 
 TEST(DefaultStepRule, ShrinksTheStepWithParticlesAndAttraction) {
