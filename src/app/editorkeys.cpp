@@ -63,7 +63,10 @@ class BoxKeys : public QObject {
 void KeyboardOrder(QWidget* box, const std::vector<KeyStop>& stops, QPushButton* ok) {
     std::vector<QWidget*> order;
     for (const KeyStop& stop : stops) {
-        stop.control->setFocusPolicy(Qt::StrongFocus);
+        // A field takes the focus from a click too, to be typed in; a button or a list only
+        // from the keyboard, so that a key acts on one only while its focus frame shows.
+        const bool field = qobject_cast<QLineEdit*>(stop.control) != nullptr;
+        stop.control->setFocusPolicy(field ? Qt::StrongFocus : Qt::TabFocus);
         if (!stop.name.isEmpty()) stop.control->setAccessibleName(stop.name);
         if (!order.empty()) QWidget::setTabOrder(order.back(), stop.control);
         order.push_back(stop.control);

@@ -11,6 +11,7 @@ ViewSession::ViewSession(Toolkit& toolkit, TForm2& view) : m_view(view) {
     view.show();
     view.setEnabled(true);
     for (const ViewButton b : ViewButtons) view.setTag(b, 0);
+    view.setRunPhase(RunPhase::None);
     view.setStatus({});
 }
 
@@ -20,6 +21,7 @@ ViewSession::~ViewSession() {
 
 void ViewSession::putAway() {
     HideViewButtons(m_view);
+    m_view.setRunPhase(RunPhase::None);
     m_view.hide();
     m_view.setEnabled(false);
     m_open = false;
