@@ -47,7 +47,8 @@ class BoxKeys : public QObject {
     void focusFirst() {
         for (QWidget* control : m_order) {
             if (control->isVisible() && control->isEnabled()) {
-                control->setFocus(Qt::TabFocusReason);
+                // The program's choice, not a key's: the field shows no frame until Tab.
+                control->setFocus(Qt::OtherFocusReason);
                 return;
             }
         }

@@ -10,6 +10,9 @@ ViewSession::ViewSession(Toolkit& toolkit, TForm2& view) : m_view(view) {
     DropSavedScreen(toolkit);
     view.show();
     view.setEnabled(true);
+    // The window itself takes the keys when it becomes active, not its first button: a
+    // mouse user's Space then pauses rather than pressing "Horizontal angle" unseen.
+    view.setFocus(Qt::OtherFocusReason);
     for (const ViewButton b : ViewButtons) view.setTag(b, 0);
     view.setRunPhase(RunPhase::None);
     view.setStatus({});

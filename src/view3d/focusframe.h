@@ -35,10 +35,14 @@ class FocusFramed : public Control {
 
   protected:
     void focusInEvent(QFocusEvent* event) override {
-        // A window given back its activation keeps the frame it had.
+        // A button or list with the focus always shows it: keys act on it. A field shows it
+        // when a key brought it there; given back with its window's activation, it keeps
+        // the frame it had.
         const Qt::FocusReason reason = event->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            m_framed = FocusCameByKeyboard(reason) || !takesTyping();
+        if (!takesTyping())
+            m_framed = true;
+        else if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            m_framed = FocusCameByKeyboard(reason);
         Control::focusInEvent(event);
     }
     void paintEvent(QPaintEvent* event) override {

@@ -80,6 +80,7 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     QString paused;
     QString stopped;
     QString saidPaused;
+    bool keysToTheWindow = false;
     QString saidStopped;
     w.pump.at(300, [&](InputState&) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier, "g");
@@ -103,6 +104,7 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     w.pump.at(510, [&](InputState& in) {
         paused = w.view.statusLine()->text();
         saidPaused = w.view.accessibleDescription();
+        keysToTheWindow = w.view.focusWidget() == &w.view;
         in.lastKey = 'x';
     });
     w.pump.at(2000, [&w](InputState&) { w.view.setTag(ViewButton::Stop, 1); });
@@ -114,6 +116,7 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
     EXPECT_EQ(paused, "Paused: click or press a key on the main window to go on");
     EXPECT_EQ(stopped, "Stopped: click to return to the menu");
+    EXPECT_TRUE(keysToTheWindow) << "a button, not the view, would take Space";
     // A screen reader hears the same at once, and which key goes back.
     EXPECT_TRUE(saidPaused.endsWith("paused, a click or key on the main window goes on"))
         << saidPaused.toStdString();

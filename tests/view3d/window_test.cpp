@@ -107,6 +107,11 @@ TEST_F(ViewWindowTest, TheFocusedButtonIsFramedAndTabFollowsTheRow) {
         button->setFocus(Qt::TabFocusReason);
         EXPECT_GE(testing::focusBandContrast(button->grab().toImage()), 3.0);
     }
+    // However the focus came, even with the window's activation, a button that has it shows
+    // it: Space or Enter would press it.
+    window->setFocus(Qt::OtherFocusReason);
+    window->button(ViewButton::Zoom)->setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_GE(testing::focusBandContrast(window->button(ViewButton::Zoom)->grab().toImage()), 3.0);
     std::vector<QString> order;
     QWidget* first = window->button(ViewButton::HorizontalAngle);
     for (QWidget* at = first; order.size() < 5; at = at->nextInFocusChain())
