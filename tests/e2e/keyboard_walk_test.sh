@@ -70,16 +70,25 @@ shot loaded
 key Down Down Down Down Down Return
 focus 'Simulation run' || fail "Show history opened no view"
 sleep 1
-# P pauses: the status line, hidden while a history plays, comes up to say so (the playback
-# may well have reached its end by now, so the picture alone would not tell).
+# The status line shows the time of the frame replayed, as a calculation's does; P pauses,
+# which the line then says before the time, and the picture and the time stand still (the
+# playback may well have reached its end by now, so the picture alone would not tell).
 # The strip is light grey where the picture behind it is a dark blue.
 status_shown() {
   grab 'Simulation run' "$1"
   [ "$(convert "$SHOTS/$1.png" -crop 1x1+300+41 -format "%[fx:r>0.6 && g>0.6 ? 1 : 0]" info:)" = 1 ]
 }
-status_shown playing && fail "the status line shows before P"
+strip() { convert "$SHOTS/$1.png" -crop 300x12+8+36 +repage "$SHOTS/$1-strip.png"; }
+within status_shown playing || fail "the history shows no time in the status line"
 key p
-within status_shown paused || fail "P did not pause the history"
+sleep 0.3
+grab 'Simulation run' paused
+sleep 0.6
+grab 'Simulation run' still
+strip playing
+strip paused
+same playing-strip paused-strip && fail "P did not say the pause in the status line"
+same paused still || fail "P did not pause the history"
 # Zoom in: + held for half a second.
 xdotool keydown plus; sleep 0.6; xdotool keyup plus; sleep 0.5
 grab 'Simulation run' zoomed
