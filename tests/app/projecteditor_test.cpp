@@ -426,9 +426,8 @@ TEST(EditProject, TheTypeBoxShowsWhereTheKeyboardsFocusIs) {
     w.program->project = stored();
     w.program->project.colors[1] = {0, 0, 0};
     w.window.show();
-    QApplication::processEvents();
-    w.window.activateWindow();
-    QApplication::processEvents();
+    // Made the active window at once: the platform's own activation may lag behind.
+    QApplication::setActiveWindow(&w.window);
     struct Seen {
         QString control;
         double unfocused, byKeyboard, byMouse;
