@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/projecteditor.h"
+#include "pump/pump.h"
 
 namespace zentova {
 
@@ -36,7 +37,10 @@ class BoxKeys : public QObject {
             button->click();
             return true;
         }
-        if (qobject_cast<QLineEdit*>(watched) && m_ok->isEnabled() && m_ok->isVisible()) {
+        // Only while the keyboard steers: a mouse user's Enter in a field does what the box
+        // itself does with it.
+        if (qobject_cast<QLineEdit*>(watched) && Input().keyboardSteers && m_ok->isEnabled() &&
+            m_ok->isVisible()) {
             m_ok->click();
             return true;
         }
@@ -47,8 +51,9 @@ class BoxKeys : public QObject {
     void focusFirst() {
         for (QWidget* control : m_order) {
             if (control->isVisible() && control->isEnabled()) {
-                // The program's choice, not a key's: the field shows no frame until Tab.
-                control->setFocus(Qt::OtherFocusReason);
+                // Framed for a user who came by the keyboard, not for one who clicked.
+                control->setFocus(Input().keyboardSteers ? Qt::TabFocusReason
+                                                         : Qt::OtherFocusReason);
                 return;
             }
         }

@@ -267,6 +267,10 @@ void MainWindow::FormMouseUp(QMouseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* pressed = qobject_cast<QWidget*>(watched);
+        if (pressed && pressed->window() == this) Input().keyboardSteers = false;
+    }
     const bool press = event->type() == QEvent::KeyPress;
     if (!press && event->type() != QEvent::KeyRelease) return QWidget::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -303,6 +307,18 @@ void MainWindow::kdol(QKeyEvent* event) {
                                ? static_cast<char>(text.at(0).unicode())
                                : 0;
     Input().keys.push({event->key(), character});
+    switch (event->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            Input().keyboardSteers = true;
+            break;
+        default:
+            break;
+    }
 }
 
 void MainWindow::kpres(QKeyEvent* event) {

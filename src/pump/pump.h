@@ -45,6 +45,9 @@ struct InputState {
     char lastKey = 0;
     // The keys pressed on the main window since a wait last cleared them, in order.
     KeyQueue keys;
+    // The keyboard moved the focus last (an arrow or Tab), and no mouse press since: its
+    // focus frame shows, and Enter in a field presses the box's OK.
+    bool keyboardSteers = false;
     int mainWindowTag = 0;  // 1 after a click on the main window
     int viewWindowTag = 0;  // 1 after a click on the view window
 };

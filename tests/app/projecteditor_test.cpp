@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <initializer_list>
 
 #include "canvas/screenitems.h"
@@ -459,6 +460,32 @@ TEST(EditProject, TheTypeBoxShowsWhereTheKeyboardsFocusIs) {
     }
     EXPECT_GE(seen[0].byMouse, 3.0);  // a button has the focus only from the keyboard
     EXPECT_LT(seen[2].byMouse, 3.0);  // a field clicked into shows no frame
+}
+
+// Enter in a field presses the box's OK only while the keyboard steers (after an arrow or
+// Tab, no click since); for a mouse user it does what the box itself does: nothing.
+TEST(EditProject, EnterInAFieldIsTheBoxsOKOnlyWhileTheKeyboardSteers) {
+    for (const bool steering : {false, true}) {
+        SCOPED_TRACE(steering);
+        EditorWorld w;
+        ProjectEditor& e = *w.editor;
+        w.program->project = stored();
+        w.window.show();  // the box's OK answers a key only while it shows
+        // As the main window's handler: a click sets the tag.
+        QObject::connect(e.Button6, &QPushButton::clicked, [&] { setTag(e.Button6, 1); });
+        bool typeBoxOpened = false;
+        w.then(200, [&] {
+            Input().keyboardSteers = steering;
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+            QApplication::sendEvent(e.Edit12, &enter);
+        });
+        w.then(200, [&] {
+            typeBoxOpened = shown(w, e.GroupBox3);
+            setTag(e.Button7, 1);
+        });
+        w.editProject(true);
+        EXPECT_EQ(typeBoxOpened, steering);
+    }
 }
 
 TEST(EditProject, EditForcesStartsFromTheTypedCoefficientsAndTheBoxShowsItsValues) {
