@@ -51,9 +51,7 @@ class BoxKeys : public QObject {
     void focusFirst() {
         for (QWidget* control : m_order) {
             if (control->isVisible() && control->isEnabled()) {
-                // Framed for a user who came by the keyboard, not for one who clicked.
-                control->setFocus(Input().keyboardSteers ? Qt::TabFocusReason
-                                                         : Qt::OtherFocusReason);
+                control->setFocus(KeyboardFocusReason());
                 return;
             }
         }
@@ -65,6 +63,10 @@ class BoxKeys : public QObject {
 };
 
 }  // namespace
+
+Qt::FocusReason KeyboardFocusReason() {
+    return Input().keyboardSteers ? Qt::TabFocusReason : Qt::OtherFocusReason;
+}
 
 void KeyboardOrder(QWidget* box, const std::vector<KeyStop>& stops, QPushButton* ok) {
     std::vector<QWidget*> order;
