@@ -89,7 +89,8 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
                 answer = byCharacter(press.character);
             }
         }
-        // A key seen only as the last one (no press recorded) counts as the Part's poll has it.
+        // A key known only as the last one (set without a press recorded) answers as the box's
+        // own poll reads it.
         if (answer == 0 && !pressed) answer = byCharacter(input.lastKey);
         input.lastKey = '?';
         if (input.mouseButtonState != 0 && std::abs(input.mouseY - (y + 40)) < 20) {
