@@ -22,7 +22,9 @@ cp "$work/lesson.zpr" "$work/original.zpr"
 cd "$work"
 
 fail() { echo "FAIL: $*"; exit 1; }
-pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+# A pixel as "srgb(r,g,b)", also where the screen holds only greys (ImageMagick would say
+# "gray(255)" of such a picture).
+pixel() { convert "$1" -format "srgb(%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)])" info:; }
 shot() { import -window root "$SHOTS/$1.png" 2> /dev/null; }
 # Waits up to 20 s (a busy machine is slow) until the command succeeds.
 within() { for _ in $(seq 40); do "$@" && return 0; sleep 0.5; done; return 1; }
@@ -55,7 +57,7 @@ pids="$first"
 sleep 2
 focus '^Zentova' || fail "no main window"
 # The cover goes on with any key; the menu's first item then has the focus.
-cover_left() { key space; shot menu; [ "$(convert "$SHOTS/menu.png" -format "%[pixel:p{$((width / 2 - 120)),140}]" info:)" != "srgb(0,0,0)" ]; }
+cover_left() { key space; shot menu; [ "$(pixel "$SHOTS/menu.png" $((width / 2 - 120)) 140)" != "srgb(0,0,0)" ]; }
 within cover_left || fail "a key did not leave the cover"
 
 # "Retrieve project": Down once, Enter; the file dialog takes the name typed.
