@@ -133,7 +133,7 @@ void MainDriver::showCover() {
                         false,
                         {}});
     WaitClickOrKey();
-    Input().keyPressed = 0;
+    Input().keys.clear();
     Screen().clearPrompt();
 }
 
@@ -252,13 +252,12 @@ void MainDriver::dispatch(int choice) {
 void MainDriver::showManual() {
     std::error_code ec;
     const std::string path = std::filesystem::absolute(ManualFileName, ec).string();
-    const bool exists = fileExists(ManualFileName);
-    if (!exists || !m_shell.openDocument(ManualFileName)) {
-        // Without a viewer the desktop says nothing; the user can still open the file by hand.
-        NoteBox(m_program.toolkit,
-                exists ? "No viewer could be started for the manual." : "The manual is missing.",
-                exists ? "Open it in a web browser: it is the file" : "It should be the file", path,
-                "", 0, 0);
+    // A missing manual is the desktop's to report, as any file it is asked to open; a viewer
+    // that cannot be started at all leaves the user a note of where the file is.
+    const bool opened = m_shell.openDocument(ManualFileName);
+    if (!opened && fileExists(ManualFileName)) {
+        NoteBox(m_program.toolkit, "No viewer could be started for the manual.",
+                "Open it in a web browser: it is the file", path, "", 0, 0);
         return;
     }
     // The manual opens beside the program; the saved menu screen is painted back every two

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/editorkeys.h"
 #include "app/mainwindow.h"
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
@@ -122,7 +123,7 @@ void EditFields(Toolkit& toolkit, FieldControls& c, int count, const std::string
     for (int i = 2; i <= 11; ++i) setLabelColour(c.label[at(i)], colour);
 
     c.edit[1]->show();
-    c.edit[1]->setFocus();
+    c.edit[1]->setFocus(KeyboardFocusReason());
     c.button1->move(c.button1->x(), c.edit[1]->y() + 30);
     for (int i = 2; i <= n; ++i) {
         c.edit[at(i)]->show();
@@ -141,7 +142,7 @@ void EditFields(Toolkit& toolkit, FieldControls& c, int count, const std::string
     c.label[11]->show();
     c.button1->show();
     c.label[11]->setText(QString::fromStdString(title));
-    c.edit[1]->setFocus();
+    c.edit[1]->setFocus(KeyboardFocusReason());
 
     for (int i = 1; i <= rows; ++i) {
         c.label[at(i)]->setText(caption[at(i)]);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/projecteditor.h"
+#include "pump/pump.h"
 
 namespace zentova {
 
@@ -36,7 +37,10 @@ class BoxKeys : public QObject {
             button->click();
             return true;
         }
-        if (qobject_cast<QLineEdit*>(watched) && m_ok->isEnabled() && m_ok->isVisible()) {
+        // Only while the keyboard steers: a mouse user's Enter in a field does what the box
+        // itself does with it.
+        if (qobject_cast<QLineEdit*>(watched) && Input().keyboardSteers && m_ok->isEnabled() &&
+            m_ok->isVisible()) {
             m_ok->click();
             return true;
         }
@@ -47,7 +51,7 @@ class BoxKeys : public QObject {
     void focusFirst() {
         for (QWidget* control : m_order) {
             if (control->isVisible() && control->isEnabled()) {
-                control->setFocus(Qt::TabFocusReason);
+                control->setFocus(KeyboardFocusReason());
                 return;
             }
         }
@@ -60,10 +64,17 @@ class BoxKeys : public QObject {
 
 }  // namespace
 
+Qt::FocusReason KeyboardFocusReason() {
+    return Input().keyboardSteers ? Qt::TabFocusReason : Qt::OtherFocusReason;
+}
+
 void KeyboardOrder(QWidget* box, const std::vector<KeyStop>& stops, QPushButton* ok) {
     std::vector<QWidget*> order;
     for (const KeyStop& stop : stops) {
-        stop.control->setFocusPolicy(Qt::StrongFocus);
+        // A field takes the focus from a click too, to be typed in; a button or a list only
+        // from the keyboard, so that a key acts on one only while its focus frame shows.
+        const bool field = qobject_cast<QLineEdit*>(stop.control) != nullptr;
+        stop.control->setFocusPolicy(field ? Qt::StrongFocus : Qt::TabFocus);
         if (!stop.name.isEmpty()) stop.control->setAccessibleName(stop.name);
         if (!order.empty()) QWidget::setTabOrder(order.back(), stop.control);
         order.push_back(stop.control);

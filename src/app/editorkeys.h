@@ -14,9 +14,14 @@ struct KeyStop {
     QString name;
 };
 
+// Why a field the program gives the focus has it: the keyboard's (its frame shows) while the
+// keyboard steers, the program's own (no frame) after a click.
+Qt::FocusReason KeyboardFocusReason();
+
 // The keyboard of one box of an editor: Tab and Shift+Tab go through `stops` in this order
 // (the reading order), the first takes the focus whenever the box shows, Enter in one of
-// its fields presses `ok` and Enter on one of its buttons that button, as a click does. A
+// its fields presses `ok` while the keyboard steers, and Enter on one of its buttons that
+// button, as a click does. A
 // stop's name, when it has one, is what a screen reader calls it.
 void KeyboardOrder(QWidget* box, const std::vector<KeyStop>& stops, QPushButton* ok);
 

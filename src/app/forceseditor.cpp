@@ -12,6 +12,7 @@
 #include "canvas/screenitems.h"
 #include "model/force.h"
 #include "pump/pump.h"
+#include "view3d/focusframe.h"
 
 namespace zentova {
 
@@ -92,8 +93,8 @@ ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldCont
         "QGroupBox { background: #c0c0c0; border: 1px solid #808080; }"
         "QGroupBox::title { subcontrol-origin: padding; left: 8px; top: 2px; }");
     GroupBox1->setGeometry(452, 52, 281, 75);
-    ComboBox1 = new QComboBox(GroupBox1);
-    ComboBox2 = new QComboBox(GroupBox1);
+    ComboBox1 = new FocusFramed<QComboBox>(GroupBox1);
+    ComboBox2 = new FocusFramed<QComboBox>(GroupBox1);
     ComboBox1->setObjectName("ComboBox1");
     ComboBox2->setObjectName("ComboBox2");
     // Only the project's types can be chosen: the lists take no typed text.
@@ -125,10 +126,9 @@ ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldCont
 
 void ForcesEditor::Button5Click() {
     setTag(Button5, 1);
-    // It also ends the coefficient entry under way, and, as a key would, the wait of a flat
-    // curve's panel.
+    // It also ends the coefficient entry under way. A flat curve's panel waits for a click or
+    // key in the main window, so a click here meanwhile is cleared before the next entry.
     setTag(m_fields.button1, 1);
-    Input().lastKey = 13;
 }
 
 int ForcesEditor::chosenType(const QComboBox* list, int typeCount) const {
@@ -183,9 +183,7 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
     int plottedSecond = 1;
 
     showEnabled(GroupBox1, true);
-    // It grows with the types, but holds only the two drop-down lists: beyond four types it
-    // would cover the curve, so it stops at the height four give.
-    GroupBox1->resize(GroupBox1->width(), std::min(25 * typeCount + 50, 25 * 4 + 50));
+    GroupBox1->resize(GroupBox1->width(), 25 * typeCount + 50);
     GroupBox1->raise();
     ComboBox1->clear();
     ComboBox2->clear();
@@ -197,19 +195,17 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
     ComboBox2->setCurrentIndex(typeCount >= 2 ? 1 : typeCount - 1);
     showEnabled(ComboBox2, true);
 
-    // Cleared once: a click while a flat curve's panel waits must not be lost.
-    setTag(Button5, 0);
     const FieldTexts captions = {"Strong attraction", "Weak attraction", "Repelling"};
     for (;;) {
         ProcessMessages();
         GradientBackground(toolkit);
         if (entered && typeCount >= 1)
             plot(toolkit, samples, plottedFirst, plottedSecond, ae, ag, ar);
-        if (tagOf(Button5) != 0) break;
 
         FieldTexts values = {fieldText(ae), fieldText(ag), fieldText(ar)};
         showEnabled(Button5, true);
         Button5->raise();
+        setTag(Button5, 0);
         setLabelColour(m_fields.label[1], Rgb{192, 192, 192});
         m_fields.button1->setText("done");
         EditFields(toolkit, m_fields, 3, "Force parameters", captions, values);

@@ -23,6 +23,7 @@
 #include "canvas/canvas.h"
 #include "canvas/primitives.h"
 #include "pump/pump.h"
+#include "view3d/focusframe.h"
 #include "view3d/viewwindow.h"
 
 namespace zentova {
@@ -123,7 +124,7 @@ void MainWindow::createControls() {
         hidden(m_groupBoxes[n]);
     }
     for (int n = 1; n <= 12; ++n) {
-        m_buttons[n] = new QPushButton(this);
+        m_buttons[n] = new FocusFramed<QPushButton>(this);
         m_buttons[n]->setObjectName(QString("Button%1").arg(n));
         setTag(m_buttons[n], 0);
         hidden(m_buttons[n]);
@@ -134,7 +135,7 @@ void MainWindow::createControls() {
     m_buttons[3]->setText("Original angle");
     m_buttons[4]->setText("Exit");
     for (int n = 1; n <= 21; ++n) {
-        m_edits[n] = new QLineEdit(this);
+        m_edits[n] = new FocusFramed<QLineEdit>(this);
         m_edits[n]->setObjectName(QString("Edit%1").arg(n));
         hidden(m_edits[n]);
     }
@@ -266,6 +267,10 @@ void MainWindow::FormMouseUp(QMouseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* pressed = qobject_cast<QWidget*>(watched);
+        if (pressed && pressed->window() == this) Input().keyboardSteers = false;
+    }
     const bool press = event->type() == QEvent::KeyPress;
     if (!press && event->type() != QEvent::KeyRelease) return QWidget::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -297,7 +302,23 @@ void MainWindow::kdol(QKeyEvent* event) {
     const int code = windowsKeyCode(event->key());
     if (code == 27) terminate();
     Input().lastKey = static_cast<char>(code & 0xFF);
-    Input().keyPressed = event->key();
+    const QString text = event->text();
+    const char character = !text.isEmpty() && text.at(0).unicode() <= 0xFF
+                               ? static_cast<char>(text.at(0).unicode())
+                               : 0;
+    Input().keys.push({event->key(), character});
+    switch (event->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            Input().keyboardSteers = true;
+            break;
+        default:
+            break;
+    }
 }
 
 void MainWindow::kpres(QKeyEvent* event) {

@@ -83,7 +83,7 @@ void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, 
     }
     Screen().setMenu(said, focus.item());
     InputState& input = Input();
-    input.keyPressed = 0;
+    input.keys.clear();
     // A click counts only if the button is still down when a test sees it after a pump; one
     // on a disabled item or outside every item starts the wait again.
     const auto take = [&](int i) {
@@ -111,10 +111,12 @@ void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, 
                 }
             }
             ProcessMessages();
-            if (const int key = std::exchange(input.keyPressed, 0)) {
+            // Every key since the last look, in order: fast presses each move the frame.
+            while (choice == 0 && !input.keys.empty()) {
+                const int key = input.keys.take().key;
                 canvas.setPenMode(PenMode::Copy);
                 if (IsHelpKey(key)) ShowKeyboardHelp(toolkit);
-                if (choice == 0) choice = focus.onKey(toolkit, canvas, key);
+                choice = focus.onKey(toolkit, canvas, key);
                 canvas.setPenMode(PenMode::Xor);
                 SetPenRGB(canvas, 0, 0, 255);
             }

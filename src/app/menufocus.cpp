@@ -26,8 +26,10 @@ int MenuFocus::onKey(Toolkit& toolkit, Canvas& canvas, int key) {
     if (key == Qt::Key_Down || key == Qt::Key_Tab) direction = 1;
     if (key == Qt::Key_Up || key == Qt::Key_Backtab) direction = -1;
     if (direction == 0) {
+        // Only an item the user sees framed is chosen by a key: with no frame on screen, a
+        // mouse user's Enter or Space means nothing here.
         const bool choose = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-        return choose ? m_item + 1 : 0;
+        return choose && m_shown ? m_item + 1 : 0;
     }
     if (m_shown) {
         // The saved screen has the box as the menu drew it.

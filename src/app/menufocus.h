@@ -23,8 +23,8 @@ class MenuFocus {
 
     // Handles a key pressed while the menu waits: Up, Down, Tab and Shift+Tab move the focus
     // (skipping disabled items, round the ends) and paint its frame; Enter and Space choose
-    // the focused item. Returns the item chosen (from 1), or 0. The saved screen
-    // (SaveScreen) is what lies under a frame.
+    // the focused item while its frame is shown, and do nothing before. Returns the item chosen
+    // (from 1), or 0. The saved screen (SaveScreen) is what lies under a frame.
     int onKey(Toolkit& toolkit, Canvas& canvas, int key);
 
   private:

@@ -8,6 +8,7 @@
 #include "model/placement.h"
 #include "model/settings.h"
 #include "pump/pump.h"
+#include "view3d/focusframe.h"
 
 namespace zentova {
 
@@ -76,7 +77,7 @@ ProjectEditor::ProjectEditor(const ProjectControls& c, ColourChooser chooseColou
     place(Edit19, GroupBox3, 16, 224, 81);
     // The colour column moved right to leave the hints room beside their fields.
     label(GroupBox3, "Label21", "Display color (click below) ", 254, 60, 189);
-    Panel1 = new QPushButton(GroupBox3);
+    Panel1 = new FocusFramed<QPushButton>(GroupBox3);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(314, 88, 57, 33);
     Panel1->setCursor(Qt::PointingHandCursor);
@@ -114,14 +115,15 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
                                 FileChooser& files) {
     Project& project = program.project;
     Toolkit& toolkit = program.toolkit;
-    // "Cancel" puts all of this back: the boxes write into the project as they are accepted.
+    // "Cancel" keeps what the boxes accepted so far, the caption too. A project so changed no
+    // longer is what its file holds: it loses the file, as after a save that was not made.
     const Project projectBefore = project;
-    const ProjectSource sourceBefore = program.source;
-    const std::string captionBefore = shell.caption();
-    const auto cancelled = [&](bool captionChanged) {
-        project = projectBefore;
-        program.source = sourceBefore;
-        if (captionChanged) shell.setCaption(captionBefore);
+    const auto cancelled = [&] {
+        project.particleCount = sumOfCounts(project);
+        if (project != projectBefore) {
+            program.source.path.clear();
+            program.source.baseName.clear();
+        }
     };
     ProcessMessages();
     GradientBackground(toolkit);
@@ -139,7 +141,7 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
     Edit15->setText(text(project.ar));
     typeCountHint->clear();
     if (!projectBox(program)) {
-        cancelled(false);
+        cancelled();
         return;
     }
 
@@ -147,7 +149,7 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
     shell.setCaption("Zentova - Project : " + project.name);
     for (int t = 1; t <= project.typeCount; ++t) {
         if (!typeBox(program, t, editExisting)) {
-            cancelled(true);
+            cancelled();
             return;
         }
     }
@@ -155,29 +157,27 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
     showEnabled(GroupBox3, false);
     showEnabled(Button7, false);
     ProcessMessages();
-    // Summed before the save, whose screen shows the summary.
-    project.particleCount = sumOfCounts(project);
     // A new project has no file until it is saved: were it to keep the previous project's,
     // a cancelled save would leave a calculation to overwrite that project's results.
     if (!editExisting) {
         program.source.path.clear();
         program.source.baseName.clear();
     }
+    // The summary around the save dialog still counts the 200 set above; the sum follows it.
     const bool written = SaveProjectAs(program, shell, files);
+    project.particleCount = sumOfCounts(project);
     // A changed project that was not written no longer is what its file holds: it has no file
     // now, so that neither a calculation nor the next start takes that file for it.
-    Project unchanged = projectBefore;
-    unchanged.particleCount = project.particleCount;
-    if (!written && project != unchanged) {
+    if (!written && project != projectBefore) {
         program.source.path.clear();
         program.source.baseName.clear();
     }
     DefaultStepRule(program.settings, project);
-    // Placement clears the area; the summary then shows the result until the click.
+    ShowProject(toolkit, project, program.source);
+    // Placement clears the area, so the last wait stands on black.
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
     PlaceParticles(project, program.source, program.particles, program.random,
                    program.settings.cubeHalfSize);
-    ShowProject(toolkit, project, program.source);
     WaitClickOrKey();
 }
 
@@ -309,8 +309,9 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
         !parseInto(Edit15, project.ar))
         return false;
     const std::optional<double> mass = parseRealField(text(Edit17));
+    if (!mass) return false;  // like every field that does not parse, without a word
     // A type without particles takes any mass; particles of mass 0 could not be moved.
-    if (!mass || (*mass == 0.0 && *count > 0)) {
+    if (*mass == 0.0 && *count > 0) {
         massHint->setText(BadMass);
         return false;
     }

@@ -30,10 +30,10 @@ struct ProjectControls {
 // in a second box, then the offer to save, the integration step, placement and the summary.
 //
 // Each box stays until all its fields parse; more than 20 types, counts that are negative or
-// would make more than 200 particles, and a mass of 0 or one that is not a finite number are
-// refused with a hint beside the field, which goes once the field is put right. "Cancel"
-// leaves at once from either box and puts back the project, its file and the window title as
-// they were when the editor opened. A new project has no file until it is saved.
+// would make more than 200 particles, and a mass of 0 for a type with particles are refused
+// with a hint beside the field, which goes once the field is put right. "Cancel"
+// leaves at once from either box and keeps what was accepted; a project so changed loses its
+// file. A new project has no file until it is saved.
 class ProjectEditor {
   public:
     // Builds the boxes' labels, hints and colour swatch, and moves the buttons and fields into

@@ -12,6 +12,7 @@
 #include "files/numformat.h"
 #include "files/settingsfile.h"
 #include "pump/pump.h"
+#include "view3d/focusframe.h"
 
 namespace zentova {
 
@@ -42,11 +43,11 @@ SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
         "QLabel { color: white; font-weight: bold; } QCheckBox { font-weight: bold; }");
     auto* grid = new QGridLayout(box);
     Label22 = new QLabel("Integration step", box);
-    Edit20 = new QLineEdit("0.0001", box);
+    Edit20 = new FocusFramed<QLineEdit>("0.0001", box);
     Label23 = new QLabel("Dumping coeff.", box);
-    Edit21 = new QLineEdit("20", box);
-    CheckBox1 = new QCheckBox("Enable fog", box);
-    CheckBox2 = new QCheckBox("Show cube limits", box);
+    Edit21 = new FocusFramed<QLineEdit>("20", box);
+    CheckBox1 = new FocusFramed<QCheckBox>("Enable fog", box);
+    CheckBox2 = new FocusFramed<QCheckBox>("Show cube limits", box);
     CheckBox1->setChecked(true);
     CheckBox2->setChecked(true);
     // White captions on the maroon box; the tick keeps its dark colour on the white square.
@@ -56,12 +57,12 @@ SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
         palette.setColor(QPalette::Text, Qt::black);
         check->setPalette(palette);
     }
-    Button11 = new QPushButton("Background color", box);
+    Button11 = new FocusFramed<QPushButton>("Background color", box);
     Panel2 = new QLabel(box);
     Panel2->setMinimumSize(60, 24);
     Panel2->setAutoFillBackground(true);
-    Button12 = new QPushButton("Back to defaults", box);
-    Button10 = new QPushButton("Ready", box);
+    Button12 = new FocusFramed<QPushButton>("Back to defaults", box);
+    Button10 = new FocusFramed<QPushButton>("Ready", box);
     hint = new QLabel(box);
     hint->setStyleSheet("color: #ff6060; font-weight: bold;");
     hint->setWordWrap(true);

@@ -115,7 +115,7 @@ void ShowKeyboardHelp(Toolkit& toolkit) {
     said.rect = panel;
     Screen().setPrompt(said);
     WaitClickOrKey();
-    Input().keyPressed = 0;
+    Input().keys.clear();
     Screen().clearPrompt();
     canvas.draw(panel.left(), panel.top(), under);
     canvas.setBrushColor(brush);

@@ -44,39 +44,55 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
 
     InputState& input = Input();
     input.lastKey = '?';
-    input.keyPressed = 0;
+    input.keys.clear();
     input.mouseButtonState = 0;
     SaveScreen(toolkit);
-    // Around the two ovals; Left and Right move a focus frame between them, which Enter then
-    // answers (YES until an arrow moved it).
+    // Around the two ovals; Left and Right move a focus frame between them (to NO first),
+    // and once it shows, Enter or Space answer the framed one. Without a frame the keys are
+    // the box's own: Y, y or Enter for YES, N or n for NO.
     const QRect ovals[2] = {QRect(x - 112, y + 14, 104, 52), QRect(x + 8, y + 14, 104, 52)};
     int focused = 0;
+    bool framed = false;
     ScreenItem said{
         ScreenRole::Dialog, text, QRect(x - w / 2 - 20, y - 50, w + 40, 130), true, false, {}};
     said.parts.push_back({ScreenRole::Button, "YES", ovals[0], true, true, {}});
     said.parts.push_back({ScreenRole::Button, "NO", ovals[1], true, false, {}});
     Screen().setPrompt(said);
     int answer = 0;  // 1 yes, 2 no
+    const auto byCharacter = [](char c) {
+        if (c == 'Y' || c == 'y' || c == 13) return 1;
+        if (c == 'N' || c == 'n') return 2;
+        return 0;
+    };
     while (answer == 0) {
         input.mouseButtonState = 0;
         SleepMs(50);
         ProcessMessages();
-        const int key = std::exchange(input.keyPressed, 0);
-        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Tab ||
-            key == Qt::Key_Backtab) {
-            copyPixels(toolkit.screenBackup, ovals[focused], canvas.image(),
-                       ovals[focused].topLeft());
-            focused = 1 - focused;
-            PaintFocusFrame(canvas, ovals[focused]);
-            Screen().setPromptFocus(focused);
-            input.lastKey = '?';
+        // Each press in turn, so that fast ones are neither lost nor taken out of order.
+        bool pressed = false;
+        while (answer == 0 && !input.keys.empty()) {
+            const KeyPress press = input.keys.take();
+            pressed = true;
+            const int key = press.key;
+            if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Tab ||
+                key == Qt::Key_Backtab) {
+                copyPixels(toolkit.screenBackup, ovals[focused], canvas.image(),
+                           ovals[focused].topLeft());
+                focused = 1 - focused;
+                framed = true;
+                PaintFocusFrame(canvas, ovals[focused]);
+                Screen().setPromptFocus(focused);
+            } else if (framed &&
+                       (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+                answer = focused + 1;
+            } else {
+                answer = byCharacter(press.character);
+            }
         }
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
-            answer = focused + 1;
-        else if (input.lastKey == 'Y' || input.lastKey == 'y' || input.lastKey == 13)
-            answer = 1;
-        else if (input.lastKey == 'N' || input.lastKey == 'n')
-            answer = 2;
+        // A key known only as the last one (set without a press recorded) answers as the box's
+        // own poll reads it.
+        if (answer == 0 && !pressed) answer = byCharacter(input.lastKey);
+        input.lastKey = '?';
         if (input.mouseButtonState != 0 && std::abs(input.mouseY - (y + 40)) < 20) {
             if (std::abs(input.mouseX - (x - 60)) < 30) answer = 1;
             if (std::abs(input.mouseX - (x + 60)) < 30) answer = 2;
@@ -110,7 +126,7 @@ void NoteBox(Toolkit& toolkit, const std::string& line1, const std::string& line
         if (!lines[i].empty()) said += "\n" + lines[i];
     Screen().setPrompt({ScreenRole::Alert, said, QRect(x, y, w + 20, h + 15), true, false, {}});
     WaitClickOrKey();
-    Input().keyPressed = 0;
+    Input().keys.clear();
     Screen().clearPrompt();
     RestoreRect(toolkit, canvas, x - 15, y - 10, x + w + 35, y + h + 25);
 }

@@ -265,4 +265,23 @@ void savePlot(const PlotContent& content, OutputFile& png, OutputFile& svg, int 
     svg.write(std::string_view(svgBytes.constData(), static_cast<std::size_t>(svgBytes.size())));
 }
 
+QString spokenNumber(double value) {
+    if (std::isnan(value)) return "not a number";
+    if (std::isinf(value)) return value > 0 ? "infinite" : "minus infinite";
+    if (value == 0.0) return "0";
+    // Rounded to four significant digits first, so that 9999.7 is said 10000, not 9999.
+    const double rounded = QString::number(value, 'g', 4).toDouble();
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
+    if (magnitude < -6 || magnitude > 14) {
+        const double mantissa = rounded / std::pow(10.0, magnitude);
+        return spokenNumber(mantissa) + " times 10 to the " + QString::number(magnitude);
+    }
+    QString text = QString::number(rounded, 'f', std::max(0, 3 - magnitude));
+    if (text.contains('.')) {
+        while (text.endsWith('0')) text.chop(1);
+        if (text.endsWith('.')) text.chop(1);
+    }
+    return text;
+}
+
 }  // namespace zentova

@@ -36,6 +36,11 @@ struct PlotLine {
 inline constexpr Qt::PenStyle StyleCycle[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
                                               Qt::DashDotLine, Qt::DashDotDotLine};
 
+// A number as a screen reader should say it: four significant digits written out as a
+// person reads them ("10140", "0.01234", "2.5"), never the exponent form "1.014e+04";
+// beyond what plain digits say well, "1.5 times 10 to the 20".
+QString spokenNumber(double value);
+
 // What a plot shows: a title, the axes' labels with their units, and the lines.
 struct PlotContent {
     QString title;

@@ -139,7 +139,7 @@ void ReadingsWindow::flush() {
 QString ReadingsWindow::spoken() const {
     if (m_rows.empty()) return "No readings yet.";
     const ReadingsRow& last = m_rows.back();
-    const auto number = [](double value) { return QString::number(value, 'g', 4); };
+    const auto number = [](double value) { return spokenNumber(value); };
     QString text = QString("%1 %2, from t = %3 to t = %4. At t = %4: all particles %5")
                        .arg(m_rows.size())
                        .arg(m_rows.size() == 1 ? "frame" : "frames")

@@ -2,6 +2,40 @@
 
 namespace zentova {
 
+// One key pressed: the window system's code (arrows, Tab and F1 have no character) and the
+// character it typed, 0 when none.
+struct KeyPress {
+    int key = 0;
+    char character = 0;
+};
+
+// The keys pressed, oldest first, so that presses faster than a wait's poll, a held key's
+// repeats among them, each count. Fixed room: a press that finds it full is dropped.
+class KeyQueue {
+  public:
+    void push(KeyPress press) {
+        if (m_count == Room) return;
+        m_presses[(m_first + m_count) % Room] = press;
+        ++m_count;
+    }
+    // The oldest press, taken off; key 0 when there is none.
+    KeyPress take() {
+        if (m_count == 0) return {};
+        const KeyPress press = m_presses[m_first];
+        m_first = (m_first + 1) % Room;
+        --m_count;
+        return press;
+    }
+    void clear() { m_first = m_count = 0; }
+    bool empty() const { return m_count == 0; }
+
+  private:
+    static constexpr int Room = 64;
+    KeyPress m_presses[Room]{};
+    int m_first = 0;
+    int m_count = 0;
+};
+
 // What the main window's event handlers record, for the polling loops to read. One
 // process-wide instance; handlers write it during ProcessMessages, loops reset and poll it.
 struct InputState {
@@ -9,9 +43,11 @@ struct InputState {
     int mouseY = 0;
     int mouseButtonState = 0;  // 0 none, 1 left held, 2 right held
     char lastKey = 0;
-    // The window system's code of the last key pressed on the main window (arrows, Tab,
-    // F1 and the like have no character); the keyboard's waits take it and set it to 0.
-    int keyPressed = 0;
+    // The keys pressed on the main window since a wait last cleared them, in order.
+    KeyQueue keys;
+    // The keyboard moved the focus last (an arrow or Tab), and no mouse press since: its
+    // focus frame shows, and Enter in a field presses the box's OK.
+    bool keyboardSteers = false;
     int mainWindowTag = 0;  // 1 after a click on the main window
     int viewWindowTag = 0;  // 1 after a click on the view window
 };

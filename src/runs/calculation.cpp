@@ -187,6 +187,7 @@ void stepUntilStop(const Scene& scene, CalculationStepper& stepper, const Redraw
                    const std::function<void()>& afterFrame, CalculationTimes& spent) {
     TForm2& view = scene.window;
     ViewControls controls;
+    view.setRunPhase(RunPhase::Advancing);
     spent = CalculationTimes{};
     const auto loopStart = Clock::now();
     while (view.tag(ViewButton::Stop) == 0) {
@@ -201,8 +202,10 @@ void stepUntilStop(const Scene& scene, CalculationStepper& stepper, const Redraw
         ProcessMessages();
         if (Input().mouseButtonState == 2) {
             redraw();
+            view.setRunPhase(RunPhase::HeldFromMainWindow);
             view.setStatus("Paused: click or press a key on the main window to go on");
             WaitClickOrKey();
+            view.setRunPhase(RunPhase::Advancing);
         }
         ProcessMessages();
     }
@@ -226,6 +229,7 @@ class BathKeys {
 // After "Stop": the last picture without buttons until a click on either window.
 void awaitClosingClick(TForm2& view, const Redraw& redraw) {
     HideViewButtons(view);
+    view.setRunPhase(RunPhase::Returning);
     ProcessMessages();
     ClearViewBuffers(view);
     redraw();
@@ -237,6 +241,7 @@ void awaitClosingClick(TForm2& view, const Redraw& redraw) {
         ProcessMessages();
         SleepMs(ClosingPollMs);
     }
+    view.setRunPhase(RunPhase::None);
 }
 
 }  // namespace

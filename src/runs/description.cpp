@@ -28,7 +28,7 @@ double distance(const Point& a, const Point& b) {
 
 std::string DescribeParticles(const Project& project, const ParticlePlaces& places,
                               double cubeHalfSize) {
-    const int n = places.count;
+    const int n = places.count();
     if (n <= 0) return "No particles are shown.";
     Point centre{};
     std::map<int, std::pair<Point, int>> types;  // each type's sum of positions and count
@@ -82,12 +82,13 @@ std::string DescribeParticles(const Project& project, const ParticlePlaces& plac
 }
 
 ParticlePlaces statePlaces(const ParticleState& particles, int n) {
-    return {n, [&particles](int p, int c) { return particles.position(p, c); },
+    return {[n] { return n; }, [&particles](int p, int c) { return particles.position(p, c); },
             [&particles](int p) { return static_cast<int>(particles.type[p]); }};
 }
 
 ParticlePlaces framePlaces(const Frame& frame) {
-    return {frame.count, [&frame](int p, int c) { return frame.positions[3 * p + c]; },
+    return {[&frame] { return frame.count; },
+            [&frame](int p, int c) { return frame.positions[3 * p + c]; },
             [&frame](int p) { return static_cast<int>(frame.types[p]); }};
 }
 

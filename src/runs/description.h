@@ -11,9 +11,10 @@
 namespace zentova {
 
 // The particles of a picture as the description reads them: particles 1..count, their
-// coordinates (c 0..2) and types.
+// coordinates (c 0..2) and types. The count is asked for each time: a replay's frames
+// change it after the places are given.
 struct ParticlePlaces {
-    int count = 0;
+    std::function<int()> count;
     std::function<double(int p, int c)> position;
     std::function<int(int p)> type;
 };

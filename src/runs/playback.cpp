@@ -70,16 +70,17 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
         view.showDrawnNow();
     };
     const RunWords words(
-        view,
-        [&] {
-            return "History, " + timeText(frame->time) + ", " + std::to_string(frame->count) +
-                   " particles";
-        },
+        view, [&] { return "History of " + std::to_string(frame->count) + " particles"; },
         program.project, framePlaces(*frame), program.settings.cubeHalfSize);
     // The key G shows the kinetic energies of the readings file up to the frame shown.
     ReadingsView readingsView(view, program.project, readingsPathOf(program.source.baseName));
     bool ended = false;
     long long frames = 0;
+    // The time of the frame shown, in the status line as a calculation has it.
+    const auto frameStatus = [&] {
+        return timeText(frame->time) + "   frame " + std::to_string(frames);
+    };
+    view.setRunPhase(RunPhase::Advancing);
     try {
         while (view.tag(ViewButton::Stop) == 0) {
             if (!reader.readFrame(*next)) {
@@ -90,6 +91,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
             takeFrame(*frame, *next);
             program.particles.time = next->time;
             readingsView.showUpTo(next->time);
+            view.setStatus(QString::fromStdString(frameStatus()));
             ProcessMessages();
             PollViewControls(scene, controls, redraw, false);
             redraw();
@@ -109,7 +111,10 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
         reader.partialFrameLine() > 0
             ? QString::fromStdString(path + ": " + partialFrameNote(reader.partialFrameLine()))
             : QString();
-    view.setStatus(leftOut);
+    // What the main window writes at the end, and the frame it ended on.
+    const QString ending =
+        QString::fromStdString((ended ? "Final state reached, " : "Stopped at ") + frameStatus());
+    view.setStatus(leftOut.isEmpty() ? ending : ending + "   " + leftOut);
     file.close();
     ClearViewBuffers(view);
     redraw();

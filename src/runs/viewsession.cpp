@@ -10,7 +10,11 @@ ViewSession::ViewSession(Toolkit& toolkit, TForm2& view) : m_view(view) {
     DropSavedScreen(toolkit);
     view.show();
     view.setEnabled(true);
+    // The window itself takes the keys when it becomes active, not its first button: a
+    // mouse user's Space then pauses rather than pressing "Horizontal angle" unseen.
+    view.setFocus(Qt::OtherFocusReason);
     for (const ViewButton b : ViewButtons) view.setTag(b, 0);
+    view.setRunPhase(RunPhase::None);
     view.setStatus({});
 }
 
@@ -20,6 +24,7 @@ ViewSession::~ViewSession() {
 
 void ViewSession::putAway() {
     HideViewButtons(m_view);
+    m_view.setRunPhase(RunPhase::None);
     m_view.hide();
     m_view.setEnabled(false);
     m_open = false;

@@ -94,6 +94,7 @@ void PollViewControls(const Scene& scene, ViewControls& controls, const Redraw& 
 }
 
 void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Redraw& redraw) {
+    scene.window.setRunPhase(RunPhase::Inspecting);
     while (scene.window.tag(ViewButton::Stop) == 0) {
         ProcessMessages();
         SleepMs(InspectPollMs);
@@ -105,6 +106,7 @@ void AwaitDismiss(TForm2& window, const Redraw& redraw,
                   const std::function<void()>& clearMainScreen, const QString& waiting) {
     window.button(ViewButton::Stop)->setText("Stop");
     HideViewButtons(window);
+    window.setRunPhase(RunPhase::Returning);
     ProcessMessages();
     Input().viewWindowTag = 0;
     Input().mainWindowTag = 0;
@@ -117,6 +119,7 @@ void AwaitDismiss(TForm2& window, const Redraw& redraw,
     }
     window.hide();
     window.setEnabled(false);
+    window.setRunPhase(RunPhase::None);
     window.setStatus({});
     clearMainScreen();
 }

@@ -90,22 +90,55 @@ void InstallViewAccessibility() {
     });
 }
 
+namespace {
+
+// The phase in words, with the key that ends it.
+QString phaseWords(RunPhase phase, bool paused) {
+    switch (phase) {
+        case RunPhase::Advancing:
+            return paused ? "paused, P goes on" : "advancing, End or T stops";
+        case RunPhase::HeldFromMainWindow:
+            return "paused, a click or key on the main window goes on";
+        case RunPhase::Inspecting:
+            return "the picture stays, End or T terminates";
+        case RunPhase::Returning:
+            return "waiting, Enter or a click returns to the menu";
+        case RunPhase::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
 QString TForm2::liveDescription() const {
     QStringList parts;
     if (m_runFacts) parts << m_runFacts();
     if (!m_status.isEmpty()) parts << m_status;
-    if (button(ViewButton::Stop)->isEnabled()) parts << (m_paused ? "paused" : "running");
+    if (const QString words = phaseWords(m_phase, m_paused); !words.isEmpty()) parts << words;
     if (m_recording.active()) parts << QString("recording, %1 frames").arg(m_recording.frames());
     return parts.join("; ");
 }
 
+void TForm2::setRunPhase(RunPhase phase) {
+    if (phase == m_phase) return;
+    m_phase = phase;
+    describeLive();
+}
+
 void TForm2::describeLive() {
-    // Polite: a new text at most once a second, never an alert; a calculation redraws
-    // many times a second and would otherwise talk over itself.
-    if (m_described.isValid() && m_described.elapsed() < DescribeEveryMs) return;
+    // Polite, never an alert. While a run advances, a new text at most once a second: a
+    // calculation redraws many times a second and would otherwise talk over itself. Once it
+    // pauses or ends, each change is said as it comes, so the last word is never held back.
+    const bool busy = m_phase == RunPhase::Advancing && !m_paused;
+    const bool phaseChanged = m_phase != m_describedPhase || m_paused != m_describedPaused;
+    if (busy && !phaseChanged && m_described.isValid() && m_described.elapsed() < DescribeEveryMs)
+        return;
     const QString text = liveDescription();
     if (text == m_statusLine->accessibleDescription()) return;
     m_described.start();
+    m_describedPhase = m_phase;
+    m_describedPaused = m_paused;
     m_statusLine->setAccessibleName("Status");
     m_statusLine->setAccessibleDescription(text);
     setAccessibleDescription(text);

@@ -11,10 +11,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <algorithm>
 #include <iostream>
 
 #include "command/command.h"
 #include "pump/pump.h"
+#include "view3d/focusframe.h"
 #include "view3d/scene.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewgl.h"
@@ -72,7 +74,7 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
 
     for (const ViewButton b : ViewButtons) {
         const ButtonDesign& design = Buttons[slot(b)];
-        auto* made = new QPushButton(design.caption, this);
+        auto* made = new FocusFramed<QPushButton>(design.caption, this);
         made->setObjectName(QString("Button%1").arg(static_cast<int>(b)));
         made->setGeometry(design.left, 4, 109, 25);
         made->setEnabled(false);
@@ -83,15 +85,17 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
     }
     connect(button(ViewButton::OriginalAngle), &QPushButton::clicked, this,
             [this] { Button3Click(); });
-    for (std::size_t k = 0; k + 1 < m_buttons.size(); ++k)
-        setTabOrder(m_buttons[k], m_buttons[k + 1]);
+    // Tab goes along the row as it stands, left to right: Zoom before Stop.
+    const ViewButton row[5] = {ViewButton::HorizontalAngle, ViewButton::VerticalAngle,
+                               ViewButton::OriginalAngle, ViewButton::Zoom, ViewButton::Stop};
+    for (std::size_t k = 0; k + 1 < 5; ++k) setTabOrder(button(row[k]), button(row[k + 1]));
 
     // The status line: one strip under the buttons, over the picture like them.
     m_statusLine = new QLabel(this);
     m_statusLine->setObjectName("StatusLine");
     m_statusLine->setAutoFillBackground(true);
     m_statusLine->setContentsMargins(4, 0, 4, 0);
-    m_statusLine->setGeometry(4, 33, width() - 8, 17);
+    m_statusLine->setGeometry(4, 33, width() - 8, StatusLineHeight);
     if (m_view) m_statusLine->setAttribute(Qt::WA_NativeWindow);
     m_statusLine->hide();
     m_noteTimer.setSingleShot(true);
@@ -111,9 +115,20 @@ void TForm2::showStatusText() {
         const QString recording = QString("Recording: %1 frames").arg(m_recording.frames());
         text = text.isEmpty() ? recording : recording + "   " + text;
     }
-    m_statusLine->setText(text);
+    fitStatusLine(text, false);
     m_statusLine->setVisible(!text.isEmpty());
     describeLive();
+}
+
+void TForm2::fitStatusLine(const QString& text, bool wrapped) {
+    // The status is one line; a note (the key D's description may be long) takes the lines it
+    // needs across the window's width rather than being cut at its edge.
+    m_statusLine->setWordWrap(wrapped);
+    m_statusLine->setText(text);
+    const int lineWidth = width() - 8;
+    const int height = wrapped ? std::max(StatusLineHeight, m_statusLine->heightForWidth(lineWidth))
+                               : StatusLineHeight;
+    m_statusLine->resize(lineWidth, height);
 }
 
 void TForm2::setPaused(bool paused) {
@@ -129,7 +144,7 @@ void TForm2::showDrawnNow() {
 }
 
 void TForm2::showNote(const QString& text) {
-    m_statusLine->setText(text);
+    fitStatusLine(text, true);
     m_statusLine->setVisible(true);
     m_noteTimer.start(NoteMs);
 }
@@ -245,7 +260,7 @@ bool TForm2::makeViewCurrent() const {
 void TForm2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (m_viewContainer) m_viewContainer->setGeometry(rect());
-    if (m_statusLine) m_statusLine->resize(width() - 8, m_statusLine->height());
+    if (m_statusLine) fitStatusLine(m_statusLine->text(), m_statusLine->wordWrap());
     resa();
 }
 

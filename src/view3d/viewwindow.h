@@ -20,10 +20,15 @@ class ViewGL;
 // The view window's five buttons; each value is the number of its control (Button1..Button5).
 enum class ViewButton { HorizontalAngle = 1, VerticalAngle, OriginalAngle, Stop, Zoom };
 
-// The buttons in the order of their controls, which is also their Tab order.
+// The buttons in the order of their controls (Tab goes along the row, Zoom before Stop).
 inline constexpr std::array<ViewButton, 5> ViewButtons{
     ViewButton::HorizontalAngle, ViewButton::VerticalAngle, ViewButton::OriginalAngle,
     ViewButton::Stop, ViewButton::Zoom};
+
+// What the run shown in the view is doing, for the live description: stepping or replaying,
+// paused from the main window (a right click in a calculation), showing a finished picture
+// until "Terminate", or waiting for the click that returns to the menu.
+enum class RunPhase { None, Advancing, HeldFromMainWindow, Inspecting, Returning };
 
 // TForm2, the view window: the GL picture over the whole client area and, above it, the five
 // buttons with which the user turns and zooms while a run is shown. The buttons do no work:
@@ -98,9 +103,12 @@ class TForm2 : public QWidget {
     const QString& status() const { return m_status; }
 
     // The live description a screen reader reads from the status line (viewdescription.cpp):
-    // what the run is (`facts`: the run, its time, its particles), the status, paused or
-    // running, recording. Given to assistive technology at most once a second.
+    // what the run is (`facts`: the run and its particles), the status, the run's phase with
+    // the key that ends it, recording. Given to assistive technology at most once a second
+    // while a run advances; a change of phase, and any change after, at once.
     void setRunFacts(std::function<QString()> facts) { m_runFacts = std::move(facts); }
+    void setRunPhase(RunPhase phase);
+    RunPhase runPhase() const { return m_phase; }
     QString liveDescription() const;
     static constexpr int DescribeEveryMs = 1000;
 
@@ -146,12 +154,17 @@ class TForm2 : public QWidget {
     ViewRecording m_recording;
 
     void showStatusText();
+    static constexpr int StatusLineHeight = 17;
+    void fitStatusLine(const QString& text, bool wrapped);
     std::function<void()> m_readingsOpener;
     std::function<void(int)> m_bathChanger;
     std::function<QString()> m_describer;
     int m_keyedSign = 0;
     bool m_paused = false;
     std::function<QString()> m_runFacts;
+    RunPhase m_phase = RunPhase::None;
+    RunPhase m_describedPhase = RunPhase::None;  // as last given, to say a change at once
+    bool m_describedPaused = false;
     QElapsedTimer m_described;  // since the live description was last given
     void describeLive();
 };

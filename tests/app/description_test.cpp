@@ -38,11 +38,30 @@ TEST(Description, SaysHowSpreadTheParticlesAreAndWhetherTheTypesMix) {
          "in a cube of half edge 10."},
     };
     for (const Case& c : cases) {
-        const ParticlePlaces places{static_cast<int>(c.xs.size()),
+        const int n = static_cast<int>(c.xs.size());
+        const ParticlePlaces places{[n] { return n; },
                                     [&](int p, int axis) { return axis == 0 ? c.xs[p - 1] : 0.0; },
                                     [&](int p) { return c.types[p - 1]; }};
         EXPECT_EQ(DescribeParticles(project, places, 10.0), c.said);
     }
+}
+
+// A replay gives its frame's places once, before the first frame is read: the key D then
+// describes the frame shown, not the empty one there was at the start.
+TEST(Description, AFramesPlacesFollowTheFrameShown) {
+    Project project;
+    project.typeCount = 1;
+    project.masses[1] = 1.0;
+    Frame frame;
+    const ParticlePlaces places = framePlaces(frame);
+    EXPECT_EQ(DescribeParticles(project, places, 10.0), "No particles are shown.");
+    frame.count = 2;
+    frame.types[1] = frame.types[2] = 1;
+    frame.positions[3 * 1] = 5;
+    frame.positions[3 * 2] = 7;
+    EXPECT_EQ(DescribeParticles(project, places, 10.0),
+              "2 particles of 1 type: 2 of type 1 (mass 1). Radius of gyration 1 in a cube of "
+              "half edge 10.");
 }
 
 }  // namespace

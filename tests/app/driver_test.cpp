@@ -257,6 +257,18 @@ TEST(MainDriverMenu, HelpOpensTheManualAndRepaintsUntilTheNextChoice) {
     EXPECT_FALSE(w.shell.timer2);
     ASSERT_FALSE(note.isNull());
     EXPECT_GT(countColor(note, QRect(0, 200, 800, 200), packColor(100, 100, 255)), 500);
+
+    // A missing manual is handed to the desktop all the same, without a note of the program's
+    // own: the choice returns at once, with nothing to click away.
+    std::filesystem::remove("Zentova.html");
+    for (const bool viewerWorks : {true, false}) {
+        w.shell.viewerWorks = viewerWorks;
+        w.shell.documents.clear();
+        w.chooseOnce(10);
+        EXPECT_EQ(driver.menuPass(), 10);
+        EXPECT_EQ(w.shell.documents, (std::vector<std::string>{"Zentova.html"}));
+        EXPECT_TRUE(w.shell.timer2);
+    }
 }
 
 }  // namespace

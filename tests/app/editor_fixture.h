@@ -20,6 +20,7 @@
 #include "canvas/primitives.h"
 #include "support/scriptedpump.h"
 #include "support/tempfiles.h"
+#include "view3d/focusframe.h"
 
 namespace zentova::testing {
 
@@ -75,11 +76,11 @@ struct EditorWorld {
             control->setEnabled(false);
         };
         for (std::size_t n = 1; n <= 12; ++n) {
-            button[n] = new QPushButton(&window);
+            button[n] = new FocusFramed<QPushButton>(&window);
             setTag(button[n], 0);
             hidden(button[n]);
         }
-        for (std::size_t n = 1; n <= 21; ++n) hidden(edit[n] = new QLineEdit(&window));
+        for (std::size_t n = 1; n <= 21; ++n) hidden(edit[n] = new FocusFramed<QLineEdit>(&window));
         for (std::size_t n = 1; n <= 4; ++n) hidden(box[n] = new QGroupBox(&window));
         fields = makeFieldControls(&window, edit, button[1]);
         forces = std::make_unique<ForcesEditor>(box[1], button[5], fields);

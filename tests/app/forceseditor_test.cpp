@@ -253,7 +253,28 @@ TEST(EditForces, TheCoefficientsStandUnderTheCurveAndStayWhileAFlatCurveWaits) {
     EXPECT_GT(countColor(waiting, QRect(550, 228, 140, 50), packColor(0, 0, 0)), 40);
 }
 
-TEST(EditForces, TerminateWhileAFlatCurveWaitsEndsTheEditor) {
+// The box holds a line per type below its two lists, however many types there are.
+TEST(EditForces, TheBoxIs25HighForEachTypeAnd50More) {
+    for (const auto& [types, height] : {std::pair{1, 75}, {4, 150}, {9, 275}, {20, 550}}) {
+        SCOPED_TRACE(types);
+        EditorWorld w;
+        ForcesEditor& f = *w.forces;
+        w.program->project = fourTypes();
+        w.program->project.typeCount = types;
+        int seen = 0;
+        w.then(100, [&] {
+            seen = f.GroupBox1->height();
+            f.Button5->click();
+        });
+        w.forces->EditForces(w.program->toolkit, w.program->project, 50.0);
+        EXPECT_EQ(seen, height);
+        EXPECT_EQ(f.ComboBox2->count(), types);
+    }
+}
+
+// The panel of a flat curve waits for a click or key in the main window; "Terminate force
+// parameters" clicked meanwhile is lost, and ends the editor only when clicked at the fields.
+TEST(EditForces, TerminateWhileAFlatCurveWaitsIsLost) {
     EditorWorld w;
     ForcesEditor& f = *w.forces;
     w.program->project = fourTypes();
@@ -268,14 +289,22 @@ TEST(EditForces, TerminateWhileAFlatCurveWaitsEndsTheEditor) {
         for (int i = 1; i <= 3; ++i) w.edit[static_cast<std::size_t>(i)]->setText("0");
         setTag(w.button[1], 1);
     });
-    // Every sample is 0: the panel waits, and the button ends the wait and the editor.
+    // Every sample is 0: the panel waits, and the button does not end the wait.
     w.then(300, [&] {
         EXPECT_FALSE(w.fields.button1->isVisibleTo(&w.window));
         f.Button5->click();
     });
+    w.then(300, [&] { EXPECT_FALSE(w.fields.button1->isVisibleTo(&w.window)); });
+    w.click(10);  // the main window's click ends the panel; the fields come back
+    w.then(300, [&] {
+        EXPECT_TRUE(w.fields.button1->isVisibleTo(&w.window));
+        EXPECT_TRUE(f.GroupBox1->isVisibleTo(&w.window));
+        w.edit[1]->setText("1");
+        f.Button5->click();
+    });
     w.forces->EditForces(w.program->toolkit, w.program->project, 50.0);
-    EXPECT_EQ(entries, 1);
-    EXPECT_EQ(w.program->project.ae, 0.0);
+    EXPECT_EQ(entries, 2);
+    EXPECT_EQ(w.program->project.ae, 1.0);
     EXPECT_FALSE(f.Button5->isVisibleTo(&w.window));
 }
 

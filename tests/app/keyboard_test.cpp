@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QWidget>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "app/accessiblescreen.h"
@@ -49,8 +50,14 @@ struct Painted {
     }
 };
 
+// Presses in one pump, as keys pressed faster than the wait looks arrive together.
+ScriptedPump::Step keys(std::vector<KeyPress> presses) {
+    return [presses](InputState& in) {
+        for (const KeyPress& p : presses) in.keys.push(p);
+    };
+}
 ScriptedPump::Step key(int code) {
-    return [code](InputState& in) { in.keyPressed = code; };
+    return keys({{code, 0}});
 }
 
 TEST(Keyboard, MenuFocusSkipsDisabledItemsAndTheKeysChoose) {
@@ -61,7 +68,6 @@ TEST(Keyboard, MenuFocusSkipsDisabledItemsAndTheKeysChoose) {
     };
     // "Retrieve project" is disabled: the focus passes it by, round the ends too.
     const Case cases[] = {
-        {{Qt::Key_Return}, 1, nullptr},
         {{Qt::Key_Down, Qt::Key_Space}, 3, "Show/Edit project"},
         {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter}, 1, "Show/Edit project"},
         {{Qt::Key_Up, Qt::Key_Return}, 3, "Show/Edit project"},
@@ -121,6 +127,69 @@ TEST(Keyboard, MenuFocusSkipsDisabledItemsAndTheKeysChoose) {
     }
 }
 
+// Before a key has shown the frame, Enter and Space at the menu choose nothing; presses
+// faster than the menu looks (10 ms apart, a held key's repeats) each move the frame.
+TEST(Keyboard, MenuKeysChooseOnlyAFramedItemAndFastPressesEachCount) {
+    Painted screen;
+    ScriptedPump pump;
+    MenuItems items{"New project", "Retrieve project", "Show/Edit project",
+                    "Save as",     "Calculate",        "Show history"};
+    MenuDisabled disabled{};
+    NoPointer pointer;
+    QImage unframed;
+    QString focusThen;
+    pointer.onHand = [&] {
+        pump.then(keys({{Qt::Key_Return, 13}, {Qt::Key_Space, ' '}, {Qt::Key_Enter, 13}}));
+        pump.idle(3);
+        pump.then([&](InputState&) {
+            unframed = screen.canvas.image();
+            focusThen = screen.focused();
+        });
+        pump.then(
+            keys({{Qt::Key_Down, 0}, {Qt::Key_Down, 0}, {Qt::Key_Down, 0}, {Qt::Key_Down, 0}}));
+        pump.idle(3);
+        pump.then(key(Qt::Key_Return));
+    };
+    int choice = 0;
+    MainMenu(screen.toolkit, screen.canvas, pointer, 100, 100, "Main menu", {120, 160, 0}, items,
+             disabled, choice);
+    EXPECT_EQ(choice, 5);  // "Calculate"
+    ASSERT_FALSE(unframed.isNull());
+    EXPECT_NE(unframed.pixel(100, 95), qRgb(255, 255, 255));  // no frame on "New project"
+    EXPECT_EQ(focusThen, "New project");
+}
+
+// The box's own keys answer without a frame (Y, y, N, n, Enter); Space answers only the
+// framed button, and presses that come together are taken in order.
+TEST(Keyboard, QuestionKeysWithoutAFrameAreTheBoxsOwn) {
+    struct Case {
+        std::vector<std::vector<KeyPress>> pumps;
+        bool yes;
+    };
+    const Case cases[] = {
+        {{{{Qt::Key_Space, ' '}}, {{Qt::Key_N, 'n'}}}, false},
+        {{{{Qt::Key_Space, ' '}, {Qt::Key_Y, 'Y'}}}, true},
+        {{{{Qt::Key_Return, 13}}}, true},
+        {{{{Qt::Key_Right, 0}, {Qt::Key_Return, 13}}}, false},
+        {{{{Qt::Key_Right, 0}, {Qt::Key_Left, 0}, {Qt::Key_Space, ' '}}}, true},
+        {{{{Qt::Key_Y, 'y'}, {Qt::Key_Right, 0}}}, true},
+    };
+    for (const Case& c : cases) {
+        Painted screen;
+        ScriptedPump pump;
+        // Once the question is there, one group of presses a pump.
+        std::size_t next = 0;
+        int unanswered = 0;
+        pump.thenRepeat([&](InputState& in) {
+            if (next == c.pumps.size() && ++unanswered > 50)
+                throw std::runtime_error("the keys gave no answer");
+            if (screen.access()->childCount() == 0 || next == c.pumps.size()) return;
+            for (const KeyPress& p : c.pumps[next++]) in.keys.push(p);
+        });
+        EXPECT_EQ(Confirm(screen.toolkit, "Overwrite ?"), c.yes) << c.pumps.size();
+    }
+}
+
 TEST(Keyboard, QuestionIsADialogWhoseFocusTheArrowsMoveAndNoteAnAlert) {
     Painted screen;
     ScriptedPump pump;
@@ -139,13 +208,13 @@ TEST(Keyboard, QuestionIsADialogWhoseFocusTheArrowsMoveAndNoteAnAlert) {
                 focus << screen.focused();
                 break;
             case 1:
-                in.keyPressed = Qt::Key_Right;
+                in.keys.push({Qt::Key_Right, 0});
                 break;
             case 2:
                 focus << screen.focused();
                 break;
             default:
-                in.keyPressed = Qt::Key_Return;
+                in.keys.push({Qt::Key_Return, 13});
         }
     });
     EXPECT_FALSE(Confirm(screen.toolkit, "Save the new force coefficients ?"));

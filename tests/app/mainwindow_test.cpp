@@ -9,10 +9,15 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/qtpump.h"
 #include "canvas/canvas.h"
+#include "pump/pump.h"
 #include "runs/programstate.h"
 
 namespace zentova {
@@ -71,6 +76,39 @@ TEST_F(MainWindowRepaint, OnlyWhenTheDrawingAreaChanged) {
     EXPECT_GE(passes(3), 1) << "resize";
 
     EXPECT_EQ(passes(50), 0) << "painted again after the changes were shown";
+}
+
+// Keys pressed faster than a wait looks (ten milliseconds apart, or a held key's repeats)
+// are all kept, in order, where the waits take them; an arrow or Tab hands the focus to
+// the keyboard, a click anywhere in the window back to the mouse.
+TEST_F(MainWindowRepaint, EveryKeyIsKeptInOrderAndArrowsOrAClickSayWhoSteers) {
+    Input() = InputState{};
+    const auto send = [&](QWidget* to, int key, const QString& text, bool repeat = false) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, repeat);
+        QCoreApplication::sendEvent(to, &press);
+    };
+    send(window.get(), Qt::Key_Down, {});
+    send(window.get(), Qt::Key_Down, {}, true);
+    send(window.get(), Qt::Key_Y, "y");
+    send(window.get(), Qt::Key_Down, {});
+    EXPECT_TRUE(Input().keyboardSteers);
+    std::vector<std::pair<int, char>> taken;
+    while (!Input().keys.empty()) {
+        const KeyPress p = Input().keys.take();
+        taken.emplace_back(p.key, p.character);
+    }
+    EXPECT_EQ(taken,
+              (std::vector<std::pair<int, char>>{
+                  {Qt::Key_Down, 0}, {Qt::Key_Down, 0}, {Qt::Key_Y, 'y'}, {Qt::Key_Down, 0}}));
+    EXPECT_EQ(Input().keys.take().key, 0);  // none left
+
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), window->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &click);
+    EXPECT_FALSE(Input().keyboardSteers);
+    send(window.get(), Qt::Key_Y, "y");
+    EXPECT_FALSE(Input().keyboardSteers);  // typing is not steering
+    Input() = InputState{};
 }
 
 }  // namespace

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <initializer_list>
+
+#include "canvas/screenitems.h"
 #include "editor_fixture.h"
 #include "files/projectfile.h"
 #include "support/pixels.h"
@@ -14,6 +19,7 @@ namespace {
 
 using testing::countColor;
 using testing::EditorWorld;
+using testing::focusBandContrast;
 
 constexpr Rgb Silver{192, 192, 192};
 
@@ -127,10 +133,10 @@ TEST(EditProject, ANewProjectOfTwoTypesIsEnteredSavedAndPlaced) {
     EXPECT_EQ(p.neighbourCount, 4);
     for (int k = 1; k <= 5; ++k)
         EXPECT_EQ(w.program->particles.type[static_cast<std::size_t>(k)], k <= 3 ? 1 : 2);
-    // While it waited for the click the summary stood on black.
+    // Placement cleared the summary: the wait for the click stood on black alone.
     ASSERT_FALSE(atTheEnd.isNull());
-    EXPECT_EQ(fromQRgb(atTheEnd.pixel(3, 13)), packColor(255, 255, 255));
-    EXPECT_EQ(fromQRgb(atTheEnd.pixel(500, 400)), packColor(0, 0, 0));
+    EXPECT_EQ(countColor(atTheEnd, QRect(0, 0, 800, 600), packColor(0, 0, 0)), 800 * 600);
+    EXPECT_EQ(Screen().summaryText(), "");
     EXPECT_FALSE(shown(w, e.GroupBox3));
     EXPECT_FALSE(shown(w, e.Button7));
 }
@@ -167,8 +173,16 @@ TEST(EditProject, AStoredProjectIsShownFieldByFieldAndACancelledColourKeepsIt) {
         setTag(e.Button8, 1);
     });
     w.click();  // the save dialog is cancelled; the summary waits
+    // Around the dialog the summary still counts the 200 particles the editor set at its start.
+    std::string summaryAtSave;
+    w.files.save = [&](const std::string&, const std::string& proposed) {
+        w.proposedNames.push_back(proposed);
+        summaryAtSave = Screen().summaryText();
+        return std::optional<std::string>();
+    };
     w.editProject(true);
 
+    EXPECT_NE(summaryAtSave.find("200 total particles"), std::string::npos) << summaryAtSave;
     EXPECT_EQ(w.program->project.colors, stored().colors);
     EXPECT_EQ(w.colourPresets, std::vector<Rgb>{Silver});  // opened at silver all the same
     EXPECT_EQ(w.proposedNames.size(), 1u);
@@ -203,7 +217,8 @@ TEST(EditProject,
         e.Edit14->setText("0");
         setTag(e.Button6, 1);
     });
-    for (const char* mass : {"x1", "0", "inf", "nan", "1e400"}) {
+    // Only a mass of 0 is explained; one that is no number keeps the box without a word.
+    for (const char* mass : {"x1", "0", "inf", "nan", "1e400", "0"}) {
         w.then(200, [&e, mass] {
             e.Edit16->setText("4");
             e.Edit17->setText(mass);
@@ -216,7 +231,8 @@ TEST(EditProject,
             EXPECT_EQ(e.Edit17->text(), "") << mass;
             EXPECT_EQ(e.Edit18->text(), "") << mass;
             EXPECT_EQ(e.Edit19->text(), "6") << mass;
-            EXPECT_EQ(e.massHint->text(), "a number, not 0") << mass;
+            EXPECT_EQ(e.massHint->text(), std::string(mass) == "0" ? "a number, not 0" : "")
+                << mass;
         });
     }
     // Put right, the mass loses its hint at once.
@@ -241,7 +257,14 @@ TEST(EditProject,
     w.press(w.editor->Button7);
     w.editProject(false);
 
-    EXPECT_EQ(w.program->project, Project{});  // nothing accepted before "Cancel" stays
+    // "Cancel" keeps what was accepted: the project box and the first type.
+    const Project& p = w.program->project;
+    EXPECT_EQ(p.name, "New project");
+    EXPECT_EQ(p.typeCount, 2);
+    EXPECT_EQ(p.counts[1], 0);
+    EXPECT_EQ(p.masses[1], 0.0);
+    EXPECT_EQ(p.masses[2], 0.0);  // the open box's fields were not taken
+    EXPECT_EQ(p.particleCount, 0);
     EXPECT_FALSE(w.program->source.loaded);
 }
 
@@ -299,11 +322,12 @@ TEST(EditProject, CancelLeavesAtOnceFromEitherBox) {
         w.editProject(true);
         EXPECT_EQ(w.program->project, stored());  // nothing of the open box was taken
         EXPECT_TRUE(w.shell.captions.empty());
+        EXPECT_TRUE(w.proposedNames.empty());
         EXPECT_FALSE(shown(w, w.editor->GroupBox2));
         EXPECT_FALSE(shown(w, w.editor->Button7));
     }
     // A new project over a stored one, cancelled in a type box after the project box and one
-    // type were accepted: the stored project comes back whole, with its file and title.
+    // type were accepted: nothing is rolled back, and the project so changed has no file.
     EditorWorld w;
     ProjectEditor& e = *w.editor;
     w.program->project = stored();
@@ -324,11 +348,20 @@ TEST(EditProject, CancelLeavesAtOnceFromEitherBox) {
     w.then(200, [&] { EXPECT_EQ(e.Button8->text(), "Particle type 2 OK ?"); });
     w.press(e.Button7, 10);
     w.editProject(false);
-    EXPECT_EQ(w.program->project, stored());
-    EXPECT_EQ(w.program->source.path, "salt.zpr");
-    EXPECT_EQ(w.program->source.baseName, "salt");
+    Project kept = stored();
+    kept.name = "Half baked";
+    kept.typeCount = 4;
+    kept.counts[1] = 7;
+    kept.masses[1] = 1.0;
+    kept.charges[1] = 0;
+    kept.diameters[1] = 6.0;
+    kept.colors[1] = Silver;
+    kept.particleCount = 7 + 2;  // type 2 keeps its two, types 3 and 4 hold none
+    EXPECT_EQ(w.program->project, kept);
+    EXPECT_EQ(w.program->source.path, "");
+    EXPECT_EQ(w.program->source.baseName, "");
     EXPECT_TRUE(w.program->source.loaded);
-    EXPECT_EQ(w.shell.captions.back(), "Zentova - Salt - salt.zpr");
+    EXPECT_EQ(w.shell.captions.back(), "Zentova - Project : Half baked");
     EXPECT_TRUE(w.proposedNames.empty());  // no save offered
     EXPECT_FALSE(shown(w, e.GroupBox3));
     EXPECT_FALSE(shown(w, e.Button7));
@@ -385,6 +418,76 @@ TEST(EditProject, AnEditedProjectWhoseSaveIsCancelledHasNoFile) {
     }
 }
 
+// In the type box the keyboard's focus shows on the colour swatch (black here, the hardest
+// case) and on OK as a band two pixels thick that stands out by 3:1 or more from both sides;
+// a mouse user, whose click gives a field the focus, sees the box as designed.
+TEST(EditProject, TheTypeBoxShowsWhereTheKeyboardsFocusIs) {
+    EditorWorld w;
+    ProjectEditor& e = *w.editor;
+    w.program->project = stored();
+    w.program->project.colors[1] = {0, 0, 0};
+    w.window.show();
+    // Made the active window at once: the platform's own activation may lag behind.
+    QApplication::setActiveWindow(&w.window);
+    struct Seen {
+        QString control;
+        double unfocused, byKeyboard, byMouse;
+    };
+    std::vector<Seen> seen;
+    w.press(e.Button6);
+    w.then(200, [&] {
+        for (QWidget* control : std::initializer_list<QWidget*>{e.Panel1, e.Button8, e.Edit17}) {
+            control->clearFocus();
+            const double unfocused = focusBandContrast(control->grab().toImage());
+            control->setFocus(Qt::TabFocusReason);
+            const double byKeyboard = focusBandContrast(control->grab().toImage());
+            control->clearFocus();
+            control->setFocus(Qt::MouseFocusReason);
+            const double byMouse = focusBandContrast(control->grab().toImage());
+            seen.push_back({control->objectName(), unfocused, byKeyboard, byMouse});
+        }
+        // A click does not take a button's focus, so Space cannot press it unseen.
+        EXPECT_EQ(e.Panel1->focusPolicy(), Qt::TabFocus);
+        EXPECT_EQ(e.Button8->focusPolicy(), Qt::TabFocus);
+    });
+    w.press(e.Button7);
+    w.editProject(true);
+    ASSERT_EQ(seen.size(), 3u);
+    for (const Seen& s : seen) {
+        SCOPED_TRACE(s.control.toStdString());
+        EXPECT_LT(s.unfocused, 3.0);
+        EXPECT_GE(s.byKeyboard, 3.0);
+    }
+    EXPECT_GE(seen[0].byMouse, 3.0);  // a button has the focus only from the keyboard
+    EXPECT_LT(seen[2].byMouse, 3.0);  // a field clicked into shows no frame
+}
+
+// Enter in a field presses the box's OK only while the keyboard steers (after an arrow or
+// Tab, no click since); for a mouse user it does what the box itself does: nothing.
+TEST(EditProject, EnterInAFieldIsTheBoxsOKOnlyWhileTheKeyboardSteers) {
+    for (const bool steering : {false, true}) {
+        SCOPED_TRACE(steering);
+        EditorWorld w;
+        ProjectEditor& e = *w.editor;
+        w.program->project = stored();
+        w.window.show();  // the box's OK answers a key only while it shows
+        // As the main window's handler: a click sets the tag.
+        QObject::connect(e.Button6, &QPushButton::clicked, [&] { setTag(e.Button6, 1); });
+        bool typeBoxOpened = false;
+        w.then(200, [&] {
+            Input().keyboardSteers = steering;
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+            QApplication::sendEvent(e.Edit12, &enter);
+        });
+        w.then(200, [&] {
+            typeBoxOpened = shown(w, e.GroupBox3);
+            setTag(e.Button7, 1);
+        });
+        w.editProject(true);
+        EXPECT_EQ(typeBoxOpened, steering);
+    }
+}
+
 TEST(EditProject, EditForcesStartsFromTheTypedCoefficientsAndTheBoxShowsItsValues) {
     EditorWorld w;
     ProjectEditor& e = *w.editor;
@@ -415,7 +518,10 @@ TEST(EditProject, EditForcesStartsFromTheTypedCoefficientsAndTheBoxShowsItsValue
     });
     w.press(e.Button7, 10);
     w.editProject(true);
-    EXPECT_EQ(w.program->project, stored());  // cancelled: the coefficients too
+    // "Cancel" keeps what the forces editor stored.
+    EXPECT_EQ(w.program->project.ae, 2.0);
+    EXPECT_EQ(w.program->project.ag, 0.3);
+    EXPECT_EQ(w.program->project.ar, 4.0);
 }
 
 }  // namespace

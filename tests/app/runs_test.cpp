@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "canvas/screenitems.h"
+#include "charts/plot.h"
 #include "charts/readingswindow.h"
 #include "driver_fixture.h"
 #include "files/atomicfile.h"
@@ -79,6 +80,9 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     RunWorld w;
     QString paused;
     QString stopped;
+    QString saidPaused;
+    bool keysToTheWindow = false;
+    QString saidStopped;
     w.pump.at(300, [&](InputState&) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier, "g");
         QApplication::sendEvent(&w.view, &key);
@@ -100,14 +104,26 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     w.pump.at(500, [](InputState& in) { in.mouseButtonState = 2; });
     w.pump.at(510, [&](InputState& in) {
         paused = w.view.statusLine()->text();
+        saidPaused = w.view.accessibleDescription();
+        keysToTheWindow = w.view.focusWidget() == &w.view;
         in.lastKey = 'x';
     });
     w.pump.at(2000, [&w](InputState&) { w.view.setTag(ViewButton::Stop, 1); });
-    w.pump.at(2030, [&](InputState&) { stopped = w.view.statusLine()->text(); });
+    w.pump.at(2030, [&](InputState&) {
+        stopped = w.view.statusLine()->text();
+        saidStopped = w.view.accessibleDescription();
+    });
     w.pump.at(2040, [](InputState& in) { in.viewWindowTag = 1; });
     EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
     EXPECT_EQ(paused, "Paused: click or press a key on the main window to go on");
     EXPECT_EQ(stopped, "Stopped: click to return to the menu");
+    EXPECT_TRUE(keysToTheWindow) << "a button, not the view, would take Space";
+    // A screen reader hears the same at once, and which key goes back.
+    EXPECT_TRUE(saidPaused.endsWith("paused, a click or key on the main window goes on"))
+        << saidPaused.toStdString();
+    EXPECT_EQ(saidStopped.toStdString(),
+              "Calculation of 8 particles; Stopped: click to return to the menu; waiting, Enter "
+              "or a click returns to the menu");
     const auto frames = w.frames();
     ASSERT_GE(frames.size(), 2u);
     for (std::size_t k = 0; k < frames.size(); ++k) {
@@ -127,8 +143,8 @@ TEST(CalculationRunInTheWindow, ANewRunWritesFramesAndTheMatchingFinalState) {
     // A screen reader hears the frames shown and the last one's readings.
     const ReadingsRow& shown = readings.rows[linesThen - 1];
     EXPECT_TRUE(spoken.startsWith(QString("%1 frame").arg(linesThen))) << spoken.toStdString();
-    EXPECT_TRUE(spoken.contains(
-        QString("all particles %1").arg(QString::number(shown.meanKineticEnergy, 'g', 4))))
+    EXPECT_TRUE(
+        spoken.contains(QString("all particles %1").arg(spokenNumber(shown.meanKineticEnergy))))
         << spoken.toStdString();
     EXPECT_TRUE(spoken.endsWith("bath x 1.")) << spoken.toStdString();
 }
@@ -275,18 +291,33 @@ TEST(HistoryPlaybackInTheWindow, PlaysToTheEndAndWaitsForTerminateThenAClick) {
         w.pump.afterMs(600, [](InputState& in) { in.mainWindowTag = 1; });
         QImage shown;
         QString waiting;
-        w.pump.afterMs(250, [&](InputState&) { shown = w.canvas.image().copy(); });
-        w.pump.afterMs(500, [&](InputState&) { waiting = w.view.statusLine()->text(); });
+        QString saidAtEnd;
+        QString saidWaiting;
+        w.pump.afterMs(250, [&](InputState&) {
+            shown = w.canvas.image().copy();
+            saidAtEnd = w.view.accessibleDescription();
+        });
+        w.pump.afterMs(500, [&](InputState&) {
+            waiting = w.view.statusLine()->text();
+            saidWaiting = w.view.accessibleDescription();
+        });
         HistoryPlayback(*w.program, w.windows);
         ASSERT_FALSE(shown.isNull());
         EXPECT_GT(testing::countColor(shown, QRect(0, 560, 250, 30), packColor(255, 255, 255)), 30)
             << "no \"Final state reached\"";
         EXPECT_NEAR(w.program->particles.time, 0.06, 1e-12);
         EXPECT_FALSE(w.view.isVisible());
-        EXPECT_EQ(waiting.toStdString(),
-                  "Final state reached: click to return" +
-                      (cut.empty() ? std::string()
-                                   : " (ions.his: the frame cut short at line 69 was left out)"));
+        const std::string leftOut =
+            cut.empty() ? std::string() : "ions.his: the frame cut short at line 69 was left out";
+        EXPECT_EQ(waiting.toStdString(), "Final state reached: click to return" +
+                                             (cut.empty() ? std::string() : " (" + leftOut + ")"));
+        // The screen reader hears the end, its time, and the keys: Terminate, then back.
+        EXPECT_EQ(saidAtEnd.toStdString(),
+                  "History of 8 particles; Final state reached, t = 0.060   frame 2" +
+                      (cut.empty() ? std::string() : "   " + leftOut) +
+                      "; the picture stays, End or T terminates");
+        EXPECT_EQ(saidWaiting.toStdString(), "History of 8 particles; " + waiting.toStdString() +
+                                                 "; waiting, Enter or a click returns to the menu");
     }
 }
 

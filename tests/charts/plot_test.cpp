@@ -99,5 +99,21 @@ TEST(BathColour, TakesAHueNoTypeHas) {
     EXPECT_EQ(bathColour(project), alone);
 }
 
+// Numbers said the way a person reads them, four significant digits, no exponent form.
+TEST(SpokenNumber, WritesFourSignificantDigitsOutInFull) {
+    const std::pair<double, const char*> cases[] = {{10140.4, "10140"},
+                                                    {0.01234, "0.01234"},
+                                                    {2.5, "2.5"},
+                                                    {-3.25, "-3.25"},
+                                                    {9999.7, "10000"},
+                                                    {123456.7, "123500"},
+                                                    {1.0, "1"},
+                                                    {0.0, "0"},
+                                                    {1.5e20, "1.5 times 10 to the 20"},
+                                                    {1.5e-8, "1.5 times 10 to the -8"},
+                                                    {std::nan(""), "not a number"}};
+    for (const auto& [value, said] : cases) EXPECT_EQ(spokenNumber(value), said) << value;
+}
+
 }  // namespace
 }  // namespace zentova

@@ -2,7 +2,7 @@
 # The whole program worked from the keyboard alone, no mouse event at all: the cover, an
 # example loaded through "Retrieve project", "Show history" paused, zoomed and stopped, the
 # program back with the project, the project editor opened, a count changed and cancelled,
-# the forces plotted and left, and "Exit". Screenshots of each step are left in $SHOTS.
+# the forces plotted and left, and "Exit" reached by fast presses. Screenshots of each step are left in $SHOTS.
 set -u
 exe="$1"
 data="$(cd "$(dirname "$0")/../../data" && pwd)"
@@ -22,7 +22,9 @@ cp "$work/lesson.zpr" "$work/original.zpr"
 cd "$work"
 
 fail() { echo "FAIL: $*"; exit 1; }
-pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+# A pixel as "srgb(r,g,b)", also where the screen holds only greys (ImageMagick would say
+# "gray(255)" of such a picture).
+pixel() { convert "$1" -format "srgb(%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)])" info:; }
 shot() { import -window root "$SHOTS/$1.png" 2> /dev/null; }
 # Waits up to 20 s (a busy machine is slow) until the command succeeds.
 within() { for _ in $(seq 40); do "$@" && return 0; sleep 0.5; done; return 1; }
@@ -55,7 +57,7 @@ pids="$first"
 sleep 2
 focus '^Zentova' || fail "no main window"
 # The cover goes on with any key; the menu's first item then has the focus.
-cover_left() { key space; shot menu; [ "$(convert "$SHOTS/menu.png" -format "%[pixel:p{$((width / 2 - 120)),140}]" info:)" != "srgb(0,0,0)" ]; }
+cover_left() { key space; shot menu; [ "$(pixel "$SHOTS/menu.png" $((width / 2 - 120)) 140)" != "srgb(0,0,0)" ]; }
 within cover_left || fail "a key did not leave the cover"
 
 # "Retrieve project": Down once, Enter; the file dialog takes the name typed.
@@ -70,16 +72,25 @@ shot loaded
 key Down Down Down Down Down Return
 focus 'Simulation run' || fail "Show history opened no view"
 sleep 1
-# P pauses: the status line, hidden while a history plays, comes up to say so (the playback
-# may well have reached its end by now, so the picture alone would not tell).
+# The status line shows the time of the frame replayed, as a calculation's does; P pauses,
+# which the line then says before the time, and the picture and the time stand still (the
+# playback may well have reached its end by now, so the picture alone would not tell).
 # The strip is light grey where the picture behind it is a dark blue.
 status_shown() {
   grab 'Simulation run' "$1"
   [ "$(convert "$SHOTS/$1.png" -crop 1x1+300+41 -format "%[fx:r>0.6 && g>0.6 ? 1 : 0]" info:)" = 1 ]
 }
-status_shown playing && fail "the status line shows before P"
+strip() { convert "$SHOTS/$1.png" -crop 300x12+8+36 +repage "$SHOTS/$1-strip.png"; }
+within status_shown playing || fail "the history shows no time in the status line"
 key p
-within status_shown paused || fail "P did not pause the history"
+sleep 0.3
+grab 'Simulation run' paused
+sleep 0.6
+grab 'Simulation run' still
+strip playing
+strip paused
+same playing-strip paused-strip && fail "P did not say the pause in the status line"
+same paused still || fail "P did not pause the history"
 # Zoom in: + held for half a second.
 xdotool keydown plus; sleep 0.6; xdotool keyup plus; sleep 0.5
 grab 'Simulation run' zoomed
@@ -141,8 +152,12 @@ pids="$pids $third"
 cmp -s lesson.zpr original.zpr || fail "N saved the new coefficients"
 focus '^Zentova|lesson' || fail "no main window after the forces"
 
-# "Exit": Up from the first item goes round to it.
-key Up
+# Presses faster than the menu looks each count: four presses of Down 12 ms apart land on
+# "Calculate", six more on "Exit", the last item. A lost press would leave the frame short.
+xdotool key --delay 12 Down Down Down Down
+sleep 0.4
+shot fast-keys
+key Down Down Down Down Down Down
 shot exit-focused
 key Return
 for _ in $(seq 50); do running "$third" || break; sleep 0.1; done

@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QRect>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "canvas/canvas.h"
@@ -50,6 +52,49 @@ inline std::uint32_t seedAfter(std::uint32_t seed, int draws) {
     RandomSource probe{seed, {}};
     for (int i = 0; i < draws; ++i) RandomUniform(probe);
     return probe.seed;
+}
+
+// The contrast of two colours as WCAG 2.1 defines it, from their relative luminance: 1 to 21.
+inline double contrastRatio(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A control's focus frame as a grab of it shows: the contrast, at the middle of each side,
+// between a band two pixels thick (insets 1 and 2) and the pixels on both sides of it
+// (insets 0 and 3); the smallest found. About 1 where there is no such band.
+inline double focusBandContrast(const QImage& control) {
+    const int w = control.width();
+    const int h = control.height();
+    // From the edge inwards, at the middle of the top, bottom, left and right sides.
+    const auto at = [&](int side, int inset) {
+        switch (side) {
+            case 0:
+                return control.pixel(w / 2, inset);
+            case 1:
+                return control.pixel(w / 2, h - 1 - inset);
+            case 2:
+                return control.pixel(inset, h / 2);
+            default:
+                return control.pixel(w - 1 - inset, h / 2);
+        }
+    };
+    double smallest = 21.0;
+    for (int side = 0; side < 4; ++side) {
+        // One band: its two pixels alike.
+        if (contrastRatio(at(side, 1), at(side, 2)) > 1.2) return 1.0;
+        smallest = std::min({smallest, contrastRatio(at(side, 1), at(side, 0)),
+                             contrastRatio(at(side, 2), at(side, 3))});
+    }
+    return smallest;
 }
 
 }  // namespace zentova::testing

@@ -74,5 +74,23 @@ TEST_F(SnapshotKeyTest, StatusLineSitsUnderTheButtonsAndHidesWhenEmpty) {
     EXPECT_FALSE(line->isVisible());
 }
 
+// A note longer than the window is wide (the key D's description) takes the lines it needs
+// instead of being cut at the window's edge; the status after it is one line again.
+TEST_F(SnapshotKeyTest, ALongNoteWrapsAcrossTheWindowInsteadOfBeingCut) {
+    window->resize(400, 300);
+    window->show();
+    QLabel* line = window->statusLine();
+    const QString note =
+        "120 particles of 2 types: 40 of type 1 (mass 0.05), 80 of type 2 (mass 0.05). Radius "
+        "of gyration 7.9 in a cube of half edge 50. The types are mixed: the centres of types 1 "
+        "and 2 lie 0.946 apart.";
+    window->showNote(note);
+    EXPECT_EQ(line->text(), note);
+    EXPECT_EQ(line->width(), 392);
+    EXPECT_GE(line->height(), 3 * 13);  // three lines at least, at 392 pixels
+    EXPECT_GE(line->height(), line->heightForWidth(line->width()));
+    EXPECT_LE(line->geometry().bottom(), window->height());
+}
+
 }  // namespace
 }  // namespace zentova::test

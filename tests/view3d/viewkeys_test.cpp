@@ -75,16 +75,44 @@ TEST_F(ViewKeysTest, KeysActOnlyWhileTheButtonsAreUpAndEnterThenReturns) {
     EXPECT_EQ(window->tag(ViewButton::Stop), 1);
 }
 
-TEST_F(ViewKeysTest, LiveDescriptionSaysTheRunItsStateAndRecordingAtMostOnceASecond) {
+// The description follows the run: what it is, the status, its phase with the key that ends
+// it. While the run advances, a new status waits out the second; a change of phase, and
+// anything once the run no longer advances, is said at once.
+TEST_F(ViewKeysTest, LiveDescriptionFollowsTheRunsPhaseAndSaysWhichKeyEndsIt) {
+    const QString run = "Calculation of 8 particles; ";
     window->setRunFacts([] { return QString("Calculation of 8 particles"); });
     window->setStatus("t = 0.500   frames 5");
-    EXPECT_EQ(window->liveDescription(), "Calculation of 8 particles; t = 0.500   frames 5");
+    EXPECT_EQ(window->liveDescription(), run + "t = 0.500   frames 5");
     ShowViewButtons(*window);
+    window->setRunPhase(RunPhase::Advancing);
+    EXPECT_EQ(window->accessibleDescription(),
+              run + "t = 0.500   frames 5; advancing, End or T stops");
+    window->setStatus("t = 0.600   frames 6");  // within the second: held back
+    EXPECT_EQ(window->accessibleDescription(),
+              run + "t = 0.500   frames 5; advancing, End or T stops");
     press(Qt::Key_Space);
-    EXPECT_EQ(window->liveDescription(),
-              "Calculation of 8 particles; t = 0.500   frames 5; paused");
-    // What a screen reader got: the first text, as the second came within the second.
-    EXPECT_EQ(window->accessibleDescription(), "Calculation of 8 particles; t = 0.500   frames 5");
+    EXPECT_EQ(window->accessibleDescription(), run + "t = 0.600   frames 6; paused, P goes on");
+
+    struct Step {
+        RunPhase phase;
+        const char* status;
+        const char* said;
+    };
+    const Step steps[] = {
+        {RunPhase::HeldFromMainWindow, "Paused: click or press a key on the main window to go on",
+         "paused, a click or key on the main window goes on"},
+        {RunPhase::Inspecting, "Final state reached, t = 0.600   frame 6",
+         "the picture stays, End or T terminates"},
+        {RunPhase::Returning, "Stopped: click to return to the menu",
+         "waiting, Enter or a click returns to the menu"},
+    };
+    press(Qt::Key_Space);
+    for (const Step& s : steps) {
+        window->setRunPhase(s.phase);
+        window->setStatus(s.status);
+        EXPECT_EQ(window->accessibleDescription(), run + s.status + "; " + s.said);
+    }
+    window->setRunPhase(RunPhase::None);
     window->setRunFacts({});
 }
 

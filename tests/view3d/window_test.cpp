@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <vector>
 
+#include "support/pixels.h"
 #include "view_fixture.h"
 
 namespace zentova::test {
@@ -86,6 +88,35 @@ TEST_F(ViewWindowTest, AssistiveTechnologyListsOnlyTheControlsThatShow) {
     ShowViewButtons(*window);
     window->hide();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->childCount(), 0);
+}
+
+// The keyboard's focus on a button shows as a band two pixels thick standing out by 3:1 or
+// more from both sides; Tab goes along the row as the buttons stand, Zoom before Stop; a
+// click leaves the focus where it was, so Space still pauses after a mouse user's click.
+TEST_F(ViewWindowTest, TheFocusedButtonIsFramedAndTabFollowsTheRow) {
+    window->show();
+    // Made the active window at once: the platform's own activation may lag behind.
+    QApplication::setActiveWindow(window.get());
+    ShowViewButtons(*window);
+    for (const ViewButton b : ViewButtons) {
+        QPushButton* button = window->button(b);
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_EQ(button->focusPolicy(), Qt::TabFocus);
+        EXPECT_LT(testing::focusBandContrast(button->grab().toImage()), 3.0);
+        button->setFocus(Qt::TabFocusReason);
+        EXPECT_GE(testing::focusBandContrast(button->grab().toImage()), 3.0);
+    }
+    // However the focus came, even with the window's activation, a button that has it shows
+    // it: Space or Enter would press it.
+    window->setFocus(Qt::OtherFocusReason);
+    window->button(ViewButton::Zoom)->setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_GE(testing::focusBandContrast(window->button(ViewButton::Zoom)->grab().toImage()), 3.0);
+    std::vector<QString> order;
+    QWidget* first = window->button(ViewButton::HorizontalAngle);
+    for (QWidget* at = first; order.size() < 5; at = at->nextInFocusChain())
+        if (auto* button = qobject_cast<QPushButton*>(at)) order.push_back(button->text());
+    EXPECT_EQ(order, (std::vector<QString>{"Horizontal angle", "Vertical angle", "Original angle",
+                                           "Zoom", "Stop"}));
 }
 
 }  // namespace
