@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <set>
+#include <utility>
 
 #include "support/tempfiles.h"
 
@@ -121,6 +122,42 @@ TEST(OutputWriter, ClearsStaleTemporariesOfTheTarget) {
     writeOutputFile(dir.file("out.txt"), "new\n", OutputPolicy{});
     ::close(held);
     EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"out.txt", heldName, other}));
+}
+
+// How old an unheld temporary must be to count as a killed write's: by default
+// StaleTemporaryAgeSeconds (2), so that one another process has just made stays; any age
+// for a caller that knows nobody else writes the target (0). Leftovers 0, 5 and 100 seconds
+// old; a held one stays whatever its age.
+TEST(OutputWriter, StaleTemporariesGoOnlyOnceOldEnough) {
+    struct Case {
+        long minimumAge;  // -1: the default
+        std::set<std::string> left;
+    };
+    const Case cases[] = {
+        {-1, {"out.txt.tmp-Age000", "out.txt.tmp-Held00"}},
+        {0, {"out.txt.tmp-Held00"}},
+        {30, {"out.txt.tmp-Age000", "out.txt.tmp-Age005", "out.txt.tmp-Held00"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.minimumAge);
+        testing::TempDir dir;
+        const auto now = fs::file_time_type::clock::now();
+        for (const auto& [name, age] : {std::pair{"out.txt.tmp-Age000", 0},
+                                        {"out.txt.tmp-Age005", 5},
+                                        {"out.txt.tmp-Age100", 100},
+                                        {"out.txt.tmp-Held00", 100}}) {
+            writeBytes(dir.file(name), "half");
+            fs::last_write_time(dir.file(name), now - std::chrono::seconds(age));
+        }
+        const int held = ::open(dir.file("out.txt.tmp-Held00").c_str(), O_RDONLY);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0);
+        if (c.minimumAge < 0)
+            removeStaleTemporaries(dir.file("out.txt"));
+        else
+            removeStaleTemporaries(dir.file("out.txt"), c.minimumAge);
+        ::close(held);
+        EXPECT_EQ(namesIn(dir.path()), c.left);
+    }
 }
 
 // A set appears whole or not at all: a refused target leaves nothing, not even the folder it

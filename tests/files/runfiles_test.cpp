@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -156,6 +157,36 @@ std::vector<double> framesTimes(const std::string& path) {
     std::vector<double> times;
     while (reader.readFrame(frame)) times.push_back(frame.time);
     return times;
+}
+
+// A trajectory named by a symbolic link is never opened through it, whether the link points
+// at a file (which a new run would empty) or at nothing (where one would be made): the
+// writer refuses it by name, and what the link points at stays as it was.
+TEST(TrajectoryWriter, RefusesASymbolicLinkAndLeavesWhatItPointsAt) {
+    testing::TempDir dir;
+    const std::string victim = dir.file("precious.txt");
+    const std::string path = dir.file("run.his");
+    const std::string refusal =
+        path + ": is a symbolic link; a trajectory is never written through one";
+    struct Case {
+        bool victimExists;
+        bool append;
+    };
+    for (const Case c : {Case{true, false}, Case{true, true}, Case{false, false}}) {
+        std::filesystem::remove(victim);
+        std::filesystem::remove(path);
+        if (c.victimExists) testing::writeBytes(victim, "keep me\n");
+        std::filesystem::create_symlink(victim, path);
+        TrajectoryWriter writer;
+        EXPECT_EQ(fileErrorOf([&] { writer.open(path, c.append); }), refusal)
+            << "points at a file: " << c.victimExists << ", append: " << c.append;
+        EXPECT_FALSE(writer.isOpen());
+        if (c.victimExists)
+            EXPECT_EQ(testing::readBytes(victim), "keep me\n");
+        else
+            EXPECT_FALSE(std::filesystem::exists(victim));
+        EXPECT_TRUE(std::filesystem::is_symlink(path));
+    }
 }
 
 TEST(TrajectoryWriter, AppendingCutsOffTheRemainsOfABrokenLastFrame) {

@@ -110,13 +110,15 @@ TEST_P(Evaluation, WallsAndKicksActOncePerNeighbourSlot) {
     auto w = makeWorld(21, 2.0);  // K = 20, no pair forces
     w->settings.dampingCoefficient = 0.0;
     const double wall = 47.0;
-    w->put(1, wall + 1.0, 0, 0);  // one unit beyond the +x wall
-    w->put(2, 0, -wall, 0);       // exactly at the -y wall: no wall term
+    w->put(1, wall + 1.0, 0, 0);   // one unit beyond the +x wall: 400 a slot inward
+    w->put(2, 0, -wall, 0);        // exactly at the -y wall: no wall term
+    w->put(3, 0, -wall - 2.0, 0);  // two units below the -y wall: 4 x 400 up
+    w->put(4, 0, 0, -wall - 0.5);  // half a unit below the -z wall: 0.25 x 400 up
     w->rebuild();
 
     RandomSource replay = w->random;
-    double kicks[3][3] = {};  // particle 1, 2 (index 1, 2) x, y, z
-    for (int p = 1; p <= 2; ++p)
+    double kicks[5][3] = {};  // particles 1 to 4 (index 1 to 4): x, y, z
+    for (int p = 1; p <= 4; ++p)
         for (int k = 0; k < 20; ++k)
             for (int c = 0; c < 3; ++c) kicks[p][c] += (RandomUniform(replay) - 0.5) * 400;
 
@@ -125,6 +127,9 @@ TEST_P(Evaluation, WallsAndKicksActOncePerNeighbourSlot) {
     EXPECT_NEAR(d[velocityIndex(1, 0)], (kicks[1][0] - 20 * 400.0) / 2.0, 1e-9);
     EXPECT_NEAR(d[velocityIndex(1, 1)], kicks[1][1] / 2.0, 1e-9);
     EXPECT_NEAR(d[velocityIndex(2, 1)], kicks[2][1] / 2.0, 1e-9);
+    EXPECT_NEAR(d[velocityIndex(3, 1)], (kicks[3][1] + 20 * 1600.0) / 2.0, 1e-9);
+    EXPECT_NEAR(d[velocityIndex(3, 0)], kicks[3][0] / 2.0, 1e-9);
+    EXPECT_NEAR(d[velocityIndex(4, 2)], (kicks[4][2] + 20 * 100.0) / 2.0, 1e-9);
 
     // 21 particles x 20 slots x 3 components draws, no more and no fewer.
     RandomSource counted = before;

@@ -44,6 +44,37 @@ TEST_F(SceneTest, TurnsPivotOnTheCubeCentreAndCancel) {
     expectMatrix(matrix(GL_MODELVIEW_MATRIX), start);
 }
 
+// Each turn alone, a quarter turn from the identity about the cube's centre 6 units ahead
+// (0, 0, -6): where a point one unit from the centre goes. A positive vertical turn tips the
+// cube's top away from the eye, a positive horizontal one its right side; a positive twist
+// takes its right side down.
+TEST_F(SceneTest, EachTurnGoesItsOwnWayAboutTheCentre) {
+    REQUIRE_GL();
+    struct Case {
+        const char* turn;
+        double twist, elevation, azimuth;
+        std::array<double, 3> from, to;
+    };
+    const Case cases[] = {
+        {"vertical up", 0, 90, 0, {0, 1, -6}, {0, 0, -7}},
+        {"vertical down", 0, -90, 0, {0, 1, -6}, {0, 0, -5}},
+        {"horizontal", 0, 0, 90, {1, 0, -6}, {0, 0, -7}},
+        {"twist", 90, 0, 0, {1, 0, -6}, {0, -1, -6}},
+    };
+    for (const Case& c : cases) {
+        window->makeViewCurrent();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        TurnCamera(*window, 6.0, c.twist, c.elevation, c.azimuth);
+        const auto m = matrix(GL_MODELVIEW_MATRIX);  // column-major, in single precision
+        for (int row = 0; row < 3; ++row) {
+            const double to =
+                m[row] * c.from[0] + m[4 + row] * c.from[1] + m[8 + row] * c.from[2] + m[12 + row];
+            EXPECT_NEAR(to, c.to[row], 1e-5) << c.turn << ", coordinate " << row;
+        }
+    }
+}
+
 TEST_F(SceneTest, ResetAndResizeReturnToTheBaseTransform) {
     REQUIRE_GL();
     TurnCamera(*window, 6.0, 0.0, 0.0, 30.0);

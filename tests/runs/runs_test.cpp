@@ -14,7 +14,6 @@
 #include "canvas/screenitems.h"
 #include "charts/plot.h"
 #include "charts/readingswindow.h"
-#include "driver_fixture.h"
 #include "files/atomicfile.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
@@ -22,14 +21,15 @@
 #include "files/trajectory.h"
 #include "model/placement.h"
 #include "runs/displays.h"
+#include "runs_fixture.h"
 #include "support/pixels.h"
 #include "view3d/viewwindow.h"
 
 namespace zentova {
 namespace {
 
-using testing::DriverWorld;
 using testing::readBytes;
+using testing::RunsWorld;
 using testing::writeBytes;
 
 Project ions() {
@@ -45,7 +45,7 @@ Project ions() {
     return p;
 }
 
-struct RunWorld : DriverWorld {
+struct RunWorld : RunsWorld {
     RunWindows windows{view, [] {}};
     RunWorld() {
         MeasureScreen(program->toolkit, 800, 600);
