@@ -130,6 +130,66 @@ def xyz_frames(path):
     return frames
 
 
+def custom_frames(path):
+    """(step, time, ids, types, positions, velocities) of every frame of the custom dump."""
+    lines, frames, i = open(path).read().splitlines(), [], 0
+    while i < len(lines):
+        items = {}
+        while i < len(lines) and not lines[i].startswith("ITEM: ATOMS"):
+            if lines[i].startswith("ITEM: "):
+                items[lines[i][6:]] = lines[i + 1]
+                i += 2
+            else:
+                i += 1
+        n = int(items["NUMBER OF ATOMS"])
+        rows = np.array([line.split() for line in lines[i + 1:i + 1 + n]], float)
+        frames.append((int(items["TIMESTEP"]), float(items["TIME"]), rows[:, 0].astype(int),
+                       rows[:, 1].astype(int), rows[:, 2:5], rows[:, 5:8]))
+        i += 1 + n
+    return frames
+
+
+def manifest(path):
+    """The manifest's lines as {key: [values]}, the types as a list of their value lists."""
+    keys, types = {}, []
+    for line in open(path):
+        words = line.split()
+        if not words or words[0].startswith("#"):
+            continue
+        if words[0] == "type":
+            types.append(words[2:])
+        else:
+            keys[words[0]] = words[1:]
+    return keys, types
+
+
+def readings_columns(folder, stem, rows):
+    """What a run of the export leaves for the return: the custom dump every 300 steps sorted by
+    id with its time, the thermo's readings, the manifest's counts; checked on the run's
+    first rows."""
+    keys, types = manifest(os.path.join(folder, f"manifest.{stem}"))
+    frames = custom_frames(os.path.join(folder, f"dump.{stem}"))
+    counts = [int(t[0]) for t in types]
+    n = int(keys["particles"][0])
+    check(sum(counts) == n and [f[0] for f in frames] == [300 * k for k in range(len(rows))]
+          and all((f[2] == np.arange(1, n + 1)).all() for f in frames)
+          and np.allclose([f[1] for f in frames], rows[:, 1])
+          and all(np.bincount(f[3], minlength=len(counts) + 1)[1:].tolist() == counts
+                  for f in frames), f"{stem}: the custom dump against the manifest")
+    masses = np.array([float(t[1]) for t in types])
+    used = [t for t, c in enumerate(counts) if c > 0]
+    last = frames[-1]
+    ke = 0.5 * masses[last[3] - 1] * (last[5] ** 2).sum(1)
+    centre = np.array([float(v) for v in keys["box"][1::2]]) / 2
+    expected = [ke.mean()] + [ke[last[3] == t + 1].mean() for t in used] + [
+        np.sqrt((last[5] ** 2).sum(1)).mean(),
+        np.sqrt(((last[4] - centre) ** 2).sum(1)).max(), gyration(last[4])]
+    # step time ke pe etotal gyration, then kinetic, per used type, speed, far, bath
+    found = list(rows[-1, 6:6 + 1 + len(used) + 2]) + [rows[-1, 5]]
+    check(np.allclose(found, expected, rtol=1e-6, atol=1e-9) and rows[-1, -1] == 1.0,
+          f"{stem}: thermo's readings {found} against the dump's {expected}")
+
+
 def gyration(x):
     return math.sqrt(((x - x.mean(0)) ** 2).sum(1).mean())
 
@@ -148,6 +208,7 @@ def runs(work):
         folder = export(work, stem + ".zpr", stem, "--steps", "300", "--seed", "11")
         rows = lammps(folder, stem)
         check(len(rows) == 2 and np.isfinite(rows).all(), f"{stem}: thermo {rows}")
+        readings_columns(folder, stem, rows)
         if k == 6 and shutil.which("mpirun"):
             rows = lammps(folder, stem, ranks=2)
             check(len(rows) == 2 and np.isfinite(rows).all(), f"{stem} on 2 ranks: {rows}")
@@ -187,6 +248,7 @@ def runs(work):
           "mixed: the final state tiled twice along x")
     rows = lammps(folder, "mixed", "steps", 600)
     check(len(rows) == 3 and np.isfinite(rows).all() and rows[-1, 2] > 0, f"mixed: thermo {rows}")
+    readings_columns(folder, "mixed", rows)
 
     # The salt crystal tiled 2 x 2 x 2: 8 times the particles in 8 times the volume.
     folder = export(work, "zen1.zpr", "zen1x8", "--replicate", "2", "2", "2", "--seed", "11")
