@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 CMAKE_FLAGS ?=
-# Seconds each of the four readers' fuzz targets ran within "make test"; the six targets
+# Seconds each of the four readers' fuzz targets ran within "make test"; the eight targets
 # now share those 4 x FUZZ_SECONDS.
 FUZZ_SECONDS ?= 20
 

@@ -13,7 +13,7 @@ const char* const UsageText =
     "Usage: zentova [PROJECT.zpr]\n"
     "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
     "                    [--bath T0:F0,T1:F1,...] [--report[=csv]]\n"
-    "       zentova --export-xyz PROJECT.zpr [OUT.xyz] [--overwrite]\n"
+    "       zentova --export-xyz PROJECT.zpr|DIR [OUT.xyz] [--overwrite]\n"
     "       zentova --snapshot PROJECT.zpr OUT.png [--overwrite]\n"
     "       zentova --movie PROJECT.zpr OUT.mp4|OUT.webm|OUT.gif [--fps N]\n"
     "                    [--turn DEGREES] [--from T0] [--to T1] [--no-time] [--overwrite]\n"
@@ -44,7 +44,9 @@ const char* const UsageText =
     "                       energy per particle\n"
     "  --report=csv         the same as comma-separated values under a header line\n"
     "  --export-xyz         write PROJECT.his as extended XYZ (default OUT: PROJECT.xyz);\n"
-    "                       type N is written as the element of atomic number N\n"
+    "                       type N is written as the element of atomic number N. DIR (or\n"
+    "                       DIR/in.STEM): the LAMMPS run of a folder --export-lammps wrote,\n"
+    "                       its dump.STEM checked against its manifest (default OUT: STEM.xyz)\n"
     "  --snapshot           draw PROJECT.sta as the view shows it into a PNG file (on a\n"
     "                       virtual screen of its own, Xvfb, when there is no display)\n"
     "  --movie              film PROJECT.his as \"Show history\" draws it, 800 x 700: H.264\n"
@@ -92,7 +94,7 @@ namespace {
 constexpr Command Commands[] = {
     {"--calculate", "PROJECT [--steps N] [--seed S] [--append] [--bath T0:F0,...] [--report[=csv]]",
      0, 0, Needs::Files, calculateCommand},
-    {"--export-xyz", "PROJECT [OUT.xyz] [--overwrite]", 1, 3, Needs::Files, exportXyzCommand},
+    {"--export-xyz", "PROJECT|DIR [OUT.xyz] [--overwrite]", 1, 3, Needs::Files, exportXyzCommand},
     {"--force-table", "PROJECT TYPE1 TYPE2", 3, 3, Needs::Files, forceTableCommand},
     {"--export-lammps",
      "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--cutoff R] [--steps N] [--seed S] "

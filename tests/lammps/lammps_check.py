@@ -257,6 +257,7 @@ def runs(work):
           "zen1 x 8: 960 particles in a box of 200")
     rows = lammps(folder, "zen1", "steps", 30)
     check(len(rows) == 1 or np.isfinite(rows).all(), f"zen1 x 8: thermo {rows}")
+    back_to_xyz(work)
 
     # A folder that cannot be made: one line naming it, exit status 1, nothing written.
     open(os.path.join(work, "afile"), "w").close()
@@ -264,6 +265,32 @@ def runs(work):
     check(refused.returncode == 1 and "afile/out" in refused.stderr
           and len(refused.stderr.splitlines()) == 1, f"refusal: {refused.stderr}")
     hostile(work)
+
+
+def back_to_xyz(work):
+    """The run of zen1 read back by --export-xyz: every dump frame, the dump's positions; a cut
+    dump told with file and line, a dump of the tiled export in its place refused."""
+    done = run([EXE, "--export-xyz", "zen1", "zen1-run.xyz"], work)
+    check(done.returncode == 0 and "2 frames written" in done.stderr, f"xyz of zen1: {done.stderr}")
+    dump = custom_frames(os.path.join(work, "zen1", "dump.zen1"))
+    xyz = xyz_frames(os.path.join(work, "zen1-run.xyz"))
+    check(len(xyz) == len(dump) == 2 and all(np.abs(x[1] - d[4]).max() < 6e-4
+                                             for x, d in zip(xyz, dump)),
+          "xyz of zen1: the dump's positions")
+    cut = os.path.join(work, "cut")
+    shutil.copytree(os.path.join(work, "zen1"), cut)
+    text = open(os.path.join(cut, "dump.zen1")).read()
+    open(os.path.join(cut, "dump.zen1"), "w").write(text[:-100])
+    second = text[:text.index("ITEM: TIMESTEP\n300")].count("\n") - 1  # the frame's ITEM: UNITS
+    done = run([EXE, "--export-xyz", "cut/in.zen1", "cut.xyz"], work)
+    check(done.returncode == 0 and
+          f"cut/dump.zen1:{second}: the last frame is cut short and left out" in done.stderr
+          and "1 frame written" in done.stderr, f"xyz of a cut dump: {done.stderr}")
+    shutil.copy(os.path.join(work, "zen1x8", "dump.zen1"), os.path.join(cut, "dump.zen1"))
+    done = run([EXE, "--export-xyz", "cut", "foreign.xyz"], work)
+    check(done.returncode == 1 and "cut/dump.zen1:8: a dump of another export: 960 atoms, the "
+          "manifest's 120" in done.stderr and not os.path.exists(os.path.join(work, "foreign.xyz")),
+          f"xyz of a foreign dump: {done.stderr}")
 
 
 def hostile(work):
