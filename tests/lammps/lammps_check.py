@@ -268,8 +268,9 @@ def runs(work):
 
 
 def back_to_xyz(work):
-    """The run of zen1 read back by --export-xyz: every dump frame, the dump's positions; a cut
-    dump told with file and line, a dump of the tiled export in its place refused."""
+    """The run of zen1 read back by --export-xyz (every dump frame, the dump's positions) and
+    --analyse (the page of its particles, the log's readings); a cut dump told with file and
+    line, a dump of the tiled export in its place refused."""
     done = run([EXE, "--export-xyz", "zen1", "zen1-run.xyz"], work)
     check(done.returncode == 0 and "2 frames written" in done.stderr, f"xyz of zen1: {done.stderr}")
     dump = custom_frames(os.path.join(work, "zen1", "dump.zen1"))
@@ -277,6 +278,20 @@ def back_to_xyz(work):
     check(len(xyz) == len(dump) == 2 and all(np.abs(x[1] - d[4]).max() < 6e-4
                                              for x, d in zip(xyz, dump)),
           "xyz of zen1: the dump's positions")
+    # --analyse of the run: the page of the crystal from its dump and its log's readings.
+    done = run([EXE, "--analyse", "zen1"], work)
+    page = os.path.join(work, "zen1-analysis", "index.html")
+    text = open(page).read() if os.path.exists(page) else ""
+    check(done.returncode == 0 and "1 of the 2 frames of 120 particles" in text
+          and os.path.exists(os.path.join(work, "zen1-analysis", "energies.csv")),
+          f"analysis of zen1: {done.stderr}")
+    energies = open(os.path.join(work, "zen1-analysis", "energies.csv")).read().splitlines() \
+        if done.returncode == 0 else []
+    check(len(energies) == 2 and energies[1].startswith("0.015,"),
+          f"analysis of zen1: the log's one reading at the dump's frames {energies}")
+    done = run([EXE, "--analyse", "zen1x8/in.zen1", "--out", "x8"], work)
+    text = open(os.path.join(work, "x8", "index.html")).read() if done.returncode == 0 else ""
+    check("of 960 particles" in text, f"analysis of zen1 x 8: {done.stderr}")
     cut = os.path.join(work, "cut")
     shutil.copytree(os.path.join(work, "zen1"), cut)
     text = open(os.path.join(cut, "dump.zen1")).read()
@@ -286,11 +301,18 @@ def back_to_xyz(work):
     check(done.returncode == 0 and
           f"cut/dump.zen1:{second}: the last frame is cut short and left out" in done.stderr
           and "1 frame written" in done.stderr, f"xyz of a cut dump: {done.stderr}")
+    done = run([EXE, "--analyse", "cut"], work)
+    check(done.returncode == 0 and
+          f"cut/dump.zen1:{second}: the last frame is cut short and left out" in done.stderr,
+          f"analysis of a cut dump: {done.stderr}")
     shutil.copy(os.path.join(work, "zen1x8", "dump.zen1"), os.path.join(cut, "dump.zen1"))
-    done = run([EXE, "--export-xyz", "cut", "foreign.xyz"], work)
-    check(done.returncode == 1 and "cut/dump.zen1:8: a dump of another export: 960 atoms, the "
-          "manifest's 120" in done.stderr and not os.path.exists(os.path.join(work, "foreign.xyz")),
-          f"xyz of a foreign dump: {done.stderr}")
+    for command, out in (("--export-xyz", "foreign.xyz"), ("--analyse", "--out=foreign")):
+        done = run([EXE, command, "cut", *out.split("=")], work)
+        check(done.returncode == 1 and "cut/dump.zen1:8: a dump of another export: 960 atoms, "
+              "the manifest's 120" in done.stderr
+              and not os.path.exists(os.path.join(work, "foreign.xyz"))
+              and not os.path.exists(os.path.join(work, "foreign")),
+              f"{command} of a foreign dump: {done.stderr}")
 
 
 def hostile(work):
