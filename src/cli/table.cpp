@@ -21,7 +21,8 @@ const char* const UsageText =
     "       zentova --export-lammps PROJECT.zpr DIR [--from-sta] [--replicate NX NY NZ]\n"
     "                    [--cutoff R] [--steps N] [--seed S] [--bath T0:F0,...]\n"
     "                    [--overwrite]\n"
-    "       zentova --analyse PROJECT.zpr [--out DIR] [--from T0] [--to T1] [--overwrite]\n"
+    "       zentova --analyse PROJECT.zpr|DIR [--out OUT] [--from T0] [--to T1]\n"
+    "                    [--overwrite]\n"
     "       zentova --help | --version\n"
     "\n"
     "  PROJECT              open the program with this project loaded; a trajectory\n"
@@ -72,8 +73,10 @@ const char* const UsageText =
     "  --analyse            write g(r) with coordination numbers, mean square displacement,\n"
     "                       density from the centre of mass and kinetic energies of\n"
     "                       PROJECT.his and PROJECT.readings.csv as CSV, PNG and SVG, and\n"
-    "                       index.html that shows them; needs no display\n"
-    "  --out DIR            where --analyse writes (default: PROJECT-analysis beside it)\n"
+    "                       index.html that shows them; needs no display. DIR: the LAMMPS\n"
+    "                       run of a folder --export-lammps wrote, its dump and log\n"
+    "  --out OUT            where --analyse writes (default: PROJECT-analysis or\n"
+    "                       DIR-analysis beside it)\n"
     "  --from T0            analyse the frames from time T0 on (default: the second half)\n"
     "  --to T1              analyse the frames up to time T1\n"
     "  --overwrite          let --export-xyz, --snapshot, --movie, --export-lammps and\n"
@@ -102,8 +105,8 @@ constexpr Command Commands[] = {
      2, 16, Needs::Files, exportLammpsCommand},
     {"--snapshot", "PROJECT OUT.png [--overwrite]", 2, 3, Needs::Window, snapshotCommand},
     {"--movie", "PROJECT OUT.mp4|OUT.webm|OUT.gif [OPTIONS]", 2, 12, Needs::Window, movieCommand},
-    {"--analyse", "PROJECT [--out DIR] [--from T0] [--to T1] [--overwrite]", 1, 8, Needs::Window,
-     analyseCommand},
+    {"--analyse", "PROJECT|DIR [--out OUT] [--from T0] [--to T1] [--overwrite]", 1, 8,
+     Needs::Window, analyseCommand},
 };
 
 int dispatch(int argc, char** argv) {
