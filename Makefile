@@ -69,6 +69,7 @@ bench: build
 	@bash bench/displayed_run.sh $(BUILD)
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/readings_bench
 	@bash bench/analyse_run.sh $(BUILD)
+	@sh bench/lammps_return.sh $(BUILD)
 
 # The Debian package (CPack) in $(BUILD): zentova_VERSION_ARCH.deb.
 package: build
