@@ -1,5 +1,5 @@
 // Speed of reading a LAMMPS run back: writes a run folder (manifest.gas and dump.gas) of N
-// particles spread through cubes at the salt crystal's density, F frames, then reads the dump
+// particles spread through cubes of up to 200 each, F frames, then reads the dump
 // once as --analyse and --export-xyz do and once with `wc -l` (the floor: a pass that only
 // counts lines). The folder stays for bench/lammps_return.sh to analyse.
 // Run: build/bench/lammps_read_bench DIR N F
@@ -35,12 +35,16 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     const long long n = std::atoll(argv[2]);
     const int frames = std::atoi(argv[3]);
-    // Cubes of 120 particles, as many along each axis as make room for n.
-    const int side = std::max(1, static_cast<int>(std::ceil(std::cbrt(n / 120.0))));
+    // As an export tiles them: the fewest cubes along each axis that share n out evenly with
+    // at most 200 in each.
+    int side = 1;
+    while (side < 20 &&
+           (n % (1LL * side * side * side) != 0 || n / (1LL * side * side * side) > 200))
+        ++side;
     LammpsManifest m;
     m.projectName = "Gas";
     m.stem = "gas";
-    m.particlesPerCube = 120;
+    m.particlesPerCube = n / (1LL * side * side * side);
     m.replicate = {side, side, side};
     m.particles = n;
     m.low = {0, 0, 0};

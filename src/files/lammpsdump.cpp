@@ -241,10 +241,12 @@ bool LammpsDumpReader::next(LammpsFrame& frame) {
 
 namespace {
 
-// A gzip file read as a stream, a block at a time.
+// A gzip file read as a stream, a block at a time. A file that ends inside its compressed
+// data (a run still writing it, a copy stopped) ends there, as a plain file cut short does;
+// damaged data is refused.
 class GzBuffer : public std::streambuf {
   public:
-    explicit GzBuffer(gzFile file) : m_file(file) {}
+    GzBuffer(gzFile file, std::string path) : m_file(file), m_path(std::move(path)) {}
     ~GzBuffer() override { gzclose(m_file); }
     GzBuffer(const GzBuffer&) = delete;
     GzBuffer& operator=(const GzBuffer&) = delete;
@@ -255,26 +257,29 @@ class GzBuffer : public std::streambuf {
         const int got = gzread(m_file, m_block, sizeof m_block);
         if (got <= 0) {
             int code = Z_OK;
-            gzerror(m_file, &code);
-            if (got < 0 || (code != Z_OK && code != Z_BUF_ERROR)) m_failed = true;
+            const char* text = gzerror(m_file, &code);
+            if (code != Z_OK && code != Z_BUF_ERROR)
+                throw FileError(m_path, 0,
+                                std::string("cannot read the compressed file: ") +
+                                    (text != nullptr ? text : "damaged"));
             return traits_type::eof();
         }
         setg(m_block, m_block, m_block + got);
         return traits_type::to_int_type(*gptr());
     }
 
-  public:
-    bool failed() const { return m_failed; }
-
   private:
     gzFile m_file;
+    std::string m_path;
     char m_block[1 << 16];
-    bool m_failed = false;
 };
 
 class GzStream : public std::istream {
   public:
-    explicit GzStream(gzFile file) : std::istream(nullptr), m_buffer(file) { rdbuf(&m_buffer); }
+    GzStream(gzFile file, std::string path)
+        : std::istream(nullptr), m_buffer(file, std::move(path)) {
+        rdbuf(&m_buffer);
+    }
 
   private:
     GzBuffer m_buffer;
@@ -291,7 +296,7 @@ std::unique_ptr<std::istream> openMaybeCompressed(const std::string& path) {
     gzFile file = gzopen(path.c_str(), "rb");
     if (file == nullptr)
         throw FileError(path, 0, "cannot open: " + fileio::errorText(errno ? errno : ENOMEM));
-    return std::make_unique<GzStream>(file);
+    return std::make_unique<GzStream>(file, path);
 }
 
 ReadingsTable parseLammpsLog(std::istream& in, const LammpsManifest& manifest) {

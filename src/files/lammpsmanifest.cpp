@@ -162,7 +162,7 @@ LammpsManifest parseLammpsManifest(std::istream& in, const std::string& fileName
         } else if (key == "replicate") {
             line.expectValues(3);
             for (int c = 0; c < 3; ++c)
-                m.replicate[c] = static_cast<int>(line.integer(1 + c, 1, 1000));
+                m.replicate[c] = static_cast<int>(line.integer(1 + c, 1, MaxManifestReplicate));
         } else if (key == "particles") {
             line.expectValues(1);
             m.particles = line.integer(1, 1, MaxCount);
@@ -220,6 +220,14 @@ LammpsManifest parseLammpsManifest(std::istream& in, const std::string& fileName
         throw FileError(fileName, 0,
                         "the manifest's types hold " + std::to_string(sum) + " particles, not " +
                             std::to_string(m.particles));
+    // Every cube a copy of the first: the count is bounded, and a dump's is checked against it.
+    const long long tiled = m.particlesPerCube * m.replicate[0] * m.replicate[1] * m.replicate[2];
+    if (tiled != m.particles)
+        throw FileError(fileName, 0,
+                        "the manifest says " + std::to_string(m.particles) + " particles, not " +
+                            std::to_string(m.particlesPerCube) + " per cube in " +
+                            std::to_string(m.replicate[0] * m.replicate[1] * m.replicate[2]) +
+                            " cubes");
     return m;
 }
 

@@ -32,6 +32,9 @@ struct LammpsManifest {
     std::vector<Type> types;      // types[t - 1] is type t
 };
 
+// The most cubes an export tiles along an axis: a manifest beyond it is not one.
+inline constexpr int MaxManifestReplicate = 20;
+
 // The manifest's file name in the folder.
 std::string lammpsManifestName(const std::string& stem);
 
@@ -39,7 +42,8 @@ std::string lammpsManifestName(const std::string& stem);
 std::string formatLammpsManifest(const LammpsManifest& manifest);
 
 // Reads a manifest. Throws FileError naming `fileName` and the line when a line is not one
-// of a manifest, a value is missing, not a number or out of range, or a key is missing.
+// of a manifest, a value is missing, not a number or out of range, or a key is missing; and
+// when its particles are not the types' sum, or not those of one cube times the cubes.
 LammpsManifest parseLammpsManifest(std::istream& in, const std::string& fileName);
 
 // Reads the manifest at `path`. Throws FileError.

@@ -122,6 +122,8 @@ Start startingState(Project& project, const LammpsExportOptions& options, double
     return start;
 }
 
+static_assert(MaxReplicate == MaxManifestReplicate, "a manifest takes every tiling written");
+
 // What a run of the export is checked against when it is read back.
 LammpsManifest manifestOf(const LammpsSystem& system, int particlesPerCube) {
     LammpsManifest m;

@@ -169,6 +169,29 @@ TEST(LammpsDump, ReadsACompressedDump) {
         EXPECT_EQ(frames, 2) << name;
         EXPECT_EQ(reader.note(), "");
     }
+    // Cut inside its compressed data, as a run still writing it leaves it: the frame cut
+    // short is left out. Damaged inside: refused, naming the file.
+    const std::string packed = testing::readBytes(path);
+    testing::writeBytes(path, packed.substr(0, packed.size() * 3 / 4));
+    {
+        const auto in = openMaybeCompressed(path);
+        LammpsDumpReader reader(*in, path, m);
+        int frames = 0;
+        for (LammpsFrame f; reader.next(f);) ++frames;
+        EXPECT_LE(frames, 1);
+        EXPECT_NE(reader.note().find("the last frame is cut short and left out"),
+                  std::string::npos);
+    }
+    std::string damaged = packed;
+    for (std::size_t k = 20; k < 40; ++k) damaged[k] = static_cast<char>(damaged[k] ^ 0x5a);
+    testing::writeBytes(path, damaged);
+    const std::string message = testing::fileErrorOf([&] {
+        const auto in = openMaybeCompressed(path);
+        LammpsDumpReader reader(*in, path, m);
+        for (LammpsFrame f; reader.next(f);) {
+        }
+    });
+    EXPECT_NE(message.find(path + ": "), std::string::npos) << message;
 }
 
 // A log of a run in two stretches (the bath's schedule), a WARNING inside a table, a third
