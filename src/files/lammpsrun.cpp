@@ -53,6 +53,8 @@ std::optional<LammpsRun> findLammpsRun(const std::string& argument) {
         run.folder = slash == std::string::npos ? "." : argument.substr(0, slash);
         if (run.folder.empty()) run.folder = "/";
         stem = name.substr(3);
+        // A project may be named in.something.zpr: only a manifest beside it makes a run.
+        if (!exists(run.folder + "/" + lammpsManifestName(stem))) return std::nullopt;
     }
     run.manifestPath = run.folder + "/" + lammpsManifestName(stem);
     run.manifest = loadLammpsManifest(run.manifestPath);

@@ -18,9 +18,9 @@ struct LammpsRun {
     std::string logPath;   // log.lammps
 };
 
-// The run an argument names: a folder with a manifest, or its in.STEM; nothing when the
-// argument is neither (a project file, say). Throws FileError when a folder holds no
-// manifest or several, or the manifest cannot be read.
+// The run an argument names: a folder with a manifest, or its in.STEM with manifest.STEM
+// beside it; nothing when the argument is neither (a project file, say). Throws FileError when a
+// folder holds no manifest or several, or the manifest cannot be read.
 std::optional<LammpsRun> findLammpsRun(const std::string& argument);
 
 // The policy of a command's outputs for a run: its own files (manifest, dump, log and the

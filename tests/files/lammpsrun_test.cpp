@@ -51,7 +51,8 @@ TEST_F(LammpsRunFolder, IsFoundFromTheFolderOrItsInputScript) {
     const auto byScript = findLammpsRun(folder + "/in.salt");
     ASSERT_TRUE(byScript.has_value());
     EXPECT_EQ(byScript->manifest.stem, "salt");
-    EXPECT_FALSE(findLammpsRun(dir.file("salt.zpr")).has_value());  // a project: not a run
+    EXPECT_FALSE(findLammpsRun(dir.file("salt.zpr")).has_value());     // a project: not a run
+    EXPECT_FALSE(findLammpsRun(folder + "/in.salt.zpr").has_value());  // nor one named in.*
     // Only the compressed dump there: it is the one read.
     std::filesystem::rename(folder + "/dump.salt", folder + "/dump.salt.gz");
     EXPECT_EQ(findLammpsRun(folder)->dumpPath, folder + "/dump.salt.gz");
