@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= 2
 CMAKE_FLAGS ?=
-# Seconds each of the four readers' fuzz targets ran within "make test"; the six targets
+# Seconds each of the four readers' fuzz targets ran within "make test"; the eight targets
 # now share those 4 x FUZZ_SECONDS.
 FUZZ_SECONDS ?= 20
 
@@ -69,6 +69,7 @@ bench: build
 	@bash bench/displayed_run.sh $(BUILD)
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/readings_bench
 	@bash bench/analyse_run.sh $(BUILD)
+	@sh bench/lammps_return.sh $(BUILD)
 
 # The Debian package (CPack) in $(BUILD): zentova_VERSION_ARCH.deb.
 package: build

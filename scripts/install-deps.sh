@@ -8,7 +8,7 @@ PACKAGES="cmake make g++ pkg-config \
   xvfb xauth xdotool imagemagick fonts-dejavu-core desktop-file-utils dpkg-dev \
   lintian appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev qt6-charts-dev qt6-svg-dev \
-  ffmpeg lammps openmpi-bin python3-ase python3-mdanalysis \
+  ffmpeg lammps openmpi-bin python3-ase python3-mdanalysis zlib1g-dev \
   dbus at-spi2-core python3-pyatspi"
 missing=""
 for p in $PACKAGES; do

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "analysis/celllist.h"
 #include "files/trajectory.h"
 #include "model/integrator.h"
 #include "model/limits.h"
@@ -193,21 +194,15 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
                 pairsTotal[a * typeCount + b] +=
                     a == b ? members[a] * (members[a] - 1.0) / 2.0 : members[a] * members[b];
         }
-        for (int i = 0; i < n; ++i) {
-            const double* p = &s.xyz[3 * i];
-            const int ti = slot[s.types[i]];
-            for (int j = i + 1; j < n; ++j) {
-                const double* q = &s.xyz[3 * j];
-                const double dx = p[0] - q[0], dy = p[1] - q[1], dz = p[2] - q[2];
-                // Beyond the plotted range (or too far to count in an int): not binned.
-                const double at = std::sqrt(dx * dx + dy * dy + dz * dz) / binWidth;
-                if (!(at < bins)) continue;
-                const int bin = static_cast<int>(at);
-                const int tj = slot[s.types[j]];
-                const int a = std::min(ti, tj), b = std::max(ti, tj);
-                ++counts[a * typeCount + b][bin];
-            }
-        }
+        forEachPairWithin(s.xyz, n, bins * binWidth, [&](int i, int j, double r2) {
+            // Beyond the plotted range (or too far to count in an int): not binned.
+            const double at = std::sqrt(r2) / binWidth;
+            if (!(at < bins)) return;
+            const int bin = static_cast<int>(at);
+            const int ti = slot[s.types[i]], tj = slot[s.types[j]];
+            const int a = std::min(ti, tj), b = std::max(ti, tj);
+            ++counts[a * typeCount + b][bin];
+        });
     }
     if (!chosen.empty()) rdf.gyrationRadius = std::sqrt(spread / chosen.size());
     for (std::size_t a = 0; a < typeCount; ++a)

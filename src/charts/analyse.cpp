@@ -14,6 +14,7 @@
 #include "analysis/heating.h"
 #include "analysis/structure.h"
 #include "analysis/trajectorypass.h"
+#include "charts/analyserun.h"
 #include "charts/analysesections.h"
 #include "charts/plot.h"
 #include "command/command.h"
@@ -95,6 +96,8 @@ class ProgressLines {
 int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
     const auto started = std::chrono::steady_clock::now();
     try {
+        if (const std::optional<LammpsRun> run = findLammpsRun(options.projectPath))
+            return runLammpsAnalysis(*run, options, err);
         const Project project = loadProjectFile(options.projectPath);
         const std::string base = baseNameOf(options.projectPath);
         const std::string hisPath = base + ".his";
@@ -284,7 +287,8 @@ int analyseCommand(const CommandCall& call) {
                     options.projectPath = argument;
                     return true;
                 });
-    if (options.projectPath.empty()) throw UsageError("--analyse needs a project file");
+    if (options.projectPath.empty())
+        throw UsageError("--analyse needs a project file or a LAMMPS run's folder");
     if (options.from && options.to && *options.from > *options.to)
         throw UsageError("--from must not come after --to");
     // The plots are drawn into pictures, never on a screen: no display is needed.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iostream>
 #include <limits>
+#include <optional>
 
 #include "calc/headless.h"
 #include "calc/report.h"
@@ -12,6 +13,7 @@
 #include "cli/table.h"
 #include "command/options.h"
 #include "files/fileerror.h"
+#include "files/lammpsrun.h"
 #include "files/numformat.h"
 #include "files/settingsfile.h"
 #include "files/xyzexport.h"
@@ -112,6 +114,15 @@ int exportXyzCommand(const CommandCall& call) {
                     outPath = argument;
                     return true;
                 });
+    if (const std::optional<LammpsRun> run = findLammpsRun(projectPath)) {
+        if (outPath.empty()) outPath = run->manifest.stem + ".xyz";
+        std::string note;
+        const long long frames = exportRunXyz(*run, outPath, overwrite, &note);
+        if (!note.empty()) tell(std::cerr, note);
+        tell(std::cerr, run->dumpPath + ": " + std::to_string(frames) +
+                            (frames == 1 ? " frame" : " frames") + " written to " + outPath);
+        return 0;
+    }
     if (outPath.empty()) outPath = defaultXyzPath(projectPath);
     int partialFrameLine = 0;
     const long long frames =

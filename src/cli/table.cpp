@@ -17,7 +17,7 @@ const char* const UsageText =
     "Usage: zentova [PROJECT.zpr]\n"
     "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
     "                    [--bath T0:F0,T1:F1,...] [--report[=csv]]\n"
-    "       zentova --export-xyz PROJECT.zpr [OUT.xyz] [--overwrite]\n"
+    "       zentova --export-xyz PROJECT.zpr|DIR [OUT.xyz] [--overwrite]\n"
     "       zentova --snapshot PROJECT.zpr OUT.png [--overwrite]\n"
     "       zentova --movie PROJECT.zpr OUT.mp4|OUT.webm|OUT.gif [--fps N]\n"
     "                    [--turn DEGREES] [--from T0] [--to T1] [--no-time] [--overwrite]\n"
@@ -25,7 +25,8 @@ const char* const UsageText =
     "       zentova --export-lammps PROJECT.zpr DIR [--from-sta] [--replicate NX NY NZ]\n"
     "                    [--cutoff R] [--steps N] [--seed S] [--bath T0:F0,...]\n"
     "                    [--overwrite]\n"
-    "       zentova --analyse PROJECT.zpr [--out DIR] [--from T0] [--to T1] [--overwrite]\n"
+    "       zentova --analyse PROJECT.zpr|DIR [--out OUT] [--from T0] [--to T1]\n"
+    "                    [--overwrite]\n"
     "       zentova --help | --version\n"
     "\n"
     "  PROJECT              open the program with this project loaded; a trajectory\n"
@@ -48,7 +49,9 @@ const char* const UsageText =
     "                       energy per particle\n"
     "  --report=csv         the same as comma-separated values under a header line\n"
     "  --export-xyz         write PROJECT.his as extended XYZ (default OUT: PROJECT.xyz);\n"
-    "                       type N is written as the element of atomic number N\n"
+    "                       type N is written as the element of atomic number N. DIR (or\n"
+    "                       DIR/in.STEM): the LAMMPS run of a folder --export-lammps wrote,\n"
+    "                       its dump.STEM checked against its manifest (default OUT: STEM.xyz)\n"
     "  --snapshot           draw PROJECT.sta as the view shows it into a PNG file (on a\n"
     "                       virtual screen of its own, Xvfb, when there is no display)\n"
     "  --movie              film PROJECT.his as \"Show history\" draws it, 800 x 700: H.264\n"
@@ -74,8 +77,10 @@ const char* const UsageText =
     "  --analyse            write g(r) with coordination numbers, mean square displacement,\n"
     "                       density from the centre of mass and kinetic energies of\n"
     "                       PROJECT.his and PROJECT.readings.csv as CSV, PNG and SVG, and\n"
-    "                       index.html that shows them; needs no display\n"
-    "  --out DIR            where --analyse writes (default: PROJECT-analysis beside it)\n"
+    "                       index.html that shows them; needs no display. DIR: the LAMMPS\n"
+    "                       run of a folder --export-lammps wrote, its dump and log\n"
+    "  --out OUT            where --analyse writes (default: PROJECT-analysis or\n"
+    "                       DIR-analysis beside it)\n"
     "  --from T0            analyse the frames from time T0 on (default: the second half)\n"
     "  --to T1              analyse the frames up to time T1\n"
     "  --overwrite          let --export-xyz, --snapshot, --movie, --export-lammps and\n"
@@ -96,7 +101,7 @@ namespace {
 constexpr Command Commands[] = {
     {"--calculate", "PROJECT [--steps N] [--seed S] [--append] [--bath T0:F0,...] [--report[=csv]]",
      0, 0, Needs::Files, calculateCommand},
-    {"--export-xyz", "PROJECT [OUT.xyz] [--overwrite]", 1, 3, Needs::Files, exportXyzCommand},
+    {"--export-xyz", "PROJECT|DIR [OUT.xyz] [--overwrite]", 1, 3, Needs::Files, exportXyzCommand},
     {"--force-table", "PROJECT TYPE1 TYPE2", 3, 3, Needs::Files, forceTableCommand},
     {"--export-lammps",
      "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--cutoff R] [--steps N] [--seed S] "
@@ -104,8 +109,8 @@ constexpr Command Commands[] = {
      2, 16, Needs::Files, exportLammpsCommand},
     {"--snapshot", "PROJECT OUT.png [--overwrite]", 2, 3, Needs::Window, snapshotCommand},
     {"--movie", "PROJECT OUT.mp4|OUT.webm|OUT.gif [OPTIONS]", 2, 12, Needs::Window, movieCommand},
-    {"--analyse", "PROJECT [--out DIR] [--from T0] [--to T1] [--overwrite]", 1, 8, Needs::Window,
-     analyseCommand},
+    {"--analyse", "PROJECT|DIR [--out OUT] [--from T0] [--to T1] [--overwrite]", 1, 8,
+     Needs::Window, analyseCommand},
 };
 
 int dispatch(int argc, char** argv) {

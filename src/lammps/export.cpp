@@ -8,6 +8,7 @@
 
 #include "files/fileerror.h"
 #include "files/finalstate.h"
+#include "files/lammpsmanifest.h"
 #include "files/linereader.h"
 #include "files/output.h"
 #include "files/projectfile.h"
@@ -121,6 +122,36 @@ Start startingState(Project& project, const LammpsExportOptions& options, double
     return start;
 }
 
+static_assert(MaxReplicate == MaxManifestReplicate, "a manifest takes every tiling written");
+
+// What a run of the export is checked against when it is read back.
+LammpsManifest manifestOf(const LammpsSystem& system, int particlesPerCube) {
+    LammpsManifest m;
+    m.projectFile = system.projectFile;
+    m.projectName = system.name;
+    m.stem = system.stem;
+    m.particlesPerCube = particlesPerCube;
+    m.replicate = system.replicate;
+    m.particles = static_cast<long long>(system.atoms.size());
+    m.low = system.low;
+    m.high = system.high;
+    m.cubeEdge = system.edge;
+    m.step = system.step;
+    m.frameInterval = FrameInterval;
+    m.startTime = system.startTime;
+    const Project& project = system.project;
+    m.types.resize(static_cast<std::size_t>(project.typeCount));
+    for (int t = 1; t <= project.typeCount; ++t) {
+        LammpsManifest::Type& type = m.types[static_cast<std::size_t>(t - 1)];
+        type.mass = project.masses[t];
+        type.diameter = project.diameters[t];
+        type.colour = project.colors[t];
+    }
+    for (const LammpsAtom& atom : system.atoms)
+        ++m.types[static_cast<std::size_t>(atom.type - 1)].count;
+    return m;
+}
+
 }  // namespace
 
 LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Settings& settings) {
@@ -138,6 +169,7 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
     OutputFile& tableOut = output(stem + ".table");
     OutputFile& inputOut = output("in." + stem);
     OutputFile& readmeOut = output("README.txt");
+    OutputFile& manifestOut = output(lammpsManifestName(stem));
     const double cube = settings.cubeHalfSize;
     const Start start = startingState(project, options, cube);
 
@@ -206,6 +238,7 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
     tableOut.write(table);
     inputOut.write(inputScript(system));
     readmeOut.write(readmeText(system));
+    manifestOut.write(formatLammpsManifest(manifestOf(system, start.count)));
     outputs.commit();
     return {stem, static_cast<long long>(system.atoms.size()), system.cutoff, layout.bits,
             laterBathChanges};

@@ -302,6 +302,57 @@ std::string runLines(const LammpsSystem& system) {
     return s + "run      ${steps} upto\n";
 }
 
+// The thermo columns: after the energies and the radius, what the readings file holds, so
+// that a run read back shows the same readings. LAMMPS's own ke counts the degrees of
+// freedom less the centre's three; the readings take every particle's 0.5 m v^2 as it is.
+// Variables of equal style are never divided by the count under thermo_modify norm.
+std::string readingsCommands(const LammpsSystem& system) {
+    const Project& project = system.project;
+    std::string s =
+        "# The readings file's columns: mean kinetic energy, the same per type, mean "
+        "speed,\n# largest distance from the box's centre, the bath's factor.\n";
+    s += "compute  keatom all ke/atom\n";
+    s += "compute  kinetic all reduce ave c_keatom\n";
+    s += "variable kinetic equal c_kinetic\n";
+    std::string columns = " v_kinetic";
+    for (int t = 1; t <= project.typeCount; ++t) {
+        long long count = 0;
+        for (const LammpsAtom& atom : system.atoms) count += atom.type == t ? 1 : 0;
+        if (count == 0) continue;
+        const std::string tt = std::to_string(t);
+        s += "variable keatom" + tt + " atom c_keatom*(type==" + tt + ")\n";
+        s += "compute  kinetic" + tt + " all reduce sum v_keatom" + tt + "\n";
+        s += "variable kinetic" + tt + " equal c_kinetic" + tt + "/" + std::to_string(count) + "\n";
+        columns += " v_kinetic" + tt;
+    }
+    s += "variable speedatom atom sqrt(vx*vx+vy*vy+vz*vz)\n";
+    s += "compute  speed all reduce ave v_speedatom\n";
+    s += "variable speed equal c_speed\n";
+    std::string centre[3];
+    for (int c = 0; c < 3; ++c)
+        centre[c] = number(system.edge * system.replicate[static_cast<std::size_t>(c)] / 2);
+    s += "variable faratom atom sqrt((x-" + centre[0] + ")^2+(y-" + centre[1] + ")^2+(z-" +
+         centre[2] + ")^2)\n";
+    s += "compute  far all reduce max v_faratom\n";
+    s += "variable far equal c_far\n";
+    // The factor of the stretch a step belongs to, the step of a change being the new one's.
+    std::string factor = number(system.bath.front().factor);
+    for (std::size_t j = 1; j < system.bath.size(); ++j)
+        factor += "+(step>=" + std::to_string(system.bath[j].fromStep) + ")*(" +
+                  number(system.bath[j].factor - system.bath[j - 1].factor) + ")";
+    s += "variable bath equal " + factor + "\n";
+    columns += " v_speed v_far v_bath";
+    return s + "thermo_style  custom step time ke pe etotal v_gyration" + columns + "\n";
+}
+
+// The state at every frame, for zentova to read back: ids, types, positions and velocities,
+// sorted by id, with the time; nine digits keep a thousandth of a unit across the largest box.
+std::string stateDumpCommands(const LammpsSystem& system) {
+    return "dump     state all custom " + std::to_string(FrameInterval) + " dump." + system.stem +
+           " id type x y z vx vy vz\n"
+           "dump_modify state sort id time yes units yes format float %.9g\n";
+}
+
 // The integrator, the output at the model's frames, and the run.
 std::string runCommands(const LammpsSystem& system) {
     const std::string frames = std::to_string(FrameInterval);
@@ -316,7 +367,7 @@ std::string runCommands(const LammpsSystem& system) {
     s += "variable spread atom (x-c_centre[1])^2+(y-c_centre[2])^2+(z-c_centre[3])^2\n";
     s += "compute  spread all reduce ave v_spread\n";
     s += "variable gyration equal sqrt(c_spread)\n";
-    s += "thermo_style  custom step time ke pe etotal v_gyration\n";
+    s += readingsCommands(system);
     s += "thermo_modify norm yes\n";
     s += "thermo   " + frames + "\n";
     s += "dump     frames all xyz " + frames + " dump." + system.stem + ".xyz\n";
@@ -325,7 +376,8 @@ std::string runCommands(const LammpsSystem& system) {
         s += ' ';
         s += elementSymbol(t);
     }
-    return s + "\n\n" + runLines(system);
+    s += "\n" + stateDumpCommands(system);
+    return s + "\n" + runLines(system);
 }
 
 }  // namespace
@@ -348,7 +400,7 @@ std::string readmeText(const LammpsSystem& system) {
          stem + ").\n";
     s += "Change the run with -var steps N, -var seed S, -var kicks 0 (no random kicks).\n\n";
     // The file names in one column, whatever the stem's length.
-    const std::size_t width = stem.size() + 8;
+    const std::size_t width = stem.size() + 11;
     const auto row = [&](const std::string& name, const std::string& what) {
         s += name + std::string(width - name.size(), ' ') + what + "\n";
     };
@@ -356,11 +408,14 @@ std::string readmeText(const LammpsSystem& system) {
     row(stem + ".table", "the pair law between every two types");
     row("in." + stem, "units, walls, damping and kicks, step, output; its comments say");
     row("", "what LAMMPS reproduces exactly and what in its statistics");
+    row("manifest." + stem, "what was exported, for zentova to check the run against");
     const std::string frames = std::to_string(FrameInterval);
     s += "Output: log.lammps (every " + frames +
-         " steps: time, kinetic and potential energy per particle,\n";
-    s += "their sum, radius of gyration as the readings file takes it) and dump." + stem +
-         ".xyz (positions every " + frames + " steps).\n";
+         " steps: time, kinetic and potential energy per particle,\n"
+         "their sum, radius of gyration and the readings file's other columns), dump." +
+         stem + ".xyz\n(positions every " + frames + " steps) and dump." + stem +
+         " (ids, types, positions and velocities every\n" + frames +
+         " steps, for zentova to read back).\n";
     return s;
 }
 

@@ -43,7 +43,9 @@ TEST(MissingDisplay, XIsNeededUnlessQtIsToldToUseAnotherPlatform) {
         const std::string label = std::string(c.platform ? c.platform : "(unset)") + " " +
                                   (c.display ? c.display : "(unset)");
         EXPECT_EQ(missing.value_or(""), c.missing) << label;
-        if (c.display && *c.display && (!c.platform || !*c.platform)) EXPECT_EQ(tried, c.display);
+        if (c.display && *c.display && (!c.platform || !*c.platform)) {
+            EXPECT_EQ(tried, c.display);
+        }
     }
 }
 

@@ -57,6 +57,7 @@ TEST_F(OutputCommands, ReplaceAUsersFileOnlyWithOverwriteAndNeverThroughALink) {
         {"--snapshot s.zpr out.png", "out.png", true},
         {"--movie s.zpr out.gif", "out.gif", true},
         {"--export-lammps s.zpr lmp", "lmp/README.txt", false},
+        {"--export-lammps s.zpr run", "run/manifest.s", false},
         {"--analyse s.zpr --out an", "an/index.html", false},
     };
     for (const Case& c : cases) {

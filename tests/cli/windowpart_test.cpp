@@ -27,7 +27,7 @@ class WindowPart : public ::testing::Test {
         program("cwd/bin/zentova-gui");
         ASSERT_EQ(::chdir(dir.file("cwd").c_str()), 0);
     }
-    void TearDown() override { static_cast<void>(::chdir(before.c_str())); }
+    void TearDown() override { EXPECT_EQ(::chdir(before.c_str()), 0); }
 
     void program(const std::string& name) {
         testing::writeBytes(dir.file(name), "#!/bin/sh\n");

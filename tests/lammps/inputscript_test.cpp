@@ -11,7 +11,7 @@
 namespace zentova {
 namespace {
 
-std::vector<std::string> wallLines(int slots, std::array<int, 3> replicate) {
+LammpsSystem oneType(int slots, std::array<int, 3> replicate) {
     LammpsSystem system;
     system.project.typeCount = 1;
     system.project.counts = {0, slots + 1};
@@ -25,11 +25,20 @@ std::vector<std::string> wallLines(int slots, std::array<int, 3> replicate) {
     system.steps = 300;
     system.tableBits = 12;
     system.sections[{1, 1}] = "T1_1";
+    return system;
+}
+
+// The script's lines that start with `prefix`.
+std::vector<std::string> linesOf(const LammpsSystem& system, const std::string& prefix) {
     std::istringstream script(inputScript(system));
-    std::vector<std::string> walls;
+    std::vector<std::string> found;
     for (std::string line; std::getline(script, line);)
-        if (line.rfind("fix      wall", 0) == 0) walls.push_back(line);
-    return walls;
+        if (line.rfind(prefix, 0) == 0) found.push_back(line);
+    return found;
+}
+
+std::vector<std::string> wallLines(int slots, std::array<int, 3> replicate) {
+    return linesOf(oneType(slots, replicate), "fix      wall");
 }
 
 TEST(InputScript, WallsStandThreeUnitsInsideTheCubesAndPushWithEachNeighbourSlot) {
@@ -47,6 +56,26 @@ TEST(InputScript, WallsStandThreeUnitsInsideTheCubesAndPushWithEachNeighbourSlot
     ASSERT_EQ(wide.size(), 6u);
     EXPECT_EQ(wide[1], "fix      wallxhi all indent 8000 plane x 197 hi units box");
     EXPECT_EQ(wide[3], "fix      wallyhi all indent 8000 plane y 97 hi units box");
+}
+
+// The thermo's bath column follows the schedule: a step of a change shows the new factor, as
+// the run's next stretch starts there; without a schedule it is the setup's factor.
+TEST(InputScript, TheBathColumnFollowsTheSchedule) {
+    struct Case {
+        std::vector<BathSegment> bath;
+        std::string line;
+    };
+    const Case cases[] = {
+        {{{0, 1.0}}, "variable bath equal 1"},
+        {{{0, 0.5}}, "variable bath equal 0.5"},
+        {{{0, 1.0}, {600, 2.0}, {1200, 0.5}},
+         "variable bath equal 1+(step>=600)*(1)+(step>=1200)*(-1.5)"},
+    };
+    for (const Case& c : cases) {
+        LammpsSystem system = oneType(1, {1, 1, 1});
+        system.bath = c.bath;
+        EXPECT_EQ(linesOf(system, "variable bath "), std::vector<std::string>{c.line});
+    }
 }
 
 }  // namespace

@@ -130,6 +130,66 @@ def xyz_frames(path):
     return frames
 
 
+def custom_frames(path):
+    """(step, time, ids, types, positions, velocities) of every frame of the custom dump."""
+    lines, frames, i = open(path).read().splitlines(), [], 0
+    while i < len(lines):
+        items = {}
+        while i < len(lines) and not lines[i].startswith("ITEM: ATOMS"):
+            if lines[i].startswith("ITEM: "):
+                items[lines[i][6:]] = lines[i + 1]
+                i += 2
+            else:
+                i += 1
+        n = int(items["NUMBER OF ATOMS"])
+        rows = np.array([line.split() for line in lines[i + 1:i + 1 + n]], float)
+        frames.append((int(items["TIMESTEP"]), float(items["TIME"]), rows[:, 0].astype(int),
+                       rows[:, 1].astype(int), rows[:, 2:5], rows[:, 5:8]))
+        i += 1 + n
+    return frames
+
+
+def manifest(path):
+    """The manifest's lines as {key: [values]}, the types as a list of their value lists."""
+    keys, types = {}, []
+    for line in open(path):
+        words = line.split()
+        if not words or words[0].startswith("#"):
+            continue
+        if words[0] == "type":
+            types.append(words[2:])
+        else:
+            keys[words[0]] = words[1:]
+    return keys, types
+
+
+def readings_columns(folder, stem, rows):
+    """What a run of the export leaves for the return: the custom dump every 300 steps sorted by
+    id with its time, the thermo's readings, the manifest's counts; checked on the run's
+    first rows."""
+    keys, types = manifest(os.path.join(folder, f"manifest.{stem}"))
+    frames = custom_frames(os.path.join(folder, f"dump.{stem}"))
+    counts = [int(t[0]) for t in types]
+    n = int(keys["particles"][0])
+    check(sum(counts) == n and [f[0] for f in frames] == [300 * k for k in range(len(rows))]
+          and all((f[2] == np.arange(1, n + 1)).all() for f in frames)
+          and np.allclose([f[1] for f in frames], rows[:, 1])
+          and all(np.bincount(f[3], minlength=len(counts) + 1)[1:].tolist() == counts
+                  for f in frames), f"{stem}: the custom dump against the manifest")
+    masses = np.array([float(t[1]) for t in types])
+    used = [t for t, c in enumerate(counts) if c > 0]
+    last = frames[-1]
+    ke = 0.5 * masses[last[3] - 1] * (last[5] ** 2).sum(1)
+    centre = np.array([float(v) for v in keys["box"][1::2]]) / 2
+    expected = [ke.mean()] + [ke[last[3] == t + 1].mean() for t in used] + [
+        np.sqrt((last[5] ** 2).sum(1)).mean(),
+        np.sqrt(((last[4] - centre) ** 2).sum(1)).max(), gyration(last[4])]
+    # step time ke pe etotal gyration, then kinetic, per used type, speed, far, bath
+    found = list(rows[-1, 6:6 + 1 + len(used) + 2]) + [rows[-1, 5]]
+    check(np.allclose(found, expected, rtol=1e-6, atol=1e-9) and rows[-1, -1] == 1.0,
+          f"{stem}: thermo's readings {found} against the dump's {expected}")
+
+
 def gyration(x):
     return math.sqrt(((x - x.mean(0)) ** 2).sum(1).mean())
 
@@ -148,6 +208,7 @@ def runs(work):
         folder = export(work, stem + ".zpr", stem, "--steps", "300", "--seed", "11")
         rows = lammps(folder, stem)
         check(len(rows) == 2 and np.isfinite(rows).all(), f"{stem}: thermo {rows}")
+        readings_columns(folder, stem, rows)
         if k == 6 and shutil.which("mpirun"):
             rows = lammps(folder, stem, ranks=2)
             check(len(rows) == 2 and np.isfinite(rows).all(), f"{stem} on 2 ranks: {rows}")
@@ -187,6 +248,7 @@ def runs(work):
           "mixed: the final state tiled twice along x")
     rows = lammps(folder, "mixed", "steps", 600)
     check(len(rows) == 3 and np.isfinite(rows).all() and rows[-1, 2] > 0, f"mixed: thermo {rows}")
+    readings_columns(folder, "mixed", rows)
 
     # The salt crystal tiled 2 x 2 x 2: 8 times the particles in 8 times the volume.
     folder = export(work, "zen1.zpr", "zen1x8", "--replicate", "2", "2", "2", "--seed", "11")
@@ -195,6 +257,7 @@ def runs(work):
           "zen1 x 8: 960 particles in a box of 200")
     rows = lammps(folder, "zen1", "steps", 30)
     check(len(rows) == 1 or np.isfinite(rows).all(), f"zen1 x 8: thermo {rows}")
+    back_to_xyz(work)
 
     # A folder that cannot be made: one line naming it, exit status 1, nothing written.
     open(os.path.join(work, "afile"), "w").close()
@@ -202,6 +265,54 @@ def runs(work):
     check(refused.returncode == 1 and "afile/out" in refused.stderr
           and len(refused.stderr.splitlines()) == 1, f"refusal: {refused.stderr}")
     hostile(work)
+
+
+def back_to_xyz(work):
+    """The run of zen1 read back by --export-xyz (every dump frame, the dump's positions) and
+    --analyse (the page of its particles, the log's readings); a cut dump told with file and
+    line, a dump of the tiled export in its place refused."""
+    done = run([EXE, "--export-xyz", "zen1", "zen1-run.xyz"], work)
+    check(done.returncode == 0 and "2 frames written" in done.stderr, f"xyz of zen1: {done.stderr}")
+    dump = custom_frames(os.path.join(work, "zen1", "dump.zen1"))
+    xyz = xyz_frames(os.path.join(work, "zen1-run.xyz"))
+    check(len(xyz) == len(dump) == 2 and all(np.abs(x[1] - d[4]).max() < 6e-4
+                                             for x, d in zip(xyz, dump)),
+          "xyz of zen1: the dump's positions")
+    # --analyse of the run: the page of the crystal from its dump and its log's readings.
+    done = run([EXE, "--analyse", "zen1"], work)
+    page = os.path.join(work, "zen1-analysis", "index.html")
+    text = open(page).read() if os.path.exists(page) else ""
+    check(done.returncode == 0 and "1 of the 2 frames of 120 particles" in text
+          and os.path.exists(os.path.join(work, "zen1-analysis", "energies.csv")),
+          f"analysis of zen1: {done.stderr}")
+    energies = open(os.path.join(work, "zen1-analysis", "energies.csv")).read().splitlines() \
+        if done.returncode == 0 else []
+    check(len(energies) == 2 and energies[1].startswith("0.015,"),
+          f"analysis of zen1: the log's one reading at the dump's frames {energies}")
+    done = run([EXE, "--analyse", "zen1x8/in.zen1", "--out", "x8"], work)
+    text = open(os.path.join(work, "x8", "index.html")).read() if done.returncode == 0 else ""
+    check("of 960 particles" in text, f"analysis of zen1 x 8: {done.stderr}")
+    cut = os.path.join(work, "cut")
+    shutil.copytree(os.path.join(work, "zen1"), cut)
+    text = open(os.path.join(cut, "dump.zen1")).read()
+    open(os.path.join(cut, "dump.zen1"), "w").write(text[:-100])
+    second = text[:text.index("ITEM: TIMESTEP\n300")].count("\n") - 1  # the frame's ITEM: UNITS
+    done = run([EXE, "--export-xyz", "cut/in.zen1", "cut.xyz"], work)
+    check(done.returncode == 0 and
+          f"cut/dump.zen1:{second}: the last frame is cut short and left out" in done.stderr
+          and "1 frame written" in done.stderr, f"xyz of a cut dump: {done.stderr}")
+    done = run([EXE, "--analyse", "cut"], work)
+    check(done.returncode == 0 and
+          f"cut/dump.zen1:{second}: the last frame is cut short and left out" in done.stderr,
+          f"analysis of a cut dump: {done.stderr}")
+    shutil.copy(os.path.join(work, "zen1x8", "dump.zen1"), os.path.join(cut, "dump.zen1"))
+    for command, out in (("--export-xyz", "foreign.xyz"), ("--analyse", "--out=foreign")):
+        done = run([EXE, command, "cut", *out.split("=")], work)
+        check(done.returncode == 1 and "cut/dump.zen1:8: a dump of another export: 960 atoms, "
+              "the manifest's 120" in done.stderr
+              and not os.path.exists(os.path.join(work, "foreign.xyz"))
+              and not os.path.exists(os.path.join(work, "foreign")),
+              f"{command} of a foreign dump: {done.stderr}")
 
 
 def hostile(work):

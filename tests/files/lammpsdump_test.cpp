@@ -1,0 +1,248 @@
+// A LAMMPS run's dump and log read back against the export's manifest: what LAMMPS writes
+// read right, a cut end left out with a note, and a dump of something else refused with the
+// file and line.
+
+#include "files/lammpsdump.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "files/fileerror.h"
+#include "support/tempfiles.h"
+
+namespace zentova {
+namespace {
+
+// Four particles in a box of 100: three of type 1, one of type 2, none of type 3.
+LammpsManifest manifest() {
+    LammpsManifest m;
+    m.stem = "s";
+    m.particlesPerCube = 4;
+    m.particles = 4;
+    m.low = {0, 0, 0};
+    m.high = {100, 100, 100};
+    m.step = 0.001;
+    m.frameInterval = 300;
+    m.startTime = 1.0;
+    m.types = {{3, 1, 6, {}}, {1, 2, 8, {}}, {0, 1, 4, {}}};
+    return m;
+}
+
+// A frame as LAMMPS writes it, ids 3 1 4 2 (a run on several ranks sorts nothing unless told).
+std::string frame(long long step, bool timed = true, const std::string& atoms = "") {
+    std::string s = "ITEM: UNITS\nlj\n";
+    if (timed) s += "ITEM: TIME\n" + std::to_string(step * 0.001) + "\n";
+    s += "ITEM: TIMESTEP\n" + std::to_string(step) +
+         "\nITEM: NUMBER OF ATOMS\n4\nITEM: BOX BOUNDS ff ff ff\n"
+         "0.0000000000000000e+00 1.0000000000000000e+02\n0 100\n0 100\n"
+         "ITEM: ATOMS id type x y z vx vy vz\n";
+    return s + (atoms.empty() ? "3 1 30 31 32 -3 0 0\n"
+                                "1 1 10 11 12 -1 0 0\n"
+                                "4 2 40 41 42 -4 0 0\n"
+                                "2 1 20 21 22 -2 0 0\n"
+                              : atoms);
+}
+
+struct Read {
+    std::vector<LammpsFrame> frames;
+    std::string note;
+};
+
+Read readAll(const std::string& text) {
+    std::istringstream in(text);
+    const LammpsManifest m = manifest();
+    LammpsDumpReader reader(in, "dump.s", m);
+    Read read;
+    for (LammpsFrame f; reader.next(f);) read.frames.push_back(f);
+    read.note = reader.note();
+    return read;
+}
+
+std::string refusal(const std::string& text) {
+    try {
+        readAll(text);
+    } catch (const FileError& e) {
+        return e.what();
+    }
+    return "(read)";
+}
+
+TEST(LammpsDump, PutsParticlesInTheOrderOfTheirIdsAndTakesTheTime) {
+    // The second frame has no ITEM: TIME (a dump without time yes): its step tells it. The
+    // third names its columns in another order and has no velocities.
+    const Read read = readAll(frame(0) + frame(300, false) +
+                              "ITEM: TIMESTEP\n600\nITEM: NUMBER OF ATOMS\n4\n"
+                              "ITEM: BOX BOUNDS ff ff ff\n0 100\n0 100\n0 100\n"
+                              "ITEM: ATOMS type x y z id\n2 4 4 4 4\n1 1 1 1 1\n"
+                              "1 2 2 2 2\n1 3 3 3 3\n");
+    EXPECT_EQ(read.note, "");
+    ASSERT_EQ(read.frames.size(), 3u);
+    const LammpsFrame& first = read.frames[0];
+    EXPECT_EQ(first.types, (std::vector<int>{1, 1, 1, 2}));
+    EXPECT_EQ(first.positions,
+              (std::vector<double>{10, 11, 12, 20, 21, 22, 30, 31, 32, 40, 41, 42}));
+    EXPECT_EQ(first.velocities[9], -4.0);
+    EXPECT_DOUBLE_EQ(first.time, 1.0);  // the manifest's start time + the run's
+    EXPECT_EQ(read.frames[1].step, 300);
+    EXPECT_DOUBLE_EQ(read.frames[1].time, 1.3);
+    EXPECT_EQ(read.frames[2].types, (std::vector<int>{1, 1, 1, 2}));
+    EXPECT_EQ(read.frames[2].positions[3], 2.0);
+    EXPECT_EQ(read.frames[2].velocities, std::vector<double>(12, 0.0));
+}
+
+TEST(LammpsDump, LeavesOutALastFrameCutShortAndSaysWhere) {
+    const std::string whole = frame(0) + frame(300);
+    // Frame two starts on line 18 (each frame has 17 lines).
+    for (const std::size_t cut : {whole.size() - 1, whole.size() - 10, whole.find("ITEM: BOX", 200),
+                                  whole.find("NUMBER", 200) + 3}) {
+        SCOPED_TRACE(cut);
+        const Read read = readAll(whole.substr(0, cut));
+        EXPECT_EQ(read.frames.size(), 1u);
+        EXPECT_EQ(read.note, "dump.s:18: the last frame is cut short and left out");
+    }
+    // Whole, with or without blank lines at the end: nothing to say.
+    EXPECT_EQ(readAll(whole + "\n\n").frames.size(), 2u);
+    EXPECT_EQ(readAll(whole + "\n\n").note, "");
+}
+
+TEST(LammpsDump, RefusesWhatIsNotThisExportsRunWithFileAndLine) {
+    const std::string good = frame(0);
+    const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+        const std::size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return text.replace(at, from.size(), to);
+    };
+    struct Case {
+        std::string text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {replaced(good, "ATOMS\n4", "ATOMS\n8"),
+         "dump.s:8: a dump of another export: 8 atoms, the manifest's 4"},
+        {good + replaced(frame(300), "ATOMS\n4", "ATOMS\n3"),
+         "dump.s:25: the atom count changes to 3 from 4"},
+        {replaced(good, "0 100\n0 100", "0 100\n0 200"),
+         "dump.s:12: a dump of another export: its box runs from 0 to 200 along z, the "
+         "manifest's from 0 to 100"},
+        {replaced(good, "ff ff ff\n", "ff ff ff xy xz yz\n"),
+         "dump.s:9: a dump of another export: a tilted box, which no export makes"},
+        {replaced(good, "lj", "metal"),
+         "dump.s:2: a dump of another export: its units are \"metal\", the export's lj"},
+        {replaced(good, "4 2 40", "4 1 40"),
+         "dump.s:1: a dump of another export: 4 atoms of type 1 in this frame, the manifest's 3"},
+        {replaced(good, "4 2 40", "4 4 40"),
+         "dump.s:16: type \"4\" is none of the 3 types of the manifest"},
+        {replaced(good, "1 1 10 11", "1 1 nan 11"),
+         "dump.s:15: expected the x position, found \"nan\""},
+        {replaced(good, "1 1 10 11 12", "1 1 10 11 300.5"),
+         "dump.s:15: atom 1 is at z = 300.5, far outside the box (0 to 100)"},
+        {replaced(good, "2 1 20", "1 1 20"), "dump.s:17: id 1 a second time"},
+        {replaced(good, "2 1 20", "5 1 20"), "dump.s:17: expected an id from 1 to 4, found \"5\""},
+        {replaced(good, "3 1 30 31 32 -3 0 0", "3 1 30 31 32 -3 0"),
+         "dump.s:14: expected 8 values, found 7"},
+        {frame(300) + frame(300), "dump.s:23: step 300 does not follow step 300"},
+        {replaced(good, "ITEM: ATOMS id type", "ITEM: ATOMS type"),
+         "dump.s:13: the atoms have no \"id\" column"},
+        {"3\nSalt\nH 1 2 3\n", "dump.s:1: expected an ITEM: line of a LAMMPS dump, found \"3\""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(refusal(c.text), c.message);
+}
+
+TEST(LammpsDump, ReadsACompressedDump) {
+    testing::TempDir dir;
+    const std::string text = frame(0) + frame(300);
+    const std::string path = dir.file("dump.s.gz");
+    gzFile out = gzopen(path.c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    gzwrite(out, text.data(), static_cast<unsigned>(text.size()));
+    gzclose(out);
+    const LammpsManifest m = manifest();
+    for (const std::string& name : {path, dir.file("plain")}) {
+        if (name == dir.file("plain")) testing::writeBytes(name, text);
+        const auto in = openMaybeCompressed(name);
+        LammpsDumpReader reader(*in, name, m);
+        int frames = 0;
+        for (LammpsFrame f; reader.next(f);) ++frames;
+        EXPECT_EQ(frames, 2) << name;
+        EXPECT_EQ(reader.note(), "");
+    }
+    // Cut inside its compressed data, as a run still writing it leaves it: the frame cut
+    // short is left out. Damaged inside: refused, naming the file.
+    const std::string packed = testing::readBytes(path);
+    testing::writeBytes(path, packed.substr(0, packed.size() * 3 / 4));
+    {
+        const auto in = openMaybeCompressed(path);
+        LammpsDumpReader reader(*in, path, m);
+        int frames = 0;
+        for (LammpsFrame f; reader.next(f);) ++frames;
+        EXPECT_LE(frames, 1);
+        EXPECT_NE(reader.note().find("the last frame is cut short and left out"),
+                  std::string::npos);
+    }
+    std::string damaged = packed;
+    for (std::size_t k = 20; k < 40; ++k) damaged[k] = static_cast<char>(damaged[k] ^ 0x5a);
+    testing::writeBytes(path, damaged);
+    const std::string message = testing::fileErrorOf([&] {
+        const auto in = openMaybeCompressed(path);
+        LammpsDumpReader reader(*in, path, m);
+        for (LammpsFrame f; reader.next(f);) {
+        }
+    });
+    EXPECT_NE(message.find(path + ": "), std::string::npos) << message;
+}
+
+// A log of a run in two stretches (the bath's schedule), a WARNING inside a table, a third
+// run cut short before "Loop time".
+constexpr const char* Header =
+    "Step Time KinEng PotEng TotEng v_gyration v_kinetic v_kinetic1 v_kinetic2 v_speed v_far "
+    "v_bath \n";
+
+TEST(LammpsLog, ReadsEveryRunsRowsAtTheFramesInTheReadingsColumns) {
+    const std::string log = std::string("LAMMPS (29 Sep 2021 - Update 2)\nrun 400 upto\n") +
+                            Header +
+                            "0 0 0 -5 -5 40 0 0 0 0 70 1\n"
+                            "300 0.3 9 -6 3 41 9 8 12 16 71 1\n"
+                            "WARNING: Pair distance < table inner cutoff (src/pair_table.cpp:1)\n"
+                            "400 0.4 10 -6 4 42 10 9 13 17 72 2\n"
+                            "Loop time of 0.1 on 1 procs for 400 steps with 4 atoms\n\n"
+                            "Step Time KinEng PotEng TotEng v_gyration v_kinetic v_kinetic1 "
+                            "v_kinetic2 v_speed v_far v_bath \n"
+                            "400 0.4 10 -6 4 42 10 9 13 17 72 2\n"
+                            "600 0.6 11 -6 5 43 11 10 14 18 73 2\n"
+                            "Loop time of 0.1 on 1 procs for 200 steps with 4 atoms\n" +
+                            Header +
+                            "600 0.6 11 -6 5 43 11 10 14 18 73 2\n"
+                            "900 0.9 12 -6 6 44 12 11 15 19 74 2\n"
+                            "1200 1.2 13 -6 7 45 nan 12 16 20 75 2\n"
+                            "1500 1.5 14 -6 8 46 14 13 17 21 76 2\n"
+                            "1800 1.8 15 -6 9 47 15 14";
+    std::istringstream in(log);
+    const ReadingsTable table = parseLammpsLog(in, manifest());
+    EXPECT_EQ(table.types, (std::vector<int>{1, 2}));  // type 3 has no particles
+    ASSERT_EQ(table.rows.size(), 4u);
+    const long long frames[] = {1, 2, 3, 5};
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(table.rows[k].frame, frames[k]);
+    const ReadingsRow& second = table.rows[1];
+    EXPECT_DOUBLE_EQ(second.time, 1.6);  // the manifest's start + the run's
+    EXPECT_EQ(second.meanKineticEnergy, 11);
+    EXPECT_EQ(second.typeKineticEnergy, (std::vector<double>{10, 14}));
+    EXPECT_EQ(second.meanSpeed, 18);
+    EXPECT_EQ(second.radiusOfGyration, 43);
+    EXPECT_EQ(second.largestDistance, 73);
+    EXPECT_EQ(second.bathFactor, 2);
+    EXPECT_EQ(table.badLine, 17);  // the row with nan; the cut row after it goes too
+}
+
+TEST(LammpsLog, LeavesOutATableWithoutTheExportsColumns) {
+    std::istringstream in(
+        "Step Time KinEng PotEng TotEng v_gyration \n300 0.3 9 -6 3 41\nLoop time of 1\n");
+    const ReadingsTable table = parseLammpsLog(in, manifest());
+    EXPECT_TRUE(table.rows.empty());
+    EXPECT_EQ(table.badLine, 1);
+}
+
+}  // namespace
+}  // namespace zentova
