@@ -187,11 +187,11 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
 int movieCommand(const CommandCall& call) {
     const MovieOptions options = parseOptions(call);
     if (const std::optional<LammpsRun> run = findLammpsRun(options.projectPath))
-        return runMovieCommand(*run,
-                               RunMovieOptions{options.outPath, options.format, options.fps,
-                                               options.turnDegrees, options.from, options.to,
-                                               options.showTime, options.overwrite},
-                               call.argc, call.argv);
+        return runMovieCommand(
+            *run,
+            RunMovieOptions{options.outPath, options.format, options.fps, options.turnDegrees,
+                            options.from, options.to, options.showTime, options.overwrite},
+            call.argc, call.argv);
     Project project;
     Settings settings;
     std::unique_ptr<MovieWriter> writer;
