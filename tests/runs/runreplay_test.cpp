@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <filesystem>
+#include <sstream>
 
+#include "charts/readingswindow.h"
+#include "files/lammpsdump.h"
 #include "files/lammpsmanifest.h"
 #include "runs_fixture.h"
 #include "view3d/scene.h"
@@ -98,6 +103,40 @@ TEST(RunReplay, PlaysToTheEndOrTheRefusedFrameThenWaitsForTerminateAndAClick) {
         EXPECT_EQ(status.toStdString().substr(0, c.status.size()), c.status);
         EXPECT_FALSE(w.view.isVisible());
     }
+}
+
+// The key G opens the Readings window with the log's rows at the dump's frames.
+TEST(RunReplay, TheKeyGShowsTheLogsReadings) {
+    RunsWorld w;
+    const LammpsRun run = runIn("run");
+    writeBytes(run.dumpPath, dump(3));
+    const std::string log =
+        "LAMMPS (29 Sep 2021)\nStep Time KinEng PotEng TotEng v_gyration v_kinetic v_kinetic1 "
+        "v_kinetic2 v_speed v_far v_bath \n"
+        "0 0 0 -5 -5 40 0 0 0 0 70 1\n"
+        "300 0.015 9 -6 3 41 9 8 12 16 71 1\n"
+        "600 0.03 10 -6 4 42 10 9 13 17 72 1\n"
+        "Loop time of 0.1 on 1 procs for 600 steps with 300 atoms\n";
+    writeBytes(run.logPath, log);
+    std::istringstream in(log);
+    const std::size_t expected = parseLammpsLog(in, run.manifest).rows.size();
+    ASSERT_GT(expected, 0u);
+    int shown = -1;
+    w.pump.afterMs(100, [&](InputState&) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier, "g");
+        QCoreApplication::sendEvent(&w.view, &press);
+    });
+    w.pump.afterMs(200, [&](InputState&) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* readings = dynamic_cast<ReadingsWindow*>(widget))
+                shown = readings->rowCount();
+    });
+    w.pump.afterMs(300, [&](InputState&) { w.view.setTag(ViewButton::Stop, 1); });
+    w.pump.afterMs(600, [](InputState& input) { input.mainWindowTag = 1; });
+    Settings settings;
+    double viewDistance = InitialViewDistance;
+    EXPECT_EQ(RunReplay(w.view, run, settings, viewDistance, 1280), 3);
+    EXPECT_EQ(shown, static_cast<int>(expected));
 }
 
 }  // namespace
