@@ -36,14 +36,14 @@ int runDesktop(int argc, char** argv) {
                             " (zentova --help)");
         return 1;
     }
-    // A LAMMPS run's folder, or its in.STEM: replayed in the view.
+    // A LAMMPS run's folder, or its in.STEM: replayed in the view. A folder that is not one
+    // is told why, and opened as any other file that is no project.
     if (argc > 1) {
         std::optional<LammpsRun> run;
         try {
             run = findLammpsRun(argv[1]);
         } catch (const FileError& e) {
             tell(std::cerr, e.what());
-            return 1;
         }
         if (run) return replayRunOnDesktop(*run, argc, argv);
     }
