@@ -12,10 +12,13 @@
 #include "app/mainwindow.h"
 #include "app/openedfile.h"
 #include "app/qtpump.h"
+#include "app/runwindow.h"
 #include "app/state.h"
 #include "app/workfolder.h"
 #include "cli/table.h"
 #include "command/windowcommands.h"
+#include "files/fileerror.h"
+#include "files/lammpsrun.h"
 #include "movie/moviewriter.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
@@ -32,6 +35,17 @@ int runDesktop(int argc, char** argv) {
                             "); the commands that need none: " + commandWords() +
                             " (zentova --help)");
         return 1;
+    }
+    // A LAMMPS run's folder, or its in.STEM: replayed in the view. A folder that is not one
+    // is told why, and opened as any other file that is no project.
+    if (argc > 1) {
+        std::optional<LammpsRun> run;
+        try {
+            run = findLammpsRun(argv[1]);
+        } catch (const FileError& e) {
+            tell(std::cerr, e.what());
+        }
+        if (run) return replayRunOnDesktop(*run, argc, argv);
     }
     // Without a project, and outside a working folder of ours, work in ~/Zentova.
     std::array<std::string, 4> workFolderProblem;

@@ -5,15 +5,18 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/runpictures.h"
 #include "app/virtualscreen.h"
 #include "command/command.h"
 #include "command/options.h"
 #include "command/windowcommands.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
+#include "files/lammpsrun.h"
 #include "files/numformat.h"
 #include "files/output.h"
 #include "files/projectfile.h"
@@ -70,6 +73,8 @@ int snapshot(int argc, char** argv, const std::string& projectPath, const std::s
              bool overwrite) {
     if (!hasPngExtension(outPath))
         throw FileError(outPath, 0, "a snapshot is a PNG picture named .png");
+    if (const std::optional<LammpsRun> run = findLammpsRun(projectPath))
+        return runSnapshotCommand(*run, outPath, overwrite, argc, argv);
     Project project;
     Settings settings;
     FinalState state;

@@ -14,11 +14,13 @@
 #include <string_view>
 
 #include "app/drawingcommands.h"
+#include "app/runpictures.h"
 #include "calc/progress.h"
 #include "command/command.h"
 #include "command/options.h"
 #include "command/windowcommands.h"
 #include "files/fileerror.h"
+#include "files/lammpsrun.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "files/trajectory.h"
@@ -184,6 +186,12 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
 
 int movieCommand(const CommandCall& call) {
     const MovieOptions options = parseOptions(call);
+    if (const std::optional<LammpsRun> run = findLammpsRun(options.projectPath))
+        return runMovieCommand(
+            *run,
+            RunMovieOptions{options.outPath, options.format, options.fps, options.turnDegrees,
+                            options.from, options.to, options.showTime, options.overwrite},
+            call.argc, call.argv);
     Project project;
     Settings settings;
     std::unique_ptr<MovieWriter> writer;

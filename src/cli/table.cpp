@@ -14,12 +14,12 @@
 namespace zentova {
 
 const char* const UsageText =
-    "Usage: zentova [PROJECT.zpr]\n"
+    "Usage: zentova [PROJECT.zpr|DIR]\n"
     "       zentova --calculate PROJECT.zpr [--steps N] [--seed S] [--append]\n"
     "                    [--bath T0:F0,T1:F1,...] [--report[=csv]]\n"
     "       zentova --export-xyz PROJECT.zpr|DIR [OUT.xyz] [--overwrite]\n"
-    "       zentova --snapshot PROJECT.zpr OUT.png [--overwrite]\n"
-    "       zentova --movie PROJECT.zpr OUT.mp4|OUT.webm|OUT.gif [--fps N]\n"
+    "       zentova --snapshot PROJECT.zpr|DIR OUT.png [--overwrite]\n"
+    "       zentova --movie PROJECT.zpr|DIR OUT.mp4|OUT.webm|OUT.gif [--fps N]\n"
     "                    [--turn DEGREES] [--from T0] [--to T1] [--no-time] [--overwrite]\n"
     "       zentova --force-table PROJECT.zpr TYPE1 TYPE2\n"
     "       zentova --export-lammps PROJECT.zpr DIR [--from-sta] [--replicate NX NY NZ]\n"
@@ -30,7 +30,9 @@ const char* const UsageText =
     "       zentova --help | --version\n"
     "\n"
     "  PROJECT              open the program with this project loaded; a trajectory\n"
-    "                       (.his) or final state (.sta) opens the project beside it\n"
+    "                       (.his) or final state (.sta) opens the project beside it;\n"
+    "                       DIR (or DIR/in.STEM): replay the LAMMPS run of a folder\n"
+    "                       --export-lammps wrote in the view, G showing its log's readings\n"
     "  --calculate PROJECT  integrate the project without a window and write PROJECT.his\n"
     "                       (the trajectory), PROJECT.sta (the final state) and\n"
     "                       PROJECT.readings.csv (a line of readings per frame) beside it;\n"
@@ -53,10 +55,12 @@ const char* const UsageText =
     "                       DIR/in.STEM): the LAMMPS run of a folder --export-lammps wrote,\n"
     "                       its dump.STEM checked against its manifest (default OUT: STEM.xyz)\n"
     "  --snapshot           draw PROJECT.sta as the view shows it into a PNG file (on a\n"
-    "                       virtual screen of its own, Xvfb, when there is no display)\n"
+    "                       virtual screen of its own, Xvfb, when there is no display);\n"
+    "                       DIR: the last whole frame of the LAMMPS run's dump\n"
     "  --movie              film PROJECT.his as \"Show history\" draws it, 800 x 700: H.264\n"
     "                       in .mp4, VP9 in .webm or a GIF, chosen by OUT's extension\n"
-    "                       (a virtual screen of its own when there is no display)\n"
+    "                       (a virtual screen of its own when there is no display);\n"
+    "                       DIR: every frame of the LAMMPS run's dump\n"
     "  --fps N              frames per second of the movie, 1 to 60 (default 25)\n"
     "  --turn DEGREES       turn the camera about the vertical axis by so much each frame\n"
     "  --from T0, --to T1   film only the frames whose time lies from T0 to T1\n"
@@ -107,8 +111,9 @@ constexpr Command Commands[] = {
      "PROJECT DIR [--from-sta] [--replicate NX NY NZ] [--cutoff R] [--steps N] [--seed S] "
      "[--bath T0:F0,...] [--overwrite]",
      2, 16, Needs::Files, exportLammpsCommand},
-    {"--snapshot", "PROJECT OUT.png [--overwrite]", 2, 3, Needs::Window, snapshotCommand},
-    {"--movie", "PROJECT OUT.mp4|OUT.webm|OUT.gif [OPTIONS]", 2, 12, Needs::Window, movieCommand},
+    {"--snapshot", "PROJECT|DIR OUT.png [--overwrite]", 2, 3, Needs::Window, snapshotCommand},
+    {"--movie", "PROJECT|DIR OUT.mp4|OUT.webm|OUT.gif [OPTIONS]", 2, 12, Needs::Window,
+     movieCommand},
     {"--analyse", "PROJECT|DIR [--out OUT] [--from T0] [--to T1] [--overwrite]", 1, 8,
      Needs::Window, analyseCommand},
 };

@@ -22,6 +22,12 @@ ReadingsView::ReadingsView(TForm2& view, const Project& project, std::string rea
     m_view.setReadingsOpener([this] { open(); });
 }
 
+ReadingsView::ReadingsView(TForm2& view, const Project& project, std::string path,
+                           std::function<ReadingsTable()> source)
+    : ReadingsView(view, project, std::move(path)) {
+    m_source = std::move(source);
+}
+
 ReadingsView::~ReadingsView() {
     m_view.setReadingsOpener({});
 }
@@ -31,7 +37,7 @@ bool ReadingsView::isOpen() const {
 }
 
 void ReadingsView::open() {
-    const ReadingsTable table = loadReadings(m_path);
+    const ReadingsTable table = m_source ? m_source() : loadReadings(m_path);
     const bool fits = table.headerKnown && table.types == readingsTypes(m_project);
     if (!m_window) m_window = std::make_unique<ReadingsWindow>(m_project);
     std::vector<ReadingsRow> rows;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ class TForm2;
 class ReadingsView {
   public:
     ReadingsView(TForm2& view, const Project& project, std::string readingsPath);
+    // A replay whose readings are not a readings file (a LAMMPS run's log): `source` gives
+    // them when the window opens; `path` names the file they come from.
+    ReadingsView(TForm2& view, const Project& project, std::string path,
+                 std::function<ReadingsTable()> source);
     ~ReadingsView();
     ReadingsView(const ReadingsView&) = delete;
     ReadingsView& operator=(const ReadingsView&) = delete;
@@ -38,6 +43,7 @@ class ReadingsView {
     TForm2& m_view;
     Project m_project;
     std::string m_path;
+    std::function<ReadingsTable()> m_source;
     std::unique_ptr<ReadingsWindow> m_window;
     bool m_replay = false;
     std::vector<ReadingsRow> m_fileRows;  // a replay's: the whole file

@@ -35,7 +35,14 @@ bool ViewGL::makeContextCurrent() {
 
 void ViewGL::present(const Picture& picture) {
     m_picture = picture;
+    m_manyPicture.reset();
     m_hasPicture = true;
+    update();
+}
+
+void ViewGL::present(std::shared_ptr<const ManyPicture> picture) {
+    m_manyPicture = std::move(picture);
+    m_hasPicture = m_manyPicture != nullptr;
     update();
 }
 
@@ -76,7 +83,9 @@ void ViewGL::resizeGL(int, int) {
 void ViewGL::paintGL() {
     if (!m_framebufferReplaced) return;  // the framebuffer still holds the last picture
     m_framebufferReplaced = false;
-    if (m_hasPicture) {
+    if (m_hasPicture && m_manyPicture) {
+        DrawManyPicture(*m_manyPicture, m_meshes);
+    } else if (m_hasPicture) {
         DrawPicture(m_picture, m_meshes);
     } else {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

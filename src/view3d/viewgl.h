@@ -2,9 +2,11 @@
 
 #include <QOpenGLWindow>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "view3d/drawing.h"
+#include "view3d/manyspheres.h"
 #include "view3d/spheremesh.h"
 
 namespace zentova {
@@ -34,6 +36,8 @@ class ViewGL : public QOpenGLWindow {
 
     // Keeps the picture just drawn and asks for it to be shown, as a buffer swap would.
     void present(const Picture& picture);
+    // The same for a picture of a run brought back, of any number of particles.
+    void present(std::shared_ptr<const ManyPicture> picture);
     // Shows what was presented at once rather than at the next pump.
     void showNow();
 
@@ -57,6 +61,7 @@ class ViewGL : public QOpenGLWindow {
     std::array<float, 4> m_clearColor{0.0f, 0.0f, 0.0f, 0.0f};
     std::optional<FogRange> m_fog;
     Picture m_picture;
+    std::shared_ptr<const ManyPicture> m_manyPicture;  // kept instead of m_picture when set
     bool m_hasPicture = false;
     bool m_framebufferReplaced = false;
 };

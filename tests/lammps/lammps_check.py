@@ -4,7 +4,8 @@
 Usage: lammps_check.py ZENTOVA_EXE DATA_DIR runs|table|physics
   runs     every example and a few made-up projects run in lmp (one under mpirun -np 2),
            the XYZ dump reads back in ASE and MDAnalysis,
-           --replicate 2 2 2 gives 8 times the particles in 8 times the volume, a folder
+           --replicate 2 2 2 gives 8 times the particles in 8 times the volume, its run
+           read back, drawn (--snapshot) and filmed frame for frame (--movie), a folder
            that cannot be made is refused with nothing written, and awkward file names
            (a newline and a LAMMPS command, blanks, "$", "#", "&") export and run while a
            state outside the cube and a run too long for LAMMPS are refused
@@ -255,9 +256,11 @@ def runs(work):
     data = open(os.path.join(folder, "data.zen1")).read()
     check("960 atoms" in data and all(f"0 200 {a}lo {a}hi" in data for a in "xyz"),
           "zen1 x 8: 960 particles in a box of 200")
-    rows = lammps(folder, "zen1", "steps", 30)
+    # 600 steps: three dump frames for the movie of the run.
+    rows = lammps(folder, "zen1", "steps", 600)
     check(len(rows) == 1 or np.isfinite(rows).all(), f"zen1 x 8: thermo {rows}")
     back_to_xyz(work)
+    pictures_of_run(work)
 
     # A folder that cannot be made: one line naming it, exit status 1, nothing written.
     open(os.path.join(work, "afile"), "w").close()
@@ -312,6 +315,56 @@ def back_to_xyz(work):
               "the manifest's 120" in done.stderr
               and not os.path.exists(os.path.join(work, "foreign.xyz"))
               and not os.path.exists(os.path.join(work, "foreign")),
+              f"{command} of a foreign dump: {done.stderr}")
+
+
+def png_size(path):
+    """(width, height) from a PNG file's header, or None."""
+    head = open(path, "rb").read(24) if os.path.exists(path) else b""
+    if len(head) < 24 or head[:8] != b"\x89PNG\r\n\x1a\n":
+        return None
+    return int.from_bytes(head[16:20], "big"), int.from_bytes(head[20:24], "big")
+
+
+def movie_frames(path, work):
+    """The frames ffprobe decodes in a movie; None without ffprobe."""
+    if not shutil.which("ffprobe"):
+        return None
+    done = run(["ffprobe", "-v", "error", "-select_streams", "v:0", "-count_frames",
+                "-show_entries", "stream=nb_read_frames", "-of", "csv=p=0", path], work)
+    return int(done.stdout.strip()) if done.returncode == 0 and done.stdout.strip() else -1
+
+
+def pictures_of_run(work):
+    """The run of the salt crystal tiled 2 x 2 x 2 drawn by --snapshot and filmed by --movie:
+    every frame of the dump in the movie, a cut dump's last frame left out and told, a dump
+    of another export refused with nothing written."""
+    frames = len(custom_frames(os.path.join(work, "zen1x8", "dump.zen1")))
+    check(frames == 3, f"zen1 x 8: {frames} dump frames, not 3")
+    done = run([EXE, "--snapshot", "zen1x8", "x8.png"], work)
+    check(done.returncode == 0 and "960 particles" in done.stderr
+          and png_size(os.path.join(work, "x8.png")) == (800, 700),
+          f"snapshot of zen1 x 8: {done.stderr}")
+    done = run([EXE, "--movie", "zen1x8/in.zen1", "x8.mp4"], work)
+    counted = movie_frames("x8.mp4", work)
+    check(done.returncode == 0 and f"{frames} frames of 960 particles" in done.stderr
+          and counted in (None, frames), f"movie of zen1 x 8: {counted} frames; {done.stderr}")
+
+    cut = os.path.join(work, "x8cut")
+    shutil.copytree(os.path.join(work, "zen1x8"), cut)
+    text = open(os.path.join(cut, "dump.zen1")).read()
+    open(os.path.join(cut, "dump.zen1"), "w").write(text[:-100])
+    done = run([EXE, "--movie", "x8cut", "cut.mp4"], work)
+    counted = movie_frames("cut.mp4", work)
+    check(done.returncode == 0 and "the last frame is cut short and left out" in done.stderr
+          and f"{frames - 1} frames of 960 particles" in done.stderr
+          and counted in (None, frames - 1), f"movie of a cut dump: {counted}; {done.stderr}")
+
+    shutil.copy(os.path.join(work, "zen1", "dump.zen1"), os.path.join(cut, "dump.zen1"))
+    for command, out in (("--snapshot", "foreign.png"), ("--movie", "foreign.mp4")):
+        done = run([EXE, command, "x8cut", out], work)
+        check(done.returncode == 1 and "x8cut/dump.zen1:8: a dump of another export: 120 atoms, "
+              "the manifest's 960" in done.stderr and not os.path.exists(os.path.join(work, out)),
               f"{command} of a foreign dump: {done.stderr}")
 
 
