@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/controltag.h"
 #include "app/editorkeys.h"
-#include "app/mainwindow.h"
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"

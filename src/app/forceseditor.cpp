@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "app/controltag.h"
 #include "app/editorkeys.h"
-#include "app/mainwindow.h"
 #include "canvas/plotter.h"
 #include "canvas/primitives.h"
 #include "canvas/screenitems.h"

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "app/accessiblescreen.h"
+#include "app/controltag.h"
 #include "app/driver.h"
 #include "app/state.h"
 #include "canvas/canvas.h"
@@ -71,14 +72,6 @@ int windowsKeyCode(int qtKey) {
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
     if (qtKey >= 0x20 && qtKey <= 0xFF) return qtKey;  // letters, digits: the same codes
     return 0;
-}
-
-int tagOf(const QObject* control) {
-    return control->property("tag").toInt();
-}
-
-void setTag(QObject* control, int tag) {
-    control->setProperty("tag", tag);
 }
 
 MainWindow::MainWindow(ProgramState& program, std::string projectArgument)

@@ -1,8 +1,8 @@
 #include "app/projecteditor.h"
 
+#include "app/controltag.h"
 #include "app/editorkeys.h"
 #include "app/editorparts.h"
-#include "app/mainwindow.h"
 #include "app/summary.h"
 #include "canvas/primitives.h"
 #include "model/placement.h"

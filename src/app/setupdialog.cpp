@@ -4,8 +4,8 @@
 #include <QGridLayout>
 #include <cmath>
 
+#include "app/controltag.h"
 #include "app/editorkeys.h"
-#include "app/mainwindow.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "files/fileerror.h"
