@@ -6,7 +6,7 @@
 #include <string>
 
 #include "movie/framequeue.h"
-#include "movie/moviewriter.h"
+#include "movie/movietypes.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
