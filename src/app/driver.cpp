@@ -24,7 +24,6 @@
 #include "model/placement.h"
 #include "pump/pump.h"
 #include "runs/displays.h"
-#include "runs/notes.h"
 #include "view3d/scene.h"
 #include "view3d/viewwindow.h"
 

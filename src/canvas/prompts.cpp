@@ -131,4 +131,13 @@ void NoteBox(Toolkit& toolkit, const std::string& line1, const std::string& line
     RestoreRect(toolkit, canvas, x - 15, y - 10, x + w + 35, y + h + 25);
 }
 
+std::string fileErrorPlace(const FileError& error) {
+    return error.line() > 0 ? error.file() + ", line " + std::to_string(error.line())
+                            : error.file();
+}
+
+void showFileErrorNote(Toolkit& toolkit, const char* what, const FileError& error) {
+    NoteBox(toolkit, what, fileErrorPlace(error), error.reason(), "", 0, 0);
+}
+
 }  // namespace zentova

@@ -21,7 +21,6 @@
 #include "pump/pump.h"
 #include "runs/description.h"
 #include "runs/displays.h"
-#include "runs/notes.h"
 #include "runs/readingsview.h"
 #include "runs/viewsession.h"
 #include "view3d/controls.h"

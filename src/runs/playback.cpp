@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "canvas/primitives.h"
+#include "canvas/prompts.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
@@ -11,7 +12,6 @@
 #include "pump/pump.h"
 #include "runs/description.h"
 #include "runs/displays.h"
-#include "runs/notes.h"
 #include "runs/readingsview.h"
 #include "runs/viewsession.h"
 #include "view3d/controls.h"
