@@ -101,14 +101,14 @@ class TrajectoryWriter {
 
 // Another calculation holds the trajectory (see TrajectoryWriter::claim).
 // what(): "PATH is being written by another calculation".
-class TrajectoryBusy : public std::runtime_error {
+class TrajectoryBusy : public ProgramError {
   public:
     // `byReader`: a reading command holds it (TrajectoryReadLock, TrajectoryInput).
     explicit TrajectoryBusy(const std::string& path, bool byReader = false)
-        : std::runtime_error(byReader ? path +
-                                            " is being read by another command (--analyse or "
-                                            "--movie); try again when it has ended"
-                                      : path + " is being written by another calculation") {}
+        : ProgramError(byReader ? path +
+                                      " is being read by another command (--analyse or "
+                                      "--movie); try again when it has ended"
+                                : path + " is being written by another calculation") {}
 };
 
 // Held by a command that reads a trajectory twice (--movie; --analyse reads once, under
