@@ -129,27 +129,30 @@ TEST(OutputWriter, ClearsStaleTemporariesOfTheTarget) {
 // for a caller that knows nobody else writes the target (0). Leftovers 0, 5 and 100 seconds
 // old; a held one stays whatever its age.
 TEST(OutputWriter, StaleTemporariesGoOnlyOnceOldEnough) {
+    // The temporaries of out.txt as writes make them: random parts of eight letters or digits.
+    const std::string age0 = temporaryPathOf("out.txt", "Age00000");
+    const std::string age5 = temporaryPathOf("out.txt", "Age00005");
+    const std::string age100 = temporaryPathOf("out.txt", "Age00100");
+    const std::string heldName = temporaryPathOf("out.txt", "Held0000");
     struct Case {
         long minimumAge;  // -1: the default
         std::set<std::string> left;
     };
     const Case cases[] = {
-        {-1, {"out.txt.tmp-Age000", "out.txt.tmp-Held00"}},
-        {0, {"out.txt.tmp-Held00"}},
-        {30, {"out.txt.tmp-Age000", "out.txt.tmp-Age005", "out.txt.tmp-Held00"}},
+        {-1, {age0, heldName}},
+        {0, {heldName}},
+        {30, {age0, age5, heldName}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.minimumAge);
         testing::TempDir dir;
         const auto now = fs::file_time_type::clock::now();
-        for (const auto& [name, age] : {std::pair{"out.txt.tmp-Age000", 0},
-                                        {"out.txt.tmp-Age005", 5},
-                                        {"out.txt.tmp-Age100", 100},
-                                        {"out.txt.tmp-Held00", 100}}) {
+        for (const auto& [name, age] :
+             {std::pair{age0, 0}, {age5, 5}, {age100, 100}, {heldName, 100}}) {
             writeBytes(dir.file(name), "half");
             fs::last_write_time(dir.file(name), now - std::chrono::seconds(age));
         }
-        const int held = ::open(dir.file("out.txt.tmp-Held00").c_str(), O_RDONLY);
+        const int held = ::open(dir.file(heldName).c_str(), O_RDONLY);
         ASSERT_EQ(::flock(held, LOCK_EX), 0);
         if (c.minimumAge < 0)
             removeStaleTemporaries(dir.file("out.txt"));
