@@ -17,6 +17,51 @@ void forEachPairWithin(const std::vector<double>& xyz, int n, double range, Visi
 // Points below this are paired directly: cells do not pay for themselves there.
 inline constexpr int DirectPairingLimit = 400;
 
+// The grid of cells the points are sorted into: its low corner, the cells along each axis
+// and their edges.
+struct CellGrid {
+    double low[3];
+    long long cells[3];
+    double size[3];
+};
+
+// The grid over the finite points of `n`: cells of at least `range`, at most as many along
+// an axis as the points and 8 per point in all, so that a stray point far away cannot make
+// the grid huge.
+inline CellGrid cellGridOf(const std::vector<double>& xyz, int n, double range) {
+    double low[3], high[3];
+    for (int c = 0; c < 3; ++c) low[c] = high[c] = 0.0;
+    bool any = false;
+    for (int i = 0; i < n; ++i) {
+        const double* p = &xyz[3 * i];
+        if (!std::isfinite(p[0]) || !std::isfinite(p[1]) || !std::isfinite(p[2])) continue;
+        for (int c = 0; c < 3; ++c) {
+            low[c] = any ? std::min(low[c], p[c]) : p[c];
+            high[c] = any ? std::max(high[c], p[c]) : p[c];
+        }
+        any = true;
+    }
+    long long cells[3];
+    double size[3];
+    for (int c = 0; c < 3; ++c) {
+        const double span = high[c] - low[c];
+        cells[c] = std::clamp<long long>(static_cast<long long>(span / range), 1, n);
+        size[c] = span > 0.0 ? span / static_cast<double>(cells[c]) : 1.0;
+    }
+    while (cells[0] * cells[1] * cells[2] > 8LL * n) {
+        const int widest = static_cast<int>(std::max_element(cells, cells + 3) - cells);
+        cells[widest] = (cells[widest] + 1) / 2;
+        size[widest] = (high[widest] - low[widest]) / static_cast<double>(cells[widest]);
+    }
+    CellGrid grid;
+    for (int c = 0; c < 3; ++c) {
+        grid.low[c] = low[c];
+        grid.cells[c] = cells[c];
+        grid.size[c] = size[c];
+    }
+    return grid;
+}
+
 template <typename Visit>
 void forEachPairWithin(const std::vector<double>& xyz, int n, double range, Visit&& visit) {
     const double range2 = range * range;
@@ -31,32 +76,10 @@ void forEachPairWithin(const std::vector<double>& xyz, int n, double range, Visi
             for (int j = i + 1; j < n; ++j) pair(i, j);
         return;
     }
-    double low[3], high[3];
-    for (int c = 0; c < 3; ++c) low[c] = high[c] = 0.0;
-    bool any = false;
-    for (int i = 0; i < n; ++i) {
-        const double* p = &xyz[3 * i];
-        if (!std::isfinite(p[0]) || !std::isfinite(p[1]) || !std::isfinite(p[2])) continue;
-        for (int c = 0; c < 3; ++c) {
-            low[c] = any ? std::min(low[c], p[c]) : p[c];
-            high[c] = any ? std::max(high[c], p[c]) : p[c];
-        }
-        any = true;
-    }
-    // Cells of at least `range`, at most as many along an axis as the points, so that a
-    // stray point far away cannot make the grid huge.
-    long long cells[3];
-    double size[3];
-    for (int c = 0; c < 3; ++c) {
-        const double span = high[c] - low[c];
-        cells[c] = std::clamp<long long>(static_cast<long long>(span / range), 1, n);
-        size[c] = span > 0.0 ? span / static_cast<double>(cells[c]) : 1.0;
-    }
-    while (cells[0] * cells[1] * cells[2] > 8LL * n) {
-        const int widest = static_cast<int>(std::max_element(cells, cells + 3) - cells);
-        cells[widest] = (cells[widest] + 1) / 2;
-        size[widest] = (high[widest] - low[widest]) / static_cast<double>(cells[widest]);
-    }
+    const CellGrid grid = cellGridOf(xyz, n, range);
+    const double* low = grid.low;
+    const long long* cells = grid.cells;
+    const double* size = grid.size;
     const auto cellOf = [&](const double* p, int c) {
         return std::clamp<long long>(static_cast<long long>((p[c] - low[c]) / size[c]), 0,
                                      cells[c] - 1);

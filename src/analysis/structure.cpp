@@ -166,6 +166,42 @@ double wallRegionEdge(double cubeHalfSize) {
     return 2.0 * (cubeHalfSize - WallMargin);
 }
 
+namespace {
+
+// The g(r) of the pairs of types A and B from their distances binned in `counts` over
+// `frameCount` frames: `pairs` pairs of them in all, `membersA` and `membersB` particles
+// summed over the frames; the first peak, the first minimum and the coordination numbers.
+PairDistribution pairDistribution(int typeA, int typeB, const std::vector<long long>& counts,
+                                  double pairs, double membersA, double membersB, double binWidth,
+                                  double edge, std::size_t frameCount) {
+    PairDistribution pair;
+    pair.typeA = typeA;
+    pair.typeB = typeB;
+    pair.counts = counts;
+    const int bins = static_cast<int>(counts.size());
+    pair.g.assign(bins, 0.0);
+    std::vector<double> expected(bins, 0.0);
+    for (int k = 0; k < bins; ++k) {
+        expected[k] = pairs * cubePairShare(k * binWidth, (k + 1) * binWidth, edge);
+        pair.g[k] = expected[k] > 0.0 ? pair.counts[k] / expected[k] : 0.0;
+    }
+    const auto [peak, minimum] =
+        firstPeakAndMinimum(pair.counts, expected, std::max<double>(1.0, frameCount));
+    if (peak >= 0) pair.firstPeak = (peak + 0.5) * binWidth;
+    if (minimum >= 0) {
+        pair.firstMinimum = (minimum + 0.5) * binWidth;
+        long long within = 0;
+        for (int k = 0; k <= minimum; ++k) within += pair.counts[k];
+        // Each like pair counts for both of its particles.
+        const double ends = typeA == typeB ? 2.0 : 1.0;
+        if (membersA > 0) pair.coordinationAB = ends * within / membersA;
+        if (membersB > 0) pair.coordinationBA = ends * within / membersB;
+    }
+    return pair;
+}
+
+}  // namespace
+
 RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
                                       const std::vector<std::size_t>& chosen, double edge,
                                       double binWidth, double range) {
@@ -207,30 +243,9 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
     if (!chosen.empty()) rdf.gyrationRadius = std::sqrt(spread / chosen.size());
     for (std::size_t a = 0; a < typeCount; ++a)
         for (std::size_t b = a; b < typeCount; ++b) {
-            PairDistribution pair;
-            pair.typeA = types[a];
-            pair.typeB = types[b];
-            pair.counts = counts[a * typeCount + b];
-            pair.g.assign(bins, 0.0);
-            const double pairs = pairsTotal[a * typeCount + b];
-            std::vector<double> expected(bins, 0.0);
-            for (int k = 0; k < bins; ++k) {
-                expected[k] = pairs * cubePairShare(k * binWidth, (k + 1) * binWidth, edge);
-                pair.g[k] = expected[k] > 0.0 ? pair.counts[k] / expected[k] : 0.0;
-            }
-            const auto [peak, minimum] =
-                firstPeakAndMinimum(pair.counts, expected, std::max<double>(1.0, chosen.size()));
-            if (peak >= 0) pair.firstPeak = (peak + 0.5) * binWidth;
-            if (minimum >= 0) {
-                pair.firstMinimum = (minimum + 0.5) * binWidth;
-                long long within = 0;
-                for (int k = 0; k <= minimum; ++k) within += pair.counts[k];
-                // Each like pair counts for both of its particles.
-                const double ends = a == b ? 2.0 : 1.0;
-                if (membersTotal[a] > 0) pair.coordinationAB = ends * within / membersTotal[a];
-                if (membersTotal[b] > 0) pair.coordinationBA = ends * within / membersTotal[b];
-            }
-            rdf.pairs.push_back(std::move(pair));
+            rdf.pairs.push_back(pairDistribution(types[a], types[b], counts[a * typeCount + b],
+                                                 pairsTotal[a * typeCount + b], membersTotal[a],
+                                                 membersTotal[b], binWidth, edge, chosen.size()));
         }
     return rdf;
 }

@@ -3,15 +3,17 @@
 #include <functional>
 #include <stdexcept>
 
+#include "command/programerror.h"
+
 namespace zentova {
 
 // The commands that draw with OpenGL (--snapshot, --movie; declared in
 // command/windowcommands.h) and the display they draw on.
 
 // Thrown by a drawing task that finds no OpenGL to draw with; what() says why.
-class CannotDraw : public std::runtime_error {
+class CannotDraw : public ProgramError {
   public:
-    using std::runtime_error::runtime_error;
+    using ProgramError::ProgramError;
 };
 
 // What a drawing command does once it has an application with a display: returns the exit

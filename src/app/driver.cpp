@@ -24,7 +24,6 @@
 #include "model/placement.h"
 #include "pump/pump.h"
 #include "runs/displays.h"
-#include "runs/notes.h"
 #include "view3d/scene.h"
 #include "view3d/viewwindow.h"
 
@@ -207,36 +206,13 @@ void MainDriver::dispatch(int choice) {
             else
                 notAvailable();
             return;
-        case Item::ShowDefineForces: {
-            if (!m_forcesEditor) {
-                notAvailable();
-                return;
-            }
-            const Project before = m_program.project;
-            m_forcesEditor->EditForces(m_program.toolkit, m_program.project,
-                                       m_program.settings.cubeHalfSize);
-            offerToKeepForces(before);
+        case Item::ShowDefineForces:
+            defineForces();
             return;
-        }
         case Item::Calculate:
-            if (!loaded || !ExampleProjectGuard(m_program.toolkit, m_program.source)) return;
-            if (m_program.source.path.empty()) {
-                // Its files go beside the project file, and the program comes back with it.
-                NoteBox(m_program.toolkit, "This project has no file yet.",
-                        "Save it with \"Save as\" first: the calculation writes",
-                        "its trajectory and final state beside the project file.", "", 0, 0);
-                return;
-            }
-            {
-                CalculationTimes times;
-                windows.times = &times;
-                const RunOutcome outcome = CalculationRun(m_program, windows);
-                // For measuring the program (bench/README.md): where the run's time went.
-                if (times.steps > 0 && std::getenv("ZENTOVA_RUN_TIMES"))
-                    tell(std::cerr, formatCalculationTimes(times));
-                if (outcome == RunOutcome::EndProgram) m_shell.terminate();
-                return;
-            }
+            if (loaded && ExampleProjectGuard(m_program.toolkit, m_program.source))
+                calculate(windows);
+            return;
         case Item::ShowHistory:
             if (loaded) HistoryPlayback(m_program, windows);
             return;
@@ -247,6 +223,34 @@ void MainDriver::dispatch(int choice) {
             notAvailable();
             return;
     }
+}
+
+void MainDriver::defineForces() {
+    if (!m_forcesEditor) {
+        notAvailable();
+        return;
+    }
+    const Project before = m_program.project;
+    m_forcesEditor->EditForces(m_program.toolkit, m_program.project,
+                               m_program.settings.cubeHalfSize);
+    offerToKeepForces(before);
+}
+
+void MainDriver::calculate(RunWindows& windows) {
+    if (m_program.source.path.empty()) {
+        // Its files go beside the project file, and the program comes back with it.
+        NoteBox(m_program.toolkit, "This project has no file yet.",
+                "Save it with \"Save as\" first: the calculation writes",
+                "its trajectory and final state beside the project file.", "", 0, 0);
+        return;
+    }
+    CalculationTimes times;
+    windows.times = &times;
+    const RunOutcome outcome = CalculationRun(m_program, windows);
+    // For measuring the program (bench/README.md): where the run's time went.
+    if (times.steps > 0 && std::getenv("ZENTOVA_RUN_TIMES"))
+        tell(std::cerr, formatCalculationTimes(times));
+    if (outcome == RunOutcome::EndProgram) m_shell.terminate();
 }
 
 void MainDriver::showManual() {

@@ -11,6 +11,8 @@
 
 namespace zentova {
 
+struct RunWindows;
+
 class TForm2;
 class ProjectEditor;
 class ForcesEditor;
@@ -74,6 +76,10 @@ class MainDriver {
     void restart();
     // After the forces editor: offers to save changed coefficients before the restart.
     void offerToKeepForces(const Project& before);
+    // "Show/define forces": the forces editor, then the offer to keep what changed.
+    void defineForces();
+    // "Calculate" of a project with a file: the calculation run, its times told when asked.
+    void calculate(RunWindows& windows);
     void notAvailable();
     // "Help/Manual": the manual in the desktop's viewer, or a note saying where it is.
     void showManual();

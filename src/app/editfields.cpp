@@ -4,8 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/controltag.h"
 #include "app/editorkeys.h"
-#include "app/mainwindow.h"
+#include "app/editorparts.h"
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
@@ -30,11 +31,6 @@ QString padded(const std::string& caption) {
     return (QString::fromStdString(caption) + QString(30, ' ')).left(CaptionLength);
 }
 
-void showEnabled(QWidget* control, bool on) {
-    control->setVisible(on);
-    control->setEnabled(on);
-}
-
 std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
@@ -51,7 +47,7 @@ FieldControls makeFieldControls(QWidget* window, std::span<QLineEdit* const> edi
         label->setAutoFillBackground(true);
         label->setGeometry(CaptionLeft, 40 + 25 * (i % 11), CaptionWidth, RowHeight);
         setLabelColour(label, Rgb{192, 192, 192});
-        showEnabled(label, false);
+        setShownAndEnabled(label, false);
         controls.label[at(i)] = label;
     }
     for (int i = 1; i <= FieldCount; ++i) {
@@ -77,6 +73,75 @@ void setLabelColour(QLabel* label, Rgb colour) {
     label->setPalette(palette);
 }
 
+namespace {
+
+// Enables the title, the OK button and the first `n` rows (two at least), still hidden.
+void enableFields(FieldControls& c, int n) {
+    for (int i = 1; i <= FieldCount; ++i) {
+        if (i <= 2 || i <= n) {
+            c.label[at(i)]->setEnabled(true);
+            c.edit[at(i)]->setEnabled(true);
+        }
+    }
+    c.label[11]->setEnabled(true);
+    c.button1->setEnabled(true);
+}
+
+// Stands the title, the captions and the fields of the first `rows` rows in a column from the
+// top of the screen or up from its bottom, the captions in the first one's colour, and shows
+// the first `n` fields with the OK button under the last. Returns that colour.
+Rgb placeFields(Toolkit& toolkit, FieldControls& c, int n, int rows, bool top) {
+    const int base = top ? 40 : toolkit.screenHeight - n * 25 - 100;
+    c.label[11]->move(c.label[11]->x(), base);
+    for (int i = 1; i <= rows; ++i) {
+        c.label[at(i)]->move(c.label[at(i)]->x(), base + 25 * i);
+        c.edit[at(i)]->move(c.edit[at(i)]->x(), base + 25 * i);
+    }
+    const Rgb colour = labelColour(c.label[1]);
+    for (int i = 2; i <= 11; ++i) setLabelColour(c.label[at(i)], colour);
+
+    c.edit[1]->show();
+    c.edit[1]->setFocus(KeyboardFocusReason());
+    c.button1->move(c.button1->x(), c.edit[1]->y() + 30);
+    for (int i = 2; i <= n; ++i) {
+        c.edit[at(i)]->show();
+        c.button1->move(c.button1->x(), c.edit[at(i)]->y() + 30);
+    }
+    return colour;
+}
+
+// Waits for the OK button or Enter.
+void waitForOk(FieldControls& c) {
+    setTag(c.button1, 0);
+    Input().lastKey = '[';
+    while (tagOf(c.button1) == 0) {
+        if (Input().lastKey == 13) break;
+        ProcessMessages();
+        SleepMs(10);
+    }
+}
+
+// Hides every control of the entry again and puts the rows, the title and the button back
+// where they stood.
+void hideAndPutBack(FieldControls& c, int rows,
+                    const std::array<int, FieldCount + 1>& rememberedTop, int titleTop,
+                    QPoint buttonPlace) {
+    for (int i = 1; i <= FieldCount; ++i) {
+        setShownAndEnabled(c.label[at(i)], false);
+        setShownAndEnabled(c.edit[at(i)], false);
+    }
+    setShownAndEnabled(c.label[11], false);
+    setShownAndEnabled(c.button1, false);
+    for (int i = 1; i <= rows; ++i) {
+        c.label[at(i)]->move(c.label[at(i)]->x(), rememberedTop[at(i)]);
+        c.edit[at(i)]->move(c.edit[at(i)]->x(), rememberedTop[at(i)]);
+    }
+    c.label[11]->move(c.label[11]->x(), titleTop);
+    c.button1->move(buttonPlace);
+}
+
+}  // namespace
+
 void EditFields(Toolkit& toolkit, FieldControls& c, int count, const std::string& title,
                 const FieldTexts& captions, FieldTexts& values) {
     std::array<QString, FieldCount + 1> caption;
@@ -98,14 +163,7 @@ void EditFields(Toolkit& toolkit, FieldControls& c, int count, const std::string
     n = std::min(n, FieldCount);
     const int rows = n >= 6 ? 10 : 5;
 
-    for (int i = 1; i <= FieldCount; ++i) {
-        if (i <= 2 || i <= n) {
-            c.label[at(i)]->setEnabled(true);
-            c.edit[at(i)]->setEnabled(true);
-        }
-    }
-    c.label[11]->setEnabled(true);
-    c.button1->setEnabled(true);
+    enableFields(c, n);
 
     std::array<int, FieldCount + 1> rememberedTop{};
     for (int i = 1; i <= rows; ++i) rememberedTop[at(i)] = c.edit[at(i)]->y();
@@ -113,22 +171,7 @@ void EditFields(Toolkit& toolkit, FieldControls& c, int count, const std::string
     const QPoint buttonPlace = c.button1->pos();
     c.button1->move(c.edit[1]->x(), c.button1->y());
 
-    const int base = top ? 40 : toolkit.screenHeight - n * 25 - 100;
-    c.label[11]->move(c.label[11]->x(), base);
-    for (int i = 1; i <= rows; ++i) {
-        c.label[at(i)]->move(c.label[at(i)]->x(), base + 25 * i);
-        c.edit[at(i)]->move(c.edit[at(i)]->x(), base + 25 * i);
-    }
-    const Rgb colour = labelColour(c.label[1]);
-    for (int i = 2; i <= 11; ++i) setLabelColour(c.label[at(i)], colour);
-
-    c.edit[1]->show();
-    c.edit[1]->setFocus(KeyboardFocusReason());
-    c.button1->move(c.button1->x(), c.edit[1]->y() + 30);
-    for (int i = 2; i <= n; ++i) {
-        c.edit[at(i)]->show();
-        c.button1->move(c.button1->x(), c.edit[at(i)]->y() + 30);
-    }
+    const Rgb colour = placeFields(toolkit, c, n, rows, top);
 
     if (!plain) {
         DecorativeBox(toolkit, *toolkit.mainCanvas, c.label[1]->x() - 10, c.label[11]->y() - 18,
@@ -149,29 +192,12 @@ void EditFields(Toolkit& toolkit, FieldControls& c, int count, const std::string
         c.edit[at(i)]->setText(QString::fromStdString(values[at(i - 1)]));
     }
 
-    setTag(c.button1, 0);
-    Input().lastKey = '[';
-    while (tagOf(c.button1) == 0) {
-        if (Input().lastKey == 13) break;
-        ProcessMessages();
-        SleepMs(10);
-    }
+    waitForOk(c);
 
     for (int i = 1; i <= rows; ++i)
         values[at(i - 1)] = c.edit[at(i)]->text().left(MaxValueLength).toStdString();
 
-    for (int i = 1; i <= FieldCount; ++i) {
-        showEnabled(c.label[at(i)], false);
-        showEnabled(c.edit[at(i)], false);
-    }
-    showEnabled(c.label[11], false);
-    showEnabled(c.button1, false);
-    for (int i = 1; i <= rows; ++i) {
-        c.label[at(i)]->move(c.label[at(i)]->x(), rememberedTop[at(i)]);
-        c.edit[at(i)]->move(c.edit[at(i)]->x(), rememberedTop[at(i)]);
-    }
-    c.label[11]->move(c.label[11]->x(), titleTop);
-    c.button1->move(buttonPlace);
+    hideAndPutBack(c, rows, rememberedTop, titleTop, buttonPlace);
     ProcessMessages();
 
     if (!savedToFile || !RestoreScreenFromFile(toolkit)) toolkit.mainCanvas->image() = before;

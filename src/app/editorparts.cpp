@@ -6,19 +6,19 @@
 
 namespace zentova {
 
-void showEnabled(QWidget* control, bool on) {
+void setShownAndEnabled(QWidget* control, bool on) {
     control->setVisible(on);
     control->setEnabled(on);
 }
 
-QLabel* label(QWidget* box, const char* name, const char* text, int x, int y, int width) {
+QLabel* makeCaption(QWidget* box, const char* name, const char* text, int x, int y, int width) {
     auto* made = new QLabel(text, box);
     made->setObjectName(name);
     made->setGeometry(x, y, width, 18);
     return made;
 }
 
-QLabel* hint(QWidget* box, int x, int y) {
+QLabel* makeHintLine(QWidget* box, int x, int y) {
     auto* made = new QLabel(box);
     made->setGeometry(x, y, 150, 18);
     made->setStyleSheet("color: #ffff80; font-weight: bold; font-size: 8pt;");
@@ -32,10 +32,10 @@ void clearWhenRight(QLineEdit* field, QLabel* hint, std::function<bool(const std
                      });
 }
 
-void place(QWidget* control, QWidget* box, int x, int y, int width, int height) {
+void placeInBox(QWidget* control, QWidget* box, int x, int y, int width, int height) {
     control->setParent(box);
     control->setGeometry(x, y, width, height);
-    showEnabled(control, true);  // shown with its box
+    setShownAndEnabled(control, true);  // shown with its box
 }
 
 QString boxStyle(const char* colour) {
@@ -49,23 +49,23 @@ QString boxStyle(const char* colour) {
         .arg(colour);
 }
 
-std::string text(const QLineEdit* edit) {
+std::string typedText(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
-QString text(double value) {
+QString asFieldText(double value) {
     return QString::fromStdString(fieldText(value));
 }
-QString text(std::int32_t value) {
+QString asFieldText(std::int32_t value) {
     return QString::fromStdString(fieldText(value));
 }
 
 bool parseInto(const QLineEdit* edit, double& target) {
-    const std::optional<double> value = parseRealField(text(edit));
+    const std::optional<double> value = parseRealField(typedText(edit));
     if (value) target = *value;
     return value.has_value();
 }
 bool parseInto(const QLineEdit* edit, std::int32_t& target) {
-    const std::optional<std::int32_t> value = parseIntegerField(text(edit));
+    const std::optional<std::int32_t> value = parseIntegerField(typedText(edit));
     if (value) target = *value;
     return value.has_value();
 }

@@ -13,26 +13,29 @@
 namespace zentova {
 
 // Shows and enables `control`, or hides and disables it, so a hidden control takes no key.
-void showEnabled(QWidget* control, bool on);
+void setShownAndEnabled(QWidget* control, bool on);
 
 // A caption named `name` at (x, y) in `box`.
-QLabel* label(QWidget* box, const char* name, const char* text, int x, int y, int width = 180);
+QLabel* makeCaption(QWidget* box, const char* name, const char* text, int x, int y,
+                    int width = 180);
 
 // An empty hint line at (x, y) in `box`, for the reason a value is refused.
-QLabel* hint(QWidget* box, int x, int y);
+QLabel* makeHintLine(QWidget* box, int x, int y);
 
 // Clears `hint` whenever the text of `field` becomes one that `right` accepts.
 void clearWhenRight(QLineEdit* field, QLabel* hint, std::function<bool(const std::string&)> right);
 
 // Moves `control` into `box` at (x, y), sized, and shows it with its box.
-void place(QWidget* control, QWidget* box, int x, int y, int width, int height = 24);
+void placeInBox(QWidget* control, QWidget* box, int x, int y, int width, int height = 24);
 
 // The style sheet of a box with the background `colour`.
 QString boxStyle(const char* colour);
 
-std::string text(const QLineEdit* edit);
-QString text(double value);
-QString text(std::int32_t value);
+// The text typed in a field.
+std::string typedText(const QLineEdit* edit);
+// A value as its field shows it.
+QString asFieldText(double value);
+QString asFieldText(std::int32_t value);
 
 // Parses a field into `target`; false, with `target` unchanged, when it does not parse.
 bool parseInto(const QLineEdit* edit, double& target);

@@ -11,7 +11,6 @@
 #include "files/projectfile.h"
 #include "model/placement.h"
 #include "pump/pump.h"
-#include "runs/notes.h"
 
 namespace zentova {
 

@@ -5,8 +5,9 @@
 #include <cmath>
 #include <vector>
 
+#include "app/controltag.h"
 #include "app/editorkeys.h"
-#include "app/mainwindow.h"
+#include "app/editorparts.h"
 #include "canvas/plotter.h"
 #include "canvas/primitives.h"
 #include "canvas/screenitems.h"
@@ -15,15 +16,6 @@
 #include "view3d/focusframe.h"
 
 namespace zentova {
-
-namespace {
-
-void showEnabled(QWidget* control, bool on) {
-    control->setVisible(on);
-    control->setEnabled(on);
-}
-
-}  // namespace
 
 std::optional<int> typeNumberOf(const std::string& text) {
     if (text.size() <= 4) return std::nullopt;
@@ -120,8 +112,8 @@ ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldCont
     stops.push_back({ComboBox2, {}});
     stops.push_back({Button5, {}});
     KeyboardOrder(GroupBox1, stops, fields.button1);
-    showEnabled(GroupBox1, false);
-    showEnabled(Button5, false);
+    setShownAndEnabled(GroupBox1, false);
+    setShownAndEnabled(Button5, false);
 }
 
 void ForcesEditor::Button5Click() {
@@ -172,17 +164,24 @@ void ForcesEditor::plot(Toolkit& toolkit, const ForceSamples& samples, int first
     PlotGraph(toolkit, canvas, in);
 }
 
-void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHalfSize) {
-    const int typeCount = std::clamp(project.typeCount, 0, MaxTypes);
-    bool entered = false;  // no plot before the first "done"
-    double ae = project.ae;
-    double ag = project.ag;
-    double ar = project.ar;
-    ForceSamples samples{};
-    int plottedFirst = 1;  // the pair the samples are of
-    int plottedSecond = 1;
+namespace {
 
-    showEnabled(GroupBox1, true);
+// The three coefficients as typed: a field that does not parse keeps its old value and
+// stops the ones after it.
+void takeCoefficients(const FieldTexts& values, double& ae, double& ag, double& ar) {
+    if (const std::optional<double> v = parseRealField(values[0])) {
+        ae = *v;
+        if (const std::optional<double> w = parseRealField(values[1])) {
+            ag = *w;
+            if (const std::optional<double> x = parseRealField(values[2])) ar = *x;
+        }
+    }
+}
+
+}  // namespace
+
+void ForcesEditor::showTypeLists(int typeCount) {
+    setShownAndEnabled(GroupBox1, true);
     GroupBox1->resize(GroupBox1->width(), 25 * typeCount + 50);
     GroupBox1->raise();
     ComboBox1->clear();
@@ -193,7 +192,20 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
     }
     ComboBox1->setCurrentIndex(typeCount >= 1 ? 0 : -1);
     ComboBox2->setCurrentIndex(typeCount >= 2 ? 1 : typeCount - 1);
-    showEnabled(ComboBox2, true);
+    setShownAndEnabled(ComboBox2, true);
+}
+
+void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHalfSize) {
+    const int typeCount = std::clamp(project.typeCount, 0, MaxTypes);
+    bool entered = false;  // no plot before the first "done"
+    double ae = project.ae;
+    double ag = project.ag;
+    double ar = project.ar;
+    ForceSamples samples{};
+    int plottedFirst = 1;  // the pair the samples are of
+    int plottedSecond = 1;
+
+    showTypeLists(typeCount);
 
     const FieldTexts captions = {"Strong attraction", "Weak attraction", "Repelling"};
     for (;;) {
@@ -203,7 +215,7 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
             plot(toolkit, samples, plottedFirst, plottedSecond, ae, ag, ar);
 
         FieldTexts values = {fieldText(ae), fieldText(ag), fieldText(ar)};
-        showEnabled(Button5, true);
+        setShownAndEnabled(Button5, true);
         Button5->raise();
         setTag(Button5, 0);
         setLabelColour(m_fields.label[1], Rgb{192, 192, 192});
@@ -212,14 +224,7 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
         m_fields.button1->setText("Horizontal angle");
         entered = true;
 
-        // A field that does not parse keeps its old value and stops the ones after it.
-        if (const std::optional<double> v = parseRealField(values[0])) {
-            ae = *v;
-            if (const std::optional<double> w = parseRealField(values[1])) {
-                ag = *w;
-                if (const std::optional<double> x = parseRealField(values[2])) ar = *x;
-            }
-        }
+        takeCoefficients(values, ae, ag, ar);
         const int first = chosenType(ComboBox1, typeCount);
         const int second = chosenType(ComboBox2, typeCount);
         if (tagOf(Button5) != 0) break;
@@ -231,8 +236,8 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
         ProcessMessages();
     }
 
-    showEnabled(GroupBox1, false);
-    showEnabled(Button5, false);
+    setShownAndEnabled(GroupBox1, false);
+    setShownAndEnabled(Button5, false);
     Screen().clearGraph();
     project.ag = ag;
     project.ae = ae;

@@ -48,6 +48,8 @@ class ForcesEditor {
     QComboBox* ComboBox2;  // the second type
 
   private:
+    // The box of the two type lists, sized for `typeCount` types, the first two chosen.
+    void showTypeLists(int typeCount);
     void plot(Toolkit& toolkit, const ForceSamples& samples, int first, int second, double ae,
               double ag, double ar);
     int chosenType(const QComboBox* list, int typeCount) const;

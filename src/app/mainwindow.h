@@ -130,8 +130,4 @@ class MainWindow : public QWidget, public Shell {
 // upper-case characters, Enter 13, Escape 27, and so on.
 int windowsKeyCode(int qtKey);
 
-// A control's pressed flag.
-int tagOf(const QObject* control);
-void setTag(QObject* control, int tag);
-
 }  // namespace zentova

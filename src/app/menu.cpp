@@ -43,6 +43,63 @@ void MovePointerTo(PointerControl& pointer, int x, int y) {
     pointer.movePointerTo(x, y);
 }
 
+namespace {
+
+// The menu's boxes, in one style for all, its items and its title. The negative left edge
+// keeps the shine off the boxes.
+void drawMenu(Toolkit& toolkit, Canvas& canvas, int x, int y, int right, int n,
+              const std::string& title, Rgb color, const MenuItems& items,
+              const MenuDisabled& disabled) {
+    const int style = 1 + randomBelow(toolkit, DecorativeStyleCount);
+    for (int i = 0; i < n; ++i)
+        DecorativeBox(toolkit, canvas, -(x + 15 * i), y + 30 * i - 5, right + 15 * i,
+                      y + 30 * i + 25, color.r, color.g, color.b, style);
+    for (int i = 0; i < n; ++i) {
+        const auto item = static_cast<std::size_t>(i);
+        ShadowText(canvas, x + 15 * i + 10, y + 30 * i + 3, shortened(items[item], 255),
+                   disabled[item] ? Black : White);
+    }
+    ShadowText(canvas, x - 15, y - 30, shortened(title, 160), White);
+}
+
+// One look at the items under the pointer: the band blinks over the item there, twice
+// unless `take` chooses it after the first. False when the pointer is over no item.
+template <typename Take>
+bool blinkUnderPointer(Canvas& canvas, const InputState& input, int x, int y, int right, int n,
+                       const int& choice, Take take) {
+    bool overAnItem = false;
+    for (int i = 0; i < n; ++i) {
+        if (!insideItem(input.mouseX, input.mouseY, x, y, right, i)) continue;
+        overAnItem = true;
+        drawBand(canvas, x, y, right, i);
+        SleepMs(20);
+        ProcessMessages();
+        take(i);
+        if (choice == 0) {
+            drawBand(canvas, x, y, right, i);
+            SleepMs(20);
+            ProcessMessages();
+            take(i);
+        }
+    }
+    return overAnItem;
+}
+
+// Every key since the last look, in order, until one chooses: fast presses each move the
+// focus frame. The band's pen is set again after each.
+void takeKeys(Toolkit& toolkit, Canvas& canvas, InputState& input, MenuFocus& focus, int& choice) {
+    while (choice == 0 && !input.keys.empty()) {
+        const int key = input.keys.take().key;
+        canvas.setPenMode(PenMode::Copy);
+        if (IsHelpKey(key)) ShowKeyboardHelp(toolkit);
+        choice = focus.onKey(toolkit, canvas, key);
+        canvas.setPenMode(PenMode::Xor);
+        SetPenRGB(canvas, 0, 0, 255);
+    }
+}
+
+}  // namespace
+
 void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, int y,
               const std::string& title, Rgb color, const MenuItems& items,
               const MenuDisabled& disabled, int& choice) {
@@ -55,17 +112,7 @@ void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, 
     if (n == 0) return;
     const int right = x + w + 20;
 
-    // One style for all boxes; the negative left edge keeps the shine off them.
-    const int style = 1 + randomBelow(toolkit, DecorativeStyleCount);
-    for (int i = 0; i < n; ++i)
-        DecorativeBox(toolkit, canvas, -(x + 15 * i), y + 30 * i - 5, right + 15 * i,
-                      y + 30 * i + 25, color.r, color.g, color.b, style);
-    for (int i = 0; i < n; ++i) {
-        const auto item = static_cast<std::size_t>(i);
-        ShadowText(canvas, x + 15 * i + 10, y + 30 * i + 3, shortened(items[item], 255),
-                   disabled[item] ? Black : White);
-    }
-    ShadowText(canvas, x - 15, y - 30, shortened(title, 160), White);
+    drawMenu(toolkit, canvas, x, y, right, n, title, color, items, disabled);
 
     choice = 0;
     MovePointerTo(pointer, x + 30, y + 10);
@@ -95,31 +142,10 @@ void MainMenu(Toolkit& toolkit, Canvas& canvas, PointerControl& pointer, int x, 
         SetPenRGB(canvas, 0, 0, 255);
         while (input.mouseButtonState == 0 && choice == 0) {
             ProcessMessages();
-            bool overAnItem = false;
-            for (int i = 0; i < n; ++i) {
-                if (!insideItem(input.mouseX, input.mouseY, x, y, right, i)) continue;
-                overAnItem = true;
-                drawBand(canvas, x, y, right, i);
-                SleepMs(20);
-                ProcessMessages();
-                take(i);
-                if (choice == 0) {
-                    drawBand(canvas, x, y, right, i);
-                    SleepMs(20);
-                    ProcessMessages();
-                    take(i);
-                }
-            }
+            const bool overAnItem = blinkUnderPointer(canvas, input, x, y, right, n, choice, take);
             ProcessMessages();
             // Every key since the last look, in order: fast presses each move the frame.
-            while (choice == 0 && !input.keys.empty()) {
-                const int key = input.keys.take().key;
-                canvas.setPenMode(PenMode::Copy);
-                if (IsHelpKey(key)) ShowKeyboardHelp(toolkit);
-                choice = focus.onKey(toolkit, canvas, key);
-                canvas.setPenMode(PenMode::Xor);
-                SetPenRGB(canvas, 0, 0, 255);
-            }
+            takeKeys(toolkit, canvas, input, focus, choice);
             // With the pointer away from the items nothing blinks; a short rest keeps the
             // wait from spinning a processor core.
             if (!overAnItem) SleepMs(IdleRestMs);

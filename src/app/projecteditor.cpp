@@ -1,8 +1,8 @@
 #include "app/projecteditor.h"
 
+#include "app/controltag.h"
 #include "app/editorkeys.h"
 #include "app/editorparts.h"
-#include "app/mainwindow.h"
 #include "app/summary.h"
 #include "canvas/primitives.h"
 #include "model/placement.h"
@@ -44,48 +44,9 @@ ProjectEditor::ProjectEditor(const ProjectControls& c, ColourChooser chooseColou
       Edit19(c.edit[19]),
       m_chooseColour(std::move(chooseColour)),
       m_forces(forces) {
-    GroupBox2->setTitle("Project data");
-    GroupBox2->setStyleSheet(boxStyle("#808000"));
-    GroupBox2->setGeometry(208, 120, 541, 273);
-    label(GroupBox2, "Label12", "Project name", 16, 40);
-    label(GroupBox2, "Label13", "Number of particle types", 16, 80);
-    label(GroupBox2, "Label15", "Strong force coefficient", 16, 116);
-    label(GroupBox2, "Label16", "Weak force (gravity)", 16, 152);
-    label(GroupBox2, "Label17", "Repelling force", 16, 188);
-    place(Edit11, GroupBox2, 204, 36, 321);
-    place(Edit12, GroupBox2, 204, 76, 61);
-    // Wider than the form had them: a coefficient may take 15 digits.
-    place(Edit13, GroupBox2, 204, 112, 121);
-    place(Edit14, GroupBox2, 204, 148, 121);
-    place(Edit15, GroupBox2, 204, 184, 121);
-    place(Button6, GroupBox2, 204, 220, 89, 25);
-    Button6->setText("Done");
-    // Beside the coefficients it edits, which leaves the type count room for its hint.
-    place(Button9, GroupBox2, 364, 112, 161, 29);
-    Button9->setText("Edit forces");
-    typeCountHint = hint(GroupBox2, 272, 80);
+    buildProjectBox();
 
-    GroupBox3->setStyleSheet(boxStyle("#008080"));
-    GroupBox3->setGeometry(216, 96, 463, 281);
-    label(GroupBox3, "Label14", "Number of particles", 16, 38);
-    label(GroupBox3, "Label18", "mass", 16, 84);
-    label(GroupBox3, "Label19", "Electric charge", 16, 138);
-    label(GroupBox3, "Label20", "Display diameter", 16, 200);
-    place(Edit16, GroupBox3, 16, 56, 81);
-    place(Edit17, GroupBox3, 16, 104, 81);
-    place(Edit18, GroupBox3, 16, 160, 81);
-    place(Edit19, GroupBox3, 16, 224, 81);
-    // The colour column moved right to leave the hints room beside their fields.
-    label(GroupBox3, "Label21", "Display color (click below) ", 254, 60, 189);
-    Panel1 = new FocusFramed<QPushButton>(GroupBox3);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(314, 88, 57, 33);
-    Panel1->setCursor(Qt::PointingHandCursor);
-    setTag(Panel1, 0);
-    QObject::connect(Panel1, &QPushButton::clicked, [this] { setTag(Panel1, 1); });
-    place(Button8, GroupBox3, 258, 228, 177, 25);
-    countHint = hint(GroupBox3, 104, 58);
-    massHint = hint(GroupBox3, 104, 106);
+    buildTypeBox();
     // A hint goes as soon as its field is put right, not at the next OK.
     clearWhenRight(Edit12, typeCountHint, [](const std::string& field) {
         const std::optional<std::int32_t> types = parseIntegerField(field);
@@ -102,13 +63,60 @@ ProjectEditor::ProjectEditor(const ProjectControls& c, ColourChooser chooseColou
 
     Button7->setText("Cancel");
     Button7->setGeometry(64, 8, 129, 25);
-    showEnabled(GroupBox2, false);
-    showEnabled(GroupBox3, false);
-    showEnabled(Button7, false);
+    setShownAndEnabled(GroupBox2, false);
+    setShownAndEnabled(GroupBox3, false);
+    setShownAndEnabled(Button7, false);
     m_shownColour = Rgb{1, 2, 3};
     m_colour = Silver;
     showColour();
     ProjectEditorKeys(c, Panel1);
+}
+
+void ProjectEditor::buildProjectBox() {
+    GroupBox2->setTitle("Project data");
+    GroupBox2->setStyleSheet(boxStyle("#808000"));
+    GroupBox2->setGeometry(208, 120, 541, 273);
+    makeCaption(GroupBox2, "Label12", "Project name", 16, 40);
+    makeCaption(GroupBox2, "Label13", "Number of particle types", 16, 80);
+    makeCaption(GroupBox2, "Label15", "Strong force coefficient", 16, 116);
+    makeCaption(GroupBox2, "Label16", "Weak force (gravity)", 16, 152);
+    makeCaption(GroupBox2, "Label17", "Repelling force", 16, 188);
+    placeInBox(Edit11, GroupBox2, 204, 36, 321);
+    placeInBox(Edit12, GroupBox2, 204, 76, 61);
+    // Wider than the form had them: a coefficient may take 15 digits.
+    placeInBox(Edit13, GroupBox2, 204, 112, 121);
+    placeInBox(Edit14, GroupBox2, 204, 148, 121);
+    placeInBox(Edit15, GroupBox2, 204, 184, 121);
+    placeInBox(Button6, GroupBox2, 204, 220, 89, 25);
+    Button6->setText("Done");
+    // Beside the coefficients it edits, which leaves the type count room for its hint.
+    placeInBox(Button9, GroupBox2, 364, 112, 161, 29);
+    Button9->setText("Edit forces");
+    typeCountHint = makeHintLine(GroupBox2, 272, 80);
+}
+
+void ProjectEditor::buildTypeBox() {
+    GroupBox3->setStyleSheet(boxStyle("#008080"));
+    GroupBox3->setGeometry(216, 96, 463, 281);
+    makeCaption(GroupBox3, "Label14", "Number of particles", 16, 38);
+    makeCaption(GroupBox3, "Label18", "mass", 16, 84);
+    makeCaption(GroupBox3, "Label19", "Electric charge", 16, 138);
+    makeCaption(GroupBox3, "Label20", "Display diameter", 16, 200);
+    placeInBox(Edit16, GroupBox3, 16, 56, 81);
+    placeInBox(Edit17, GroupBox3, 16, 104, 81);
+    placeInBox(Edit18, GroupBox3, 16, 160, 81);
+    placeInBox(Edit19, GroupBox3, 16, 224, 81);
+    // The colour column moved right to leave the hints room beside their fields.
+    makeCaption(GroupBox3, "Label21", "Display color (click below) ", 254, 60, 189);
+    Panel1 = new FocusFramed<QPushButton>(GroupBox3);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(314, 88, 57, 33);
+    Panel1->setCursor(Qt::PointingHandCursor);
+    setTag(Panel1, 0);
+    QObject::connect(Panel1, &QPushButton::clicked, [this] { setTag(Panel1, 1); });
+    placeInBox(Button8, GroupBox3, 258, 228, 177, 25);
+    countHint = makeHintLine(GroupBox3, 104, 58);
+    massHint = makeHintLine(GroupBox3, 104, 106);
 }
 
 void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell& shell,
@@ -127,25 +135,20 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
     };
     ProcessMessages();
     GradientBackground(toolkit);
-    showEnabled(Button7, true);
+    setShownAndEnabled(Button7, true);
     Button7->raise();
     setTag(Button7, 0);
 
-    showEnabled(GroupBox2, true);
+    setShownAndEnabled(GroupBox2, true);
     GroupBox2->raise();
     project.particleCount = MaxParticles;
-    Edit11->setText(editExisting ? QString::fromStdString(project.name) : "New project");
-    Edit12->setText(text(project.typeCount));
-    Edit13->setText(text(project.ae));
-    Edit14->setText(text(project.ag));
-    Edit15->setText(text(project.ar));
-    typeCountHint->clear();
+    fillProjectBox(project, editExisting);
     if (!projectBox(program)) {
         cancelled();
         return;
     }
 
-    showEnabled(GroupBox2, false);
+    setShownAndEnabled(GroupBox2, false);
     shell.setCaption("Zentova - Project : " + project.name);
     for (int t = 1; t <= project.typeCount; ++t) {
         if (!typeBox(program, t, editExisting)) {
@@ -154,8 +157,8 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
         }
     }
 
-    showEnabled(GroupBox3, false);
-    showEnabled(Button7, false);
+    setShownAndEnabled(GroupBox3, false);
+    setShownAndEnabled(Button7, false);
     ProcessMessages();
     // A new project has no file until it is saved: were it to keep the previous project's,
     // a cancelled save would leave a calculation to overwrite that project's results.
@@ -172,6 +175,21 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
         program.source.path.clear();
         program.source.baseName.clear();
     }
+    showEditedProject(program);
+}
+
+void ProjectEditor::fillProjectBox(const Project& project, bool editExisting) {
+    Edit11->setText(editExisting ? QString::fromStdString(project.name) : "New project");
+    Edit12->setText(asFieldText(project.typeCount));
+    Edit13->setText(asFieldText(project.ae));
+    Edit14->setText(asFieldText(project.ag));
+    Edit15->setText(asFieldText(project.ar));
+    typeCountHint->clear();
+}
+
+void ProjectEditor::showEditedProject(ProgramState& program) {
+    Project& project = program.project;
+    Toolkit& toolkit = program.toolkit;
     DefaultStepRule(program.settings, project);
     ShowProject(toolkit, project, program.source);
     // Placement clears the area, so the last wait stands on black.
@@ -189,9 +207,9 @@ bool ProjectEditor::projectBox(ProgramState& program) {
             SleepMs(PollMs);
             ProcessMessages();
             if (tagOf(Button7) != 0) {
-                showEnabled(GroupBox2, false);
+                setShownAndEnabled(GroupBox2, false);
                 ProcessMessages();
-                showEnabled(Button7, false);
+                setShownAndEnabled(Button7, false);
                 return false;
             }
             if (tagOf(Button9) != 0) editForces(program);
@@ -201,9 +219,9 @@ bool ProjectEditor::projectBox(ProgramState& program) {
 }
 
 bool ProjectEditor::acceptProjectBox(Project& project) {
-    project.name = text(Edit11);
+    project.name = typedText(Edit11);
     typeCountHint->clear();
-    const std::optional<std::int32_t> types = parseIntegerField(text(Edit12));
+    const std::optional<std::int32_t> types = parseIntegerField(typedText(Edit12));
     if (!types || *types < 1) return false;
     if (*types > MaxTypes) {
         typeCountHint->setText(TooManyTypes);
@@ -221,20 +239,20 @@ void ProjectEditor::editForces(ProgramState& program) {
     parseInto(Edit13, project.ae);
     parseInto(Edit14, project.ag);
     parseInto(Edit15, project.ar);
-    showEnabled(GroupBox2, false);
+    setShownAndEnabled(GroupBox2, false);
     // "Terminate force parameters" ends the forces editor; a click on "Cancel" meanwhile
     // would do nothing then and abandon the project editor later.
-    showEnabled(Button7, false);
+    setShownAndEnabled(Button7, false);
     m_forces.EditForces(program.toolkit, project, program.settings.cubeHalfSize);
     GradientBackground(program.toolkit);
-    showEnabled(Button7, true);
+    setShownAndEnabled(Button7, true);
     Button7->raise();
-    showEnabled(GroupBox2, true);
+    setShownAndEnabled(GroupBox2, true);
     GroupBox2->raise();
     // The box shows what the forces editor stored, so that "Done" keeps it.
-    Edit13->setText(text(program.project.ae));
-    Edit14->setText(text(program.project.ag));
-    Edit15->setText(text(program.project.ar));
+    Edit13->setText(asFieldText(program.project.ae));
+    Edit14->setText(asFieldText(program.project.ag));
+    Edit15->setText(asFieldText(program.project.ar));
 }
 
 bool ProjectEditor::typeBox(ProgramState& program, int t, bool editExisting) {
@@ -244,7 +262,7 @@ bool ProjectEditor::typeBox(ProgramState& program, int t, bool editExisting) {
     m_colour = editExisting ? project.colors[type] : Silver;
     ProcessMessages();
     GradientBackground(program.toolkit);
-    showEnabled(GroupBox3, true);
+    setShownAndEnabled(GroupBox3, true);
     GroupBox3->raise();
     countHint->clear();
     massHint->clear();
@@ -254,8 +272,8 @@ bool ProjectEditor::typeBox(ProgramState& program, int t, bool editExisting) {
         setTag(Panel1, 0);
         while (tagOf(Button8) == 0) {
             if (tagOf(Button7) != 0) {
-                showEnabled(Button7, false);
-                showEnabled(GroupBox3, false);
+                setShownAndEnabled(Button7, false);
+                setShownAndEnabled(GroupBox3, false);
                 ProcessMessages();
                 return false;
             }
@@ -280,10 +298,10 @@ void ProjectEditor::fillTypeBox(const Project& project, int t, bool editExisting
     Edit18->clear();
     Edit19->setText("6");
     if (editExisting) {
-        Edit16->setText(text(project.counts[type]));
-        Edit17->setText(text(project.masses[type]));
-        Edit18->setText(text(project.charges[type]));
-        Edit19->setText(text(project.diameters[type]));
+        Edit16->setText(asFieldText(project.counts[type]));
+        Edit17->setText(asFieldText(project.masses[type]));
+        Edit18->setText(asFieldText(project.charges[type]));
+        Edit19->setText(asFieldText(project.diameters[type]));
     }
 }
 
@@ -291,7 +309,7 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
     const auto type = static_cast<std::size_t>(t);
     countHint->clear();
     massHint->clear();
-    const std::optional<std::int32_t> count = parseIntegerField(text(Edit16));
+    const std::optional<std::int32_t> count = parseIntegerField(typedText(Edit16));
     if (!count) return false;
     // The types before this one are accepted already; together they may not pass the limit.
     std::int64_t before = 0;
@@ -308,7 +326,7 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
     if (!parseInto(Edit13, project.ae) || !parseInto(Edit14, project.ag) ||
         !parseInto(Edit15, project.ar))
         return false;
-    const std::optional<double> mass = parseRealField(text(Edit17));
+    const std::optional<double> mass = parseRealField(typedText(Edit17));
     if (!mass) return false;  // like every field that does not parse, without a word
     // A type without particles takes any mass; particles of mass 0 could not be moved.
     if (*mass == 0.0 && *count > 0) {

@@ -68,10 +68,19 @@ class ProjectEditor {
     QLabel* massHint;
 
   private:
+    // The boxes' captions, fields, buttons and hints, placed once: the project's box
+    // (GroupBox2) and a type's (GroupBox3, with its colour panel).
+    void buildProjectBox();
+    void buildTypeBox();
     // Each returns false when the user pressed "Cancel".
     bool projectBox(ProgramState& program);
     bool typeBox(ProgramState& program, int t, bool editExisting);
     bool acceptProjectBox(Project& project);
+    // The project's box filled from `project` (a new one named "New project"), its hint clear.
+    void fillProjectBox(const Project& project, bool editExisting);
+    // The project as edited: its step rule, its summary and its particles placed anew, shown
+    // until a click or a key.
+    void showEditedProject(ProgramState& program);
     bool acceptTypeBox(Project& project, int t);
     void fillTypeBox(const Project& project, int t, bool editExisting);
     void editForces(ProgramState& program);

@@ -4,8 +4,8 @@
 #include <QGridLayout>
 #include <cmath>
 
+#include "app/controltag.h"
 #include "app/editorkeys.h"
-#include "app/mainwindow.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "files/fileerror.h"
@@ -66,28 +66,9 @@ SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
     hint = new QLabel(box);
     hint->setStyleSheet("color: #ff6060; font-weight: bold;");
     hint->setWordWrap(true);
-    Label22->setObjectName("Label22");
-    Edit20->setObjectName("Edit20");
-    Label23->setObjectName("Label23");
-    Edit21->setObjectName("Edit21");
-    CheckBox1->setObjectName("CheckBox1");
-    CheckBox2->setObjectName("CheckBox2");
-    Button10->setObjectName("Button10");
-    Button11->setObjectName("Button11");
-    Button12->setObjectName("Button12");
-    Panel2->setObjectName("Panel2");
+    nameControls();
 
-    grid->addWidget(Label22, 0, 0);
-    grid->addWidget(Edit20, 0, 1);
-    grid->addWidget(Label23, 1, 0);
-    grid->addWidget(Edit21, 1, 1);
-    grid->addWidget(CheckBox1, 2, 0, 1, 2);
-    grid->addWidget(CheckBox2, 3, 0, 1, 2);
-    grid->addWidget(Button11, 4, 0);
-    grid->addWidget(Panel2, 4, 1);
-    grid->addWidget(Button12, 5, 0, 1, 2);
-    grid->addWidget(hint, 6, 0, 1, 2);
-    grid->addWidget(Button10, 7, 0, 1, 2);
+    layOut(*grid);
     box->setFixedSize(340, 320);
 
     setTag(Button10, 0);
@@ -105,6 +86,33 @@ SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
                   Button10);
     box->hide();
     box->setEnabled(false);
+}
+
+void SetupDialog::nameControls() {
+    Label22->setObjectName("Label22");
+    Edit20->setObjectName("Edit20");
+    Label23->setObjectName("Label23");
+    Edit21->setObjectName("Edit21");
+    CheckBox1->setObjectName("CheckBox1");
+    CheckBox2->setObjectName("CheckBox2");
+    Button10->setObjectName("Button10");
+    Button11->setObjectName("Button11");
+    Button12->setObjectName("Button12");
+    Panel2->setObjectName("Panel2");
+}
+
+void SetupDialog::layOut(QGridLayout& grid) {
+    grid.addWidget(Label22, 0, 0);
+    grid.addWidget(Edit20, 0, 1);
+    grid.addWidget(Label23, 1, 0);
+    grid.addWidget(Edit21, 1, 1);
+    grid.addWidget(CheckBox1, 2, 0, 1, 2);
+    grid.addWidget(CheckBox2, 3, 0, 1, 2);
+    grid.addWidget(Button11, 4, 0);
+    grid.addWidget(Panel2, 4, 1);
+    grid.addWidget(Button12, 5, 0, 1, 2);
+    grid.addWidget(hint, 6, 0, 1, 2);
+    grid.addWidget(Button10, 7, 0, 1, 2);
 }
 
 void SetupDialog::run(Toolkit& toolkit, Settings& settings, const Project& project,

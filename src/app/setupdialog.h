@@ -12,6 +12,8 @@
 #include "model/project.h"
 #include "model/settings.h"
 
+class QGridLayout;
+
 namespace zentova {
 
 struct Toolkit;
@@ -48,6 +50,10 @@ class SetupDialog {
     QLabel* hint = nullptr;           // says why a typed value was not taken
 
   private:
+    // Each control's object name, the name it is known by (Label22, Edit20, ...).
+    void nameControls();
+    // The controls in the box's rows, "Ready" at the bottom.
+    void layOut(QGridLayout& grid);
     void Button11Click();  // "Background color": the colour dialog
     void Button12Click();  // "Back to defaults": every value of the box to its default
     void showValues();

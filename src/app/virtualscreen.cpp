@@ -99,6 +99,76 @@ void sweepStaleScreenFolders(const std::string& tempFolder, long minimumAgeSecon
     }
 }
 
+namespace {
+
+// Draws the cookie and writes it to `authority` in the screen's folder.
+bool writeCookie(const std::string& authority, const std::string& folder, std::string& error) {
+    std::array<unsigned char, 16> cookie{};
+    if (::getrandom(cookie.data(), cookie.size(), 0) != static_cast<ssize_t>(cookie.size())) {
+        error = "cannot draw a cookie for the virtual screen";
+        return false;
+    }
+    std::ofstream out(authority, std::ios::binary);
+    out << wildcardCookieEntry(cookie);
+    if (!out.flush()) {
+        error = "cannot write the virtual screen's cookie in " + folder;
+        return false;
+    }
+    return true;
+}
+
+// The forked child: becomes the server, its messages in `log`, its display number written on
+// descriptor 3 from `displayFd`.
+[[noreturn]] void runServer(pid_t parent, int displayFd, const std::string& authority,
+                            const std::string& log) {
+    // The server ends with this process, even one killed outright.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() != parent) ::_exit(127);
+    // Out of the terminal's process group: Ctrl-C reaches the command alone, which ends
+    // what it is doing and then the server.
+    ::setpgid(0, 0);
+    const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (out >= 0) {
+        ::dup2(out, STDOUT_FILENO);
+        ::dup2(out, STDERR_FILENO);
+    }
+    // The server writes its display number on descriptor 3, which must outlive exec.
+    if (displayFd == 3) {
+        ::fcntl(3, F_SETFD, 0);
+    } else {
+        ::dup2(displayFd, 3);
+    }
+    // The picture's depth and a screen larger than it, as the window's tests have.
+    std::vector<std::string> args{"Xvfb",     "-displayfd",   "3",         "-screen",
+                                  "0",        "1280x1024x24", "-nolisten", "tcp",
+                                  "-noreset", "-auth",        authority};
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    ::execvp("Xvfb", argv.data());
+    ::dprintf(STDERR_FILENO, "Xvfb is not installed (package xvfb)\n");
+    ::_exit(127);
+}
+
+// The display number the server writes, with its newline, once it accepts connections;
+// what came before a failure or 20 seconds otherwise.
+std::string readDisplayNumber(int fd) {
+    std::string number;
+    const auto deadline = Clock::now() + std::chrono::seconds(20);
+    while (number.empty() || number.back() != '\n') {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        pollfd wait{fd, POLLIN, 0};
+        if (left <= 0 || ::poll(&wait, 1, static_cast<int>(left)) <= 0) break;
+        char c = 0;
+        if (::read(fd, &c, 1) != 1) break;
+        number += c;
+    }
+    return number;
+}
+
+}  // namespace
+
 bool VirtualScreen::start(std::string& error) {
     const std::filesystem::path temp = std::filesystem::temp_directory_path();
     sweepStaleScreenFolders(temp.string());
@@ -112,19 +182,7 @@ bool VirtualScreen::start(std::string& error) {
     if (m_folderLock >= 0) static_cast<void>(::flock(m_folderLock, LOCK_EX | LOCK_NB));
     const std::string authority = m_folder + "/authority";
     const std::string log = m_folder + "/xvfb.log";
-    std::array<unsigned char, 16> cookie{};
-    if (::getrandom(cookie.data(), cookie.size(), 0) != static_cast<ssize_t>(cookie.size())) {
-        error = "cannot draw a cookie for the virtual screen";
-        return false;
-    }
-    {
-        std::ofstream out(authority, std::ios::binary);
-        out << wildcardCookieEntry(cookie);
-        if (!out.flush()) {
-            error = "cannot write the virtual screen's cookie in " + m_folder;
-            return false;
-        }
-    }
+    if (!writeCookie(authority, m_folder, error)) return false;
 
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
@@ -133,35 +191,7 @@ bool VirtualScreen::start(std::string& error) {
     }
     const pid_t parent = ::getpid();
     m_pid = ::fork();
-    if (m_pid == 0) {
-        // The server ends with this process, even one killed outright.
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() != parent) ::_exit(127);
-        // Out of the terminal's process group: Ctrl-C reaches the command alone, which ends
-        // what it is doing and then the server.
-        ::setpgid(0, 0);
-        const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out >= 0) {
-            ::dup2(out, STDOUT_FILENO);
-            ::dup2(out, STDERR_FILENO);
-        }
-        // The server writes its display number on descriptor 3, which must outlive exec.
-        if (fds[1] == 3) {
-            ::fcntl(3, F_SETFD, 0);
-        } else {
-            ::dup2(fds[1], 3);
-        }
-        // The picture's depth and a screen larger than it, as the window's tests have.
-        std::vector<std::string> args{"Xvfb",     "-displayfd",   "3",         "-screen",
-                                      "0",        "1280x1024x24", "-nolisten", "tcp",
-                                      "-noreset", "-auth",        authority};
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ::execvp("Xvfb", argv.data());
-        ::dprintf(STDERR_FILENO, "Xvfb is not installed (package xvfb)\n");
-        ::_exit(127);
-    }
+    if (m_pid == 0) runServer(parent, fds[1], authority, log);
     ::close(fds[1]);
     if (m_pid < 0) {
         ::close(fds[0]);
@@ -169,18 +199,7 @@ bool VirtualScreen::start(std::string& error) {
         return false;
     }
 
-    // The server writes the display number it took once it accepts connections.
-    std::string number;
-    const auto deadline = Clock::now() + std::chrono::seconds(20);
-    while (number.empty() || number.back() != '\n') {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        pollfd wait{fds[0], POLLIN, 0};
-        if (left <= 0 || ::poll(&wait, 1, static_cast<int>(left)) <= 0) break;
-        char c = 0;
-        if (::read(fds[0], &c, 1) != 1) break;
-        number += c;
-    }
+    std::string number = readDisplayNumber(fds[0]);
     ::close(fds[0]);
     if (number.size() < 2 || number.back() != '\n') {
         // The server ended first, its last message read, then its folder removed.

@@ -72,7 +72,7 @@ InstabilityCause likelyInstabilityCause(const Project& project, const Settings& 
 }
 
 UnstableError::UnstableError(double time, InstabilityCause cause)
-    : std::runtime_error([&] {
+    : ProgramError([&] {
           char head[80];
           std::snprintf(head, sizeof head, "the motion became unstable at time %.3f: ", time);
           return head + cause.text;

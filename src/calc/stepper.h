@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "command/programerror.h"
 #include "files/finalstate.h"
 #include "model/bathschedule.h"
 #include "model/integrator.h"
@@ -57,7 +58,7 @@ InstabilityCause likelyInstabilityCause(const Project& project, const Settings& 
 // The integration became unstable: a step produced a value that is not a finite number.
 // The state is left as it was before that step. what(): "the motion became unstable at time
 // T: CAUSE".
-class UnstableError : public std::runtime_error {
+class UnstableError : public ProgramError {
   public:
     UnstableError(double time, InstabilityCause cause);
     double time() const { return m_time; }

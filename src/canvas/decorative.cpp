@@ -199,29 +199,12 @@ void OutlineRect(Canvas& canvas, int x1, int y1, int x2, int y2) {
     DrawLine(canvas, x2, y1, x1, y1);
 }
 
-void DecorativeBox(Toolkit& toolkit, Canvas& canvas, int x1, int y1, int x2, int y2, int red,
-                   int green, int blue, int style) {
-    const bool shineWanted = x1 >= 0 && x2 - std::abs(x1) < 200 && y2 - y1 < 150;
-    x1 = std::max(std::abs(x1), 10);
-    y1 = std::max(y1, 10);
-    int s = style != 0 ? style : 1 + randomBelow(toolkit, DecorativeStyleCount);
-    // Frosted glass works pixel by pixel, so it serves only small boxes.
-    if (s == 13 && (x2 - x1) * (y2 - y1) > 15000) s = 12;
+namespace {
 
-    Color c{red, green, blue};
-    const PackedColor under = canvas.pixel(x1, y1);
-    if (std::abs(redOf(under) - c.r) + std::abs(greenOf(under) - c.g) +
-            std::abs(blueOf(under) - c.b) <
-        5) {
-        for (int* component : {&c.r, &c.g, &c.b})
-            if (*component > 10) *component -= 10;
-    }
-    setBrush(canvas, c);
-    if (s == 4) {
-        x1 -= 4;
-        x2 += 4;
-    }
-
+// The box of style `s` in the colour `c`, its edges and its inside; the pen and brush set.
+// A framed style moves the corners out to where its frame ends, for the shine.
+void drawStyle(Toolkit& toolkit, Canvas& canvas, int s, int& x1, int& y1, int& x2, int& y2,
+               const Color& c) {
     const auto scribble = [&](int xa, int ya, int xb, int yb) {
         EdgeScribble(toolkit, canvas, xa, ya, xb, yb);
     };
@@ -276,6 +259,34 @@ void DecorativeBox(Toolkit& toolkit, Canvas& canvas, int x1, int y1, int x2, int
         default:
             break;
     }
+}
+
+}  // namespace
+
+void DecorativeBox(Toolkit& toolkit, Canvas& canvas, int x1, int y1, int x2, int y2, int red,
+                   int green, int blue, int style) {
+    const bool shineWanted = x1 >= 0 && x2 - std::abs(x1) < 200 && y2 - y1 < 150;
+    x1 = std::max(std::abs(x1), 10);
+    y1 = std::max(y1, 10);
+    int s = style != 0 ? style : 1 + randomBelow(toolkit, DecorativeStyleCount);
+    // Frosted glass works pixel by pixel, so it serves only small boxes.
+    if (s == 13 && (x2 - x1) * (y2 - y1) > 15000) s = 12;
+
+    Color c{red, green, blue};
+    const PackedColor under = canvas.pixel(x1, y1);
+    if (std::abs(redOf(under) - c.r) + std::abs(greenOf(under) - c.g) +
+            std::abs(blueOf(under) - c.b) <
+        5) {
+        for (int* component : {&c.r, &c.g, &c.b})
+            if (*component > 10) *component -= 10;
+    }
+    setBrush(canvas, c);
+    if (s == 4) {
+        x1 -= 4;
+        x2 += 4;
+    }
+
+    drawStyle(toolkit, canvas, s, x1, y1, x2, y2, c);
 
     // A wide box takes the shine's random offset even when it gets no shine: the menu's
     // boxes must consume the generator like any other box.

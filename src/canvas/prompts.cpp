@@ -22,6 +22,58 @@ std::string cut(const std::string& text) {
     return text.substr(0, MaxPromptText);
 }
 
+// The question's panel of width `w` about (x, y) and its two ovals, YES and NO.
+void drawQuestion(Toolkit& toolkit, Canvas& canvas, int x, int y, int w, const std::string& text) {
+    TextPanel(toolkit, canvas, x - w / 2 - 20, y - 50, 250, 130, 120, text);
+    OvalButton(canvas, x - 60, y + 40, 120, 120, 255, 1);
+    OvalButton(canvas, x + 60, y + 40, 120, 120, 255, 1);
+    ShadowText(canvas, x - 75, y + 33, "YES", packColor(255, 255, 255));
+    ShadowText(canvas, x + 50, y + 33, "NO", packColor(255, 255, 255));
+}
+
+// The answer a character gives without a focus frame: 1 yes (Y, y, Enter), 2 no (N, n),
+// 0 none.
+int answerOfCharacter(char c) {
+    if (c == 'Y' || c == 'y' || c == 13) return 1;
+    if (c == 'N' || c == 'n') return 2;
+    return 0;
+}
+
+// Which oval holds the focus frame, and whether the frame shows yet.
+struct OvalFocus {
+    int focused = 0;
+    bool framed = false;
+};
+
+// Each press in turn, so that fast ones are neither lost nor taken out of order, until one
+// answers: Left, Right, Tab and Shift+Tab move the frame, Enter or Space answer the framed
+// oval, any other key by its character. 0 when none answered; `pressed` when any came.
+int answerOfPresses(Toolkit& toolkit, InputState& input, const QRect (&ovals)[2], OvalFocus& focus,
+                    bool& pressed) {
+    Canvas& canvas = *toolkit.mainCanvas;
+    int answer = 0;
+    while (answer == 0 && !input.keys.empty()) {
+        const KeyPress press = input.keys.take();
+        pressed = true;
+        const int key = press.key;
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Tab ||
+            key == Qt::Key_Backtab) {
+            copyPixels(toolkit.screenBackup, ovals[focus.focused], canvas.image(),
+                       ovals[focus.focused].topLeft());
+            focus.focused = 1 - focus.focused;
+            focus.framed = true;
+            PaintFocusFrame(canvas, ovals[focus.focused]);
+            Screen().setPromptFocus(focus.focused);
+        } else if (focus.framed &&
+                   (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            answer = focus.focused + 1;
+        } else {
+            answer = answerOfCharacter(press.character);
+        }
+    }
+    return answer;
+}
+
 }  // namespace
 
 bool Confirm(Toolkit& toolkit, const std::string& message) {
@@ -36,11 +88,7 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
     const PackedColor pen = canvas.penColor();
 
     const int w = canvas.textWidth(text);
-    TextPanel(toolkit, canvas, x - w / 2 - 20, y - 50, 250, 130, 120, text);
-    OvalButton(canvas, x - 60, y + 40, 120, 120, 255, 1);
-    OvalButton(canvas, x + 60, y + 40, 120, 120, 255, 1);
-    ShadowText(canvas, x - 75, y + 33, "YES", packColor(255, 255, 255));
-    ShadowText(canvas, x + 50, y + 33, "NO", packColor(255, 255, 255));
+    drawQuestion(toolkit, canvas, x, y, w, text);
 
     InputState& input = Input();
     input.lastKey = '?';
@@ -51,47 +99,22 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
     // and once it shows, Enter or Space answer the framed one. Without a frame the keys are
     // the box's own: Y, y or Enter for YES, N or n for NO.
     const QRect ovals[2] = {QRect(x - 112, y + 14, 104, 52), QRect(x + 8, y + 14, 104, 52)};
-    int focused = 0;
-    bool framed = false;
+    OvalFocus focus;
     ScreenItem said{
         ScreenRole::Dialog, text, QRect(x - w / 2 - 20, y - 50, w + 40, 130), true, false, {}};
     said.parts.push_back({ScreenRole::Button, "YES", ovals[0], true, true, {}});
     said.parts.push_back({ScreenRole::Button, "NO", ovals[1], true, false, {}});
     Screen().setPrompt(said);
     int answer = 0;  // 1 yes, 2 no
-    const auto byCharacter = [](char c) {
-        if (c == 'Y' || c == 'y' || c == 13) return 1;
-        if (c == 'N' || c == 'n') return 2;
-        return 0;
-    };
     while (answer == 0) {
         input.mouseButtonState = 0;
         SleepMs(50);
         ProcessMessages();
-        // Each press in turn, so that fast ones are neither lost nor taken out of order.
         bool pressed = false;
-        while (answer == 0 && !input.keys.empty()) {
-            const KeyPress press = input.keys.take();
-            pressed = true;
-            const int key = press.key;
-            if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Tab ||
-                key == Qt::Key_Backtab) {
-                copyPixels(toolkit.screenBackup, ovals[focused], canvas.image(),
-                           ovals[focused].topLeft());
-                focused = 1 - focused;
-                framed = true;
-                PaintFocusFrame(canvas, ovals[focused]);
-                Screen().setPromptFocus(focused);
-            } else if (framed &&
-                       (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
-                answer = focused + 1;
-            } else {
-                answer = byCharacter(press.character);
-            }
-        }
+        answer = answerOfPresses(toolkit, input, ovals, focus, pressed);
         // A key known only as the last one (set without a press recorded) answers as the box's
         // own poll reads it.
-        if (answer == 0 && !pressed) answer = byCharacter(input.lastKey);
+        if (answer == 0 && !pressed) answer = answerOfCharacter(input.lastKey);
         input.lastKey = '?';
         if (input.mouseButtonState != 0 && std::abs(input.mouseY - (y + 40)) < 20) {
             if (std::abs(input.mouseX - (x - 60)) < 30) answer = 1;
@@ -129,6 +152,15 @@ void NoteBox(Toolkit& toolkit, const std::string& line1, const std::string& line
     Input().keys.clear();
     Screen().clearPrompt();
     RestoreRect(toolkit, canvas, x - 15, y - 10, x + w + 35, y + h + 25);
+}
+
+std::string fileErrorPlace(const FileError& error) {
+    return error.line() > 0 ? error.file() + ", line " + std::to_string(error.line())
+                            : error.file();
+}
+
+void showFileErrorNote(Toolkit& toolkit, const char* what, const FileError& error) {
+    NoteBox(toolkit, what, fileErrorPlace(error), error.reason(), "", 0, 0);
 }
 
 }  // namespace zentova

@@ -4,6 +4,7 @@
 
 #include "canvas/canvas.h"
 #include "canvas/toolkit.h"
+#include "files/fileerror.h"
 
 namespace zentova {
 
@@ -24,5 +25,13 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message);
 // panel covered. Lines are cut to 160 characters.
 void NoteBox(Toolkit& toolkit, const std::string& line1, const std::string& line2,
              const std::string& line3, const std::string& line4, int x, int y);
+
+// Where a file error happened, as its note shows it: "FILE, line N", or the file alone
+// when no line applies.
+std::string fileErrorPlace(const FileError& error);
+
+// A note about a file that could not be read or written: what failed, the file and line,
+// and the reason.
+void showFileErrorNote(Toolkit& toolkit, const char* what, const FileError& error);
 
 }  // namespace zentova

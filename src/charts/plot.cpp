@@ -147,6 +147,39 @@ void fitAxis(QValueAxis* axis, double low, double high) {
     axis->setTickInterval(roundStep((high - low) / 5.0));
 }
 
+namespace {
+
+// A line's pen in its colour and dashes, or its marks as rings or discs of that colour.
+void styleSeries(QXYSeries* series, const PlotLine& line,
+                 const std::pair<QColor, Qt::PenStyle>& look, bool scatter) {
+    QPen pen = series->pen();
+    pen.setColor(look.first);
+    pen.setWidthF(2.0);
+    pen.setStyle(look.second);
+    // Shorter dashes than the pen's own, so that the legend's short piece of a line
+    // shows a gap or two too.
+    if (look.second == Qt::DashLine) pen.setDashPattern({3, 2});
+    if (look.second == Qt::DashDotLine) pen.setDashPattern({3, 2, 1, 2});
+    if (look.second == Qt::DashDotDotLine) pen.setDashPattern({3, 2, 1, 2, 1, 2});
+    if (scatter) {
+        // A ring in the line's colour; a filled mark is a disc of it.
+        auto* marks = static_cast<QScatterSeries*>(series);
+        marks->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        marks->setMarkerSize(MarkSize);
+        pen.setStyle(Qt::SolidLine);
+        marks->setPen(pen);
+        marks->setBrush(line.marks == PointMarks::Filled ? QBrush(look.first) : QBrush(Background));
+    } else {
+        series->setPen(pen);
+        if (line.marks != PointMarks::None) {
+            // A line's points are drawn larger than a scatter's marks of the same size.
+            series->setPointsVisible(true);
+            series->setMarkerSize(0.6 * MarkSize);
+        }
+    }
+}
+}  // namespace
+
 QChart* makeChart(const PlotContent& content) {
     auto* chart = new QChart();
     chart->setTheme(QChart::ChartThemeDark);
@@ -186,32 +219,7 @@ QChart* makeChart(const PlotContent& content) {
         chart->addSeries(series);
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);
-        QPen pen = series->pen();
-        pen.setColor(looks[k].first);
-        pen.setWidthF(2.0);
-        pen.setStyle(looks[k].second);
-        // Shorter dashes than the pen's own, so that the legend's short piece of a line
-        // shows a gap or two too.
-        if (looks[k].second == Qt::DashLine) pen.setDashPattern({3, 2});
-        if (looks[k].second == Qt::DashDotLine) pen.setDashPattern({3, 2, 1, 2});
-        if (looks[k].second == Qt::DashDotDotLine) pen.setDashPattern({3, 2, 1, 2, 1, 2});
-        if (scatter) {
-            // A ring in the line's colour; a filled mark is a disc of it.
-            auto* marks = static_cast<QScatterSeries*>(series);
-            marks->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-            marks->setMarkerSize(MarkSize);
-            pen.setStyle(Qt::SolidLine);
-            marks->setPen(pen);
-            marks->setBrush(line.marks == PointMarks::Filled ? QBrush(looks[k].first)
-                                                             : QBrush(Background));
-        } else {
-            series->setPen(pen);
-            if (line.marks != PointMarks::None) {
-                // A line's points are drawn larger than a scatter's marks of the same size.
-                series->setPointsVisible(true);
-                series->setMarkerSize(0.6 * MarkSize);
-            }
-        }
+        styleSeries(series, line, looks[k], scatter);
     }
     // The legend shows a piece of each line, dashes and all; many lines get a column beside.
     QLegend* legend = chart->legend();

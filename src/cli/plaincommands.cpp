@@ -10,7 +10,7 @@
 #include "calc/headless.h"
 #include "calc/report.h"
 #include "cli/forcetable.h"
-#include "cli/table.h"
+#include "cli/usage.h"
 #include "command/options.h"
 #include "files/fileerror.h"
 #include "files/lammpsrun.h"

@@ -21,7 +21,4 @@ int runCommandLine(int argc, char** argv);
 // drawing ones make a virtual screen of their own when there is none).
 std::string commandWords();
 
-// The text of --help.
-extern const char* const UsageText;
-
 }  // namespace zentova

@@ -9,6 +9,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "command/programerror.h"
+
 namespace zentova {
 
 // The types every command of the command line shares, whichever library runs it: what it
@@ -44,9 +46,9 @@ struct Command {
 // refusal of its arguments (this, told with a pointer to --help), or a failure of the work
 // (any other exception; a file's names file and line, see files/fileerror.h), told as is.
 // Either gives the exit status 1.
-class UsageError : public std::runtime_error {
+class UsageError : public ProgramError {
   public:
-    using std::runtime_error::runtime_error;
+    using ProgramError::ProgramError;
 };
 
 // `text` with every control character written out as C writes it in a string ("\n", "\t",

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <stdexcept>
+#include <string>
+
+#include "command/programerror.h"
 
 namespace zentova {
 
@@ -15,8 +17,8 @@ class Converter {
   public:
     Converter(const char* to, const char* from) : m_cd(::iconv_open(to, from)) {
         if (m_cd == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error(std::string("no text conversion from ") + from + " to " + to +
-                                     " on this system");
+            throw ProgramError(std::string("no text conversion from ") + from + " to " + to +
+                               " on this system");
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;

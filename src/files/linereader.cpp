@@ -26,7 +26,7 @@ bool isBlank(char c) {
 }  // namespace
 
 FileError::FileError(const std::string& file, int line, const std::string& reason)
-    : std::runtime_error(describeFailure(file, line, reason)),
+    : ProgramError(describeFailure(file, line, reason)),
       m_file(file),
       m_line(line),
       m_reason(reason) {}

@@ -5,13 +5,26 @@
 #include <string_view>
 #include <vector>
 
+#include "files/temporaries.h"
+
 namespace zentova {
 
-// Every file the program creates is written here: under a temporary name beside its target
-// (".TARGET.zentova.tmp-" and twelve letters or digits, see temporaryPathOf; made with O_EXCL
-// and O_NOFOLLOW, so nothing is written through a link), then renamed over the target. A failure or
-// a kill never leaves the target half written, and the next write of the same target clears what a
-// killed one left.
+// Every file the program writes whole is written here: under a temporary name beside its
+// target (".TARGET.zentova.tmp-" and twelve letters or digits, see temporaryPathOf; made with
+// O_EXCL and O_NOFOLLOW, so nothing is written through a link), then renamed over the target.
+// A failure or a kill never leaves the target half written, and the next write of the same
+// target clears what a killed one left.
+//
+// Three kinds of file grow instead, and are written where they grow, since a rename per
+// addition would copy the whole file each time:
+// - the trajectory, a frame at a time (TrajectoryWriter::claim: made with O_EXCL or opened
+//   without following a link, a regular file only, held under its lock); a kill leaves at
+//   most a last frame cut short, which every reader leaves out;
+// - the readings, a line per frame, appended to the file this writer made whole first
+//   (ReadingsWriter, O_APPEND and O_NOFOLLOW); a damaged one is made whole again;
+// - the virtual screen's cookie and its server's log, in the private folder mkdtemp made for
+//   them (app/virtualscreen.cpp): no user's file is there to keep, the log is the server's
+//   own output, and the folder goes when the screen does.
 
 // What an output may replace. Links, folders, FIFOs and devices are never written to.
 struct OutputPolicy {
@@ -37,25 +50,6 @@ OutputPolicy commandPolicy(const std::string& projectPath, bool overwrite);
 // is not a regular file is there (a link without `overwrite`, a folder, a FIFO, a device), a
 // regular file is there without `overwrite`, or it names one of the own files.
 void checkOutputTarget(const std::string& path, const OutputPolicy& policy);
-
-// How old, in seconds, a temporary file that no writer holds must be before it counts as the
-// remains of a write that was killed (a writer holds a lock on its temporary from the moment
-// it has made it). Where the file system has no locks, StaleTemporaryAgeWithoutLocks.
-inline constexpr long StaleTemporaryAgeSeconds = 2;
-inline constexpr long StaleTemporaryAgeWithoutLocks = 60;
-
-// The temporary a write of `path` makes with the random part `random` (eight letters or
-// digits): ".NAME.zentova.tmp-" + `random` + four letters or digits that check `random`
-// against NAME, in the folder of `path`. Hidden, named for the program, and of a form that a
-// name chosen by hand does not take by chance.
-std::string temporaryPathOf(const std::string& path, std::string_view random);
-
-// Removes the temporary files of earlier writes of `path` that never finished: files of the
-// form temporaryPathOf gives beside it (their check right), regular, the user's own and of one
-// name only, that no writer holds, last modified at least `minimumAgeSeconds` ago (0 for a
-// caller that knows no other process writes `path`). Best effort: reports nothing.
-void removeStaleTemporaries(const std::string& path,
-                            long minimumAgeSeconds = StaleTemporaryAgeSeconds);
 
 enum class Leftovers { Remove, Leave };
 

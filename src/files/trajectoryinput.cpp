@@ -6,7 +6,7 @@
 #include <cerrno>
 
 #include "files/fileio.h"
-#include "files/trajectory.h"
+#include "files/trajectoryreader.h"
 
 namespace zentova {
 

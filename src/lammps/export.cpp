@@ -152,6 +152,50 @@ LammpsManifest manifestOf(const LammpsSystem& system, int particlesPerCube) {
     return m;
 }
 
+// The atoms of `start` in every cube of the replication, each cube's -half..half shifted to
+// 0..edge, the cubes side by side.
+void replicateAtoms(LammpsSystem& system, const Start& start, const std::array<int, 3>& replicate,
+                    double cube) {
+    for (int iz = 0; iz < replicate[2]; ++iz)
+        for (int iy = 0; iy < replicate[1]; ++iy)
+            for (int ix = 0; ix < replicate[0]; ++ix) {
+                const int offset[3] = {ix, iy, iz};
+                for (int p = 1; p <= start.count; ++p) {
+                    LammpsAtom atom;
+                    atom.type = start.particles.type[p];
+                    for (int c = 0; c < 3; ++c) {
+                        atom.position[c] =
+                            start.particles.position(p, c) + cube + offset[c] * system.edge;
+                        atom.velocity[c] = start.particles.velocity(p, c);
+                    }
+                    system.atoms.push_back(atom);
+                }
+            }
+}
+
+// The table file of the pair law, its sections named in `system` for every pair of types.
+std::string pairTable(LammpsSystem& system, const Project& project, double cube,
+                      const BitmapLayout& layout) {
+    std::string table = "# The pair law of the Zentova project \"" + plainText(project.name) +
+                        "\" between every two types, as pair_style table bitmap " +
+                        std::to_string(layout.bits) +
+                        " reads it:\n# r (cube units), energy (zero at infinite distance), "
+                        "force (positive pushes apart).\n\n";
+    // Pairs of types with the same masses, charges and diameters share one section: twenty
+    // types would otherwise make 210 of them, a third of a gigabyte.
+    std::map<std::array<double, 4>, std::string> written;
+    for (int ti = 1; ti <= project.typeCount; ++ti)
+        for (int tj = ti; tj <= project.typeCount; ++tj) {
+            const PairCoefficients c =
+                pairCoefficients(project, cube, ti, tj, project.ag, project.ae, project.ar);
+            const auto [at, fresh] = written.try_emplace({c.gravity, c.charge, c.core, c.repel},
+                                                         tableSectionName(ti, tj));
+            system.sections[{ti, tj}] = at->second;
+            if (fresh) table += tableSection(project, cube, ti, tj, layout) + "\n";
+        }
+    return table;
+}
+
 }  // namespace
 
 LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Settings& settings) {
@@ -196,43 +240,12 @@ LammpsExportSummary exportLammps(const LammpsExportOptions& options, const Setti
     for (const BathSegment& segment : system.bath)
         if (segment.fromStep >= system.steps) laterBathChanges.push_back(segment.time);
 
-    // The cubes side by side, the model's -half..half shifted to 0..edge in each.
-    for (int iz = 0; iz < options.replicate[2]; ++iz)
-        for (int iy = 0; iy < options.replicate[1]; ++iy)
-            for (int ix = 0; ix < options.replicate[0]; ++ix) {
-                const int offset[3] = {ix, iy, iz};
-                for (int p = 1; p <= start.count; ++p) {
-                    LammpsAtom atom;
-                    atom.type = start.particles.type[p];
-                    for (int c = 0; c < 3; ++c) {
-                        atom.position[c] =
-                            start.particles.position(p, c) + cube + offset[c] * system.edge;
-                        atom.velocity[c] = start.particles.velocity(p, c);
-                    }
-                    system.atoms.push_back(atom);
-                }
-            }
+    replicateAtoms(system, start, options.replicate, cube);
     placeBox(system);
 
     const BitmapLayout layout = bitmapLayout(TableInnerDistance, system.cutoff);
     system.tableBits = layout.bits;
-    std::string table = "# The pair law of the Zentova project \"" + plainText(project.name) +
-                        "\" between every two types, as pair_style table bitmap " +
-                        std::to_string(layout.bits) +
-                        " reads it:\n# r (cube units), energy (zero at infinite distance), "
-                        "force (positive pushes apart).\n\n";
-    // Pairs of types with the same masses, charges and diameters share one section: twenty
-    // types would otherwise make 210 of them, a third of a gigabyte.
-    std::map<std::array<double, 4>, std::string> written;
-    for (int ti = 1; ti <= project.typeCount; ++ti)
-        for (int tj = ti; tj <= project.typeCount; ++tj) {
-            const PairCoefficients c =
-                pairCoefficients(project, cube, ti, tj, project.ag, project.ae, project.ar);
-            const auto [at, fresh] = written.try_emplace({c.gravity, c.charge, c.core, c.repel},
-                                                         tableSectionName(ti, tj));
-            system.sections[{ti, tj}] = at->second;
-            if (fresh) table += tableSection(project, cube, ti, tj, layout) + "\n";
-        }
+    const std::string table = pairTable(system, project, cube, layout);
 
     dataOut.write(dataFile(system));
     tableOut.write(table);

@@ -124,13 +124,28 @@ void evaluatePortable(Dynamics& dyn, const Physics& physics, const double* state
     }
 }
 
+// Particle i alone: its pairs, its kicks drawn, its wall and its sums.
+void evaluateOne(Dynamics& dyn, const Physics& physics, const double* state, int i, double wall,
+                 double* derivative) {
+    EvaluationWork& work = *dyn.work;
+    const int begin = work.pairs.first[i];
+    const int end = work.pairs.first[i + 1];
+    pairForces(work, state, begin, end);
+    double* kicks = work.pairScratch.kicks.data() + 3 * begin;
+    fillCentered(physics.random, kicks, 3 * (end - begin), physics.kickSpan);
+    double term[3];
+    wallTerms(state, i, wall, term);
+    double acc[3];
+    sumSlots(work, i, kicks, term, acc);
+    finishParticle(dyn, physics, state, i, acc, derivative);
+}
+
 // Groups of four particles on vector lanes, the others one at a time, in particle order, so
 // that the kicks are drawn in the same order as above.
 void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state, int n, double wall,
                      double* derivative) {
     EvaluationWork& work = *dyn.work;
     const LaneGroups& groups = work.laneGroups;
-    const NeighbourPairs& pairs = work.pairs;
     PairScratch& scratch = work.pairScratch;
     RandomSource& random = physics.random;
     const LaneColumns columns{state,
@@ -170,16 +185,7 @@ void evaluateInLanes(Dynamics& dyn, const Physics& physics, const double* state,
     for (int i = 1; i <= n;) {
         const int g = groups.startingAt[i];
         if (g < 0) {
-            const int begin = pairs.first[i];
-            const int end = pairs.first[i + 1];
-            pairForces(work, state, begin, end);
-            double* kicks = scratch.kicks.data() + 3 * begin;
-            fillCentered(random, kicks, 3 * (end - begin), physics.kickSpan);
-            double term[3];
-            wallTerms(state, i, wall, term);
-            double acc[3];
-            sumSlots(work, i, kicks, term, acc);
-            finishParticle(dyn, physics, state, i, acc, derivative);
+            evaluateOne(dyn, physics, state, i, wall, derivative);
             ++i;
             continue;
         }

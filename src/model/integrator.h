@@ -22,6 +22,7 @@ inline constexpr int FrameInterval = 300;   // steps between frames and neighbou
 inline constexpr int RestartInterval = 20;  // passes per restart cycle; one redraw each
 inline constexpr int StartupSteps = 3;      // midpoint steps at the start of each cycle
 
+// Every particle's three positions, then every particle's three velocities, in one row.
 using StateVector = std::array<double, StateSize>;
 
 struct EvaluationWork;  // the pair lists and scratch of the evaluation, private to the model

@@ -30,6 +30,32 @@ AVPixelFormat pixelFormatOf(PixelLayout layout) {
     throw EncodingFailure(reason);
 }
 
+// The encoder's options for the format, and the threads it takes; the caller frees them.
+AVDictionary* encoderOptions(MovieFormat format, EncodingEffort effort, AVCodecContext& codec) {
+    const bool live = effort == EncodingEffort::Live;
+    AVDictionary* options = nullptr;
+    if (format == MovieFormat::Mp4) {
+        // A quick search: the software renderer needs the processor more than a few per
+        // cent of file size would. One thread: the renderer keeps both cores of a small
+        // machine busy, and more encoder threads only took turns with it. The live
+        // recording takes the quickest preset, beside a displayed calculation.
+        av_dict_set(&options, "preset", live ? "ultrafast" : "veryfast", 0);
+        av_dict_set(&options, "crf", live ? "22" : "20", 0);
+        codec.thread_count = 1;
+    } else if (format == MovieFormat::WebM) {
+        // Constant quality (VP9 wants a bit rate of 0 for it), in the encoder's real-time
+        // mode: its "good" mode took three times as long as drawing the frames, for files
+        // a fifth smaller.
+        codec.bit_rate = 0;
+        codec.thread_count = 2;
+        av_dict_set(&options, "crf", "34", 0);
+        av_dict_set(&options, "deadline", "realtime", 0);
+        av_dict_set(&options, "cpu-used", live ? "8" : "7", 0);
+        av_dict_set(&options, "row-mt", "1", 0);
+    }
+    return options;
+}
+
 }  // namespace
 
 void checkFfmpeg(int code, const char* what) {
@@ -119,27 +145,7 @@ void FfmpegStream::open(MovieFormat format) {
     }
     if (m_muxer->oformat->flags & AVFMT_GLOBALHEADER) codec.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
 
-    const bool live = m_settings.effort == EncodingEffort::Live;
-    AVDictionary* options = nullptr;
-    if (format == MovieFormat::Mp4) {
-        // A quick search: the software renderer needs the processor more than a few per
-        // cent of file size would. One thread: the renderer keeps both cores of a small
-        // machine busy, and more encoder threads only took turns with it. The live
-        // recording takes the quickest preset, beside a displayed calculation.
-        av_dict_set(&options, "preset", live ? "ultrafast" : "veryfast", 0);
-        av_dict_set(&options, "crf", live ? "22" : "20", 0);
-        codec.thread_count = 1;
-    } else if (format == MovieFormat::WebM) {
-        // Constant quality (VP9 wants a bit rate of 0 for it), in the encoder's real-time
-        // mode: its "good" mode took three times as long as drawing the frames, for files
-        // a fifth smaller.
-        codec.bit_rate = 0;
-        codec.thread_count = 2;
-        av_dict_set(&options, "crf", "34", 0);
-        av_dict_set(&options, "deadline", "realtime", 0);
-        av_dict_set(&options, "cpu-used", live ? "8" : "7", 0);
-        av_dict_set(&options, "row-mt", "1", 0);
-    }
+    AVDictionary* options = encoderOptions(format, m_settings.effort, codec);
     const int opened = avcodec_open2(&codec, encoder, &options);
     av_dict_free(&options);
     checkFfmpeg(opened, "cannot start the encoder");

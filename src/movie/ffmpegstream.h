@@ -5,8 +5,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "command/programerror.h"
 #include "movie/framequeue.h"
-#include "movie/moviewriter.h"
+#include "movie/movietypes.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -17,8 +18,8 @@ extern "C" {
 namespace zentova {
 
 // A failure of the encoder or the file, for the writer to report with the movie's name.
-struct EncodingFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
+struct EncodingFailure : ProgramError {
+    using ProgramError::ProgramError;
 };
 
 // FFmpeg's contexts, each freed by its own function when its holder goes.

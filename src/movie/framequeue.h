@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "movie/moviewriter.h"
+#include "movie/movietypes.h"
 
 namespace zentova {
 

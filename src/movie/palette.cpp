@@ -86,7 +86,10 @@ void ColourCounts::add(const std::uint8_t* rgb, int width, int height, int strid
     }
 }
 
-std::vector<std::uint32_t> choosePalette(const ColourCounts& counts, int size) {
+namespace {
+
+// The colours counted, in a fixed order, so that the same pictures always give the same palette.
+std::vector<CountedColour> sortedColours(const ColourCounts& counts) {
     std::vector<CountedColour> colours;
     colours.reserve(counts.counts().size());
     for (const auto& [packed, count] : counts.counts()) {
@@ -96,16 +99,14 @@ std::vector<std::uint32_t> choosePalette(const ColourCounts& counts, int size) {
         for (int a = 0; a < 3; ++a) colour.c[a] = channel(packed, a);
         colours.push_back(colour);
     }
-    // In a fixed order, so that the same pictures always give the same palette.
     std::sort(colours.begin(), colours.end(),
               [](const CountedColour& a, const CountedColour& b) { return a.packed < b.packed; });
-    std::vector<std::uint32_t> palette;
-    if (colours.empty() || size <= 0) return palette;
-    if (static_cast<int>(colours.size()) <= size) {
-        for (const CountedColour& colour : colours) palette.push_back(colour.packed);
-        return palette;
-    }
+    return colours;
+}
 
+// Median cut: the box of the largest squared error is halved by count along its longest
+// axis until there are `size` boxes or none has an error left. Sorts `colours` within boxes.
+std::vector<Box> cutIntoBoxes(std::vector<CountedColour>& colours, int size) {
     std::vector<Box> boxes{Box{0, colours.size()}};
     measure(colours, boxes[0]);
     while (static_cast<int>(boxes.size()) < size) {
@@ -135,50 +136,63 @@ std::vector<std::uint32_t> choosePalette(const ColourCounts& counts, int size) {
         *worst = low;
         boxes.push_back(high);
     }
+    return boxes;
+}
 
-    for (const Box& box : boxes) {
+// One round of moving each palette colour to the mean of the colours nearest to it; a
+// colour that makes up most of its group is taken exactly.
+void moveToNearestMeans(const std::vector<CountedColour>& colours,
+                        std::vector<std::uint32_t>& palette) {
+    const std::size_t n = palette.size();
+    std::vector<std::array<double, 3>> sums(n, std::array<double, 3>{});
+    std::vector<double> totals(n, 0.0), mostCount(n, 0.0);
+    std::vector<std::uint32_t> most(n, 0);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        std::size_t best = 0;
+        int bestDistance = distance2(colours[i].c, palette[0]);
+        for (std::size_t k = 1; k < n && bestDistance > 0; ++k) {
+            const int d = distance2(colours[i].c, palette[k]);
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = k;
+            }
+        }
+        totals[best] += colours[i].count;
+        for (int a = 0; a < 3; ++a) sums[best][a] += colours[i].count * colours[i].c[a];
+        if (colours[i].count > mostCount[best]) {
+            mostCount[best] = colours[i].count;
+            most[best] = colours[i].packed;
+        }
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (totals[k] <= 0.0) continue;
+        if (mostCount[k] * 2 > totals[k]) {
+            palette[k] = most[k];
+            continue;
+        }
+        palette[k] = pack(static_cast<int>(std::lround(sums[k][0] / totals[k])),
+                          static_cast<int>(std::lround(sums[k][1] / totals[k])),
+                          static_cast<int>(std::lround(sums[k][2] / totals[k])));
+    }
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> choosePalette(const ColourCounts& counts, int size) {
+    std::vector<CountedColour> colours = sortedColours(counts);
+    std::vector<std::uint32_t> palette;
+    if (colours.empty() || size <= 0) return palette;
+    if (static_cast<int>(colours.size()) <= size) {
+        for (const CountedColour& colour : colours) palette.push_back(colour.packed);
+        return palette;
+    }
+    for (const Box& box : cutIntoBoxes(colours, size)) {
         const auto mean = meanOf(colours, box.begin, box.end);
         palette.push_back(pack(static_cast<int>(std::lround(mean[0])),
                                static_cast<int>(std::lround(mean[1])),
                                static_cast<int>(std::lround(mean[2]))));
     }
-
-    // A few rounds of moving each palette colour to the mean of the colours nearest to it;
-    // a colour that makes up most of its group is taken exactly.
-    const std::size_t n = palette.size();
-    std::vector<std::size_t> nearestOf(colours.size());
-    for (int round = 0; round < 4; ++round) {
-        std::vector<std::array<double, 3>> sums(n, std::array<double, 3>{});
-        std::vector<double> totals(n, 0.0), mostCount(n, 0.0);
-        std::vector<std::uint32_t> most(n, 0);
-        for (std::size_t i = 0; i < colours.size(); ++i) {
-            std::size_t best = 0;
-            int bestDistance = distance2(colours[i].c, palette[0]);
-            for (std::size_t k = 1; k < n && bestDistance > 0; ++k) {
-                const int d = distance2(colours[i].c, palette[k]);
-                if (d < bestDistance) {
-                    bestDistance = d;
-                    best = k;
-                }
-            }
-            totals[best] += colours[i].count;
-            for (int a = 0; a < 3; ++a) sums[best][a] += colours[i].count * colours[i].c[a];
-            if (colours[i].count > mostCount[best]) {
-                mostCount[best] = colours[i].count;
-                most[best] = colours[i].packed;
-            }
-        }
-        for (std::size_t k = 0; k < n; ++k) {
-            if (totals[k] <= 0.0) continue;
-            if (mostCount[k] * 2 > totals[k]) {
-                palette[k] = most[k];
-                continue;
-            }
-            palette[k] = pack(static_cast<int>(std::lround(sums[k][0] / totals[k])),
-                              static_cast<int>(std::lround(sums[k][1] / totals[k])),
-                              static_cast<int>(std::lround(sums[k][2] / totals[k])));
-        }
-    }
+    for (int round = 0; round < 4; ++round) moveToNearestMeans(colours, palette);
     return palette;
 }
 

@@ -21,7 +21,6 @@
 #include "pump/pump.h"
 #include "runs/description.h"
 #include "runs/displays.h"
-#include "runs/notes.h"
 #include "runs/readingsview.h"
 #include "runs/viewsession.h"
 #include "view3d/controls.h"
@@ -244,6 +243,73 @@ void awaitClosingClick(TForm2& view, const Redraw& redraw) {
     view.setRunPhase(RunPhase::None);
 }
 
+// Whether the project and the setup can be calculated; when not, a note says why.
+bool calculable(ProgramState& program) {
+    if (const auto problem = projectProblem(program.project)) {
+        NoteBox(program.toolkit, "This project cannot be calculated:", *problem, "", "", 0, 0);
+        return false;
+    }
+    try {
+        checkCalculable(program.settings, program.settingsLines);
+    } catch (const FileError& error) {
+        showFileErrorNote(program.toolkit, "The calculation cannot start; see \"Advanced setup\".",
+                          error);
+        return false;
+    }
+    return true;
+}
+
+// The readings of each frame go to the G window as they are written; the first failure to
+// write them is said once, in the view and in that window.
+class FrameReadings {
+  public:
+    FrameReadings(TForm2& view, ReadingsView& readingsView, const ReadingsWriter& readings)
+        : m_view(view), m_readingsView(readingsView), m_readings(readings) {
+        m_failureShown = !readings.problem().empty();
+        if (m_failureShown) sayFailure();
+    }
+    void afterFrame() {
+        if (m_readings.active() && m_readings.last()) m_readingsView.add(*m_readings.last());
+        if (!m_failureShown && !m_readings.problem().empty()) {
+            m_failureShown = true;
+            sayFailure();
+        }
+    }
+
+  private:
+    void sayFailure() {
+        m_view.showNote(QString::fromStdString(m_readings.problem()));
+        m_readingsView.setNote(m_readings.problem());
+    }
+    TForm2& m_view;
+    ReadingsView& m_readingsView;
+    const ReadingsWriter& m_readings;
+    bool m_failureShown = false;
+};
+
+// Steps until "Stop"; false, the view put away and a note shown, when a file failed or the
+// motion became unstable.
+bool stepTellingFailures(Toolkit& toolkit, ViewSession& session, const Scene& scene,
+                         CalculationStepper& stepper, const Redraw& redraw,
+                         FrameReadings& frameReadings, CalculationTimes& spent) {
+    try {
+        stepUntilStop(
+            scene, stepper, redraw, [&] { frameReadings.afterFrame(); }, spent);
+    } catch (const FileError& error) {
+        session.putAway();
+        showFileErrorNote(toolkit, "The calculation stopped; the files keep what was written.",
+                          error);
+        return false;
+    } catch (const UnstableError& error) {
+        session.putAway();
+        showUnstableNote(toolkit, error);
+        return false;
+    }
+    return true;
+}
+
+RunOutcome runPlanned(ProgramState& program, RunWindows& windows, RunPlan& plan, int n);  // below
+
 }  // namespace
 
 RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
@@ -258,16 +324,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
     windows.showProject();
 
-    if (const auto problem = projectProblem(project)) {
-        NoteBox(toolkit, "This project cannot be calculated:", *problem, "", "", 0, 0);
-        return RunOutcome::Finished;
-    }
-    try {
-        checkCalculable(program.settings, program.settingsLines);
-    } catch (const FileError& error) {
-        showFileErrorNote(toolkit, "The calculation cannot start; see \"Advanced setup\".", error);
-        return RunOutcome::Finished;
-    }
+    if (!calculable(program)) return RunOutcome::Finished;
 
     RunPlan plan(program.source.baseName);
     switch (prepareRun(program, windows, plan)) {
@@ -279,7 +336,15 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
         case Start::Run:
             break;
     }
+    return runPlanned(program, windows, plan, n);
+}
 
+namespace {
+
+// The calculation itself, its files planned: steps shown in the view until "Stop", then
+// the last picture until a click.
+RunOutcome runPlanned(ProgramState& program, RunWindows& windows, RunPlan& plan, int n) {
+    Project& project = program.project;
     clearAndSummary(program, windows);
     RunFiles files(plan.trajectory(), plan.finalStatePath(), &plan.readings());
     CalculationStepper stepper(project, program.particles, program.settings, program.random,
@@ -288,16 +353,16 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     Input().mouseButtonState = 0;
     TForm2& view = windows.view;
     const Scene scene{view, project, program.settings, program.viewDistance};
-    ViewSession session(toolkit, view);
+    ViewSession session(program.toolkit, view);
     const RunWords words(
         view, [n] { return "Calculation of " + std::to_string(n) + " particles"; }, project,
         statePlaces(program.particles, n), program.settings.cubeHalfSize);
     SetViewClearColor(view, program.settings.backgroundColor);
     ApplyFog(scene);
-    // Each redraw also brings the readings in the status line up to date.
     StepRate rate;
     CalculationTimes spent;
-    // The readings of the last redraw, and the bath as it is now: a bath key shows at once.
+    // The status line: the readings of the last redraw (each redraw brings them up to date),
+    // and the bath as it is now, so that a bath key shows at once.
     std::string readingsText;
     const auto showStatus = [&] {
         view.setStatus(
@@ -318,23 +383,9 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     redraw();
     ShowViewButtons(view);
 
-    // The key G shows the readings; each frame's line goes there, and the first failure to
-    // write them is said once, in the view and in that window.
+    // The key G shows the readings, each frame's line as it is written.
     ReadingsView readingsView(view, project, plan.readingsPath());
-    bool readingsFailureShown = !plan.readings().problem().empty();
-    if (readingsFailureShown) {
-        view.showNote(QString::fromStdString(plan.readings().problem()));
-        readingsView.setNote(plan.readings().problem());
-    }
-    const auto afterFrame = [&] {
-        const ReadingsWriter& readings = plan.readings();
-        if (readings.active() && readings.last()) readingsView.add(*readings.last());
-        if (!readingsFailureShown && !readings.problem().empty()) {
-            readingsFailureShown = true;
-            view.showNote(QString::fromStdString(readings.problem()));
-            readingsView.setNote(readings.problem());
-        }
-    };
+    FrameReadings frameReadings(view, readingsView, plan.readings());
     // The keys H, C and B change the bath between two steps, and the status line says so.
     int bathLevel = 0;
     const BathKeys bathKeys(view, [&](int step) {
@@ -342,18 +393,9 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
         stepper.setBathFactor(bathFactorOfLevel(bathLevel));
         showStatus();
     });
-    try {
-        stepUntilStop(scene, stepper, redraw, afterFrame, spent);
-    } catch (const FileError& error) {
-        session.putAway();
-        showFileErrorNote(toolkit, "The calculation stopped; the files keep what was written.",
-                          error);
+    if (!stepTellingFailures(program.toolkit, session, scene, stepper, redraw, frameReadings,
+                             spent))
         return RunOutcome::Finished;
-    } catch (const UnstableError& error) {
-        session.putAway();
-        showUnstableNote(toolkit, error);
-        return RunOutcome::Finished;
-    }
     if (windows.times) *windows.times = spent;
     plan.trajectory().close();
     awaitClosingClick(view, redraw);
@@ -361,5 +403,7 @@ RunOutcome CalculationRun(ProgramState& program, RunWindows& windows) {
     session.handOver();
     return RunOutcome::Finished;
 }
+
+}  // namespace
 
 }  // namespace zentova

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "canvas/primitives.h"
+#include "canvas/prompts.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
@@ -11,7 +12,6 @@
 #include "pump/pump.h"
 #include "runs/description.h"
 #include "runs/displays.h"
-#include "runs/notes.h"
 #include "runs/readingsview.h"
 #include "runs/viewsession.h"
 #include "view3d/controls.h"
@@ -33,6 +33,69 @@ void abandon(ProgramState& program, ViewSession* session, const char* what,
     showFileErrorNote(program.toolkit, what, error);
 }
 
+// Opens the trajectory at `path` for a replay; false, the buttons hidden and a note shown,
+// when it cannot be opened.
+bool openHistory(ProgramState& program, TForm2& view, const std::string& path,
+                 std::ifstream& file) {
+    try {
+        file = openTrajectory(path);
+    } catch (const FileError& error) {
+        HideViewButtons(view);
+        abandon(program, nullptr, "The trajectory cannot be replayed.", error);
+        return false;
+    }
+    return true;
+}
+
+// Reads the frames one by one into `frame` until the end of the file (true) or "Stop"
+// (false), counting them in `frames`; `shown` follows each with the frame's time. Throws
+// FileError at a damaged frame or one of other types.
+bool replayFrames(TForm2& view, TrajectoryReader& reader, const Project& project,
+                  const std::string& path, Frame& frame, long long& frames,
+                  const std::function<void(double)>& shown) {
+    auto next = std::make_unique<Frame>();
+    while (view.tag(ViewButton::Stop) == 0) {
+        if (!reader.readFrame(*next)) return true;
+        checkFrameTypes(*next, ++frames, project, path);
+        takeFrame(frame, *next);
+        shown(next->time);
+    }
+    return false;
+}
+
+// After the last frame: the status says how the replay ended (`status`: the frame it ended
+// on) and what was left out, the view is inspected until "Terminate" and then waits for a
+// click to return.
+void endReplay(ProgramState& program, TForm2& view, const TrajectoryReader& reader,
+               const std::string& path, std::ifstream& file, bool ended, const std::string& status,
+               const Scene& scene, ViewControls& controls, const Redraw& redraw) {
+    ProcessMessages();
+    if (ended)
+        ShadowText(*program.toolkit.mainCanvas, 10, program.toolkit.screenHeight - 30,
+                   "Final state reached", packColor(255, 255, 255));
+    // A last frame cut short (a crash, a copy in progress) ends the replay as the end of the
+    // file does; the status line says what was left out.
+    const QString leftOut =
+        reader.partialFrameLine() > 0
+            ? QString::fromStdString(path + ": " + partialFrameNote(reader.partialFrameLine()))
+            : QString();
+    // What the main window writes at the end, and the frame it ended on.
+    const QString ending =
+        QString::fromStdString((ended ? "Final state reached, " : "Stopped at ") + status);
+    view.setStatus(leftOut.isEmpty() ? ending : ending + "   " + leftOut);
+    file.close();
+    ClearViewBuffers(view);
+    redraw();
+    view.button(ViewButton::Stop)->setText("Terminate");
+    ApplyFog(scene);
+    InspectUntilTerminate(scene, controls, redraw);
+    const QString waiting =
+        ended ? "Final state reached: click to return" : "Stopped: click to return to the menu";
+    AwaitDismiss(
+        view, redraw, [&] { ClearScreen(program.toolkit, *program.toolkit.mainCanvas, 0, 0, 0); },
+        leftOut.isEmpty() ? waiting : waiting + " (" + leftOut + ")");
+}
+
 }  // namespace
 
 void HistoryPlayback(ProgramState& program, RunWindows& windows) {
@@ -44,13 +107,7 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     const std::string path = program.source.baseName + ".his";
     if (!fileExists(path)) return;
     std::ifstream file;
-    try {
-        file = openTrajectory(path);
-    } catch (const FileError& error) {
-        HideViewButtons(view);
-        abandon(program, nullptr, "The trajectory cannot be replayed.", error);
-        return;
-    }
+    if (!openHistory(program, view, path, file)) return;
     TrajectoryReader reader(file, path);
     SleepMs(PauseBeforePlaybackMs);
     ProcessMessages();
@@ -64,7 +121,6 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     // The playback's own frame, apart from the shared state; frames with fewer particles
     // than the project leave the rest as the earlier frames had them.
     auto frame = std::make_unique<Frame>();
-    auto next = std::make_unique<Frame>();
     const Redraw redraw = [&] {
         RenderFrame(scene, *frame, program.viewDistance);
         view.showDrawnNow();
@@ -82,50 +138,20 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     };
     view.setRunPhase(RunPhase::Advancing);
     try {
-        while (view.tag(ViewButton::Stop) == 0) {
-            if (!reader.readFrame(*next)) {
-                ended = true;
-                break;
-            }
-            checkFrameTypes(*next, ++frames, program.project, path);
-            takeFrame(*frame, *next);
-            program.particles.time = next->time;
-            readingsView.showUpTo(next->time);
+        ended = replayFrames(view, reader, program.project, path, *frame, frames, [&](double time) {
+            program.particles.time = time;
+            readingsView.showUpTo(time);
             view.setStatus(QString::fromStdString(frameStatus()));
             ProcessMessages();
             PollViewControls(scene, controls, redraw, false);
             redraw();
-        }
+        });
     } catch (const FileError& error) {
         abandon(program, &session, "The trajectory cannot be replayed further.", error);
         return;
     }
 
-    ProcessMessages();
-    if (ended)
-        ShadowText(*toolkit.mainCanvas, 10, toolkit.screenHeight - 30, "Final state reached",
-                   packColor(255, 255, 255));
-    // A last frame cut short (a crash, a copy in progress) ends the replay as the end of the
-    // file does; the status line says what was left out.
-    const QString leftOut =
-        reader.partialFrameLine() > 0
-            ? QString::fromStdString(path + ": " + partialFrameNote(reader.partialFrameLine()))
-            : QString();
-    // What the main window writes at the end, and the frame it ended on.
-    const QString ending =
-        QString::fromStdString((ended ? "Final state reached, " : "Stopped at ") + frameStatus());
-    view.setStatus(leftOut.isEmpty() ? ending : ending + "   " + leftOut);
-    file.close();
-    ClearViewBuffers(view);
-    redraw();
-    view.button(ViewButton::Stop)->setText("Terminate");
-    ApplyFog(scene);
-    InspectUntilTerminate(scene, controls, redraw);
-    const QString waiting =
-        ended ? "Final state reached: click to return" : "Stopped: click to return to the menu";
-    AwaitDismiss(
-        view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); },
-        leftOut.isEmpty() ? waiting : waiting + " (" + leftOut + ")");
+    endReplay(program, view, reader, path, file, ended, frameStatus(), scene, controls, redraw);
     session.handOver();
 }
 

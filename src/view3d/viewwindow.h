@@ -127,15 +127,25 @@ class TForm2 : public QWidget {
 
     // The buttons' handlers, ButtonN for the control ButtonN: a press sets the button's tag,
     // a release clears it; the runs poll the tags.
+    // Button1 ("Horizontal angle") pressed: the view turns about the vertical while it is held.
     void Button1MouseDown() { setTag(ViewButton::HorizontalAngle, 1); }
+    // Button1 released: the horizontal turn stops.
     void Button1MouseUp() { setTag(ViewButton::HorizontalAngle, 0); }
+    // Button2 ("Vertical angle") pressed: the view tilts while it is held.
     void Button2MouseDown() { setTag(ViewButton::VerticalAngle, 1); }
+    // Button2 released: the tilt stops.
     void Button2MouseUp() { setTag(ViewButton::VerticalAngle, 0); }
+    // Button3 ("Original angle") pressed: the view goes back to its first angle.
     void Button3MouseDown() { setTag(ViewButton::OriginalAngle, 1); }
+    // Button3 released: its request is taken back unless the run has read it already.
     void Button3MouseUp() { setTag(ViewButton::OriginalAngle, 0); }
+    // Button3 clicked (by the keyboard too): the first angle asked for once more.
     void Button3Click() { setTag(ViewButton::OriginalAngle, 1); }
+    // Button4 ("Stop") pressed: the run ends at its next poll; no release clears it.
     void Button4MouseDown() { setTag(ViewButton::Stop, 1); }
+    // Button5 ("Zoom") pressed: the view zooms while it is held.
     void Button5MouseDown() { setTag(ViewButton::Zoom, 1); }
+    // Button5 released: the zoom stops.
     void Button5MouseUp() { setTag(ViewButton::Zoom, 0); }
     void FormClick();  // a click on the client area: the view window's tag for the closing wait
     void resa();       // a resize: the scene set up again for the new size

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/controltag.h"
 #include "app/editfields.h"
 #include "app/forceseditor.h"
 #include "app/mainwindow.h"

@@ -133,5 +133,14 @@ TEST(NoteBox, AtAGivenCornerAndWithLongLinesCut) {
     EXPECT_LT(area.right(), 800);  // 160 characters fit; 400 would not
 }
 
+TEST(FileErrorNote, NamesTheFileAndItsLineWhenOneApplies) {
+    const struct {
+        int line;
+        const char* place;
+    } cases[] = {{3, "run.zpr, line 3"}, {1, "run.zpr, line 1"}, {0, "run.zpr"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(fileErrorPlace(FileError("run.zpr", c.line, "bad number")), c.place);
+}
+
 }  // namespace
 }  // namespace zentova

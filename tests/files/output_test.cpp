@@ -129,6 +129,7 @@ TEST(OutputWriter, ClearsStaleTemporariesOfTheTarget) {
 // for a caller that knows nobody else writes the target (0). Leftovers 0, 5 and 100 seconds
 // old; a held one stays whatever its age.
 TEST(OutputWriter, StaleTemporariesGoOnlyOnceOldEnough) {
+    // The temporaries of out.txt as writes make them: random parts of eight letters or digits.
     const std::string age0 = temporaryPathOf("out.txt", "Age00000");
     const std::string age5 = temporaryPathOf("out.txt", "Age00005");
     const std::string age100 = temporaryPathOf("out.txt", "Age00100");

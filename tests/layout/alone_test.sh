@@ -53,10 +53,11 @@ expect() {
 
 expect model_tests zentova_model
 expect command_tests zentova_command
-expect files_tests zentova_files zentova_model
-expect analysis_tests zentova_analysis zentova_files zentova_model
-expect lammps_tests zentova_lammps zentova_files zentova_model
-expect movie_tests zentova_movie zentova_files zentova_model
+# The file formats' errors are of the commands' one family: files stands on command too.
+expect files_tests zentova_files zentova_command zentova_model
+expect analysis_tests zentova_analysis zentova_files zentova_command zentova_model
+expect lammps_tests zentova_lammps zentova_files zentova_command zentova_model
+expect movie_tests zentova_movie zentova_files zentova_command zentova_model
 # Built with Qt's code generator, like every library from here up, but with no Qt in it.
 expect pump_tests zentova_pump moc
 expect cli_tests zentova_cli zentova_command zentova_calc zentova_lammps zentova_files \
