@@ -387,8 +387,14 @@ ReadingsTable parseLammpsLog(std::istream& in, const LammpsManifest& manifest) {
                 leaveOut(lineNo);
                 continue;
             }
-            if (!table.rows.empty() && row.frame == table.rows.back().frame) {
-                table.rows.back() = row;  // a run's first row repeats the last one's step
+            const std::size_t kept = table.rows.size();
+            if (kept > 0 && row.frame == table.rows.back().frame) {
+                // A run's first row repeats the last one's step; it takes its place only where
+                // its time still follows the row before, or the times would go back.
+                if (kept == 1 || row.time >= table.rows[kept - 2].time)
+                    table.rows.back() = row;
+                else
+                    leaveOut(lineNo);
             } else if (!table.rows.empty() &&
                        (row.frame < table.rows.back().frame || row.time < table.rows.back().time)) {
                 leaveOut(lineNo);
