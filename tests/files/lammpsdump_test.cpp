@@ -250,8 +250,8 @@ TEST(LammpsLog, ARepeatedStepNeverTakesTheTimesBack) {
     std::istringstream in(std::string(Header) +
                           "300 0.3 9 -6 3 41 9 8 12 16 71 1\n"
                           "600 0.6 11 -6 5 43 11 10 14 18 73 2\n"
-                          "600 0.1 12 -6 5 43 11 10 14 18 73 2\n"
-                          "600 0.65 13 -6 5 43 11 10 14 18 73 2\n");
+                          "600 0.1 12 -6 5 43 12 10 14 18 73 2\n"
+                          "600 0.65 13 -6 5 43 13 10 14 18 73 2\n");
     const ReadingsTable table = parseLammpsLog(in, manifest());
     ASSERT_EQ(table.rows.size(), 2u);
     EXPECT_EQ(table.rows[1].meanKineticEnergy, 13);  // the last sound repeat, at 0.65
