@@ -22,6 +22,7 @@
 #include "movie/moviewriter.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
+#include "lang/language.h"
 
 namespace zentova {
 
@@ -67,6 +68,7 @@ int runDesktop(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zentova");
+    installLanguage();
     // Before a window is made: the application's first interface is the one kept.
     InstallViewAccessibility();
     // The main window first, then the view window, which stays hidden until a run shows it.

@@ -22,6 +22,7 @@
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "view3d/snapshot.h"
+#include "lang/language.h"
 
 namespace zentova {
 
@@ -43,6 +44,7 @@ int drawWithApplication(const char* command, int argc, char** argv, const Drawin
         display && !std::getenv("QT_QPA_PLATFORM") && !std::getenv("WAYLAND_DISPLAY");
     if (fallBack) ::setenv("QT_QPA_PLATFORM", "xcb;offscreen", 1);
     QApplication app(argc, argv);
+    installLanguage();
     if (screen) screen->removeFiles();  // connected: the cookie is no longer needed
     try {
         return draw();

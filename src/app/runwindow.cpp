@@ -12,6 +12,7 @@
 #include "runs/runreplay.h"
 #include "view3d/scene.h"
 #include "view3d/viewwindow.h"
+#include "lang/language.h"
 
 namespace zentova {
 
@@ -39,6 +40,7 @@ int replayRunOnDesktop(const LammpsRun& run, int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zentova");
+    installLanguage();
     InstallViewAccessibility();
     TForm2 view;
     ViewOnlyPump pump;

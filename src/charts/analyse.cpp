@@ -28,6 +28,7 @@
 #include "files/readings.h"
 #include "files/trajectory.h"
 #include "model/settings.h"
+#include "lang/language.h"
 
 namespace zentova {
 
@@ -301,6 +302,7 @@ int analyseCommand(const CommandCall& call) {
     int argc = 1;
     char* argv[] = {call.argv[0], nullptr};
     QApplication app(argc, argv);
+    installLanguage();
     return runAnalysis(options, std::cerr);
 }
 

@@ -20,6 +20,7 @@
 #include "lammps/export.h"
 #include "model/bathschedule.h"
 #include "model/settings.h"
+#include "lang/catalogues.h"
 
 namespace zentova {
 
@@ -61,7 +62,9 @@ int calculateCommand(const CommandCall& call) {
     bool report = false;
     ReportStyle reportStyle = ReportStyle::Text;
     const auto help = [](std::span<const std::string>) {
-        std::cout << UsageText;
+        std::cout << UsageText << "\nInstalled languages: en";
+        for (const std::string& code : installedLanguages()) std::cout << ", " << code;
+        std::cout << '\n';
         return true;
     };
     const Option table[] = {

@@ -10,6 +10,7 @@
 
 #include "cli/plaincommands.h"
 #include "command/windowcommands.h"
+#include "lang/catalogues.h"
 
 namespace zentova {
 
@@ -75,6 +76,9 @@ std::string commandWords() {
 }
 
 int runCommandLine(int argc, char** argv) {
+    // The interface's language, for whichever part draws; the command line stays English.
+    if (const std::string problem = takeLanguageOption(argc, argv); !problem.empty())
+        return usageError(problem);
     if (argc == 1 || std::string_view(argv[1]).substr(0, 2) != "--") return runDesktop(argc, argv);
     try {
         return flushedStatus(dispatch(argc, argv));

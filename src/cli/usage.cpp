@@ -17,6 +17,7 @@ const char* const UsageText =
     "       zentova --analyse PROJECT.zpr|DIR [--out OUT] [--from T0] [--to T1]\n"
     "                    [--overwrite]\n"
     "       zentova --help | --version\n"
+    "       (each of these with --language CODE as well)\n"
     "\n"
     "  PROJECT              open the program with this project loaded; a trajectory\n"
     "                       (.his) or final state (.sta) opens the project beside it;\n"
@@ -82,6 +83,9 @@ const char* const UsageText =
     "                       A link is replaced itself, never written through; a folder, FIFO\n"
     "                       or device is never replaced, nor the project read, its .his,\n"
     "                       .sta or .readings.csv\n"
+    "  --language CODE      the language of the window, the pictures and the analysis\n"
+    "                       page (any command; default: the desktop's); the command\n"
+    "                       line's own messages stay English\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
 

@@ -1,0 +1,148 @@
+#include "lang/language.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "lang/pseudo.h"
+
+namespace zentova {
+namespace {
+
+TEST(PseudoLanguage, AccentsAndLengthensEachLineAndKeepsTheMarkers) {
+    const QString text = pseudoText("Save %1 of %n\nsnapshot %L2");
+    const QStringList lines = text.split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    // 13 characters become 19 (140 %, rounded up), 12 become 17.
+    EXPECT_EQ(lines[0], QString::fromUtf8("Šåvé %1 öf %n······"));
+    EXPECT_EQ(lines[1].size(), 17);
+    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("šñåpšhöt %L2")));
+    EXPECT_EQ(pseudoText("100 %"), QString::fromUtf8("100 %··"));
+    EXPECT_EQ(pseudoText(""), QString());
+}
+
+TEST(Filled, PutsEachValueOnceWhereverItsMarkerStands) {
+    EXPECT_EQ(filled("%2 of %1", {"3", "frames"}), "frames of 3");
+    // A value that reads like a marker is not filled again.
+    EXPECT_EQ(filled("%1 and %2", {"%2", "x"}), "%2 and x");
+    // A marker without its value stays, as does a percent sign.
+    EXPECT_EQ(filled("%1 at 50 %, %3", {"a"}), "a at 50 %, %3");
+}
+
+TEST(CatalogueFor, TakesTheFirstDesktopLanguageOneCatalogueFits) {
+    const std::vector<std::string> installed = {"de", "fr", "pt_BR"};
+    struct Case {
+        std::vector<std::string> desktop;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{"de-DE", "en-US"}, "de"},
+        {{"de_AT"}, "de"},
+        {{"pt"}, "pt_BR"},
+        {{"pt-BR"}, "pt_BR"},
+        {{"nl", "fr-CA"}, "fr"},
+        {{"en-GB", "de"}, "en"},
+        {{"C"}, "en"},
+        {{"nl", "sv"}, "en"},
+        {{}, "en"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(catalogueFor(c.desktop, installed), c.expected) << c.desktop.size();
+}
+
+// The chosen language decides the numbers on screen; files keep their point however the
+// desktop's locale writes numbers.
+class ChosenLanguage : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        ::unsetenv(LanguageVariable);
+        installLanguage();
+    }
+    static std::string choose(const char* code) {
+        ::setenv(LanguageVariable, code, 1);
+        return installLanguage();
+    }
+};
+
+TEST_F(ChosenLanguage, GermanWritesADecimalCommaAndReadsBothSeparators) {
+    ASSERT_EQ(choose("de"), "de");
+    EXPECT_EQ(screenNumber(0.015, 3), "0,015");
+    EXPECT_EQ(screenNumber(12345.5, 1), "12345,5");  // never grouped
+    double value = 0;
+    EXPECT_TRUE(readScreenNumber("1,5", value));
+    EXPECT_EQ(value, 1.5);
+    EXPECT_TRUE(readScreenNumber(" 2.25 ", value));
+    EXPECT_EQ(value, 2.25);
+    EXPECT_FALSE(readScreenNumber("1.000,5x", value));
+    EXPECT_FALSE(readScreenNumber("nan", value));
+    EXPECT_EQ(value, 2.25);
+}
+
+TEST_F(ChosenLanguage, EnglishAndThePseudoLanguageKeepThePoint) {
+    for (const char* code : {"en", PseudoLanguage}) {
+        ASSERT_EQ(choose(code), code);
+        EXPECT_EQ(screenNumber(1234.5, 3), "1234.500") << code;
+        double value = 0;
+        EXPECT_TRUE(readScreenNumber("1234.5", value));
+        EXPECT_EQ(value, 1234.5);
+    }
+    choose("en");
+    EXPECT_EQ(translated("Menu", "Exit"), std::string("Exit")) << "English is the source";
+    choose(PseudoLanguage);
+    EXPECT_EQ(translated("Menu", "Exit"), std::string("Éxît··"));
+    // Choosing again replaces the catalogue before.
+    choose("en");
+    EXPECT_EQ(translated("Menu", "Exit"), std::string("Exit"));
+}
+
+TEST_F(ChosenLanguage, TheDesktopsLocaleLeavesPrintfsPointAlone) {
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale";
+    char text[16];
+    std::snprintf(text, sizeof text, "%.3f", 1.5);
+    ASSERT_STREQ(text, "1,500") << "the locale should write a comma before the choice";
+    choose("de");
+    std::snprintf(text, sizeof text, "%.3f", 1.5);
+    EXPECT_STREQ(text, "1.500");
+    EXPECT_EQ(std::strtod("2.5", nullptr), 2.5);
+    std::setlocale(LC_ALL, "C");
+}
+
+TEST(LanguageOption, IsTakenOutOfTheCommandLineWhereverItStands) {
+    std::string words[] = {"zentova", "--calculate", "p.zpr", "--language",
+                           "en",      "--steps",     "3",     "--language=en"};
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    int argc = 8;
+    ::unsetenv(LanguageVariable);
+    EXPECT_EQ(takeLanguageOption(argc, argv.data()), "");
+    ASSERT_EQ(argc, 5);
+    EXPECT_STREQ(argv[3], "--steps");
+    EXPECT_EQ(argv[5], nullptr);
+    EXPECT_STREQ(std::getenv(LanguageVariable), "en");
+    ::unsetenv(LanguageVariable);
+
+    for (const char* bad : {"xx", "../../etc/passwd", "de;rm"}) {
+        std::string second = bad;
+        std::string first = "zentova";
+        char* given[] = {first.data(), second.data(), nullptr};
+        std::string flag = "--language";
+        char* line[] = {first.data(), flag.data(), second.data(), nullptr};
+        int count = 3;
+        EXPECT_NE(takeLanguageOption(count, line).find("no catalogue for"), std::string::npos)
+            << bad;
+        EXPECT_EQ(std::getenv(LanguageVariable), nullptr);
+        (void)given;
+    }
+    std::string first = "zentova", flag = "--language";
+    char* missing[] = {first.data(), flag.data(), nullptr};
+    int count = 2;
+    EXPECT_EQ(takeLanguageOption(count, missing), "--language needs a language code");
+}
+
+}  // namespace
+}  // namespace zentova
