@@ -63,8 +63,20 @@ std::string catalogueFor(const std::vector<std::string>& desktop,
     return "en";
 }
 
+namespace {
+std::string& chosen() {
+    static std::string code = "en";
+    return code;
+}
+}  // namespace
+
+std::string chosenLanguage() {
+    return chosen();
+}
+
 std::string installLanguage() {
     const std::string code = chooseLanguage();
+    chosen() = code;
     auto* app = QCoreApplication::instance();
     for (QTranslator* previous : installedTranslators()) {
         QCoreApplication::removeTranslator(previous);

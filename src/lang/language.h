@@ -24,6 +24,9 @@ std::string catalogueFor(const std::vector<std::string>& desktop,
 // would otherwise hand to the desktop's locale.
 std::string installLanguage();
 
+// The code installLanguage chose ("en" before it runs).
+std::string chosenLanguage();
+
 // The text `source` of `context` in the chosen language, as UTF-8; `count` fills "%n" and
 // picks the plural form. `disambiguation` tells apart two texts that read alike in
 // English. (The arguments are those of Qt's own, so that lupdate finds every text.)

@@ -70,6 +70,7 @@ class ChosenLanguage : public ::testing::Test {
 
 TEST_F(ChosenLanguage, GermanWritesADecimalCommaAndReadsBothSeparators) {
     ASSERT_EQ(choose("de"), "de");
+    EXPECT_EQ(chosenLanguage(), "de");
     EXPECT_EQ(screenNumber(0.015, 3), "0,015");
     EXPECT_EQ(screenNumber(12345.5, 1), "12345,5");  // never grouped
     double value = 0;
