@@ -2,9 +2,9 @@
 """A LAMMPS run brought back and opened by the real program, `zentova DIR` and
 `zentova DIR/in.STEM`, as a teacher opens it: the salt crystal exported 2 x 2 x 2 (960
 particles, drawn as impostors), with a dump of three frames and a log written here in
-LAMMPS's form (no lmp needed). The view replays every frame in the types' colours on the
-setup's background, read from a grab of the window; the key G opens the Readings window,
-which reads the log's last readings; a dump cut short and a dump of another export are told
+LAMMPS's form (no lmp needed). The view replays every frame with its five buttons, in the
+types' colours on the setup's background, read from a grab of the window; the key G opens
+the Readings window, which reads the log's last readings; a dump cut short and a dump of another export are told
 in the status line, and T and Enter end the program cleanly every time. The texts are read
 through AT-SPI, as a screen reader reads them. Runs itself in a D-Bus session of its own;
 skipped (77) without pyatspi, dbus-run-session, xdotool or ImageMagick's import. With SHOTS
@@ -203,6 +203,10 @@ def replay(work, argument, expected_status, with_readings=False, manifest_types=
         said = within(view_said, 60)
         check(said is not None and said.startswith(expected_status),
               f"{argument}: the view says {said!r}, not {expected_status!r}")
+        buttons = sorted(n.name for n in walk(app)
+                         if n is not None and n.getRoleName() == "push button")
+        check(buttons == ["Horizontal angle", "Original angle", "Terminate", "Vertical angle",
+                          "Zoom"], f"{argument}: the view's buttons {buttons}")
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Simulation run"],
                                capture_output=True, text=True).stdout.split()
         if not check(len(found) == 1, f"{argument}: view windows {found}"):
