@@ -4,8 +4,9 @@
 particles, drawn as impostors), with a dump of three frames and a log written here in
 LAMMPS's form (no lmp needed). The view replays every frame with its five buttons, in the
 types' colours on the setup's background, read from a grab of the window; the key G opens
-the Readings window, which reads the log's last readings; a dump cut short and a dump of another export are told
-in the status line, and T and Enter end the program cleanly every time. The texts are read
+the Readings window, which reads the log's last readings; a dump cut short and a dump of
+another export are told in the status line, and T and Enter end the program cleanly every
+time. The texts are read
 through AT-SPI, as a screen reader reads them. Runs itself in a D-Bus session of its own;
 skipped (77) without pyatspi, dbus-run-session, xdotool or ImageMagick's import. With SHOTS
 set, a picture of the screen at the end of each replay is left there."""
