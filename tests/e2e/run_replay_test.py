@@ -123,7 +123,8 @@ def write_log(path, particles):
 
 def grab(window):
     """The window's pixels as (width, height, bytes of r, g, b), by ImageMagick's import."""
-    ppm = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], capture_output=True).stdout
+    ppm = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"],
+                         capture_output=True).stdout
     fields, at = [], 0
     while len(fields) < 4:  # P6, width, height, maximum
         while ppm[at:at + 1].isspace():
@@ -223,7 +224,8 @@ def replay(work, argument, expected_status, with_readings=False, manifest_types=
                                 r"particles (\S+), type 1 (\S+), type 2 (\S+); bath x (\S+)\.",
                                 told or "")
             check(said is not None and [float(v) for v in said.groups()] ==
-                  [0.015, 0.03, *READINGS[-1], 1.0], f"{argument}: the Readings window says {told!r}")
+                  [0.015, 0.03, *READINGS[-1], 1.0],
+                  f"{argument}: the Readings window says {told!r}")
         shot(os.path.dirname(argument) or argument)
         key(view, "t")
         key(view, "Return")
