@@ -6,10 +6,10 @@ LAMMPS's form (no lmp needed). The view replays every frame with its five button
 types' colours on the setup's background, read from a grab of the window; the key G opens
 the Readings window, which reads the log's last readings; a dump cut short and a dump of
 another export are told in the status line, and T and Enter end the program cleanly every
-time. The texts are read
-through AT-SPI, as a screen reader reads them. Runs itself in a D-Bus session of its own;
-skipped (77) without pyatspi, dbus-run-session, xdotool or ImageMagick's import. With SHOTS
-set, a picture of the screen at the end of each replay is left there."""
+time; an export not yet run is told in one line. The texts are read through AT-SPI, as a
+screen reader reads them. Runs itself in a D-Bus session of its own; skipped (77) without
+pyatspi, dbus-run-session, xdotool or ImageMagick's import. With SHOTS set, a picture of
+the screen at the end of each replay is left there."""
 
 import colorsys
 import os
@@ -284,6 +284,13 @@ def main():
                      "at no frame   foreign/dump.zen1:8: a dump of another export: 120 atoms, "
                      "the manifest's 960")
         check("foreign: 0 frames of 960 particles replayed" in err, f"foreign: {err}")
+
+        # An export not yet run: no dump to open, told in one line before any window.
+        done = subprocess.run([EXE, "one"], cwd=work, capture_output=True, text=True,
+                              timeout=20, env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+        check(done.returncode == 1 and
+              "one/dump.zen1: cannot open: No such file or directory" in done.stderr,
+              f"an export without its run: {done.returncode} {done.stderr}")
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print(f"{len(failures)} failures")
