@@ -6,7 +6,7 @@ LAMMPS's form (no lmp needed). The view replays every frame with its five button
 types' colours on the setup's background, read from a grab of the window; the key G opens
 the Readings window, which reads the log's last readings; a dump cut short and a dump of
 another export are told in the status line, and T and Enter end the program cleanly every
-time; an export not yet run is told in one line. The texts are read through AT-SPI, as a
+time (the refused dump's with status 1); an export not yet run is told in one line. The texts are read through AT-SPI, as a
 screen reader reads them. Runs itself in a D-Bus session of its own; skipped (77) without
 pyatspi, dbus-run-session, xdotool or ImageMagick's import. With SHOTS set, a picture of
 the screen at the end of each replay is left there."""
@@ -186,10 +186,11 @@ def key(window, *names):
     time.sleep(0.5)
 
 
-def replay(work, argument, expected_status, with_readings=False, manifest_types=None):
+def replay(work, argument, expected_status, with_readings=False, manifest_types=None,
+           exit_status=0):
     """Opens `argument`, waits until the replay has ended with `expected_status` in the
     view's description, checks the picture (and the Readings window), then T and Enter; the
-    program must end by itself with status 0. Returns its standard error."""
+    program must end by itself with `exit_status`. Returns its standard error."""
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([EXE, argument], cwd=work, env=env, stderr=subprocess.PIPE,
                                text=True)
@@ -231,7 +232,7 @@ def replay(work, argument, expected_status, with_readings=False, manifest_types=
         key(view, "Return")
         status = program.wait(20)
         err = program.stderr.read()
-        check(status == 0, f"{argument}: ended with {status}: {err}")
+        check(status == exit_status, f"{argument}: ended with {status}: {err}")
         return err
     except subprocess.TimeoutExpired:
         check(False, f"{argument}: did not end after T and Enter")
@@ -275,15 +276,16 @@ def main():
         check("cut: 2 frames of 960 particles replayed" in err, f"cut: {err}")
 
         # A dump of the export of one cube in the folder of the export of eight: refused at
-        # its atom count, nothing drawn, and still a way out.
+        # its atom count, nothing drawn, and still a way out; the status tells the refusal.
         foreign = os.path.join(work, "foreign")
         shutil.copytree(x8, foreign)
         write_dump(os.path.join(foreign, "dump.zen1"), atoms(os.path.join(work, "one",
                                                                           "data.zen1")))
         err = replay(work, "foreign", "Run of 960 particles brought back from LAMMPS; Stopped "
                      "at no frame   foreign/dump.zen1:8: a dump of another export: 120 atoms, "
-                     "the manifest's 960")
-        check("foreign: 0 frames of 960 particles replayed" in err, f"foreign: {err}")
+                     "the manifest's 960", exit_status=1)
+        check("foreign: 0 frames of 960 particles replayed\nzentova: foreign/dump.zen1:8: a "
+              "dump of another export: 120 atoms, the manifest's 960" in err, f"foreign: {err}")
 
         # An export not yet run: no dump to open, told in one line before any window.
         done = subprocess.run([EXE, "one"], cwd=work, capture_output=True, text=True,
