@@ -19,10 +19,10 @@
 #include "command/windowcommands.h"
 #include "files/fileerror.h"
 #include "files/lammpsrun.h"
+#include "lang/language.h"
 #include "movie/moviewriter.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
-#include "lang/language.h"
 
 namespace zentova {
 

@@ -27,8 +27,8 @@
 #include "files/projectfile.h"
 #include "files/readings.h"
 #include "files/trajectory.h"
-#include "model/settings.h"
 #include "lang/language.h"
+#include "model/settings.h"
 
 namespace zentova {
 
