@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Like charges repel</source>
-        <translation>Ladungen stoßen sich ab</translation>
+        <translation>Abstoßende Ladungen</translation>
     </message>
     <message>
         <source>Core and shell</source>
@@ -219,7 +219,7 @@ oder im Menü ein anderes öffnen.</translation>
     </message>
     <message>
         <source>Mass %1  charge %2</source>
-        <translation>Masse %1  Ladung %2</translation>
+        <translation>m = %1  q = %2</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Like charges repel</source>
-        <translation>Cargas iguales se repelen</translation>
+        <translation>Cargas que se repelen</translation>
     </message>
     <message>
         <source>Core and shell</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Plasma of five kinds</source>
-        <translation>Plasma de cinco especies</translation>
+        <translation>Plasma de cinco tipos</translation>
     </message>
     <message>
         <source>Showpiece: 200</source>

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Gravity collapse</source>
-        <translation>Effondrement gravitaire</translation>
+        <translation>Contraction gravitaire</translation>
     </message>
     <message>
         <source>Like charges repel</source>
-        <translation>Charges de même signe</translation>
+        <translation>Répulsion des charges</translation>
     </message>
     <message>
         <source>Core and shell</source>
@@ -219,7 +219,7 @@ ou ouvrez-en un autre depuis le menu.</translation>
     </message>
     <message>
         <source>Mass %1  charge %2</source>
-        <translation>Masse %1  charge %2</translation>
+        <translation>m = %1  q = %2</translation>
     </message>
 </context>
 </TS>

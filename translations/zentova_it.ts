@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Plasma of five kinds</source>
-        <translation>Plasma di cinque specie</translation>
+        <translation>Plasma di cinque tipi</translation>
     </message>
     <message>
         <source>Showpiece: 200</source>
@@ -219,7 +219,7 @@ o aprine un altro dal menu.</translation>
     </message>
     <message>
         <source>Mass %1  charge %2</source>
-        <translation>Massa %1  carica %2</translation>
+        <translation>m = %1  q = %2</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Gravity collapse</source>
-        <translation>Zapadanie grawitacyjne</translation>
+        <translation>Kolaps grawitacyjny</translation>
     </message>
     <message>
         <source>Like charges repel</source>
@@ -221,7 +221,7 @@ albo otwórz inny z menu.</translation>
     </message>
     <message>
         <source>Mass %1  charge %2</source>
-        <translation>Masa %1  ładunek %2</translation>
+        <translation>m = %1  q = %2</translation>
     </message>
 </context>
 </TS>

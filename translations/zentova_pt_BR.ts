@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Like charges repel</source>
-        <translation>Cargas iguais se repelem</translation>
+        <translation>Cargas se repelem</translation>
     </message>
     <message>
         <source>Core and shell</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Plasma of five kinds</source>
-        <translation>Plasma de cinco espécies</translation>
+        <translation>Plasma de cinco tipos</translation>
     </message>
     <message>
         <source>Showpiece: 200</source>

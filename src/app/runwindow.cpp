@@ -8,11 +8,11 @@
 #include "command/command.h"
 #include "files/fileerror.h"
 #include "files/settingsfile.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 #include "runs/runreplay.h"
 #include "view3d/scene.h"
 #include "view3d/viewwindow.h"
-#include "lang/language.h"
 
 namespace zentova {
 
