@@ -10,6 +10,7 @@
 
 #include "app/examplenames.h"
 #include "app/fileops.h"
+#include "app/openedfile.h"
 #include "app/summary.h"
 #include "canvas/screenitems.h"
 #include "driver_fixture.h"
@@ -136,6 +137,20 @@ TEST_F(ChosenLanguage, OnlyTheShippedNamesOfTheExamplesAreTranslated) {
     ASSERT_TRUE(SaveProjectAs(*w.program, w.shell, w.files));
     EXPECT_EQ(readBytes("copy.zpr").substr(0, 21), "Ionic crystal 2+/1-\r\n");
     EXPECT_EQ(w.shell.captions.back(), "Zentova - Projekt: Ionenkristall 2+/1-   Datei copy.zpr");
+}
+
+// Scripts read the terminal's lines: only the note on screen changes with the language.
+TEST_F(ChosenLanguage, AMissingProjectIsToldInTheLanguageOnScreenAndInEnglishToTheTerminal) {
+    choose("de");
+    const OpenedFile lone = projectForOpenedFile("/nowhere/gamma.his");
+    EXPECT_EQ(lone.message,
+              "gamma.his belongs to the project gamma.zpr, which is not in the same folder.");
+    EXPECT_EQ(lone.problem, (std::array<std::string, 4>{
+                                "gamma.his gehört zum Projekt gamma.zpr,",
+                                "das nicht im selben Ordner liegt.",
+                                "Das Projekt neben seine Dateien legen",
+                                "oder im Menü ein anderes öffnen.",
+                            }));
 }
 
 TEST_F(ChosenLanguage, CountedTextsTakeEachLanguagesPluralForms) {
