@@ -182,6 +182,7 @@ albo otwórz inny z menu.</translation>
     <name>ScreenReader</name>
     <message>
         <source>%1. %2</source>
+        <extracomment>The cover read aloud: its title, then what to do.</extracomment>
         <translation>%1. %2</translation>
     </message>
 </context>
@@ -197,6 +198,7 @@ albo otwórz inny z menu.</translation>
     </message>
     <message numerus="yes">
         <source>%n parlicle types</source>
+        <extracomment>A row of the summary&apos;s panel, which holds about 185 pixels: keep it short.</extracomment>
         <translation>
             <numerusform>%n typ cząstek</numerusform>
             <numerusform>%n typy cząstek</numerusform>
@@ -205,6 +207,7 @@ albo otwórz inny z menu.</translation>
     </message>
     <message numerus="yes">
         <source>%n total particles</source>
+        <extracomment>A row of the summary&apos;s panel, which holds about 185 pixels: keep it short.</extracomment>
         <translation>
             <numerusform>%n cząstka łącznie</numerusform>
             <numerusform>%n cząstki łącznie</numerusform>
@@ -221,6 +224,7 @@ albo otwórz inny z menu.</translation>
     </message>
     <message>
         <source>Mass %1  charge %2</source>
+        <extracomment>The panel holds about 185 pixels: &quot;Mass 200.500 charge 2&quot; just fits; a translation too long may use the symbols (&quot;m = %1 q = %2&quot;).</extracomment>
         <translation>m = %1  q = %2</translation>
     </message>
 </context>

@@ -147,6 +147,7 @@ void MainDriver::showCover() {
     CanvasText(toolkit, *toolkit.mainCanvas, toolkit.screenWidth / 2 - 70,
                toolkit.screenHeight - 40, click, packColor(192, 192, 192));
     Screen().setPrompt({ScreenRole::StaticText,
+                        //: The cover read aloud: its title, then what to do.
                         filled(translated("ScreenReader", "%1. %2"), {title, click}),
                         QRect(0, 0, toolkit.screenWidth, toolkit.screenHeight),
                         true,

@@ -85,7 +85,9 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
     };
     row(10, 1 * h, shownProjectName(project.name));
     row(10, 2 * h, filled(translated("Summary", "File %1"), {source.path}));
+    //: A row of the summary's panel, which holds about 185 pixels: keep it short.
     row(10, 3 * h, translated("Summary", "%n parlicle types", nullptr, project.typeCount));
+    //: A row of the summary's panel, which holds about 185 pixels: keep it short.
     row(10, 4 * h, translated("Summary", "%n total particles", nullptr, project.particleCount));
     row(10, 5 * h, translated("Summary", "Force coefficients:"));
     row(10, 6 * h, coefficientLine(project));
@@ -111,6 +113,8 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
             filled(translated("Summary", "Type %1 (%2)"),
                    {std::to_string(t), std::to_string(project.counts[type])}));
         row(10, y + h,
+            //: The panel holds about 185 pixels: "Mass 200.500  charge 2" just fits; a
+            //: translation too long may use the symbols ("m = %1  q = %2").
             filled(translated("Summary", "Mass %1  charge %2"),
                    {fixed3(project.masses[type]), std::to_string(project.charges[type])}));
     }
