@@ -14,7 +14,7 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\{0,1\}8$'; then
   exit 77
 fi
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap '[ -n "${KEEP:-}" ] || rm -rf "$scratch"' EXIT
 
 # Runs the three commands in a folder of their own, in the environment given.
 run() {
