@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -77,7 +79,10 @@ struct FitWorld : DriverWorld {
     MainDriver started(const std::string& argument = "") {
         MainDriver made = driver(argument);
         made.setEditors(editor.get(), forces.get());
-        if (argument.empty()) clickAfter(60);  // past the title
+        if (argument.empty()) {
+            pump.afterMs(50, [this](InputState&) { shot("title"); });
+            clickAfter(60);  // past the title
+        }
         fit.setScreen("title");
         made.startUp();
         fit.setScreen("menu");
@@ -90,6 +95,20 @@ struct FitWorld : DriverWorld {
     void widgets(const std::string& screen) {
         fit.setScreen(screen);
         fit.checkWidgets(window);
+        shot(screen);
+    }
+    // With ZENTOVA_FIT_SHOTS=FOLDER, the screen as it stands, widgets over the canvas, as
+    // FOLDER/NAME.bmp: to look at what the offences name.
+    void shot(const std::string& name) {
+        const char* folder = std::getenv("ZENTOVA_FIT_SHOTS");
+        if (!folder) return;
+        QImage picture = canvas.image().copy();
+        QPainter painter(&picture);
+        window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        painter.end();
+        std::string file = name;
+        std::replace(file.begin(), file.end(), ' ', '-');
+        saveImageBmp(picture, std::string(folder) + "/" + file + ".bmp");
     }
     void expectFits() {
         EXPECT_GT(fit.textsSeen(), 0) << "nothing was painted";
@@ -128,7 +147,11 @@ TEST(PseudoLanguageFit, TheMenuAndTheSummaryOfAProject) {
     saveProjectFile("qz.zpr", twoTypes("Qz"));
     MainDriver driver = w.started("qz.zpr");
     w.fit.setScreen("menu and summary");
-    w.chooseOnce(Item::Exit);
+    w.shell.onMenu = [&] {
+        w.shell.onMenu = nullptr;
+        w.shot("menu and summary");
+        w.press(Item::Exit);
+    };
     EXPECT_THROW(driver.menuPass(), ProcessEnded);
     w.expectFits();
 }
@@ -143,6 +166,7 @@ TEST(PseudoLanguageFit, TheNotes) {
     w.fit.setScreen("example refused");
     w.chooseOnce(Item::Calculate);
     w.dismissNotes(1);
+    w.after(350, [&] { w.shot("example refused"); });
     EXPECT_THROW(driver.menuPass(), ProcessEnded);
     // The manual without a viewer.
     w.fit.setScreen("manual without a viewer");
@@ -158,7 +182,10 @@ TEST(PseudoLanguageFit, TheNotes) {
     w.shell.onMenu = [&] {
         w.shell.onMenu = nullptr;
         w.after(100, [] { Input().keys.push({Qt::Key_F1, 0}); });
-        w.after(500, [&] { w.clickAfter(100); });
+        w.after(500, [&] {
+            w.shot("keys' help");
+            w.clickAfter(100);
+        });
         w.after(1200, [&] { w.press(Item::Exit); });
     };
     EXPECT_THROW(driver.menuPass(), ProcessEnded);
@@ -247,6 +274,7 @@ TEST(PseudoLanguageFit, TheForcesEditorItsPlotAndTheQuestionAfter) {
             setTag(w.button[1], 1);
             w.fit.setScreen("question after the forces editor");
         });
+        w.after(2300, [&] { w.shot("question after the forces editor"); });
         w.after(2400, [] { Input().lastKey = 'n'; });
     };
     EXPECT_THROW(driver.menuPass(), ProcessEnded);
