@@ -16,6 +16,7 @@
 #include "app/editfields.h"
 #include "app/forceseditor.h"
 #include "app/projecteditor.h"
+#include "canvas/screenitems.h"
 #include "files/projectfile.h"
 #include "fitcheck.h"
 #include "lang/language.h"
@@ -203,6 +204,51 @@ TEST(PseudoLanguageFit, TheNotesOfAProjectWithoutAFile) {
     w.chooseOnce(Item::Calculate);
     w.dismissNotes(1);
     EXPECT_EQ(driver.menuPass(), Item::Calculate);
+    w.expectFits();
+}
+
+// The questions before a calculation over an old trajectory, both answered NO, and the note
+// on a project that cannot be calculated: no run starts, so no view is drawn.
+TEST(PseudoLanguageFit, TheQuestionsAndNotesBeforeACalculation) {
+    FitWorld w;
+    w.fit.own("Qz");
+    w.fit.own("qz.zpr");
+    w.fit.own("zero.zpr");
+    saveProjectFile("qz.zpr", twoTypes("Qz"));
+    testing::writeBytes("qz.his", "");
+    Project massless = twoTypes("Qz");
+    massless.masses[2] = 0.0;
+    saveProjectFile("zero.zpr", massless);
+    int questions = 0;
+    bool asked = false;
+    w.pump.thenRepeat([&](InputState& in) {
+        bool question = false;
+        for (const ScreenItem& item : Screen().items())
+            question = question || item.role == ScreenRole::Dialog;
+        if (question && !asked) {
+            ++questions;
+            w.shot("question before a calculation " + std::to_string(questions));
+            in.lastKey = 'n';
+        }
+        asked = question;
+    });
+    {
+        MainDriver driver = w.started("qz.zpr");
+        w.fit.setScreen("questions before a calculation");
+        w.chooseOnce(Item::Calculate);
+        EXPECT_THROW(driver.menuPass(), ProcessEnded);
+    }
+    EXPECT_EQ(questions, 2) << "overwrite, then append";
+    {
+        MainDriver driver = w.started("zero.zpr");
+        w.fit.setScreen("a project that cannot be calculated");
+        w.chooseOnce(Item::Calculate);
+        w.after(1000, [&] {
+            w.shot("a project that cannot be calculated");
+            w.clickAfter(10);
+        });
+        EXPECT_THROW(driver.menuPass(), ProcessEnded);
+    }
     w.expectFits();
 }
 
