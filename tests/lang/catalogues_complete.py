@@ -48,25 +48,25 @@ def problems(language, message, shipped):
     if language == "en" and not counted:
         return None
     if shipped is None:
-        return "missing"
+        return "is missing"
     message = shipped
     translation = message.find("translation")
     if translation is None:
-        return "missing"
+        return "is missing"
     kind = translation.get("type", "")
     if kind in ("vanished", "obsolete"):
         return None
     if kind == "unfinished":
-        return "unfinished"
+        return "is unfinished"
     if counted:
         forms = [form.text or "" for form in translation.findall("numerusform")]
         wanted = PLURAL_FORMS.get(language.split("_")[0], 2)
         if len(forms) != wanted:
-            return "%d plural forms, %d wanted" % (len(forms), wanted)
+            return "has %d plural forms, %d wanted" % (len(forms), wanted)
         if any(not form.strip() for form in forms):
-            return "an empty plural form"
+            return "has an empty plural form"
     elif not (translation.text or "").strip():
-        return "empty"
+        return "is empty"
     return None
 
 
@@ -103,9 +103,7 @@ def main():
                 problem = problems(language, message, before.get(key))
                 if problem:
                     context, source, _ = key
-                    failures.append("%s: %s: \"%s\" is %s" % (language, context, source, problem)
-                                    if problem in ("missing", "unfinished", "empty") else
-                                    "%s: %s: \"%s\" has %s" % (language, context, source, problem))
+                    failures.append("%s: %s: \"%s\" %s" % (language, context, source, problem))
     for line in failures:
         print(line)
     if failures:
