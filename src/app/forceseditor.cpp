@@ -136,6 +136,7 @@ void ForcesEditor::plot(Toolkit& toolkit, const ForceSamples& samples, int first
     const int right = toolkit.screenWidth - 100;
     const int bottom = toolkit.screenHeight - 20;
     FillWhiteRect(canvas, left, top, right, bottom);
+    if (canvas.recorder()) canvas.recorder()->box(QRect(left, top, right - left, bottom - top));
     // Written before the plot: a flat curve's panel then waits with the coefficients on show.
     const PackedColor black = packColor(0, 0, 0);
     const int textLeft = right - 150;

@@ -55,6 +55,9 @@ void panelRow(Canvas& canvas, int x, int y, const std::string& text, PackedColor
     row.setFontSize(canvas.fontSize());
     ShadowText(row, x - band.x(), y - band.y(), text, colour);
     copyPixels(row.image(), row.image().rect(), canvas.image(), band.topLeft());
+    // The whole text as asked for, so that a test sees what the clipping cut off.
+    if (canvas.recorder())
+        canvas.recorder()->text(text, QRect(x, y, canvas.textWidth(text), canvas.textHeight(text)));
 }
 
 }  // namespace
@@ -77,6 +80,8 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
     FillBlackRect(canvas, 3, 13, 200, 34 * n + 127);
     SetPenRGB(canvas, 255, 255, 255);
     OutlineRect(canvas, 3, 13, 200, 34 * n + 127);
+    if (canvas.recorder())
+        canvas.recorder()->box(QRect(QPoint(3, 13), QPoint(PanelInsideEnd - 1, 34 * n + 126)));
 
     std::vector<std::string> said;  // the rows whole, for a screen reader
     const auto row = [&](int x, int y, const std::string& line) {

@@ -142,6 +142,8 @@ void Canvas::textOut(int x, int y, const std::string& text) {
     painter.setFont(m_font);
     painter.setPen(QColor::fromRgb(toQRgb(m_fontColor)));
     painter.drawText(QPoint(x, y + metrics.ascent()), string);
+    if (m_recorder)
+        m_recorder->text(text, QRect(x, y, metrics.horizontalAdvance(string), metrics.height()));
 }
 
 int Canvas::textWidth(const std::string& text) const {

@@ -49,6 +49,24 @@ void copyPixels(const QImage& source, QRect from, QImage& target, QPoint to);
 // keeps everything, as the off-screen copies rely on.
 void resizeKeeping(QImage& image, int width, int height);
 
+// Told what a screen paints, for the tests that look at a screen's words and the boxes
+// around them (a longer language must still fit). A canvas without one pays one pointer
+// test per text or box and paints the same pixels either way.
+class PaintRecorder {
+  public:
+    virtual ~PaintRecorder() = default;
+    // A text and the rectangle it takes: its top-left corner and the font's width and
+    // height of it, in the canvas's pixels.
+    virtual void text(const std::string& text, QRect where) = 0;
+    // A frame painted around text: a panel, a note or question box, a menu box, a button.
+    virtual void box(QRect where) = 0;
+    // The whole drawing area painted over: what was on it is gone.
+    virtual void cleared() {}
+    // An area kept aside, and later painted back as it was kept.
+    virtual void saved(QRect) {}
+    virtual void restored(QRect) {}
+};
+
 // An RGB32 image with the drawing rules the program was designed on:
 // - a rectangle (x1, y1, x2, y2) covers columns x1 .. x2 - 1 and rows y1 .. y2 - 1, the same for
 //   ellipses, rounded rectangles and fills;
@@ -100,6 +118,10 @@ class Canvas {
     int fontSize() const { return m_fontSize; }
     const QFont& font() const { return m_font; }
 
+    // Who is told what this canvas paints (none by default; the caller keeps it alive).
+    void setRecorder(PaintRecorder* recorder) { m_recorder = recorder; }
+    PaintRecorder* recorder() const { return m_recorder; }
+
     // Lines: the pen position moves to the end point, which is not drawn.
     void moveTo(int x, int y) { m_penPosition = QPoint(x, y); }
     void lineTo(int x, int y);
@@ -150,6 +172,7 @@ class Canvas {
     int m_fontSize = DefaultFontSize;
     QFont m_font;
     QPoint m_penPosition;
+    PaintRecorder* m_recorder = nullptr;
 };
 
 // Writes `image` as a Windows bitmap through the files' output writer (a temporary beside

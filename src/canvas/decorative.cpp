@@ -287,6 +287,7 @@ void DecorativeBox(Toolkit& toolkit, Canvas& canvas, int x1, int y1, int x2, int
     }
 
     drawStyle(toolkit, canvas, s, x1, y1, x2, y2, c);
+    if (canvas.recorder()) canvas.recorder()->box(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
 
     // A wide box takes the shine's random offset even when it gets no shine: the menu's
     // boxes must consume the generator like any other box.
@@ -370,6 +371,7 @@ void OvalButton(Canvas& canvas, int cx, int cy, int red, int green, int blue, in
     SetPenRGB(canvas, 100, 100, 100);
     SetBrushRGB(canvas, 100, 100, 100);
     canvas.ellipse(cx - e - 1, cy - f - 1, cx + e + 1, cy + f + 1);
+    if (canvas.recorder()) canvas.recorder()->box(QRect(cx - e, cy - f, 2 * e, 2 * f));
     for (int i = 0; i <= 12; ++i) {
         const long double q = std::sqrt(static_cast<long double>(i) / 12.0L);
         const Color ring = scaledColor({red, green, blue}, q);

@@ -101,6 +101,7 @@ void ShowKeyboardHelp(Toolkit& toolkit) {
     canvas.setBrushStyle(BrushStyle::Solid);
     canvas.setPenColor(packColor(255, 255, 255));
     canvas.rectangle(panel.left(), panel.top(), panel.right() + 1, panel.bottom() + 1);
+    if (canvas.recorder()) canvas.recorder()->box(panel);
     canvas.setFontColor(packColor(255, 255, 255));
     canvas.textOut(panel.left() + 20, panel.top() + 12, title);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -118,6 +119,7 @@ void ShowKeyboardHelp(Toolkit& toolkit) {
     Input().keys.clear();
     Screen().clearPrompt();
     canvas.draw(panel.left(), panel.top(), under);
+    if (canvas.recorder()) canvas.recorder()->restored(panel);
     canvas.setBrushColor(brush);
     canvas.setPenColor(pen);
     canvas.setFontColor(font);

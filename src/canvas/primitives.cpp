@@ -57,6 +57,7 @@ void ClearScreen(Toolkit& toolkit, Canvas& canvas, int red, int green, int blue)
     canvas.rectangle(0, 0, toolkit.screenWidth, toolkit.screenHeight);
     // The whole screen painted over: a screen reader no longer reads the summary either.
     if (&canvas == toolkit.mainCanvas) Screen().setSummary({});
+    if (canvas.recorder()) canvas.recorder()->cleared();
 }
 
 void FillBlackRect(Canvas& canvas, int x1, int y1, int x2, int y2) {
@@ -78,6 +79,7 @@ void GradientBackground(Toolkit& toolkit) {
 void ColorGradientBackground(Toolkit& toolkit, PackedColor color) {
     Canvas& canvas = *toolkit.mainCanvas;
     Screen().setSummary({});  // painted over, as ClearScreen says
+    if (canvas.recorder()) canvas.recorder()->cleared();
     const int red = redOf(color);
     const int green = greenOf(color);
     const int blue = blueOf(color);
@@ -117,6 +119,7 @@ void SaveScreen(Toolkit& toolkit) {
     resizeKeeping(toolkit.screenBackup, toolkit.screenWidth + 5, toolkit.screenHeight + 5);
     const QRect area(0, 0, toolkit.screenWidth, toolkit.screenHeight);
     copyPixels(toolkit.mainCanvas->image(), area, toolkit.screenBackup, QPoint(0, 0));
+    if (toolkit.mainCanvas->recorder()) toolkit.mainCanvas->recorder()->saved(area);
 }
 
 void RestoreScreen(Toolkit& toolkit) {
@@ -124,6 +127,7 @@ void RestoreScreen(Toolkit& toolkit) {
     resizeKeeping(toolkit.screenBackup, toolkit.screenWidth + 5, toolkit.screenHeight + 5);
     const QRect area(0, 0, toolkit.screenWidth, toolkit.screenHeight);
     copyPixels(toolkit.screenBackup, area, toolkit.mainCanvas->image(), QPoint(0, 0));
+    if (toolkit.mainCanvas->recorder()) toolkit.mainCanvas->recorder()->restored(area);
 }
 
 void DropSavedScreen(Toolkit& toolkit) {
@@ -135,6 +139,7 @@ bool SaveScreenToFile(Toolkit& toolkit) {
     resizeKeeping(copy, toolkit.screenWidth + 5, toolkit.screenHeight + 5);
     const QRect area(0, 0, toolkit.screenWidth, toolkit.screenHeight);
     copyPixels(toolkit.mainCanvas->image(), area, copy, QPoint(0, 0));
+    if (toolkit.mainCanvas->recorder()) toolkit.mainCanvas->recorder()->saved(area);
     return saveImageBmp(copy, ScratchBitmapFile);
 }
 
@@ -144,6 +149,7 @@ bool RestoreScreenFromFile(Toolkit& toolkit) {
     saved = saved.convertToFormat(QImage::Format_RGB32);
     const QRect area(0, 0, toolkit.screenWidth, toolkit.screenHeight);
     copyPixels(saved, area, toolkit.mainCanvas->image(), QPoint(0, 0));
+    if (toolkit.mainCanvas->recorder()) toolkit.mainCanvas->recorder()->restored(area);
     return true;
 }
 
@@ -161,11 +167,13 @@ void ShowBitmapFile(Toolkit& toolkit, const std::string& name) {
 void SaveRect(Toolkit& toolkit, Canvas& canvas, int x1, int y1, int x2, int y2) {
     resizeKeeping(toolkit.workBitmap, x2 - x1 + 1, y2 - y1 + 1);
     copyPixels(canvas.image(), QRect(x1, y1, x2 - x1, y2 - y1), toolkit.workBitmap, QPoint(0, 0));
+    if (canvas.recorder()) canvas.recorder()->saved(QRect(x1, y1, x2 - x1, y2 - y1));
 }
 
 void RestoreRect(Toolkit& toolkit, Canvas& canvas, int x1, int y1, int x2, int y2) {
     resizeKeeping(toolkit.workBitmap, x2 - x1 + 1, y2 - y1 + 1);
     copyPixels(toolkit.workBitmap, QRect(0, 0, x2 - x1, y2 - y1), canvas.image(), QPoint(x1, y1));
+    if (canvas.recorder()) canvas.recorder()->restored(QRect(x1, y1, x2 - x1, y2 - y1));
 }
 
 void ShadowText(Canvas& canvas, int x, int y, const std::string& text, PackedColor color) {
@@ -183,6 +191,8 @@ void ShadowText(Canvas& canvas, int x, int y, const std::string& text, PackedCol
     ProcessMessages();
     drawTextPass(canvas, scratch, x - k, y - k, text, color);
     ProcessMessages();
+    if (canvas.recorder())
+        canvas.recorder()->text(text, QRect(x, y, scratch.width(), scratch.height()));
 }
 
 void CanvasText(Toolkit& toolkit, Canvas& canvas, int x, int y, const std::string& text,
@@ -197,6 +207,10 @@ void CanvasText(Toolkit& toolkit, Canvas& canvas, int x, int y, const std::strin
     scratch.setPenColor(background);
     scratch.setFontColor(color);
     scratch.textOut(0, 0, text);
+    if (PaintRecorder* recorder = canvas.recorder()) {
+        const QRect where(x, y, canvas.textWidth(text), canvas.textHeight(text));
+        recorder->text(text, turned ? QRect(x, y, where.height(), where.width()) : where);
+    }
     if (!turned) {
         canvas.drawTransparent(x, y, scratch.image(), background);
         return;
