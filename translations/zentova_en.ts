@@ -1,4 +1,256 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>EditorKeys</name>
+    <message>
+        <source>Project name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of particle types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strong force coefficient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weak force (gravity)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repelling force</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of particles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display diameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display color</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ForcesEditor</name>
+    <message>
+        <source>Force between Type%1 and Type%2 against distance, %3 to %4, for ae = %5, ag = %6, ar = %7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 at every distance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it does not change sign.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it changes sign %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force between types:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terminate force parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first type of the pair plotted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The second type of the pair plotted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After each done, the force between these two types is plotted against their distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strong attraction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weak attraction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProjectEditor</name>
+    <message>
+        <source>at most 20 types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most 200 in all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number, not 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of particle types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strong force coefficient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weak force (gravity)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repelling force</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit forces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of particles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display diameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display color (click below) </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zentova - Project : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Particle type %1 OK ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patricles of type %1 - parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Advanced setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Integration step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dumping coeff.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable fog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show cube limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved; they apply until the program ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; the step stays %2. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; the damping stays %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

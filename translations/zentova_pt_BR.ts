@@ -1,4 +1,256 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
+<context>
+    <name>EditorKeys</name>
+    <message>
+        <source>Project name</source>
+        <translation>Nome do projeto</translation>
+    </message>
+    <message>
+        <source>Number of particle types</source>
+        <translation>Número de tipos</translation>
+    </message>
+    <message>
+        <source>Strong force coefficient</source>
+        <translation>Coef. força forte</translation>
+    </message>
+    <message>
+        <source>Weak force (gravity)</source>
+        <translation>Força fraca (gravidade)</translation>
+    </message>
+    <message>
+        <source>Repelling force</source>
+        <translation>Força de repulsão</translation>
+    </message>
+    <message>
+        <source>Number of particles</source>
+        <translation>Número de partículas</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>massa</translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation>Carga elétrica</translation>
+    </message>
+    <message>
+        <source>Display diameter</source>
+        <translation>Diâmetro na tela</translation>
+    </message>
+    <message>
+        <source>Display color</source>
+        <translation>Cor na tela</translation>
+    </message>
+</context>
+<context>
+    <name>ForcesEditor</name>
+    <message>
+        <source>Force between Type%1 and Type%2 against distance, %3 to %4, for ae = %5, ag = %6, ar = %7</source>
+        <translation>Força entre o tipo %1 e o tipo %2 em função da distância, de %3 a %4, para ae = %5, ag = %6, ar = %7</translation>
+    </message>
+    <message>
+        <source>%1: %2 at every distance.</source>
+        <translation>%1: %2 em qualquer distância.</translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>entre %1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it does not change sign.</source>
+        <translation>%1 (positiva atrai): mínima %2 em %3, máxima %4 em %5; não muda de sinal.</translation>
+    </message>
+    <message>
+        <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it changes sign %6.</source>
+        <translation>%1 (positiva atrai): mínima %2 em %3, máxima %4 em %5; muda de sinal %6.</translation>
+    </message>
+    <message>
+        <source>Force between types:</source>
+        <translation>Força entre os tipos:</translation>
+    </message>
+    <message>
+        <source>Terminate force parameters</source>
+        <translation>Fechar parâmetros de força</translation>
+    </message>
+    <message>
+        <source>The first type of the pair plotted</source>
+        <translation>O primeiro tipo do par no gráfico</translation>
+    </message>
+    <message>
+        <source>The second type of the pair plotted</source>
+        <translation>O segundo tipo do par no gráfico</translation>
+    </message>
+    <message>
+        <source>After each done, the force between these two types is plotted against their distance</source>
+        <translation>Após cada “concluir”, a força entre estes dois tipos é traçada em função da distância</translation>
+    </message>
+    <message>
+        <source>Type%1</source>
+        <translation>Tipo %1</translation>
+    </message>
+    <message>
+        <source>Strong attraction</source>
+        <translation>Atração forte</translation>
+    </message>
+    <message>
+        <source>Weak attraction</source>
+        <translation>Atração fraca</translation>
+    </message>
+    <message>
+        <source>Repelling</source>
+        <translation>Repulsão</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>concluir</translation>
+    </message>
+    <message>
+        <source>Force parameters</source>
+        <translation>Parâmetros de força</translation>
+    </message>
+    <message>
+        <source>Horizontal angle</source>
+        <translation>Ângulo horizontal</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectEditor</name>
+    <message>
+        <source>at most 20 types</source>
+        <translation>no máximo 20 tipos</translation>
+    </message>
+    <message>
+        <source>0 or more</source>
+        <translation>0 ou mais</translation>
+    </message>
+    <message>
+        <source>at most 200 in all</source>
+        <translation>no máximo 200 no total</translation>
+    </message>
+    <message>
+        <source>a number, not 0</source>
+        <translation>um número, não 0</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Project data</source>
+        <translation>Dados do projeto</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome do projeto</translation>
+    </message>
+    <message>
+        <source>Number of particle types</source>
+        <translation>Número de tipos</translation>
+    </message>
+    <message>
+        <source>Strong force coefficient</source>
+        <translation>Coef. força forte</translation>
+    </message>
+    <message>
+        <source>Weak force (gravity)</source>
+        <translation>Força fraca (gravidade)</translation>
+    </message>
+    <message>
+        <source>Repelling force</source>
+        <translation>Força de repulsão</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>Edit forces</source>
+        <translation>Editar forças</translation>
+    </message>
+    <message>
+        <source>Number of particles</source>
+        <translation>Número de partículas</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>massa</translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation>Carga elétrica</translation>
+    </message>
+    <message>
+        <source>Display diameter</source>
+        <translation>Diâmetro na tela</translation>
+    </message>
+    <message>
+        <source>Display color (click below) </source>
+        <translation>Cor (clique abaixo) </translation>
+    </message>
+    <message>
+        <source>Zentova - Project : %1</source>
+        <translation>Zentova - Projeto : %1</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Novo projeto</translation>
+    </message>
+    <message>
+        <source>Particle type %1 OK ?</source>
+        <translation>Tipo %1 OK ?</translation>
+    </message>
+    <message>
+        <source>Patricles of type %1 - parameters</source>
+        <translation>Partículas do tipo %1 - parâmetros</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Advanced setup</source>
+        <translation>Configuração avançada</translation>
+    </message>
+    <message>
+        <source>Integration step</source>
+        <translation>Passo de integração</translation>
+    </message>
+    <message>
+        <source>Dumping coeff.</source>
+        <translation>Amortecimento</translation>
+    </message>
+    <message>
+        <source>Enable fog</source>
+        <translation>Ativar neblina</translation>
+    </message>
+    <message>
+        <source>Show cube limits</source>
+        <translation>Mostrar arestas do cubo</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>Back to defaults</source>
+        <translation>Valores padrão</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved; they apply until the program ends.</source>
+        <translation>Não foi possível salvar as configurações; elas valem até o programa terminar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; the step stays %2. </source>
+        <translation>“%1” não é um número; o passo continua %2. </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; the damping stays %2.</source>
+        <translation>“%1” não é um número; o amortecimento continua %2.</translation>
+    </message>
+</context>
 </TS>
