@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>at most 200 in all</source>
-        <translation>höchstens 200 insgesamt</translation>
+        <translation>max. 200 insgesamt</translation>
     </message>
     <message>
         <source>a number, not 0</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>Display color (click below) </source>
-        <translation>Anzeigefarbe (unten klicken) </translation>
+        <translation>Farbe (unten klicken) </translation>
     </message>
     <message>
         <source>Zentova - Project : %1</source>

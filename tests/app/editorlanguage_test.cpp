@@ -7,8 +7,10 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -19,6 +21,7 @@
 #include "app/setupdialog.h"
 #include "canvas/screenitems.h"
 #include "editor_fixture.h"
+#include "lang/catalogues.h"
 #include "lang/language.h"
 
 namespace zentova {
@@ -284,6 +287,62 @@ TEST_F(EditorLanguage, EveryTextOfTheEditorsAndTheSetupBoxIsTranslated) {
     }
     // Captions, buttons, titles, the fields' names and the lists' descriptions.
     EXPECT_GE(checked, 30);
+}
+
+// The boxes keep the design's pixels in every shipped language: each caption, title, hint and
+// button text fits its control, the longest texts they take included (type 20, the hints).
+TEST_F(EditorLanguage, EveryShippedTranslationFitsItsControl) {
+    std::vector<std::string> languages = installedLanguages();
+    ASSERT_GE(languages.size(), 6u);
+    languages.push_back("en");  // the design's own texts fit: the measure is fair
+    for (const std::string& language : languages) {
+        choose(language.c_str());
+        EditorWorld w;
+        ProjectEditor& e = *w.editor;
+        ForcesEditor& f = *w.forces;
+        QGroupBox* setupBox = new QGroupBox(&w.window);
+        SetupDialog setup(setupBox, [](Rgb) { return std::optional<Rgb>(); });
+        const auto said = [](const std::string& text) { return QString::fromStdString(text); };
+        // The texts the editors set while they run, at their longest.
+        e.Button8->setText(
+            said(filled(translated("ProjectEditor", "Particle type %1 OK ?"), {"20"})));
+        e.GroupBox3->setTitle(
+            said(filled(translated("ProjectEditor", "Patricles of type %1 - parameters"), {"20"})));
+        e.typeCountHint->setText(said(translated("ProjectEditor", "at most 20 types")));
+        e.countHint->setText(said(translated("ProjectEditor", "at most 200 in all")));
+        e.massHint->setText(said(translated("ProjectEditor", "a number, not 0")));
+        w.window.ensurePolished();
+        for (QWidget* control : w.window.findChildren<QWidget*>()) control->ensurePolished();
+
+        struct Shown {
+            QString text;
+            QFont font;
+            int room;  // the pixels it has
+        };
+        std::vector<Shown> texts;
+        for (QLabel* label : w.window.findChildren<QLabel*>())
+            if (label->parentWidget() == e.GroupBox2 || label->parentWidget() == e.GroupBox3)
+                texts.push_back({label->text(), label->font(), label->contentsRect().width()});
+        for (QPushButton* button : {e.Button6, e.Button7, e.Button8, e.Button9, f.Button5})
+            texts.push_back({button->text(), button->font(), button->width() - 8});
+        for (QGroupBox* box : {e.GroupBox2, e.GroupBox3, f.GroupBox1})
+            texts.push_back({box->title(), box->font(), box->width() - 20});
+        // The list entries beside their arrow, the field captions in their 25 characters.
+        texts.push_back({said(filled(translated("ForcesEditor", "Type%1"), {"20"})),
+                         f.ComboBox2->font(), f.ComboBox2->width() - 30});
+        for (const char* caption : {"Strong attraction", "Weak attraction", "Repelling"}) {
+            const QString text = said(translated("ForcesEditor", caption));
+            EXPECT_LE(text.size(), 25) << language << " " << caption;
+            texts.push_back({text, w.fields.label[1]->font(), w.fields.label[1]->width()});
+        }
+        for (const Shown& shown : texts)
+            EXPECT_LE(QFontMetrics(shown.font).horizontalAdvance(shown.text), shown.room)
+                << language << " \"" << shown.text.toStdString() << "\"";
+        // The setup box's rows are laid out in its fixed size.
+        const QSize needed = setupBox->layout()->minimumSize();
+        EXPECT_LE(needed.width(), setupBox->width()) << language;
+        EXPECT_LE(needed.height(), setupBox->height()) << language;
+    }
 }
 
 }  // namespace
