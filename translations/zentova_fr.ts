@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Integration step</source>
-        <translation>Pas d'intégration</translation>
+        <translation>Pas d&apos;intégration</translation>
     </message>
     <message>
         <source>Dumping coeff.</source>
@@ -242,15 +242,15 @@
     </message>
     <message>
         <source>The settings could not be saved; they apply until the program ends.</source>
-        <translation>Les réglages n'ont pas pu être enregistrés ; ils valent jusqu'à la fin du programme.</translation>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés ; ils valent jusqu&apos;à la fin du programme.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number; the step stays %2. </source>
-        <translation>« %1 » n'est pas un nombre ; le pas reste %2. </translation>
+        <translation>« %1 » n&apos;est pas un nombre ; le pas reste %2. </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number; the damping stays %2.</source>
-        <translation>« %1 » n'est pas un nombre ; l'amortissement reste %2.</translation>
+        <translation>« %1 » n&apos;est pas un nombre ; l&apos;amortissement reste %2.</translation>
     </message>
 </context>
 </TS>
