@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>at most 200 in all</source>
-        <translation>al massimo 200 in tutto</translation>
+        <translation>max 200 in tutto</translation>
     </message>
     <message>
         <source>a number, not 0</source>

@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>at most 200 in all</source>
-        <translation>no máximo 200 no total</translation>
+        <translation>máx. 200 no total</translation>
     </message>
     <message>
         <source>a number, not 0</source>
