@@ -48,10 +48,12 @@
     <name>ForcesEditor</name>
     <message>
         <source>Force between Type%1 and Type%2 against distance, %3 to %4, for ae = %5, ag = %6, ar = %7</source>
+        <extracomment>What a screen reader says of the force plot. %1, %2: the two types&apos; numbers; %3, %4: the first and last distance; %5, %6, %7: the three coefficients.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1: %2 at every distance.</source>
+        <extracomment>%1: the plot&apos;s description above; %2: the force, the same at every distance.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -60,10 +62,12 @@
     </message>
     <message>
         <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it does not change sign.</source>
+        <extracomment>%1: the plot&apos;s description; %2 the smallest force, at distance %3; %4 the largest, at distance %5. A positive force attracts.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it changes sign %6.</source>
+        <extracomment>As the text before, and %6 the list of &quot;between %1 and %2&quot; where the force changes sign.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -88,6 +92,7 @@
     </message>
     <message>
         <source>Type%1</source>
+        <extracomment>An entry of the two type lists, 113 and 105 pixels wide; %1: the type&apos;s number.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -191,6 +196,7 @@
     </message>
     <message>
         <source>Zentova - Project : %1</source>
+        <extracomment>The main window&apos;s title while the types are entered; %1: the project&apos;s name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -199,10 +205,12 @@
     </message>
     <message>
         <source>Particle type %1 OK ?</source>
+        <extracomment>The type box&apos;s OK button, 177 pixels wide; %1: the type&apos;s number (1 to 20).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Patricles of type %1 - parameters</source>
+        <extracomment>The type box&apos;s title; %1: the type&apos;s number (1 to 20).</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -246,10 +254,12 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a number; the step stays %2. </source>
+        <extracomment>%1: the text typed for the integration step; %2: the step kept.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number; the damping stays %2.</source>
+        <extracomment>%1: the text typed for the damping; %2: the damping kept.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -42,6 +42,8 @@ std::string forceCurveDescription(int first, int second, double ae, double ag, d
     };
     const auto force = [](double value) { return withScreenSeparator(generalNumber(value, 4)); };
     const std::string plotted = filled(
+        //: What a screen reader says of the force plot. %1, %2: the two types' numbers; %3, %4:
+        //: the first and last distance; %5, %6, %7: the three coefficients.
         translated("ForcesEditor",
                    "Force between Type%1 and Type%2 against distance, %3 to %4, for ae = "
                    "%5, ag = %6, ar = %7"),
@@ -50,11 +52,14 @@ std::string forceCurveDescription(int first, int second, double ae, double ag, d
     const auto lowest = std::min_element(samples.begin(), samples.end());
     const auto highest = std::max_element(samples.begin(), samples.end());
     if (*lowest == *highest)
+        //: %1: the plot's description above; %2: the force, the same at every distance.
         return filled(translated("ForcesEditor", "%1: %2 at every distance."),
                       {plotted, force(*lowest)});
     const auto at = [&](auto it) { return static_cast<std::size_t>(it - samples.begin()); };
-    const std::initializer_list<std::string> extremes = {
-        plotted, force(*lowest), distance(at(lowest)), force(*highest), distance(at(highest))};
+    const std::string smallest = force(*lowest);
+    const std::string smallestAt = distance(at(lowest));
+    const std::string largest = force(*highest);
+    const std::string largestAt = distance(at(highest));
     // A zero sample sits between the two signs: the change is counted across it.
     std::vector<std::string> changes;
     int sign = 0;
@@ -68,18 +73,21 @@ std::string forceCurveDescription(int first, int second, double ae, double ag, d
         sign = s;
         signedAt = k;
     }
+    //: %1: the plot's description; %2 the smallest force, at distance %3; %4 the largest,
+    //: at distance %5. A positive force attracts.
     if (changes.empty())
         return filled(translated("ForcesEditor",
                                  "%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it "
                                  "does not change sign."),
-                      extremes);
+                      {plotted, smallest, smallestAt, largest, largestAt});
     std::string where;
     for (std::size_t i = 0; i < changes.size(); ++i) where += (i ? ", " : "") + changes[i];
-    const std::string text = translated(
-        "ForcesEditor",
-        "%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it changes sign %6.");
-    return filled(text, {plotted, force(*lowest), distance(at(lowest)), force(*highest),
-                         distance(at(highest)), where});
+    // The places where the sign changes go in as one list, "between 0.2 and 0.4, between ...".
+    //: As the text before, and %6 the list of "between %1 and %2" where the force changes sign.
+    return filled(translated("ForcesEditor",
+                             "%1 (positive attracts): smallest %2 at %3, largest "
+                             "%4 at %5; it changes sign %6."),
+                  {plotted, smallest, smallestAt, largest, largestAt, where});
 }
 
 ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldControls& fields)
@@ -198,6 +206,7 @@ void ForcesEditor::showTypeLists(int typeCount) {
     ComboBox2->clear();
     for (int t = 1; t <= typeCount; ++t) {
         const QString entry = QString::fromStdString(
+            //: An entry of the two type lists, 113 and 105 pixels wide; %1: the type's number.
             filled(translated("ForcesEditor", "Type%1"), {std::to_string(t)}));
         ComboBox1->addItem(entry);
         ComboBox2->addItem(entry);

@@ -160,6 +160,7 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
     }
 
     setShownAndEnabled(GroupBox2, false);
+    //: The main window's title while the types are entered; %1: the project's name.
     shell.setCaption(filled(translated("ProjectEditor", "Zentova - Project : %1"), {project.name}));
     for (int t = 1; t <= project.typeCount; ++t) {
         if (!typeBox(program, t, editExisting)) {
@@ -270,6 +271,7 @@ void ProjectEditor::editForces(ProgramState& program) {
 bool ProjectEditor::typeBox(ProgramState& program, int t, bool editExisting) {
     Project& project = program.project;
     const auto type = static_cast<std::size_t>(t);
+    //: The type box's OK button, 177 pixels wide; %1: the type's number (1 to 20).
     Button8->setText(onScreen(
         filled(translated("ProjectEditor", "Particle type %1 OK ?"), {std::to_string(t)})));
     m_colour = editExisting ? project.colors[type] : Silver;
@@ -305,6 +307,7 @@ bool ProjectEditor::typeBox(ProgramState& program, int t, bool editExisting) {
 
 void ProjectEditor::fillTypeBox(const Project& project, int t, bool editExisting) {
     const auto type = static_cast<std::size_t>(t);
+    //: The type box's title; %1: the type's number (1 to 20).
     GroupBox3->setTitle(onScreen(filled(
         translated("ProjectEditor", "Patricles of type %1 - parameters"), {std::to_string(t)})));
     Edit16->clear();

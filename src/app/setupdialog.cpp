@@ -173,6 +173,7 @@ bool SetupDialog::takeTypedValues() {
     if (step) {
         m_settings->integrationStep = *step;
     } else {
+        //: %1: the text typed for the integration step; %2: the step kept.
         refused +=
             said(filled(translated("Setup", "\"%1\" is not a number; the step stays %2. "),
                         {Edit20->text().toStdString(), generalText(m_settings->integrationStep)}));
@@ -181,6 +182,7 @@ bool SetupDialog::takeTypedValues() {
     if (damping) {
         m_settings->dampingCoefficient = *damping;
     } else {
+        //: %1: the text typed for the damping; %2: the damping kept.
         refused += said(
             filled(translated("Setup", "\"%1\" is not a number; the damping stays %2."),
                    {Edit21->text().toStdString(), generalText(m_settings->dampingCoefficient)}));
