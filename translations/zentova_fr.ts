@@ -226,4 +226,266 @@ ou ouvrez-en un autre depuis le menu.</translation>
         <translation>m = %1  q = %2</translation>
     </message>
 </context>
+<context>
+    <name>EditorKeys</name>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>Number of particle types</source>
+        <translation>Nombre de types</translation>
+    </message>
+    <message>
+        <source>Strong force coefficient</source>
+        <translation>Coeff. force forte</translation>
+    </message>
+    <message>
+        <source>Weak force (gravity)</source>
+        <translation>Force faible (gravité)</translation>
+    </message>
+    <message>
+        <source>Repelling force</source>
+        <translation>Force de répulsion</translation>
+    </message>
+    <message>
+        <source>Number of particles</source>
+        <translation>Nombre de particules</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>masse</translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation>Charge électrique</translation>
+    </message>
+    <message>
+        <source>Display diameter</source>
+        <translation>Diamètre affiché</translation>
+    </message>
+    <message>
+        <source>Display color</source>
+        <translation>Couleur affichée</translation>
+    </message>
+</context>
+<context>
+    <name>ForcesEditor</name>
+    <message>
+        <source>Force between Type%1 and Type%2 against distance, %3 to %4, for ae = %5, ag = %6, ar = %7</source>
+        <extracomment>What a screen reader says of the force plot. %1, %2: the two types&apos; numbers; %3, %4: the first and last distance; %5, %6, %7: the three coefficients.</extracomment>
+        <translation>Force entre le type %1 et le type %2 en fonction de la distance, de %3 à %4, pour ae = %5, ag = %6, ar = %7</translation>
+    </message>
+    <message>
+        <source>%1: %2 at every distance.</source>
+        <extracomment>%1: the plot&apos;s description above; %2: the force, the same at every distance.</extracomment>
+        <translation>%1 : %2 à toute distance.</translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>entre %1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it does not change sign.</source>
+        <extracomment>%1: the plot&apos;s description; %2 the smallest force, at distance %3; %4 the largest, at distance %5. A positive force attracts.</extracomment>
+        <translation>%1 (positive = attraction) : minimum %2 à %3, maximum %4 à %5 ; elle ne change pas de signe.</translation>
+    </message>
+    <message>
+        <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it changes sign %6.</source>
+        <extracomment>As the text before, and %6 the list of &quot;between %1 and %2&quot; where the force changes sign.</extracomment>
+        <translation>%1 (positive = attraction) : minimum %2 à %3, maximum %4 à %5 ; elle change de signe %6.</translation>
+    </message>
+    <message>
+        <source>Force between types:</source>
+        <translation>Force entre les types :</translation>
+    </message>
+    <message>
+        <source>Terminate force parameters</source>
+        <translation>Fermer les paramètres</translation>
+    </message>
+    <message>
+        <source>The first type of the pair plotted</source>
+        <translation>Le premier type de la paire tracée</translation>
+    </message>
+    <message>
+        <source>The second type of the pair plotted</source>
+        <translation>Le second type de la paire tracée</translation>
+    </message>
+    <message>
+        <source>After each done, the force between these two types is plotted against their distance</source>
+        <translation>Après chaque « valider », la force entre ces deux types est tracée en fonction de leur distance</translation>
+    </message>
+    <message>
+        <source>Type%1</source>
+        <extracomment>An entry of the two type lists, 113 and 105 pixels wide; %1: the type&apos;s number.</extracomment>
+        <translation>Type %1</translation>
+    </message>
+    <message>
+        <source>Strong attraction</source>
+        <translation>Attraction forte</translation>
+    </message>
+    <message>
+        <source>Weak attraction</source>
+        <translation>Attraction faible</translation>
+    </message>
+    <message>
+        <source>Repelling</source>
+        <translation>Répulsion</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>valider</translation>
+    </message>
+    <message>
+        <source>Force parameters</source>
+        <translation>Paramètres des forces</translation>
+    </message>
+    <message>
+        <source>Horizontal angle</source>
+        <translation>Angle horizontal</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectEditor</name>
+    <message>
+        <source>at most 20 types</source>
+        <translation>au plus 20 types</translation>
+    </message>
+    <message>
+        <source>0 or more</source>
+        <translation>0 ou plus</translation>
+    </message>
+    <message>
+        <source>at most 200 in all</source>
+        <translation>au plus 200 en tout</translation>
+    </message>
+    <message>
+        <source>a number, not 0</source>
+        <translation>un nombre, pas 0</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Project data</source>
+        <translation>Données du projet</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>Number of particle types</source>
+        <translation>Nombre de types</translation>
+    </message>
+    <message>
+        <source>Strong force coefficient</source>
+        <translation>Coeff. force forte</translation>
+    </message>
+    <message>
+        <source>Weak force (gravity)</source>
+        <translation>Force faible (gravité)</translation>
+    </message>
+    <message>
+        <source>Repelling force</source>
+        <translation>Force de répulsion</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Edit forces</source>
+        <translation>Modifier les forces</translation>
+    </message>
+    <message>
+        <source>Number of particles</source>
+        <translation>Nombre de particules</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>masse</translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation>Charge électrique</translation>
+    </message>
+    <message>
+        <source>Display diameter</source>
+        <translation>Diamètre affiché</translation>
+    </message>
+    <message>
+        <source>Display color (click below) </source>
+        <translation>Couleur (cliquer dessous) </translation>
+    </message>
+    <message>
+        <source>Zentova - Project : %1</source>
+        <extracomment>The main window&apos;s title while the types are entered; %1: the project&apos;s name.</extracomment>
+        <translation>Zentova - Projet : %1</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Nouveau projet</translation>
+    </message>
+    <message>
+        <source>Particle type %1 OK ?</source>
+        <extracomment>The type box&apos;s OK button, 177 pixels wide; %1: the type&apos;s number (1 to 20).</extracomment>
+        <translation>Type %1 OK ?</translation>
+    </message>
+    <message>
+        <source>Patricles of type %1 - parameters</source>
+        <extracomment>The type box&apos;s title; %1: the type&apos;s number (1 to 20).</extracomment>
+        <translation>Particules de type %1 - paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Advanced setup</source>
+        <translation>Réglages avancés</translation>
+    </message>
+    <message>
+        <source>Integration step</source>
+        <translation>Pas d&apos;intégration</translation>
+    </message>
+    <message>
+        <source>Dumping coeff.</source>
+        <translation>Amortissement</translation>
+    </message>
+    <message>
+        <source>Enable fog</source>
+        <translation>Activer le brouillard</translation>
+    </message>
+    <message>
+        <source>Show cube limits</source>
+        <translation>Afficher les arêtes du cube</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Back to defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved; they apply until the program ends.</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés ; ils valent jusqu&apos;à la fin du programme.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; the step stays %2. </source>
+        <extracomment>%1: the text typed for the integration step; %2: the step kept.</extracomment>
+        <translation>« %1 » n&apos;est pas un nombre ; le pas reste %2. </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; the damping stays %2.</source>
+        <extracomment>%1: the text typed for the damping; %2: the damping kept.</extracomment>
+        <translation>« %1 » n&apos;est pas un nombre ; l&apos;amortissement reste %2.</translation>
+    </message>
+</context>
 </TS>

@@ -226,4 +226,266 @@ ou abra outro pelo menu.</translation>
         <translation>Massa %1  carga %2</translation>
     </message>
 </context>
+<context>
+    <name>EditorKeys</name>
+    <message>
+        <source>Project name</source>
+        <translation>Nome do projeto</translation>
+    </message>
+    <message>
+        <source>Number of particle types</source>
+        <translation>Número de tipos</translation>
+    </message>
+    <message>
+        <source>Strong force coefficient</source>
+        <translation>Coef. força forte</translation>
+    </message>
+    <message>
+        <source>Weak force (gravity)</source>
+        <translation>Força fraca (gravidade)</translation>
+    </message>
+    <message>
+        <source>Repelling force</source>
+        <translation>Força de repulsão</translation>
+    </message>
+    <message>
+        <source>Number of particles</source>
+        <translation>Número de partículas</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>massa</translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation>Carga elétrica</translation>
+    </message>
+    <message>
+        <source>Display diameter</source>
+        <translation>Diâmetro na tela</translation>
+    </message>
+    <message>
+        <source>Display color</source>
+        <translation>Cor na tela</translation>
+    </message>
+</context>
+<context>
+    <name>ForcesEditor</name>
+    <message>
+        <source>Force between Type%1 and Type%2 against distance, %3 to %4, for ae = %5, ag = %6, ar = %7</source>
+        <extracomment>What a screen reader says of the force plot. %1, %2: the two types&apos; numbers; %3, %4: the first and last distance; %5, %6, %7: the three coefficients.</extracomment>
+        <translation>Força entre o tipo %1 e o tipo %2 em função da distância, de %3 a %4, para ae = %5, ag = %6, ar = %7</translation>
+    </message>
+    <message>
+        <source>%1: %2 at every distance.</source>
+        <extracomment>%1: the plot&apos;s description above; %2: the force, the same at every distance.</extracomment>
+        <translation>%1: %2 em qualquer distância.</translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>entre %1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it does not change sign.</source>
+        <extracomment>%1: the plot&apos;s description; %2 the smallest force, at distance %3; %4 the largest, at distance %5. A positive force attracts.</extracomment>
+        <translation>%1 (positiva atrai): mínima %2 em %3, máxima %4 em %5; não muda de sinal.</translation>
+    </message>
+    <message>
+        <source>%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it changes sign %6.</source>
+        <extracomment>As the text before, and %6 the list of &quot;between %1 and %2&quot; where the force changes sign.</extracomment>
+        <translation>%1 (positiva atrai): mínima %2 em %3, máxima %4 em %5; muda de sinal %6.</translation>
+    </message>
+    <message>
+        <source>Force between types:</source>
+        <translation>Força entre os tipos:</translation>
+    </message>
+    <message>
+        <source>Terminate force parameters</source>
+        <translation>Fechar parâmetros de força</translation>
+    </message>
+    <message>
+        <source>The first type of the pair plotted</source>
+        <translation>O primeiro tipo do par no gráfico</translation>
+    </message>
+    <message>
+        <source>The second type of the pair plotted</source>
+        <translation>O segundo tipo do par no gráfico</translation>
+    </message>
+    <message>
+        <source>After each done, the force between these two types is plotted against their distance</source>
+        <translation>Após cada “concluir”, a força entre estes dois tipos é traçada em função da distância</translation>
+    </message>
+    <message>
+        <source>Type%1</source>
+        <extracomment>An entry of the two type lists, 113 and 105 pixels wide; %1: the type&apos;s number.</extracomment>
+        <translation>Tipo %1</translation>
+    </message>
+    <message>
+        <source>Strong attraction</source>
+        <translation>Atração forte</translation>
+    </message>
+    <message>
+        <source>Weak attraction</source>
+        <translation>Atração fraca</translation>
+    </message>
+    <message>
+        <source>Repelling</source>
+        <translation>Repulsão</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>concluir</translation>
+    </message>
+    <message>
+        <source>Force parameters</source>
+        <translation>Parâmetros de força</translation>
+    </message>
+    <message>
+        <source>Horizontal angle</source>
+        <translation>Ângulo horizontal</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectEditor</name>
+    <message>
+        <source>at most 20 types</source>
+        <translation>no máximo 20 tipos</translation>
+    </message>
+    <message>
+        <source>0 or more</source>
+        <translation>0 ou mais</translation>
+    </message>
+    <message>
+        <source>at most 200 in all</source>
+        <translation>máx. 200 no total</translation>
+    </message>
+    <message>
+        <source>a number, not 0</source>
+        <translation>um número, não 0</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Project data</source>
+        <translation>Dados do projeto</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome do projeto</translation>
+    </message>
+    <message>
+        <source>Number of particle types</source>
+        <translation>Número de tipos</translation>
+    </message>
+    <message>
+        <source>Strong force coefficient</source>
+        <translation>Coef. força forte</translation>
+    </message>
+    <message>
+        <source>Weak force (gravity)</source>
+        <translation>Força fraca (gravidade)</translation>
+    </message>
+    <message>
+        <source>Repelling force</source>
+        <translation>Força de repulsão</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>Edit forces</source>
+        <translation>Editar forças</translation>
+    </message>
+    <message>
+        <source>Number of particles</source>
+        <translation>Número de partículas</translation>
+    </message>
+    <message>
+        <source>mass</source>
+        <translation>massa</translation>
+    </message>
+    <message>
+        <source>Electric charge</source>
+        <translation>Carga elétrica</translation>
+    </message>
+    <message>
+        <source>Display diameter</source>
+        <translation>Diâmetro na tela</translation>
+    </message>
+    <message>
+        <source>Display color (click below) </source>
+        <translation>Cor (clique abaixo) </translation>
+    </message>
+    <message>
+        <source>Zentova - Project : %1</source>
+        <extracomment>The main window&apos;s title while the types are entered; %1: the project&apos;s name.</extracomment>
+        <translation>Zentova - Projeto : %1</translation>
+    </message>
+    <message>
+        <source>New project</source>
+        <translation>Novo projeto</translation>
+    </message>
+    <message>
+        <source>Particle type %1 OK ?</source>
+        <extracomment>The type box&apos;s OK button, 177 pixels wide; %1: the type&apos;s number (1 to 20).</extracomment>
+        <translation>Tipo %1 OK ?</translation>
+    </message>
+    <message>
+        <source>Patricles of type %1 - parameters</source>
+        <extracomment>The type box&apos;s title; %1: the type&apos;s number (1 to 20).</extracomment>
+        <translation>Partículas do tipo %1 - parâmetros</translation>
+    </message>
+</context>
+<context>
+    <name>Setup</name>
+    <message>
+        <source>Advanced setup</source>
+        <translation>Configuração avançada</translation>
+    </message>
+    <message>
+        <source>Integration step</source>
+        <translation>Passo de integração</translation>
+    </message>
+    <message>
+        <source>Dumping coeff.</source>
+        <translation>Amortecimento</translation>
+    </message>
+    <message>
+        <source>Enable fog</source>
+        <translation>Ativar neblina</translation>
+    </message>
+    <message>
+        <source>Show cube limits</source>
+        <translation>Mostrar arestas do cubo</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>Back to defaults</source>
+        <translation>Valores padrão</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved; they apply until the program ends.</source>
+        <translation>Não foi possível salvar as configurações; elas valem até o programa terminar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; the step stays %2. </source>
+        <extracomment>%1: the text typed for the integration step; %2: the step kept.</extracomment>
+        <translation>“%1” não é um número; o passo continua %2. </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; the damping stays %2.</source>
+        <extracomment>%1: the text typed for the damping; %2: the damping kept.</extracomment>
+        <translation>“%1” não é um número; o amortecimento continua %2.</translation>
+    </message>
+</context>
 </TS>

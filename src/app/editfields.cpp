@@ -10,6 +10,7 @@
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -248,6 +249,40 @@ std::string fieldText(double value) {
 
 std::string fieldText(std::int32_t value) {
     return std::to_string(value);
+}
+
+namespace {
+
+// The chosen language's decimal separator, as it writes one half.
+std::string screenSeparator() {
+    const std::string half = screenNumber(0.5, 1);
+    return half.size() >= 3 ? half.substr(1, half.size() - 2) : ".";
+}
+
+std::string replacedAll(std::string text, const std::string& from, const std::string& to) {
+    if (from == to || from.empty()) return text;
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+}  // namespace
+
+std::string withScreenSeparator(std::string text) {
+    return replacedAll(std::move(text), ".", screenSeparator());
+}
+
+std::string withPointSeparator(std::string text) {
+    return replacedAll(std::move(text), screenSeparator(), ".");
+}
+
+std::string screenFieldText(double value) {
+    return withScreenSeparator(fieldText(value));
+}
+
+std::optional<double> parseScreenRealField(const std::string& text) {
+    return parseRealField(withPointSeparator(text));
 }
 
 }  // namespace zentova

@@ -56,4 +56,16 @@ std::optional<double> parseRealField(const std::string& text);
 std::string fieldText(double value);
 std::string fieldText(std::int32_t value);
 
+// A number's text as the chosen language writes it: the point replaced by its decimal
+// separator ("1.5" shows "1,5" in German). Files never take this form.
+std::string withScreenSeparator(std::string text);
+// A typed number's text with the chosen language's separator turned back into the point, so
+// that "1,5" and "1.5" read alike in German; in English a comma stays a comma (and refused).
+std::string withPointSeparator(std::string text);
+
+// The editors' reals on screen and typed: fieldText and parseRealField with the chosen
+// language's decimal separator, which the field takes as well as the point.
+std::string screenFieldText(double value);
+std::optional<double> parseScreenRealField(const std::string& text);
+
 }  // namespace zentova

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/projecteditor.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -83,22 +84,23 @@ void KeyboardOrder(QWidget* box, const std::vector<KeyStop>& stops, QPushButton*
 }
 
 void ProjectEditorKeys(const ProjectControls& c, QPushButton* colour) {
+    const auto said = [](const std::string& text) { return QString::fromStdString(text); };
     KeyboardOrder(c.groupBox2,
-                  {{c.edit[11], "Project name"},
-                   {c.edit[12], "Number of particle types"},
-                   {c.edit[13], "Strong force coefficient"},
-                   {c.edit[14], "Weak force (gravity)"},
-                   {c.edit[15], "Repelling force"},
+                  {{c.edit[11], said(translated("EditorKeys", "Project name"))},
+                   {c.edit[12], said(translated("EditorKeys", "Number of particle types"))},
+                   {c.edit[13], said(translated("EditorKeys", "Strong force coefficient"))},
+                   {c.edit[14], said(translated("EditorKeys", "Weak force (gravity)"))},
+                   {c.edit[15], said(translated("EditorKeys", "Repelling force"))},
                    {c.button9, {}},
                    {c.button6, {}},
                    {c.button7, {}}},
                   c.button6);
     KeyboardOrder(c.groupBox3,
-                  {{c.edit[16], "Number of particles"},
-                   {c.edit[17], "mass"},
-                   {c.edit[18], "Electric charge"},
-                   {c.edit[19], "Display diameter"},
-                   {colour, "Display color"},
+                  {{c.edit[16], said(translated("EditorKeys", "Number of particles"))},
+                   {c.edit[17], said(translated("EditorKeys", "mass"))},
+                   {c.edit[18], said(translated("EditorKeys", "Electric charge"))},
+                   {c.edit[19], said(translated("EditorKeys", "Display diameter"))},
+                   {colour, said(translated("EditorKeys", "Display color"))},
                    {c.button8, {}},
                    {c.button7, {}}},
                   c.button8);

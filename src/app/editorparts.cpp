@@ -11,8 +11,9 @@ void setShownAndEnabled(QWidget* control, bool on) {
     control->setEnabled(on);
 }
 
-QLabel* makeCaption(QWidget* box, const char* name, const char* text, int x, int y, int width) {
-    auto* made = new QLabel(text, box);
+QLabel* makeCaption(QWidget* box, const char* name, const std::string& text, int x, int y,
+                    int width) {
+    auto* made = new QLabel(onScreen(text), box);
     made->setObjectName(name);
     made->setGeometry(x, y, width, 18);
     return made;
@@ -49,18 +50,22 @@ QString boxStyle(const char* colour) {
         .arg(colour);
 }
 
+QString onScreen(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 std::string typedText(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 QString asFieldText(double value) {
-    return QString::fromStdString(fieldText(value));
+    return QString::fromStdString(screenFieldText(value));
 }
 QString asFieldText(std::int32_t value) {
     return QString::fromStdString(fieldText(value));
 }
 
 bool parseInto(const QLineEdit* edit, double& target) {
-    const std::optional<double> value = parseRealField(typedText(edit));
+    const std::optional<double> value = parseScreenRealField(typedText(edit));
     if (value) target = *value;
     return value.has_value();
 }

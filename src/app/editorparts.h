@@ -16,7 +16,7 @@ namespace zentova {
 void setShownAndEnabled(QWidget* control, bool on);
 
 // A caption named `name` at (x, y) in `box`.
-QLabel* makeCaption(QWidget* box, const char* name, const char* text, int x, int y,
+QLabel* makeCaption(QWidget* box, const char* name, const std::string& text, int x, int y,
                     int width = 180);
 
 // An empty hint line at (x, y) in `box`, for the reason a value is refused.
@@ -31,13 +31,17 @@ void placeInBox(QWidget* control, QWidget* box, int x, int y, int width, int hei
 // The style sheet of a box with the background `colour`.
 QString boxStyle(const char* colour);
 
+// A translated text (UTF-8) as a control takes it.
+QString onScreen(const std::string& text);
+
 // The text typed in a field.
 std::string typedText(const QLineEdit* edit);
-// A value as its field shows it.
+// A value as its field shows it, a real with the language's decimal separator.
 QString asFieldText(double value);
 QString asFieldText(std::int32_t value);
 
-// Parses a field into `target`; false, with `target` unchanged, when it does not parse.
+// Parses a field into `target`; false, with `target` unchanged, when it does not parse. A
+// real takes the language's decimal separator or a point.
 bool parseInto(const QLineEdit* edit, double& target);
 bool parseInto(const QLineEdit* edit, std::int32_t& target);
 

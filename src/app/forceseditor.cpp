@@ -11,21 +11,12 @@
 #include "canvas/plotter.h"
 #include "canvas/primitives.h"
 #include "canvas/screenitems.h"
+#include "lang/language.h"
 #include "model/force.h"
 #include "pump/pump.h"
 #include "view3d/focusframe.h"
 
 namespace zentova {
-
-std::optional<int> typeNumberOf(const std::string& text) {
-    if (text.size() <= 4) return std::nullopt;
-    const std::string digits = text.substr(4, 15);
-    int value = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [ptr, ec] = std::from_chars(digits.data(), end, value);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
 
 std::string coefficientText(double value) {
     char buffer[64];
@@ -34,32 +25,41 @@ std::string coefficientText(double value) {
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 7);
         std::string text(buffer, wide.ptr);
         std::replace(text.begin(), text.end(), 'e', 'E');
-        return text;
+        return withScreenSeparator(text);
     }
     // Eight significant digits first, then the four decimals: 1234567.891 shows 1234567.9000.
     const auto rounded =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 7);
     double kept = value;
     std::from_chars(buffer, rounded.ptr, kept);
-    return fixedText(kept, 0, 4);
+    return withScreenSeparator(fixedText(kept, 0, 4));
 }
 
 std::string forceCurveDescription(int first, int second, double ae, double ag, double ar,
                                   const ForceSamples& samples) {
     const auto distance = [](std::size_t k) {
-        return fixedText(ForceSampleStep * static_cast<double>(k + 1), 0, 1);
+        return withScreenSeparator(fixedText(ForceSampleStep * static_cast<double>(k + 1), 0, 1));
     };
-    const auto force = [](double value) { return generalNumber(value, 4); };
-    std::string text = "Force between Type" + std::to_string(first) + " and Type" +
-                       std::to_string(second) + " against distance, " + distance(0) + " to " +
-                       distance(samples.size() - 1) + ", for ae = " + coefficientText(ae) +
-                       ", ag = " + coefficientText(ag) + ", ar = " + coefficientText(ar);
+    const auto force = [](double value) { return withScreenSeparator(generalNumber(value, 4)); };
+    const std::string plotted = filled(
+        //: What a screen reader says of the force plot. %1, %2: the two types' numbers; %3, %4:
+        //: the first and last distance; %5, %6, %7: the three coefficients.
+        translated("ForcesEditor",
+                   "Force between Type%1 and Type%2 against distance, %3 to %4, for ae = "
+                   "%5, ag = %6, ar = %7"),
+        {std::to_string(first), std::to_string(second), distance(0), distance(samples.size() - 1),
+         coefficientText(ae), coefficientText(ag), coefficientText(ar)});
     const auto lowest = std::min_element(samples.begin(), samples.end());
     const auto highest = std::max_element(samples.begin(), samples.end());
-    if (*lowest == *highest) return text + ": " + force(*lowest) + " at every distance.";
+    if (*lowest == *highest)
+        //: %1: the plot's description above; %2: the force, the same at every distance.
+        return filled(translated("ForcesEditor", "%1: %2 at every distance."),
+                      {plotted, force(*lowest)});
     const auto at = [&](auto it) { return static_cast<std::size_t>(it - samples.begin()); };
-    text += " (positive attracts): smallest " + force(*lowest) + " at " + distance(at(lowest)) +
-            ", largest " + force(*highest) + " at " + distance(at(highest));
+    const std::string smallest = force(*lowest);
+    const std::string smallestAt = distance(at(lowest));
+    const std::string largest = force(*highest);
+    const std::string largestAt = distance(at(highest));
     // A zero sample sits between the two signs: the change is counted across it.
     std::vector<std::string> changes;
     int sign = 0;
@@ -68,19 +68,31 @@ std::string forceCurveDescription(int first, int second, double ae, double ag, d
         const int s = (samples[k] > 0.0) - (samples[k] < 0.0);
         if (s == 0) continue;
         if (sign != 0 && s != sign)
-            changes.push_back("between " + distance(signedAt) + " and " + distance(k));
+            changes.push_back(filled(translated("ForcesEditor", "between %1 and %2"),
+                                     {distance(signedAt), distance(k)}));
         sign = s;
         signedAt = k;
     }
-    if (changes.empty()) return text + "; it does not change sign.";
-    text += "; it changes sign";
-    for (std::size_t i = 0; i < changes.size(); ++i) text += (i ? ", " : " ") + changes[i];
-    return text + ".";
+    //: %1: the plot's description; %2 the smallest force, at distance %3; %4 the largest,
+    //: at distance %5. A positive force attracts.
+    if (changes.empty())
+        return filled(translated("ForcesEditor",
+                                 "%1 (positive attracts): smallest %2 at %3, largest %4 at %5; it "
+                                 "does not change sign."),
+                      {plotted, smallest, smallestAt, largest, largestAt});
+    std::string where;
+    for (std::size_t i = 0; i < changes.size(); ++i) where += (i ? ", " : "") + changes[i];
+    // The places where the sign changes go in as one list, "between 0.2 and 0.4, between ...".
+    //: As the text before, and %6 the list of "between %1 and %2" where the force changes sign.
+    return filled(translated("ForcesEditor",
+                             "%1 (positive attracts): smallest %2 at %3, largest "
+                             "%4 at %5; it changes sign %6."),
+                  {plotted, smallest, smallestAt, largest, largestAt, where});
 }
 
 ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldControls& fields)
     : GroupBox1(groupBox1), Button5(button5), m_fields(fields) {
-    GroupBox1->setTitle("Force between types:");
+    GroupBox1->setTitle(QString::fromStdString(translated("ForcesEditor", "Force between types:")));
     GroupBox1->setStyleSheet(
         "QGroupBox { background: #c0c0c0; border: 1px solid #808080; }"
         "QGroupBox::title { subcontrol-origin: padding; left: 8px; top: 2px; }");
@@ -94,15 +106,20 @@ ForcesEditor::ForcesEditor(QGroupBox* groupBox1, QPushButton* button5, FieldCont
     ComboBox2->setEditable(false);
     ComboBox1->setGeometry(16, 24, 113, 24);
     ComboBox2->setGeometry(152, 24, 105, 24);
-    Button5->setText("Terminate force parameters");
+    Button5->setText(
+        QString::fromStdString(translated("ForcesEditor", "Terminate force parameters")));
     Button5->setGeometry(452, 16, 201, 25);
     QObject::connect(Button5, &QPushButton::clicked, [this] { Button5Click(); });
     // A screen reader names a list by its choice and its box's title; which list it is, it
     // reads from the description.
-    ComboBox1->setAccessibleDescription("The first type of the pair plotted");
-    ComboBox2->setAccessibleDescription("The second type of the pair plotted");
+    ComboBox1->setAccessibleDescription(
+        QString::fromStdString(translated("ForcesEditor", "The first type of the pair plotted")));
+    ComboBox2->setAccessibleDescription(
+        QString::fromStdString(translated("ForcesEditor", "The second type of the pair plotted")));
     GroupBox1->setAccessibleDescription(
-        "After each done, the force between these two types is plotted against their distance");
+        QString::fromStdString(translated("ForcesEditor",
+                                          "After each done, the force between these two types is "
+                                          "plotted against their distance")));
     // Tab goes down the column of fields to "done", then to the two lists and the way out.
     // The fields are the ones every field entry borrows, so all ten keep their order.
     std::vector<KeyStop> stops;
@@ -124,8 +141,9 @@ void ForcesEditor::Button5Click() {
 }
 
 int ForcesEditor::chosenType(const QComboBox* list, int typeCount) const {
-    const std::optional<int> type = typeNumberOf(list->currentText().toStdString());
-    return type && *type >= 1 && *type <= typeCount ? *type : 1;
+    // The entry's place, not its words, which are the language's.
+    const int type = list->currentIndex() + 1;
+    return type >= 1 && type <= typeCount ? type : 1;
 }
 
 void ForcesEditor::plot(Toolkit& toolkit, const ForceSamples& samples, int first, int second,
@@ -170,11 +188,11 @@ namespace {
 // The three coefficients as typed: a field that does not parse keeps its old value and
 // stops the ones after it.
 void takeCoefficients(const FieldTexts& values, double& ae, double& ag, double& ar) {
-    if (const std::optional<double> v = parseRealField(values[0])) {
+    if (const std::optional<double> v = parseScreenRealField(values[0])) {
         ae = *v;
-        if (const std::optional<double> w = parseRealField(values[1])) {
+        if (const std::optional<double> w = parseScreenRealField(values[1])) {
             ag = *w;
-            if (const std::optional<double> x = parseRealField(values[2])) ar = *x;
+            if (const std::optional<double> x = parseScreenRealField(values[2])) ar = *x;
         }
     }
 }
@@ -188,8 +206,11 @@ void ForcesEditor::showTypeLists(int typeCount) {
     ComboBox1->clear();
     ComboBox2->clear();
     for (int t = 1; t <= typeCount; ++t) {
-        ComboBox1->addItem(QString("Type%1").arg(t));
-        ComboBox2->addItem(QString("Type%1").arg(t));
+        const QString entry = QString::fromStdString(
+            //: An entry of the two type lists, 113 and 105 pixels wide; %1: the type's number.
+            filled(translated("ForcesEditor", "Type%1"), {std::to_string(t)}));
+        ComboBox1->addItem(entry);
+        ComboBox2->addItem(entry);
     }
     ComboBox1->setCurrentIndex(typeCount >= 1 ? 0 : -1);
     ComboBox2->setCurrentIndex(typeCount >= 2 ? 1 : typeCount - 1);
@@ -208,21 +229,25 @@ void ForcesEditor::EditForces(Toolkit& toolkit, Project& project, double cubeHal
 
     showTypeLists(typeCount);
 
-    const FieldTexts captions = {"Strong attraction", "Weak attraction", "Repelling"};
+    const FieldTexts captions = {translated("ForcesEditor", "Strong attraction"),
+                                 translated("ForcesEditor", "Weak attraction"),
+                                 translated("ForcesEditor", "Repelling")};
     for (;;) {
         ProcessMessages();
         GradientBackground(toolkit);
         if (entered && typeCount >= 1)
             plot(toolkit, samples, plottedFirst, plottedSecond, ae, ag, ar);
 
-        FieldTexts values = {fieldText(ae), fieldText(ag), fieldText(ar)};
+        FieldTexts values = {screenFieldText(ae), screenFieldText(ag), screenFieldText(ar)};
         setShownAndEnabled(Button5, true);
         Button5->raise();
         setTag(Button5, 0);
         setLabelColour(m_fields.label[1], Rgb{192, 192, 192});
-        m_fields.button1->setText("done");
-        EditFields(toolkit, m_fields, 3, "Force parameters", captions, values);
-        m_fields.button1->setText("Horizontal angle");
+        m_fields.button1->setText(QString::fromStdString(translated("ForcesEditor", "done")));
+        EditFields(toolkit, m_fields, 3, translated("ForcesEditor", "Force parameters"), captions,
+                   values);
+        m_fields.button1->setText(
+            QString::fromStdString(translated("ForcesEditor", "Horizontal angle")));
         entered = true;
 
         takeCoefficients(values, ae, ag, ar);

@@ -14,12 +14,8 @@
 
 namespace zentova {
 
-// The type number a list entry names: its characters from the fifth on ("Type12" gives 12);
-// nothing when they are not a whole number.
-std::optional<int> typeNumberOf(const std::string& text);
-
 // A coefficient as written beside the plot: fixed point with 4 decimals after rounding to
-// 8 significant digits; numbers from 1e8 on in exponent form.
+// 8 significant digits; numbers from 1e8 on in exponent form; the language's separator.
 std::string coefficientText(double value);
 
 // What the plot of the force between types `first` and `second` shows, in words for a screen

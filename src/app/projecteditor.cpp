@@ -1,10 +1,13 @@
 #include "app/projecteditor.h"
 
+#include <QtGlobal>
+
 #include "app/controltag.h"
 #include "app/editorkeys.h"
 #include "app/editorparts.h"
 #include "app/summary.h"
 #include "canvas/primitives.h"
+#include "lang/language.h"
 #include "model/placement.h"
 #include "model/settings.h"
 #include "pump/pump.h"
@@ -18,10 +21,15 @@ constexpr Rgb Silver{192, 192, 192};
 constexpr int PollMs = 40;
 
 // The refusals the boxes explain; a field that does not parse keeps the box without a word.
-constexpr const char* TooManyTypes = "at most 20 types";
-constexpr const char* NegativeCount = "0 or more";
-constexpr const char* TooManyParticles = "at most 200 in all";
-constexpr const char* BadMass = "a number, not 0";
+constexpr const char* TooManyTypes = QT_TRANSLATE_NOOP("ProjectEditor", "at most 20 types");
+constexpr const char* NegativeCount = QT_TRANSLATE_NOOP("ProjectEditor", "0 or more");
+constexpr const char* TooManyParticles = QT_TRANSLATE_NOOP("ProjectEditor", "at most 200 in all");
+constexpr const char* BadMass = QT_TRANSLATE_NOOP("ProjectEditor", "a number, not 0");
+
+// A refusal's hint in the chosen language.
+QString hintText(const char* hint) {
+    return onScreen(translated("ProjectEditor", hint));
+}
 
 }  // namespace
 
@@ -57,11 +65,11 @@ ProjectEditor::ProjectEditor(const ProjectControls& c, ColourChooser chooseColou
         return count && *count >= 0 && m_countsBefore + *count <= MaxParticles;
     });
     clearWhenRight(Edit17, massHint, [](const std::string& field) {
-        const std::optional<double> mass = parseRealField(field);
+        const std::optional<double> mass = parseScreenRealField(field);
         return mass && *mass != 0.0;
     });
 
-    Button7->setText("Cancel");
+    Button7->setText(onScreen(translated("ProjectEditor", "Cancel")));
     Button7->setGeometry(64, 8, 129, 25);
     setShownAndEnabled(GroupBox2, false);
     setShownAndEnabled(GroupBox3, false);
@@ -73,14 +81,16 @@ ProjectEditor::ProjectEditor(const ProjectControls& c, ColourChooser chooseColou
 }
 
 void ProjectEditor::buildProjectBox() {
-    GroupBox2->setTitle("Project data");
+    GroupBox2->setTitle(onScreen(translated("ProjectEditor", "Project data")));
     GroupBox2->setStyleSheet(boxStyle("#808000"));
     GroupBox2->setGeometry(208, 120, 541, 273);
-    makeCaption(GroupBox2, "Label12", "Project name", 16, 40);
-    makeCaption(GroupBox2, "Label13", "Number of particle types", 16, 80);
-    makeCaption(GroupBox2, "Label15", "Strong force coefficient", 16, 116);
-    makeCaption(GroupBox2, "Label16", "Weak force (gravity)", 16, 152);
-    makeCaption(GroupBox2, "Label17", "Repelling force", 16, 188);
+    makeCaption(GroupBox2, "Label12", translated("ProjectEditor", "Project name"), 16, 40);
+    makeCaption(GroupBox2, "Label13", translated("ProjectEditor", "Number of particle types"), 16,
+                80);
+    makeCaption(GroupBox2, "Label15", translated("ProjectEditor", "Strong force coefficient"), 16,
+                116);
+    makeCaption(GroupBox2, "Label16", translated("ProjectEditor", "Weak force (gravity)"), 16, 152);
+    makeCaption(GroupBox2, "Label17", translated("ProjectEditor", "Repelling force"), 16, 188);
     placeInBox(Edit11, GroupBox2, 204, 36, 321);
     placeInBox(Edit12, GroupBox2, 204, 76, 61);
     // Wider than the form had them: a coefficient may take 15 digits.
@@ -88,26 +98,27 @@ void ProjectEditor::buildProjectBox() {
     placeInBox(Edit14, GroupBox2, 204, 148, 121);
     placeInBox(Edit15, GroupBox2, 204, 184, 121);
     placeInBox(Button6, GroupBox2, 204, 220, 89, 25);
-    Button6->setText("Done");
+    Button6->setText(onScreen(translated("ProjectEditor", "Done")));
     // Beside the coefficients it edits, which leaves the type count room for its hint.
     placeInBox(Button9, GroupBox2, 364, 112, 161, 29);
-    Button9->setText("Edit forces");
+    Button9->setText(onScreen(translated("ProjectEditor", "Edit forces")));
     typeCountHint = makeHintLine(GroupBox2, 272, 80);
 }
 
 void ProjectEditor::buildTypeBox() {
     GroupBox3->setStyleSheet(boxStyle("#008080"));
     GroupBox3->setGeometry(216, 96, 463, 281);
-    makeCaption(GroupBox3, "Label14", "Number of particles", 16, 38);
-    makeCaption(GroupBox3, "Label18", "mass", 16, 84);
-    makeCaption(GroupBox3, "Label19", "Electric charge", 16, 138);
-    makeCaption(GroupBox3, "Label20", "Display diameter", 16, 200);
+    makeCaption(GroupBox3, "Label14", translated("ProjectEditor", "Number of particles"), 16, 38);
+    makeCaption(GroupBox3, "Label18", translated("ProjectEditor", "mass"), 16, 84);
+    makeCaption(GroupBox3, "Label19", translated("ProjectEditor", "Electric charge"), 16, 138);
+    makeCaption(GroupBox3, "Label20", translated("ProjectEditor", "Display diameter"), 16, 200);
     placeInBox(Edit16, GroupBox3, 16, 56, 81);
     placeInBox(Edit17, GroupBox3, 16, 104, 81);
     placeInBox(Edit18, GroupBox3, 16, 160, 81);
     placeInBox(Edit19, GroupBox3, 16, 224, 81);
     // The colour column moved right to leave the hints room beside their fields.
-    makeCaption(GroupBox3, "Label21", "Display color (click below) ", 254, 60, 189);
+    makeCaption(GroupBox3, "Label21", translated("ProjectEditor", "Display color (click below) "),
+                254, 60, 189);
     Panel1 = new FocusFramed<QPushButton>(GroupBox3);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(314, 88, 57, 33);
@@ -149,7 +160,8 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
     }
 
     setShownAndEnabled(GroupBox2, false);
-    shell.setCaption("Zentova - Project : " + project.name);
+    //: The main window's title while the types are entered; %1: the project's name.
+    shell.setCaption(filled(translated("ProjectEditor", "Zentova - Project : %1"), {project.name}));
     for (int t = 1; t <= project.typeCount; ++t) {
         if (!typeBox(program, t, editExisting)) {
             cancelled();
@@ -179,7 +191,8 @@ void ProjectEditor::EditProject(bool editExisting, ProgramState& program, Shell&
 }
 
 void ProjectEditor::fillProjectBox(const Project& project, bool editExisting) {
-    Edit11->setText(editExisting ? QString::fromStdString(project.name) : "New project");
+    Edit11->setText(editExisting ? QString::fromStdString(project.name)
+                                 : onScreen(translated("ProjectEditor", "New project")));
     Edit12->setText(asFieldText(project.typeCount));
     Edit13->setText(asFieldText(project.ae));
     Edit14->setText(asFieldText(project.ag));
@@ -224,7 +237,7 @@ bool ProjectEditor::acceptProjectBox(Project& project) {
     const std::optional<std::int32_t> types = parseIntegerField(typedText(Edit12));
     if (!types || *types < 1) return false;
     if (*types > MaxTypes) {
-        typeCountHint->setText(TooManyTypes);
+        typeCountHint->setText(hintText(TooManyTypes));
         return false;
     }
     project.typeCount = *types;
@@ -258,7 +271,9 @@ void ProjectEditor::editForces(ProgramState& program) {
 bool ProjectEditor::typeBox(ProgramState& program, int t, bool editExisting) {
     Project& project = program.project;
     const auto type = static_cast<std::size_t>(t);
-    Button8->setText(QString("Particle type %1 OK ?").arg(t));
+    //: The type box's OK button, 177 pixels wide; %1: the type's number (1 to 20).
+    Button8->setText(onScreen(
+        filled(translated("ProjectEditor", "Particle type %1 OK ?"), {std::to_string(t)})));
     m_colour = editExisting ? project.colors[type] : Silver;
     ProcessMessages();
     GradientBackground(program.toolkit);
@@ -292,7 +307,9 @@ bool ProjectEditor::typeBox(ProgramState& program, int t, bool editExisting) {
 
 void ProjectEditor::fillTypeBox(const Project& project, int t, bool editExisting) {
     const auto type = static_cast<std::size_t>(t);
-    GroupBox3->setTitle(QString("Patricles of type %1 - parameters").arg(t));
+    //: The type box's title; %1: the type's number (1 to 20).
+    GroupBox3->setTitle(onScreen(filled(
+        translated("ProjectEditor", "Patricles of type %1 - parameters"), {std::to_string(t)})));
     Edit16->clear();
     Edit17->clear();
     Edit18->clear();
@@ -316,7 +333,7 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
     for (int u = 1; u < t; ++u) before += project.counts[static_cast<std::size_t>(u)];
     m_countsBefore = before;
     if (*count < 0 || before + *count > MaxParticles) {
-        countHint->setText(*count < 0 ? NegativeCount : TooManyParticles);
+        countHint->setText(hintText(*count < 0 ? NegativeCount : TooManyParticles));
         return false;
     }
     project.counts[type] = *count;
@@ -326,11 +343,11 @@ bool ProjectEditor::acceptTypeBox(Project& project, int t) {
     if (!parseInto(Edit13, project.ae) || !parseInto(Edit14, project.ag) ||
         !parseInto(Edit15, project.ar))
         return false;
-    const std::optional<double> mass = parseRealField(typedText(Edit17));
+    const std::optional<double> mass = parseScreenRealField(typedText(Edit17));
     if (!mass) return false;  // like every field that does not parse, without a word
     // A type without particles takes any mass; particles of mass 0 could not be moved.
     if (*mass == 0.0 && *count > 0) {
-        massHint->setText(BadMass);
+        massHint->setText(hintText(BadMass));
         return false;
     }
     project.masses[type] = *mass;

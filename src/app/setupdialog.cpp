@@ -5,12 +5,14 @@
 #include <cmath>
 
 #include "app/controltag.h"
+#include "app/editfields.h"
 #include "app/editorkeys.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "files/fileerror.h"
 #include "files/numformat.h"
 #include "files/settingsfile.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 #include "view3d/focusframe.h"
 
@@ -22,7 +24,8 @@ namespace {
 // calculation can use it is the calculation's to say, when it starts.
 std::optional<double> typedNumber(const QString& text) {
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
+    const QString typed = QString::fromStdString(withPointSeparator(text.toStdString()));
+    const double value = typed.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value)) return std::nullopt;
     return value;
 }
@@ -30,24 +33,32 @@ std::optional<double> typedNumber(const QString& text) {
 }  // namespace
 
 std::string generalText(double value) {
-    return formatSignificant(value, 15);
+    return withScreenSeparator(formatSignificant(value, 15));
 }
+
+namespace {
+
+QString said(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
 
 SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
     : m_box(box), m_chooseColour(std::move(chooseColour)) {
-    box->setTitle("Advanced setup");
+    box->setTitle(said(translated("Setup", "Advanced setup")));
     box->setStyleSheet(
         "QGroupBox { background: #800000; color: white; font-weight: bold;"
         " border: 2px solid #c0c0c0; margin-top: 18px; padding: 8px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; color: white; }"
         "QLabel { color: white; font-weight: bold; } QCheckBox { font-weight: bold; }");
     auto* grid = new QGridLayout(box);
-    Label22 = new QLabel("Integration step", box);
-    Edit20 = new FocusFramed<QLineEdit>("0.0001", box);
-    Label23 = new QLabel("Dumping coeff.", box);
+    Label22 = new QLabel(said(translated("Setup", "Integration step")), box);
+    Edit20 = new FocusFramed<QLineEdit>(QString::fromStdString(withScreenSeparator("0.0001")), box);
+    Label23 = new QLabel(said(translated("Setup", "Dumping coeff.")), box);
     Edit21 = new FocusFramed<QLineEdit>("20", box);
-    CheckBox1 = new FocusFramed<QCheckBox>("Enable fog", box);
-    CheckBox2 = new FocusFramed<QCheckBox>("Show cube limits", box);
+    CheckBox1 = new FocusFramed<QCheckBox>(said(translated("Setup", "Enable fog")), box);
+    CheckBox2 = new FocusFramed<QCheckBox>(said(translated("Setup", "Show cube limits")), box);
     CheckBox1->setChecked(true);
     CheckBox2->setChecked(true);
     // White captions on the maroon box; the tick keeps its dark colour on the white square.
@@ -57,12 +68,12 @@ SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
         palette.setColor(QPalette::Text, Qt::black);
         check->setPalette(palette);
     }
-    Button11 = new FocusFramed<QPushButton>("Background color", box);
+    Button11 = new FocusFramed<QPushButton>(said(translated("Setup", "Background color")), box);
     Panel2 = new QLabel(box);
     Panel2->setMinimumSize(60, 24);
     Panel2->setAutoFillBackground(true);
-    Button12 = new FocusFramed<QPushButton>("Back to defaults", box);
-    Button10 = new FocusFramed<QPushButton>("Ready", box);
+    Button12 = new FocusFramed<QPushButton>(said(translated("Setup", "Back to defaults")), box);
+    Button10 = new FocusFramed<QPushButton>(said(translated("Setup", "Ready")), box);
     hint = new QLabel(box);
     hint->setStyleSheet("color: #ff6060; font-weight: bold;");
     hint->setWordWrap(true);
@@ -76,8 +87,8 @@ SetupDialog::SetupDialog(QGroupBox* box, ColourChooser chooseColour)
     QObject::connect(Button11, &QPushButton::clicked, [this] { Button11Click(); });
     QObject::connect(Button12, &QPushButton::clicked, [this] { Button12Click(); });
     KeyboardOrder(box,
-                  {{Edit20, "Integration step"},
-                   {Edit21, "Dumping coeff."},
+                  {{Edit20, said(translated("Setup", "Integration step"))},
+                   {Edit21, said(translated("Setup", "Dumping coeff."))},
                    {CheckBox1, {}},
                    {CheckBox2, {}},
                    {Button11, {}},
@@ -148,7 +159,9 @@ void SetupDialog::run(Toolkit& toolkit, Settings& settings, const Project& proje
         // A file that holds these settings already is left as it is.
         saveSettingsFileIfChanged(settingsPath, settings);
     } catch (const FileError& error) {
-        NoteBox(toolkit, "The settings could not be saved; they apply until the program ends.",
+        NoteBox(toolkit,
+                translated("Setup",
+                           "The settings could not be saved; they apply until the program ends."),
                 error.file(), error.reason(), "", 0, 0);
     }
 }
@@ -160,17 +173,19 @@ bool SetupDialog::takeTypedValues() {
     if (step) {
         m_settings->integrationStep = *step;
     } else {
-        refused += QString("\"%1\" is not a number; the step stays %2. ")
-                       .arg(Edit20->text(),
-                            QString::fromStdString(generalText(m_settings->integrationStep)));
+        //: %1: the text typed for the integration step; %2: the step kept.
+        refused +=
+            said(filled(translated("Setup", "\"%1\" is not a number; the step stays %2. "),
+                        {Edit20->text().toStdString(), generalText(m_settings->integrationStep)}));
         Edit20->setText(QString::fromStdString(generalText(m_settings->integrationStep)));
     }
     if (damping) {
         m_settings->dampingCoefficient = *damping;
     } else {
-        refused += QString("\"%1\" is not a number; the damping stays %2.")
-                       .arg(Edit21->text(),
-                            QString::fromStdString(generalText(m_settings->dampingCoefficient)));
+        //: %1: the text typed for the damping; %2: the damping kept.
+        refused += said(
+            filled(translated("Setup", "\"%1\" is not a number; the damping stays %2."),
+                   {Edit21->text().toStdString(), generalText(m_settings->dampingCoefficient)}));
         Edit21->setText(QString::fromStdString(generalText(m_settings->dampingCoefficient)));
     }
     hint->setText(refused);

@@ -68,7 +68,8 @@ class SetupDialog {
     const Project* m_project = nullptr;
 };
 
-// The general text form of a number: at most 15 significant digits, "." as the point.
+// A number as the box shows it: at most 15 significant digits, with the chosen language's
+// decimal separator (a point in English).
 std::string generalText(double value);
 
 }  // namespace zentova

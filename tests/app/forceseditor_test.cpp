@@ -55,12 +55,7 @@ TEST(ForceSamples, FollowTheForceLawAlongTheAxisClampedToFourHundred) {
     EXPECT_LT(repel.back(), 0.0);
 }
 
-TEST(ForcesEditorLists, TypeNumbersComeFromTheFifthCharacterOn) {
-    EXPECT_EQ(typeNumberOf("Type12"), 12);
-    EXPECT_EQ(typeNumberOf("Type1"), 1);
-    EXPECT_EQ(typeNumberOf("Type"), std::nullopt);
-    EXPECT_EQ(typeNumberOf("Typex"), std::nullopt);
-    EXPECT_EQ(typeNumberOf("Type3 "), std::nullopt);
+TEST(ForcesEditorPlot, CoefficientsShowFourDecimalsAfterEightSignificantDigits) {
     EXPECT_EQ(coefficientText(1.0), "1.0000");
     EXPECT_EQ(coefficientText(-0.00005), "-0.0001");
     EXPECT_EQ(coefficientText(1234567.891), "1234567.9000");
