@@ -149,7 +149,7 @@ Einen Punkt erneut wählen oder das Programm von Hand starten.</translation>
     </message>
     <message>
         <source>You cannot recalculate, save or overwrite this file.</source>
-        <translation>Diese Datei kann nicht neu berechnet, gespeichert oder überschrieben werden.</translation>
+        <translation>Diese Datei lässt sich nicht neu berechnen oder überschreiben.</translation>
     </message>
     <message>
         <source>Project file name: %1</source>
@@ -157,7 +157,7 @@ Einen Punkt erneut wählen oder das Programm von Hand starten.</translation>
     </message>
     <message>
         <source>Seave the file with different name and try again.</source>
-        <translation>Die Datei unter einem anderen Namen speichern und erneut versuchen.</translation>
+        <translation>Unter anderem Namen speichern und erneut versuchen.</translation>
     </message>
     <message>
         <source>%1 belongs to the project %2,

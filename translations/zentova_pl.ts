@@ -149,7 +149,7 @@ Wybierz pozycję jeszcze raz albo uruchom go ręcznie.</translation>
     </message>
     <message>
         <source>You cannot recalculate, save or overwrite this file.</source>
-        <translation>Tego pliku nie można ponownie obliczać, zapisywać ani nadpisywać.</translation>
+        <translation>Tego pliku nie można przeliczać, zapisywać ani nadpisywać.</translation>
     </message>
     <message>
         <source>Project file name: %1</source>

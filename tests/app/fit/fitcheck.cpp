@@ -87,21 +87,29 @@ void FitRecorder::offence(const QString& what) {
         m_offences.push_back(line);
 }
 
+void FitRecorder::tooWide(const QString& what) {
+    if (!m_pseudo) return offence(what);
+    const std::string line =
+        QString("%1: %2").arg(QString::fromStdString(m_screen), what).toStdString();
+    if (std::find(m_widths.begin(), m_widths.end(), line) == m_widths.end())
+        m_widths.push_back(line);
+}
+
 void FitRecorder::text(const std::string& text, QRect where) {
     ++m_texts;
     if (!m_area.contains(where))
-        offence(QString("%1 crosses the window's edge by %2")
+        tooWide(QString("%1 crosses the window's edge by %2")
                     .arg(quoted(text), QString::fromStdString(overflowText(where, m_area))));
     // The box on top where the text starts is the one it belongs to.
     for (auto box = m_boxes.rbegin(); box != m_boxes.rend(); ++box) {
         if (!box->contains(where.topLeft())) continue;
         if (!box->contains(where))
-            offence(QString("%1 crosses its box %2 by %3")
+            tooWide(QString("%1 crosses its box %2 by %3")
                         .arg(quoted(text), rectText(*box),
                              QString::fromStdString(overflowText(where, *box))));
         break;
     }
-    if (leftInEnglish(text, m_own)) offence(QString("%1 is left in English").arg(quoted(text)));
+    if (english(text)) offence(QString("%1 is left in English").arg(quoted(text)));
 }
 
 void FitRecorder::saved(QRect area) {
@@ -120,14 +128,13 @@ void FitRecorder::restored(QRect area) {
 
 void FitRecorder::checkWidgetText(const QWidget& widget, const QString& text, int room) {
     const QString said = quoted(text.toStdString());
-    if (leftInEnglish(text.toStdString(), m_own))
-        offence(QString("%1 is left in English").arg(said));
+    if (english(text.toStdString())) offence(QString("%1 is left in English").arg(said));
     if (room < 0) return;
     int widest = 0;
     for (const QString& line : text.split('\n'))
         widest = std::max(widest, widget.fontMetrics().horizontalAdvance(line));
     if (widest > room)
-        offence(QString("%1 is wider than its %2 %3 by %4")
+        tooWide(QString("%1 is wider than its %2 %3 by %4")
                     .arg(said, widget.metaObject()->className(), widget.objectName(),
                          pixels(widest - room)));
 }
@@ -144,7 +151,7 @@ void FitRecorder::checkWidgets(const QWidget& top) {
         const QWidget* parent = widget->parentWidget();
         const QStyle* style = widget->style();
         if (parent && !parent->rect().contains(widget->geometry()))
-            offence(
+            tooWide(
                 QString("%1 %2 crosses its parent's edge by %3")
                     .arg(widget->metaObject()->className(), widget->objectName(),
                          QString::fromStdString(overflowText(widget->geometry(), parent->rect()))));
@@ -164,7 +171,7 @@ void FitRecorder::checkWidgets(const QWidget& top) {
             const int room = label->contentsRect().width() - 2 * label->margin();
             checkWidgetText(*label, label->text(), label->wordWrap() ? -1 : room);
             if (label->wordWrap() && label->heightForWidth(label->width()) > label->height())
-                offence(QString("%1 wraps below its label by %2")
+                tooWide(QString("%1 wraps below its label by %2")
                             .arg(quoted(label->text().toStdString()),
                                  pixels(label->heightForWidth(label->width()) - label->height())));
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
@@ -173,6 +180,12 @@ void FitRecorder::checkWidgets(const QWidget& top) {
                 checkWidgetText(*group, group->title(), group->width() - 16);
         }
     }
+}
+
+std::string FitRecorder::widths() const {
+    std::string out;
+    for (const std::string& line : m_widths) out += "  " + line + "\n";
+    return out;
 }
 
 std::string FitRecorder::report() const {
