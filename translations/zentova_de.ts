@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>type %1</source>
-        <translation>Sorte %1</translation>
+        <translation>Typ %1</translation>
     </message>
     <message>
         <source>types</source>
-        <translation>Sorten</translation>
+        <translation>Typen</translation>
     </message>
     <message>
         <source>first peak at (cube units)</source>
@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>neighbours of the second type around one of the first</source>
-        <translation>Nachbarn der zweiten Sorte um eines der ersten</translation>
+        <translation>Nachbarn vom zweiten Typ um eines vom ersten</translation>
     </message>
     <message>
         <source>neighbours of the first type around one of the second</source>
-        <translation>Nachbarn der ersten Sorte um eines der zweiten</translation>
+        <translation>Nachbarn vom ersten Typ um eines vom zweiten</translation>
     </message>
     <message>
         <source>no clear peak</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density, still far above 1: those particles gather more densely within the lump, such as in a core at its middle.</source>
-        <translation>Durch %1 geteilt, vergleicht g(r) mit der Dichte des Klumpens selbst: Der höchste Wert, %2 (Sorten %3 – %4 bei r = %5), ist dann das %6-Fache der Dichte des Klumpens, noch immer weit über 1: Diese Teilchen sammeln sich im Klumpen dichter, etwa in einem Kern in seiner Mitte.</translation>
+        <translation>Durch %1 geteilt, vergleicht g(r) mit der Dichte des Klumpens selbst: Der höchste Wert, %2 (Typen %3 – %4 bei r = %5), ist dann das %6-Fache der Dichte des Klumpens, noch immer weit über 1: Diese Teilchen sammeln sich im Klumpen dichter, etwa in einem Kern in seiner Mitte.</translation>
     </message>
     <message>
         <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density.</source>
-        <translation>Durch %1 geteilt, vergleicht g(r) mit der Dichte des Klumpens selbst: Der höchste Wert, %2 (Sorten %3 – %4 bei r = %5), ist dann das %6-Fache der Dichte des Klumpens.</translation>
+        <translation>Durch %1 geteilt, vergleicht g(r) mit der Dichte des Klumpens selbst: Der höchste Wert, %2 (Typen %3 – %4 bei r = %5), ist dann das %6-Fache der Dichte des Klumpens.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4); it came while the bath was raised to x %5.</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>types %1 – %2</source>
-        <translation>Sorten %1 – %2</translation>
+        <translation>Typen %1 – %2</translation>
     </message>
     <message>
         <source>How far the particles wander</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>all particles (all of type %1)</source>
-        <translation>alle Teilchen (alle der Sorte %1)</translation>
+        <translation>alle Teilchen (alle vom Typ %1)</translation>
     </message>
     <message>
         <source>all particles</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>type %1</source>
-        <translation>Sorte %1</translation>
+        <translation>Typ %1</translation>
     </message>
     <message>
         <source>bath (x the setup&apos;s)</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>, type %1 %2</source>
-        <translation>, Sorte %1 %2</translation>
+        <translation>, Typ %1 %2</translation>
     </message>
     <message>
         <source>; bath x %1.</source>

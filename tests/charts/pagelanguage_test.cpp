@@ -154,11 +154,11 @@ TEST_F(PageLanguage, SpokenAndWrittenNumbersTakeTheLanguagesSeparator) {
     EnglishFirst::choose("de");
     EXPECT_EQ(spokenNumber(2.5).toStdString(), "2,5");
     EXPECT_EQ(spokenNumber(1.5e20).toStdString(), "1,5 mal 10 hoch 20");
-    PlotContent content{"Titel", "x", "y", {{"Sorte 1", {{0.5, 1.25}}, {}}}};
-    EXPECT_EQ(plotInWords(content), "Titel, y gegen x: Sorte 1 am höchsten 1,25 bei 0,5.");
+    PlotContent content{"Titel", "x", "y", {{"Typ 1", {{0.5, 1.25}}, {}}}};
+    EXPECT_EQ(plotInWords(content), "Titel, y gegen x: Typ 1 am höchsten 1,25 bei 0,5.");
     EnglishFirst::choose("en");
     EXPECT_EQ(spokenNumber(2.5).toStdString(), "2.5");
-    EXPECT_EQ(plotInWords(content), "Titel, y against x: Sorte 1 highest 1.25 at 0.5.");
+    EXPECT_EQ(plotInWords(content), "Titel, y against x: Typ 1 highest 1.25 at 0.5.");
 }
 
 TEST_F(PageLanguage, TheReadingsWindowSaysItsReadingsInTheLanguage) {
@@ -173,7 +173,7 @@ TEST_F(PageLanguage, TheReadingsWindowSaysItsReadingsInTheLanguage) {
          "1 frame, from t = 0.015 to t = 0.015. At t = 0.015: all particles 2.5, type 1 "
          "2.5; bath x 1."},
         {"de",
-         "1 Bild, von t = 0,015 bis t = 0,015. Bei t = 0,015: alle Teilchen 2,5, Sorte 1 "
+         "1 Bild, von t = 0,015 bis t = 0,015. Bei t = 0,015: alle Teilchen 2,5, Typ 1 "
          "2,5; Bad x 1."},
     };
     for (const auto& [code, said] : cases) {
