@@ -206,6 +206,9 @@ QChart* makeChart(const PlotContent& content) {
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(6, 6, 6, 6));
     chart->setTitle(content.title);
+    // The axes' numbers as the chosen language writes them ("2,5" in German).
+    chart->setLocale(QLocale());
+    chart->setLocalizeNumbers(true);
     QFont title = chart->titleFont();
     title.setPointSize(12);
     title.setBold(true);
