@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>kinetic energy (energy units)</source>
-        <translation>kinetische Energie (Energieeinheiten)</translation>
+        <translation>kin. Energie (Energieeinheiten)</translation>
     </message>
     <message>
         <source>all particles</source>

@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>kinetic energy (energy units)</source>
-        <translation>energía cinética (unidades de energía)</translation>
+        <translation>energía cinética (u. energía)</translation>
     </message>
     <message>
         <source>all particles</source>

@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>kinetic energy (energy units)</source>
-        <translation>énergie cinétique (unités d&apos;énergie)</translation>
+        <translation>énergie cinétique (u. énergie)</translation>
     </message>
     <message>
         <source>all particles</source>

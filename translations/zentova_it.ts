@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>kinetic energy (energy units)</source>
-        <translation>energia cinetica (unità di energia)</translation>
+        <translation>energia cinetica (u. energia)</translation>
     </message>
     <message>
         <source>all particles</source>

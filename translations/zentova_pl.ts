@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>kinetic energy (energy units)</source>
-        <translation>energia kinetyczna (jedn. energii)</translation>
+        <translation>energia kin. (jedn. energii)</translation>
     </message>
     <message>
         <source>all particles</source>

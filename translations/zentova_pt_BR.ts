@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>kinetic energy (energy units)</source>
-        <translation>energia cinética (unidades de energia)</translation>
+        <translation>energia cinética (u. energia)</translation>
     </message>
     <message>
         <source>all particles</source>
