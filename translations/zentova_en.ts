@@ -3,6 +3,13 @@
 <TS version="2.1" language="en">
 <context>
     <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</numerusform>
+            <numerusform>%n positions lie outside the cube and are left out; the frames holding them are left out of the wandering.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>The wandering uses %1 of the frames: the others hold other particles.</source>
         <translation>The wandering uses %1 of the frames: the others hold other particles.</translation>
@@ -14,6 +21,13 @@
     <message>
         <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
         <translation>There are no kinetic energies: %1 is missing (calculate the project again to make it).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n position lies outside the box and is left out.</numerusform>
+            <numerusform>%n positions lie outside the box and are left out.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
@@ -211,6 +225,13 @@
         <source>too short to settle</source>
         <translation>too short to settle</translation>
     </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n frame, from t = %2)</numerusform>
+            <numerusform>x %1 (%n frames, from t = %2)</numerusform>
+        </translation>
+    </message>
     <message>
         <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
         <translation>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</translation>
@@ -271,26 +292,182 @@
         <source>Numbers: %1, picture: %2</source>
         <translation>Numbers: %1, picture: %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
-        <translation>
-            <numerusform>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</numerusform>
-            <numerusform>%n positions lie outside the cube and are left out; the frames holding them are left out of the wandering.</numerusform>
-        </translation>
+</context>
+<context>
+    <name>Examples</name>
+    <message>
+        <source>Ionic crystal 2+/1-</source>
+        <translation>Ionic crystal 2+/1-</translation>
     </message>
-    <message numerus="yes">
-        <source>%n position lies outside the box and is left out.</source>
-        <translation>
-            <numerusform>%n position lies outside the box and is left out.</numerusform>
-            <numerusform>%n positions lie outside the box and are left out.</numerusform>
-        </translation>
+    <message>
+        <source>Gravity collapse</source>
+        <translation>Gravity collapse</translation>
     </message>
-    <message numerus="yes">
-        <source>x %1 (%n frames, from t = %2)</source>
-        <translation>
-            <numerusform>x %1 (%n frame, from t = %2)</numerusform>
-            <numerusform>x %1 (%n frames, from t = %2)</numerusform>
-        </translation>
+    <message>
+        <source>Like charges repel</source>
+        <translation>Like charges repel</translation>
+    </message>
+    <message>
+        <source>Core and shell</source>
+        <translation>Core and shell</translation>
+    </message>
+    <message>
+        <source>Plasma of five kinds</source>
+        <translation>Plasma of five kinds</translation>
+    </message>
+    <message>
+        <source>Showpiece: 200</source>
+        <translation>Showpiece: 200</translation>
+    </message>
+    <message>
+        <source>Salt crystal (demo)</source>
+        <translation>Salt crystal (demo)</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>New project</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>Retrieve project</source>
+        <translation>Retrieve project</translation>
+    </message>
+    <message>
+        <source>Show/Edit project</source>
+        <translation>Show/Edit project</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Show history</source>
+        <translation>Show history</translation>
+    </message>
+    <message>
+        <source>Show final state</source>
+        <translation>Show final state</translation>
+    </message>
+    <message>
+        <source>Show/define forces</source>
+        <translation>Show/define forces</translation>
+    </message>
+    <message>
+        <source>Advanced setup</source>
+        <translation>Advanced setup</translation>
+    </message>
+    <message>
+        <source>Help/Manual</source>
+        <translation>Help/Manual</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Molecular Simulation</source>
+        <translation>Molecular Simulation</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Click to continue</translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>Any file</source>
+        <translation>Any file</translation>
+    </message>
+    <message>
+        <source>Saving project</source>
+        <translation>Saving project</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>The settings file could not be read; the defaults apply.</source>
+        <translation>The settings file could not be read; the defaults apply.</translation>
+    </message>
+    <message>
+        <source>The project could not be opened.</source>
+        <translation>The project could not be opened.</translation>
+    </message>
+    <message>
+        <source>This project has no file yet.
+Save it with &quot;Save as&quot; first: the calculation writes
+its trajectory and final state beside the project file.</source>
+        <translation>This project has no file yet.
+Save it with &quot;Save as&quot; first: the calculation writes
+its trajectory and final state beside the project file.</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the manual.
+Open it in a web browser: it is the file
+%1</source>
+        <translation>No viewer could be started for the manual.
+Open it in a web browser: it is the file
+%1</translation>
+    </message>
+    <message>
+        <source>not available yet</source>
+        <translation>not available yet</translation>
+    </message>
+    <message>
+        <source>Save the project with the new force coefficients ?</source>
+        <translation>Save the project with the new force coefficients ?</translation>
+    </message>
+    <message>
+        <source>Save the new force coefficients ?</source>
+        <translation>Save the new force coefficients ?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.</source>
+        <translation>The project could not be saved.</translation>
+    </message>
+    <message>
+        <source>The program could not start itself again.
+Choose an item again, or start it by hand.</source>
+        <translation>The program could not start itself again.
+Choose an item again, or start it by hand.</translation>
+    </message>
+    <message>
+        <source>You cannot recalculate, save or overwrite this file.</source>
+        <translation>You cannot recalculate, save or overwrite this file.</translation>
+    </message>
+    <message>
+        <source>Project file name: %1</source>
+        <translation>Project file name: %1</translation>
+    </message>
+    <message>
+        <source>Seave the file with different name and try again.</source>
+        <translation>Seave the file with different name and try again.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the project %2,
+which is not in the same folder.
+Put the project beside its files,
+or open another one from the menu.</source>
+        <translation>%1 belongs to the project %2,
+which is not in the same folder.
+Put the project beside its files,
+or open another one from the menu.</translation>
+    </message>
+    <message>
+        <source>The work folder could not be made:</source>
+        <translation>The work folder could not be made:</translation>
+    </message>
+    <message>
+        <source>The program works in %1</source>
+        <translation>The program works in %1</translation>
     </message>
 </context>
 <context>
@@ -362,6 +539,13 @@
         <source>No readings yet.</source>
         <translation>No readings yet.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n frame, from t = %1 to t = %2. At t = %2: all particles %3</numerusform>
+            <numerusform>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</numerusform>
+        </translation>
+    </message>
     <message>
         <source>, type %1 %2</source>
         <translation>, type %1 %2</translation>
@@ -370,12 +554,53 @@
         <source>; bath x %1.</source>
         <translation>; bath x %1.</translation>
     </message>
+</context>
+<context>
+    <name>ScreenReader</name>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The cover read aloud: its title, then what to do.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Zentova - Project : %1   File %2</source>
+        <translation>Zentova - Project : %1   File %2</translation>
+    </message>
+    <message>
+        <source>File %1</source>
+        <translation>File %1</translation>
+    </message>
     <message numerus="yes">
-        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <source>%n parlicle types</source>
+        <extracomment>A row of the summary&apos;s panel, which holds about 185 pixels: keep it short.</extracomment>
         <translation>
-            <numerusform>%n frame, from t = %1 to t = %2. At t = %2: all particles %3</numerusform>
-            <numerusform>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</numerusform>
+            <numerusform>%n parlicle types</numerusform>
+            <numerusform>%n parlicle types</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n total particles</source>
+        <extracomment>A row of the summary&apos;s panel, which holds about 185 pixels: keep it short.</extracomment>
+        <translation>
+            <numerusform>%n total particles</numerusform>
+            <numerusform>%n total particles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Force coefficients:</source>
+        <translation>Force coefficients:</translation>
+    </message>
+    <message>
+        <source>Type %1 (%2)</source>
+        <translation>Type %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Mass %1  charge %2</source>
+        <extracomment>The panel holds about 185 pixels: &quot;Mass 200.500 charge 2&quot; just fits; a translation too long may use the symbols (&quot;m = %1 q = %2&quot;).</extracomment>
+        <translation>Mass %1  charge %2</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,13 @@
 <TS version="2.1" language="it">
 <context>
     <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n posizione sta fuori dal cubo ed è esclusa; i fotogrammi che la contengono sono esclusi dallo spostamento.</numerusform>
+            <numerusform>%n posizioni stanno fuori dal cubo e sono escluse; i fotogrammi che le contengono sono esclusi dallo spostamento.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>The wandering uses %1 of the frames: the others hold other particles.</source>
         <translation>Lo spostamento usa %1 dei fotogrammi: gli altri contengono altre particelle.</translation>
@@ -14,6 +21,13 @@
     <message>
         <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
         <translation>Non ci sono energie cinetiche: manca %1 (calcola di nuovo il progetto per crearlo).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n posizione sta fuori dalla scatola ed è esclusa.</numerusform>
+            <numerusform>%n posizioni stanno fuori dalla scatola e sono escluse.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
@@ -211,6 +225,13 @@
         <source>too short to settle</source>
         <translation>troppo brevi per stabilizzarsi</translation>
     </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n fotogramma, da t = %2)</numerusform>
+            <numerusform>x %1 (%n fotogrammi, da t = %2)</numerusform>
+        </translation>
+    </message>
     <message>
         <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
         <translation>&lt;b&gt;Un tratto era troppo breve per stabilizzarsi&lt;/b&gt;, disegnato vuoto e non unito: bagno %1. Le particelle non avevano ancora seguito il suo bagno: la sua seconda metà cominciava meno di un tempo di rilassamento del bagno (%2 unità di tempo con lo smorzamento dell&apos;impostazione) dopo il suo primo fotogramma, o conteneva meno di %3 fotogrammi. Le loro energie restano indietro e non mostrano alcun punto di fusione; tieni un bagno più a lungo per misurarlo.</translation>
@@ -271,26 +292,182 @@
         <source>Numbers: %1, picture: %2</source>
         <translation>Numeri: %1, immagine: %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
-        <translation>
-            <numerusform>%n posizione sta fuori dal cubo ed è esclusa; i fotogrammi che la contengono sono esclusi dallo spostamento.</numerusform>
-            <numerusform>%n posizioni stanno fuori dal cubo e sono escluse; i fotogrammi che le contengono sono esclusi dallo spostamento.</numerusform>
-        </translation>
+</context>
+<context>
+    <name>Examples</name>
+    <message>
+        <source>Ionic crystal 2+/1-</source>
+        <translation>Cristallo ionico 2+/1-</translation>
     </message>
-    <message numerus="yes">
-        <source>%n position lies outside the box and is left out.</source>
-        <translation>
-            <numerusform>%n posizione sta fuori dalla scatola ed è esclusa.</numerusform>
-            <numerusform>%n posizioni stanno fuori dalla scatola e sono escluse.</numerusform>
-        </translation>
+    <message>
+        <source>Gravity collapse</source>
+        <translation>Collasso gravitazionale</translation>
     </message>
-    <message numerus="yes">
-        <source>x %1 (%n frames, from t = %2)</source>
-        <translation>
-            <numerusform>x %1 (%n fotogramma, da t = %2)</numerusform>
-            <numerusform>x %1 (%n fotogrammi, da t = %2)</numerusform>
-        </translation>
+    <message>
+        <source>Like charges repel</source>
+        <translation>Repulsione tra cariche</translation>
+    </message>
+    <message>
+        <source>Core and shell</source>
+        <translation>Nucleo e guscio</translation>
+    </message>
+    <message>
+        <source>Plasma of five kinds</source>
+        <translation>Plasma di cinque tipi</translation>
+    </message>
+    <message>
+        <source>Showpiece: 200</source>
+        <translation>Vetrina: 200</translation>
+    </message>
+    <message>
+        <source>Salt crystal (demo)</source>
+        <translation>Cristallo di sale (demo)</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>New project</source>
+        <translation>Nuovo progetto</translation>
+    </message>
+    <message>
+        <source>Retrieve project</source>
+        <translation>Apri progetto</translation>
+    </message>
+    <message>
+        <source>Show/Edit project</source>
+        <translation>Mostra/modifica progetto</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Show history</source>
+        <translation>Mostra cronologia</translation>
+    </message>
+    <message>
+        <source>Show final state</source>
+        <translation>Mostra stato finale</translation>
+    </message>
+    <message>
+        <source>Show/define forces</source>
+        <translation>Mostra/definisci forze</translation>
+    </message>
+    <message>
+        <source>Advanced setup</source>
+        <translation>Impostazioni avanzate</translation>
+    </message>
+    <message>
+        <source>Help/Manual</source>
+        <translation>Aiuto/Manuale</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Molecular Simulation</source>
+        <translation>Simulazione molecolare</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Fai clic per continuare</translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation>Menu principale</translation>
+    </message>
+    <message>
+        <source>Any file</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>Saving project</source>
+        <translation>Salvataggio del progetto</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>The settings file could not be read; the defaults apply.</source>
+        <translation>Impossibile leggere il file delle impostazioni; valgono i valori predefiniti.</translation>
+    </message>
+    <message>
+        <source>The project could not be opened.</source>
+        <translation>Impossibile aprire il progetto.</translation>
+    </message>
+    <message>
+        <source>This project has no file yet.
+Save it with &quot;Save as&quot; first: the calculation writes
+its trajectory and final state beside the project file.</source>
+        <translation>Questo progetto non ha ancora un file.
+Salvalo prima con «Salva con nome»: il calcolo scrive
+la traiettoria e lo stato finale accanto al file del progetto.</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the manual.
+Open it in a web browser: it is the file
+%1</source>
+        <translation>Impossibile avviare un visualizzatore per il manuale.
+Aprilo in un browser web: è il file
+%1</translation>
+    </message>
+    <message>
+        <source>not available yet</source>
+        <translation>non ancora disponibile</translation>
+    </message>
+    <message>
+        <source>Save the project with the new force coefficients ?</source>
+        <translation>Salvare il progetto con i nuovi coefficienti di forza?</translation>
+    </message>
+    <message>
+        <source>Save the new force coefficients ?</source>
+        <translation>Salvare i nuovi coefficienti di forza?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.</source>
+        <translation>Impossibile salvare il progetto.</translation>
+    </message>
+    <message>
+        <source>The program could not start itself again.
+Choose an item again, or start it by hand.</source>
+        <translation>Il programma non è riuscito a riavviarsi.
+Scegli di nuovo una voce, o avvialo a mano.</translation>
+    </message>
+    <message>
+        <source>You cannot recalculate, save or overwrite this file.</source>
+        <translation>Non puoi ricalcolare, salvare o sovrascrivere questo file.</translation>
+    </message>
+    <message>
+        <source>Project file name: %1</source>
+        <translation>Nome del file del progetto: %1</translation>
+    </message>
+    <message>
+        <source>Seave the file with different name and try again.</source>
+        <translation>Salva il file con un altro nome e riprova.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the project %2,
+which is not in the same folder.
+Put the project beside its files,
+or open another one from the menu.</source>
+        <translation>%1 appartiene al progetto %2,
+che non è nella stessa cartella.
+Metti il progetto accanto ai suoi file,
+o aprine un altro dal menu.</translation>
+    </message>
+    <message>
+        <source>The work folder could not be made:</source>
+        <translation>Impossibile creare la cartella di lavoro:</translation>
+    </message>
+    <message>
+        <source>The program works in %1</source>
+        <translation>Il programma lavora in %1</translation>
     </message>
 </context>
 <context>
@@ -362,6 +539,13 @@
         <source>No readings yet.</source>
         <translation>Ancora nessuna misura.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n fotogramma, da t = %1 a t = %2. A t = %2: tutte le particelle %3</numerusform>
+            <numerusform>%n fotogrammi, da t = %1 a t = %2. A t = %2: tutte le particelle %3</numerusform>
+        </translation>
+    </message>
     <message>
         <source>, type %1 %2</source>
         <translation>, tipo %1 %2</translation>
@@ -370,12 +554,53 @@
         <source>; bath x %1.</source>
         <translation>; bagno x %1.</translation>
     </message>
+</context>
+<context>
+    <name>ScreenReader</name>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The cover read aloud: its title, then what to do.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Zentova - Project : %1   File %2</source>
+        <translation>Zentova - Progetto: %1   File %2</translation>
+    </message>
+    <message>
+        <source>File %1</source>
+        <translation>File %1</translation>
+    </message>
     <message numerus="yes">
-        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <source>%n parlicle types</source>
+        <extracomment>A row of the summary&apos;s panel, which holds about 185 pixels: keep it short.</extracomment>
         <translation>
-            <numerusform>%n fotogramma, da t = %1 a t = %2. A t = %2: tutte le particelle %3</numerusform>
-            <numerusform>%n fotogrammi, da t = %1 a t = %2. A t = %2: tutte le particelle %3</numerusform>
+            <numerusform>%n tipo di particella</numerusform>
+            <numerusform>%n tipi di particelle</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n total particles</source>
+        <extracomment>A row of the summary&apos;s panel, which holds about 185 pixels: keep it short.</extracomment>
+        <translation>
+            <numerusform>%n particella in tutto</numerusform>
+            <numerusform>%n particelle in tutto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Force coefficients:</source>
+        <translation>Coefficienti di forza:</translation>
+    </message>
+    <message>
+        <source>Type %1 (%2)</source>
+        <translation>Tipo %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Mass %1  charge %2</source>
+        <extracomment>The panel holds about 185 pixels: &quot;Mass 200.500 charge 2&quot; just fits; a translation too long may use the symbols (&quot;m = %1 q = %2&quot;).</extracomment>
+        <translation>m = %1  q = %2</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,13 @@
 <TS version="2.1" language="pt_BR">
 <context>
     <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n posição fica fora do cubo e é deixada de fora; os quadros que a contêm ficam fora do deslocamento.</numerusform>
+            <numerusform>%n posições ficam fora do cubo e são deixadas de fora; os quadros que as contêm ficam fora do deslocamento.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>The wandering uses %1 of the frames: the others hold other particles.</source>
         <translation>O deslocamento usa %1 dos quadros: os outros contêm outras partículas.</translation>
@@ -14,6 +21,13 @@
     <message>
         <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
         <translation>Não há energias cinéticas: %1 não existe (calcule o projeto de novo para criá-lo).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n posição fica fora da caixa e é deixada de fora.</numerusform>
+            <numerusform>%n posições ficam fora da caixa e são deixadas de fora.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
@@ -211,6 +225,13 @@
         <source>too short to settle</source>
         <translation>curtos demais para estabilizar</translation>
     </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n quadro, a partir de t = %2)</numerusform>
+            <numerusform>x %1 (%n quadros, a partir de t = %2)</numerusform>
+        </translation>
+    </message>
     <message>
         <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
         <translation>&lt;b&gt;Um trecho foi curto demais para estabilizar&lt;/b&gt;, desenhado vazado e sem ligação: banho %1. As partículas ainda não tinham acompanhado o seu banho: a sua segunda metade começou menos de um tempo de relaxação do banho (%2 unidades de tempo com o amortecimento da configuração) depois do seu primeiro quadro, ou tinha menos de %3 quadros. As suas energias ficam atrasadas e não mostram ponto de fusão; mantenha um banho por mais tempo para medi-lo.</translation>
@@ -271,26 +292,182 @@
         <source>Numbers: %1, picture: %2</source>
         <translation>Números: %1, imagem: %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
-        <translation>
-            <numerusform>%n posição fica fora do cubo e é deixada de fora; os quadros que a contêm ficam fora do deslocamento.</numerusform>
-            <numerusform>%n posições ficam fora do cubo e são deixadas de fora; os quadros que as contêm ficam fora do deslocamento.</numerusform>
-        </translation>
+</context>
+<context>
+    <name>Examples</name>
+    <message>
+        <source>Ionic crystal 2+/1-</source>
+        <translation>Cristal iônico 2+/1-</translation>
     </message>
-    <message numerus="yes">
-        <source>%n position lies outside the box and is left out.</source>
-        <translation>
-            <numerusform>%n posição fica fora da caixa e é deixada de fora.</numerusform>
-            <numerusform>%n posições ficam fora da caixa e são deixadas de fora.</numerusform>
-        </translation>
+    <message>
+        <source>Gravity collapse</source>
+        <translation>Colapso gravitacional</translation>
     </message>
-    <message numerus="yes">
-        <source>x %1 (%n frames, from t = %2)</source>
-        <translation>
-            <numerusform>x %1 (%n quadro, a partir de t = %2)</numerusform>
-            <numerusform>x %1 (%n quadros, a partir de t = %2)</numerusform>
-        </translation>
+    <message>
+        <source>Like charges repel</source>
+        <translation>Cargas se repelem</translation>
+    </message>
+    <message>
+        <source>Core and shell</source>
+        <translation>Núcleo e casca</translation>
+    </message>
+    <message>
+        <source>Plasma of five kinds</source>
+        <translation>Plasma de cinco tipos</translation>
+    </message>
+    <message>
+        <source>Showpiece: 200</source>
+        <translation>Vitrine: 200</translation>
+    </message>
+    <message>
+        <source>Salt crystal (demo)</source>
+        <translation>Cristal de sal (demo)</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>New project</source>
+        <translation>Novo projeto</translation>
+    </message>
+    <message>
+        <source>Retrieve project</source>
+        <translation>Abrir projeto</translation>
+    </message>
+    <message>
+        <source>Show/Edit project</source>
+        <translation>Ver/editar projeto</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Show history</source>
+        <translation>Ver histórico</translation>
+    </message>
+    <message>
+        <source>Show final state</source>
+        <translation>Ver estado final</translation>
+    </message>
+    <message>
+        <source>Show/define forces</source>
+        <translation>Ver/definir forças</translation>
+    </message>
+    <message>
+        <source>Advanced setup</source>
+        <translation>Configuração avançada</translation>
+    </message>
+    <message>
+        <source>Help/Manual</source>
+        <translation>Ajuda/Manual</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Molecular Simulation</source>
+        <translation>Simulação molecular</translation>
+    </message>
+    <message>
+        <source>Click to continue</source>
+        <translation>Clique para continuar</translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation>Menu principal</translation>
+    </message>
+    <message>
+        <source>Any file</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>Saving project</source>
+        <translation>Salvando o projeto</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>The settings file could not be read; the defaults apply.</source>
+        <translation>Não foi possível ler o arquivo de configuração; valem os valores padrão.</translation>
+    </message>
+    <message>
+        <source>The project could not be opened.</source>
+        <translation>Não foi possível abrir o projeto.</translation>
+    </message>
+    <message>
+        <source>This project has no file yet.
+Save it with &quot;Save as&quot; first: the calculation writes
+its trajectory and final state beside the project file.</source>
+        <translation>Este projeto ainda não tem arquivo.
+Salve-o primeiro com “Salvar como”: o cálculo grava
+sua trajetória e seu estado final ao lado do arquivo do projeto.</translation>
+    </message>
+    <message>
+        <source>No viewer could be started for the manual.
+Open it in a web browser: it is the file
+%1</source>
+        <translation>Nenhum visualizador pôde ser iniciado para o manual.
+Abra-o em um navegador: é o arquivo
+%1</translation>
+    </message>
+    <message>
+        <source>not available yet</source>
+        <translation>ainda não disponível</translation>
+    </message>
+    <message>
+        <source>Save the project with the new force coefficients ?</source>
+        <translation>Salvar o projeto com os novos coeficientes de força?</translation>
+    </message>
+    <message>
+        <source>Save the new force coefficients ?</source>
+        <translation>Salvar os novos coeficientes de força?</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.</source>
+        <translation>Não foi possível salvar o projeto.</translation>
+    </message>
+    <message>
+        <source>The program could not start itself again.
+Choose an item again, or start it by hand.</source>
+        <translation>O programa não conseguiu reiniciar.
+Escolha um item de novo, ou inicie-o manualmente.</translation>
+    </message>
+    <message>
+        <source>You cannot recalculate, save or overwrite this file.</source>
+        <translation>Você não pode recalcular, salvar ou sobrescrever este arquivo.</translation>
+    </message>
+    <message>
+        <source>Project file name: %1</source>
+        <translation>Arquivo do projeto: %1</translation>
+    </message>
+    <message>
+        <source>Seave the file with different name and try again.</source>
+        <translation>Salve o arquivo com outro nome e tente de novo.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the project %2,
+which is not in the same folder.
+Put the project beside its files,
+or open another one from the menu.</source>
+        <translation>%1 pertence ao projeto %2,
+que não está na mesma pasta.
+Coloque o projeto ao lado de seus arquivos,
+ou abra outro pelo menu.</translation>
+    </message>
+    <message>
+        <source>The work folder could not be made:</source>
+        <translation>Não foi possível criar a pasta de trabalho:</translation>
+    </message>
+    <message>
+        <source>The program works in %1</source>
+        <translation>O programa trabalha em %1</translation>
     </message>
 </context>
 <context>
@@ -362,6 +539,13 @@
         <source>No readings yet.</source>
         <translation>Ainda não há medições.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n quadro, de t = %1 a t = %2. Em t = %2: todas as partículas %3</numerusform>
+            <numerusform>%n quadros, de t = %1 a t = %2. Em t = %2: todas as partículas %3</numerusform>
+        </translation>
+    </message>
     <message>
         <source>, type %1 %2</source>
         <translation>, tipo %1 %2</translation>
@@ -370,12 +554,53 @@
         <source>; bath x %1.</source>
         <translation>; banho x %1.</translation>
     </message>
+</context>
+<context>
+    <name>ScreenReader</name>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The cover read aloud: its title, then what to do.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Zentova - Project : %1   File %2</source>
+        <translation>Zentova - Projeto: %1   Arquivo %2</translation>
+    </message>
+    <message>
+        <source>File %1</source>
+        <translation>Arquivo %1</translation>
+    </message>
     <message numerus="yes">
-        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <source>%n parlicle types</source>
+        <extracomment>A row of the summary&apos;s panel, which holds about 185 pixels: keep it short.</extracomment>
         <translation>
-            <numerusform>%n quadro, de t = %1 a t = %2. Em t = %2: todas as partículas %3</numerusform>
-            <numerusform>%n quadros, de t = %1 a t = %2. Em t = %2: todas as partículas %3</numerusform>
+            <numerusform>%n tipo de partícula</numerusform>
+            <numerusform>%n tipos de partículas</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n total particles</source>
+        <extracomment>A row of the summary&apos;s panel, which holds about 185 pixels: keep it short.</extracomment>
+        <translation>
+            <numerusform>%n partícula no total</numerusform>
+            <numerusform>%n partículas no total</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Force coefficients:</source>
+        <translation>Coeficientes de força:</translation>
+    </message>
+    <message>
+        <source>Type %1 (%2)</source>
+        <translation>Tipo %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Mass %1  charge %2</source>
+        <extracomment>The panel holds about 185 pixels: &quot;Mass 200.500 charge 2&quot; just fits; a translation too long may use the symbols (&quot;m = %1 q = %2&quot;).</extracomment>
+        <translation>Massa %1  carga %2</translation>
     </message>
 </context>
 </TS>

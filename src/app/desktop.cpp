@@ -19,10 +19,10 @@
 #include "command/windowcommands.h"
 #include "files/fileerror.h"
 #include "files/lammpsrun.h"
+#include "lang/language.h"
 #include "movie/moviewriter.h"
 #include "view3d/snapshot.h"
 #include "view3d/viewwindow.h"
-#include "lang/language.h"
 
 namespace zentova {
 
@@ -48,9 +48,16 @@ int runDesktop(int argc, char** argv) {
         }
         if (run) return replayRunOnDesktop(*run, argc, argv);
     }
+    // The command line as given: Qt takes its own options out of it.
+    const std::optional<std::string> argument =
+        argc > 1 ? std::optional<std::string>(argv[1]) : std::nullopt;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Zentova");
+    // Before the work folder's and the opened file's notes are worded.
+    installLanguage();
     // Without a project, and outside a working folder of ours, work in ~/Zentova.
     std::array<std::string, 4> workFolderProblem;
-    if (argc == 1) {
+    if (!argument) {
         std::error_code ec;
         const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
         const char* home = std::getenv("HOME");
@@ -59,16 +66,13 @@ int runDesktop(int argc, char** argv) {
     }
     // A trajectory or final state opens its project (a double-click in a file manager).
     OpenedFile opened;
-    if (argc > 1) {
-        opened = projectForOpenedFile(argv[1]);
+    if (argument) {
+        opened = projectForOpenedFile(*argument);
         if (!opened.problem[0].empty()) {
-            tell(std::cerr, opened.problem[0] + ' ' + opened.problem[1]);
+            tell(std::cerr, opened.message);
             workFolderProblem = opened.problem;
         }
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Zentova");
-    installLanguage();
     // Before a window is made: the application's first interface is the one kept.
     InstallViewAccessibility();
     // The main window first, then the view window, which stays hidden until a run shows it.

@@ -21,8 +21,8 @@
 #include "files/output.h"
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
-#include "view3d/snapshot.h"
 #include "lang/language.h"
+#include "view3d/snapshot.h"
 
 namespace zentova {
 

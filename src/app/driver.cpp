@@ -1,5 +1,6 @@
 #include "app/driver.h"
 
+#include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -7,9 +8,11 @@
 #include <optional>
 #include <system_error>
 
+#include "app/examplenames.h"
 #include "app/forceseditor.h"
 #include "app/guard.h"
 #include "app/menu.h"
+#include "app/notelines.h"
 #include "app/projecteditor.h"
 #include "app/summary.h"
 #include "canvas/decorative.h"
@@ -33,13 +36,25 @@ namespace zentova {
 
 namespace {
 
-constexpr const char* MenuTitle = "Main menu";
 constexpr Rgb MenuColour{120, 160, 0};
 
-const std::array<const char*, 11> MenuTexts = {
-    "New project",  "Retrieve project", "Show/Edit project",  "Save as",        "Calculate",
-    "Show history", "Show final state", "Show/define forces", "Advanced setup", "Help/Manual",
-    "Exit"};
+const std::array<const char*, 11> MenuTexts = {QT_TRANSLATE_NOOP("Menu", "New project"),
+                                               QT_TRANSLATE_NOOP("Menu", "Retrieve project"),
+                                               QT_TRANSLATE_NOOP("Menu", "Show/Edit project"),
+                                               QT_TRANSLATE_NOOP("Menu", "Save as"),
+                                               QT_TRANSLATE_NOOP("Menu", "Calculate"),
+                                               QT_TRANSLATE_NOOP("Menu", "Show history"),
+                                               QT_TRANSLATE_NOOP("Menu", "Show final state"),
+                                               QT_TRANSLATE_NOOP("Menu", "Show/define forces"),
+                                               QT_TRANSLATE_NOOP("Menu", "Advanced setup"),
+                                               QT_TRANSLATE_NOOP("Menu", "Help/Manual"),
+                                               QT_TRANSLATE_NOOP("Menu", "Exit")};
+
+// A centred note of up to four lines, given whole (see noteLines).
+void noteOf(Toolkit& toolkit, const std::string& text) {
+    const std::array<std::string, 4> lines = noteLines(text);
+    NoteBox(toolkit, lines[0], lines[1], lines[2], lines[3], 0, 0);
+}
 
 }  // namespace
 
@@ -82,8 +97,10 @@ void MainDriver::startUp() {
                 0);
     }
     if (settingsError) {
-        showFileErrorNote(toolkit, "The settings file could not be read; the defaults apply.",
-                          *settingsError);
+        showFileErrorNote(
+            toolkit,
+            translated("Notes", "The settings file could not be read; the defaults apply.").c_str(),
+            *settingsError);
     }
 
     if (!m_projectArgument.empty()) loadCommandLineProject();
@@ -105,11 +122,12 @@ void MainDriver::loadCommandLineProject() {
     try {
         m_program.project = loadProjectFile(m_program.source.path);
     } catch (const FileError& error) {
-        showFileErrorNote(toolkit, "The project could not be opened.", error);
+        showFileErrorNote(toolkit, translated("Notes", "The project could not be opened.").c_str(),
+                          error);
         m_program.source = ProjectSource{};
         return;
     }
-    m_shell.setCaption(projectWindowTitle(m_program.project, m_program.source.path));
+    m_shell.setCaption(shownWindowTitle(m_program.project, m_program.source.path));
     ProcessMessages();
     PlaceParticles(m_program.project, m_program.source, m_program.particles, m_program.random,
                    m_program.settings.cubeHalfSize);
@@ -123,12 +141,15 @@ void MainDriver::showCover() {
     ProcessMessages();
     ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0);
     ShowBitmapFile(toolkit, "okla.bmp");
-    CanvasText(toolkit, *toolkit.mainCanvas, toolkit.screenWidth / 2 - 80, 55,
-               "Molecular Simulation", packColor(0, 255, 255));
+    const std::string title = translated("Menu", "Molecular Simulation");
+    const std::string click = translated("Menu", "Click to continue");
+    CanvasText(toolkit, *toolkit.mainCanvas, toolkit.screenWidth / 2 - 80, 55, title,
+               packColor(0, 255, 255));
     CanvasText(toolkit, *toolkit.mainCanvas, toolkit.screenWidth / 2 - 70,
-               toolkit.screenHeight - 40, "Click to continue", packColor(192, 192, 192));
+               toolkit.screenHeight - 40, click, packColor(192, 192, 192));
     Screen().setPrompt({ScreenRole::StaticText,
-                        "Molecular Simulation. Click to continue",
+                        //: The cover read aloud: its title, then what to do.
+                        filled(translated("ScreenReader", "%1. %2"), {title, click}),
                         QRect(0, 0, toolkit.screenWidth, toolkit.screenHeight),
                         true,
                         false,
@@ -157,14 +178,14 @@ int MainDriver::menuPass() {
     m_program.particles.time = 0.0;
     const MenuDisabled disabled = disabledItems();
     MenuItems items{};
-    for (std::size_t i = 0; i < MenuTexts.size(); ++i) items[i] = MenuTexts[i];
+    for (std::size_t i = 0; i < MenuTexts.size(); ++i) items[i] = translated("Menu", MenuTexts[i]);
 
     ProcessMessages();
     GradientBackground(toolkit);
     ShowProject(toolkit, m_program.project, m_program.source);
     int choice = 0;
-    MainMenu(toolkit, *toolkit.mainCanvas, m_shell, m_menuX, m_menuY, MenuTitle, MenuColour, items,
-             disabled, choice);
+    MainMenu(toolkit, *toolkit.mainCanvas, m_shell, m_menuX, m_menuY,
+             translated("Menu", "Main menu"), MenuColour, items, disabled, choice);
     m_shell.enableTimer2(false);
     dispatch(choice);
 
@@ -241,9 +262,11 @@ void MainDriver::defineForces() {
 void MainDriver::calculate(RunWindows& windows) {
     if (m_program.source.path.empty()) {
         // Its files go beside the project file, and the program comes back with it.
-        NoteBox(m_program.toolkit, "This project has no file yet.",
-                "Save it with \"Save as\" first: the calculation writes",
-                "its trajectory and final state beside the project file.", "", 0, 0);
+        noteOf(m_program.toolkit,
+               translated("Notes",
+                          "This project has no file yet.\n"
+                          "Save it with \"Save as\" first: the calculation writes\n"
+                          "its trajectory and final state beside the project file."));
         return;
     }
     CalculationTimes times;
@@ -264,8 +287,10 @@ void MainDriver::showManual() {
     // that cannot be started at all leaves the user a note of where the file is.
     const bool opened = m_shell.openDocument(manual);
     if (!opened && fileExists(manual)) {
-        NoteBox(m_program.toolkit, "No viewer could be started for the manual.",
-                "Open it in a web browser: it is the file", path, "", 0, 0);
+        noteOf(m_program.toolkit, filled(translated("Notes",
+                                                    "No viewer could be started for the manual.\n"
+                                                    "Open it in a web browser: it is the file\n%1"),
+                                         {path}));
         return;
     }
     // The manual opens beside the program; the saved menu screen is painted back every two
@@ -274,7 +299,7 @@ void MainDriver::showManual() {
 }
 
 void MainDriver::notAvailable() {
-    NoteBox(m_program.toolkit, "not available yet", "", "", "", 0, 0);
+    noteOf(m_program.toolkit, translated("Notes", "not available yet"));
 }
 
 void MainDriver::offerToKeepForces(const Project& before) {
@@ -286,11 +311,13 @@ void MainDriver::offerToKeepForces(const Project& before) {
     GradientBackground(m_program.toolkit);
     const ProjectSource& source = m_program.source;
     if (source.path.empty()) {
-        if (Confirm(m_program.toolkit, "Save the project with the new force coefficients ?"))
+        if (Confirm(m_program.toolkit,
+                    translated("Notes", "Save the project with the new force coefficients ?")))
             zentova::SaveProjectAs(m_program, m_shell, m_files);
         return;
     }
-    if (!Confirm(m_program.toolkit, "Save the new force coefficients ?")) return;
+    if (!Confirm(m_program.toolkit, translated("Notes", "Save the new force coefficients ?")))
+        return;
     if (!ExampleProjectGuard(m_program.toolkit, source)) {
         zentova::SaveProjectAs(m_program, m_shell, m_files);
         return;
@@ -298,14 +325,16 @@ void MainDriver::offerToKeepForces(const Project& before) {
     try {
         saveProjectFile(source.path, now);
     } catch (const FileError& error) {
-        showFileErrorNote(m_program.toolkit, "The project could not be saved.", error);
+        showFileErrorNote(m_program.toolkit,
+                          translated("Notes", "The project could not be saved.").c_str(), error);
     }
 }
 
 void MainDriver::restart() {
     if (!m_shell.restartWith(m_program.source.path)) {
-        NoteBox(m_program.toolkit, "The program could not start itself again.",
-                "Choose an item again, or start it by hand.", "", "", 0, 0);
+        noteOf(m_program.toolkit, translated("Notes",
+                                             "The program could not start itself again.\n"
+                                             "Choose an item again, or start it by hand."));
         return;
     }
     ClearScreen(m_program.toolkit, *m_program.toolkit.mainCanvas, 0, 0, 0);

@@ -3,12 +3,14 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "app/examplenames.h"
 #include "app/guard.h"
 #include "app/summary.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "files/fileerror.h"
 #include "files/projectfile.h"
+#include "lang/language.h"
 #include "model/placement.h"
 #include "pump/pump.h"
 
@@ -16,7 +18,10 @@ namespace zentova {
 
 namespace {
 
-const QString Filter = "*.zpr (*.zpr);;Any file (*)";
+// The dialogs' list of file kinds: the projects, then any file.
+QString filter() {
+    return QString::fromStdString("*.zpr (*.zpr);;" + translated("Menu", "Any file") + " (*)");
+}
 
 void backgroundAndSummary(ProgramState& program) {
     ProcessMessages();
@@ -29,14 +34,15 @@ void backgroundAndSummary(ProgramState& program) {
 FileChooser qtFileChooser(QWidget* parent) {
     FileChooser chooser;
     chooser.open = [parent](const std::string& folder) -> std::optional<std::string> {
-        const QString name =
-            QFileDialog::getOpenFileName(parent, QString(), QString::fromStdString(folder), Filter);
+        const QString name = QFileDialog::getOpenFileName(parent, QString(),
+                                                          QString::fromStdString(folder), filter());
         if (name.isEmpty()) return std::nullopt;
         return name.toStdString();
     };
     chooser.save = [parent](const std::string& folder,
                             const std::string& proposed) -> std::optional<std::string> {
-        QFileDialog dialog(parent, "Saving project", QString::fromStdString(folder), Filter);
+        QFileDialog dialog(parent, QString::fromStdString(translated("Menu", "Saving project")),
+                           QString::fromStdString(folder), filter());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix("zpr");
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
@@ -60,12 +66,13 @@ void RetrieveProject(ProgramState& program, Shell& shell, FileChooser& chooser) 
     try {
         loaded = loadProjectFile(*chosen);
     } catch (const FileError& error) {
-        showFileErrorNote(program.toolkit, "The project could not be opened.", error);
+        showFileErrorNote(program.toolkit,
+                          translated("Notes", "The project could not be opened.").c_str(), error);
         return;
     }
     program.project = loaded;
     setProjectPath(program.source, *chosen);
-    shell.setCaption(projectWindowTitle(program.project, program.source.path));
+    shell.setCaption(shownWindowTitle(program.project, program.source.path));
     ProcessMessages();
     PlaceParticles(program.project, program.source, program.particles, program.random,
                    program.settings.cubeHalfSize);
@@ -89,10 +96,12 @@ bool SaveProjectAs(ProgramState& program, Shell& shell, FileChooser& chooser) {
             try {
                 saveProjectFile(program.source.path, program.project);
                 written = true;
-                shell.setCaption(projectWindowTitle(program.project, program.source.path));
+                shell.setCaption(shownWindowTitle(program.project, program.source.path));
             } catch (const FileError& error) {
                 program.source = remembered;
-                showFileErrorNote(program.toolkit, "The project could not be saved.", error);
+                showFileErrorNote(program.toolkit,
+                                  translated("Notes", "The project could not be saved.").c_str(),
+                                  error);
             }
         } else {
             program.source = remembered;

@@ -13,6 +13,7 @@ namespace zentova {
 struct OpenedFile {
     std::string projectPath;             // empty when the project is missing
     std::array<std::string, 4> problem;  // the lines of a note saying why, else empty
+    std::string message;                 // the same in one English line, for the terminal
 };
 
 OpenedFile projectForOpenedFile(const std::string& argument);

@@ -4,15 +4,16 @@
 #include <QScreen>
 #include <QThread>
 #include <iostream>
+#include <string>
 
 #include "command/command.h"
 #include "files/fileerror.h"
 #include "files/settingsfile.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 #include "runs/runreplay.h"
 #include "view3d/scene.h"
 #include "view3d/viewwindow.h"
-#include "lang/language.h"
 
 namespace zentova {
 
@@ -50,9 +51,17 @@ int replayRunOnDesktop(const LammpsRun& run, int argc, char** argv) {
     double viewDistance = InitialViewDistance;
     int status = 0;
     try {
-        const long long frames = RunReplay(view, run, settings, viewDistance, screenWidth);
+        std::string refusal;
+        const long long frames =
+            RunReplay(view, run, settings, viewDistance, screenWidth, &refusal);
         tell(std::cerr, run.folder + ": " + std::to_string(frames) + " frames of " +
                             std::to_string(run.manifest.particles) + " particles replayed");
+        // The window showed the refusal; whoever started the program learns it as from
+        // --movie or --export-xyz of the same dump.
+        if (!refusal.empty()) {
+            tell(std::cerr, refusal);
+            status = 1;
+        }
     } catch (const FileError& e) {
         tell(std::cerr, e.what());
         status = 1;

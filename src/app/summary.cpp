@@ -4,29 +4,42 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/examplenames.h"
 #include "canvas/canvas.h"
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
 #include "canvas/screenitems.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 
 namespace zentova {
 
 namespace {
 
-// Locale-free, whatever the process locale says about decimal points.
+// The digits as the C library's own formats give them, whatever the process locale; then
+// the chosen language's decimal separator in place of the point ("0,5" in German), so that
+// English shows every value exactly as it always has.
+std::string onScreen(std::string digits) {
+    const std::string half = screenNumber(0.5, 1);  // "0.5", "0,5"
+    const std::string separator = half.substr(1, half.size() - 2);
+    if (separator == ".") return digits;
+    const auto point = digits.find('.');
+    if (point != std::string::npos) digits.replace(point, 1, separator);
+    return digits;
+}
+
 std::string general(double value) {
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    return std::string(buffer, result.ptr);
+    return onScreen(std::string(buffer, result.ptr));
 }
 
 std::string fixed3(double value) {
     char buffer[400];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-    return std::string(buffer, result.ptr);
+    return onScreen(std::string(buffer, result.ptr));
 }
 
 // The panel's inside ends at column 199; its outline stands on column 200.
@@ -70,11 +83,13 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
         panelRow(canvas, x, y, line, text);
         said.push_back(line);
     };
-    row(10, 1 * h, project.name);
-    row(10, 2 * h, "File " + source.path);
-    row(10, 3 * h, std::to_string(project.typeCount) + " parlicle types");
-    row(10, 4 * h, std::to_string(project.particleCount) + " total particles");
-    row(10, 5 * h, "Force coefficients:");
+    row(10, 1 * h, shownProjectName(project.name));
+    row(10, 2 * h, filled(translated("Summary", "File %1"), {source.path}));
+    //: A row of the summary's panel, which holds about 185 pixels: keep it short.
+    row(10, 3 * h, translated("Summary", "%n parlicle types", nullptr, project.typeCount));
+    //: A row of the summary's panel, which holds about 185 pixels: keep it short.
+    row(10, 4 * h, translated("Summary", "%n total particles", nullptr, project.particleCount));
+    row(10, 5 * h, translated("Summary", "Force coefficients:"));
     row(10, 6 * h, coefficientLine(project));
 
     // The discs first: a large one reaches into the rows above and below it, whose text is
@@ -94,10 +109,14 @@ void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& 
     for (int t = 1; t <= n; ++t) {
         const auto type = static_cast<std::size_t>(t);
         const int y = (5 + 2 * t) * h;
-        row(40, y, "Type " + std::to_string(t) + " (" + std::to_string(project.counts[type]) + ")");
+        row(40, y,
+            filled(translated("Summary", "Type %1 (%2)"),
+                   {std::to_string(t), std::to_string(project.counts[type])}));
         row(10, y + h,
-            "Mass " + fixed3(project.masses[type]) + "  charge " +
-                std::to_string(project.charges[type]));
+            //: The panel holds about 185 pixels: "Mass 200.500  charge 2" just fits; a
+            //: translation too long may use the symbols ("m = %1  q = %2").
+            filled(translated("Summary", "Mass %1  charge %2"),
+                   {fixed3(project.masses[type]), std::to_string(project.charges[type])}));
     }
     Screen().setSummary(said, QRect(3, 13, 198, 34 * n + 115));
 }

@@ -16,11 +16,12 @@ inline constexpr int DiscRadiusLimit = 16;
 // count, mass and charge, in rows 17 pixels apart. The discs are drawn before the rows, which
 // stay readable over a large one; a row too long for the panel is clipped at its edge. The
 // file row is "File " and the path, nothing after "File " for a project without a file.
-// Draws nothing while no project is loaded.
+// The words are the chosen language's, the numbers have its decimal separator, and a shipped
+// example shows its name in that language. Draws nothing while no project is loaded.
 void ShowProject(Toolkit& toolkit, const Project& project, const ProjectSource& source);
 
 // Row 6 of the panel: the three coefficients in general format with 6 significant digits,
-// two blanks apart: 1, 0.5 and 0.0001 give "1  0.5  0.0001".
+// two blanks apart: 1, 0.5 and 0.0001 give "1  0.5  0.0001" ("1  0,5  0,0001" in German).
 std::string coefficientLine(const Project& project);
 
 }  // namespace zentova

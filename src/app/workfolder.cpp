@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "command/command.h"
+#include "lang/language.h"
 
 namespace zentova {
 
@@ -65,8 +66,9 @@ fs::path enterWorkFolder(const fs::path& home, const fs::path& shipped,
         tell(std::cerr, "cannot work in " + quoted.str() + ": " + e.code().message());
         // The window has no screen yet: the caller shows these lines once it has.
         if (problem) {
-            *problem = {"The work folder could not be made:", folder.string(), e.code().message(),
-                        "The program works in " + current.string()};
+            *problem = {translated("Notes", "The work folder could not be made:"), folder.string(),
+                        e.code().message(),
+                        filled(translated("Notes", "The program works in %1"), {current.string()})};
         }
         return current;
     }

@@ -18,9 +18,9 @@
 #include "files/settingsfile.h"
 #include "files/xyzexport.h"
 #include "lammps/export.h"
+#include "lang/catalogues.h"
 #include "model/bathschedule.h"
 #include "model/settings.h"
-#include "lang/catalogues.h"
 
 namespace zentova {
 

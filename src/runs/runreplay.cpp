@@ -34,7 +34,7 @@ Project projectOfRun(const LammpsManifest& m) {
 }
 
 long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings,
-                    double& viewDistance, int screenWidth) {
+                    double& viewDistance, int screenWidth, std::string* refusal) {
     const Project project = projectOfRun(run.manifest);
     auto dumpFile = openMaybeCompressed(run.dumpPath);
     LammpsDumpReader reader(*dumpFile, run.dumpPath, run.manifest);
@@ -103,6 +103,7 @@ long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings
     } catch (const FileError& error) {
         refused = error.what();
     }
+    if (refusal) *refusal = refused;
     ProcessMessages();
     std::string leftOut = refused.empty() ? reader.note() : refused;
     const std::string ending =

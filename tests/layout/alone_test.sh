@@ -61,17 +61,19 @@ expect movie_tests zentova_movie zentova_files zentova_command zentova_model
 # Built with Qt's code generator, like every library from here up, but with no Qt in it.
 expect pump_tests zentova_pump moc
 expect cli_tests zentova_cli zentova_command zentova_calc zentova_lammps zentova_files \
-  zentova_model
+  zentova_model zentova_languages
+# The interface's language: QtCore and the catalogues' list, nothing that draws.
+expect lang_tests zentova_lang zentova_languages zentova_qt_test_main moc Qt
 # The 2-D toolkit is the first with Qt; still nothing of the 3-D view, the runs or the window.
-expect canvas_tests zentova_canvas zentova_pump zentova_command zentova_files zentova_model \
+expect canvas_tests zentova_canvas zentova_lang zentova_languages zentova_pump zentova_command zentova_files zentova_model \
   zentova_qt_test_main moc Qt
-expect charts_tests zentova_charts zentova_command zentova_analysis zentova_files \
-  zentova_model moc Qt
-expect view3d_tests zentova_view3d zentova_files zentova_movie zentova_pump zentova_canvas \
+expect charts_tests zentova_charts zentova_lang zentova_languages zentova_command zentova_analysis zentova_files \
+  zentova_model zentova_qt_test_main moc Qt
+expect view3d_tests zentova_view3d zentova_lang zentova_languages zentova_files zentova_movie zentova_pump zentova_canvas \
   zentova_command zentova_model zentova_qt_test_main moc Qt
 # The runs need the view, the plots and the calculation, but not the window's shell, the
 # command line or the executable.
-expect runs_tests zentova_runs zentova_calc zentova_command zentova_files zentova_model \
+expect runs_tests zentova_runs zentova_lang zentova_languages zentova_calc zentova_command zentova_files zentova_model \
   zentova_view3d zentova_movie zentova_canvas zentova_pump zentova_charts zentova_analysis \
   zentova_qt_test_main moc Qt
 exit $failed

@@ -73,21 +73,25 @@ TEST(RunReplay, TakesTheManifestsTypesAsItsProject) {
 }
 
 // To the end (a whole dump, or one whose last frame is cut short), or to the frame before
-// one the manifest refuses: the status says where it ended and why; "Terminate" and a click
-// end it with the window hidden.
+// one the manifest refuses: the status says where it ended and why, and a refusal is handed
+// back; "Terminate" and a click end it with the window hidden.
 TEST(RunReplay, PlaysToTheEndOrTheRefusedFrameThenWaitsForTerminateAndAClick) {
     struct Case {
         std::string text;
         long long frames;
         std::string status;
+        std::string refusal;
     };
     const std::string whole = dump(3);
     const Case cases[] = {
-        {whole, 3, "Final state reached, t = 0.030   frame 3"},
+        {whole, 3, "Final state reached, t = 0.030   frame 3", ""},
         {whole.substr(0, whole.size() - 2000), 2,
          "Final state reached, t = 0.015   frame 2   run/dump.big:619: the last frame is cut "
-         "short and left out"},
-        {dump(3, 7), 2, "Stopped at t = 0.015   frame 2   run/dump.big:"},
+         "short and left out",
+         ""},
+        // Frames of 9 + 300 lines: the third one's last atom is on line 2 x 309 + 309.
+        {dump(3, 7), 2, "Stopped at t = 0.015   frame 2   run/dump.big:",
+         "run/dump.big:927: type \"7\" is none of the 2 types of the manifest"},
     };
     for (const Case& c : cases) {
         RunsWorld w;
@@ -99,8 +103,10 @@ TEST(RunReplay, PlaysToTheEndOrTheRefusedFrameThenWaitsForTerminateAndAClick) {
         w.pump.afterMs(600, [](InputState& in) { in.mainWindowTag = 1; });
         Settings settings;
         double viewDistance = InitialViewDistance;
-        EXPECT_EQ(RunReplay(w.view, run, settings, viewDistance, 1280), c.frames);
+        std::string refusal = "not told";
+        EXPECT_EQ(RunReplay(w.view, run, settings, viewDistance, 1280, &refusal), c.frames);
         EXPECT_EQ(status.toStdString().substr(0, c.status.size()), c.status);
+        EXPECT_EQ(refusal, c.refusal);
         EXPECT_FALSE(w.view.isVisible());
     }
 }
