@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QChartView>
+#include <algorithm>
+#include <cctype>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -149,6 +151,68 @@ TEST_F(PageLanguage, TheFramesSentenceCountsInTheLanguagesPluralForms) {
         holds[1].frames = frames;
         EXPECT_NE(heatingSection(holds).extra.find(words), std::string::npos) << frames;
     }
+}
+
+// Under the pseudo-language every word of the page is accented: one left plain was never
+// given to the translator. File names, options and the words g(r) and t are the page's own.
+TEST_F(PageLanguage, ThePseudoLanguageLeavesNoWordOfThePagePlain) {
+    EnglishFirst::choose(PseudoLanguage);
+    ReadingsTable readings;
+    readings.headerKnown = true;
+    readings.types = {1};
+    for (double e : {5.0, 100.0, 10.0, 10.0, 10.0, 10.0}) {
+        ReadingsRow r;
+        r.time = 0.015 * (readings.rows.size() + 1);
+        r.meanKineticEnergy = e;
+        r.typeKineticEnergy = {e};
+        r.bathFactor = 1.0;
+        readings.rows.push_back(r);
+    }
+    EnergyLines lines(readings.types);
+    for (const ReadingsRow& r : readings.rows) lines.add(r);
+    RadialDistribution rdf = lumpedRdf();
+    rdf.pairs.push_back(rdf.pairs[0]);
+    rdf.pairs[1].firstMinimum = 0.0;  // "no clear dip"
+    rdf.pairs.push_back(rdf.pairs[0]);
+    rdf.pairs[2].firstPeak = 0.0;  // "no clear peak"
+    Displacement msd;
+    msd.framesUsed = 1;  // the empty plot's words
+    const std::vector<Section> sections = {rdfSection(rdf, oneType()), msdSection(msd, oneType()),
+                                           energiesSection(lines, oneType()),
+                                           heatingSection(someHolds())};
+    FramesUsed used{12, 40, "1.500", "3.000", 2, 6};
+    const std::string notes = translated(
+        "Analysis", "The box is not a cube: g(r) is normalised for a cube of its volume.");
+    const std::string whole = pageOf("Ñ", framesSentence(used), sections, notes);
+    const std::string page = whole.substr(whole.find("<body>"));  // the style sheet is no words
+    // The words a reader sees: outside the tags, and the pictures' alternative texts.
+    std::string words;
+    bool inTag = false;
+    for (std::size_t k = 0; k < page.size(); ++k) {
+        if (page[k] == '<') inTag = true;
+        if (!inTag) words += page[k];
+        if (page.compare(k, 5, "alt=\"") == 0)
+            words += " " + page.substr(k + 5, page.find('"', k + 5) - k - 5) + " ";
+        if (page[k] == '>') inTag = false;
+    }
+    // A word is plain when none of its letters is accented; an entity (&quot;) is no word.
+    std::vector<std::string> plain;
+    std::string word;
+    for (char c : words + " ") {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalpha(byte) || byte >= 0x80 || c == '.' || c == '-' || c == '_' || c == '&') {
+            word += c;
+            continue;
+        }
+        const bool accented = std::any_of(
+            word.begin(), word.end(), [](char l) { return static_cast<unsigned char>(l) >= 0x80; });
+        const bool own = word.find(".csv") != std::string::npos ||
+                         word.find(".svg") != std::string::npos || word.starts_with("--") ||
+                         word.starts_with("&") || word.size() < 3;
+        if (!accented && !own) plain.push_back(word);
+        word.clear();
+    }
+    EXPECT_TRUE(plain.empty()) << ::testing::PrintToString(plain);
 }
 
 TEST_F(PageLanguage, SpokenAndWrittenNumbersTakeTheLanguagesSeparator) {
