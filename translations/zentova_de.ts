@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Numbers: %1, picture: %2</source>
-        <translation>Zahlen: %1, Bild: %2</translation>
+        <translation>Zahlen: %1, Grafik: %2</translation>
     </message>
 </context>
 <context>
@@ -478,7 +478,7 @@ oder im Menü ein anderes öffnen.</translation>
     </message>
     <message>
         <source>%1 highest %2 at %3</source>
-        <translation>%1 am höchsten %2 bei %3</translation>
+        <translation>%1 mit Höchstwert %2 bei %3</translation>
     </message>
     <message>
         <source>not a number</source>

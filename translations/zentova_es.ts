@@ -478,7 +478,7 @@ o abra otro desde el menú.</translation>
     </message>
     <message>
         <source>%1 highest %2 at %3</source>
-        <translation>%1 máximo %2 en %3</translation>
+        <translation>%1, máximo %2 en %3</translation>
     </message>
     <message>
         <source>not a number</source>

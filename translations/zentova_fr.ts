@@ -478,7 +478,7 @@ ou ouvrez-en un autre depuis le menu.</translation>
     </message>
     <message>
         <source>%1 highest %2 at %3</source>
-        <translation>%1 au plus haut %2 à %3</translation>
+        <translation>%1, maximum %2 à %3</translation>
     </message>
     <message>
         <source>not a number</source>

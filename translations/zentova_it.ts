@@ -478,7 +478,7 @@ o aprine un altro dal menu.</translation>
     </message>
     <message>
         <source>%1 highest %2 at %3</source>
-        <translation>%1 massimo %2 a %3</translation>
+        <translation>%1, massimo %2 a %3</translation>
     </message>
     <message>
         <source>not a number</source>

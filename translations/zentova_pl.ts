@@ -485,7 +485,7 @@ albo otwórz inny z menu.</translation>
     </message>
     <message>
         <source>%1 highest %2 at %3</source>
-        <translation>%1 najwyżej %2 przy %3</translation>
+        <translation>%1, maksimum %2 przy %3</translation>
     </message>
     <message>
         <source>not a number</source>

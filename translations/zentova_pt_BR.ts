@@ -478,7 +478,7 @@ ou abra outro pelo menu.</translation>
     </message>
     <message>
         <source>%1 highest %2 at %3</source>
-        <translation>%1 máximo %2 em %3</translation>
+        <translation>%1, máximo %2 em %3</translation>
     </message>
     <message>
         <source>not a number</source>

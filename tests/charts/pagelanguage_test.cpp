@@ -220,7 +220,7 @@ TEST_F(PageLanguage, SpokenAndWrittenNumbersTakeTheLanguagesSeparator) {
     EXPECT_EQ(spokenNumber(2.5).toStdString(), "2,5");
     EXPECT_EQ(spokenNumber(1.5e20).toStdString(), "1,5 mal 10 hoch 20");
     PlotContent content{"Titel", "x", "y", {{"Typ 1", {{0.5, 1.25}}, {}}}};
-    EXPECT_EQ(plotInWords(content), "Titel, y gegen x: Typ 1 am höchsten 1,25 bei 0,5.");
+    EXPECT_EQ(plotInWords(content), "Titel, y gegen x: Typ 1 mit Höchstwert 1,25 bei 0,5.");
     EnglishFirst::choose("en");
     EXPECT_EQ(spokenNumber(2.5).toStdString(), "2.5");
     EXPECT_EQ(plotInWords(content), "Titel, y against x: Typ 1 highest 1.25 at 0.5.");
