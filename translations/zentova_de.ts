@@ -2,6 +2,298 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n Position liegt außerhalb des Würfels und wird weggelassen; die Bilder, die sie enthalten, bleiben bei der Wanderung außen vor.</numerusform>
+            <numerusform>%n Positionen liegen außerhalb des Würfels und werden weggelassen; die Bilder, die sie enthalten, bleiben bei der Wanderung außen vor.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The wandering uses %1 of the frames: the others hold other particles.</source>
+        <translation>Die Wanderung nutzt %1 der Bilder: Die anderen enthalten andere Teilchen.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no readings.</source>
+        <translation>Es gibt keine kinetischen Energien: %1 enthält keine Messwerte.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
+        <translation>Es gibt keine kinetischen Energien: %1 fehlt (berechne das Projekt noch einmal, um sie zu erzeugen).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n Position liegt außerhalb des Kastens und wird weggelassen.</numerusform>
+            <numerusform>%n Positionen liegen außerhalb des Kastens und werden weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
+        <translation>Der Kasten ist kein Würfel: g(r) ist auf einen Würfel gleichen Volumens bezogen.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no thermo rows of this export&apos;s columns at the dump&apos;s frames.</source>
+        <translation>Es gibt keine kinetischen Energien: %1 enthält zu den Bildern des Dumps keine Thermo-Zeilen mit den Spalten dieses Exports.</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>Typ %1</translation>
+    </message>
+    <message>
+        <source>types</source>
+        <translation>Typen</translation>
+    </message>
+    <message>
+        <source>first peak at (cube units)</source>
+        <translation>erster Gipfel bei (Würfeleinheiten)</translation>
+    </message>
+    <message>
+        <source>first dip at (cube units)</source>
+        <translation>erstes Tal bei (Würfeleinheiten)</translation>
+    </message>
+    <message>
+        <source>neighbours of the second type around one of the first</source>
+        <translation>Nachbarn vom zweiten Typ um eines vom ersten</translation>
+    </message>
+    <message>
+        <source>neighbours of the first type around one of the second</source>
+        <translation>Nachbarn vom ersten Typ um eines vom zweiten</translation>
+    </message>
+    <message>
+        <source>no clear peak</source>
+        <translation>kein klarer Gipfel</translation>
+    </message>
+    <message>
+        <source>no clear dip</source>
+        <translation>kein klares Tal</translation>
+    </message>
+    <message>
+        <source>Why the values reach far above 1:</source>
+        <translation>Warum die Werte weit über 1 steigen:</translation>
+    </message>
+    <message>
+        <source>the particles gathered into a lump about %1 cube units across, which fills about %2 % of the cube (a ball as spread out about its centre as they are). Inside it they meet one another about %3 times as often as if spread through the whole cube, so g(r) stands that much higher than chance inside the lump, and falls to 0 at distances longer than the lump is wide.</source>
+        <translation>Die Teilchen haben sich zu einem Klumpen von etwa %1 Würfeleinheiten Durchmesser gesammelt, der etwa %2 % des Würfels füllt (eine Kugel, die so weit um ihre Mitte verteilt ist wie sie). Darin treffen sie einander etwa %3-mal so oft, wie wenn sie über den ganzen Würfel verteilt wären; deshalb liegt g(r) im Klumpen um so viel über dem Zufall und fällt bei Abständen, die größer als der Klumpen sind, auf 0.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density.</source>
+        <translation>Durch %1 geteilt, vergleicht g(r) mit der Dichte des Klumpens selbst.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density, still far above 1: those particles gather more densely within the lump, such as in a core at its middle.</source>
+        <translation>Durch %1 geteilt, vergleicht g(r) mit der Dichte des Klumpens selbst: Der höchste Wert, %2 (Typen %3 – %4 bei r = %5), ist dann das %6-Fache der Dichte des Klumpens, noch immer weit über 1: Diese Teilchen sammeln sich im Klumpen dichter, etwa in einem Kern in seiner Mitte.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density.</source>
+        <translation>Durch %1 geteilt, vergleicht g(r) mit der Dichte des Klumpens selbst: Der höchste Wert, %2 (Typen %3 – %4 bei r = %5), ist dann das %6-Fache der Dichte des Klumpens.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4); it came while the bath was raised to x %5.</source>
+        <translation>&lt;b&gt;Der höchste Punkt&lt;/b&gt;, %1 je Teilchen bei t = %2, ist das %3-Fache des Mittelwerts der zweiten Hälfte des Laufs (%4); er kam, während das Wärmebad auf x %5 erhöht war.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4): the bath was not raised then, so it is energy of position turned into motion as the particles&apos; forces drew them together (into a lump) or drove them apart, faster than the bath&apos;s damping took it away.</source>
+        <translation>&lt;b&gt;Der höchste Punkt&lt;/b&gt;, %1 je Teilchen bei t = %2, ist das %3-Fache des Mittelwerts der zweiten Hälfte des Laufs (%4): Das Wärmebad war damals nicht erhöht; es ist also Lageenergie, die zu Bewegung wurde, als die Kräfte der Teilchen sie zusammenzogen (zu einem Klumpen) oder auseinandertrieben, schneller, als die Dämpfung des Bades sie abführte.</translation>
+    </message>
+    <message>
+        <source>It sets the plot&apos;s scale, so the rest of the run looks small beside it; energies.csv holds every value.</source>
+        <translation>Er bestimmt den Maßstab des Diagramms, sodass der Rest des Laufs daneben klein aussieht; energies.csv enthält jeden Wert.</translation>
+    </message>
+    <message>
+        <source>How far apart the particles sit: g(r)</source>
+        <translation>Wie weit die Teilchen auseinander sitzen: g(r)</translation>
+    </message>
+    <message>
+        <source>This graph shows how often two particles are found at a distance r from each other, compared with particles scattered by chance in the box. A value of 1 means &quot;as often as by chance&quot;. A tall, narrow peak means the particles like to keep exactly that distance, a sign of order as in a crystal; a flat line near 1 means no order, as in a gas. The table counts, for each kind, how many partners of the other kind sit closer than the first dip after the first peak: the nearest neighbours.</source>
+        <translation>Dieses Diagramm zeigt, wie oft zwei Teilchen im Abstand r voneinander zu finden sind, verglichen mit Teilchen, die zufällig im Kasten verstreut sind. Ein Wert von 1 bedeutet „so oft wie zufällig“. Ein hoher, schmaler Gipfel bedeutet, dass die Teilchen genau diesen Abstand gern einhalten, ein Zeichen von Ordnung wie in einem Kristall; eine flache Linie nahe 1 bedeutet keine Ordnung, wie in einem Gas. Die Tabelle zählt für jede Sorte, wie viele Partner der anderen Sorte näher als das erste Tal nach dem ersten Gipfel sitzen: die nächsten Nachbarn.</translation>
+    </message>
+    <message>
+        <source>Radial distribution g(r)</source>
+        <translation>Radiale Verteilungsfunktion g(r)</translation>
+    </message>
+    <message>
+        <source>distance r (cube units)</source>
+        <translation>Abstand r (Würfeleinheiten)</translation>
+    </message>
+    <message>
+        <source>g(r) (1 = as often as by chance)</source>
+        <translation>g(r) (1 = so oft wie zufällig)</translation>
+    </message>
+    <message>
+        <source>types %1 – %2</source>
+        <translation>Typen %1 – %2</translation>
+    </message>
+    <message>
+        <source>How far the particles wander</source>
+        <translation>Wie weit die Teilchen wandern</translation>
+    </message>
+    <message>
+        <source>This graph shows how far, on average, a particle of each kind has moved away from where it was, against how long we waited (the distance is squared, so 100 means 10 cube units). A line that keeps climbing means the particles roam about, as in a gas or a liquid; a line that soon flattens means each particle stays near its place, as in a solid.</source>
+        <translation>Dieses Diagramm zeigt, wie weit sich ein Teilchen jeder Sorte im Mittel von seinem Ort entfernt hat, abhängig davon, wie lange wir gewartet haben (der Abstand ist quadriert, 100 bedeutet also 10 Würfeleinheiten). Eine Linie, die immer weiter steigt, bedeutet, dass die Teilchen umherwandern, wie in einem Gas oder einer Flüssigkeit; eine Linie, die bald flach wird, bedeutet, dass jedes Teilchen nahe seinem Platz bleibt, wie in einem Festkörper.</translation>
+    </message>
+    <message>
+        <source>Mean square displacement</source>
+        <translation>Mittleres Verschiebungsquadrat</translation>
+    </message>
+    <message>
+        <source>time lag (time units)</source>
+        <translation>Zeitabstand (Zeiteinheiten)</translation>
+    </message>
+    <message>
+        <source>mean square displacement (cube units²)</source>
+        <translation>mittleres Verschiebungsquadrat (Würfeleinheiten²)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and only one such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;Das Diagramm ist leer:&lt;/b&gt; Die Wanderung braucht zwei oder mehr Bilder mit denselben Teilchen, und nur ein solches Bild wird ausgewertet. Wähle mit --from und --to einen längeren Abschnitt des Laufs.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and no such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;Das Diagramm ist leer:&lt;/b&gt; Die Wanderung braucht zwei oder mehr Bilder mit denselben Teilchen, und kein solches Bild wird ausgewertet. Wähle mit --from und --to einen längeren Abschnitt des Laufs.</translation>
+    </message>
+    <message>
+        <source>Where each kind gathers</source>
+        <translation>Wo sich jede Sorte sammelt</translation>
+    </message>
+    <message>
+        <source>This graph shows, for each kind of particle, which share of its particles lies at each distance from the middle of the whole group (its centre of mass), in shells one cube unit thick. Each kind&apos;s line adds up to 100 %, so a kind of few particles compares with a kind of many: a kind whose line rises and falls on the left gathers in the middle; a kind whose line lies further right stays on the outside. The numbers also give each kind&apos;s density in each shell.</source>
+        <translation>Dieses Diagramm zeigt für jede Teilchensorte, welcher Anteil ihrer Teilchen in welchem Abstand von der Mitte der ganzen Gruppe (ihrem Schwerpunkt) liegt, in Schalen von einer Würfeleinheit Dicke. Die Linie jeder Sorte ergibt zusammen 100 %, so lässt sich eine Sorte mit wenigen Teilchen mit einer mit vielen vergleichen: Eine Sorte, deren Linie links steigt und fällt, sammelt sich in der Mitte; eine Sorte, deren Linie weiter rechts liegt, bleibt außen. Die Zahlen geben auch die Dichte jeder Sorte in jeder Schale an.</translation>
+    </message>
+    <message>
+        <source>Where each kind lies from the centre of mass</source>
+        <translation>Wo jede Sorte vom Schwerpunkt aus liegt</translation>
+    </message>
+    <message>
+        <source>distance from the centre of mass (cube units)</source>
+        <translation>Abstand vom Schwerpunkt (Würfeleinheiten)</translation>
+    </message>
+    <message>
+        <source>share of the kind&apos;s particles in the shell (%)</source>
+        <translation>Anteil der Teilchen der Sorte in der Schale (%)</translation>
+    </message>
+    <message>
+        <source>How lively the particles are: kinetic energy</source>
+        <translation>Wie lebhaft die Teilchen sind: kinetische Energie</translation>
+    </message>
+    <message>
+        <source>This graph shows the energy of motion (kinetic energy) of an average particle, of all of them and of each kind, as time goes on; it covers the whole run. Hotter means faster. Lines that go down mean the system cools down; lines that level off mean it has settled.</source>
+        <translation>Dieses Diagramm zeigt die Bewegungsenergie (kinetische Energie) eines durchschnittlichen Teilchens, aller Teilchen und jeder Sorte, im Lauf der Zeit; es umfasst den ganzen Lauf. Heißer bedeutet schneller. Fallende Linien bedeuten, dass das System abkühlt; Linien, die flach werden, bedeuten, dass es sich eingependelt hat.</translation>
+    </message>
+    <message>
+        <source>Kinetic energy</source>
+        <translation>Kinetische Energie</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>Zeit (Zeiteinheiten)</translation>
+    </message>
+    <message>
+        <source>kinetic energy per particle (energy units)</source>
+        <translation>kinetische Energie je Teilchen (Energieeinheiten)</translation>
+    </message>
+    <message>
+        <source>all particles (all of type %1)</source>
+        <translation>alle Teilchen (alle vom Typ %1)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>alle Teilchen</translation>
+    </message>
+    <message>
+        <source>Heating and cooling: kinetic energy against the bath</source>
+        <translation>Heizen und Kühlen: kinetische Energie gegen das Wärmebad</translation>
+    </message>
+    <message>
+        <source>The run changed the bath&apos;s temperature (with the keys H, C and B, or with --bath). Each point is one stretch at one bath: across, how hot the bath was (1 = the setup&apos;s); up, the energy of motion an average particle settled at, the mean over the stretch&apos;s second half (in heating.csv, frames counts the whole stretch and frames_in_mean its second half). The line joins the settled stretches in the order of the run. The bath sets the temperature, so the settled points lie close to a straight line through zero; one far off it shows the particles heating themselves, as a lump does while it forms. Whether the particles melted shows in g(r) and the wandering: analyse each stretch with --from and --to.</source>
+        <translation>Der Lauf hat die Temperatur des Wärmebads geändert (mit den Tasten H, C und B oder mit --bath). Jeder Punkt ist ein Abschnitt bei einem Bad: nach rechts, wie heiß das Bad war (1 = das der Grundeinstellung); nach oben, bei welcher Bewegungsenergie sich ein durchschnittliches Teilchen eingependelt hat, der Mittelwert über die zweite Hälfte des Abschnitts (in heating.csv zählt frames den ganzen Abschnitt und frames_in_mean seine zweite Hälfte). Die Linie verbindet die eingependelten Abschnitte in der Reihenfolge des Laufs. Das Bad bestimmt die Temperatur, daher liegen die eingependelten Punkte nahe einer Geraden durch null; ein Punkt weit daneben zeigt Teilchen, die sich selbst erhitzen, wie ein Klumpen, während er entsteht. Ob die Teilchen geschmolzen sind, zeigen g(r) und die Wanderung: Werte jeden Abschnitt mit --from und --to aus.</translation>
+    </message>
+    <message>
+        <source>Heating curve</source>
+        <translation>Heizkurve</translation>
+    </message>
+    <message>
+        <source>bath (times the setup&apos;s temperature)</source>
+        <translation>Bad (mal die Temperatur der Grundeinstellung)</translation>
+    </message>
+    <message>
+        <source>settled, in the order of the run</source>
+        <translation>eingependelt, in der Reihenfolge des Laufs</translation>
+    </message>
+    <message>
+        <source>too short to settle</source>
+        <translation>zu kurz zum Einpendeln</translation>
+    </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n Bild, ab t = %2)</numerusform>
+            <numerusform>x %1 (%n Bilder, ab t = %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Ein Abschnitt war zu kurz zum Einpendeln&lt;/b&gt;, hohl gezeichnet und nicht verbunden: Bad %1. Die Teilchen waren seinem Bad noch nicht gefolgt: Seine zweite Hälfte begann weniger als die Einstellzeit des Bades (%2 Zeiteinheiten bei der Dämpfung der Grundeinstellung) nach seinem ersten Bild, oder sie enthielt weniger als %3 Bilder. Ihre Energien hinken hinterher und zeigen keinen Schmelzpunkt; halte ein Bad länger, um ihn zu messen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some stretches were too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed their baths: each one&apos;s second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Einige Abschnitte waren zu kurz zum Einpendeln&lt;/b&gt;, hohl gezeichnet und nicht verbunden: Bad %1. Die Teilchen waren ihren Bädern noch nicht gefolgt: Die zweite Hälfte jedes Abschnitts begann weniger als die Einstellzeit des Bades (%2 Zeiteinheiten bei der Dämpfung der Grundeinstellung) nach seinem ersten Bild, oder sie enthielt weniger als %3 Bilder. Ihre Energien hinken hinterher und zeigen keinen Schmelzpunkt; halte ein Bad länger, um ihn zu messen.</translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame, at t = %1.</source>
+        <translation>Die Struktur und die Wanderung nutzen das eine Bild bei t = %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3.</source>
+        <translation>
+            <numerusform>Die Struktur und die Wanderung nutzen %1 von %n Bild, von t = %2 bis t = %3.</numerusform>
+            <numerusform>Die Struktur und die Wanderung nutzen %1 der %n Bilder, von t = %2 bis t = %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3 (one in every %4, %5 frames).</source>
+        <translation>
+            <numerusform>Die Struktur und die Wanderung nutzen %1 von %n Bild, von t = %2 bis t = %3 (jedes %4., %5 Bilder).</numerusform>
+            <numerusform>Die Struktur und die Wanderung nutzen %1 der %n Bilder, von t = %2 bis t = %3 (jedes %4., %5 Bilder).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame of %1 particles, at t = %2.</source>
+        <translation>Die Struktur und die Wanderung nutzen das eine Bild mit %1 Teilchen bei t = %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4.</source>
+        <translation>
+            <numerusform>Die Struktur und die Wanderung nutzen %1 von %n Bild mit %2 Teilchen, von t = %3 bis t = %4.</numerusform>
+            <numerusform>Die Struktur und die Wanderung nutzen %1 der %n Bilder mit %2 Teilchen, von t = %3 bis t = %4.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4 (one in every %5, %6 frames).</source>
+        <translation>
+            <numerusform>Die Struktur und die Wanderung nutzen %1 von %n Bild mit %2 Teilchen, von t = %3 bis t = %4 (jedes %5., %6 Bilder).</numerusform>
+            <numerusform>Die Struktur und die Wanderung nutzen %1 der %n Bilder mit %2 Teilchen, von t = %3 bis t = %4 (jedes %5., %6 Bilder).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zentova analysis of %1</source>
+        <translation>Zentova-Auswertung von %1</translation>
+    </message>
+    <message>
+        <source>What happened in &quot;%1&quot;</source>
+        <translation>Was in „%1“ geschah</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <source>Numbers: %1, picture: %2</source>
+        <translation>Zahlen: %1, Grafik: %2</translation>
+    </message>
+</context>
+<context>
     <name>Examples</name>
     <message>
         <source>Ionic crystal 2+/1-</source>
@@ -176,6 +468,91 @@ oder im Menü ein anderes öffnen.</translation>
     <message>
         <source>The program works in %1</source>
         <translation>Das Programm arbeitet in %1</translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>%1, %2 against %3</source>
+        <translation>%1, %2 gegen %3</translation>
+    </message>
+    <message>
+        <source>%1 highest %2 at %3</source>
+        <translation>%1 mit Höchstwert %2 bei %3</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>minus infinite</source>
+        <translation>minus unendlich</translation>
+    </message>
+    <message>
+        <source>%1 times 10 to the %2</source>
+        <translation>%1 mal 10 hoch %2</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>Readings</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle</source>
+        <translation>Kinetische Energie je Teilchen</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>Zeit (Zeiteinheiten)</translation>
+    </message>
+    <message>
+        <source>kinetic energy (energy units)</source>
+        <translation>kin. Energie (Energieeinheiten)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>alle Teilchen</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>Typ %1</translation>
+    </message>
+    <message>
+        <source>bath (x the setup&apos;s)</source>
+        <translation>Bad (x Grundeinstellung)</translation>
+    </message>
+    <message>
+        <source>bath</source>
+        <translation>Bad</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle against time</source>
+        <translation>Kinetische Energie je Teilchen gegen die Zeit</translation>
+    </message>
+    <message>
+        <source>No readings yet.</source>
+        <translation>Noch keine Messwerte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n Bild, von t = %1 bis t = %2. Bei t = %2: alle Teilchen %3</numerusform>
+            <numerusform>%n Bilder, von t = %1 bis t = %2. Bei t = %2: alle Teilchen %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, type %1 %2</source>
+        <translation>, Typ %1 %2</translation>
+    </message>
+    <message>
+        <source>; bath x %1.</source>
+        <translation>; Bad x %1.</translation>
     </message>
 </context>
 <context>

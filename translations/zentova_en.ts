@@ -2,6 +2,298 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</numerusform>
+            <numerusform>%n positions lie outside the cube and are left out; the frames holding them are left out of the wandering.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The wandering uses %1 of the frames: the others hold other particles.</source>
+        <translation>The wandering uses %1 of the frames: the others hold other particles.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no readings.</source>
+        <translation>There are no kinetic energies: %1 holds no readings.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
+        <translation>There are no kinetic energies: %1 is missing (calculate the project again to make it).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n position lies outside the box and is left out.</numerusform>
+            <numerusform>%n positions lie outside the box and are left out.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
+        <translation>The box is not a cube: g(r) is normalised for a cube of its volume.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no thermo rows of this export&apos;s columns at the dump&apos;s frames.</source>
+        <translation>There are no kinetic energies: %1 holds no thermo rows of this export&apos;s columns at the dump&apos;s frames.</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>type %1</translation>
+    </message>
+    <message>
+        <source>types</source>
+        <translation>types</translation>
+    </message>
+    <message>
+        <source>first peak at (cube units)</source>
+        <translation>first peak at (cube units)</translation>
+    </message>
+    <message>
+        <source>first dip at (cube units)</source>
+        <translation>first dip at (cube units)</translation>
+    </message>
+    <message>
+        <source>neighbours of the second type around one of the first</source>
+        <translation>neighbours of the second type around one of the first</translation>
+    </message>
+    <message>
+        <source>neighbours of the first type around one of the second</source>
+        <translation>neighbours of the first type around one of the second</translation>
+    </message>
+    <message>
+        <source>no clear peak</source>
+        <translation>no clear peak</translation>
+    </message>
+    <message>
+        <source>no clear dip</source>
+        <translation>no clear dip</translation>
+    </message>
+    <message>
+        <source>Why the values reach far above 1:</source>
+        <translation>Why the values reach far above 1:</translation>
+    </message>
+    <message>
+        <source>the particles gathered into a lump about %1 cube units across, which fills about %2 % of the cube (a ball as spread out about its centre as they are). Inside it they meet one another about %3 times as often as if spread through the whole cube, so g(r) stands that much higher than chance inside the lump, and falls to 0 at distances longer than the lump is wide.</source>
+        <translation>the particles gathered into a lump about %1 cube units across, which fills about %2 % of the cube (a ball as spread out about its centre as they are). Inside it they meet one another about %3 times as often as if spread through the whole cube, so g(r) stands that much higher than chance inside the lump, and falls to 0 at distances longer than the lump is wide.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density.</source>
+        <translation>Divided by %1, g(r) compares with the lump&apos;s own density.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density, still far above 1: those particles gather more densely within the lump, such as in a core at its middle.</source>
+        <translation>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density, still far above 1: those particles gather more densely within the lump, such as in a core at its middle.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density.</source>
+        <translation>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4); it came while the bath was raised to x %5.</source>
+        <translation>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4); it came while the bath was raised to x %5.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4): the bath was not raised then, so it is energy of position turned into motion as the particles&apos; forces drew them together (into a lump) or drove them apart, faster than the bath&apos;s damping took it away.</source>
+        <translation>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4): the bath was not raised then, so it is energy of position turned into motion as the particles&apos; forces drew them together (into a lump) or drove them apart, faster than the bath&apos;s damping took it away.</translation>
+    </message>
+    <message>
+        <source>It sets the plot&apos;s scale, so the rest of the run looks small beside it; energies.csv holds every value.</source>
+        <translation>It sets the plot&apos;s scale, so the rest of the run looks small beside it; energies.csv holds every value.</translation>
+    </message>
+    <message>
+        <source>How far apart the particles sit: g(r)</source>
+        <translation>How far apart the particles sit: g(r)</translation>
+    </message>
+    <message>
+        <source>This graph shows how often two particles are found at a distance r from each other, compared with particles scattered by chance in the box. A value of 1 means &quot;as often as by chance&quot;. A tall, narrow peak means the particles like to keep exactly that distance, a sign of order as in a crystal; a flat line near 1 means no order, as in a gas. The table counts, for each kind, how many partners of the other kind sit closer than the first dip after the first peak: the nearest neighbours.</source>
+        <translation>This graph shows how often two particles are found at a distance r from each other, compared with particles scattered by chance in the box. A value of 1 means &quot;as often as by chance&quot;. A tall, narrow peak means the particles like to keep exactly that distance, a sign of order as in a crystal; a flat line near 1 means no order, as in a gas. The table counts, for each kind, how many partners of the other kind sit closer than the first dip after the first peak: the nearest neighbours.</translation>
+    </message>
+    <message>
+        <source>Radial distribution g(r)</source>
+        <translation>Radial distribution g(r)</translation>
+    </message>
+    <message>
+        <source>distance r (cube units)</source>
+        <translation>distance r (cube units)</translation>
+    </message>
+    <message>
+        <source>g(r) (1 = as often as by chance)</source>
+        <translation>g(r) (1 = as often as by chance)</translation>
+    </message>
+    <message>
+        <source>types %1 – %2</source>
+        <translation>types %1 – %2</translation>
+    </message>
+    <message>
+        <source>How far the particles wander</source>
+        <translation>How far the particles wander</translation>
+    </message>
+    <message>
+        <source>This graph shows how far, on average, a particle of each kind has moved away from where it was, against how long we waited (the distance is squared, so 100 means 10 cube units). A line that keeps climbing means the particles roam about, as in a gas or a liquid; a line that soon flattens means each particle stays near its place, as in a solid.</source>
+        <translation>This graph shows how far, on average, a particle of each kind has moved away from where it was, against how long we waited (the distance is squared, so 100 means 10 cube units). A line that keeps climbing means the particles roam about, as in a gas or a liquid; a line that soon flattens means each particle stays near its place, as in a solid.</translation>
+    </message>
+    <message>
+        <source>Mean square displacement</source>
+        <translation>Mean square displacement</translation>
+    </message>
+    <message>
+        <source>time lag (time units)</source>
+        <translation>time lag (time units)</translation>
+    </message>
+    <message>
+        <source>mean square displacement (cube units²)</source>
+        <translation>mean square displacement (cube units²)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and only one such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and only one such frame is analysed. Choose a longer stretch of the run with --from and --to.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and no such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and no such frame is analysed. Choose a longer stretch of the run with --from and --to.</translation>
+    </message>
+    <message>
+        <source>Where each kind gathers</source>
+        <translation>Where each kind gathers</translation>
+    </message>
+    <message>
+        <source>This graph shows, for each kind of particle, which share of its particles lies at each distance from the middle of the whole group (its centre of mass), in shells one cube unit thick. Each kind&apos;s line adds up to 100 %, so a kind of few particles compares with a kind of many: a kind whose line rises and falls on the left gathers in the middle; a kind whose line lies further right stays on the outside. The numbers also give each kind&apos;s density in each shell.</source>
+        <translation>This graph shows, for each kind of particle, which share of its particles lies at each distance from the middle of the whole group (its centre of mass), in shells one cube unit thick. Each kind&apos;s line adds up to 100 %, so a kind of few particles compares with a kind of many: a kind whose line rises and falls on the left gathers in the middle; a kind whose line lies further right stays on the outside. The numbers also give each kind&apos;s density in each shell.</translation>
+    </message>
+    <message>
+        <source>Where each kind lies from the centre of mass</source>
+        <translation>Where each kind lies from the centre of mass</translation>
+    </message>
+    <message>
+        <source>distance from the centre of mass (cube units)</source>
+        <translation>distance from the centre of mass (cube units)</translation>
+    </message>
+    <message>
+        <source>share of the kind&apos;s particles in the shell (%)</source>
+        <translation>share of the kind&apos;s particles in the shell (%)</translation>
+    </message>
+    <message>
+        <source>How lively the particles are: kinetic energy</source>
+        <translation>How lively the particles are: kinetic energy</translation>
+    </message>
+    <message>
+        <source>This graph shows the energy of motion (kinetic energy) of an average particle, of all of them and of each kind, as time goes on; it covers the whole run. Hotter means faster. Lines that go down mean the system cools down; lines that level off mean it has settled.</source>
+        <translation>This graph shows the energy of motion (kinetic energy) of an average particle, of all of them and of each kind, as time goes on; it covers the whole run. Hotter means faster. Lines that go down mean the system cools down; lines that level off mean it has settled.</translation>
+    </message>
+    <message>
+        <source>Kinetic energy</source>
+        <translation>Kinetic energy</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>time (time units)</translation>
+    </message>
+    <message>
+        <source>kinetic energy per particle (energy units)</source>
+        <translation>kinetic energy per particle (energy units)</translation>
+    </message>
+    <message>
+        <source>all particles (all of type %1)</source>
+        <translation>all particles (all of type %1)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>all particles</translation>
+    </message>
+    <message>
+        <source>Heating and cooling: kinetic energy against the bath</source>
+        <translation>Heating and cooling: kinetic energy against the bath</translation>
+    </message>
+    <message>
+        <source>The run changed the bath&apos;s temperature (with the keys H, C and B, or with --bath). Each point is one stretch at one bath: across, how hot the bath was (1 = the setup&apos;s); up, the energy of motion an average particle settled at, the mean over the stretch&apos;s second half (in heating.csv, frames counts the whole stretch and frames_in_mean its second half). The line joins the settled stretches in the order of the run. The bath sets the temperature, so the settled points lie close to a straight line through zero; one far off it shows the particles heating themselves, as a lump does while it forms. Whether the particles melted shows in g(r) and the wandering: analyse each stretch with --from and --to.</source>
+        <translation>The run changed the bath&apos;s temperature (with the keys H, C and B, or with --bath). Each point is one stretch at one bath: across, how hot the bath was (1 = the setup&apos;s); up, the energy of motion an average particle settled at, the mean over the stretch&apos;s second half (in heating.csv, frames counts the whole stretch and frames_in_mean its second half). The line joins the settled stretches in the order of the run. The bath sets the temperature, so the settled points lie close to a straight line through zero; one far off it shows the particles heating themselves, as a lump does while it forms. Whether the particles melted shows in g(r) and the wandering: analyse each stretch with --from and --to.</translation>
+    </message>
+    <message>
+        <source>Heating curve</source>
+        <translation>Heating curve</translation>
+    </message>
+    <message>
+        <source>bath (times the setup&apos;s temperature)</source>
+        <translation>bath (times the setup&apos;s temperature)</translation>
+    </message>
+    <message>
+        <source>settled, in the order of the run</source>
+        <translation>settled, in the order of the run</translation>
+    </message>
+    <message>
+        <source>too short to settle</source>
+        <translation>too short to settle</translation>
+    </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n frame, from t = %2)</numerusform>
+            <numerusform>x %1 (%n frames, from t = %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some stretches were too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed their baths: each one&apos;s second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Some stretches were too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed their baths: each one&apos;s second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame, at t = %1.</source>
+        <translation>The structure and the wandering use the one frame, at t = %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3.</source>
+        <translation>
+            <numerusform>The structure and the wandering use %1 of the %n frame, from t = %2 to t = %3.</numerusform>
+            <numerusform>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3 (one in every %4, %5 frames).</source>
+        <translation>
+            <numerusform>The structure and the wandering use %1 of the %n frame, from t = %2 to t = %3 (one in every %4, %5 frames).</numerusform>
+            <numerusform>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3 (one in every %4, %5 frames).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame of %1 particles, at t = %2.</source>
+        <translation>The structure and the wandering use the one frame of %1 particles, at t = %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4.</source>
+        <translation>
+            <numerusform>The structure and the wandering use %1 of the %n frame of %2 particles, from t = %3 to t = %4.</numerusform>
+            <numerusform>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4 (one in every %5, %6 frames).</source>
+        <translation>
+            <numerusform>The structure and the wandering use %1 of the %n frame of %2 particles, from t = %3 to t = %4 (one in every %5, %6 frames).</numerusform>
+            <numerusform>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4 (one in every %5, %6 frames).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zentova analysis of %1</source>
+        <translation>Zentova analysis of %1</translation>
+    </message>
+    <message>
+        <source>What happened in &quot;%1&quot;</source>
+        <translation>What happened in &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>Numbers: %1, picture: %2</source>
+        <translation>Numbers: %1, picture: %2</translation>
+    </message>
+</context>
+<context>
     <name>Examples</name>
     <message>
         <source>Ionic crystal 2+/1-</source>
@@ -176,6 +468,91 @@ or open another one from the menu.</translation>
     <message>
         <source>The program works in %1</source>
         <translation>The program works in %1</translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>%1, %2 against %3</source>
+        <translation>%1, %2 against %3</translation>
+    </message>
+    <message>
+        <source>%1 highest %2 at %3</source>
+        <translation>%1 highest %2 at %3</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infinite</translation>
+    </message>
+    <message>
+        <source>minus infinite</source>
+        <translation>minus infinite</translation>
+    </message>
+    <message>
+        <source>%1 times 10 to the %2</source>
+        <translation>%1 times 10 to the %2</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle</source>
+        <translation>Kinetic energy per particle</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>time (time units)</translation>
+    </message>
+    <message>
+        <source>kinetic energy (energy units)</source>
+        <translation>kinetic energy (energy units)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>all particles</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>type %1</translation>
+    </message>
+    <message>
+        <source>bath (x the setup&apos;s)</source>
+        <translation>bath (x the setup&apos;s)</translation>
+    </message>
+    <message>
+        <source>bath</source>
+        <translation>bath</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle against time</source>
+        <translation>Kinetic energy per particle against time</translation>
+    </message>
+    <message>
+        <source>No readings yet.</source>
+        <translation>No readings yet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n frame, from t = %1 to t = %2. At t = %2: all particles %3</numerusform>
+            <numerusform>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, type %1 %2</source>
+        <translation>, type %1 %2</translation>
+    </message>
+    <message>
+        <source>; bath x %1.</source>
+        <translation>; bath x %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,298 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n posición está fuera del cubo y se deja fuera; los fotogramas que la contienen quedan fuera del desplazamiento.</numerusform>
+            <numerusform>%n posiciones están fuera del cubo y se dejan fuera; los fotogramas que las contienen quedan fuera del desplazamiento.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The wandering uses %1 of the frames: the others hold other particles.</source>
+        <translation>El desplazamiento usa %1 de los fotogramas: los demás contienen otras partículas.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no readings.</source>
+        <translation>No hay energías cinéticas: %1 no contiene mediciones.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
+        <translation>No hay energías cinéticas: falta %1 (calcula el proyecto otra vez para crearlo).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n posición está fuera de la caja y se deja fuera.</numerusform>
+            <numerusform>%n posiciones están fuera de la caja y se dejan fuera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
+        <translation>La caja no es un cubo: g(r) se normaliza para un cubo del mismo volumen.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no thermo rows of this export&apos;s columns at the dump&apos;s frames.</source>
+        <translation>No hay energías cinéticas: %1 no contiene, en los fotogramas del dump, filas thermo con las columnas de esta exportación.</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>tipo %1</translation>
+    </message>
+    <message>
+        <source>types</source>
+        <translation>tipos</translation>
+    </message>
+    <message>
+        <source>first peak at (cube units)</source>
+        <translation>primer pico en (unidades del cubo)</translation>
+    </message>
+    <message>
+        <source>first dip at (cube units)</source>
+        <translation>primer valle en (unidades del cubo)</translation>
+    </message>
+    <message>
+        <source>neighbours of the second type around one of the first</source>
+        <translation>vecinas del segundo tipo alrededor de una del primero</translation>
+    </message>
+    <message>
+        <source>neighbours of the first type around one of the second</source>
+        <translation>vecinas del primer tipo alrededor de una del segundo</translation>
+    </message>
+    <message>
+        <source>no clear peak</source>
+        <translation>sin pico claro</translation>
+    </message>
+    <message>
+        <source>no clear dip</source>
+        <translation>sin valle claro</translation>
+    </message>
+    <message>
+        <source>Why the values reach far above 1:</source>
+        <translation>Por qué los valores superan mucho el 1:</translation>
+    </message>
+    <message>
+        <source>the particles gathered into a lump about %1 cube units across, which fills about %2 % of the cube (a ball as spread out about its centre as they are). Inside it they meet one another about %3 times as often as if spread through the whole cube, so g(r) stands that much higher than chance inside the lump, and falls to 0 at distances longer than the lump is wide.</source>
+        <translation>las partículas se juntaron en un cúmulo de unas %1 unidades del cubo de ancho, que llena cerca del %2 % del cubo (una bola tan extendida alrededor de su centro como ellas). Dentro se encuentran unas %3 veces más a menudo que si estuvieran repartidas por todo el cubo, así que g(r) queda dentro del cúmulo así de por encima del azar, y cae a 0 a distancias mayores que el ancho del cúmulo.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density.</source>
+        <translation>Dividida entre %1, g(r) se compara con la densidad propia del cúmulo.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density, still far above 1: those particles gather more densely within the lump, such as in a core at its middle.</source>
+        <translation>Dividida entre %1, g(r) se compara con la densidad propia del cúmulo: el valor más alto, %2 (tipos %3 – %4 en r = %5), es entonces %6 veces la densidad propia del cúmulo, todavía muy por encima de 1: esas partículas se juntan más dentro del cúmulo, por ejemplo en un núcleo en su centro.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density.</source>
+        <translation>Dividida entre %1, g(r) se compara con la densidad propia del cúmulo: el valor más alto, %2 (tipos %3 – %4 en r = %5), es entonces %6 veces la densidad propia del cúmulo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4); it came while the bath was raised to x %5.</source>
+        <translation>&lt;b&gt;El punto más alto&lt;/b&gt;, %1 por partícula en t = %2, es %3 veces la media de la segunda mitad del cálculo (%4); llegó mientras el baño estaba subido a x %5.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4): the bath was not raised then, so it is energy of position turned into motion as the particles&apos; forces drew them together (into a lump) or drove them apart, faster than the bath&apos;s damping took it away.</source>
+        <translation>&lt;b&gt;El punto más alto&lt;/b&gt;, %1 por partícula en t = %2, es %3 veces la media de la segunda mitad del cálculo (%4): el baño no estaba subido entonces, así que es energía de posición convertida en movimiento cuando las fuerzas de las partículas las juntaron (en un cúmulo) o las separaron, más rápido de lo que la amortiguación del baño se la llevaba.</translation>
+    </message>
+    <message>
+        <source>It sets the plot&apos;s scale, so the rest of the run looks small beside it; energies.csv holds every value.</source>
+        <translation>Fija la escala del gráfico, así que el resto del cálculo parece pequeño a su lado; energies.csv contiene todos los valores.</translation>
+    </message>
+    <message>
+        <source>How far apart the particles sit: g(r)</source>
+        <translation>A qué distancia están las partículas: g(r)</translation>
+    </message>
+    <message>
+        <source>This graph shows how often two particles are found at a distance r from each other, compared with particles scattered by chance in the box. A value of 1 means &quot;as often as by chance&quot;. A tall, narrow peak means the particles like to keep exactly that distance, a sign of order as in a crystal; a flat line near 1 means no order, as in a gas. The table counts, for each kind, how many partners of the other kind sit closer than the first dip after the first peak: the nearest neighbours.</source>
+        <translation>Este gráfico muestra con qué frecuencia se encuentran dos partículas a una distancia r una de otra, comparado con partículas esparcidas al azar en la caja. Un valor de 1 significa «tan a menudo como por azar». Un pico alto y estrecho significa que las partículas prefieren guardar justo esa distancia, señal de orden como en un cristal; una línea plana cerca de 1 significa que no hay orden, como en un gas. La tabla cuenta, para cada tipo, cuántas compañeras del otro tipo están más cerca que el primer valle tras el primer pico: las vecinas más próximas.</translation>
+    </message>
+    <message>
+        <source>Radial distribution g(r)</source>
+        <translation>Distribución radial g(r)</translation>
+    </message>
+    <message>
+        <source>distance r (cube units)</source>
+        <translation>distancia r (unidades del cubo)</translation>
+    </message>
+    <message>
+        <source>g(r) (1 = as often as by chance)</source>
+        <translation>g(r) (1 = tan a menudo como por azar)</translation>
+    </message>
+    <message>
+        <source>types %1 – %2</source>
+        <translation>tipos %1 – %2</translation>
+    </message>
+    <message>
+        <source>How far the particles wander</source>
+        <translation>Cuánto se desplazan las partículas</translation>
+    </message>
+    <message>
+        <source>This graph shows how far, on average, a particle of each kind has moved away from where it was, against how long we waited (the distance is squared, so 100 means 10 cube units). A line that keeps climbing means the particles roam about, as in a gas or a liquid; a line that soon flattens means each particle stays near its place, as in a solid.</source>
+        <translation>Este gráfico muestra cuánto se ha alejado, en promedio, una partícula de cada tipo de donde estaba, según cuánto esperamos (la distancia está al cuadrado, así que 100 significa 10 unidades del cubo). Una línea que sigue subiendo significa que las partículas deambulan, como en un gas o un líquido; una línea que pronto se aplana significa que cada partícula se queda cerca de su sitio, como en un sólido.</translation>
+    </message>
+    <message>
+        <source>Mean square displacement</source>
+        <translation>Desplazamiento cuadrático medio</translation>
+    </message>
+    <message>
+        <source>time lag (time units)</source>
+        <translation>intervalo de tiempo (unidades de tiempo)</translation>
+    </message>
+    <message>
+        <source>mean square displacement (cube units²)</source>
+        <translation>desplazamiento cuadrático medio (unidades del cubo²)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and only one such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;El gráfico está vacío:&lt;/b&gt; el desplazamiento necesita dos fotogramas o más con las mismas partículas, y solo se analiza uno así. Elige un tramo más largo del cálculo con --from y --to.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and no such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;El gráfico está vacío:&lt;/b&gt; el desplazamiento necesita dos fotogramas o más con las mismas partículas, y no se analiza ninguno así. Elige un tramo más largo del cálculo con --from y --to.</translation>
+    </message>
+    <message>
+        <source>Where each kind gathers</source>
+        <translation>Dónde se reúne cada tipo</translation>
+    </message>
+    <message>
+        <source>This graph shows, for each kind of particle, which share of its particles lies at each distance from the middle of the whole group (its centre of mass), in shells one cube unit thick. Each kind&apos;s line adds up to 100 %, so a kind of few particles compares with a kind of many: a kind whose line rises and falls on the left gathers in the middle; a kind whose line lies further right stays on the outside. The numbers also give each kind&apos;s density in each shell.</source>
+        <translation>Este gráfico muestra, para cada tipo de partícula, qué parte de sus partículas está a cada distancia del centro de todo el grupo (su centro de masa), en capas de una unidad del cubo de grosor. La línea de cada tipo suma 100 %, así que un tipo de pocas partículas se compara con uno de muchas: un tipo cuya línea sube y baja a la izquierda se reúne en el centro; un tipo cuya línea está más a la derecha queda por fuera. Los números dan también la densidad de cada tipo en cada capa.</translation>
+    </message>
+    <message>
+        <source>Where each kind lies from the centre of mass</source>
+        <translation>Dónde está cada tipo respecto al centro de masa</translation>
+    </message>
+    <message>
+        <source>distance from the centre of mass (cube units)</source>
+        <translation>distancia al centro de masa (unidades del cubo)</translation>
+    </message>
+    <message>
+        <source>share of the kind&apos;s particles in the shell (%)</source>
+        <translation>parte de las partículas del tipo en la capa (%)</translation>
+    </message>
+    <message>
+        <source>How lively the particles are: kinetic energy</source>
+        <translation>Qué tan animadas están las partículas: energía cinética</translation>
+    </message>
+    <message>
+        <source>This graph shows the energy of motion (kinetic energy) of an average particle, of all of them and of each kind, as time goes on; it covers the whole run. Hotter means faster. Lines that go down mean the system cools down; lines that level off mean it has settled.</source>
+        <translation>Este gráfico muestra la energía de movimiento (energía cinética) de una partícula media, de todas y de cada tipo, a lo largo del tiempo; abarca todo el cálculo. Más caliente significa más rápido. Las líneas que bajan significan que el sistema se enfría; las que se estabilizan, que se ha asentado.</translation>
+    </message>
+    <message>
+        <source>Kinetic energy</source>
+        <translation>Energía cinética</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>tiempo (unidades de tiempo)</translation>
+    </message>
+    <message>
+        <source>kinetic energy per particle (energy units)</source>
+        <translation>energía cinética por partícula (unidades de energía)</translation>
+    </message>
+    <message>
+        <source>all particles (all of type %1)</source>
+        <translation>todas las partículas (todas del tipo %1)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>todas las partículas</translation>
+    </message>
+    <message>
+        <source>Heating and cooling: kinetic energy against the bath</source>
+        <translation>Calentar y enfriar: energía cinética frente al baño</translation>
+    </message>
+    <message>
+        <source>The run changed the bath&apos;s temperature (with the keys H, C and B, or with --bath). Each point is one stretch at one bath: across, how hot the bath was (1 = the setup&apos;s); up, the energy of motion an average particle settled at, the mean over the stretch&apos;s second half (in heating.csv, frames counts the whole stretch and frames_in_mean its second half). The line joins the settled stretches in the order of the run. The bath sets the temperature, so the settled points lie close to a straight line through zero; one far off it shows the particles heating themselves, as a lump does while it forms. Whether the particles melted shows in g(r) and the wandering: analyse each stretch with --from and --to.</source>
+        <translation>El cálculo cambió la temperatura del baño (con las teclas H, C y B, o con --bath). Cada punto es un tramo con un mismo baño: en horizontal, lo caliente que estaba el baño (1 = el de la configuración); en vertical, la energía de movimiento en la que se asentó una partícula media, la media sobre la segunda mitad del tramo (en heating.csv, frames cuenta todo el tramo y frames_in_mean su segunda mitad). La línea une los tramos asentados en el orden del cálculo. El baño fija la temperatura, así que los puntos asentados quedan cerca de una recta que pasa por cero; uno muy alejado muestra partículas que se calientan solas, como un cúmulo mientras se forma. Si las partículas se fundieron se ve en g(r) y en el desplazamiento: analiza cada tramo con --from y --to.</translation>
+    </message>
+    <message>
+        <source>Heating curve</source>
+        <translation>Curva de calentamiento</translation>
+    </message>
+    <message>
+        <source>bath (times the setup&apos;s temperature)</source>
+        <translation>baño (veces la temperatura de la configuración)</translation>
+    </message>
+    <message>
+        <source>settled, in the order of the run</source>
+        <translation>asentados, en el orden del cálculo</translation>
+    </message>
+    <message>
+        <source>too short to settle</source>
+        <translation>demasiado cortos para asentarse</translation>
+    </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n fotograma, desde t = %2)</numerusform>
+            <numerusform>x %1 (%n fotogramas, desde t = %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Un tramo fue demasiado corto para asentarse&lt;/b&gt;, dibujado hueco y sin unir: baño %1. Las partículas aún no habían seguido a su baño: su segunda mitad empezó menos de un tiempo de relajación del baño (%2 unidades de tiempo con la amortiguación de la configuración) después de su primer fotograma, o tenía menos de %3 fotogramas. Sus energías van con retraso y no muestran punto de fusión; mantén un baño más tiempo para medirlo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some stretches were too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed their baths: each one&apos;s second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Algunos tramos fueron demasiado cortos para asentarse&lt;/b&gt;, dibujados huecos y sin unir: baño %1. Las partículas aún no habían seguido a sus baños: la segunda mitad de cada uno empezó menos de un tiempo de relajación del baño (%2 unidades de tiempo con la amortiguación de la configuración) después de su primer fotograma, o tenía menos de %3 fotogramas. Sus energías van con retraso y no muestran punto de fusión; mantén un baño más tiempo para medirlo.</translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame, at t = %1.</source>
+        <translation>La estructura y el desplazamiento usan el único fotograma, en t = %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3.</source>
+        <translation>
+            <numerusform>La estructura y el desplazamiento usan %1 de %n fotograma, de t = %2 a t = %3.</numerusform>
+            <numerusform>La estructura y el desplazamiento usan %1 de los %n fotogramas, de t = %2 a t = %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3 (one in every %4, %5 frames).</source>
+        <translation>
+            <numerusform>La estructura y el desplazamiento usan %1 de %n fotograma, de t = %2 a t = %3 (uno de cada %4, %5 fotogramas).</numerusform>
+            <numerusform>La estructura y el desplazamiento usan %1 de los %n fotogramas, de t = %2 a t = %3 (uno de cada %4, %5 fotogramas).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame of %1 particles, at t = %2.</source>
+        <translation>La estructura y el desplazamiento usan el único fotograma de %1 partículas, en t = %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4.</source>
+        <translation>
+            <numerusform>La estructura y el desplazamiento usan %1 de %n fotograma de %2 partículas, de t = %3 a t = %4.</numerusform>
+            <numerusform>La estructura y el desplazamiento usan %1 de los %n fotogramas de %2 partículas, de t = %3 a t = %4.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4 (one in every %5, %6 frames).</source>
+        <translation>
+            <numerusform>La estructura y el desplazamiento usan %1 de %n fotograma de %2 partículas, de t = %3 a t = %4 (uno de cada %5, %6 fotogramas).</numerusform>
+            <numerusform>La estructura y el desplazamiento usan %1 de los %n fotogramas de %2 partículas, de t = %3 a t = %4 (uno de cada %5, %6 fotogramas).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zentova analysis of %1</source>
+        <translation>Análisis de Zentova de %1</translation>
+    </message>
+    <message>
+        <source>What happened in &quot;%1&quot;</source>
+        <translation>Qué pasó en «%1»</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Numbers: %1, picture: %2</source>
+        <translation>Números: %1, imagen: %2</translation>
+    </message>
+</context>
+<context>
     <name>Examples</name>
     <message>
         <source>Ionic crystal 2+/1-</source>
@@ -176,6 +468,91 @@ o abra otro desde el menú.</translation>
     <message>
         <source>The program works in %1</source>
         <translation>El programa trabaja en %1</translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>%1, %2 against %3</source>
+        <translation>%1, %2 frente a %3</translation>
+    </message>
+    <message>
+        <source>%1 highest %2 at %3</source>
+        <translation>%1, máximo %2 en %3</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>minus infinite</source>
+        <translation>menos infinito</translation>
+    </message>
+    <message>
+        <source>%1 times 10 to the %2</source>
+        <translation>%1 por 10 elevado a %2</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>Readings</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle</source>
+        <translation>Energía cinética por partícula</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>tiempo (unidades de tiempo)</translation>
+    </message>
+    <message>
+        <source>kinetic energy (energy units)</source>
+        <translation>energía cinética (u. energía)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>todas las partículas</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>tipo %1</translation>
+    </message>
+    <message>
+        <source>bath (x the setup&apos;s)</source>
+        <translation>baño (x el de la configuración)</translation>
+    </message>
+    <message>
+        <source>bath</source>
+        <translation>baño</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle against time</source>
+        <translation>Energía cinética por partícula frente al tiempo</translation>
+    </message>
+    <message>
+        <source>No readings yet.</source>
+        <translation>Todavía no hay mediciones.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n fotograma, de t = %1 a t = %2. En t = %2: todas las partículas %3</numerusform>
+            <numerusform>%n fotogramas, de t = %1 a t = %2. En t = %2: todas las partículas %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, type %1 %2</source>
+        <translation>, tipo %1 %2</translation>
+    </message>
+    <message>
+        <source>; bath x %1.</source>
+        <translation>; baño x %1.</translation>
     </message>
 </context>
 <context>

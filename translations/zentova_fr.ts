@@ -2,6 +2,298 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n position est hors du cube et laissée de côté ; les images qui la contiennent sont laissées hors du déplacement.</numerusform>
+            <numerusform>%n positions sont hors du cube et laissées de côté ; les images qui les contiennent sont laissées hors du déplacement.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The wandering uses %1 of the frames: the others hold other particles.</source>
+        <translation>Le déplacement utilise %1 des images : les autres contiennent d&apos;autres particules.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no readings.</source>
+        <translation>Il n&apos;y a pas d&apos;énergies cinétiques : %1 ne contient aucune mesure.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
+        <translation>Il n&apos;y a pas d&apos;énergies cinétiques : %1 manque (calcule à nouveau le projet pour le créer).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n position est hors de la boîte et laissée de côté.</numerusform>
+            <numerusform>%n positions sont hors de la boîte et laissées de côté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
+        <translation>La boîte n&apos;est pas un cube : g(r) est normalisée pour un cube de même volume.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no thermo rows of this export&apos;s columns at the dump&apos;s frames.</source>
+        <translation>Il n&apos;y a pas d&apos;énergies cinétiques : %1 ne contient, aux images du dump, aucune ligne thermo avec les colonnes de cet export.</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>type %1</translation>
+    </message>
+    <message>
+        <source>types</source>
+        <translation>types</translation>
+    </message>
+    <message>
+        <source>first peak at (cube units)</source>
+        <translation>premier pic à (unités du cube)</translation>
+    </message>
+    <message>
+        <source>first dip at (cube units)</source>
+        <translation>premier creux à (unités du cube)</translation>
+    </message>
+    <message>
+        <source>neighbours of the second type around one of the first</source>
+        <translation>voisines du second type autour d&apos;une du premier</translation>
+    </message>
+    <message>
+        <source>neighbours of the first type around one of the second</source>
+        <translation>voisines du premier type autour d&apos;une du second</translation>
+    </message>
+    <message>
+        <source>no clear peak</source>
+        <translation>pas de pic net</translation>
+    </message>
+    <message>
+        <source>no clear dip</source>
+        <translation>pas de creux net</translation>
+    </message>
+    <message>
+        <source>Why the values reach far above 1:</source>
+        <translation>Pourquoi les valeurs dépassent largement 1 :</translation>
+    </message>
+    <message>
+        <source>the particles gathered into a lump about %1 cube units across, which fills about %2 % of the cube (a ball as spread out about its centre as they are). Inside it they meet one another about %3 times as often as if spread through the whole cube, so g(r) stands that much higher than chance inside the lump, and falls to 0 at distances longer than the lump is wide.</source>
+        <translation>les particules se sont rassemblées en un amas d&apos;environ %1 unités du cube de large, qui remplit environ %2 % du cube (une boule aussi étalée autour de son centre qu&apos;elles). À l&apos;intérieur, elles se rencontrent environ %3 fois plus souvent que si elles étaient réparties dans tout le cube : g(r) y est donc d&apos;autant plus élevée que le hasard, et tombe à 0 aux distances plus longues que la largeur de l&apos;amas.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density.</source>
+        <translation>Divisée par %1, g(r) se compare à la densité propre de l&apos;amas.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density, still far above 1: those particles gather more densely within the lump, such as in a core at its middle.</source>
+        <translation>Divisée par %1, g(r) se compare à la densité propre de l&apos;amas : la valeur la plus haute, %2 (types %3 – %4 à r = %5), vaut alors %6 fois la densité propre de l&apos;amas, encore bien au-dessus de 1 : ces particules se serrent davantage dans l&apos;amas, par exemple dans un noyau en son milieu.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density.</source>
+        <translation>Divisée par %1, g(r) se compare à la densité propre de l&apos;amas : la valeur la plus haute, %2 (types %3 – %4 à r = %5), vaut alors %6 fois la densité propre de l&apos;amas.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4); it came while the bath was raised to x %5.</source>
+        <translation>&lt;b&gt;Le point le plus haut&lt;/b&gt;, %1 par particule à t = %2, vaut %3 fois la moyenne de la seconde moitié du calcul (%4) ; il est venu pendant que le bain était monté à x %5.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4): the bath was not raised then, so it is energy of position turned into motion as the particles&apos; forces drew them together (into a lump) or drove them apart, faster than the bath&apos;s damping took it away.</source>
+        <translation>&lt;b&gt;Le point le plus haut&lt;/b&gt;, %1 par particule à t = %2, vaut %3 fois la moyenne de la seconde moitié du calcul (%4) : le bain n&apos;était pas monté alors ; c&apos;est donc de l&apos;énergie de position changée en mouvement quand les forces des particules les ont rapprochées (en un amas) ou écartées, plus vite que l&apos;amortissement du bain ne l&apos;emportait.</translation>
+    </message>
+    <message>
+        <source>It sets the plot&apos;s scale, so the rest of the run looks small beside it; energies.csv holds every value.</source>
+        <translation>Il fixe l&apos;échelle du graphique, si bien que le reste du calcul paraît petit à côté ; energies.csv contient toutes les valeurs.</translation>
+    </message>
+    <message>
+        <source>How far apart the particles sit: g(r)</source>
+        <translation>À quelle distance les particules se tiennent : g(r)</translation>
+    </message>
+    <message>
+        <source>This graph shows how often two particles are found at a distance r from each other, compared with particles scattered by chance in the box. A value of 1 means &quot;as often as by chance&quot;. A tall, narrow peak means the particles like to keep exactly that distance, a sign of order as in a crystal; a flat line near 1 means no order, as in a gas. The table counts, for each kind, how many partners of the other kind sit closer than the first dip after the first peak: the nearest neighbours.</source>
+        <translation>Ce graphique montre combien de fois on trouve deux particules à une distance r l&apos;une de l&apos;autre, comparé à des particules dispersées au hasard dans la boîte. Une valeur de 1 signifie « aussi souvent que par hasard ». Un pic haut et étroit signifie que les particules aiment garder exactement cette distance, signe d&apos;ordre comme dans un cristal ; une ligne plate proche de 1 signifie aucun ordre, comme dans un gaz. Le tableau compte, pour chaque espèce, combien de partenaires de l&apos;autre espèce sont plus proches que le premier creux après le premier pic : les plus proches voisines.</translation>
+    </message>
+    <message>
+        <source>Radial distribution g(r)</source>
+        <translation>Distribution radiale g(r)</translation>
+    </message>
+    <message>
+        <source>distance r (cube units)</source>
+        <translation>distance r (unités du cube)</translation>
+    </message>
+    <message>
+        <source>g(r) (1 = as often as by chance)</source>
+        <translation>g(r) (1 = aussi souvent que par hasard)</translation>
+    </message>
+    <message>
+        <source>types %1 – %2</source>
+        <translation>types %1 – %2</translation>
+    </message>
+    <message>
+        <source>How far the particles wander</source>
+        <translation>Jusqu&apos;où les particules se déplacent</translation>
+    </message>
+    <message>
+        <source>This graph shows how far, on average, a particle of each kind has moved away from where it was, against how long we waited (the distance is squared, so 100 means 10 cube units). A line that keeps climbing means the particles roam about, as in a gas or a liquid; a line that soon flattens means each particle stays near its place, as in a solid.</source>
+        <translation>Ce graphique montre à quelle distance, en moyenne, une particule de chaque espèce s&apos;est éloignée de l&apos;endroit où elle était, selon le temps d&apos;attente (la distance est au carré : 100 signifie 10 unités du cube). Une ligne qui ne cesse de monter signifie que les particules se promènent, comme dans un gaz ou un liquide ; une ligne qui s&apos;aplatit vite signifie que chaque particule reste près de sa place, comme dans un solide.</translation>
+    </message>
+    <message>
+        <source>Mean square displacement</source>
+        <translation>Déplacement quadratique moyen</translation>
+    </message>
+    <message>
+        <source>time lag (time units)</source>
+        <translation>intervalle de temps (unités de temps)</translation>
+    </message>
+    <message>
+        <source>mean square displacement (cube units²)</source>
+        <translation>déplacement quadratique moyen (unités du cube²)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and only one such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;Le graphique est vide :&lt;/b&gt; le déplacement demande au moins deux images contenant les mêmes particules, et une seule image de ce genre est analysée. Choisis un plus long tronçon du calcul avec --from et --to.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and no such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;Le graphique est vide :&lt;/b&gt; le déplacement demande au moins deux images contenant les mêmes particules, et aucune image de ce genre n&apos;est analysée. Choisis un plus long tronçon du calcul avec --from et --to.</translation>
+    </message>
+    <message>
+        <source>Where each kind gathers</source>
+        <translation>Où se rassemble chaque espèce</translation>
+    </message>
+    <message>
+        <source>This graph shows, for each kind of particle, which share of its particles lies at each distance from the middle of the whole group (its centre of mass), in shells one cube unit thick. Each kind&apos;s line adds up to 100 %, so a kind of few particles compares with a kind of many: a kind whose line rises and falls on the left gathers in the middle; a kind whose line lies further right stays on the outside. The numbers also give each kind&apos;s density in each shell.</source>
+        <translation>Ce graphique montre, pour chaque espèce de particule, quelle part de ses particules se trouve à chaque distance du milieu de tout le groupe (son centre de masse), par couches d&apos;une unité du cube d&apos;épaisseur. La ligne de chaque espèce fait 100 % au total, si bien qu&apos;une espèce de peu de particules se compare à une espèce nombreuse : une espèce dont la ligne monte et descend à gauche se rassemble au milieu ; une espèce dont la ligne est plus à droite reste à l&apos;extérieur. Les nombres donnent aussi la densité de chaque espèce dans chaque couche.</translation>
+    </message>
+    <message>
+        <source>Where each kind lies from the centre of mass</source>
+        <translation>Où se trouve chaque espèce par rapport au centre de masse</translation>
+    </message>
+    <message>
+        <source>distance from the centre of mass (cube units)</source>
+        <translation>distance au centre de masse (unités du cube)</translation>
+    </message>
+    <message>
+        <source>share of the kind&apos;s particles in the shell (%)</source>
+        <translation>part des particules de l&apos;espèce dans la couche (%)</translation>
+    </message>
+    <message>
+        <source>How lively the particles are: kinetic energy</source>
+        <translation>À quel point les particules s&apos;agitent : énergie cinétique</translation>
+    </message>
+    <message>
+        <source>This graph shows the energy of motion (kinetic energy) of an average particle, of all of them and of each kind, as time goes on; it covers the whole run. Hotter means faster. Lines that go down mean the system cools down; lines that level off mean it has settled.</source>
+        <translation>Ce graphique montre l&apos;énergie de mouvement (énergie cinétique) d&apos;une particule moyenne, de toutes et de chaque espèce, au fil du temps ; il couvre tout le calcul. Plus chaud veut dire plus rapide. Des lignes qui descendent signifient que le système se refroidit ; des lignes qui se stabilisent signifient qu&apos;il s&apos;est équilibré.</translation>
+    </message>
+    <message>
+        <source>Kinetic energy</source>
+        <translation>Énergie cinétique</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>temps (unités de temps)</translation>
+    </message>
+    <message>
+        <source>kinetic energy per particle (energy units)</source>
+        <translation>énergie cinétique par particule (unités d&apos;énergie)</translation>
+    </message>
+    <message>
+        <source>all particles (all of type %1)</source>
+        <translation>toutes les particules (toutes de type %1)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>toutes les particules</translation>
+    </message>
+    <message>
+        <source>Heating and cooling: kinetic energy against the bath</source>
+        <translation>Chauffer et refroidir : énergie cinétique selon le bain</translation>
+    </message>
+    <message>
+        <source>The run changed the bath&apos;s temperature (with the keys H, C and B, or with --bath). Each point is one stretch at one bath: across, how hot the bath was (1 = the setup&apos;s); up, the energy of motion an average particle settled at, the mean over the stretch&apos;s second half (in heating.csv, frames counts the whole stretch and frames_in_mean its second half). The line joins the settled stretches in the order of the run. The bath sets the temperature, so the settled points lie close to a straight line through zero; one far off it shows the particles heating themselves, as a lump does while it forms. Whether the particles melted shows in g(r) and the wandering: analyse each stretch with --from and --to.</source>
+        <translation>Le calcul a changé la température du bain (avec les touches H, C et B, ou avec --bath). Chaque point est un tronçon à un même bain : en abscisse, la chaleur du bain (1 = celle du réglage) ; en ordonnée, l&apos;énergie de mouvement à laquelle une particule moyenne s&apos;est stabilisée, la moyenne sur la seconde moitié du tronçon (dans heating.csv, frames compte tout le tronçon et frames_in_mean sa seconde moitié). La ligne relie les tronçons stabilisés dans l&apos;ordre du calcul. Le bain fixe la température : les points stabilisés sont donc proches d&apos;une droite passant par zéro ; un point très à l&apos;écart montre des particules qui se chauffent elles-mêmes, comme un amas pendant qu&apos;il se forme. Si les particules ont fondu, g(r) et le déplacement le montrent : analyse chaque tronçon avec --from et --to.</translation>
+    </message>
+    <message>
+        <source>Heating curve</source>
+        <translation>Courbe de chauffe</translation>
+    </message>
+    <message>
+        <source>bath (times the setup&apos;s temperature)</source>
+        <translation>bain (fois la température du réglage)</translation>
+    </message>
+    <message>
+        <source>settled, in the order of the run</source>
+        <translation>stabilisés, dans l&apos;ordre du calcul</translation>
+    </message>
+    <message>
+        <source>too short to settle</source>
+        <translation>trop courts pour se stabiliser</translation>
+    </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n image, dès t = %2)</numerusform>
+            <numerusform>x %1 (%n images, dès t = %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Un tronçon était trop court pour se stabiliser&lt;/b&gt;, dessiné creux et non relié : bain %1. Les particules n&apos;avaient pas encore suivi son bain : sa seconde moitié commençait moins d&apos;un temps de relaxation du bain (%2 unités de temps avec l&apos;amortissement du réglage) après sa première image, ou contenait moins de %3 images. Leurs énergies sont en retard et ne montrent aucun point de fusion ; garde un bain plus longtemps pour le mesurer.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some stretches were too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed their baths: each one&apos;s second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Des tronçons étaient trop courts pour se stabiliser&lt;/b&gt;, dessinés creux et non reliés : bain %1. Les particules n&apos;avaient pas encore suivi leurs bains : la seconde moitié de chacun commençait moins d&apos;un temps de relaxation du bain (%2 unités de temps avec l&apos;amortissement du réglage) après sa première image, ou contenait moins de %3 images. Leurs énergies sont en retard et ne montrent aucun point de fusion ; garde un bain plus longtemps pour le mesurer.</translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame, at t = %1.</source>
+        <translation>La structure et le déplacement utilisent l&apos;unique image, à t = %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3.</source>
+        <translation>
+            <numerusform>La structure et le déplacement utilisent %1 de la %n image, de t = %2 à t = %3.</numerusform>
+            <numerusform>La structure et le déplacement utilisent %1 des %n images, de t = %2 à t = %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3 (one in every %4, %5 frames).</source>
+        <translation>
+            <numerusform>La structure et le déplacement utilisent %1 de la %n image, de t = %2 à t = %3 (une sur %4, %5 images).</numerusform>
+            <numerusform>La structure et le déplacement utilisent %1 des %n images, de t = %2 à t = %3 (une sur %4, %5 images).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame of %1 particles, at t = %2.</source>
+        <translation>La structure et le déplacement utilisent l&apos;unique image de %1 particules, à t = %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4.</source>
+        <translation>
+            <numerusform>La structure et le déplacement utilisent %1 de la %n image de %2 particules, de t = %3 à t = %4.</numerusform>
+            <numerusform>La structure et le déplacement utilisent %1 des %n images de %2 particules, de t = %3 à t = %4.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4 (one in every %5, %6 frames).</source>
+        <translation>
+            <numerusform>La structure et le déplacement utilisent %1 de la %n image de %2 particules, de t = %3 à t = %4 (une sur %5, %6 images).</numerusform>
+            <numerusform>La structure et le déplacement utilisent %1 des %n images de %2 particules, de t = %3 à t = %4 (une sur %5, %6 images).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zentova analysis of %1</source>
+        <translation>Analyse Zentova de %1</translation>
+    </message>
+    <message>
+        <source>What happened in &quot;%1&quot;</source>
+        <translation>Ce qui s&apos;est passé dans « %1 »</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Remarque :</translation>
+    </message>
+    <message>
+        <source>Numbers: %1, picture: %2</source>
+        <translation>Nombres : %1, image : %2</translation>
+    </message>
+</context>
+<context>
     <name>Examples</name>
     <message>
         <source>Ionic crystal 2+/1-</source>
@@ -176,6 +468,91 @@ ou ouvrez-en un autre depuis le menu.</translation>
     <message>
         <source>The program works in %1</source>
         <translation>Le programme travaille dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>%1, %2 against %3</source>
+        <translation>%1, %2 en fonction de %3</translation>
+    </message>
+    <message>
+        <source>%1 highest %2 at %3</source>
+        <translation>%1, maximum %2 à %3</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>pas un nombre</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infini</translation>
+    </message>
+    <message>
+        <source>minus infinite</source>
+        <translation>moins l&apos;infini</translation>
+    </message>
+    <message>
+        <source>%1 times 10 to the %2</source>
+        <translation>%1 fois 10 puissance %2</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>Readings</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle</source>
+        <translation>Énergie cinétique par particule</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>temps (unités de temps)</translation>
+    </message>
+    <message>
+        <source>kinetic energy (energy units)</source>
+        <translation>énergie cinétique (u. énergie)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>toutes les particules</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>type %1</translation>
+    </message>
+    <message>
+        <source>bath (x the setup&apos;s)</source>
+        <translation>bain (x celui du réglage)</translation>
+    </message>
+    <message>
+        <source>bath</source>
+        <translation>bain</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle against time</source>
+        <translation>Énergie cinétique par particule en fonction du temps</translation>
+    </message>
+    <message>
+        <source>No readings yet.</source>
+        <translation>Pas encore de mesures.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n image, de t = %1 à t = %2. À t = %2 : toutes les particules %3</numerusform>
+            <numerusform>%n images, de t = %1 à t = %2. À t = %2 : toutes les particules %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, type %1 %2</source>
+        <translation>, type %1 %2</translation>
+    </message>
+    <message>
+        <source>; bath x %1.</source>
+        <translation> ; bain x %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,298 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n posizione sta fuori dal cubo ed è esclusa; i fotogrammi che la contengono sono esclusi dallo spostamento.</numerusform>
+            <numerusform>%n posizioni stanno fuori dal cubo e sono escluse; i fotogrammi che le contengono sono esclusi dallo spostamento.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The wandering uses %1 of the frames: the others hold other particles.</source>
+        <translation>Lo spostamento usa %1 dei fotogrammi: gli altri contengono altre particelle.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no readings.</source>
+        <translation>Non ci sono energie cinetiche: %1 non contiene misure.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
+        <translation>Non ci sono energie cinetiche: manca %1 (calcola di nuovo il progetto per crearlo).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n posizione sta fuori dalla scatola ed è esclusa.</numerusform>
+            <numerusform>%n posizioni stanno fuori dalla scatola e sono escluse.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
+        <translation>La scatola non è un cubo: g(r) è normalizzata per un cubo dello stesso volume.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no thermo rows of this export&apos;s columns at the dump&apos;s frames.</source>
+        <translation>Non ci sono energie cinetiche: %1 non contiene, ai fotogrammi del dump, righe thermo con le colonne di questa esportazione.</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>tipo %1</translation>
+    </message>
+    <message>
+        <source>types</source>
+        <translation>tipi</translation>
+    </message>
+    <message>
+        <source>first peak at (cube units)</source>
+        <translation>primo picco a (unità del cubo)</translation>
+    </message>
+    <message>
+        <source>first dip at (cube units)</source>
+        <translation>primo avvallamento a (unità del cubo)</translation>
+    </message>
+    <message>
+        <source>neighbours of the second type around one of the first</source>
+        <translation>vicine del secondo tipo attorno a una del primo</translation>
+    </message>
+    <message>
+        <source>neighbours of the first type around one of the second</source>
+        <translation>vicine del primo tipo attorno a una del secondo</translation>
+    </message>
+    <message>
+        <source>no clear peak</source>
+        <translation>nessun picco netto</translation>
+    </message>
+    <message>
+        <source>no clear dip</source>
+        <translation>nessun avvallamento netto</translation>
+    </message>
+    <message>
+        <source>Why the values reach far above 1:</source>
+        <translation>Perché i valori superano di molto 1:</translation>
+    </message>
+    <message>
+        <source>the particles gathered into a lump about %1 cube units across, which fills about %2 % of the cube (a ball as spread out about its centre as they are). Inside it they meet one another about %3 times as often as if spread through the whole cube, so g(r) stands that much higher than chance inside the lump, and falls to 0 at distances longer than the lump is wide.</source>
+        <translation>le particelle si sono raccolte in un ammasso largo circa %1 unità del cubo, che occupa circa il %2 % del cubo (una sfera distribuita attorno al suo centro quanto loro). Al suo interno si incontrano circa %3 volte più spesso che se fossero sparse in tutto il cubo, perciò g(r) nell&apos;ammasso sta tanto più in alto del caso, e scende a 0 a distanze maggiori della larghezza dell&apos;ammasso.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density.</source>
+        <translation>Divisa per %1, g(r) si confronta con la densità propria dell&apos;ammasso.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density, still far above 1: those particles gather more densely within the lump, such as in a core at its middle.</source>
+        <translation>Divisa per %1, g(r) si confronta con la densità propria dell&apos;ammasso: il valore più alto, %2 (tipi %3 – %4 a r = %5), è allora %6 volte la densità propria dell&apos;ammasso, ancora molto sopra 1: quelle particelle si addensano di più nell&apos;ammasso, per esempio in un nucleo al centro.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density.</source>
+        <translation>Divisa per %1, g(r) si confronta con la densità propria dell&apos;ammasso: il valore più alto, %2 (tipi %3 – %4 a r = %5), è allora %6 volte la densità propria dell&apos;ammasso.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4); it came while the bath was raised to x %5.</source>
+        <translation>&lt;b&gt;Il punto più alto&lt;/b&gt;, %1 per particella a t = %2, è %3 volte la media della seconda metà del calcolo (%4); è arrivato mentre il bagno era alzato a x %5.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4): the bath was not raised then, so it is energy of position turned into motion as the particles&apos; forces drew them together (into a lump) or drove them apart, faster than the bath&apos;s damping took it away.</source>
+        <translation>&lt;b&gt;Il punto più alto&lt;/b&gt;, %1 per particella a t = %2, è %3 volte la media della seconda metà del calcolo (%4): il bagno allora non era alzato, quindi è energia di posizione trasformata in moto quando le forze delle particelle le hanno avvicinate (in un ammasso) o allontanate, più in fretta di quanto lo smorzamento del bagno la portasse via.</translation>
+    </message>
+    <message>
+        <source>It sets the plot&apos;s scale, so the rest of the run looks small beside it; energies.csv holds every value.</source>
+        <translation>Fissa la scala del grafico, così il resto del calcolo sembra piccolo accanto; energies.csv contiene tutti i valori.</translation>
+    </message>
+    <message>
+        <source>How far apart the particles sit: g(r)</source>
+        <translation>A che distanza stanno le particelle: g(r)</translation>
+    </message>
+    <message>
+        <source>This graph shows how often two particles are found at a distance r from each other, compared with particles scattered by chance in the box. A value of 1 means &quot;as often as by chance&quot;. A tall, narrow peak means the particles like to keep exactly that distance, a sign of order as in a crystal; a flat line near 1 means no order, as in a gas. The table counts, for each kind, how many partners of the other kind sit closer than the first dip after the first peak: the nearest neighbours.</source>
+        <translation>Questo grafico mostra quanto spesso si trovano due particelle a una distanza r l&apos;una dall&apos;altra, rispetto a particelle sparse a caso nella scatola. Un valore di 1 significa «tanto spesso quanto per caso». Un picco alto e stretto significa che le particelle preferiscono tenere proprio quella distanza, segno di ordine come in un cristallo; una linea piatta vicino a 1 significa nessun ordine, come in un gas. La tabella conta, per ogni tipo, quante compagne dell&apos;altro tipo stanno più vicine del primo avvallamento dopo il primo picco: le vicine più prossime.</translation>
+    </message>
+    <message>
+        <source>Radial distribution g(r)</source>
+        <translation>Distribuzione radiale g(r)</translation>
+    </message>
+    <message>
+        <source>distance r (cube units)</source>
+        <translation>distanza r (unità del cubo)</translation>
+    </message>
+    <message>
+        <source>g(r) (1 = as often as by chance)</source>
+        <translation>g(r) (1 = tanto spesso quanto per caso)</translation>
+    </message>
+    <message>
+        <source>types %1 – %2</source>
+        <translation>tipi %1 – %2</translation>
+    </message>
+    <message>
+        <source>How far the particles wander</source>
+        <translation>Quanto si spostano le particelle</translation>
+    </message>
+    <message>
+        <source>This graph shows how far, on average, a particle of each kind has moved away from where it was, against how long we waited (the distance is squared, so 100 means 10 cube units). A line that keeps climbing means the particles roam about, as in a gas or a liquid; a line that soon flattens means each particle stays near its place, as in a solid.</source>
+        <translation>Questo grafico mostra quanto, in media, una particella di ogni tipo si è allontanata da dov&apos;era, in base a quanto abbiamo aspettato (la distanza è al quadrato, quindi 100 significa 10 unità del cubo). Una linea che continua a salire significa che le particelle vagano, come in un gas o in un liquido; una linea che presto si appiattisce significa che ogni particella resta vicino al suo posto, come in un solido.</translation>
+    </message>
+    <message>
+        <source>Mean square displacement</source>
+        <translation>Spostamento quadratico medio</translation>
+    </message>
+    <message>
+        <source>time lag (time units)</source>
+        <translation>intervallo di tempo (unità di tempo)</translation>
+    </message>
+    <message>
+        <source>mean square displacement (cube units²)</source>
+        <translation>spostamento quadratico medio (unità del cubo²)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and only one such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;Il grafico è vuoto:&lt;/b&gt; lo spostamento richiede due o più fotogrammi con le stesse particelle, e ne viene analizzato uno solo. Scegli un tratto più lungo del calcolo con --from e --to.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and no such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;Il grafico è vuoto:&lt;/b&gt; lo spostamento richiede due o più fotogrammi con le stesse particelle, e non ne viene analizzato nessuno. Scegli un tratto più lungo del calcolo con --from e --to.</translation>
+    </message>
+    <message>
+        <source>Where each kind gathers</source>
+        <translation>Dove si raccoglie ogni tipo</translation>
+    </message>
+    <message>
+        <source>This graph shows, for each kind of particle, which share of its particles lies at each distance from the middle of the whole group (its centre of mass), in shells one cube unit thick. Each kind&apos;s line adds up to 100 %, so a kind of few particles compares with a kind of many: a kind whose line rises and falls on the left gathers in the middle; a kind whose line lies further right stays on the outside. The numbers also give each kind&apos;s density in each shell.</source>
+        <translation>Questo grafico mostra, per ogni tipo di particella, quale quota delle sue particelle si trova a ogni distanza dal centro dell&apos;intero gruppo (il suo centro di massa), in gusci spessi un&apos;unità del cubo. La linea di ogni tipo somma a 100 %, così un tipo con poche particelle si confronta con uno con molte: un tipo la cui linea sale e scende a sinistra si raccoglie al centro; un tipo la cui linea sta più a destra resta all&apos;esterno. I numeri danno anche la densità di ogni tipo in ogni guscio.</translation>
+    </message>
+    <message>
+        <source>Where each kind lies from the centre of mass</source>
+        <translation>Dove sta ogni tipo rispetto al centro di massa</translation>
+    </message>
+    <message>
+        <source>distance from the centre of mass (cube units)</source>
+        <translation>distanza dal centro di massa (unità del cubo)</translation>
+    </message>
+    <message>
+        <source>share of the kind&apos;s particles in the shell (%)</source>
+        <translation>quota delle particelle del tipo nel guscio (%)</translation>
+    </message>
+    <message>
+        <source>How lively the particles are: kinetic energy</source>
+        <translation>Quanto sono vivaci le particelle: energia cinetica</translation>
+    </message>
+    <message>
+        <source>This graph shows the energy of motion (kinetic energy) of an average particle, of all of them and of each kind, as time goes on; it covers the whole run. Hotter means faster. Lines that go down mean the system cools down; lines that level off mean it has settled.</source>
+        <translation>Questo grafico mostra l&apos;energia di movimento (energia cinetica) di una particella media, di tutte e di ogni tipo, col passare del tempo; copre l&apos;intero calcolo. Più caldo significa più veloce. Linee che scendono significano che il sistema si raffredda; linee che si stabilizzano significano che si è assestato.</translation>
+    </message>
+    <message>
+        <source>Kinetic energy</source>
+        <translation>Energia cinetica</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>tempo (unità di tempo)</translation>
+    </message>
+    <message>
+        <source>kinetic energy per particle (energy units)</source>
+        <translation>energia cinetica per particella (unità di energia)</translation>
+    </message>
+    <message>
+        <source>all particles (all of type %1)</source>
+        <translation>tutte le particelle (tutte del tipo %1)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>tutte le particelle</translation>
+    </message>
+    <message>
+        <source>Heating and cooling: kinetic energy against the bath</source>
+        <translation>Riscaldare e raffreddare: energia cinetica rispetto al bagno</translation>
+    </message>
+    <message>
+        <source>The run changed the bath&apos;s temperature (with the keys H, C and B, or with --bath). Each point is one stretch at one bath: across, how hot the bath was (1 = the setup&apos;s); up, the energy of motion an average particle settled at, the mean over the stretch&apos;s second half (in heating.csv, frames counts the whole stretch and frames_in_mean its second half). The line joins the settled stretches in the order of the run. The bath sets the temperature, so the settled points lie close to a straight line through zero; one far off it shows the particles heating themselves, as a lump does while it forms. Whether the particles melted shows in g(r) and the wandering: analyse each stretch with --from and --to.</source>
+        <translation>Il calcolo ha cambiato la temperatura del bagno (con i tasti H, C e B, o con --bath). Ogni punto è un tratto con uno stesso bagno: in orizzontale, quanto era caldo il bagno (1 = quello dell&apos;impostazione); in verticale, l&apos;energia di movimento a cui si è stabilizzata una particella media, la media sulla seconda metà del tratto (in heating.csv, frames conta l&apos;intero tratto e frames_in_mean la sua seconda metà). La linea unisce i tratti stabilizzati nell&apos;ordine del calcolo. Il bagno fissa la temperatura, quindi i punti stabilizzati stanno vicino a una retta che passa per zero; uno molto lontano mostra particelle che si riscaldano da sole, come un ammasso mentre si forma. Se le particelle si sono fuse lo mostrano g(r) e lo spostamento: analizza ogni tratto con --from e --to.</translation>
+    </message>
+    <message>
+        <source>Heating curve</source>
+        <translation>Curva di riscaldamento</translation>
+    </message>
+    <message>
+        <source>bath (times the setup&apos;s temperature)</source>
+        <translation>bagno (volte la temperatura dell&apos;impostazione)</translation>
+    </message>
+    <message>
+        <source>settled, in the order of the run</source>
+        <translation>stabilizzati, nell&apos;ordine del calcolo</translation>
+    </message>
+    <message>
+        <source>too short to settle</source>
+        <translation>troppo brevi per stabilizzarsi</translation>
+    </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n fotogramma, da t = %2)</numerusform>
+            <numerusform>x %1 (%n fotogrammi, da t = %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Un tratto era troppo breve per stabilizzarsi&lt;/b&gt;, disegnato vuoto e non unito: bagno %1. Le particelle non avevano ancora seguito il suo bagno: la sua seconda metà cominciava meno di un tempo di rilassamento del bagno (%2 unità di tempo con lo smorzamento dell&apos;impostazione) dopo il suo primo fotogramma, o conteneva meno di %3 fotogrammi. Le loro energie restano indietro e non mostrano alcun punto di fusione; tieni un bagno più a lungo per misurarlo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some stretches were too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed their baths: each one&apos;s second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Alcuni tratti erano troppo brevi per stabilizzarsi&lt;/b&gt;, disegnati vuoti e non uniti: bagno %1. Le particelle non avevano ancora seguito i loro bagni: la seconda metà di ciascuno cominciava meno di un tempo di rilassamento del bagno (%2 unità di tempo con lo smorzamento dell&apos;impostazione) dopo il suo primo fotogramma, o conteneva meno di %3 fotogrammi. Le loro energie restano indietro e non mostrano alcun punto di fusione; tieni un bagno più a lungo per misurarlo.</translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame, at t = %1.</source>
+        <translation>La struttura e lo spostamento usano l&apos;unico fotogramma, a t = %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3.</source>
+        <translation>
+            <numerusform>La struttura e lo spostamento usano %1 di %n fotogramma, da t = %2 a t = %3.</numerusform>
+            <numerusform>La struttura e lo spostamento usano %1 dei %n fotogrammi, da t = %2 a t = %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3 (one in every %4, %5 frames).</source>
+        <translation>
+            <numerusform>La struttura e lo spostamento usano %1 di %n fotogramma, da t = %2 a t = %3 (uno ogni %4, %5 fotogrammi).</numerusform>
+            <numerusform>La struttura e lo spostamento usano %1 dei %n fotogrammi, da t = %2 a t = %3 (uno ogni %4, %5 fotogrammi).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame of %1 particles, at t = %2.</source>
+        <translation>La struttura e lo spostamento usano l&apos;unico fotogramma di %1 particelle, a t = %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4.</source>
+        <translation>
+            <numerusform>La struttura e lo spostamento usano %1 di %n fotogramma di %2 particelle, da t = %3 a t = %4.</numerusform>
+            <numerusform>La struttura e lo spostamento usano %1 dei %n fotogrammi di %2 particelle, da t = %3 a t = %4.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4 (one in every %5, %6 frames).</source>
+        <translation>
+            <numerusform>La struttura e lo spostamento usano %1 di %n fotogramma di %2 particelle, da t = %3 a t = %4 (uno ogni %5, %6 fotogrammi).</numerusform>
+            <numerusform>La struttura e lo spostamento usano %1 dei %n fotogrammi di %2 particelle, da t = %3 a t = %4 (uno ogni %5, %6 fotogrammi).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zentova analysis of %1</source>
+        <translation>Analisi Zentova di %1</translation>
+    </message>
+    <message>
+        <source>What happened in &quot;%1&quot;</source>
+        <translation>Che cosa è successo in «%1»</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Numbers: %1, picture: %2</source>
+        <translation>Numeri: %1, immagine: %2</translation>
+    </message>
+</context>
+<context>
     <name>Examples</name>
     <message>
         <source>Ionic crystal 2+/1-</source>
@@ -176,6 +468,91 @@ o aprine un altro dal menu.</translation>
     <message>
         <source>The program works in %1</source>
         <translation>Il programma lavora in %1</translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>%1, %2 against %3</source>
+        <translation>%1, %2 in funzione di %3</translation>
+    </message>
+    <message>
+        <source>%1 highest %2 at %3</source>
+        <translation>%1, massimo %2 a %3</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>non è un numero</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>minus infinite</source>
+        <translation>meno infinito</translation>
+    </message>
+    <message>
+        <source>%1 times 10 to the %2</source>
+        <translation>%1 per 10 alla %2</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>Readings</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle</source>
+        <translation>Energia cinetica per particella</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>tempo (unità di tempo)</translation>
+    </message>
+    <message>
+        <source>kinetic energy (energy units)</source>
+        <translation>energia cinetica (u. energia)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>tutte le particelle</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>tipo %1</translation>
+    </message>
+    <message>
+        <source>bath (x the setup&apos;s)</source>
+        <translation>bagno (x quello dell&apos;impostazione)</translation>
+    </message>
+    <message>
+        <source>bath</source>
+        <translation>bagno</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle against time</source>
+        <translation>Energia cinetica per particella in funzione del tempo</translation>
+    </message>
+    <message>
+        <source>No readings yet.</source>
+        <translation>Ancora nessuna misura.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n fotogramma, da t = %1 a t = %2. A t = %2: tutte le particelle %3</numerusform>
+            <numerusform>%n fotogrammi, da t = %1 a t = %2. A t = %2: tutte le particelle %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, type %1 %2</source>
+        <translation>, tipo %1 %2</translation>
+    </message>
+    <message>
+        <source>; bath x %1.</source>
+        <translation>; bagno x %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,305 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n położenie leży poza sześcianem i zostaje pominięte; klatki, które je zawierają, są pominięte w wędrówce.</numerusform>
+            <numerusform>%n położenia leżą poza sześcianem i zostają pominięte; klatki, które je zawierają, są pominięte w wędrówce.</numerusform>
+            <numerusform>%n położeń leży poza sześcianem i zostaje pominiętych; klatki, które je zawierają, są pominięte w wędrówce.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The wandering uses %1 of the frames: the others hold other particles.</source>
+        <translation>Wędrówka korzysta z %1 klatek: pozostałe zawierają inne cząstki.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no readings.</source>
+        <translation>Brak energii kinetycznych: %1 nie zawiera pomiarów.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
+        <translation>Brak energii kinetycznych: brakuje pliku %1 (oblicz projekt ponownie, aby go utworzyć).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n położenie leży poza pudełkiem i zostaje pominięte.</numerusform>
+            <numerusform>%n położenia leżą poza pudełkiem i zostają pominięte.</numerusform>
+            <numerusform>%n położeń leży poza pudełkiem i zostaje pominiętych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
+        <translation>Pudełko nie jest sześcianem: g(r) unormowano dla sześcianu o tej samej objętości.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no thermo rows of this export&apos;s columns at the dump&apos;s frames.</source>
+        <translation>Brak energii kinetycznych: %1 nie zawiera w klatkach zrzutu wierszy thermo z kolumnami tego eksportu.</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>typ %1</translation>
+    </message>
+    <message>
+        <source>types</source>
+        <translation>typy</translation>
+    </message>
+    <message>
+        <source>first peak at (cube units)</source>
+        <translation>pierwsze maksimum przy (jedn. sześcianu)</translation>
+    </message>
+    <message>
+        <source>first dip at (cube units)</source>
+        <translation>pierwsze minimum przy (jedn. sześcianu)</translation>
+    </message>
+    <message>
+        <source>neighbours of the second type around one of the first</source>
+        <translation>sąsiedzi drugiego typu wokół jednej cząstki pierwszego</translation>
+    </message>
+    <message>
+        <source>neighbours of the first type around one of the second</source>
+        <translation>sąsiedzi pierwszego typu wokół jednej cząstki drugiego</translation>
+    </message>
+    <message>
+        <source>no clear peak</source>
+        <translation>brak wyraźnego maksimum</translation>
+    </message>
+    <message>
+        <source>no clear dip</source>
+        <translation>brak wyraźnego minimum</translation>
+    </message>
+    <message>
+        <source>Why the values reach far above 1:</source>
+        <translation>Dlaczego wartości sięgają daleko ponad 1:</translation>
+    </message>
+    <message>
+        <source>the particles gathered into a lump about %1 cube units across, which fills about %2 % of the cube (a ball as spread out about its centre as they are). Inside it they meet one another about %3 times as often as if spread through the whole cube, so g(r) stands that much higher than chance inside the lump, and falls to 0 at distances longer than the lump is wide.</source>
+        <translation>cząstki zebrały się w skupisko o średnicy około %1 jednostek sześcianu, które wypełnia około %2 % sześcianu (kula rozłożona wokół swego środka tak jak one). W nim spotykają się około %3 razy częściej, niż gdyby były rozproszone w całym sześcianie, więc g(r) leży w skupisku o tyle wyżej niż przy przypadkowym rozkładzie i spada do 0 przy odległościach większych niż szerokość skupiska.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density.</source>
+        <translation>Po podzieleniu przez %1 g(r) odnosi się do gęstości samego skupiska.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density, still far above 1: those particles gather more densely within the lump, such as in a core at its middle.</source>
+        <translation>Po podzieleniu przez %1 g(r) odnosi się do gęstości samego skupiska: największa wartość, %2 (typy %3 – %4 przy r = %5), wynosi wtedy %6 gęstości skupiska, wciąż daleko ponad 1: te cząstki gromadzą się gęściej wewnątrz skupiska, np. w jądrze w jego środku.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density.</source>
+        <translation>Po podzieleniu przez %1 g(r) odnosi się do gęstości samego skupiska: największa wartość, %2 (typy %3 – %4 przy r = %5), wynosi wtedy %6 gęstości skupiska.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4); it came while the bath was raised to x %5.</source>
+        <translation>&lt;b&gt;Najwyższy punkt&lt;/b&gt;, %1 na cząstkę przy t = %2, to %3 razy średnia z drugiej połowy obliczeń (%4); pojawił się, gdy łaźnię podniesiono do x %5.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4): the bath was not raised then, so it is energy of position turned into motion as the particles&apos; forces drew them together (into a lump) or drove them apart, faster than the bath&apos;s damping took it away.</source>
+        <translation>&lt;b&gt;Najwyższy punkt&lt;/b&gt;, %1 na cząstkę przy t = %2, to %3 razy średnia z drugiej połowy obliczeń (%4): łaźni wtedy nie podniesiono, więc jest to energia położenia zamieniona w ruch, gdy siły cząstek je zbliżyły (w skupisko) lub rozepchnęły, szybciej, niż tłumienie łaźni ją odbierało.</translation>
+    </message>
+    <message>
+        <source>It sets the plot&apos;s scale, so the rest of the run looks small beside it; energies.csv holds every value.</source>
+        <translation>Wyznacza on skalę wykresu, więc reszta obliczeń wygląda przy nim na małą; energies.csv zawiera wszystkie wartości.</translation>
+    </message>
+    <message>
+        <source>How far apart the particles sit: g(r)</source>
+        <translation>Jak daleko od siebie są cząstki: g(r)</translation>
+    </message>
+    <message>
+        <source>This graph shows how often two particles are found at a distance r from each other, compared with particles scattered by chance in the box. A value of 1 means &quot;as often as by chance&quot;. A tall, narrow peak means the particles like to keep exactly that distance, a sign of order as in a crystal; a flat line near 1 means no order, as in a gas. The table counts, for each kind, how many partners of the other kind sit closer than the first dip after the first peak: the nearest neighbours.</source>
+        <translation>Ten wykres pokazuje, jak często dwie cząstki znajdują się w odległości r od siebie, w porównaniu z cząstkami rozrzuconymi losowo w pudełku. Wartość 1 oznacza „tak często jak przypadkiem”. Wysokie, wąskie maksimum oznacza, że cząstki chętnie trzymają dokładnie tę odległość, co jest oznaką porządku jak w krysztale; płaska linia blisko 1 oznacza brak porządku, jak w gazie. Tabela liczy dla każdego rodzaju, ilu partnerów drugiego rodzaju jest bliżej niż pierwsze minimum po pierwszym maksimum: najbliższych sąsiadów.</translation>
+    </message>
+    <message>
+        <source>Radial distribution g(r)</source>
+        <translation>Rozkład radialny g(r)</translation>
+    </message>
+    <message>
+        <source>distance r (cube units)</source>
+        <translation>odległość r (jednostki sześcianu)</translation>
+    </message>
+    <message>
+        <source>g(r) (1 = as often as by chance)</source>
+        <translation>g(r) (1 = tak często jak przypadkiem)</translation>
+    </message>
+    <message>
+        <source>types %1 – %2</source>
+        <translation>typy %1 – %2</translation>
+    </message>
+    <message>
+        <source>How far the particles wander</source>
+        <translation>Jak daleko wędrują cząstki</translation>
+    </message>
+    <message>
+        <source>This graph shows how far, on average, a particle of each kind has moved away from where it was, against how long we waited (the distance is squared, so 100 means 10 cube units). A line that keeps climbing means the particles roam about, as in a gas or a liquid; a line that soon flattens means each particle stays near its place, as in a solid.</source>
+        <translation>Ten wykres pokazuje, jak daleko przeciętnie cząstka każdego rodzaju odeszła od miejsca, w którym była, w zależności od czasu czekania (odległość jest podniesiona do kwadratu, więc 100 oznacza 10 jednostek sześcianu). Linia, która wciąż rośnie, oznacza, że cząstki wędrują, jak w gazie lub cieczy; linia, która szybko się spłaszcza, oznacza, że każda cząstka zostaje blisko swojego miejsca, jak w ciele stałym.</translation>
+    </message>
+    <message>
+        <source>Mean square displacement</source>
+        <translation>Średnie przesunięcie kwadratowe</translation>
+    </message>
+    <message>
+        <source>time lag (time units)</source>
+        <translation>odstęp czasu (jednostki czasu)</translation>
+    </message>
+    <message>
+        <source>mean square displacement (cube units²)</source>
+        <translation>średnie przesunięcie kwadratowe (jedn. sześcianu²)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and only one such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;Wykres jest pusty:&lt;/b&gt; wędrówka wymaga co najmniej dwóch klatek z tymi samymi cząstkami, a analizowana jest tylko jedna taka klatka. Wybierz dłuższy odcinek obliczeń opcjami --from i --to.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and no such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;Wykres jest pusty:&lt;/b&gt; wędrówka wymaga co najmniej dwóch klatek z tymi samymi cząstkami, a nie jest analizowana żadna taka klatka. Wybierz dłuższy odcinek obliczeń opcjami --from i --to.</translation>
+    </message>
+    <message>
+        <source>Where each kind gathers</source>
+        <translation>Gdzie gromadzi się każdy rodzaj</translation>
+    </message>
+    <message>
+        <source>This graph shows, for each kind of particle, which share of its particles lies at each distance from the middle of the whole group (its centre of mass), in shells one cube unit thick. Each kind&apos;s line adds up to 100 %, so a kind of few particles compares with a kind of many: a kind whose line rises and falls on the left gathers in the middle; a kind whose line lies further right stays on the outside. The numbers also give each kind&apos;s density in each shell.</source>
+        <translation>Ten wykres pokazuje dla każdego rodzaju cząstek, jaka część jego cząstek leży w danej odległości od środka całej grupy (jej środka masy), w warstwach o grubości jednej jednostki sześcianu. Linia każdego rodzaju sumuje się do 100 %, więc rodzaj o niewielu cząstkach można porównać z licznym: rodzaj, którego linia rośnie i opada po lewej, gromadzi się w środku; rodzaj, którego linia leży bardziej w prawo, zostaje na zewnątrz. Liczby podają też gęstość każdego rodzaju w każdej warstwie.</translation>
+    </message>
+    <message>
+        <source>Where each kind lies from the centre of mass</source>
+        <translation>Położenie każdego rodzaju względem środka masy</translation>
+    </message>
+    <message>
+        <source>distance from the centre of mass (cube units)</source>
+        <translation>odległość od środka masy (jedn. sześcianu)</translation>
+    </message>
+    <message>
+        <source>share of the kind&apos;s particles in the shell (%)</source>
+        <translation>udział cząstek rodzaju w warstwie (%)</translation>
+    </message>
+    <message>
+        <source>How lively the particles are: kinetic energy</source>
+        <translation>Jak żwawo ruszają się cząstki: energia kinetyczna</translation>
+    </message>
+    <message>
+        <source>This graph shows the energy of motion (kinetic energy) of an average particle, of all of them and of each kind, as time goes on; it covers the whole run. Hotter means faster. Lines that go down mean the system cools down; lines that level off mean it has settled.</source>
+        <translation>Ten wykres pokazuje energię ruchu (energię kinetyczną) przeciętnej cząstki, wszystkich cząstek i każdego rodzaju, w miarę upływu czasu; obejmuje całe obliczenia. Cieplej znaczy szybciej. Linie opadające oznaczają, że układ stygnie; linie, które się wyrównują, oznaczają, że się ustalił.</translation>
+    </message>
+    <message>
+        <source>Kinetic energy</source>
+        <translation>Energia kinetyczna</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>czas (jednostki czasu)</translation>
+    </message>
+    <message>
+        <source>kinetic energy per particle (energy units)</source>
+        <translation>energia kinetyczna na cząstkę (jedn. energii)</translation>
+    </message>
+    <message>
+        <source>all particles (all of type %1)</source>
+        <translation>wszystkie cząstki (wszystkie typu %1)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>wszystkie cząstki</translation>
+    </message>
+    <message>
+        <source>Heating and cooling: kinetic energy against the bath</source>
+        <translation>Grzanie i chłodzenie: energia kinetyczna a łaźnia</translation>
+    </message>
+    <message>
+        <source>The run changed the bath&apos;s temperature (with the keys H, C and B, or with --bath). Each point is one stretch at one bath: across, how hot the bath was (1 = the setup&apos;s); up, the energy of motion an average particle settled at, the mean over the stretch&apos;s second half (in heating.csv, frames counts the whole stretch and frames_in_mean its second half). The line joins the settled stretches in the order of the run. The bath sets the temperature, so the settled points lie close to a straight line through zero; one far off it shows the particles heating themselves, as a lump does while it forms. Whether the particles melted shows in g(r) and the wandering: analyse each stretch with --from and --to.</source>
+        <translation>Obliczenia zmieniły temperaturę łaźni (klawiszami H, C i B albo opcją --bath). Każdy punkt to jeden odcinek przy jednej łaźni: w poziomie, jak gorąca była łaźnia (1 = ta z ustawień); w pionie, energia ruchu, przy której ustaliła się przeciętna cząstka, średnia z drugiej połowy odcinka (w heating.csv frames liczy cały odcinek, a frames_in_mean jego drugą połowę). Linia łączy ustalone odcinki w kolejności obliczeń. Łaźnia wyznacza temperaturę, więc ustalone punkty leżą blisko prostej przechodzącej przez zero; punkt daleko od niej pokazuje cząstki, które same się nagrzewają, jak skupisko w trakcie powstawania. Czy cząstki się stopiły, pokazują g(r) i wędrówka: przeanalizuj każdy odcinek opcjami --from i --to.</translation>
+    </message>
+    <message>
+        <source>Heating curve</source>
+        <translation>Krzywa grzania</translation>
+    </message>
+    <message>
+        <source>bath (times the setup&apos;s temperature)</source>
+        <translation>łaźnia (razy temperatura z ustawień)</translation>
+    </message>
+    <message>
+        <source>settled, in the order of the run</source>
+        <translation>ustalone, w kolejności obliczeń</translation>
+    </message>
+    <message>
+        <source>too short to settle</source>
+        <translation>za krótkie, by się ustalić</translation>
+    </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n klatka, od t = %2)</numerusform>
+            <numerusform>x %1 (%n klatki, od t = %2)</numerusform>
+            <numerusform>x %1 (%n klatek, od t = %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Jeden odcinek był za krótki, by się ustalić&lt;/b&gt;; narysowano go pusty i niepołączony: łaźnia %1. Cząstki nie zdążyły jeszcze dostosować się do jego łaźni: jego druga połowa zaczęła się wcześniej niż czas relaksacji łaźni (%2 jednostek czasu przy tłumieniu z ustawień) po jego pierwszej klatce albo miała mniej niż %3 klatki. Ich energie pozostają w tyle i nie pokazują temperatury topnienia; utrzymaj łaźnię dłużej, aby ją zmierzyć.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some stretches were too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed their baths: each one&apos;s second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Niektóre odcinki były za krótkie, by się ustalić&lt;/b&gt;; narysowano je puste i niepołączone: łaźnia %1. Cząstki nie zdążyły jeszcze dostosować się do swoich łaźni: druga połowa każdego odcinka zaczęła się wcześniej niż czas relaksacji łaźni (%2 jednostek czasu przy tłumieniu z ustawień) po jego pierwszej klatce albo miała mniej niż %3 klatki. Ich energie pozostają w tyle i nie pokazują temperatury topnienia; utrzymaj łaźnię dłużej, aby ją zmierzyć.</translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame, at t = %1.</source>
+        <translation>Struktura i wędrówka korzystają z jedynej klatki, przy t = %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3.</source>
+        <translation>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatki, od t = %2 do t = %3.</numerusform>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatek, od t = %2 do t = %3.</numerusform>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatek, od t = %2 do t = %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3 (one in every %4, %5 frames).</source>
+        <translation>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatki, od t = %2 do t = %3 (co %4., razem %5 klatek).</numerusform>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatek, od t = %2 do t = %3 (co %4., razem %5 klatek).</numerusform>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatek, od t = %2 do t = %3 (co %4., razem %5 klatek).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame of %1 particles, at t = %2.</source>
+        <translation>Struktura i wędrówka korzystają z jedynej klatki z %1 cząstkami, przy t = %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4.</source>
+        <translation>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatki z %2 cząstkami, od t = %3 do t = %4.</numerusform>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatek z %2 cząstkami, od t = %3 do t = %4.</numerusform>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatek z %2 cząstkami, od t = %3 do t = %4.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4 (one in every %5, %6 frames).</source>
+        <translation>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatki z %2 cząstkami, od t = %3 do t = %4 (co %5., razem %6 klatek).</numerusform>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatek z %2 cząstkami, od t = %3 do t = %4 (co %5., razem %6 klatek).</numerusform>
+            <numerusform>Struktura i wędrówka korzystają z %1 z %n klatek z %2 cząstkami, od t = %3 do t = %4 (co %5., razem %6 klatek).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zentova analysis of %1</source>
+        <translation>Analiza Zentova: %1</translation>
+    </message>
+    <message>
+        <source>What happened in &quot;%1&quot;</source>
+        <translation>Co się wydarzyło w „%1”</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Uwaga:</translation>
+    </message>
+    <message>
+        <source>Numbers: %1, picture: %2</source>
+        <translation>Liczby: %1, obraz: %2</translation>
+    </message>
+</context>
+<context>
     <name>Examples</name>
     <message>
         <source>Ionic crystal 2+/1-</source>
@@ -176,6 +475,92 @@ albo otwórz inny z menu.</translation>
     <message>
         <source>The program works in %1</source>
         <translation>Program pracuje w %1</translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>%1, %2 against %3</source>
+        <translation>%1, %2 w zależności od %3</translation>
+    </message>
+    <message>
+        <source>%1 highest %2 at %3</source>
+        <translation>%1, maksimum %2 przy %3</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>nie liczba</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>nieskończoność</translation>
+    </message>
+    <message>
+        <source>minus infinite</source>
+        <translation>minus nieskończoność</translation>
+    </message>
+    <message>
+        <source>%1 times 10 to the %2</source>
+        <translation>%1 razy 10 do potęgi %2</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>Readings</source>
+        <translation>Pomiary</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle</source>
+        <translation>Energia kinetyczna na cząstkę</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>czas (jednostki czasu)</translation>
+    </message>
+    <message>
+        <source>kinetic energy (energy units)</source>
+        <translation>energia kin. (jedn. energii)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>wszystkie cząstki</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>typ %1</translation>
+    </message>
+    <message>
+        <source>bath (x the setup&apos;s)</source>
+        <translation>łaźnia (x ta z ustawień)</translation>
+    </message>
+    <message>
+        <source>bath</source>
+        <translation>łaźnia</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle against time</source>
+        <translation>Energia kinetyczna na cząstkę w funkcji czasu</translation>
+    </message>
+    <message>
+        <source>No readings yet.</source>
+        <translation>Jeszcze brak pomiarów.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n klatka, od t = %1 do t = %2. Przy t = %2: wszystkie cząstki %3</numerusform>
+            <numerusform>%n klatki, od t = %1 do t = %2. Przy t = %2: wszystkie cząstki %3</numerusform>
+            <numerusform>%n klatek, od t = %1 do t = %2. Przy t = %2: wszystkie cząstki %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, type %1 %2</source>
+        <translation>, typ %1 %2</translation>
+    </message>
+    <message>
+        <source>; bath x %1.</source>
+        <translation>; łaźnia x %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,298 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Analysis</name>
+    <message numerus="yes">
+        <source>%n position lies outside the cube and is left out; the frames holding them are left out of the wandering.</source>
+        <translation>
+            <numerusform>%n posição fica fora do cubo e é deixada de fora; os quadros que a contêm ficam fora do deslocamento.</numerusform>
+            <numerusform>%n posições ficam fora do cubo e são deixadas de fora; os quadros que as contêm ficam fora do deslocamento.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The wandering uses %1 of the frames: the others hold other particles.</source>
+        <translation>O deslocamento usa %1 dos quadros: os outros contêm outras partículas.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no readings.</source>
+        <translation>Não há energias cinéticas: %1 não contém medições.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 is missing (calculate the project again to make it).</source>
+        <translation>Não há energias cinéticas: %1 não existe (calcule o projeto de novo para criá-lo).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position lies outside the box and is left out.</source>
+        <translation>
+            <numerusform>%n posição fica fora da caixa e é deixada de fora.</numerusform>
+            <numerusform>%n posições ficam fora da caixa e são deixadas de fora.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The box is not a cube: g(r) is normalised for a cube of its volume.</source>
+        <translation>A caixa não é um cubo: g(r) é normalizada para um cubo de mesmo volume.</translation>
+    </message>
+    <message>
+        <source>There are no kinetic energies: %1 holds no thermo rows of this export&apos;s columns at the dump&apos;s frames.</source>
+        <translation>Não há energias cinéticas: %1 não contém, nos quadros do dump, linhas thermo com as colunas desta exportação.</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>tipo %1</translation>
+    </message>
+    <message>
+        <source>types</source>
+        <translation>tipos</translation>
+    </message>
+    <message>
+        <source>first peak at (cube units)</source>
+        <translation>primeiro pico em (unidades do cubo)</translation>
+    </message>
+    <message>
+        <source>first dip at (cube units)</source>
+        <translation>primeiro vale em (unidades do cubo)</translation>
+    </message>
+    <message>
+        <source>neighbours of the second type around one of the first</source>
+        <translation>vizinhas do segundo tipo em torno de uma do primeiro</translation>
+    </message>
+    <message>
+        <source>neighbours of the first type around one of the second</source>
+        <translation>vizinhas do primeiro tipo em torno de uma do segundo</translation>
+    </message>
+    <message>
+        <source>no clear peak</source>
+        <translation>sem pico claro</translation>
+    </message>
+    <message>
+        <source>no clear dip</source>
+        <translation>sem vale claro</translation>
+    </message>
+    <message>
+        <source>Why the values reach far above 1:</source>
+        <translation>Por que os valores passam muito de 1:</translation>
+    </message>
+    <message>
+        <source>the particles gathered into a lump about %1 cube units across, which fills about %2 % of the cube (a ball as spread out about its centre as they are). Inside it they meet one another about %3 times as often as if spread through the whole cube, so g(r) stands that much higher than chance inside the lump, and falls to 0 at distances longer than the lump is wide.</source>
+        <translation>as partículas se juntaram num aglomerado de cerca de %1 unidades do cubo de largura, que ocupa cerca de %2 % do cubo (uma bola tão espalhada em torno do centro quanto elas). Dentro dele elas se encontram cerca de %3 vezes mais do que se estivessem espalhadas pelo cubo inteiro, por isso g(r) fica dentro do aglomerado bem acima do acaso, e cai a 0 em distâncias maiores que a largura do aglomerado.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density.</source>
+        <translation>Dividida por %1, g(r) se compara com a densidade do próprio aglomerado.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density, still far above 1: those particles gather more densely within the lump, such as in a core at its middle.</source>
+        <translation>Dividida por %1, g(r) se compara com a densidade do próprio aglomerado: o maior valor, %2 (tipos %3 – %4 em r = %5), é então %6 vezes a densidade do próprio aglomerado, ainda muito acima de 1: essas partículas se concentram mais dentro do aglomerado, como num núcleo no meio dele.</translation>
+    </message>
+    <message>
+        <source>Divided by %1, g(r) compares with the lump&apos;s own density: the highest value, %2 (types %3 – %4 at r = %5), is then %6 times the lump&apos;s own density.</source>
+        <translation>Dividida por %1, g(r) se compara com a densidade do próprio aglomerado: o maior valor, %2 (tipos %3 – %4 em r = %5), é então %6 vezes a densidade do próprio aglomerado.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4); it came while the bath was raised to x %5.</source>
+        <translation>&lt;b&gt;O ponto mais alto&lt;/b&gt;, %1 por partícula em t = %2, é %3 vezes a média da segunda metade do cálculo (%4); veio enquanto o banho estava elevado a x %5.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The highest point&lt;/b&gt;, %1 per particle at t = %2, is %3 times the mean of the run&apos;s second half (%4): the bath was not raised then, so it is energy of position turned into motion as the particles&apos; forces drew them together (into a lump) or drove them apart, faster than the bath&apos;s damping took it away.</source>
+        <translation>&lt;b&gt;O ponto mais alto&lt;/b&gt;, %1 por partícula em t = %2, é %3 vezes a média da segunda metade do cálculo (%4): o banho não estava elevado então, logo é energia de posição transformada em movimento quando as forças das partículas as juntaram (num aglomerado) ou as afastaram, mais depressa do que o amortecimento do banho a retirava.</translation>
+    </message>
+    <message>
+        <source>It sets the plot&apos;s scale, so the rest of the run looks small beside it; energies.csv holds every value.</source>
+        <translation>Ele define a escala do gráfico, e o resto do cálculo parece pequeno ao lado; energies.csv contém todos os valores.</translation>
+    </message>
+    <message>
+        <source>How far apart the particles sit: g(r)</source>
+        <translation>A que distância as partículas ficam: g(r)</translation>
+    </message>
+    <message>
+        <source>This graph shows how often two particles are found at a distance r from each other, compared with particles scattered by chance in the box. A value of 1 means &quot;as often as by chance&quot;. A tall, narrow peak means the particles like to keep exactly that distance, a sign of order as in a crystal; a flat line near 1 means no order, as in a gas. The table counts, for each kind, how many partners of the other kind sit closer than the first dip after the first peak: the nearest neighbours.</source>
+        <translation>Este gráfico mostra com que frequência duas partículas estão a uma distância r uma da outra, comparado com partículas espalhadas ao acaso na caixa. Um valor de 1 quer dizer “tão frequente quanto por acaso”. Um pico alto e estreito quer dizer que as partículas gostam de manter exatamente essa distância, sinal de ordem como num cristal; uma linha plana perto de 1 quer dizer nenhuma ordem, como num gás. A tabela conta, para cada tipo, quantas parceiras do outro tipo estão mais perto que o primeiro vale depois do primeiro pico: as vizinhas mais próximas.</translation>
+    </message>
+    <message>
+        <source>Radial distribution g(r)</source>
+        <translation>Distribuição radial g(r)</translation>
+    </message>
+    <message>
+        <source>distance r (cube units)</source>
+        <translation>distância r (unidades do cubo)</translation>
+    </message>
+    <message>
+        <source>g(r) (1 = as often as by chance)</source>
+        <translation>g(r) (1 = tão frequente quanto por acaso)</translation>
+    </message>
+    <message>
+        <source>types %1 – %2</source>
+        <translation>tipos %1 – %2</translation>
+    </message>
+    <message>
+        <source>How far the particles wander</source>
+        <translation>Quanto as partículas se deslocam</translation>
+    </message>
+    <message>
+        <source>This graph shows how far, on average, a particle of each kind has moved away from where it was, against how long we waited (the distance is squared, so 100 means 10 cube units). A line that keeps climbing means the particles roam about, as in a gas or a liquid; a line that soon flattens means each particle stays near its place, as in a solid.</source>
+        <translation>Este gráfico mostra quanto, em média, uma partícula de cada tipo se afastou de onde estava, conforme o tempo de espera (a distância está ao quadrado, então 100 quer dizer 10 unidades do cubo). Uma linha que continua subindo quer dizer que as partículas vagueiam, como num gás ou num líquido; uma linha que logo fica plana quer dizer que cada partícula fica perto do seu lugar, como num sólido.</translation>
+    </message>
+    <message>
+        <source>Mean square displacement</source>
+        <translation>Deslocamento quadrático médio</translation>
+    </message>
+    <message>
+        <source>time lag (time units)</source>
+        <translation>intervalo de tempo (unidades de tempo)</translation>
+    </message>
+    <message>
+        <source>mean square displacement (cube units²)</source>
+        <translation>deslocamento quadrático médio (unidades do cubo²)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and only one such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;O gráfico está vazio:&lt;/b&gt; o deslocamento precisa de dois quadros ou mais com as mesmas partículas, e só um quadro assim é analisado. Escolha um trecho mais longo do cálculo com --from e --to.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The plot is empty:&lt;/b&gt; the wandering needs two frames or more that hold the same particles, and no such frame is analysed. Choose a longer stretch of the run with --from and --to.</source>
+        <translation>&lt;b&gt;O gráfico está vazio:&lt;/b&gt; o deslocamento precisa de dois quadros ou mais com as mesmas partículas, e nenhum quadro assim é analisado. Escolha um trecho mais longo do cálculo com --from e --to.</translation>
+    </message>
+    <message>
+        <source>Where each kind gathers</source>
+        <translation>Onde cada tipo se junta</translation>
+    </message>
+    <message>
+        <source>This graph shows, for each kind of particle, which share of its particles lies at each distance from the middle of the whole group (its centre of mass), in shells one cube unit thick. Each kind&apos;s line adds up to 100 %, so a kind of few particles compares with a kind of many: a kind whose line rises and falls on the left gathers in the middle; a kind whose line lies further right stays on the outside. The numbers also give each kind&apos;s density in each shell.</source>
+        <translation>Este gráfico mostra, para cada tipo de partícula, que parte das suas partículas está a cada distância do meio do grupo todo (o seu centro de massa), em camadas de uma unidade do cubo de espessura. A linha de cada tipo soma 100 %, assim um tipo de poucas partículas se compara com um de muitas: um tipo cuja linha sobe e desce à esquerda se junta no meio; um tipo cuja linha fica mais à direita fica por fora. Os números dão também a densidade de cada tipo em cada camada.</translation>
+    </message>
+    <message>
+        <source>Where each kind lies from the centre of mass</source>
+        <translation>Onde cada tipo fica em relação ao centro de massa</translation>
+    </message>
+    <message>
+        <source>distance from the centre of mass (cube units)</source>
+        <translation>distância ao centro de massa (unidades do cubo)</translation>
+    </message>
+    <message>
+        <source>share of the kind&apos;s particles in the shell (%)</source>
+        <translation>parte das partículas do tipo na camada (%)</translation>
+    </message>
+    <message>
+        <source>How lively the particles are: kinetic energy</source>
+        <translation>Quão agitadas as partículas estão: energia cinética</translation>
+    </message>
+    <message>
+        <source>This graph shows the energy of motion (kinetic energy) of an average particle, of all of them and of each kind, as time goes on; it covers the whole run. Hotter means faster. Lines that go down mean the system cools down; lines that level off mean it has settled.</source>
+        <translation>Este gráfico mostra a energia de movimento (energia cinética) de uma partícula média, de todas e de cada tipo, ao longo do tempo; cobre o cálculo inteiro. Mais quente quer dizer mais rápido. Linhas que descem querem dizer que o sistema esfria; linhas que se estabilizam, que ele se assentou.</translation>
+    </message>
+    <message>
+        <source>Kinetic energy</source>
+        <translation>Energia cinética</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>tempo (unidades de tempo)</translation>
+    </message>
+    <message>
+        <source>kinetic energy per particle (energy units)</source>
+        <translation>energia cinética por partícula (unidades de energia)</translation>
+    </message>
+    <message>
+        <source>all particles (all of type %1)</source>
+        <translation>todas as partículas (todas do tipo %1)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>todas as partículas</translation>
+    </message>
+    <message>
+        <source>Heating and cooling: kinetic energy against the bath</source>
+        <translation>Aquecer e esfriar: energia cinética versus o banho</translation>
+    </message>
+    <message>
+        <source>The run changed the bath&apos;s temperature (with the keys H, C and B, or with --bath). Each point is one stretch at one bath: across, how hot the bath was (1 = the setup&apos;s); up, the energy of motion an average particle settled at, the mean over the stretch&apos;s second half (in heating.csv, frames counts the whole stretch and frames_in_mean its second half). The line joins the settled stretches in the order of the run. The bath sets the temperature, so the settled points lie close to a straight line through zero; one far off it shows the particles heating themselves, as a lump does while it forms. Whether the particles melted shows in g(r) and the wandering: analyse each stretch with --from and --to.</source>
+        <translation>O cálculo mudou a temperatura do banho (com as teclas H, C e B, ou com --bath). Cada ponto é um trecho com um mesmo banho: na horizontal, quão quente estava o banho (1 = o da configuração); na vertical, a energia de movimento em que uma partícula média se estabilizou, a média da segunda metade do trecho (em heating.csv, frames conta o trecho inteiro e frames_in_mean a sua segunda metade). A linha liga os trechos estabilizados na ordem do cálculo. O banho define a temperatura, então os pontos estabilizados ficam perto de uma reta que passa pelo zero; um ponto bem afastado mostra partículas que se aquecem sozinhas, como um aglomerado enquanto se forma. Se as partículas derreteram, g(r) e o deslocamento mostram: analise cada trecho com --from e --to.</translation>
+    </message>
+    <message>
+        <source>Heating curve</source>
+        <translation>Curva de aquecimento</translation>
+    </message>
+    <message>
+        <source>bath (times the setup&apos;s temperature)</source>
+        <translation>banho (vezes a temperatura da configuração)</translation>
+    </message>
+    <message>
+        <source>settled, in the order of the run</source>
+        <translation>estabilizados, na ordem do cálculo</translation>
+    </message>
+    <message>
+        <source>too short to settle</source>
+        <translation>curtos demais para estabilizar</translation>
+    </message>
+    <message numerus="yes">
+        <source>x %1 (%n frames, from t = %2)</source>
+        <translation>
+            <numerusform>x %1 (%n quadro, a partir de t = %2)</numerusform>
+            <numerusform>x %1 (%n quadros, a partir de t = %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;One stretch was too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed its bath: its second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Um trecho foi curto demais para estabilizar&lt;/b&gt;, desenhado vazado e sem ligação: banho %1. As partículas ainda não tinham acompanhado o seu banho: a sua segunda metade começou menos de um tempo de relaxação do banho (%2 unidades de tempo com o amortecimento da configuração) depois do seu primeiro quadro, ou tinha menos de %3 quadros. As suas energias ficam atrasadas e não mostram ponto de fusão; mantenha um banho por mais tempo para medi-lo.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Some stretches were too short to settle&lt;/b&gt;, drawn hollow and not joined: bath %1. The particles had not yet followed their baths: each one&apos;s second half began less than the bath&apos;s relaxation time (%2 time units with the setup&apos;s damping) after its first frame, or held fewer than %3 frames. Their energies lag behind and show no melting point; hold a bath longer to measure it.</source>
+        <translation>&lt;b&gt;Alguns trechos foram curtos demais para estabilizar&lt;/b&gt;, desenhados vazados e sem ligação: banho %1. As partículas ainda não tinham acompanhado os seus banhos: a segunda metade de cada um começou menos de um tempo de relaxação do banho (%2 unidades de tempo com o amortecimento da configuração) depois do seu primeiro quadro, ou tinha menos de %3 quadros. As suas energias ficam atrasadas e não mostram ponto de fusão; mantenha um banho por mais tempo para medi-lo.</translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame, at t = %1.</source>
+        <translation>A estrutura e o deslocamento usam o único quadro, em t = %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3.</source>
+        <translation>
+            <numerusform>A estrutura e o deslocamento usam %1 de %n quadro, de t = %2 a t = %3.</numerusform>
+            <numerusform>A estrutura e o deslocamento usam %1 dos %n quadros, de t = %2 a t = %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames, from t = %2 to t = %3 (one in every %4, %5 frames).</source>
+        <translation>
+            <numerusform>A estrutura e o deslocamento usam %1 de %n quadro, de t = %2 a t = %3 (um a cada %4, %5 quadros).</numerusform>
+            <numerusform>A estrutura e o deslocamento usam %1 dos %n quadros, de t = %2 a t = %3 (um a cada %4, %5 quadros).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The structure and the wandering use the one frame of %1 particles, at t = %2.</source>
+        <translation>A estrutura e o deslocamento usam o único quadro de %1 partículas, em t = %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4.</source>
+        <translation>
+            <numerusform>A estrutura e o deslocamento usam %1 de %n quadro de %2 partículas, de t = %3 a t = %4.</numerusform>
+            <numerusform>A estrutura e o deslocamento usam %1 dos %n quadros de %2 partículas, de t = %3 a t = %4.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The structure and the wandering use %1 of the %n frames of %2 particles, from t = %3 to t = %4 (one in every %5, %6 frames).</source>
+        <translation>
+            <numerusform>A estrutura e o deslocamento usam %1 de %n quadro de %2 partículas, de t = %3 a t = %4 (um a cada %5, %6 quadros).</numerusform>
+            <numerusform>A estrutura e o deslocamento usam %1 dos %n quadros de %2 partículas, de t = %3 a t = %4 (um a cada %5, %6 quadros).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zentova analysis of %1</source>
+        <translation>Análise do Zentova de %1</translation>
+    </message>
+    <message>
+        <source>What happened in &quot;%1&quot;</source>
+        <translation>O que aconteceu em “%1”</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Observação:</translation>
+    </message>
+    <message>
+        <source>Numbers: %1, picture: %2</source>
+        <translation>Números: %1, imagem: %2</translation>
+    </message>
+</context>
+<context>
     <name>Examples</name>
     <message>
         <source>Ionic crystal 2+/1-</source>
@@ -176,6 +468,91 @@ ou abra outro pelo menu.</translation>
     <message>
         <source>The program works in %1</source>
         <translation>O programa trabalha em %1</translation>
+    </message>
+</context>
+<context>
+    <name>Plot</name>
+    <message>
+        <source>%1, %2 against %3</source>
+        <translation>%1, %2 versus %3</translation>
+    </message>
+    <message>
+        <source>%1 highest %2 at %3</source>
+        <translation>%1, máximo %2 em %3</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>não é um número</translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>minus infinite</source>
+        <translation>menos infinito</translation>
+    </message>
+    <message>
+        <source>%1 times 10 to the %2</source>
+        <translation>%1 vezes 10 elevado a %2</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>Readings</source>
+        <translation>Medições</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle</source>
+        <translation>Energia cinética por partícula</translation>
+    </message>
+    <message>
+        <source>time (time units)</source>
+        <translation>tempo (unidades de tempo)</translation>
+    </message>
+    <message>
+        <source>kinetic energy (energy units)</source>
+        <translation>energia cinética (u. energia)</translation>
+    </message>
+    <message>
+        <source>all particles</source>
+        <translation>todas as partículas</translation>
+    </message>
+    <message>
+        <source>type %1</source>
+        <translation>tipo %1</translation>
+    </message>
+    <message>
+        <source>bath (x the setup&apos;s)</source>
+        <translation>banho (x o da configuração)</translation>
+    </message>
+    <message>
+        <source>bath</source>
+        <translation>banho</translation>
+    </message>
+    <message>
+        <source>Kinetic energy per particle against time</source>
+        <translation>Energia cinética por partícula versus o tempo</translation>
+    </message>
+    <message>
+        <source>No readings yet.</source>
+        <translation>Ainda não há medições.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames, from t = %1 to t = %2. At t = %2: all particles %3</source>
+        <translation>
+            <numerusform>%n quadro, de t = %1 a t = %2. Em t = %2: todas as partículas %3</numerusform>
+            <numerusform>%n quadros, de t = %1 a t = %2. Em t = %2: todas as partículas %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, type %1 %2</source>
+        <translation>, tipo %1 %2</translation>
+    </message>
+    <message>
+        <source>; bath x %1.</source>
+        <translation>; banho x %1.</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "lang/language.h"
+#include "lang/manual.h"
 #include "model/placement.h"
 #include "pump/pump.h"
 #include "runs/displays.h"
@@ -278,12 +279,14 @@ void MainDriver::calculate(RunWindows& windows) {
 }
 
 void MainDriver::showManual() {
+    // The class's own language where its manual is shipped, else the English one.
+    const std::string manual = manualFileFor(chosenLanguage());
     std::error_code ec;
-    const std::string path = std::filesystem::absolute(ManualFileName, ec).string();
+    const std::string path = std::filesystem::absolute(manual, ec).string();
     // A missing manual is the desktop's to report, as any file it is asked to open; a viewer
     // that cannot be started at all leaves the user a note of where the file is.
-    const bool opened = m_shell.openDocument(ManualFileName);
-    if (!opened && fileExists(ManualFileName)) {
+    const bool opened = m_shell.openDocument(manual);
+    if (!opened && fileExists(manual)) {
         noteOf(m_program.toolkit, filled(translated("Notes",
                                                     "No viewer could be started for the manual.\n"
                                                     "Open it in a web browser: it is the file\n%1"),

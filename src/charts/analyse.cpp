@@ -216,7 +216,11 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
                 std::to_string(leftOut) + (leftOut == 1 ? " position lies" : " positions lie") +
                 " outside the cube and " + (leftOut == 1 ? "is" : "are") + " left out";
             steps.say(hisPath + ": " + far);
-            notes += far + "; the frames holding them are left out of the wandering. ";
+            notes += translated("Analysis",
+                                "%n position lies outside the cube and is left out; the frames "
+                                "holding them are left out of the wandering.",
+                                nullptr, countOf(leftOut)) +
+                     " ";
         }
         const RadialDistribution rdf =
             radialDistribution(frames, chosen, wallRegionEdge(settings.cubeHalfSize));
@@ -228,8 +232,11 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         const Displacement msd = meanSquareDisplacement(frames, chosen);
         write(msdFiles, msdSection(msd, project));
         if (msd.framesUsed < chosen.size() && !msd.lags.empty())
-            notes += "The wandering uses " + std::to_string(msd.framesUsed) +
-                     " of the frames: the others hold other particles. ";
+            notes += filled(translated("Analysis",
+                                       "The wandering uses %1 of the frames: the "
+                                       "others hold other particles."),
+                            {std::to_string(msd.framesUsed)}) +
+                     " ";
         steps.say("mean square displacement written");
 
         write(densityFiles,
@@ -238,10 +245,13 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         steps.say("density profiles written");
 
         if (!energies) {
-            notes += "There are no kinetic energies: " + readingsPath +
-                     (fileExists(readingsPath)
-                          ? " holds no readings."
-                          : " is missing (calculate the project again to make it).");
+            notes += filled(
+                fileExists(readingsPath)
+                    ? translated("Analysis", "There are no kinetic energies: %1 holds no readings.")
+                    : translated("Analysis",
+                                 "There are no kinetic energies: %1 is missing "
+                                 "(calculate the project again to make it)."),
+                {readingsPath});
             tell(err, readingsPath + ": " +
                           (fileExists(readingsPath) ? "holds no readings" : "missing") +
                           "; the kinetic energies are left out");
@@ -259,8 +269,12 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
         }
 
         pageFile.write(pageOf(project.name,
-                              "The structure and the wandering use " + framesText + ".", sections,
-                              notes));
+                              framesSentence({picked.inRange, frameCount, fixed3(t0), fixed3(t1),
+                                              wanted.size() < picked.inRange
+                                                  ? (wanted.size() > 1 ? wanted[1] - wanted[0] : 1)
+                                                  : 0,
+                                              wanted.size()}),
+                              sections, notes));
         outputs.commit();
         char done[160];
         std::snprintf(

@@ -18,6 +18,7 @@
 #include "files/linereader.h"
 #include "files/numformat.h"
 #include "files/output.h"
+#include "lang/language.h"
 #include "model/integrator.h"
 
 namespace zentova {
@@ -181,9 +182,9 @@ int runLammpsAnalysis(const LammpsRun& run, const AnalyseOptions& options, std::
 
         std::string notes;
         if (leftOut > 0)
-            notes += std::to_string(leftOut) +
-                     (leftOut == 1 ? " position lies" : " positions lie") +
-                     " outside the box and " + (leftOut == 1 ? "is" : "are") + " left out. ";
+            notes += translated("Analysis", "%n position lies outside the box and is left out.",
+                                nullptr, countOf(leftOut)) +
+                     " ";
         // g(r) is normalised for a cube; a box of unequal sides counts as the cube of its
         // volume, which the page says.
         double volume = 1.0;
@@ -191,7 +192,10 @@ int runLammpsAnalysis(const LammpsRun& run, const AnalyseOptions& options, std::
             volume *= std::max(1.0, m.cubeEdge * m.replicate[c] - 2.0 * WallMargin);
         const double edge = std::cbrt(volume);
         if (m.replicate[0] != m.replicate[1] || m.replicate[1] != m.replicate[2])
-            notes += "The box is not a cube: g(r) is normalised for a cube of its volume. ";
+            notes += translated("Analysis",
+                                "The box is not a cube: g(r) is normalised for a "
+                                "cube of its volume.") +
+                     " ";
         const RadialDistribution rdf = radialDistribution(frames, chosen, edge);
         write(rdfFiles, rdfSection(rdf, project));
         coordinationFile.write(coordinationCsv(rdf));
@@ -202,8 +206,11 @@ int runLammpsAnalysis(const LammpsRun& run, const AnalyseOptions& options, std::
         write(densityFiles, densitySection(densityProfile(frames, chosen, project, half), project));
         say("density profiles written");
         if (!energies) {
-            notes += "There are no kinetic energies: " + run.logPath +
-                     " holds no thermo rows of this export's columns at the dump's frames.";
+            notes += filled(translated("Analysis",
+                                       "There are no kinetic energies: %1 holds no "
+                                       "thermo rows of this export's columns at the "
+                                       "dump's frames."),
+                            {run.logPath});
             tell(err, run.logPath + ": no readings; the kinetic energies are left out");
         } else {
             if (readings.badLine > 0)
@@ -217,8 +224,12 @@ int runLammpsAnalysis(const LammpsRun& run, const AnalyseOptions& options, std::
             say("kinetic energies written");
         }
         pageFile.write(pageOf(project.name,
-                              "The structure and the wandering use " + framesText + ".", sections,
-                              notes));
+                              framesSentence({inRange.size(), times.size(), fixed3(t0), fixed3(t1),
+                                              wanted.size() < inRange.size()
+                                                  ? (wanted.size() > 1 ? wanted[1] - wanted[0] : 1)
+                                                  : 0,
+                                              wanted.size(), m.particles}),
+                              sections, notes));
         outputs.commit();
         char done[160];
         std::snprintf(

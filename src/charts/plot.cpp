@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLegend>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QSvgGenerator>
@@ -16,6 +17,7 @@
 
 #include "files/fileerror.h"
 #include "files/output.h"
+#include "lang/language.h"
 
 namespace zentova {
 
@@ -79,14 +81,27 @@ bool alike(const QColor& a, const QColor& b) {
 // A point's mark, in pixels across: big enough to see a hollow one's hole at 800 pixels.
 constexpr double MarkSize = 10.0;
 
+// A number written with a point, as the chosen language writes it ("2,5" in German).
+QString withScreenPoint(QString number) {
+    return number.replace('.', QLocale().decimalPoint());
+}
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
 }  // namespace
 
 std::string plotInWords(const PlotContent& content) {
-    QString text = content.title + ", " + content.yLabel + " against " + content.xLabel;
+    QString words = text(filled(
+        translated("Plot", "%1, %2 against %3"),
+        {content.title.toStdString(), content.yLabel.toStdString(), content.xLabel.toStdString()}));
     // Three digits, whole numbers from 1000 on: said, "1.23e+03" is no help.
     const auto number = [](double value) {
-        return std::fabs(value) >= 1000.0 ? QString::number(std::round(value), 'f', 0)
-                                          : QString::number(value, 'g', 3);
+        return withScreenPoint(std::fabs(value) >= 1000.0
+                                   ? QString::number(std::round(value), 'f', 0)
+                                   : QString::number(value, 'g', 3))
+            .toStdString();
     };
     QString separator = ": ";
     for (const PlotLine& line : content.lines) {
@@ -94,10 +109,12 @@ std::string plotInWords(const PlotContent& content) {
             std::max_element(line.points.begin(), line.points.end(),
                              [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
         if (top == line.points.end()) continue;
-        text += separator + line.name + " highest " + number(top->y()) + " at " + number(top->x());
+        words +=
+            separator + text(filled(translated("Plot", "%1 highest %2 at %3"),
+                                    {line.name.toStdString(), number(top->y()), number(top->x())}));
         separator = "; ";
     }
-    return (text + ".").toStdString();
+    return (words + ".").toStdString();
 }
 
 std::vector<std::pair<QColor, Qt::PenStyle>> lineLooks(const PlotContent& content) {
@@ -189,6 +206,9 @@ QChart* makeChart(const PlotContent& content) {
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(6, 6, 6, 6));
     chart->setTitle(content.title);
+    // The axes' numbers as the chosen language writes them ("2,5" in German).
+    chart->setLocale(QLocale());
+    chart->setLocalizeNumbers(true);
     QFont title = chart->titleFont();
     title.setPointSize(12);
     title.setBold(true);
@@ -274,22 +294,26 @@ void savePlot(const PlotContent& content, OutputFile& png, OutputFile& svg, int 
 }
 
 QString spokenNumber(double value) {
-    if (std::isnan(value)) return "not a number";
-    if (std::isinf(value)) return value > 0 ? "infinite" : "minus infinite";
+    if (std::isnan(value)) return text(translated("Plot", "not a number"));
+    if (std::isinf(value))
+        return text(value > 0 ? translated("Plot", "infinite")
+                              : translated("Plot", "minus infinite"));
     if (value == 0.0) return "0";
     // Rounded to four significant digits first, so that 9999.7 is said 10000, not 9999.
     const double rounded = QString::number(value, 'g', 4).toDouble();
     const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
     if (magnitude < -6 || magnitude > 14) {
         const double mantissa = rounded / std::pow(10.0, magnitude);
-        return spokenNumber(mantissa) + " times 10 to the " + QString::number(magnitude);
+        return text(filled(translated("Plot", "%1 times 10 to the %2"),
+                           {spokenNumber(mantissa).toStdString(), std::to_string(magnitude)}));
     }
-    QString text = QString::number(rounded, 'f', std::max(0, 3 - magnitude));
-    if (text.contains('.')) {
-        while (text.endsWith('0')) text.chop(1);
-        if (text.endsWith('.')) text.chop(1);
+    QString digits = QString::number(rounded, 'f', std::max(0, 3 - magnitude));
+    if (digits.contains('.')) {
+        while (digits.endsWith('0')) digits.chop(1);
+        if (digits.endsWith('.')) digits.chop(1);
     }
-    return text;
+    // Read aloud in the chosen language, "2,5" is two point five to a German ear.
+    return withScreenPoint(digits);
 }
 
 }  // namespace zentova

@@ -11,8 +11,15 @@
 #include <cmath>
 
 #include "charts/plot.h"
+#include "lang/language.h"
 
 namespace zentova {
+
+namespace {
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+}  // namespace
 
 QColor bathColour(const Project& project) {
     std::vector<QColor> taken{QColor(Qt::white)};
@@ -25,13 +32,19 @@ QColor bathColour(const Project& project) {
 
 ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     : QWidget(parent, Qt::Window), m_types(readingsTypes(project)) {
-    setWindowTitle("Readings");
-    PlotContent content{
-        "Kinetic energy per particle", "time (time units)", "kinetic energy (energy units)", {}};
-    content.lines.push_back({"all particles", {}, QColor(Qt::white), Qt::DashLine});
+    setWindowTitle(text(translated("Readings", "Readings")));
+    PlotContent content{text(translated("Readings", "Kinetic energy per particle")),
+                        text(translated("Readings", "time (time units)")),
+                        text(translated("Readings", "kinetic energy (energy units)")),
+                        {}};
+    content.lines.push_back(
+        {text(translated("Readings", "all particles")), {}, QColor(Qt::white), Qt::DashLine});
     for (int t : m_types) {
         const Rgb& c = project.colors[t];
-        content.lines.push_back({QString("type %1").arg(t), {}, QColor(c.r, c.g, c.b)});
+        content.lines.push_back(
+            {text(filled(translated("Readings", "type %1"), {std::to_string(t)})),
+             {},
+             QColor(c.r, c.g, c.b)});
     }
     m_chart = makeChart(content);
     m_chart->legend()->setVisible(true);
@@ -43,14 +56,14 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     m_energy = static_cast<QValueAxis*>(m_chart->axes(Qt::Vertical).at(0));
     // The bath on the right, from 0: a step in it stands beside the energies it moves.
     m_bathAxis = new QValueAxis;
-    m_bathAxis->setTitleText("bath (x the setup's)");
+    m_bathAxis->setTitleText(text(translated("Readings", "bath (x the setup's)")));
     m_bathAxis->setLabelsBrush(m_energy->labelsBrush());
     m_bathAxis->setTitleBrush(m_energy->titleBrush());
     m_bathAxis->setGridLineVisible(false);
     m_bathAxis->setRange(0.0, 2.0);
     m_chart->addAxis(m_bathAxis, Qt::AlignRight);
     m_bath = new QLineSeries;
-    m_bath->setName("bath");
+    m_bath->setName(text(translated("Readings", "bath")));
     // In a hue of its own: beside an orange type, an orange bath reads as that type's line.
     m_bath->setPen(QPen(bathColour(project), 2, Qt::DashDotLine));
     m_chart->addSeries(m_bath);
@@ -58,7 +71,8 @@ ReadingsWindow::ReadingsWindow(const Project& project, QWidget* parent)
     m_bath->attachAxis(m_bathAxis);
     m_chartView = new QChartView(m_chart, this);
     // What a screen reader says of the graph; its description gives the latest readings.
-    m_chartView->setAccessibleName("Kinetic energy per particle against time");
+    m_chartView->setAccessibleName(
+        text(translated("Readings", "Kinetic energy per particle against time")));
     m_note = new QLabel(this);
     m_note->setVisible(false);
     m_note->setWordWrap(true);
@@ -137,18 +151,19 @@ void ReadingsWindow::flush() {
 }
 
 QString ReadingsWindow::spoken() const {
-    if (m_rows.empty()) return "No readings yet.";
+    if (m_rows.empty()) return text(translated("Readings", "No readings yet."));
     const ReadingsRow& last = m_rows.back();
-    const auto number = [](double value) { return spokenNumber(value); };
-    QString text = QString("%1 %2, from t = %3 to t = %4. At t = %4: all particles %5")
-                       .arg(m_rows.size())
-                       .arg(m_rows.size() == 1 ? "frame" : "frames")
-                       .arg(m_rows.front().time, 0, 'f', 3)
-                       .arg(last.time, 0, 'f', 3)
-                       .arg(number(last.meanKineticEnergy));
+    const auto number = [](double value) { return spokenNumber(value).toStdString(); };
+    const int frames = static_cast<int>(m_rows.size());
+    std::string said = filled(
+        translated("Readings", "%n frames, from t = %1 to t = %2. At t = %2: all particles %3",
+                   nullptr, frames),
+        {screenNumber(m_rows.front().time, 3), screenNumber(last.time, 3),
+         number(last.meanKineticEnergy)});
     for (std::size_t t = 0; t < m_types.size() && t < last.typeKineticEnergy.size(); ++t)
-        text += QString(", type %1 %2").arg(m_types[t]).arg(number(last.typeKineticEnergy[t]));
-    return text + QString("; bath x %1.").arg(number(last.bathFactor));
+        said += filled(translated("Readings", ", type %1 %2"),
+                       {std::to_string(m_types[t]), number(last.typeKineticEnergy[t])});
+    return text(said + filled(translated("Readings", "; bath x %1."), {number(last.bathFactor)}));
 }
 
 }  // namespace zentova

@@ -17,13 +17,15 @@ using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
 
-// A shipped-data folder: two examples, the cover, the manual and a picture of the manual.
+// A shipped-data folder: two examples, the cover, the manual in English and in German and a
+// picture of the manuals.
 void makeShipped(const fs::path& folder) {
     fs::create_directories(folder / "manual");
     writeBytes(folder / "zen1.zpr", "Crystal\r\n");
     writeBytes(folder / "zen1.his", "frames\r\n");
     writeBytes(folder / "okla.bmp", "BM cover");
     writeBytes(folder / "Zentova.html", "<html>manual</html>");
+    writeBytes(folder / "Zentova.de.html", "<html lang=\"de\">Handbuch</html>");
     writeBytes(folder / "manual" / "menu.png", "png bytes");
 }
 
@@ -77,8 +79,10 @@ TEST(WorkFolder, SeedingCopiesOnceAndNeverOverwrites) {
     const fs::path work = fs::path(dir.path()) / "home" / "Zentova";
     makeShipped(shipped);
 
-    EXPECT_EQ(seedWorkFolder(shipped, work), 5) << "the first start copies everything";
+    EXPECT_EQ(seedWorkFolder(shipped, work), 6) << "the first start copies everything";
     EXPECT_EQ(readBytes(work / "zen1.zpr"), "Crystal\r\n");
+    EXPECT_EQ(readBytes(work / "Zentova.de.html"), "<html lang=\"de\">Handbuch</html>")
+        << "the manual of each language";
     EXPECT_EQ(readBytes(work / "manual" / "menu.png"), "png bytes") << "sub-folders too";
 
     EXPECT_EQ(seedWorkFolder(shipped, work), 0) << "the second start copies nothing";

@@ -30,7 +30,9 @@ def check(condition, what):
 
 
 def zentova(*args, cwd):
-    done = subprocess.run([EXE, *args], cwd=cwd, capture_output=True, text=True)
+    # The page's words read here are the English ones, whatever the desktop's language.
+    done = subprocess.run([EXE, "--language", "en", *args], cwd=cwd, capture_output=True,
+                          text=True)
     if done.returncode != 0:
         raise SystemExit(f"zentova {' '.join(args)} failed: {done.stderr}")
     return done.stdout

@@ -90,6 +90,30 @@ else
   echo "note: appstreamcli not installed (package appstream); the metainfo was not checked"
 fi
 
+# Each installed language has its manual, its words in the desktop entry and in the
+# software centre's description; each manual's pictures are installed, and its links into
+# the English manual lead to a heading there.
+for qm in "$root"/share/zentova/translations/zentova_*.qm; do
+  [ -f "$qm" ] || { fail "no catalogue in share/zentova/translations"; break; }
+  code=$(basename "$qm" .qm)
+  code=${code#zentova_}
+  [ "$code" = en ] && continue
+  [ -f "$root/share/zentova/Zentova.$code.html" ] || fail "no manual Zentova.$code.html for $code"
+  grep -q "^Comment\[$code\]=" "$desktop" || fail "the desktop entry has no Comment[$code]"
+  grep -q "<lang>$code</lang>" "$metainfo" || fail "the metainfo's languages lack $code"
+  grep -q "<summary xml:lang=\"$code\">" "$metainfo" || fail "the metainfo has no $code summary"
+done
+for manual in "$source"/data/Zentova.*.html; do
+  name=$(basename "$manual")
+  for picture in $(grep -o 'src="[^"]*"' "$manual" | sed 's/src="\(.*\)"/\1/'); do
+    [ -f "$root/share/zentova/$picture" ] || fail "$name's picture $picture is missing"
+  done
+  for anchor in $(grep -o 'href="Zentova.html#[^"]*"' "$manual" | sed 's/.*#\(.*\)"/\1/'); do
+    grep -q "id=\"$anchor\"" "$source/data/Zentova.html" ||
+      fail "$name links to Zentova.html#$anchor, which is no heading"
+  done
+done
+
 man="$root/share/man/man1/zentova.1.gz"
 [ -f "$man" ] || fail "share/man/man1/zentova.1.gz is missing"
 gzip -dc "$man" | grep -q '@[A-Z]*@' && fail "the man page holds an unreplaced @VARIABLE@"

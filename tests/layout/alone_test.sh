@@ -68,7 +68,7 @@ expect lang_tests zentova_lang zentova_languages zentova_qt_test_main moc Qt
 expect canvas_tests zentova_canvas zentova_lang zentova_languages zentova_pump zentova_command zentova_files zentova_model \
   zentova_qt_test_main moc Qt
 expect charts_tests zentova_charts zentova_lang zentova_languages zentova_command zentova_analysis zentova_files \
-  zentova_model moc Qt
+  zentova_model zentova_qt_test_main moc Qt
 expect view3d_tests zentova_view3d zentova_lang zentova_languages zentova_files zentova_movie zentova_pump zentova_canvas \
   zentova_command zentova_model zentova_qt_test_main moc Qt
 # The runs need the view, the plots and the calculation, but not the window's shell, the
