@@ -10,6 +10,7 @@
 #include "canvas/keyboardhelp.h"
 #include "canvas/primitives.h"
 #include "canvas/screenitems.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -23,12 +24,13 @@ std::string cut(const std::string& text) {
 }
 
 // The question's panel of width `w` about (x, y) and its two ovals, YES and NO.
-void drawQuestion(Toolkit& toolkit, Canvas& canvas, int x, int y, int w, const std::string& text) {
+void drawQuestion(Toolkit& toolkit, Canvas& canvas, int x, int y, int w, const std::string& text,
+                  const std::string& yes, const std::string& no) {
     TextPanel(toolkit, canvas, x - w / 2 - 20, y - 50, 250, 130, 120, text);
     OvalButton(canvas, x - 60, y + 40, 120, 120, 255, 1);
     OvalButton(canvas, x + 60, y + 40, 120, 120, 255, 1);
-    ShadowText(canvas, x - 75, y + 33, "YES", packColor(255, 255, 255));
-    ShadowText(canvas, x + 50, y + 33, "NO", packColor(255, 255, 255));
+    ShadowText(canvas, x - 75, y + 33, yes, packColor(255, 255, 255));
+    ShadowText(canvas, x + 50, y + 33, no, packColor(255, 255, 255));
 }
 
 // The answer a character gives without a focus frame: 1 yes (Y, y, Enter), 2 no (N, n),
@@ -88,7 +90,9 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
     const PackedColor pen = canvas.penColor();
 
     const int w = canvas.textWidth(text);
-    drawQuestion(toolkit, canvas, x, y, w, text);
+    const std::string yes = translated("Prompts", "YES");
+    const std::string no = translated("Prompts", "NO");
+    drawQuestion(toolkit, canvas, x, y, w, text, yes, no);
 
     InputState& input = Input();
     input.lastKey = '?';
@@ -102,8 +106,8 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
     OvalFocus focus;
     ScreenItem said{
         ScreenRole::Dialog, text, QRect(x - w / 2 - 20, y - 50, w + 40, 130), true, false, {}};
-    said.parts.push_back({ScreenRole::Button, "YES", ovals[0], true, true, {}});
-    said.parts.push_back({ScreenRole::Button, "NO", ovals[1], true, false, {}});
+    said.parts.push_back({ScreenRole::Button, yes, ovals[0], true, true, {}});
+    said.parts.push_back({ScreenRole::Button, no, ovals[1], true, false, {}});
     Screen().setPrompt(said);
     int answer = 0;  // 1 yes, 2 no
     while (answer == 0) {
@@ -155,7 +159,8 @@ void NoteBox(Toolkit& toolkit, const std::string& line1, const std::string& line
 }
 
 std::string fileErrorPlace(const FileError& error) {
-    return error.line() > 0 ? error.file() + ", line " + std::to_string(error.line())
+    return error.line() > 0 ? filled(translated("Prompts", "%1, line %2"),
+                                     {error.file(), std::to_string(error.line())})
                             : error.file();
 }
 
