@@ -135,7 +135,7 @@
     <name>Keys</name>
     <message>
         <source>Up, Down, Tab, Shift+Tab</source>
-        <translation>Hoch, Runter, Tab, Umschalt+Tab</translation>
+        <translation>Auf, Ab, Tab, Umschalt+Tab</translation>
     </message>
     <message>
         <source>move the focus frame along the menu&apos;s enabled items</source>
@@ -159,11 +159,11 @@
     </message>
     <message>
         <source>Left, Right (then Enter or Space)</source>
-        <translation>Links, Rechts (dann Eingabe oder Leertaste)</translation>
+        <translation>Links, Rechts (dann Eingabe)</translation>
     </message>
     <message>
         <source>move the frame between YES and NO (and answer)</source>
-        <translation>den Rahmen zwischen JA und NEIN bewegen (und antworten)</translation>
+        <translation>Rahmen zwischen JA und NEIN bewegen (und antworten)</translation>
     </message>
     <message>
         <source>any key</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>move through an editor&apos;s fields and buttons in reading order</source>
-        <translation>durch die Felder und Schaltflächen eines Editors in Lesereihenfolge</translation>
+        <translation>durch Felder und Knöpfe eines Editors in Lesereihenfolge</translation>
     </message>
     <message>
         <source>Enter (in a field)</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Space or Enter (on a button)</source>
-        <translation>Leertaste oder Eingabe (auf einer Schaltfläche)</translation>
+        <translation>Leertaste/Eingabe (Knopf)</translation>
     </message>
     <message>
         <source>presses it</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>Horizontal angle, one way or the other, while held</source>
-        <translation>Horizontalwinkel, in die eine oder andere Richtung, solange gedrückt</translation>
+        <translation>Horizontalwinkel, in beide Richtungen, solange gedrückt</translation>
     </message>
     <message>
         <source>Up, Down</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Vertical angle, one way or the other, while held</source>
-        <translation>Vertikalwinkel, in die eine oder andere Richtung, solange gedrückt</translation>
+        <translation>Vertikalwinkel, in beide Richtungen, solange gedrückt</translation>
     </message>
     <message>
         <source>+ or Page Up</source>
@@ -279,11 +279,11 @@
     </message>
     <message>
         <source>Tab, then Space or Enter</source>
-        <translation>Tab, dann Leertaste oder Eingabe</translation>
+        <translation>Tab, dann Eingabe</translation>
     </message>
     <message>
         <source>the button with the focus, as a click</source>
-        <translation>die Schaltfläche mit dem Fokus, wie ein Klick</translation>
+        <translation>der Knopf mit dem Fokus, wie ein Klick (auch Leertaste)</translation>
     </message>
     <message>
         <source>D</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Calculate: kicks 1.25 x stronger, weaker, back to the setup&apos;s bath</source>
-        <translation>Berechnen: Stöße 1,25-mal stärker, schwächer, zurück zum Wärmebad der Einstellung</translation>
+        <translation>Berechnen: Stöße 1,25-mal stärker, schwächer, Bad wie eingestellt</translation>
     </message>
     <message>
         <source>the keyboard help of the view; again to close it</source>

@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Left, Right (then Enter or Space)</source>
-        <translation>Izquierda, Derecha (luego Intro o Espacio)</translation>
+        <translation>Izq., Der. (luego Intro o Espacio)</translation>
     </message>
     <message>
         <source>move the frame between YES and NO (and answer)</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>move through an editor&apos;s fields and buttons in reading order</source>
-        <translation>recorrer los campos y botones de un editor en orden de lectura</translation>
+        <translation>recorrer campos y botones de un editor en orden de lectura</translation>
     </message>
     <message>
         <source>Enter (in a field)</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>the box&apos;s OK (Done, Particle type OK ?, Ready, done)</source>
-        <translation>el OK del cuadro (Hecho, Tipo de partícula OK ?, Listo, hecho)</translation>
+        <translation>el OK del cuadro (Hecho, Tipo de partícula OK ?, Listo...)</translation>
     </message>
     <message>
         <source>Space or Enter (on a button)</source>
@@ -279,11 +279,11 @@
     </message>
     <message>
         <source>Tab, then Space or Enter</source>
-        <translation>Tab, luego Espacio o Intro</translation>
+        <translation>Tab, luego Intro</translation>
     </message>
     <message>
         <source>the button with the focus, as a click</source>
-        <translation>el botón con el foco, como un clic</translation>
+        <translation>el botón con el foco, como un clic (también Espacio)</translation>
     </message>
     <message>
         <source>D</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Calculate: kicks 1.25 x stronger, weaker, back to the setup&apos;s bath</source>
-        <translation>Calcular: choques 1,25 veces más fuertes, más débiles, volver al baño ajustado</translation>
+        <translation>Calcular: choques 1,25 veces más fuertes, más débiles, baño ajustado</translation>
     </message>
     <message>
         <source>the keyboard help of the view; again to close it</source>

@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Left, Right (then Enter or Space)</source>
-        <translation>Gauche, Droite (puis Entrée ou Espace)</translation>
+        <translation>Gauche, Droite (puis Entrée)</translation>
     </message>
     <message>
         <source>move the frame between YES and NO (and answer)</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>move through an editor&apos;s fields and buttons in reading order</source>
-        <translation>parcourir les champs et boutons d&apos;un éditeur dans l&apos;ordre de lecture</translation>
+        <translation>parcourir champs et boutons d&apos;un éditeur dans l&apos;ordre</translation>
     </message>
     <message>
         <source>Enter (in a field)</source>
@@ -187,11 +187,11 @@
     </message>
     <message>
         <source>the box&apos;s OK (Done, Particle type OK ?, Ready, done)</source>
-        <translation>le OK de la boîte (Terminé, Type de particule OK ?, Prêt, terminé)</translation>
+        <translation>le OK de la boîte (Terminé, Type de particule OK ?...)</translation>
     </message>
     <message>
         <source>Space or Enter (on a button)</source>
-        <translation>Espace ou Entrée (sur un bouton)</translation>
+        <translation>Espace, Entrée (bouton)</translation>
     </message>
     <message>
         <source>presses it</source>
@@ -279,11 +279,11 @@
     </message>
     <message>
         <source>Tab, then Space or Enter</source>
-        <translation>Tab, puis Espace ou Entrée</translation>
+        <translation>Tab, puis Entrée</translation>
     </message>
     <message>
         <source>the button with the focus, as a click</source>
-        <translation>le bouton qui a le focus, comme un clic</translation>
+        <translation>le bouton qui a le focus, comme un clic (ou Espace)</translation>
     </message>
     <message>
         <source>D</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Calculate: kicks 1.25 x stronger, weaker, back to the setup&apos;s bath</source>
-        <translation>Calculer : chocs 1,25 fois plus forts, plus faibles, retour au thermostat réglé</translation>
+        <translation>Calculer : chocs 1,25 fois plus forts, plus faibles, bain réglé</translation>
     </message>
     <message>
         <source>the keyboard help of the view; again to close it</source>

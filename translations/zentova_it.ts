@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Left, Right (then Enter or Space)</source>
-        <translation>Sinistra, Destra (poi Invio o Spazio)</translation>
+        <translation>Sinistra, Destra (poi Invio)</translation>
     </message>
     <message>
         <source>move the frame between YES and NO (and answer)</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>the box&apos;s OK (Done, Particle type OK ?, Ready, done)</source>
-        <translation>l&apos;OK del riquadro (Fatto, Tipo di particella OK ?, Pronto, fatto)</translation>
+        <translation>l&apos;OK del riquadro (Fatto, Tipo di particella OK ?...)</translation>
     </message>
     <message>
         <source>Space or Enter (on a button)</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Calculate: kicks 1.25 x stronger, weaker, back to the setup&apos;s bath</source>
-        <translation>Calcola: urti 1,25 volte più forti, più deboli, di nuovo il bagno impostato</translation>
+        <translation>Calcola: urti 1,25 volte più forti, più deboli, bagno impostato</translation>
     </message>
     <message>
         <source>the keyboard help of the view; again to close it</source>

@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Left, Right (then Enter or Space)</source>
-        <translation>Lewo, Prawo (potem Enter lub Spacja)</translation>
+        <translation>Lewo, Prawo (potem Enter)</translation>
     </message>
     <message>
         <source>move the frame between YES and NO (and answer)</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>move through an editor&apos;s fields and buttons in reading order</source>
-        <translation>przechodzi po polach i przyciskach edytora w kolejności czytania</translation>
+        <translation>przechodzi po polach i przyciskach edytora po kolei</translation>
     </message>
     <message>
         <source>Enter (in a field)</source>
@@ -280,11 +280,11 @@
     </message>
     <message>
         <source>Tab, then Space or Enter</source>
-        <translation>Tab, potem Spacja lub Enter</translation>
+        <translation>Tab, potem Enter</translation>
     </message>
     <message>
         <source>the button with the focus, as a click</source>
-        <translation>przycisk z fokusem, jak kliknięcie</translation>
+        <translation>przycisk z fokusem, jak kliknięcie (także Spacja)</translation>
     </message>
     <message>
         <source>D</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Calculate: kicks 1.25 x stronger, weaker, back to the setup&apos;s bath</source>
-        <translation>Obliczenia: pchnięcia 1,25 razy silniejsze, słabsze, powrót do ustawionej łaźni</translation>
+        <translation>Obliczenia: pchnięcia 1,25 razy silniejsze, słabsze, łaźnia z ustawień</translation>
     </message>
     <message>
         <source>the keyboard help of the view; again to close it</source>

@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Left, Right (then Enter or Space)</source>
-        <translation>Esquerda, Direita (depois Enter ou Espaço)</translation>
+        <translation>Esq., Dir. (depois Enter)</translation>
     </message>
     <message>
         <source>move the frame between YES and NO (and answer)</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>move through an editor&apos;s fields and buttons in reading order</source>
-        <translation>percorre os campos e botões de um editor na ordem de leitura</translation>
+        <translation>percorre campos e botões de um editor na ordem de leitura</translation>
     </message>
     <message>
         <source>Enter (in a field)</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>Horizontal angle, one way or the other, while held</source>
-        <translation>Ângulo horizontal, num sentido ou no outro, enquanto pressionada</translation>
+        <translation>Ângulo horizontal, num sentido ou noutro, enquanto pressionada</translation>
     </message>
     <message>
         <source>Up, Down</source>
@@ -279,11 +279,11 @@
     </message>
     <message>
         <source>Tab, then Space or Enter</source>
-        <translation>Tab, depois Espaço ou Enter</translation>
+        <translation>Tab, depois Enter</translation>
     </message>
     <message>
         <source>the button with the focus, as a click</source>
-        <translation>o botão com o foco, como um clique</translation>
+        <translation>o botão com o foco, como um clique (também Espaço)</translation>
     </message>
     <message>
         <source>D</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Calculate: kicks 1.25 x stronger, weaker, back to the setup&apos;s bath</source>
-        <translation>Calcular: choques 1,25 vez mais fortes, mais fracos, volta ao banho ajustado</translation>
+        <translation>Calcular: choques 1,25 vez mais fortes, mais fracos, banho ajustado</translation>
     </message>
     <message>
         <source>the keyboard help of the view; again to close it</source>

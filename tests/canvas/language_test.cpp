@@ -12,6 +12,7 @@
 #include "canvas/prompts.h"
 #include "canvas/screenitems.h"
 #include "files/fileerror.h"
+#include "lang/catalogues.h"
 #include "support/chosenlanguage.h"
 #include "support/pixels.h"
 #include "support/scriptedpump.h"
@@ -95,6 +96,27 @@ TEST(KeysLanguage, EveryRowOfTheKeyboardHelpsIsTranslated) {
     const ChosenLanguage german("de");
     EXPECT_EQ(TranslatedKeys(MainWindowKeys())[1],
               KeyRow("Eingabe oder Leertaste", "den Punkt im Rahmen wählen"));
+}
+
+// The main window's keyboard help stands in the middle of a drawing area sized for the
+// English one: no language's panel may be wider.
+TEST(KeysLanguage, NoLanguagesHelpIsWiderThanTheEnglishOne) {
+    const auto panelWidth = [](const std::string& code) {
+        const ChosenLanguage language(code.c_str());
+        QuestionScreen s;
+        const QImage before = s.canvas.image().copy();
+        QRect panel;
+        s.pump.afterMs(50, [&](InputState& in) {
+            panel = testing::changedArea(before, s.canvas.image());
+            in.lastKey = ' ';
+        });
+        ShowKeyboardHelp(s.toolkit);
+        return panel.width();
+    };
+    const int english = panelWidth("en");
+    ASSERT_GT(english, 400);
+    for (const std::string& code : installedLanguages())
+        EXPECT_LE(panelWidth(code), english) << code;
 }
 
 TEST(PlotterLanguage, NumbersOnScreenTakeTheLanguagesSeparator) {

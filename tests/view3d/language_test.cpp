@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <string>
 
@@ -66,6 +67,22 @@ TEST(ViewLanguage, EveryLanguagesCaptionsFitTheirButtons) {
         EXPECT_LE(QFontMetrics(stop->font()).horizontalAdvance(stop->text()), stop->width() - 12)
             << code << ": " << stop->text().toStdString();
     }
+}
+
+// The view's keyboard help lies over the picture, centred: no language's panel may be wider
+// than the English one, which the window was made to hold.
+TEST(ViewLanguage, NoLanguagesKeyHelpIsWiderThanTheEnglishOne) {
+    const auto panelWidth = [](const std::string& code) {
+        const ChosenLanguage language(code.c_str());
+        TForm2 window;
+        ToggleViewKeyHelp(window);
+        const auto* panel = window.findChild<QLabel*>("KeyHelp");
+        return panel ? panel->width() : 0;
+    };
+    const int english = panelWidth("en");
+    ASSERT_GT(english, 300);
+    for (const std::string& code : installedLanguages())
+        EXPECT_LE(panelWidth(code), english) << code;
 }
 
 TEST(ViewLanguage, TheStatusSaysPausedAndRecordingInTheChosenLanguage) {
