@@ -516,6 +516,10 @@
         <source>The recording stopped: %1</source>
         <translation>Die Aufnahme brach ab: %1</translation>
     </message>
+    <message>
+        <source>nothing was recorded (the view drew no picture meanwhile), so no file was written</source>
+        <translation>nichts wurde aufgenommen (die Ansicht zeichnete inzwischen kein Bild), also wurde keine Datei geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>ViewDescription</name>

@@ -516,6 +516,10 @@
         <source>The recording stopped: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>nothing was recorded (the view drew no picture meanwhile), so no file was written</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ViewDescription</name>

@@ -516,6 +516,10 @@
         <source>The recording stopped: %1</source>
         <translation>La grabación se detuvo: %1</translation>
     </message>
+    <message>
+        <source>nothing was recorded (the view drew no picture meanwhile), so no file was written</source>
+        <translation>no se grabó nada (la vista no dibujó ninguna imagen entretanto), así que no se escribió ningún archivo</translation>
+    </message>
 </context>
 <context>
     <name>ViewDescription</name>

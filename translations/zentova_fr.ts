@@ -516,6 +516,10 @@
         <source>The recording stopped: %1</source>
         <translation>L&apos;enregistrement s&apos;est arrêté : %1</translation>
     </message>
+    <message>
+        <source>nothing was recorded (the view drew no picture meanwhile), so no file was written</source>
+        <translation>rien n&apos;a été enregistré (la vue n&apos;a dessiné aucune image entre-temps), donc aucun fichier n&apos;a été écrit</translation>
+    </message>
 </context>
 <context>
     <name>ViewDescription</name>

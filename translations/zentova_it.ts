@@ -516,6 +516,10 @@
         <source>The recording stopped: %1</source>
         <translation>La registrazione si è interrotta: %1</translation>
     </message>
+    <message>
+        <source>nothing was recorded (the view drew no picture meanwhile), so no file was written</source>
+        <translation>non è stato registrato nulla (la vista non ha disegnato immagini nel frattempo), quindi nessun file è stato scritto</translation>
+    </message>
 </context>
 <context>
     <name>ViewDescription</name>

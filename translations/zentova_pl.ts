@@ -522,6 +522,10 @@
         <source>The recording stopped: %1</source>
         <translation>Nagrywanie przerwane: %1</translation>
     </message>
+    <message>
+        <source>nothing was recorded (the view drew no picture meanwhile), so no file was written</source>
+        <translation>nic nie nagrano (widok nie narysował w tym czasie obrazu), więc nie zapisano pliku</translation>
+    </message>
 </context>
 <context>
     <name>ViewDescription</name>

@@ -516,6 +516,10 @@
         <source>The recording stopped: %1</source>
         <translation>A gravação parou: %1</translation>
     </message>
+    <message>
+        <source>nothing was recorded (the view drew no picture meanwhile), so no file was written</source>
+        <translation>nada foi gravado (a vista não desenhou nenhuma imagem nesse meio-tempo), então nenhum arquivo foi escrito</translation>
+    </message>
 </context>
 <context>
     <name>ViewDescription</name>

@@ -196,7 +196,12 @@ void TForm2::stopRecording() {
         saved ? filled(translated("View", "Movie saved as %1 (%n frames)", nullptr,
                                   frameCount(frames)),
                        {path})
-              : filled(translated("View", "The movie was not saved: %1"), {error})));
+              : filled(translated("View", "The movie was not saved: %1"),
+                       {frames == 0 ? translated("View",
+                                                 "nothing was recorded (the view drew "
+                                                 "no picture meanwhile), so no file was "
+                                                 "written")
+                                    : error})));
     // Also where a script that drives the program can read it, in English as scripts expect.
     tell(std::cerr, note);
 }
