@@ -130,6 +130,14 @@
         <source>There are no readings: %1 is missing.</source>
         <translation>Keine Messwerte: %1 fehlt.</translation>
     </message>
+    <message>
+        <source>the frame of the final state (t = %1) was missing and was added</source>
+        <translation>das Bild des Endzustands (t = %1) fehlte und wurde ergänzt</translation>
+    </message>
+    <message>
+        <source>the frame cut short at line %1 was left out</source>
+        <translation>das in Zeile %1 abgebrochene Bild wurde ausgelassen</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -130,6 +130,14 @@
         <source>There are no readings: %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the frame of the final state (t = %1) was missing and was added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frame cut short at line %1 was left out</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

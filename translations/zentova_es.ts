@@ -130,6 +130,14 @@
         <source>There are no readings: %1 is missing.</source>
         <translation>No hay medidas: falta %1.</translation>
     </message>
+    <message>
+        <source>the frame of the final state (t = %1) was missing and was added</source>
+        <translation>faltaba el fotograma del estado final (t = %1) y se añadió</translation>
+    </message>
+    <message>
+        <source>the frame cut short at line %1 was left out</source>
+        <translation>se omitió el fotograma cortado en la línea %1</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

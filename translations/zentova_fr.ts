@@ -130,6 +130,14 @@
         <source>There are no readings: %1 is missing.</source>
         <translation>Aucune mesure : %1 est absent.</translation>
     </message>
+    <message>
+        <source>the frame of the final state (t = %1) was missing and was added</source>
+        <translation>l&apos;image de l&apos;état final (t = %1) manquait et a été ajoutée</translation>
+    </message>
+    <message>
+        <source>the frame cut short at line %1 was left out</source>
+        <translation>l&apos;image interrompue à la ligne %1 a été omise</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -130,6 +130,14 @@
         <source>There are no readings: %1 is missing.</source>
         <translation>Nessuna misura: manca %1.</translation>
     </message>
+    <message>
+        <source>the frame of the final state (t = %1) was missing and was added</source>
+        <translation>il fotogramma dello stato finale (t = %1) mancava ed è stato aggiunto</translation>
+    </message>
+    <message>
+        <source>the frame cut short at line %1 was left out</source>
+        <translation>il fotogramma interrotto alla riga %1 è stato omesso</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

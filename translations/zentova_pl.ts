@@ -131,6 +131,14 @@
         <source>There are no readings: %1 is missing.</source>
         <translation>Brak pomiarów: nie ma pliku %1.</translation>
     </message>
+    <message>
+        <source>the frame of the final state (t = %1) was missing and was added</source>
+        <translation>brakowało klatki stanu końcowego (t = %1) i ją dodano</translation>
+    </message>
+    <message>
+        <source>the frame cut short at line %1 was left out</source>
+        <translation>pominięto klatkę urwaną w wierszu %1</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -130,6 +130,14 @@
         <source>There are no readings: %1 is missing.</source>
         <translation>Não há medidas: falta %1.</translation>
     </message>
+    <message>
+        <source>the frame of the final state (t = %1) was missing and was added</source>
+        <translation>o quadro do estado final (t = %1) faltava e foi acrescentado</translation>
+    </message>
+    <message>
+        <source>the frame cut short at line %1 was left out</source>
+        <translation>o quadro interrompido na linha %1 foi omitido</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

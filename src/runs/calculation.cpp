@@ -45,6 +45,22 @@ void clearAndSummary(ProgramState& program, RunWindows& windows) {
     windows.showProject();
 }
 
+// What an append changed in the trajectory, a clause each, in the class's language (the
+// command line has appendCutParts' English).
+std::vector<std::string> shownCutParts(const AppendStart& start) {
+    std::vector<std::string> parts;
+    if (start.restoredFrame)
+        parts.push_back(filled(translated("Calculation",
+                                          "the frame of the final state (t = %1) "
+                                          "was missing and was added"),
+                               {fixedOnScreen(start.finalStateTime, 3)}));
+    if (start.cut.partialFrameLine > 0)
+        parts.push_back(
+            filled(translated("Calculation", "the frame cut short at line %1 was left out"),
+                   {std::to_string(start.cut.partialFrameLine)}));
+    return parts;
+}
+
 // Continues from the final state on disk, when there is one, it belongs to this project
 // and the trajectory does not go on past it, after cutting off a frame cut short. False
 // (after a note) when the run cannot go on; the files and the state in memory are then
@@ -91,7 +107,7 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     } else {
         SleepMs(PauseAfterFinalStateMs);
     }
-    std::vector<std::string> cut = appendCutParts(start);
+    std::vector<std::string> cut = shownCutParts(start);
     const bool trajectoryChanged = !cut.empty();
     if (!start.readingsNote.empty()) cut.push_back(start.readingsNote);
     if (!cut.empty()) {

@@ -22,6 +22,7 @@
 #include "model/placement.h"
 #include "runs/displays.h"
 #include "runs_fixture.h"
+#include "support/chosenlanguage.h"
 #include "support/pixels.h"
 #include "view3d/viewwindow.h"
 
@@ -260,6 +261,40 @@ TEST(CalculationRunInTheWindow, AFinalStateOlderThanTheLastFrameAppendsNothing) 
     EXPECT_EQ(readBytes("ions.sta"), sta);
     EXPECT_EQ(w.program->particles.state, before.state);
     EXPECT_FALSE(w.view.isVisible());
+}
+
+// The same refusal for a German class: its questions and its note in German, the times with
+// a decimal comma; the files as they were.
+TEST(CalculationRunInTheWindow, TheQuestionsAndTheNoteSpeakTheClasssLanguage) {
+    const testing::ChosenLanguage german("de");
+    RunWorld w;
+    std::string his;
+    appendFrameText(his, 8, 0.015, w.program->particles);
+    appendFrameText(his, 8, 0.030, w.program->particles);
+    writeBytes("ions.his", his);
+    writeFinalStateFile("ions.sta", 8, 0.015, w.program->particles);
+    std::vector<std::string> said;
+    const auto listen = [&](InputState&) {
+        for (const ScreenItem& item : Screen().items())
+            if (item.role == ScreenRole::Alert || item.role == ScreenRole::Dialog)
+                said.push_back(item.name);
+    };
+    w.pump.afterMs(40, listen);
+    w.answer(50, 'n');
+    w.pump.afterMs(90, listen);
+    w.answer(100, 'y');
+    w.dismissNotes(3);
+    w.pump.afterMs(350, listen);
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    ASSERT_EQ(said.size(), 3u);
+    EXPECT_EQ(said[0], "Alte Trajektoriendatei überschreiben?");
+    EXPECT_EQ(said[1], "An alte Trajektoriendatei anhängen?");
+    EXPECT_EQ(said[2],
+              "Die Trajektorie reicht über den Endzustand hinaus.\n"
+              "Ihr letztes Bild: t = 0,030; der Endzustand: t = 0,015.\n"
+              "Nichts wurde angehängt: Neue Bilder gingen in der Zeit zurück.\n"
+              "Mit JA bei „Überschreiben“ beginnt alles von vorn.");
+    EXPECT_EQ(readBytes("ions.his"), his);
 }
 
 TEST(CalculationRunInTheWindow, AnUnstableMotionStopsWithTheFilesOfTheLastFrame) {
