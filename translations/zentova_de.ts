@@ -138,6 +138,22 @@
         <source>the frame cut short at line %1 was left out</source>
         <translation>das in Zeile %1 abgebrochene Bild wurde ausgelassen</translation>
     </message>
+    <message>
+        <source>the damping %1 is too large for the integration step %2</source>
+        <translation>Die Dämpfung %1 ist für den Zeitschritt %2 zu groß</translation>
+    </message>
+    <message>
+        <source>the mass of type %1 (%2) is too small for the integration step %3</source>
+        <translation>Die Masse von Typ %1 (%2) ist für den Zeitschritt %3 zu klein</translation>
+    </message>
+    <message>
+        <source>the integration step %1 is too large for these forces</source>
+        <translation>Der Zeitschritt %1 ist für diese Kräfte zu groß</translation>
+    </message>
+    <message>
+        <source>%1, with the bath at %2 times the setup&apos;s</source>
+        <translation>%1, mit dem Bad beim %2-Fachen der Einstellung</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -138,6 +138,22 @@
         <source>the frame cut short at line %1 was left out</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the damping %1 is too large for the integration step %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mass of type %1 (%2) is too small for the integration step %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the integration step %1 is too large for these forces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, with the bath at %2 times the setup&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -138,6 +138,22 @@
         <source>the frame cut short at line %1 was left out</source>
         <translation>se omitió el fotograma cortado en la línea %1</translation>
     </message>
+    <message>
+        <source>the damping %1 is too large for the integration step %2</source>
+        <translation>la amortiguación %1 es demasiado grande para el paso de integración %2</translation>
+    </message>
+    <message>
+        <source>the mass of type %1 (%2) is too small for the integration step %3</source>
+        <translation>la masa del tipo %1 (%2) es demasiado pequeña para el paso de integración %3</translation>
+    </message>
+    <message>
+        <source>the integration step %1 is too large for these forces</source>
+        <translation>el paso de integración %1 es demasiado grande para estas fuerzas</translation>
+    </message>
+    <message>
+        <source>%1, with the bath at %2 times the setup&apos;s</source>
+        <translation>%1, con el baño a %2 veces el ajuste</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -138,6 +138,22 @@
         <source>the frame cut short at line %1 was left out</source>
         <translation>l&apos;image interrompue à la ligne %1 a été omise</translation>
     </message>
+    <message>
+        <source>the damping %1 is too large for the integration step %2</source>
+        <translation>l&apos;amortissement %1 est trop grand pour le pas d&apos;intégration %2</translation>
+    </message>
+    <message>
+        <source>the mass of type %1 (%2) is too small for the integration step %3</source>
+        <translation>la masse du type %1 (%2) est trop petite pour le pas d&apos;intégration %3</translation>
+    </message>
+    <message>
+        <source>the integration step %1 is too large for these forces</source>
+        <translation>le pas d&apos;intégration %1 est trop grand pour ces forces</translation>
+    </message>
+    <message>
+        <source>%1, with the bath at %2 times the setup&apos;s</source>
+        <translation>%1, avec le bain à %2 fois le réglage</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

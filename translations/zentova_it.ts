@@ -138,6 +138,22 @@
         <source>the frame cut short at line %1 was left out</source>
         <translation>il fotogramma interrotto alla riga %1 è stato omesso</translation>
     </message>
+    <message>
+        <source>the damping %1 is too large for the integration step %2</source>
+        <translation>lo smorzamento %1 è troppo grande per il passo di integrazione %2</translation>
+    </message>
+    <message>
+        <source>the mass of type %1 (%2) is too small for the integration step %3</source>
+        <translation>la massa del tipo %1 (%2) è troppo piccola per il passo di integrazione %3</translation>
+    </message>
+    <message>
+        <source>the integration step %1 is too large for these forces</source>
+        <translation>il passo di integrazione %1 è troppo grande per queste forze</translation>
+    </message>
+    <message>
+        <source>%1, with the bath at %2 times the setup&apos;s</source>
+        <translation>%1, con il bagno a %2 volte l&apos;impostazione</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -139,6 +139,22 @@
         <source>the frame cut short at line %1 was left out</source>
         <translation>pominięto klatkę urwaną w wierszu %1</translation>
     </message>
+    <message>
+        <source>the damping %1 is too large for the integration step %2</source>
+        <translation>tłumienie %1 jest za duże dla kroku całkowania %2</translation>
+    </message>
+    <message>
+        <source>the mass of type %1 (%2) is too small for the integration step %3</source>
+        <translation>masa typu %1 (%2) jest za mała dla kroku całkowania %3</translation>
+    </message>
+    <message>
+        <source>the integration step %1 is too large for these forces</source>
+        <translation>krok całkowania %1 jest za duży dla tych sił</translation>
+    </message>
+    <message>
+        <source>%1, with the bath at %2 times the setup&apos;s</source>
+        <translation>%1, przy łaźni %2 razy silniejszej niż w ustawieniach</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

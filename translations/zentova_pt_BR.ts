@@ -138,6 +138,22 @@
         <source>the frame cut short at line %1 was left out</source>
         <translation>o quadro interrompido na linha %1 foi omitido</translation>
     </message>
+    <message>
+        <source>the damping %1 is too large for the integration step %2</source>
+        <translation>o amortecimento %1 é grande demais para o passo de integração %2</translation>
+    </message>
+    <message>
+        <source>the mass of type %1 (%2) is too small for the integration step %3</source>
+        <translation>a massa do tipo %1 (%2) é pequena demais para o passo de integração %3</translation>
+    </message>
+    <message>
+        <source>the integration step %1 is too large for these forces</source>
+        <translation>o passo de integração %1 é grande demais para estas forças</translation>
+    </message>
+    <message>
+        <source>%1, with the bath at %2 times the setup&apos;s</source>
+        <translation>%1, com o banho a %2 vezes o ajuste</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -16,6 +16,7 @@
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
+#include "files/numformat.h"
 #include "files/settingsfile.h"
 #include "files/trajectory.h"
 #include "lang/language.h"
@@ -125,8 +126,43 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     return true;
 }
 
+// The likely cause of an unstable motion in the class's language, from the facts the stepper
+// named it by (its own words are the command line's): the step, the damping, the lightest
+// type's mass, and the bath as the keys left it.
+std::string shownCause(const InstabilityCause& cause, const ProgramState& program, double bath) {
+    const auto number = [](double value) { return onScreen(formatSignificant(value, 6)); };
+    const double step = program.settings.integrationStep;
+    std::string text;
+    switch (cause.source) {
+        case InstabilityCause::Source::Damping:
+            text = filled(translated("Calculation",
+                                     "the damping %1 is too large for the integration step %2"),
+                          {number(program.settings.dampingCoefficient), number(step)});
+            break;
+        case InstabilityCause::Source::Mass:
+            text = filled(
+                translated("Calculation",
+                           "the mass of type %1 (%2) is too small for the integration "
+                           "step %3"),
+                {std::to_string(cause.type),
+                 number(program.project
+                            .masses[static_cast<std::size_t>(std::clamp(cause.type, 0, MaxTypes))]),
+                 number(step)});
+            break;
+        case InstabilityCause::Source::Step:
+            text = filled(
+                translated("Calculation", "the integration step %1 is too large for these forces"),
+                {number(step)});
+            break;
+    }
+    if (bath != 1.0)
+        text = filled(translated("Calculation", "%1, with the bath at %2 times the setup's"),
+                      {text, number(bath)});
+    return text;
+}
+
 // The motion became unstable: when, the likely cause, and what to change where.
-void showUnstableNote(Toolkit& toolkit, const UnstableError& error) {
+void showUnstableNote(ProgramState& program, const UnstableError& error, double bath) {
     const std::string time =
         filled(translated("Calculation", "The calculation stopped at time %1."),
                {fixedOnScreen(error.time(), 3)});
@@ -146,8 +182,9 @@ void showUnstableNote(Toolkit& toolkit, const UnstableError& error) {
                 {std::to_string(cause.type)});
             break;
     }
-    NoteBox(toolkit, time,
-            filled(translated("Calculation", "The motion became unstable: %1."), {cause.text}),
+    NoteBox(program.toolkit, time,
+            filled(translated("Calculation", "The motion became unstable: %1."),
+                   {shownCause(cause, program, bath)}),
             advice, translated("Calculation", "The files keep every frame written before."), 0, 0);
 }
 
@@ -334,7 +371,7 @@ class FrameReadings {
 
 // Steps until "Stop"; false, the view put away and a note shown, when a file failed or the
 // motion became unstable.
-bool stepTellingFailures(Toolkit& toolkit, ViewSession& session, const Scene& scene,
+bool stepTellingFailures(ProgramState& program, ViewSession& session, const Scene& scene,
                          CalculationStepper& stepper, const Redraw& redraw,
                          FrameReadings& frameReadings, CalculationTimes& spent) {
     try {
@@ -343,14 +380,14 @@ bool stepTellingFailures(Toolkit& toolkit, ViewSession& session, const Scene& sc
     } catch (const FileError& error) {
         session.putAway();
         showFileErrorNote(
-            toolkit,
+            program.toolkit,
             translated("Calculation", "The calculation stopped; the files keep what was written.")
                 .c_str(),
             error);
         return false;
     } catch (const UnstableError& error) {
         session.putAway();
-        showUnstableNote(toolkit, error);
+        showUnstableNote(program, error, stepper.bathFactor());
         return false;
     }
     return true;
@@ -438,8 +475,7 @@ RunOutcome runPlanned(ProgramState& program, RunWindows& windows, RunPlan& plan,
         stepper.setBathFactor(bathFactorOfLevel(bathLevel));
         showStatus();
     });
-    if (!stepTellingFailures(program.toolkit, session, scene, stepper, redraw, frameReadings,
-                             spent))
+    if (!stepTellingFailures(program, session, scene, stepper, redraw, frameReadings, spent))
         return RunOutcome::Finished;
     if (windows.times) *windows.times = spent;
     plan.trajectory().close();

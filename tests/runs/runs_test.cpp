@@ -11,6 +11,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "calc/stepper.h"
 #include "canvas/screenitems.h"
 #include "charts/plot.h"
 #include "charts/readingswindow.h"
@@ -308,6 +309,37 @@ TEST(CalculationRunInTheWindow, AnUnstableMotionStopsWithTheFilesOfTheLastFrame)
     for (const Frame& f : w.frames())
         for (int j = 3; j < 3 * 9; ++j) EXPECT_TRUE(std::isfinite(f.positions[j]));
     EXPECT_FALSE(w.view.isVisible());
+}
+
+// The note names the likely cause: in English in the stepper's own words, in German in
+// German, with the numbers as the class writes them.
+TEST(CalculationRunInTheWindow, AnUnstableMotionsCauseIsSaidInTheClasssLanguage) {
+    for (const char* code : {"en", "de"}) {
+        const testing::ChosenLanguage language(code);
+        RunWorld w;
+        w.program->settings.integrationStep = 0.05;
+        w.program->project.ag = 1e6;
+        saveProjectFile("ions.zpr", w.program->project);
+        const InstabilityCause cause =
+            likelyInstabilityCause(w.program->project, w.program->settings);
+        std::string note;
+        w.pump.afterMs(390, [&](InputState&) {
+            for (const ScreenItem& item : Screen().items())
+                if (item.role == ScreenRole::Alert) note = item.name;
+        });
+        w.dismissNotes(1);
+        EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+        const std::string said = note.substr(note.find('\n') + 1);
+        if (std::string(code) == "en") {
+            EXPECT_EQ(said.substr(0, said.find('\n')),
+                      "The motion became unstable: " + cause.text + ".");
+        } else {
+            ASSERT_EQ(cause.source, InstabilityCause::Source::Step);
+            EXPECT_EQ(said.substr(0, said.find('\n')),
+                      "Die Bewegung wurde instabil: Der Zeitschritt 0,05 ist für diese Kräfte zu "
+                      "groß.");
+        }
+    }
 }
 
 // To its end, or to the last whole frame of a file cut short (a frame head alone at the end,
