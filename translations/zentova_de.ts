@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per particle   bath x %5</source>
-        <translation>t = %1   Bilder %2   %3 Schritte/s   mittlere kinetische Energie %4 je Teilchen   Bad x %5</translation>
+        <translation>t = %1   Bilder %2   %3 Schritte/s   mittl. kin. Energie %4 je Teilchen   Bad x %5</translation>
     </message>
     <message>
         <source>%1 is for other types or damaged.</source>
@@ -500,7 +500,7 @@
     </message>
     <message>
         <source>Paused: P or Space goes on</source>
-        <translation>Pause: P oder Leertaste setzt fort</translation>
+        <translation>Pause: P/Leertaste: weiter</translation>
     </message>
     <message numerus="yes">
         <source>Recording: %n frames</source>

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per particle   bath x %5</source>
-        <translation>t = %1   fotogramas %2   %3 pasos/s   energía cinética media %4 por partícula   baño x %5</translation>
+        <translation>t = %1   fotogramas %2   %3 pasos/s   Ec media %4 por partícula   baño x %5</translation>
     </message>
     <message>
         <source>%1 is for other types or damaged.</source>
@@ -500,13 +500,13 @@
     </message>
     <message>
         <source>Paused: P or Space goes on</source>
-        <translation>Pausa: P o Espacio para seguir</translation>
+        <translation>Pausa: P o Espacio sigue</translation>
     </message>
     <message numerus="yes">
         <source>Recording: %n frames</source>
         <translation>
-            <numerusform>Grabando: %n fotograma</numerusform>
-            <numerusform>Grabando: %n fotogramas</numerusform>
+            <numerusform>Vídeo: %n cuadro</numerusform>
+            <numerusform>Vídeo: %n cuadros</numerusform>
         </translation>
     </message>
     <message>

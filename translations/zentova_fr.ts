@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per particle   bath x %5</source>
-        <translation>t = %1   images %2   %3 pas/s   énergie cinétique moyenne %4 par particule   bain x %5</translation>
+        <translation>t = %1   images %2   %3 pas/s   Ec moyenne %4 par particule   bain x %5</translation>
     </message>
     <message>
         <source>%1 is for other types or damaged.</source>
@@ -500,13 +500,13 @@
     </message>
     <message>
         <source>Paused: P or Space goes on</source>
-        <translation>Pause : P ou Espace pour reprendre</translation>
+        <translation>Pause : P/Espace reprend</translation>
     </message>
     <message numerus="yes">
         <source>Recording: %n frames</source>
         <translation>
-            <numerusform>Enregistrement : %n image</numerusform>
-            <numerusform>Enregistrement : %n images</numerusform>
+            <numerusform>Enreg. : %n image</numerusform>
+            <numerusform>Enreg. : %n images</numerusform>
         </translation>
     </message>
     <message>

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per particle   bath x %5</source>
-        <translation>t = %1   fotogrammi %2   %3 passi/s   energia cinetica media %4 per particella   bagno x %5</translation>
+        <translation>t = %1   fotogrammi %2   %3 passi/s   Ec media %4 per particella   bagno x %5</translation>
     </message>
     <message>
         <source>%1 is for other types or damaged.</source>
@@ -500,13 +500,13 @@
     </message>
     <message>
         <source>Paused: P or Space goes on</source>
-        <translation>Pausa: P o Spazio per riprendere</translation>
+        <translation>Pausa: P o Spazio riprende</translation>
     </message>
     <message numerus="yes">
         <source>Recording: %n frames</source>
         <translation>
-            <numerusform>Registrazione: %n fotogramma</numerusform>
-            <numerusform>Registrazione: %n fotogrammi</numerusform>
+            <numerusform>Ripresa: %n quadro</numerusform>
+            <numerusform>Ripresa: %n quadri</numerusform>
         </translation>
     </message>
     <message>

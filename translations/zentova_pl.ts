@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per particle   bath x %5</source>
-        <translation>t = %1   klatki %2   %3 kroków/s   średnia energia kinetyczna %4 na cząstkę   łaźnia x %5</translation>
+        <translation>t = %1   klatki %2   %3 kroków/s   średnia Ek %4 na cząstkę   łaźnia x %5</translation>
     </message>
     <message>
         <source>%1 is for other types or damaged.</source>
@@ -504,14 +504,14 @@
     </message>
     <message>
         <source>Paused: P or Space goes on</source>
-        <translation>Pauza: P lub Spacja wznawia</translation>
+        <translation>Pauza: P/Spacja wznawia</translation>
     </message>
     <message numerus="yes">
         <source>Recording: %n frames</source>
         <translation>
-            <numerusform>Nagrywanie: %n klatka</numerusform>
-            <numerusform>Nagrywanie: %n klatki</numerusform>
-            <numerusform>Nagrywanie: %n klatek</numerusform>
+            <numerusform>Nagranie: %n klatka</numerusform>
+            <numerusform>Nagranie: %n klatki</numerusform>
+            <numerusform>Nagranie: %n klatek</numerusform>
         </translation>
     </message>
     <message>

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per particle   bath x %5</source>
-        <translation>t = %1   quadros %2   %3 passos/s   energia cinética média %4 por partícula   banho x %5</translation>
+        <translation>t = %1   quadros %2   %3 passos/s   Ec média %4 por partícula   banho x %5</translation>
     </message>
     <message>
         <source>%1 is for other types or damaged.</source>
@@ -500,13 +500,13 @@
     </message>
     <message>
         <source>Paused: P or Space goes on</source>
-        <translation>Pausa: P ou Espaço continua</translation>
+        <translation>Pausa: P/Espaço continua</translation>
     </message>
     <message numerus="yes">
         <source>Recording: %n frames</source>
         <translation>
-            <numerusform>Gravando: %n quadro</numerusform>
-            <numerusform>Gravando: %n quadros</numerusform>
+            <numerusform>Vídeo: %n quadro</numerusform>
+            <numerusform>Vídeo: %n quadros</numerusform>
         </translation>
     </message>
     <message>

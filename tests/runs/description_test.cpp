@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <array>
 #include <string>
 #include <vector>
 
+#include "lang/catalogues.h"
 #include "support/chosenlanguage.h"
+#include "view3d/viewwindow.h"
 
 namespace zentova {
 namespace {
@@ -112,12 +116,28 @@ TEST(ReadingsOnScreen, EnglishAsTheReportsGermanWithCommas) {
     }
     const ChosenLanguage german("de");
     EXPECT_EQ(readingsOnScreen(cases[0], 1.25),
-              "t = 1,500   Bilder 3   1234 Schritte/s   mittlere kinetische Energie 0,012345 je "
-              "Teilchen   Bad x 1,25");
+              "t = 1,500   Bilder 3   1234 Schritte/s   mittl. kin. Energie 0,012345 je Teilchen   "
+              "Bad x 1,25");
     EXPECT_EQ(readingsOnScreen(cases[2], 1.0),
-              "t = 1234,062   Bilder 120000   88 Schritte/s   mittlere kinetische Energie 1,5e+06 "
-              "je Teilchen   Bad x 1,00");
+              "t = 1234,062   Bilder 120000   88 Schritte/s   mittl. kin. Energie 1,5e+06 je "
+              "Teilchen   Bad x 1,00");
     EXPECT_EQ(timeText(0.25), "t = 0,250");
+}
+
+// The status line is one strip across the view window: a busy run's readings take no more
+// of it in any language than in English.
+TEST(ReadingsOnScreen, ABusyRunsLineFitsTheStatusLineInEveryLanguage) {
+    const Readings busy{1234.567, 123456, 12345, 1.2346e5};
+    const auto width = [&busy](const std::string& code) {
+        const ChosenLanguage language(code.c_str());
+        TForm2 window;
+        const auto* line = window.findChild<QLabel*>("StatusLine");
+        const QString text = QString::fromStdString(readingsOnScreen(busy, 1.25));
+        return line ? QFontMetrics(line->font()).horizontalAdvance(text) : 0;
+    };
+    const int english = width("en");
+    ASSERT_GT(english, 400);
+    for (const std::string& code : installedLanguages()) EXPECT_LE(width(code), english) << code;
 }
 
 }  // namespace

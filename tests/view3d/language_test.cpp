@@ -85,6 +85,26 @@ TEST(ViewLanguage, NoLanguagesKeyHelpIsWiderThanTheEnglishOne) {
         EXPECT_LE(panelWidth(code), english) << code;
 }
 
+// What the status line puts before the readings while a run pauses or records takes no more
+// of the line in any language than in English, so that the readings still show.
+TEST(ViewLanguage, ThePausedAndRecordingPrefixesAreNoWiderThanEnglish) {
+    const auto widths = [](const std::string& code) {
+        const ChosenLanguage language(code.c_str());
+        TForm2 window;
+        const QFontMetrics metrics(window.findChild<QLabel*>("StatusLine")->font());
+        return std::pair{metrics.horizontalAdvance(QString::fromStdString(
+                             translated("View", "Paused: P or Space goes on"))),
+                         metrics.horizontalAdvance(QString::fromStdString(
+                             translated("View", "Recording: %n frames", nullptr, 12345)))};
+    };
+    const auto english = widths("en");
+    for (const std::string& code : installedLanguages()) {
+        const auto shown = widths(code);
+        EXPECT_LE(shown.first, english.first) << code;
+        EXPECT_LE(shown.second, english.second) << code;
+    }
+}
+
 TEST(ViewLanguage, TheStatusSaysPausedAndRecordingInTheChosenLanguage) {
     const ChosenLanguage language("de");
     TForm2 window;
