@@ -154,6 +154,10 @@
         <source>%1, with the bath at %2 times the setup&apos;s</source>
         <translation>%1, mit dem Bad beim %2-Fachen der Einstellung</translation>
     </message>
+    <message>
+        <source>The calculation cannot start.</source>
+        <translation>Die Berechnung kann nicht beginnen.</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -154,6 +154,10 @@
         <source>%1, with the bath at %2 times the setup&apos;s</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The calculation cannot start.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -154,6 +154,10 @@
         <source>%1, with the bath at %2 times the setup&apos;s</source>
         <translation>%1, con el baño a %2 veces el ajuste</translation>
     </message>
+    <message>
+        <source>The calculation cannot start.</source>
+        <translation>El cálculo no puede empezar.</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -154,6 +154,10 @@
         <source>%1, with the bath at %2 times the setup&apos;s</source>
         <translation>%1, avec le bain à %2 fois le réglage</translation>
     </message>
+    <message>
+        <source>The calculation cannot start.</source>
+        <translation>Le calcul ne peut pas démarrer.</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

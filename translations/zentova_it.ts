@@ -154,6 +154,10 @@
         <source>%1, with the bath at %2 times the setup&apos;s</source>
         <translation>%1, con il bagno a %2 volte l&apos;impostazione</translation>
     </message>
+    <message>
+        <source>The calculation cannot start.</source>
+        <translation>Il calcolo non può iniziare.</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

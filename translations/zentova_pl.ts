@@ -155,6 +155,10 @@
         <source>%1, with the bath at %2 times the setup&apos;s</source>
         <translation>%1, przy łaźni %2 razy silniejszej niż w ustawieniach</translation>
     </message>
+    <message>
+        <source>The calculation cannot start.</source>
+        <translation>Obliczenia nie mogą się rozpocząć.</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

@@ -154,6 +154,10 @@
         <source>%1, with the bath at %2 times the setup&apos;s</source>
         <translation>%1, com o banho a %2 vezes o ajuste</translation>
     </message>
+    <message>
+        <source>The calculation cannot start.</source>
+        <translation>O cálculo não pode começar.</translation>
+    </message>
 </context>
 <context>
     <name>Keys</name>

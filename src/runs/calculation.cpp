@@ -220,7 +220,8 @@ Start prepareRun(ProgramState& program, RunWindows& windows, RunPlan& plan) {
                 0, 0);
         return Start::Refused;
     } catch (const FileError& error) {
-        showFileErrorNote(toolkit, "The calculation cannot start.", error);
+        showFileErrorNote(
+            toolkit, translated("Calculation", "The calculation cannot start.").c_str(), error);
         return Start::Refused;
     }
     if (const std::string note = plan.lockNote(); !note.empty()) {
@@ -244,7 +245,8 @@ Start prepareRun(ProgramState& program, RunWindows& windows, RunPlan& plan) {
         return Start::Run;
     } catch (const FileError& error) {
         clearAndSummary(program, windows);
-        showFileErrorNote(toolkit, "The calculation cannot start.", error);
+        showFileErrorNote(
+            toolkit, translated("Calculation", "The calculation cannot start.").c_str(), error);
         return Start::Refused;
     }
 }
