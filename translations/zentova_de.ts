@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Y or Enter / N</source>
-        <translation>Y oder Eingabe / N</translation>
+        <translation>J, Y oder Eingabe / N</translation>
     </message>
     <message>
         <source>answer a question YES / NO</source>

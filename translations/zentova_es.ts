@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Y or Enter / N</source>
-        <translation>Y o Intro / N</translation>
+        <translation>S, Y o Intro / N</translation>
     </message>
     <message>
         <source>answer a question YES / NO</source>

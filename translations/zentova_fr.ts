@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Y or Enter / N</source>
-        <translation>Y ou Entrée / N</translation>
+        <translation>O, Y ou Entrée / N</translation>
     </message>
     <message>
         <source>answer a question YES / NO</source>

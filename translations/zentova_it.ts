@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Y or Enter / N</source>
-        <translation>Y o Invio / N</translation>
+        <translation>S, Y o Invio / N</translation>
     </message>
     <message>
         <source>answer a question YES / NO</source>

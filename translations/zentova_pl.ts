@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>Y or Enter / N</source>
-        <translation>Y lub Enter / N</translation>
+        <translation>T, Y lub Enter / N</translation>
     </message>
     <message>
         <source>answer a question YES / NO</source>

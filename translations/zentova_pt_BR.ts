@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Y or Enter / N</source>
-        <translation>Y ou Enter / N</translation>
+        <translation>S, Y ou Enter / N</translation>
     </message>
     <message>
         <source>answer a question YES / NO</source>

@@ -3,6 +3,7 @@
 #include <QtCore/qnamespace.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <utility>
 
@@ -33,12 +34,19 @@ void drawQuestion(Toolkit& toolkit, Canvas& canvas, int x, int y, int w, const s
     ShadowText(canvas, x + 50, y + 33, no, packColor(255, 255, 255));
 }
 
-// The answer a character gives without a focus frame: 1 yes (Y, y, Enter), 2 no (N, n),
-// 0 none.
-int answerOfCharacter(char c) {
-    if (c == 'Y' || c == 'y' || c == 13) return 1;
-    if (c == 'N' || c == 'n') return 2;
+// The answer a character gives without a focus frame: 1 yes (Y, y, Enter, and the first
+// letter of the language's YES: J in German, T in Polish), 2 no (N, n), 0 none.
+int answerOfCharacter(char c, char yesLetter) {
+    const auto upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper == 'Y' || c == 13 || (upper == yesLetter && upper != 'N')) return 1;
+    if (upper == 'N') return 2;
     return 0;
+}
+
+// The first letter of the language's YES, when it is a plain letter ("JA" gives J).
+char yesLetterOf(const std::string& yes) {
+    const unsigned char first = yes.empty() ? 0 : static_cast<unsigned char>(yes[0]);
+    return first < 128 && std::isalpha(first) ? static_cast<char>(std::toupper(first)) : 'Y';
 }
 
 // Which oval holds the focus frame, and whether the frame shows yet.
@@ -51,7 +59,7 @@ struct OvalFocus {
 // answers: Left, Right, Tab and Shift+Tab move the frame, Enter or Space answer the framed
 // oval, any other key by its character. 0 when none answered; `pressed` when any came.
 int answerOfPresses(Toolkit& toolkit, InputState& input, const QRect (&ovals)[2], OvalFocus& focus,
-                    bool& pressed) {
+                    char yesLetter, bool& pressed) {
     Canvas& canvas = *toolkit.mainCanvas;
     int answer = 0;
     while (answer == 0 && !input.keys.empty()) {
@@ -70,7 +78,7 @@ int answerOfPresses(Toolkit& toolkit, InputState& input, const QRect (&ovals)[2]
                    (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
             answer = focus.focused + 1;
         } else {
-            answer = answerOfCharacter(press.character);
+            answer = answerOfCharacter(press.character, yesLetter);
         }
     }
     return answer;
@@ -92,6 +100,7 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
     const int w = canvas.textWidth(text);
     const std::string yes = translated("Prompts", "YES");
     const std::string no = translated("Prompts", "NO");
+    const char yesLetter = yesLetterOf(yes);
     drawQuestion(toolkit, canvas, x, y, w, text, yes, no);
 
     InputState& input = Input();
@@ -115,10 +124,10 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
         SleepMs(50);
         ProcessMessages();
         bool pressed = false;
-        answer = answerOfPresses(toolkit, input, ovals, focus, pressed);
+        answer = answerOfPresses(toolkit, input, ovals, focus, yesLetter, pressed);
         // A key known only as the last one (set without a press recorded) answers as the box's
         // own poll reads it.
-        if (answer == 0 && !pressed) answer = answerOfCharacter(input.lastKey);
+        if (answer == 0 && !pressed) answer = answerOfCharacter(input.lastKey, yesLetter);
         input.lastKey = '?';
         if (input.mouseButtonState != 0 && std::abs(input.mouseY - (y + 40)) < 20) {
             if (std::abs(input.mouseX - (x - 60)) < 30) answer = 1;

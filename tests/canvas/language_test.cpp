@@ -65,6 +65,27 @@ TEST(QuestionLanguage, TheOvalsReadTheLanguagesYesAndNo) {
     }
 }
 
+// The first letter of the language's YES answers it too (J for JA); N stays NO everywhere,
+// and English takes only its own Y.
+TEST(QuestionLanguage, TheLanguagesYesLetterAnswersYes) {
+    const struct {
+        const char* code;
+        char key;
+        bool yes;
+    } cases[] = {{"de", 'j', true},  {"de", 'J', true}, {"pl", 't', true},  {"fr", 'o', true},
+                 {"es", 's', true},  {"de", 'y', true}, {"pl", 'n', false}, {"en", 'j', false},
+                 {"en", 't', false}, {"de", 't', false}};
+    for (const auto& c : cases) {
+        const ChosenLanguage language(c.code);
+        QuestionScreen s;
+        const char key = c.key;
+        s.pump.afterMs(50, [key](InputState& in) { in.lastKey = key; });
+        s.pump.afterMs(500, [](InputState& in) { in.lastKey = 'n'; });
+        EXPECT_EQ(ConfirmAt(s.toolkit, 400, 300, "Sure ?"), c.yes) << c.code << " " << c.key;
+        EXPECT_EQ(s.pump.clockMs() >= 500, !c.yes && c.key != 'n') << c.code << " " << c.key;
+    }
+}
+
 TEST(QuestionLanguage, AFileNoteNamesTheLineInTheLanguage) {
     const struct {
         const char* code;
