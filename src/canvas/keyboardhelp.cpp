@@ -3,10 +3,12 @@
 #include <QtCore/qnamespace.h>
 
 #include <QImage>
+#include <QtGlobal>
 #include <algorithm>
 
 #include "canvas/primitives.h"
 #include "canvas/screenitems.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -14,38 +16,68 @@ namespace zentova {
 // The same rows stand in README.md, the manual and the man page.
 const std::vector<KeyRow>& MainWindowKeys() {
     static const std::vector<KeyRow> rows{
-        {"Up, Down, Tab, Shift+Tab", "move the focus frame along the menu's enabled items"},
-        {"Enter or Space", "choose the item in the frame"},
-        {"Y or Enter / N", "answer a question YES / NO"},
-        {"Left, Right (then Enter or Space)", "move the frame between YES and NO (and answer)"},
-        {"any key", "goes on from the cover, a note or a graph"},
-        {"Tab, Shift+Tab", "move through an editor's fields and buttons in reading order"},
-        {"Enter (in a field)", "the box's OK (Done, Particle type OK ?, Ready, done)"},
-        {"Space or Enter (on a button)", "presses it"},
-        {"F1 or ?", "the keyboard help"},
-        {"Escape", "ends the program"},
+        {QT_TRANSLATE_NOOP("Keys", "Up, Down, Tab, Shift+Tab"),
+         QT_TRANSLATE_NOOP("Keys", "move the focus frame along the menu's enabled items")},
+        {QT_TRANSLATE_NOOP("Keys", "Enter or Space"),
+         QT_TRANSLATE_NOOP("Keys", "choose the item in the frame")},
+        {QT_TRANSLATE_NOOP("Keys", "Y or Enter / N"),
+         QT_TRANSLATE_NOOP("Keys", "answer a question YES / NO")},
+        {QT_TRANSLATE_NOOP("Keys", "Left, Right (then Enter or Space)"),
+         QT_TRANSLATE_NOOP("Keys", "move the frame between YES and NO (and answer)")},
+        {QT_TRANSLATE_NOOP("Keys", "any key"),
+         QT_TRANSLATE_NOOP("Keys", "goes on from the cover, a note or a graph")},
+        {QT_TRANSLATE_NOOP("Keys", "Tab, Shift+Tab"),
+         QT_TRANSLATE_NOOP("Keys", "move through an editor's fields and buttons in reading order")},
+        {QT_TRANSLATE_NOOP("Keys", "Enter (in a field)"),
+         QT_TRANSLATE_NOOP("Keys", "the box's OK (Done, Particle type OK ?, Ready, done)")},
+        {QT_TRANSLATE_NOOP("Keys", "Space or Enter (on a button)"),
+         QT_TRANSLATE_NOOP("Keys", "presses it")},
+        {QT_TRANSLATE_NOOP("Keys", "F1 or ?"), QT_TRANSLATE_NOOP("Keys", "the keyboard help")},
+        {QT_TRANSLATE_NOOP("Keys", "Escape"), QT_TRANSLATE_NOOP("Keys", "ends the program")},
     };
     return rows;
 }
 
 const std::vector<KeyRow>& ViewWindowKeys() {
     static const std::vector<KeyRow> rows{
-        {"Left, Right", "Horizontal angle, one way or the other, while held"},
-        {"Up, Down", "Vertical angle, one way or the other, while held"},
-        {"+ or Page Up", "Zoom nearer, while held"},
-        {"- or Page Down", "Zoom away, while held"},
-        {"Home or O", "Original angle"},
-        {"P or Space", "pause (the buttons still turn and zoom) and go on"},
-        {"End or T", "Stop, or Terminate"},
-        {"Enter", "once stopped: back to the menu, as a click"},
-        {"Tab, then Space or Enter", "the button with the focus, as a click"},
-        {"D", "a longer description of the picture"},
-        {"G, S, R", "the Readings window, save the picture, record a movie"},
-        {"H, C, B", "Calculate: kicks 1.25 x stronger, weaker, back to the setup's bath"},
-        {"F1 or ?", "the keyboard help of the view; again to close it"},
-        {"Escape", "closes that help, or ends a recording"},
+        {QT_TRANSLATE_NOOP("Keys", "Left, Right"),
+         QT_TRANSLATE_NOOP("Keys", "Horizontal angle, one way or the other, while held")},
+        {QT_TRANSLATE_NOOP("Keys", "Up, Down"),
+         QT_TRANSLATE_NOOP("Keys", "Vertical angle, one way or the other, while held")},
+        {QT_TRANSLATE_NOOP("Keys", "+ or Page Up"),
+         QT_TRANSLATE_NOOP("Keys", "Zoom nearer, while held")},
+        {QT_TRANSLATE_NOOP("Keys", "- or Page Down"),
+         QT_TRANSLATE_NOOP("Keys", "Zoom away, while held")},
+        {QT_TRANSLATE_NOOP("Keys", "Home or O"), QT_TRANSLATE_NOOP("Keys", "Original angle")},
+        {QT_TRANSLATE_NOOP("Keys", "P or Space"),
+         QT_TRANSLATE_NOOP("Keys", "pause (the buttons still turn and zoom) and go on")},
+        {QT_TRANSLATE_NOOP("Keys", "End or T"), QT_TRANSLATE_NOOP("Keys", "Stop, or Terminate")},
+        {QT_TRANSLATE_NOOP("Keys", "Enter"),
+         QT_TRANSLATE_NOOP("Keys", "once stopped: back to the menu, as a click")},
+        {QT_TRANSLATE_NOOP("Keys", "Tab, then Space or Enter"),
+         QT_TRANSLATE_NOOP("Keys", "the button with the focus, as a click")},
+        {QT_TRANSLATE_NOOP("Keys", "D"),
+         QT_TRANSLATE_NOOP("Keys", "a longer description of the picture")},
+        {QT_TRANSLATE_NOOP("Keys", "G, S, R"),
+         QT_TRANSLATE_NOOP("Keys", "the Readings window, save the picture, record a movie")},
+        {QT_TRANSLATE_NOOP("Keys", "H, C, B"),
+         QT_TRANSLATE_NOOP("Keys",
+                           "Calculate: kicks 1.25 x stronger, weaker, back to the setup's bath")},
+        {QT_TRANSLATE_NOOP("Keys", "F1 or ?"),
+         QT_TRANSLATE_NOOP("Keys", "the keyboard help of the view; again to close it")},
+        {QT_TRANSLATE_NOOP("Keys", "Escape"),
+         QT_TRANSLATE_NOOP("Keys", "closes that help, or ends a recording")},
     };
     return rows;
+}
+
+std::vector<KeyRow> TranslatedKeys(const std::vector<KeyRow>& rows) {
+    std::vector<KeyRow> shown;
+    shown.reserve(rows.size());
+    for (const KeyRow& row : rows)
+        shown.emplace_back(translated("Keys", row.first.c_str()),
+                           translated("Keys", row.second.c_str()));
+    return shown;
 }
 
 std::string KeyRowsText(const std::vector<KeyRow>& rows) {
@@ -79,14 +111,14 @@ bool IsHelpKey(int key) {
 
 void ShowKeyboardHelp(Toolkit& toolkit) {
     Canvas& canvas = *toolkit.mainCanvas;
-    const std::vector<KeyRow>& rows = MainWindowKeys();
+    const std::vector<KeyRow> rows = TranslatedKeys(MainWindowKeys());
     int keysWidth = 0;
     int textWidth = 0;
     for (const KeyRow& row : rows) {
         keysWidth = std::max(keysWidth, canvas.textWidth(row.first));
         textWidth = std::max(textWidth, canvas.textWidth(row.second));
     }
-    const std::string title = "Keys (any key or a click closes this help)";
+    const std::string title = translated("Keys", "Keys (any key or a click closes this help)");
     const int w = std::max(keysWidth + 20 + textWidth, canvas.textWidth(title)) + 40;
     const int h = 20 * static_cast<int>(rows.size()) + 60;
     const QRect panel(std::max(0, (toolkit.screenWidth - w) / 2),

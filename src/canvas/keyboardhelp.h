@@ -17,6 +17,9 @@ using KeyRow = std::pair<std::string, std::string>;
 const std::vector<KeyRow>& MainWindowKeys();
 const std::vector<KeyRow>& ViewWindowKeys();
 
+// The rows in the chosen language, as the help shows and reads them.
+std::vector<KeyRow> TranslatedKeys(const std::vector<KeyRow>& rows);
+
 // The rows as lines of text, the key and its meaning a tab apart.
 std::string KeyRowsText(const std::vector<KeyRow>& rows);
 

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
 #include "canvas/decorative.h"
 #include "canvas/primitives.h"
+#include "lang/language.h"
 
 namespace zentova {
 
@@ -197,8 +199,9 @@ bool Plotter::findRange() {
     m_record.minimum = m_record.maximum = m_f.maximum;
     m_record.unchanged = true;
     if (m_in.seriesNumber >= 0) {
-        const std::string line1 = cut(m_in.title) + " = " + generalNumber(m_f.maximum, 15);
-        const std::string line2 = "Variable does not change";
+        const std::string line1 =
+            cut(m_in.title) + " = " + onScreen(generalNumber(m_f.maximum, 15));
+        const std::string line2 = translated("Prompts", "Variable does not change");
         TextPanel(m_toolkit, m_canvas, 0, m_in.top + 40, 255, 100, 100, line1, line2);
         m_record.texts.push_back({0, m_in.top + 40, line1});
         m_record.texts.push_back({0, m_in.top + 40, line2});
@@ -275,12 +278,12 @@ void Plotter::verticalTicks(double y0) {
             // Ticks reach 20 pixels below the horizontal axis, into the band of its labels.
             if (!(m_in.top + 30 <= t && t <= m_in.bottom - 20)) continue;
             const int row = static_cast<int>(t);
-            const std::string label = fixedText(sign * 0.1 * i * span, 8, 4);
+            const std::string label = onScreen(fixedText(sign * 0.1 * i * span, 8, 4));
             const int x = std::max(1, m_in.left + 64 - m_canvas.textWidth(label));
             write(x, row - 6, label);
             if (secondScale) {
                 const std::string second =
-                    generalNumber(m_extras.y2Min + sign * 0.1 * i * span2, 7);
+                    onScreen(generalNumber(m_extras.y2Min + sign * 0.1 * i * span2, 7));
                 write(std::max(1, x - m_canvas.textWidth(second) - 6), row - 6, second);
             }
             if (m_in.grid && row != axisRow)
@@ -299,7 +302,7 @@ void Plotter::horizontalTicks() {
     const std::string origin = xMin == 0.0   ? std::string("0.0")
                                : xMin <= 0.1 ? fixedText(xMin, 10, 8)
                                              : fixedText(xMin, 8, 3);
-    write(m_in.left + 60, b - 33, origin);
+    write(m_in.left + 60, b - 33, onScreen(origin));
     // Ten steps of a tenth of the width; rounding 0.1 * W must not lose the last one.
     constexpr int last = 10;
     for (int i = 1; i <= last && i * d <= m_f.W + 10; ++i) {
@@ -313,7 +316,7 @@ void Plotter::horizontalTicks() {
         const std::string label = i == last      ? fixedText(m_in.xMax, 8, 3)
                                   : xSpan <= 0.1 ? fixedText(xMin + 0.1 * i * xSpan, 10, 8)
                                                  : fixedText(xMin + 0.1 * i * xSpan, 8, 3);
-        write(m_in.left + 40 + step, b - 33, label);
+        write(m_in.left + 40 + step, b - 33, onScreen(label));
     }
 }
 
@@ -345,6 +348,20 @@ std::string fixedText(double value, int width, int decimals) {
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     const std::string text = result.ec == std::errc() ? std::string(buffer, result.ptr) : "?";
     return padLeft(text, width);
+}
+
+std::string onScreen(std::string text) {
+    const std::string half = screenNumber(0.5, 1);  // "0.5", or "0,5" in German
+    const std::string separator = half.substr(1, half.size() - 2);
+    if (const auto point = text.find('.'); point != std::string::npos && separator != ".")
+        text.replace(point, 1, separator);
+    return text;
+}
+
+std::string fixedOnScreen(double value, int decimals) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return onScreen(text);
 }
 
 std::string generalNumber(double value, int digits) {

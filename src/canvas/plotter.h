@@ -92,4 +92,12 @@ PlotRecord PlotGraph(Toolkit& toolkit, Canvas& canvas, const PlotInput& input);
 std::string fixedText(double value, int width, int decimals);
 std::string generalNumber(double value, int digits);
 
+// A number written with a point ("0.5", "  -1.2500", "1e-05") as the class reads it on
+// screen: the chosen language's decimal separator in place of the point.
+std::string onScreen(std::string text);
+
+// `value` fixed with `decimals` digits as printf writes it (ties rounded as the files round
+// them, so that English stays as it was), with the chosen language's separator.
+std::string fixedOnScreen(double value, int decimals);
+
 }  // namespace zentova

@@ -21,11 +21,13 @@ int scaled(long double factor, int component) {
 // The key colour of text scratch bitmaps.
 constexpr PackedColor KeyRed = packColor(255, 0, 0);
 
+// The scratch's ground is the key: a letter with ink at its corner ("É", "Î", "Ż") would
+// otherwise make the letters the key and copy the red ground as a block.
 void drawTextPass(Canvas& canvas, Canvas& scratch, int x, int y, const std::string& text,
                   PackedColor color) {
     scratch.setFontColor(color);
     scratch.textOut(0, 0, text);
-    canvas.drawTransparent(x, y, scratch.image(), scratch.pixel(1, 1));
+    canvas.drawTransparent(x, y, scratch.image(), KeyRed);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QtCore/qnamespace.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include "canvas/keyboardhelp.h"
 #include "canvas/primitives.h"
 #include "canvas/screenitems.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 
 namespace zentova {
@@ -23,20 +25,28 @@ std::string cut(const std::string& text) {
 }
 
 // The question's panel of width `w` about (x, y) and its two ovals, YES and NO.
-void drawQuestion(Toolkit& toolkit, Canvas& canvas, int x, int y, int w, const std::string& text) {
+void drawQuestion(Toolkit& toolkit, Canvas& canvas, int x, int y, int w, const std::string& text,
+                  const std::string& yes, const std::string& no) {
     TextPanel(toolkit, canvas, x - w / 2 - 20, y - 50, 250, 130, 120, text);
     OvalButton(canvas, x - 60, y + 40, 120, 120, 255, 1);
     OvalButton(canvas, x + 60, y + 40, 120, 120, 255, 1);
-    ShadowText(canvas, x - 75, y + 33, "YES", packColor(255, 255, 255));
-    ShadowText(canvas, x + 50, y + 33, "NO", packColor(255, 255, 255));
+    ShadowText(canvas, x - 75, y + 33, yes, packColor(255, 255, 255));
+    ShadowText(canvas, x + 50, y + 33, no, packColor(255, 255, 255));
 }
 
-// The answer a character gives without a focus frame: 1 yes (Y, y, Enter), 2 no (N, n),
-// 0 none.
-int answerOfCharacter(char c) {
-    if (c == 'Y' || c == 'y' || c == 13) return 1;
-    if (c == 'N' || c == 'n') return 2;
+// The answer a character gives without a focus frame: 1 yes (Y, y, Enter, and the first
+// letter of the language's YES: J in German, T in Polish), 2 no (N, n), 0 none.
+int answerOfCharacter(char c, char yesLetter) {
+    const auto upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper == 'Y' || c == 13 || (upper == yesLetter && upper != 'N')) return 1;
+    if (upper == 'N') return 2;
     return 0;
+}
+
+// The first letter of the language's YES, when it is a plain letter ("JA" gives J).
+char yesLetterOf(const std::string& yes) {
+    const unsigned char first = yes.empty() ? 0 : static_cast<unsigned char>(yes[0]);
+    return first < 128 && std::isalpha(first) ? static_cast<char>(std::toupper(first)) : 'Y';
 }
 
 // Which oval holds the focus frame, and whether the frame shows yet.
@@ -49,7 +59,7 @@ struct OvalFocus {
 // answers: Left, Right, Tab and Shift+Tab move the frame, Enter or Space answer the framed
 // oval, any other key by its character. 0 when none answered; `pressed` when any came.
 int answerOfPresses(Toolkit& toolkit, InputState& input, const QRect (&ovals)[2], OvalFocus& focus,
-                    bool& pressed) {
+                    char yesLetter, bool& pressed) {
     Canvas& canvas = *toolkit.mainCanvas;
     int answer = 0;
     while (answer == 0 && !input.keys.empty()) {
@@ -68,7 +78,7 @@ int answerOfPresses(Toolkit& toolkit, InputState& input, const QRect (&ovals)[2]
                    (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
             answer = focus.focused + 1;
         } else {
-            answer = answerOfCharacter(press.character);
+            answer = answerOfCharacter(press.character, yesLetter);
         }
     }
     return answer;
@@ -88,7 +98,10 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
     const PackedColor pen = canvas.penColor();
 
     const int w = canvas.textWidth(text);
-    drawQuestion(toolkit, canvas, x, y, w, text);
+    const std::string yes = translated("Prompts", "YES");
+    const std::string no = translated("Prompts", "NO");
+    const char yesLetter = yesLetterOf(yes);
+    drawQuestion(toolkit, canvas, x, y, w, text, yes, no);
 
     InputState& input = Input();
     input.lastKey = '?';
@@ -102,8 +115,8 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
     OvalFocus focus;
     ScreenItem said{
         ScreenRole::Dialog, text, QRect(x - w / 2 - 20, y - 50, w + 40, 130), true, false, {}};
-    said.parts.push_back({ScreenRole::Button, "YES", ovals[0], true, true, {}});
-    said.parts.push_back({ScreenRole::Button, "NO", ovals[1], true, false, {}});
+    said.parts.push_back({ScreenRole::Button, yes, ovals[0], true, true, {}});
+    said.parts.push_back({ScreenRole::Button, no, ovals[1], true, false, {}});
     Screen().setPrompt(said);
     int answer = 0;  // 1 yes, 2 no
     while (answer == 0) {
@@ -111,10 +124,10 @@ bool ConfirmAt(Toolkit& toolkit, int x, int y, const std::string& message) {
         SleepMs(50);
         ProcessMessages();
         bool pressed = false;
-        answer = answerOfPresses(toolkit, input, ovals, focus, pressed);
+        answer = answerOfPresses(toolkit, input, ovals, focus, yesLetter, pressed);
         // A key known only as the last one (set without a press recorded) answers as the box's
         // own poll reads it.
-        if (answer == 0 && !pressed) answer = answerOfCharacter(input.lastKey);
+        if (answer == 0 && !pressed) answer = answerOfCharacter(input.lastKey, yesLetter);
         input.lastKey = '?';
         if (input.mouseButtonState != 0 && std::abs(input.mouseY - (y + 40)) < 20) {
             if (std::abs(input.mouseX - (x - 60)) < 30) answer = 1;
@@ -155,7 +168,8 @@ void NoteBox(Toolkit& toolkit, const std::string& line1, const std::string& line
 }
 
 std::string fileErrorPlace(const FileError& error) {
-    return error.line() > 0 ? error.file() + ", line " + std::to_string(error.line())
+    return error.line() > 0 ? filled(translated("Prompts", "%1, line %2"),
+                                     {error.file(), std::to_string(error.line())})
                             : error.file();
 }
 

@@ -9,14 +9,17 @@
 #include "calc/report.h"
 #include "calc/runplan.h"
 #include "calc/stepper.h"
+#include "canvas/plotter.h"
 #include "canvas/primitives.h"
 #include "canvas/prompts.h"
 #include "command/command.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/finalstate.h"
+#include "files/numformat.h"
 #include "files/settingsfile.h"
 #include "files/trajectory.h"
+#include "lang/language.h"
 #include "model/placement.h"
 #include "pump/pump.h"
 #include "runs/description.h"
@@ -43,6 +46,22 @@ void clearAndSummary(ProgramState& program, RunWindows& windows) {
     windows.showProject();
 }
 
+// What an append changed in the trajectory, a clause each, in the class's language (the
+// command line has appendCutParts' English).
+std::vector<std::string> shownCutParts(const AppendStart& start) {
+    std::vector<std::string> parts;
+    if (start.restoredFrame)
+        parts.push_back(filled(translated("Calculation",
+                                          "the frame of the final state (t = %1) "
+                                          "was missing and was added"),
+                               {fixedOnScreen(start.finalStateTime, 3)}));
+    if (start.cut.partialFrameLine > 0)
+        parts.push_back(
+            filled(translated("Calculation", "the frame cut short at line %1 was left out"),
+                   {std::to_string(start.cut.partialFrameLine)}));
+    return parts;
+}
+
 // Continues from the final state on disk, when there is one, it belongs to this project
 // and the trajectory does not go on past it, after cutting off a frame cut short. False
 // (after a note) when the run cannot go on; the files and the state in memory are then
@@ -54,31 +73,42 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
         start = plan.startAppend(program.project, program.particles, false);
     } catch (const ForeignFinalState& error) {
         clearAndSummary(program, windows);
-        NoteBox(toolkit, "The final state belongs to another project:", error.mismatch(),
-                "Answer YES to \"Overwrite\" to start this project anew.", "", 0, 0);
+        NoteBox(
+            toolkit, translated("Calculation", "The final state belongs to another project:"),
+            error.mismatch(),
+            translated("Calculation", "Answer YES to \"Overwrite\" to start this project anew."),
+            "", 0, 0);
         return false;
     } catch (const FinalStateBehind& error) {
         clearAndSummary(program, windows);
-        char times[96];
-        std::snprintf(times, sizeof times, "Its last frame: t = %.3f; the final state: t = %.3f.",
-                      error.lastFrameTime(), error.finalStateTime());
-        NoteBox(toolkit, "The trajectory goes on past the final state.", times,
-                "Nothing was appended: new frames would go back in time.",
-                "Answer YES to \"Overwrite\" to start afresh.", 0, 0);
+        const std::string times = filled(
+            translated("Calculation", "Its last frame: t = %1; the final state: t = %2."),
+            {fixedOnScreen(error.lastFrameTime(), 3), fixedOnScreen(error.finalStateTime(), 3)});
+        NoteBox(
+            toolkit, translated("Calculation", "The trajectory goes on past the final state."),
+            times,
+            translated("Calculation", "Nothing was appended: new frames would go back in time."),
+            translated("Calculation", "Answer YES to \"Overwrite\" to start afresh."), 0, 0);
         return false;
     } catch (const FileError& error) {
         clearAndSummary(program, windows);
-        showFileErrorNote(toolkit, "The calculation cannot go on from the files.", error);
+        showFileErrorNote(
+            toolkit,
+            translated("Calculation", "The calculation cannot go on from the files.").c_str(),
+            error);
         return false;
     }
     if (!start.fromFinalState) {
         clearAndSummary(program, windows);
-        NoteBox(toolkit, "There is no final state to continue from:", plan.finalStatePath(),
-                "The calculation goes on from the particles as they are now.", "", 0, 0);
+        NoteBox(toolkit, translated("Calculation", "There is no final state to continue from:"),
+                plan.finalStatePath(),
+                translated("Calculation",
+                           "The calculation goes on from the particles as they are now."),
+                "", 0, 0);
     } else {
         SleepMs(PauseAfterFinalStateMs);
     }
-    std::vector<std::string> cut = appendCutParts(start);
+    std::vector<std::string> cut = shownCutParts(start);
     const bool trajectoryChanged = !cut.empty();
     if (!start.readingsNote.empty()) cut.push_back(start.readingsNote);
     if (!cut.empty()) {
@@ -86,33 +116,76 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
         clearAndSummary(program, windows);
         const auto part = [&](std::size_t k) { return k < cut.size() ? cut[k] : std::string(); };
         NoteBox(toolkit,
-                trajectoryChanged ? "The trajectory was brought in line with the final state:"
-                                  : "The readings were brought in line with the trajectory:",
+                trajectoryChanged
+                    ? translated("Calculation",
+                                 "The trajectory was brought in line with the final state:")
+                    : translated("Calculation",
+                                 "The readings were brought in line with the trajectory:"),
                 part(0), part(1), part(2), 0, 0);
     }
     return true;
 }
 
+// The likely cause of an unstable motion in the class's language, from the facts the stepper
+// named it by (its own words are the command line's): the step, the damping, the lightest
+// type's mass, and the bath as the keys left it.
+std::string shownCause(const InstabilityCause& cause, const ProgramState& program, double bath) {
+    const auto number = [](double value) { return onScreen(formatSignificant(value, 6)); };
+    const double step = program.settings.integrationStep;
+    std::string text;
+    switch (cause.source) {
+        case InstabilityCause::Source::Damping:
+            text = filled(translated("Calculation",
+                                     "the damping %1 is too large for the integration step %2"),
+                          {number(program.settings.dampingCoefficient), number(step)});
+            break;
+        case InstabilityCause::Source::Mass:
+            text = filled(
+                translated("Calculation",
+                           "the mass of type %1 (%2) is too small for the integration "
+                           "step %3"),
+                {std::to_string(cause.type),
+                 number(program.project
+                            .masses[static_cast<std::size_t>(std::clamp(cause.type, 0, MaxTypes))]),
+                 number(step)});
+            break;
+        case InstabilityCause::Source::Step:
+            text = filled(
+                translated("Calculation", "the integration step %1 is too large for these forces"),
+                {number(step)});
+            break;
+    }
+    if (bath != 1.0)
+        text = filled(translated("Calculation", "%1, with the bath at %2 times the setup's"),
+                      {text, number(bath)});
+    return text;
+}
+
 // The motion became unstable: when, the likely cause, and what to change where.
-void showUnstableNote(Toolkit& toolkit, const UnstableError& error) {
-    char time[64];
-    std::snprintf(time, sizeof time, "The calculation stopped at time %.3f.", error.time());
+void showUnstableNote(ProgramState& program, const UnstableError& error, double bath) {
+    const std::string time =
+        filled(translated("Calculation", "The calculation stopped at time %1."),
+               {fixedOnScreen(error.time(), 3)});
     const InstabilityCause& cause = error.cause();
     std::string advice;
     switch (cause.source) {
         case InstabilityCause::Source::Step:
-            advice = "Choose a smaller step in \"Advanced setup\".";
+            advice = translated("Calculation", "Choose a smaller step in \"Advanced setup\".");
             break;
         case InstabilityCause::Source::Damping:
-            advice = "Choose a smaller damping or step in \"Advanced setup\".";
+            advice = translated("Calculation",
+                                "Choose a smaller damping or step in \"Advanced setup\".");
             break;
         case InstabilityCause::Source::Mass:
-            advice = "Give type " + std::to_string(cause.type) +
-                     " a larger mass in \"Show/Edit project\".";
+            advice = filled(
+                translated("Calculation", "Give type %1 a larger mass in \"Show/Edit project\"."),
+                {std::to_string(cause.type)});
             break;
     }
-    NoteBox(toolkit, time, "The motion became unstable: " + cause.text + ".", advice,
-            "The files keep every frame written before.", 0, 0);
+    NoteBox(program.toolkit, time,
+            filled(translated("Calculation", "The motion became unstable: %1."),
+                   {shownCause(cause, program, bath)}),
+            advice, translated("Calculation", "The files keep every frame written before."), 0, 0);
 }
 
 }  // namespace
@@ -142,23 +215,27 @@ Start prepareRun(ProgramState& program, RunWindows& windows, RunPlan& plan) {
     try {
         plan.claim();
     } catch (const TrajectoryBusy& busy) {
-        NoteBox(toolkit, "The calculation cannot start:", busy.what(),
-                "Wait until the other calculation ends, or stop it.", "", 0, 0);
+        NoteBox(toolkit, translated("Calculation", "The calculation cannot start:"), busy.what(),
+                translated("Calculation", "Wait until the other calculation ends, or stop it."), "",
+                0, 0);
         return Start::Refused;
     } catch (const FileError& error) {
-        showFileErrorNote(toolkit, "The calculation cannot start.", error);
+        showFileErrorNote(
+            toolkit, translated("Calculation", "The calculation cannot start.").c_str(), error);
         return Start::Refused;
     }
     if (const std::string note = plan.lockNote(); !note.empty()) {
         tell(std::cerr, note);
-        NoteBox(toolkit, "Note:", note, "", "", 0, 0);
+        NoteBox(toolkit, translated("Calculation", "Note:"), note, "", "", 0, 0);
     }
     try {
         const bool anew =
-            !plan.trajectoryExisted() || Confirm(toolkit, "Overwrite old trajectory file ?");
+            !plan.trajectoryExisted() ||
+            Confirm(toolkit, translated("Calculation", "Overwrite old trajectory file ?"));
         clearAndSummary(program, windows);
         if (!anew) {
-            if (!Confirm(toolkit, "Append to old trajectory file ?")) return Start::Declined;
+            if (!Confirm(toolkit, translated("Calculation", "Append to old trajectory file ?")))
+                return Start::Declined;
             return prepareAppend(program, windows, plan) ? Start::Run : Start::Refused;
         }
         program.particles.time = 0.0;
@@ -168,7 +245,8 @@ Start prepareRun(ProgramState& program, RunWindows& windows, RunPlan& plan) {
         return Start::Run;
     } catch (const FileError& error) {
         clearAndSummary(program, windows);
-        showFileErrorNote(toolkit, "The calculation cannot start.", error);
+        showFileErrorNote(
+            toolkit, translated("Calculation", "The calculation cannot start.").c_str(), error);
         return Start::Refused;
     }
 }
@@ -202,7 +280,8 @@ void stepUntilStop(const Scene& scene, CalculationStepper& stepper, const Redraw
         if (Input().mouseButtonState == 2) {
             redraw();
             view.setRunPhase(RunPhase::HeldFromMainWindow);
-            view.setStatus("Paused: click or press a key on the main window to go on");
+            view.setStatus(QString::fromStdString(translated(
+                "Calculation", "Paused: click or press a key on the main window to go on")));
             WaitClickOrKey();
             view.setRunPhase(RunPhase::Advancing);
         }
@@ -232,7 +311,8 @@ void awaitClosingClick(TForm2& view, const Redraw& redraw) {
     ProcessMessages();
     ClearViewBuffers(view);
     redraw();
-    view.setStatus("Stopped: click to return to the menu");
+    view.setStatus(
+        QString::fromStdString(translated("Calculation", "Stopped: click to return to the menu")));
     Input().mainWindowTag = 0;
     Input().viewWindowTag = 0;
     // A view window the user closed has been dismissed already.
@@ -246,14 +326,18 @@ void awaitClosingClick(TForm2& view, const Redraw& redraw) {
 // Whether the project and the setup can be calculated; when not, a note says why.
 bool calculable(ProgramState& program) {
     if (const auto problem = projectProblem(program.project)) {
-        NoteBox(program.toolkit, "This project cannot be calculated:", *problem, "", "", 0, 0);
+        NoteBox(program.toolkit, translated("Calculation", "This project cannot be calculated:"),
+                *problem, "", "", 0, 0);
         return false;
     }
     try {
         checkCalculable(program.settings, program.settingsLines);
     } catch (const FileError& error) {
-        showFileErrorNote(program.toolkit, "The calculation cannot start; see \"Advanced setup\".",
-                          error);
+        showFileErrorNote(
+            program.toolkit,
+            translated("Calculation", "The calculation cannot start; see \"Advanced setup\".")
+                .c_str(),
+            error);
         return false;
     }
     return true;
@@ -289,7 +373,7 @@ class FrameReadings {
 
 // Steps until "Stop"; false, the view put away and a note shown, when a file failed or the
 // motion became unstable.
-bool stepTellingFailures(Toolkit& toolkit, ViewSession& session, const Scene& scene,
+bool stepTellingFailures(ProgramState& program, ViewSession& session, const Scene& scene,
                          CalculationStepper& stepper, const Redraw& redraw,
                          FrameReadings& frameReadings, CalculationTimes& spent) {
     try {
@@ -297,12 +381,15 @@ bool stepTellingFailures(Toolkit& toolkit, ViewSession& session, const Scene& sc
             scene, stepper, redraw, [&] { frameReadings.afterFrame(); }, spent);
     } catch (const FileError& error) {
         session.putAway();
-        showFileErrorNote(toolkit, "The calculation stopped; the files keep what was written.",
-                          error);
+        showFileErrorNote(
+            program.toolkit,
+            translated("Calculation", "The calculation stopped; the files keep what was written.")
+                .c_str(),
+            error);
         return false;
     } catch (const UnstableError& error) {
         session.putAway();
-        showUnstableNote(toolkit, error);
+        showUnstableNote(program, error, stepper.bathFactor());
         return false;
     }
     return true;
@@ -355,26 +442,23 @@ RunOutcome runPlanned(ProgramState& program, RunWindows& windows, RunPlan& plan,
     const Scene scene{view, project, program.settings, program.viewDistance};
     ViewSession session(program.toolkit, view);
     const RunWords words(
-        view, [n] { return "Calculation of " + std::to_string(n) + " particles"; }, project,
-        statePlaces(program.particles, n), program.settings.cubeHalfSize);
+        view, [n] { return translated("Calculation", "Calculation of %n particles", nullptr, n); },
+        project, statePlaces(program.particles, n), program.settings.cubeHalfSize);
     SetViewClearColor(view, program.settings.backgroundColor);
     ApplyFog(scene);
     StepRate rate;
     CalculationTimes spent;
     // The status line: the readings of the last redraw (each redraw brings them up to date),
     // and the bath as it is now, so that a bath key shows at once.
-    std::string readingsText;
+    Readings readings;
     const auto showStatus = [&] {
-        view.setStatus(
-            QString::fromStdString(readingsText + "   " + formatBath(stepper.bathFactor())));
+        view.setStatus(QString::fromStdString(readingsOnScreen(readings, stepper.bathFactor())));
     };
     const Redraw redraw = [&] {
         const auto start = Clock::now();
         RenderState(scene, program.particles);
-        const Readings readings{program.particles.time, stepper.frames(),
-                                rate.update(stepper.steps()),
-                                meanKineticEnergy(project, program.particles, n)};
-        readingsText = formatReadings(readings);
+        readings = Readings{program.particles.time, stepper.frames(), rate.update(stepper.steps()),
+                            meanKineticEnergy(project, program.particles, n)};
         showStatus();
         view.showDrawnNow();
         spent.drawingSeconds += secondsOf(Clock::now() - start);
@@ -393,8 +477,7 @@ RunOutcome runPlanned(ProgramState& program, RunWindows& windows, RunPlan& plan,
         stepper.setBathFactor(bathFactorOfLevel(bathLevel));
         showStatus();
     });
-    if (!stepTellingFailures(program.toolkit, session, scene, stepper, redraw, frameReadings,
-                             spent))
+    if (!stepTellingFailures(program, session, scene, stepper, redraw, frameReadings, spent))
         return RunOutcome::Finished;
     if (windows.times) *windows.times = spent;
     plan.trajectory().close();

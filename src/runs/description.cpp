@@ -6,15 +6,18 @@
 #include <cstdio>
 #include <map>
 
+#include "canvas/plotter.h"
 #include "files/numformat.h"
+#include "lang/language.h"
 #include "view3d/viewwindow.h"
 
 namespace zentova {
 
 namespace {
 
+// Three significant digits, with the class's decimal separator.
 std::string number(double value) {
-    return formatSignificant(value, 3);
+    return onScreen(formatSignificant(value, 3));
 }
 
 using Point = std::array<double, 3>;
@@ -29,7 +32,7 @@ double distance(const Point& a, const Point& b) {
 std::string DescribeParticles(const Project& project, const ParticlePlaces& places,
                               double cubeHalfSize) {
     const int n = places.count();
-    if (n <= 0) return "No particles are shown.";
+    if (n <= 0) return translated("ViewDescription", "No particles are shown.");
     Point centre{};
     std::map<int, std::pair<Point, int>> types;  // each type's sum of positions and count
     for (int p = 1; p <= n; ++p) {
@@ -47,20 +50,22 @@ std::string DescribeParticles(const Project& project, const ParticlePlaces& plac
     }
     const double gyration = std::sqrt(squares / n);
 
-    std::string text = std::to_string(n) + " particles of " + std::to_string(types.size()) +
-                       (types.size() == 1 ? " type" : " types") + ":";
-    std::string separator = " ";
+    std::string list;
     for (auto& [type, place] : types) {
         auto& [sum, count] = place;
         for (double& c : sum) c /= count;
         const double mass =
             type >= 1 && type <= MaxTypes ? project.masses[static_cast<std::size_t>(type)] : 0.0;
-        text += separator + std::to_string(count) + " of type " + std::to_string(type) + " (mass " +
-                number(mass) + ")";
-        separator = ", ";
+        if (!list.empty()) list += ", ";
+        list += filled(translated("ViewDescription", "%1 of type %2 (mass %3)"),
+                       {std::to_string(count), std::to_string(type), number(mass)});
     }
-    text += ". Radius of gyration " + number(gyration) + " in a cube of half edge " +
-            number(cubeHalfSize) + ".";
+    const int typeCount = static_cast<int>(types.size());
+    std::string text = filled(
+        translated("ViewDescription",
+                   "%1 particles of %n types: %2. Radius of gyration %3 in a cube of half edge %4.",
+                   nullptr, typeCount),
+        {std::to_string(n), list, number(gyration), number(cubeHalfSize)});
     if (types.size() < 2) return text;
     double farthest = 0.0;
     std::pair<int, int> pair;
@@ -74,10 +79,15 @@ std::string DescribeParticles(const Project& project, const ParticlePlaces& plac
         }
     }
     const bool separated = farthest > 0.5 * gyration;
-    text += separated ? " The types are separated: the centres of types "
-                      : " The types are mixed: the centres of types ";
-    text += std::to_string(pair.first) + " and " + std::to_string(pair.second) + " lie " +
-            number(farthest) + " apart.";
+    const std::string centres =
+        separated ? translated("ViewDescription",
+                               "The types are separated: the centres of types %1 and %2 lie %3 "
+                               "apart.")
+                  : translated("ViewDescription",
+                               "The types are mixed: the centres of types %1 and %2 lie %3 apart.");
+    text += ' ';
+    text += filled(centres,
+                   {std::to_string(pair.first), std::to_string(pair.second), number(farthest)});
     return text;
 }
 
@@ -93,9 +103,17 @@ ParticlePlaces framePlaces(const Frame& frame) {
 }
 
 std::string timeText(double time) {
-    char text[64];
-    std::snprintf(text, sizeof text, "t = %.3f", time);
-    return text;
+    return filled(translated("Playback", "t = %1"), {fixedOnScreen(time, 3)});
+}
+
+std::string readingsOnScreen(const Readings& r, double bath) {
+    char energy[32];
+    std::snprintf(energy, sizeof energy, "%.5g", r.meanKineticEnergy);
+    return filled(translated("Calculation",
+                             "t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per "
+                             "particle   bath x %5"),
+                  {fixedOnScreen(r.time, 3), std::to_string(r.frames),
+                   fixedOnScreen(r.stepsPerSecond, 0), onScreen(energy), fixedOnScreen(bath, 2)});
 }
 
 RunWords::RunWords(TForm2& view, std::function<std::string()> facts, const Project& project,

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "calc/report.h"
 #include "model/frame.h"
 #include "model/particles.h"
 #include "model/project.h"
@@ -31,8 +32,12 @@ std::string DescribeParticles(const Project& project, const ParticlePlaces& plac
 ParticlePlaces statePlaces(const ParticleState& particles, int n);
 ParticlePlaces framePlaces(const Frame& frame);
 
-// "t = 1.250", as the status line writes a time.
+// "t = 1.250", as the status line writes a time (in the chosen language).
 std::string timeText(double time);
+
+// A calculation's status line: its readings, and the bath's factor as the keys H, C and B
+// leave it; in the chosen language, with its decimal separator.
+std::string readingsOnScreen(const Readings& readings, double bath);
 
 class TForm2;
 

@@ -9,6 +9,7 @@
 #include "files/finalstate.h"
 #include "files/trajectory.h"
 #include "files/xyzexport.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 #include "runs/description.h"
 #include "runs/displays.h"
@@ -26,11 +27,11 @@ namespace {
 constexpr int PauseBeforePlaybackMs = 100;
 
 // Ends a display that met a damaged file: the view goes away and the note names the place.
-void abandon(ProgramState& program, ViewSession* session, const char* what,
+void abandon(ProgramState& program, ViewSession* session, const std::string& what,
              const FileError& error) {
     if (session) session->putAway();
     ClearScreen(program.toolkit, *program.toolkit.mainCanvas, 0, 0, 0);
-    showFileErrorNote(program.toolkit, what, error);
+    showFileErrorNote(program.toolkit, what.c_str(), error);
 }
 
 // Opens the trajectory at `path` for a replay; false, the buttons hidden and a note shown,
@@ -41,7 +42,8 @@ bool openHistory(ProgramState& program, TForm2& view, const std::string& path,
         file = openTrajectory(path);
     } catch (const FileError& error) {
         HideViewButtons(view);
-        abandon(program, nullptr, "The trajectory cannot be replayed.", error);
+        abandon(program, nullptr, translated("Playback", "The trajectory cannot be replayed."),
+                error);
         return false;
     }
     return true;
@@ -72,25 +74,30 @@ void endReplay(ProgramState& program, TForm2& view, const TrajectoryReader& read
     ProcessMessages();
     if (ended)
         ShadowText(*program.toolkit.mainCanvas, 10, program.toolkit.screenHeight - 30,
-                   "Final state reached", packColor(255, 255, 255));
+                   translated("Playback", "Final state reached"), packColor(255, 255, 255));
     // A last frame cut short (a crash, a copy in progress) ends the replay as the end of the
     // file does; the status line says what was left out.
     const QString leftOut =
         reader.partialFrameLine() > 0
-            ? QString::fromStdString(path + ": " + partialFrameNote(reader.partialFrameLine()))
+            ? QString::fromStdString(
+                  filled(translated("Playback", "%1: the frame cut short at line %2 was left out"),
+                         {path, std::to_string(reader.partialFrameLine())}))
             : QString();
     // What the main window writes at the end, and the frame it ended on.
     const QString ending =
-        QString::fromStdString((ended ? "Final state reached, " : "Stopped at ") + status);
+        QString::fromStdString(filled(ended ? translated("Playback", "Final state reached, %1")
+                                            : translated("Playback", "Stopped at %1"),
+                                      {status}));
     view.setStatus(leftOut.isEmpty() ? ending : ending + "   " + leftOut);
     file.close();
     ClearViewBuffers(view);
     redraw();
-    view.button(ViewButton::Stop)->setText("Terminate");
+    view.button(ViewButton::Stop)->setText(QString::fromStdString(translated("View", "Terminate")));
     ApplyFog(scene);
     InspectUntilTerminate(scene, controls, redraw);
-    const QString waiting =
-        ended ? "Final state reached: click to return" : "Stopped: click to return to the menu";
+    const QString waiting = QString::fromStdString(
+        ended ? translated("Playback", "Final state reached: click to return")
+              : translated("Playback", "Stopped: click to return to the menu"));
     AwaitDismiss(
         view, redraw, [&] { ClearScreen(program.toolkit, *program.toolkit.mainCanvas, 0, 0, 0); },
         leftOut.isEmpty() ? waiting : waiting + " (" + leftOut + ")");
@@ -126,7 +133,8 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
         view.showDrawnNow();
     };
     const RunWords words(
-        view, [&] { return "History of " + std::to_string(frame->count) + " particles"; },
+        view,
+        [&] { return translated("Playback", "History of %n particles", nullptr, frame->count); },
         program.project, framePlaces(*frame), program.settings.cubeHalfSize);
     // The key G shows the kinetic energies of the readings file up to the frame shown.
     ReadingsView readingsView(view, program.project, readingsPathOf(program.source.baseName));
@@ -134,7 +142,8 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
     long long frames = 0;
     // The time of the frame shown, in the status line as a calculation has it.
     const auto frameStatus = [&] {
-        return timeText(frame->time) + "   frame " + std::to_string(frames);
+        return filled(translated("Playback", "%1   frame %2"),
+                      {timeText(frame->time), std::to_string(frames)});
     };
     view.setRunPhase(RunPhase::Advancing);
     try {
@@ -147,7 +156,8 @@ void HistoryPlayback(ProgramState& program, RunWindows& windows) {
             redraw();
         });
     } catch (const FileError& error) {
-        abandon(program, &session, "The trajectory cannot be replayed further.", error);
+        abandon(program, &session,
+                translated("Playback", "The trajectory cannot be replayed further."), error);
         return;
     }
 
@@ -171,7 +181,8 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
     try {
         state = loadFinalStateFile(path);
     } catch (const FileError& error) {
-        abandon(program, &session, "The final state cannot be shown.", error);
+        abandon(program, &session, translated("Playback", "The final state cannot be shown."),
+                error);
         return;
     }
     // Read whole before anything is taken: a damaged file leaves the shared state alone.
@@ -189,8 +200,9 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
     const RunWords words(
         view,
         [&] {
-            return "Final state at " + timeText(state.time) + ", " + std::to_string(state.count) +
-                   " particles";
+            return filled(
+                translated("Playback", "Final state at %1, %n particles", nullptr, state.count),
+                {timeText(state.time)});
         },
         program.project, statePlaces(program.particles, state.count),
         program.settings.cubeHalfSize);
@@ -198,11 +210,11 @@ void FinalStateDisplay(ProgramState& program, RunWindows& windows) {
     SetViewClearColor(view, program.settings.backgroundColor);
     redraw();
     ShowViewButtons(view);
-    view.button(ViewButton::Stop)->setText("Terminate");
+    view.button(ViewButton::Stop)->setText(QString::fromStdString(translated("View", "Terminate")));
     InspectUntilTerminate(scene, controls, redraw);
     AwaitDismiss(
         view, redraw, [&] { ClearScreen(toolkit, *toolkit.mainCanvas, 0, 0, 0); },
-        "Final state reached: click to return");
+        QString::fromStdString(translated("Playback", "Final state reached: click to return")));
     session.handOver();
 }
 

@@ -6,6 +6,7 @@
 #include "charts/readingswindow.h"
 #include "files/atomicfile.h"
 #include "files/trajectory.h"
+#include "lang/language.h"
 #include "view3d/viewwindow.h"
 
 namespace zentova {
@@ -54,8 +55,11 @@ void ReadingsView::open() {
     m_window->setRows(rows);
     std::string note = m_note;
     if (!fits)
-        note = fileExists(m_path) ? m_path + " is for other types or damaged."
-                                  : "There are no readings: " + m_path + " is missing.";
+        note =
+            fileExists(m_path)
+                ? filled(translated("Calculation", "%1 is for other types or damaged."), {m_path})
+                : filled(translated("Calculation", "There are no readings: %1 is missing."),
+                         {m_path});
     m_window->setNote(QString::fromStdString(note));
     // Beside the view window, on its left where the screen has room, level with its bottom
     // so that the project's summary at the top of the main window stays in sight.

@@ -8,6 +8,7 @@
 #include "files/fileerror.h"
 #include "files/lammpsdump.h"
 #include "files/linereader.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 #include "runs/description.h"
 #include "runs/readingsview.h"
@@ -75,12 +76,14 @@ long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings
         return parseLammpsLog(log, run.manifest);
     });
     view.setRunFacts([&] {
-        return QString::fromStdString("Run of " + std::to_string(run.manifest.particles) +
-                                      " particles brought back from LAMMPS");
+        return QString::fromStdString(translated("Replay",
+                                                 "Run of %n particles brought back from LAMMPS",
+                                                 nullptr, run.manifest.particles));
     });
     long long frames = 0;
     const auto frameStatus = [&] {
-        return timeText(frame->time) + "   frame " + std::to_string(frames);
+        return filled(translated("Replay", "%1   frame %2"),
+                      {timeText(frame->time), std::to_string(frames)});
     };
     bool ended = false;
     std::string refused;
@@ -106,15 +109,16 @@ long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings
     if (refusal) *refusal = refused;
     ProcessMessages();
     std::string leftOut = refused.empty() ? reader.note() : refused;
-    const std::string ending =
-        (ended ? "Final state reached, " : "Stopped at ") + (any ? frameStatus() : "no frame");
+    const std::string ending = filled(ended ? translated("Replay", "Final state reached, %1")
+                                            : translated("Replay", "Stopped at %1"),
+                                      {any ? frameStatus() : translated("Replay", "no frame")});
     view.setStatus(QString::fromStdString(leftOut.empty() ? ending : ending + "   " + leftOut));
     redraw();
-    view.button(ViewButton::Stop)->setText("Terminate");
+    view.button(ViewButton::Stop)->setText(QString::fromStdString(translated("View", "Terminate")));
     ApplyFog(scene);
     InspectUntilTerminate(scene, controls, redraw);
-    const std::string waiting =
-        ended ? "Final state reached: click to end" : "Stopped: click to end";
+    const std::string waiting = ended ? translated("Replay", "Final state reached: click to end")
+                                      : translated("Replay", "Stopped: click to end");
     AwaitDismiss(
         view, redraw, [] {},
         QString::fromStdString(leftOut.empty() ? waiting : waiting + " (" + leftOut + ")"));

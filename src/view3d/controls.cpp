@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "lang/language.h"
 #include "pump/pump.h"
 #include "view3d/drawing.h"
 #include "view3d/viewwindow.h"
@@ -104,7 +105,7 @@ void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Red
 
 void AwaitDismiss(TForm2& window, const Redraw& redraw,
                   const std::function<void()>& clearMainScreen, const QString& waiting) {
-    window.button(ViewButton::Stop)->setText("Stop");
+    window.button(ViewButton::Stop)->setText(QString::fromStdString(translated("View", "Stop")));
     HideViewButtons(window);
     window.setRunPhase(RunPhase::Returning);
     ProcessMessages();

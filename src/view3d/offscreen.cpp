@@ -8,8 +8,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QThread>
-#include <cstdio>
 
+#include "canvas/plotter.h"
+#include "lang/language.h"
 #include "view3d/viewgl.h"
 #include "view3d/viewwindow.h"
 
@@ -56,12 +57,12 @@ bool OffscreenView::rawPicture(QImage& picture) const {
 }
 
 void drawTimeText(QImage& picture, double time, bool bottomUp) {
-    char text[48];
-    std::snprintf(text, sizeof text, "t = %.3f", time);
+    // Shown to a class like the view's own time: in its language, with its decimal separator.
+    const std::string text = filled(translated("View", "t = %1"), {fixedOnScreen(time, 3)});
     QFont font("DejaVu Sans");
     font.setPixelSize(20);
     QPainterPath path;
-    path.addText(0, 0, font, QString::fromLatin1(text));
+    path.addText(0, 0, font, QString::fromStdString(text));
     path.translate(12, picture.height() - 14);
     QPainter painter(&picture);
     if (bottomUp) {

@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <vector>
 
+#include "lang/language.h"
 #include "view3d/viewwindow.h"
 
 namespace zentova {
@@ -93,16 +95,18 @@ void InstallViewAccessibility() {
 namespace {
 
 // The phase in words, with the key that ends it.
-QString phaseWords(RunPhase phase, bool paused) {
+std::string phaseWords(RunPhase phase, bool paused) {
     switch (phase) {
         case RunPhase::Advancing:
-            return paused ? "paused, P goes on" : "advancing, End or T stops";
+            return paused ? translated("ViewDescription", "paused, P goes on")
+                          : translated("ViewDescription", "advancing, End or T stops");
         case RunPhase::HeldFromMainWindow:
-            return "paused, a click or key on the main window goes on";
+            return translated("ViewDescription",
+                              "paused, a click or key on the main window goes on");
         case RunPhase::Inspecting:
-            return "the picture stays, End or T terminates";
+            return translated("ViewDescription", "the picture stays, End or T terminates");
         case RunPhase::Returning:
-            return "waiting, Enter or a click returns to the menu";
+            return translated("ViewDescription", "waiting, Enter or a click returns to the menu");
         case RunPhase::None:
             break;
     }
@@ -115,8 +119,13 @@ QString TForm2::liveDescription() const {
     QStringList parts;
     if (m_runFacts) parts << m_runFacts();
     if (!m_status.isEmpty()) parts << m_status;
-    if (const QString words = phaseWords(m_phase, m_paused); !words.isEmpty()) parts << words;
-    if (m_recording.active()) parts << QString("recording, %1 frames").arg(m_recording.frames());
+    if (const std::string words = phaseWords(m_phase, m_paused); !words.empty())
+        parts << QString::fromStdString(words);
+    if (m_recording.active()) {
+        const int frames = static_cast<int>(std::min<long long>(m_recording.frames(), 2000000000));
+        parts << QString::fromStdString(
+            translated("ViewDescription", "recording, %n frames", nullptr, frames));
+    }
     return parts.join("; ");
 }
 
@@ -139,7 +148,8 @@ void TForm2::describeLive() {
     m_described.start();
     m_describedPhase = m_phase;
     m_describedPaused = m_paused;
-    m_statusLine->setAccessibleName("Status");
+    m_statusLine->setAccessibleName(
+        QString::fromStdString(translated("ViewDescription", "Status")));
     m_statusLine->setAccessibleDescription(text);
     setAccessibleDescription(text);
     if (!QAccessible::isActive()) return;

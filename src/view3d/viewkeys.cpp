@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "canvas/keyboardhelp.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 #include "view3d/viewwindow.h"
 
@@ -70,13 +71,15 @@ void ToggleViewKeyHelp(TForm2& window) {
         panel = new QLabel(&window);
         panel->setObjectName("KeyHelp");
         QString rows;
-        for (const KeyRow& row : ViewWindowKeys())
+        const std::vector<KeyRow> keys = TranslatedKeys(ViewWindowKeys());
+        for (const KeyRow& row : keys)
             rows += QString("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>")
                         .arg(QString::fromStdString(row.first).toHtmlEscaped(),
                              QString::fromStdString(row.second).toHtmlEscaped());
-        panel->setText("<p><b>Keys of this window</b></p><table>" + rows + "</table>");
-        panel->setAccessibleName("Keys of this window");
-        panel->setAccessibleDescription(QString::fromStdString(KeyRowsText(ViewWindowKeys())));
+        const QString title = QString::fromStdString(translated("Keys", "Keys of this window"));
+        panel->setText("<p><b>" + title.toHtmlEscaped() + "</b></p><table>" + rows + "</table>");
+        panel->setAccessibleName(title);
+        panel->setAccessibleDescription(QString::fromStdString(KeyRowsText(keys)));
         // White on black: far above the 4.5:1 that text needs.
         panel->setStyleSheet("QLabel { background: black; color: white; padding: 10px; }");
         panel->setFont(QFont(panel->font().family(), 11));

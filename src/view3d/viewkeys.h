@@ -8,9 +8,6 @@ namespace zentova {
 
 class TForm2;
 
-// What the status line puts first while the key P holds a run.
-inline const QString PausedText = QStringLiteral("Paused: P or Space goes on");
-
 // The view window's keys, each the same as its button: Left and Right hold "Horizontal
 // angle", Up and Down "Vertical angle", + and - (Page Up, Page Down) "Zoom", each key in its
 // own direction; Home or O is "Original angle", End or T "Stop" (or "Terminate"). P or Space

@@ -11,10 +11,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QtGlobal>
 #include <algorithm>
 #include <iostream>
 
 #include "command/command.h"
+#include "lang/language.h"
 #include "pump/pump.h"
 #include "view3d/focusframe.h"
 #include "view3d/scene.h"
@@ -32,11 +34,16 @@ struct ButtonDesign {
 };
 
 // Button1..Button5; all 109 x 25 at top 4. Zoom sits left of Stop.
-constexpr std::array<ButtonDesign, 5> Buttons{{{"Horizontal angle", 4},
-                                               {"Vertical angle", 120},
-                                               {"Original angle", 236},
-                                               {"Stop", 460},
-                                               {"Zoom", 348}}};
+constexpr std::array<ButtonDesign, 5> Buttons{{{QT_TRANSLATE_NOOP("View", "Horizontal angle"), 4},
+                                               {QT_TRANSLATE_NOOP("View", "Vertical angle"), 120},
+                                               {QT_TRANSLATE_NOOP("View", "Original angle"), 236},
+                                               {QT_TRANSLATE_NOOP("View", "Stop"), 460},
+                                               {QT_TRANSLATE_NOOP("View", "Zoom"), 348}}};
+
+// A count of frames for a counted text; a recording never comes near the limit of int.
+int frameCount(long long frames) {
+    return static_cast<int>(std::min<long long>(frames, 2000000000));
+}
 
 // Raster-only platforms: a window holding a GL widget there cannot even be shown safely.
 bool platformComposesGL() {
@@ -51,7 +58,7 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
     // Before anything asks for the window's interface: the first answer is kept.
     InstallViewAccessibility();
     setObjectName("TForm2");
-    setWindowTitle("Simulation run");
+    setWindowTitle(QString::fromStdString(translated("View", "Simulation run")));
     QFont designFont("MS Sans Serif");
     designFont.setPixelSize(11);
     setFont(designFont);
@@ -74,7 +81,8 @@ TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
 
     for (const ViewButton b : ViewButtons) {
         const ButtonDesign& design = Buttons[slot(b)];
-        auto* made = new FocusFramed<QPushButton>(design.caption, this);
+        auto* made = new FocusFramed<QPushButton>(
+            QString::fromStdString(translated("View", design.caption)), this);
         made->setObjectName(QString("Button%1").arg(static_cast<int>(b)));
         made->setGeometry(design.left, 4, 109, 25);
         made->setEnabled(false);
@@ -110,9 +118,11 @@ void TForm2::setStatus(const QString& text) {
 
 void TForm2::showStatusText() {
     QString text = m_status;
-    if (m_paused) text = text.isEmpty() ? PausedText : PausedText + "   " + text;
+    const QString paused = QString::fromStdString(translated("View", "Paused: P or Space goes on"));
+    if (m_paused) text = text.isEmpty() ? paused : paused + "   " + text;
     if (m_recording.active()) {
-        const QString recording = QString("Recording: %1 frames").arg(m_recording.frames());
+        const QString recording = QString::fromStdString(
+            translated("View", "Recording: %n frames", nullptr, frameCount(m_recording.frames())));
         text = text.isEmpty() ? recording : recording + "   " + text;
     }
     fitStatusLine(text, false);
@@ -150,11 +160,12 @@ void TForm2::showNote(const QString& text) {
 }
 
 bool TForm2::saveSnapshot(const std::string& path) {
-    std::string error = "the view shows no picture";
+    std::string error = translated("View", "the view shows no picture");
     const bool saved =
         m_view && m_view->isValid() && savePicturePng(m_view->grabFramebuffer(), path, error);
-    showNote(QString::fromStdString(saved ? "Picture saved as " + path
-                                          : "The picture was not saved: " + error));
+    showNote(QString::fromStdString(
+        saved ? filled(translated("View", "Picture saved as %1"), {path})
+              : filled(translated("View", "The picture was not saved: %1"), {error})));
     return saved;
 }
 
@@ -164,8 +175,9 @@ void TForm2::startRecording(const std::string& path) {
     const qreal ratio = m_view ? m_view->devicePixelRatioF() : 1.0;
     const QSize size = m_view ? m_view->size() * ratio : QSize();
     if (!m_view || !m_view->isValid() || !m_recording.start(path, size, error)) {
-        if (error.empty()) error = "the view shows no picture";
-        showNote(QString::fromStdString("The view is not recorded: " + error));
+        if (error.empty()) error = translated("View", "the view shows no picture");
+        showNote(QString::fromStdString(
+            filled(translated("View", "The view is not recorded: %1"), {error})));
         return;
     }
     m_noteTimer.stop();
@@ -180,8 +192,17 @@ void TForm2::stopRecording() {
     const std::string note =
         saved ? "Movie saved as " + path + " (" + std::to_string(frames) + " frames)"
               : "The movie was not saved: " + error;
-    showNote(QString::fromStdString(note));
-    // Also where a script that drives the program can read it.
+    showNote(QString::fromStdString(
+        saved ? filled(translated("View", "Movie saved as %1 (%n frames)", nullptr,
+                                  frameCount(frames)),
+                       {path})
+              : filled(translated("View", "The movie was not saved: %1"),
+                       {frames == 0 ? translated("View",
+                                                 "nothing was recorded (the view drew "
+                                                 "no picture meanwhile), so no file was "
+                                                 "written")
+                                    : error})));
+    // Also where a script that drives the program can read it, in English as scripts expect.
     tell(std::cerr, note);
 }
 
@@ -189,7 +210,8 @@ void TForm2::pictureDrawn() {
     if (!m_recording.active() || !m_view) return;
     std::string error;
     if (!m_recording.capture(m_view->size() * m_view->devicePixelRatioF(), error)) {
-        showNote(QString::fromStdString("The recording stopped: " + error));
+        showNote(QString::fromStdString(
+            filled(translated("View", "The recording stopped: %1"), {error})));
         return;
     }
     if (!m_noteTimer.isActive()) showStatusText();

@@ -35,8 +35,8 @@ struct Screen {
 
 // ShadowText on grey, pixel by pixel: the text where the glyphs shifted by `offset` are, the
 // shadow where the unshifted glyphs are and the text does not cover them, grey elsewhere.
-void expectShadowText(PackedColor color, int offset, PackedColor shadow) {
-    const std::string text = "Ajax 42";
+void expectShadowText(PackedColor color, int offset, PackedColor shadow,
+                      const std::string& text = "Ajax 42") {
     Screen glyphs(120, 40, packColor(0, 0, 0));
     glyphs.canvas.setBrushStyle(BrushStyle::Clear);
     glyphs.canvas.setFontColor(White);
@@ -51,12 +51,24 @@ void expectShadowText(PackedColor color, int offset, PackedColor shadow) {
         for (int x = 0; x < 120; ++x) {
             PackedColor expected = glyph(x - 20, y - 10) ? shadow : Grey;
             if (glyph(x - 20 - offset, y - 10 - offset)) expected = color;
-            ASSERT_EQ(screen.canvas.pixel(x, y), expected) << x << "," << y;
+            ASSERT_EQ(screen.canvas.pixel(x, y), expected) << text << " " << x << "," << y;
         }
 }
 
 TEST(ShadowText, BrightTextStandsUpAndLeftOfANearBlackShadow) {
     expectShadowText(White, -1, packColor(1, 2, 3));
+}
+
+// A first letter with ink at the scratch's corner (1, 1), as capitals with accents have,
+// still leaves the ground out: the letters alone reach the canvas.
+TEST(ShadowText, ALetterAtTheCornerLeavesTheGroundOut) {
+    for (const char* text : {"Îtš", "Écraser", "Żółw"}) {
+        Screen glyphs(120, 40, packColor(0, 0, 0));
+        glyphs.canvas.setFontColor(White);
+        glyphs.canvas.textOut(0, 0, text);
+        ASSERT_EQ(glyphs.canvas.pixel(1, 1), White) << text << ": no ink at the corner";
+        expectShadowText(White, -1, packColor(1, 2, 3), text);
+    }
 }
 
 TEST(ShadowText, OtherTextStandsDownAndRightOfALightGreyShadow) {

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "calc/stepper.h"
 #include "canvas/screenitems.h"
 #include "charts/plot.h"
 #include "charts/readingswindow.h"
@@ -22,6 +23,7 @@
 #include "model/placement.h"
 #include "runs/displays.h"
 #include "runs_fixture.h"
+#include "support/chosenlanguage.h"
 #include "support/pixels.h"
 #include "view3d/viewwindow.h"
 
@@ -262,6 +264,40 @@ TEST(CalculationRunInTheWindow, AFinalStateOlderThanTheLastFrameAppendsNothing) 
     EXPECT_FALSE(w.view.isVisible());
 }
 
+// The same refusal for a German class: its questions and its note in German, the times with
+// a decimal comma; the files as they were.
+TEST(CalculationRunInTheWindow, TheQuestionsAndTheNoteSpeakTheClasssLanguage) {
+    const testing::ChosenLanguage german("de");
+    RunWorld w;
+    std::string his;
+    appendFrameText(his, 8, 0.015, w.program->particles);
+    appendFrameText(his, 8, 0.030, w.program->particles);
+    writeBytes("ions.his", his);
+    writeFinalStateFile("ions.sta", 8, 0.015, w.program->particles);
+    std::vector<std::string> said;
+    const auto listen = [&](InputState&) {
+        for (const ScreenItem& item : Screen().items())
+            if (item.role == ScreenRole::Alert || item.role == ScreenRole::Dialog)
+                said.push_back(item.name);
+    };
+    w.pump.afterMs(40, listen);
+    w.answer(50, 'n');
+    w.pump.afterMs(90, listen);
+    w.answer(100, 'y');
+    w.dismissNotes(3);
+    w.pump.afterMs(350, listen);
+    EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+    ASSERT_EQ(said.size(), 3u);
+    EXPECT_EQ(said[0], "Alte Trajektoriendatei überschreiben?");
+    EXPECT_EQ(said[1], "An alte Trajektoriendatei anhängen?");
+    EXPECT_EQ(said[2],
+              "Die Trajektorie reicht über den Endzustand hinaus.\n"
+              "Ihr letztes Bild: t = 0,030; der Endzustand: t = 0,015.\n"
+              "Nichts wurde angehängt: Neue Bilder gingen in der Zeit zurück.\n"
+              "Mit JA bei „Überschreiben“ beginnt alles von vorn.");
+    EXPECT_EQ(readBytes("ions.his"), his);
+}
+
 TEST(CalculationRunInTheWindow, AnUnstableMotionStopsWithTheFilesOfTheLastFrame) {
     RunWorld w;
     w.program->settings.integrationStep = 0.05;
@@ -273,6 +309,37 @@ TEST(CalculationRunInTheWindow, AnUnstableMotionStopsWithTheFilesOfTheLastFrame)
     for (const Frame& f : w.frames())
         for (int j = 3; j < 3 * 9; ++j) EXPECT_TRUE(std::isfinite(f.positions[j]));
     EXPECT_FALSE(w.view.isVisible());
+}
+
+// The note names the likely cause: in English in the stepper's own words, in German in
+// German, with the numbers as the class writes them.
+TEST(CalculationRunInTheWindow, AnUnstableMotionsCauseIsSaidInTheClasssLanguage) {
+    for (const char* code : {"en", "de"}) {
+        const testing::ChosenLanguage language(code);
+        RunWorld w;
+        w.program->settings.integrationStep = 0.05;
+        w.program->project.ag = 1e6;
+        saveProjectFile("ions.zpr", w.program->project);
+        const InstabilityCause cause =
+            likelyInstabilityCause(w.program->project, w.program->settings);
+        std::string note;
+        w.pump.afterMs(390, [&](InputState&) {
+            for (const ScreenItem& item : Screen().items())
+                if (item.role == ScreenRole::Alert) note = item.name;
+        });
+        w.dismissNotes(1);
+        EXPECT_EQ(CalculationRun(*w.program, w.windows), RunOutcome::Finished);
+        const std::string said = note.substr(note.find('\n') + 1);
+        if (std::string(code) == "en") {
+            EXPECT_EQ(said.substr(0, said.find('\n')),
+                      "The motion became unstable: " + cause.text + ".");
+        } else {
+            ASSERT_EQ(cause.source, InstabilityCause::Source::Step);
+            EXPECT_EQ(said.substr(0, said.find('\n')),
+                      "Die Bewegung wurde instabil: Der Zeitschritt 0,05 ist für diese Kräfte zu "
+                      "groß.");
+        }
+    }
 }
 
 // To its end, or to the last whole frame of a file cut short (a frame head alone at the end,
