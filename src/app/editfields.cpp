@@ -269,10 +269,6 @@ std::string replacedAll(std::string text, const std::string& from, const std::st
 
 }  // namespace
 
-std::string withScreenSeparator(std::string text) {
-    return replacedAll(std::move(text), ".", screenSeparator());
-}
-
 std::string withPointSeparator(std::string text) {
     return replacedAll(std::move(text), screenSeparator(), ".");
 }

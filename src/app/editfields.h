@@ -56,9 +56,7 @@ std::optional<double> parseRealField(const std::string& text);
 std::string fieldText(double value);
 std::string fieldText(std::int32_t value);
 
-// A number's text as the chosen language writes it: the point replaced by its decimal
-// separator ("1.5" shows "1,5" in German). Files never take this form.
-std::string withScreenSeparator(std::string text);
+// (A number's text as the chosen language writes it: withScreenSeparator, lang/language.h.)
 // A typed number's text with the chosen language's separator turned back into the point, so
 // that "1,5" and "1.5" read alike in German; in English a comma stays a comma (and refused).
 std::string withPointSeparator(std::string text);

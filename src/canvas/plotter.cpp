@@ -351,17 +351,7 @@ std::string fixedText(double value, int width, int decimals) {
 }
 
 std::string onScreen(std::string text) {
-    const std::string half = screenNumber(0.5, 1);  // "0.5", or "0,5" in German
-    const std::string separator = half.substr(1, half.size() - 2);
-    if (const auto point = text.find('.'); point != std::string::npos && separator != ".")
-        text.replace(point, 1, separator);
-    return text;
-}
-
-std::string fixedOnScreen(double value, int decimals) {
-    char text[400];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return onScreen(text);
+    return withScreenSeparator(std::move(text));
 }
 
 std::string generalNumber(double value, int digits) {

@@ -96,8 +96,4 @@ std::string generalNumber(double value, int digits);
 // screen: the chosen language's decimal separator in place of the point.
 std::string onScreen(std::string text);
 
-// `value` fixed with `decimals` digits as printf writes it (ties rounded as the files round
-// them, so that English stays as it was), with the chosen language's separator.
-std::string fixedOnScreen(double value, int decimals);
-
 }  // namespace zentova

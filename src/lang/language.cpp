@@ -3,11 +3,16 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <span>
+#include <vector>
 
 #include "lang/pseudo.h"
 
@@ -31,6 +36,23 @@ std::string chooseLanguage() {
     for (const QString& uiLanguage : QLocale::system().uiLanguages())
         desktop.push_back(uiLanguage.toStdString());
     return catalogueFor(desktop, installedLanguages());
+}
+
+// `text` with %1 to %9 replaced by `values` in one pass.
+std::string fillFrom(const std::string& text, std::span<const std::string> values) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const auto index = static_cast<std::size_t>(next - '1');
+        if (text[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
+            out += values[index];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 // Whatever installLanguage put in place before: choosing again replaces it.
@@ -114,23 +136,47 @@ std::string translated(const char* context, const char* source, const char* disa
 }
 
 std::string filled(const std::string& text, std::initializer_list<std::string> values) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        const auto index = static_cast<std::size_t>(next - '1');
-        if (text[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
-            out += *(values.begin() + index);
-            ++i;
-        } else {
-            out += text[i];
-        }
+    return fillFrom(text, {values.begin(), values.size()});
+}
+
+std::string translatedReason(const char* context, const std::string& english) {
+    // A number: digits with an optional sign, fraction and exponent.
+    static const QRegularExpression number(
+        QStringLiteral("(?<![A-Za-z0-9])[-+]?[0-9]+(\\.[0-9]+)?([eE][-+]?[0-9]+)?"));
+    QString pattern;
+    std::vector<std::string> values;
+    const QString text = QString::fromStdString(english);
+    qsizetype from = 0;
+    for (auto it = number.globalMatch(text); it.hasNext() && values.size() < 9;) {
+        const QRegularExpressionMatch match = it.next();
+        pattern += text.mid(from, match.capturedStart() - from);
+        values.push_back(withScreenSeparator(match.captured().toStdString()));
+        pattern += QStringLiteral("%%1").arg(values.size());
+        from = match.capturedEnd();
     }
-    return out;
+    pattern += text.mid(from);
+    const QByteArray source = pattern.toUtf8();
+    const QString found = QCoreApplication::translate(context, source.constData());
+    if (found == pattern) return english;
+    return fillFrom(found.toStdString(), values);
 }
 
 std::string screenNumber(double value, int decimals) {
-    return QLocale().toString(value, 'f', decimals).toStdString();
+    // printf's digits, which the English screens have always shown (Qt rounds a tie such
+    // as 1234.0625 the other way), with the language's decimal separator.
+    // to_chars writes as printf in the C locale does, whatever locale the process has.
+    std::array<char, 400> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                   std::chars_format::fixed, decimals)
+                         .ptr;
+    return withScreenSeparator(std::string(digits.data(), end));
+}
+
+std::string withScreenSeparator(std::string digits) {
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    if (const auto point = digits.find('.'); point != std::string::npos && separator != ".")
+        digits.replace(point, 1, separator);
+    return digits;
 }
 
 bool readScreenNumber(const std::string& text, double& value) {

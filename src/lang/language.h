@@ -37,9 +37,19 @@ std::string translated(const char* context, const char* source,
 // itself holds "%2" stays as it is. A translation may put the markers in any order.
 std::string filled(const std::string& text, std::initializer_list<std::string> values);
 
+// A reason the layers below the windows give in English (they serve the command line too),
+// in the chosen language: its numbers are taken out as %1, %2, ..., the sentence that is
+// left is looked up in `context` (the sentences marked there with QT_TRANSLATE_NOOP), and
+// the numbers put back with the language's separator. Unchanged when no translation has it.
+std::string translatedReason(const char* context, const std::string& english);
+
 // A number on screen as the class writes it: fixed with `decimals` digits after the
 // separator of the chosen language ("0,015" in German), never grouped.
 std::string screenNumber(double value, int decimals);
+
+// A number already written with a point (as printf writes it) given the chosen language's
+// separator: "0.015" becomes "0,015" in German.
+std::string withScreenSeparator(std::string digits);
 
 // A number typed into an editor: with the chosen language's separator or with a point.
 // False when the text is not a number.

@@ -54,7 +54,7 @@ std::vector<std::string> shownCutParts(const AppendStart& start) {
         parts.push_back(filled(translated("Calculation",
                                           "the frame of the final state (t = %1) "
                                           "was missing and was added"),
-                               {fixedOnScreen(start.finalStateTime, 3)}));
+                               {screenNumber(start.finalStateTime, 3)}));
     if (start.cut.partialFrameLine > 0)
         parts.push_back(
             filled(translated("Calculation", "the frame cut short at line %1 was left out"),
@@ -83,7 +83,7 @@ bool prepareAppend(ProgramState& program, RunWindows& windows, RunPlan& plan) {
         clearAndSummary(program, windows);
         const std::string times = filled(
             translated("Calculation", "Its last frame: t = %1; the final state: t = %2."),
-            {fixedOnScreen(error.lastFrameTime(), 3), fixedOnScreen(error.finalStateTime(), 3)});
+            {screenNumber(error.lastFrameTime(), 3), screenNumber(error.finalStateTime(), 3)});
         NoteBox(
             toolkit, translated("Calculation", "The trajectory goes on past the final state."),
             times,
@@ -165,7 +165,7 @@ std::string shownCause(const InstabilityCause& cause, const ProgramState& progra
 void showUnstableNote(ProgramState& program, const UnstableError& error, double bath) {
     const std::string time =
         filled(translated("Calculation", "The calculation stopped at time %1."),
-               {fixedOnScreen(error.time(), 3)});
+               {screenNumber(error.time(), 3)});
     const InstabilityCause& cause = error.cause();
     std::string advice;
     switch (cause.source) {
@@ -323,11 +323,25 @@ void awaitClosingClick(TForm2& view, const Redraw& redraw) {
     view.setRunPhase(RunPhase::None);
 }
 
+// The reasons the model gives for a project it cannot calculate, for the translators: the
+// note shows them in the chosen language (translatedReason), the command line in English.
+[[maybe_unused]] constexpr const char* ProjectReasons[] = {
+    QT_TRANSLATE_NOOP("Reasons", "the number of types is negative"),
+    QT_TRANSLATE_NOOP("Reasons", "%1 particle types, at most %2 are allowed"),
+    QT_TRANSLATE_NOOP("Reasons", "type %1 has a negative particle count"),
+    QT_TRANSLATE_NOOP("Reasons", "type %1 has a mass that is not a number"),
+    QT_TRANSLATE_NOOP("Reasons", "type %1 has a mass of %2"),
+    QT_TRANSLATE_NOOP("Reasons", "type %1 has a diameter that is not a number"),
+    QT_TRANSLATE_NOOP("Reasons", "type %1 has a diameter of %2, diameters run from %3 to %4"),
+    QT_TRANSLATE_NOOP("Reasons", "%1 particles in all, at most %2 are allowed"),
+    QT_TRANSLATE_NOOP("Reasons", "a force coefficient is not a number"),
+};
+
 // Whether the project and the setup can be calculated; when not, a note says why.
 bool calculable(ProgramState& program) {
     if (const auto problem = projectProblem(program.project)) {
         NoteBox(program.toolkit, translated("Calculation", "This project cannot be calculated:"),
-                *problem, "", "", 0, 0);
+                translatedReason("Reasons", *problem), "", "", 0, 0);
         return false;
     }
     try {

@@ -103,7 +103,7 @@ ParticlePlaces framePlaces(const Frame& frame) {
 }
 
 std::string timeText(double time) {
-    return filled(translated("Playback", "t = %1"), {fixedOnScreen(time, 3)});
+    return filled(translated("Playback", "t = %1"), {screenNumber(time, 3)});
 }
 
 std::string readingsOnScreen(const Readings& r, double bath) {
@@ -112,8 +112,8 @@ std::string readingsOnScreen(const Readings& r, double bath) {
     return filled(translated("Calculation",
                              "t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per "
                              "particle   bath x %5"),
-                  {fixedOnScreen(r.time, 3), std::to_string(r.frames),
-                   fixedOnScreen(r.stepsPerSecond, 0), onScreen(energy), fixedOnScreen(bath, 2)});
+                  {screenNumber(r.time, 3), std::to_string(r.frames),
+                   screenNumber(r.stepsPerSecond, 0), onScreen(energy), screenNumber(bath, 2)});
 }
 
 RunWords::RunWords(TForm2& view, std::function<std::string()> facts, const Project& project,

@@ -58,7 +58,7 @@ bool OffscreenView::rawPicture(QImage& picture) const {
 
 void drawTimeText(QImage& picture, double time, bool bottomUp) {
     // Shown to a class like the view's own time: in its language, with its decimal separator.
-    const std::string text = filled(translated("View", "t = %1"), {fixedOnScreen(time, 3)});
+    const std::string text = filled(translated("View", "t = %1"), {screenNumber(time, 3)});
     QFont font("DejaVu Sans");
     font.setPixelSize(20);
     QPainterPath path;

@@ -1,6 +1,8 @@
 // The 2-D toolkit in the class's language: questions, file notes, the keyboard help and the
 // numbers of the plotter; English as it always was.
 
+#include "lang/language.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -159,9 +161,9 @@ TEST(PlotterLanguage, NumbersOnScreenTakeTheLanguagesSeparator) {
     }
     // Ties rounded as printf rounds them in the files, to even: English stays as it was.
     const ChosenLanguage german("de");
-    EXPECT_EQ(fixedOnScreen(1234.0625, 3), "1234,062");
-    EXPECT_EQ(fixedOnScreen(88.5, 0), "88");
-    EXPECT_EQ(fixedOnScreen(-0.25, 1), "-0,2");
+    EXPECT_EQ(screenNumber(1234.0625, 3), "1234,062");
+    EXPECT_EQ(screenNumber(88.5, 0), "88");
+    EXPECT_EQ(screenNumber(-0.25, 1), "-0,2");
 }
 
 }  // namespace

@@ -33,6 +33,33 @@ TEST(Filled, PutsEachValueOnceWhereverItsMarkerStands) {
     EXPECT_EQ(filled("%1 at 50 %, %3", {"a"}), "a at 50 %, %3");
 }
 
+TEST(TranslatedReason, TakesTheNumbersOutLooksUpAndPutsThemBack) {
+    ::setenv(LanguageVariable, PseudoLanguage, 1);
+    installLanguage();
+    // The sentence looked up is the one with markers; the numbers come back as they were.
+    EXPECT_EQ(translatedReason("Reasons", "type 12 has a mass of 0"),
+              pseudoText("type %1 has a mass of %2")
+                  .replace("%1", "12")
+                  .replace("%2", "0")
+                  .toStdString());
+    EXPECT_EQ(translatedReason("Reasons",
+                               "type 2 has a diameter of 1e+07, diameters run "
+                               "from -1000000 to 1000000"),
+              pseudoText("type %1 has a diameter of %2, diameters run from %3 to %4")
+                  .replace("%1", "2")
+                  .replace("%2", "1e+07")
+                  .replace("%3", "-1000000")
+                  .replace("%4", "1000000")
+                  .toStdString());
+    ::setenv(LanguageVariable, "en", 1);
+    installLanguage();
+    // Without a translation the reason stays as it came, digits inside words too.
+    EXPECT_EQ(translatedReason("Reasons", "type 2 has a mass of 0.5"), "type 2 has a mass of 0.5");
+    EXPECT_EQ(translatedReason("Reasons", "zen1.his:3: x2 is 1e300"), "zen1.his:3: x2 is 1e300");
+    ::unsetenv(LanguageVariable);
+    installLanguage();
+}
+
 TEST(CatalogueFor, TakesTheFirstDesktopLanguageOneCatalogueFits) {
     const std::vector<std::string> installed = {"de", "fr", "pt_BR"};
     struct Case {
@@ -73,6 +100,7 @@ TEST_F(ChosenLanguage, GermanWritesADecimalCommaAndReadsBothSeparators) {
     EXPECT_EQ(chosenLanguage(), "de");
     EXPECT_EQ(screenNumber(0.015, 3), "0,015");
     EXPECT_EQ(screenNumber(12345.5, 1), "12345,5");  // never grouped
+    EXPECT_EQ(screenNumber(-0.5, 2), "-0,50");
     double value = 0;
     EXPECT_TRUE(readScreenNumber("1,5", value));
     EXPECT_EQ(value, 1.5);
@@ -87,6 +115,9 @@ TEST_F(ChosenLanguage, EnglishAndThePseudoLanguageKeepThePoint) {
     for (const char* code : {"en", PseudoLanguage}) {
         ASSERT_EQ(choose(code), code);
         EXPECT_EQ(screenNumber(1234.5, 3), "1234.500") << code;
+        // Ties rounded as printf rounds them, as the screens always showed them.
+        EXPECT_EQ(screenNumber(1234.0625, 3), "1234.062") << code;
+        EXPECT_EQ(screenNumber(88.5, 0), "88") << code;
         double value = 0;
         EXPECT_TRUE(readScreenNumber("1234.5", value));
         EXPECT_EQ(value, 1234.5);
