@@ -9,6 +9,7 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentova::fileio {
 
@@ -45,6 +46,9 @@ bool skipBlank(std::istream& in, const std::string& fileName, int& lineNo);
 
 // The first token of a line (up to a blank, a tab or the end), empty for a blank line.
 std::string_view firstToken(std::string_view line);
+
+// The tokens of a line, split at blanks and tabs; none for a blank line.
+std::vector<std::string_view> tokensOf(std::string_view line);
 
 enum class ParseResult { Ok, Malformed, OutOfRange };
 
