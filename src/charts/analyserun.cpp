@@ -15,6 +15,7 @@
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/lammpsdump.h"
+#include "files/lammpslog.h"
 #include "files/linereader.h"
 #include "files/numformat.h"
 #include "files/output.h"

@@ -7,6 +7,7 @@
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/lammpsdump.h"
+#include "files/lammpslog.h"
 #include "files/linereader.h"
 #include "pump/pump.h"
 #include "runs/description.h"

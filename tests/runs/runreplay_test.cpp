@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "charts/readingswindow.h"
-#include "files/lammpsdump.h"
+#include "files/lammpslog.h"
 #include "files/lammpsmanifest.h"
 #include "runs_fixture.h"
 #include "view3d/scene.h"
