@@ -34,21 +34,6 @@ std::size_t mostFrames(long long particles) {
     return static_cast<std::size_t>(std::clamp<long long>(byMemory, 2, 2000));
 }
 
-// The export's project as the page names and colours it: the manifest's types.
-Project projectOf(const LammpsManifest& m) {
-    Project project;
-    project.name = m.projectName;
-    project.typeCount = static_cast<std::int32_t>(m.types.size());
-    for (std::size_t t = 0; t < m.types.size(); ++t) {
-        project.counts[t + 1] = static_cast<std::int32_t>(m.types[t].count);
-        project.masses[t + 1] = m.types[t].mass;
-        project.diameters[t + 1] = m.types[t].diameter;
-        project.colors[t + 1] = m.types[t].colour;
-    }
-    project.particleCount = static_cast<std::int32_t>(m.particles);
-    return project;
-}
-
 // A dump frame as the analysis keeps it: the model's coordinates, centred on the cubes.
 Snapshot snapshotOf(const LammpsFrame& frame, const LammpsManifest& m) {
     Snapshot s;
@@ -180,7 +165,7 @@ int analyseRun(const LammpsRun& run, const AnalyseOptions& options, std::ostream
         tell(err, run.folder + ": " + what);
         err.flush();
     };
-    const Project project = projectOf(m);
+    const Project project = projectOfRun(m);
     ReadingsTable readings = logReadings(run);
     bool energies = !readings.rows.empty();
     AnalysisFiles files(runPolicy(run, options.overwrite), outputFolder(run, options), energies,

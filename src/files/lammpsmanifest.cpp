@@ -247,4 +247,18 @@ LammpsManifest loadLammpsManifest(const std::string& path) {
     return parseLammpsManifest(in, path);
 }
 
+Project projectOfRun(const LammpsManifest& m) {
+    Project project;
+    project.name = m.projectName;
+    project.typeCount = static_cast<std::int32_t>(m.types.size());
+    for (std::size_t t = 0; t < m.types.size() && t < MaxTypes; ++t) {
+        project.counts[t + 1] = static_cast<std::int32_t>(m.types[t].count);
+        project.masses[t + 1] = m.types[t].mass;
+        project.diameters[t + 1] = m.types[t].diameter;
+        project.colors[t + 1] = m.types[t].colour;
+    }
+    project.particleCount = static_cast<std::int32_t>(m.particles);
+    return project;
+}
+
 }  // namespace zentova

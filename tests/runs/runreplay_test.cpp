@@ -61,17 +61,6 @@ LammpsRun runIn(const std::string& folder) {
     return run;
 }
 
-TEST(RunReplay, TakesTheManifestsTypesAsItsProject) {
-    RunsWorld w;
-    const Project project = projectOfRun(runIn("run").manifest);
-    EXPECT_EQ(project.typeCount, 2);
-    EXPECT_EQ(project.particleCount, 300);
-    EXPECT_EQ(project.counts[2], 200);
-    EXPECT_EQ(project.masses[2], 2.0);
-    EXPECT_EQ(project.diameters[1], 8.0);
-    EXPECT_EQ(project.colors[2].g, 255);
-}
-
 // To the end (a whole dump, or one whose last frame is cut short), or to the frame before
 // one the manifest refuses: the status says where it ended and why; "Terminate" and a click
 // end it with the window hidden.
