@@ -134,79 +134,87 @@ ZENTOVA_LANES bool separationsInLanes(const LaneColumns& in, const LaneGroupInpu
     return _mm256_movemask_pd(anyCoinciding) != 0;
 }
 
-// Count groups side by side, slot by slot: the rest of the law, then at once the pair force,
-// kick and wall into each particle's sum, in slot order, the kicks drawn particle by
-// particle, slot by slot, x before y before z; then the rates of the groups' particles. The
-// force vectors go from the law to the sums in registers, not through columns in memory,
-// and the groups' sums, each a chain of additions that must stay in order, wait for each
-// other less.
-// MayCoincide false leaves out the handling of coinciding pairs, for groups known to have
-// none. Without Walls the wall terms are all +0 and are not added: a sum that starts at +0
-// is never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every
-// other x, a number or not, x + (+0) is x itself, so leaving the addition out changes no bit.
-template <int Count, bool MayCoincide, bool Walls>
-ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared& shared,
-                                 const LaneGroupInput* in,
-                                 const double (*separation)[MaxNeighbours][4][4],
-                                 const __m256d (&wall)[Count][3]) {
-    // A copy, so that the stores below (which may alias anything) do not make the compiler
-    // read the column pointers again in every slot.
-    const LaneColumns cols = columns;
-    const __m256d kickFactor = _mm256_set1_pd(shared.kickFactor);
-    const __m256i strideMultiplier8 = _mm256_set1_epi32(static_cast<int>(shared.strideMultiplier));
-    const __m256i strideIncrement8 = _mm256_set1_epi32(static_cast<int>(shared.strideIncrement));
-    const __m128i strideMultiplier4 = _mm_set1_epi32(static_cast<int>(shared.strideMultiplier));
-    const __m128i strideIncrement4 = _mm_set1_epi32(static_cast<int>(shared.strideIncrement));
-    // Twelve chains of the sequence per group, one per particle and axis (x lanes, then y,
-    // then z): each starts at its first draw and moves three draws per slot. They hold the
-    // seeds with their top bits flipped, ready to be read as kicks, and advance as the seeds
-    // do: for an odd multiplier A (every jump of the sequence has one),
-    // A (s + 2^31) + C + 2^31 = A s + C + (A + 1) 2^31 = A s + C modulo 2^32, and adding
-    // 2^31 modulo 2^32 is flipping the top bit.
+// The strides of the kick sequence, from a slot to the next, and the kicks' scale.
+struct KickStrides {
+    __m256d kickFactor;
+    __m256i multiplier8;
+    __m256i increment8;
+    __m128i multiplier4;
+    __m128i increment4;
+};
+
+ZENTOVA_LANES KickStrides kickStrides(const LaneSumShared& shared) {
+    return {_mm256_set1_pd(shared.kickFactor),
+            _mm256_set1_epi32(static_cast<int>(shared.strideMultiplier)),
+            _mm256_set1_epi32(static_cast<int>(shared.strideIncrement)),
+            _mm_set1_epi32(static_cast<int>(shared.strideMultiplier)),
+            _mm_set1_epi32(static_cast<int>(shared.strideIncrement))};
+}
+
+// The running sums of Count groups, and their kick chains: twelve chains of the sequence per
+// group, one per particle and axis (x lanes, then y, then z), each starting at its first
+// draw and moving three draws per slot. They hold the seeds with their top bits flipped,
+// ready to be read as kicks, and advance as the seeds do: for an odd multiplier A (every
+// jump of the sequence has one), A (s + 2^31) + C + 2^31 = A s + C + (A + 1) 2^31 = A s + C
+// modulo 2^32, and adding 2^31 modulo 2^32 is flipping the top bit.
+template <int Count>
+struct LaneSums {
     __m256i chainsXY[Count];
     __m128i chainsZ[Count];
     __m256d acc[Count][3];
     int base[Count];
+};
+
+template <int Count>
+ZENTOVA_LANES void startSums(const LaneColumns& cols, const LaneGroupInput* in,
+                             LaneSums<Count>& sums) {
     for (int g = 0; g < Count; ++g) {
         const auto* multiplier = reinterpret_cast<const __m256i*>(in[g].chainMultiplier);
         const auto* increment = reinterpret_cast<const __m256i*>(in[g].chainIncrement);
         const int flippedSeed = static_cast<int>(in[g].seed ^ 0x80000000u);
-        chainsXY[g] = _mm256_add_epi32(
+        sums.chainsXY[g] = _mm256_add_epi32(
             _mm256_mullo_epi32(_mm256_set1_epi32(flippedSeed), _mm256_loadu_si256(multiplier)),
             _mm256_loadu_si256(increment));
-        chainsZ[g] = _mm_add_epi32(
+        sums.chainsZ[g] = _mm_add_epi32(
             _mm_mullo_epi32(_mm_set1_epi32(flippedSeed),
                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(multiplier + 1))),
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(increment + 1)));
-        for (int c = 0; c < 3; ++c) acc[g][c] = _mm256_setzero_pd();
-        base[g] = cols.base[in[g].group];
+        for (int c = 0; c < 3; ++c) sums.acc[g][c] = _mm256_setzero_pd();
+        sums.base[g] = cols.base[in[g].group];
     }
-    const int length = cols.length[in[0].group];
-    for (int s = 0; s < length; ++s) {
-        for (int g = 0; g < Count; ++g) {
-            const int k = base[g] + 4 * s;
-            const LaneVectors f = laneForceAt<MayCoincide>(
-                _mm256_load_pd(separation[g][s][0]), _mm256_load_pd(separation[g][s][1]),
-                _mm256_load_pd(separation[g][s][2]), _mm256_load_pd(separation[g][s][3]),
-                _mm256_loadu_pd(cols.gravity + k), _mm256_loadu_pd(cols.charge + k),
-                _mm256_loadu_pd(cols.core + k), _mm256_loadu_pd(cols.repel + k),
-                _mm256_loadu_pd(cols.push + k));
-            const __m256d kx = laneKicks(_mm256_castsi256_si128(chainsXY[g]), kickFactor);
-            const __m256d ky = laneKicks(_mm256_extracti128_si256(chainsXY[g], 1), kickFactor);
-            const __m256d kz = laneKicks(chainsZ[g], kickFactor);
-            chainsXY[g] = _mm256_add_epi32(_mm256_mullo_epi32(chainsXY[g], strideMultiplier8),
-                                           strideIncrement8);
-            chainsZ[g] =
-                _mm_add_epi32(_mm_mullo_epi32(chainsZ[g], strideMultiplier4), strideIncrement4);
-            const __m256d force[3] = {f.x, f.y, f.z};
-            const __m256d kick[3] = {kx, ky, kz};
-            for (int c = 0; c < 3; ++c) {
-                acc[g][c] = _mm256_add_pd(_mm256_add_pd(acc[g][c], force[c]), kick[c]);
-                if constexpr (Walls) acc[g][c] = _mm256_add_pd(acc[g][c], wall[g][c]);
-            }
-        }
+}
+
+// Slot s of group g: the rest of the law, then the pair force, the kick and the wall into
+// the group's sums, the chains moved on to the next slot.
+template <int Count, bool MayCoincide, bool Walls>
+ZENTOVA_LANES void addSlot(const LaneColumns& cols, const KickStrides& strides,
+                           const double (&separation)[4][4], const __m256d (&wall)[3],
+                           LaneSums<Count>& sums, int g, int s) {
+    const int k = sums.base[g] + 4 * s;
+    const LaneVectors f = laneForceAt<MayCoincide>(
+        _mm256_load_pd(separation[0]), _mm256_load_pd(separation[1]), _mm256_load_pd(separation[2]),
+        _mm256_load_pd(separation[3]), _mm256_loadu_pd(cols.gravity + k),
+        _mm256_loadu_pd(cols.charge + k), _mm256_loadu_pd(cols.core + k),
+        _mm256_loadu_pd(cols.repel + k), _mm256_loadu_pd(cols.push + k));
+    const __m256d kx = laneKicks(_mm256_castsi256_si128(sums.chainsXY[g]), strides.kickFactor);
+    const __m256d ky = laneKicks(_mm256_extracti128_si256(sums.chainsXY[g], 1), strides.kickFactor);
+    const __m256d kz = laneKicks(sums.chainsZ[g], strides.kickFactor);
+    sums.chainsXY[g] = _mm256_add_epi32(_mm256_mullo_epi32(sums.chainsXY[g], strides.multiplier8),
+                                        strides.increment8);
+    sums.chainsZ[g] =
+        _mm_add_epi32(_mm_mullo_epi32(sums.chainsZ[g], strides.multiplier4), strides.increment4);
+    const __m256d force[3] = {f.x, f.y, f.z};
+    const __m256d kick[3] = {kx, ky, kz};
+    for (int c = 0; c < 3; ++c) {
+        sums.acc[g][c] = _mm256_add_pd(_mm256_add_pd(sums.acc[g][c], force[c]), kick[c]);
+        if constexpr (Walls) sums.acc[g][c] = _mm256_add_pd(sums.acc[g][c], wall[c]);
     }
-    // (acc + far) / mass - damping v, then the velocities as the rates of the positions.
+}
+
+// (acc + far) / mass - damping v, then the velocities as the rates of the positions.
+template <int Count>
+ZENTOVA_LANES void storeRates(const LaneSumShared& shared, const LaneGroupInput* in,
+                              const __m256d (&acc)[Count][3]) {
     const __m256d damping = _mm256_set1_pd(shared.damping);
     for (int g = 0; g < Count; ++g) {
         const std::int32_t offsets[4] = {0, 3, 6, 9};
@@ -225,6 +233,35 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
                 in[g].positionRate[3 * l + c] = in[g].velocities[3 * l + c];
             }
     }
+}
+
+// Count groups side by side, slot by slot: the rest of the law, then at once the pair force,
+// kick and wall into each particle's sum, in slot order, the kicks drawn particle by
+// particle, slot by slot, x before y before z; then the rates of the groups' particles. The
+// force vectors go from the law to the sums in registers, not through columns in memory,
+// and the groups' sums, each a chain of additions that must stay in order, wait for each
+// other less.
+// MayCoincide false leaves out the handling of coinciding pairs, for groups known to have
+// none. Without Walls the wall terms are all +0 and are not added: a sum that starts at +0
+// is never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every
+// other x, a number or not, x + (+0) is x itself, so leaving the addition out changes no bit.
+template <int Count, bool MayCoincide, bool Walls>
+ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared& shared,
+                                 const LaneGroupInput* in,
+                                 const double (*separation)[MaxNeighbours][4][4],
+                                 const __m256d (&wall)[Count][3]) {
+    // A copy, so that the stores below (which may alias anything) do not make the compiler
+    // read the column pointers again in every slot.
+    const LaneColumns cols = columns;
+    const KickStrides strides = kickStrides(shared);
+    LaneSums<Count> sums;
+    startSums<Count>(cols, in, sums);
+    const int length = cols.length[in[0].group];
+    for (int s = 0; s < length; ++s)
+        for (int g = 0; g < Count; ++g)
+            addSlot<Count, MayCoincide, Walls>(cols, strides, separation[g][s], wall[g], sums, g,
+                                               s);
+    storeRates<Count>(shared, in, sums.acc);
 }
 
 // The soft walls of four particles on one axis, lane by lane as the one-particle code
