@@ -6,6 +6,7 @@
 #include "analysis/energies.h"
 #include "analysis/heating.h"
 #include "analysis/structure.h"
+#include "analysis/wandering.h"
 #include "charts/plot.h"
 #include "files/readings.h"
 #include "model/project.h"
