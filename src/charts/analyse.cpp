@@ -26,7 +26,7 @@
 #include "files/numformat.h"
 #include "files/output.h"
 #include "files/projectfile.h"
-#include "files/readings.h"
+#include "files/readingsreader.h"
 #include "files/trajectory.h"
 #include "model/settings.h"
 

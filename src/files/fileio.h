@@ -57,6 +57,10 @@ enum class ParseResult { Ok, Malformed, OutOfRange };
 ParseResult parseInt(std::string_view token, std::int32_t& value);
 ParseResult parseReal(std::string_view token, double& value);
 
+// The whole text a finite number as from_chars reads it (no "+"): the exact test a value
+// the program wrote reads back by.
+bool parseFiniteReal(std::string_view text, double& value);
+
 // `expected WHAT, found "TOKEN"`, noting a value out of range; the token is cut short and
 // its control and non-ASCII bytes shown as "?", so a message about hostile input stays
 // printable.

@@ -3,7 +3,7 @@
 #include <istream>
 
 #include "files/lammpsmanifest.h"
-#include "files/readings.h"
+#include "files/readingsreader.h"
 
 namespace zentova {
 
