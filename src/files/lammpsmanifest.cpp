@@ -9,6 +9,7 @@
 #include "files/fileerror.h"
 #include "files/fileio.h"
 #include "files/linereader.h"
+#include "files/numformat.h"
 
 namespace zentova {
 
@@ -17,13 +18,6 @@ namespace {
 constexpr const char* Magic = "zentova_lammps_export";
 constexpr int Version = 1;
 constexpr long long MaxCount = 1LL << 40;
-
-// The shortest text that reads back as the same double.
-std::string number(double value) {
-    char text[64];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
-    return ec == std::errc() ? std::string(text, end) : std::string("0");
-}
 
 // A name for one line: control characters (a line end among them) made "?".
 std::string oneLine(const std::string& text) {
@@ -113,18 +107,18 @@ std::string formatLammpsManifest(const LammpsManifest& m) {
     line("replicate", {std::to_string(m.replicate[0]), std::to_string(m.replicate[1]),
                        std::to_string(m.replicate[2])});
     line("particles", {std::to_string(m.particles)});
-    line("box", {number(m.low[0]), number(m.high[0]), number(m.low[1]), number(m.high[1]),
-                 number(m.low[2]), number(m.high[2])});
-    line("cube_edge", {number(m.cubeEdge)});
-    line("step", {number(m.step)});
+    line("box", {formatShortest(m.low[0]), formatShortest(m.high[0]), formatShortest(m.low[1]),
+                 formatShortest(m.high[1]), formatShortest(m.low[2]), formatShortest(m.high[2])});
+    line("cube_edge", {formatShortest(m.cubeEdge)});
+    line("step", {formatShortest(m.step)});
     line("frame_interval", {std::to_string(m.frameInterval)});
-    line("start_time", {number(m.startTime)});
+    line("start_time", {formatShortest(m.startTime)});
     line("types", {std::to_string(m.types.size())});
     s.append("# type, particles, mass, diameter, colour (red, green, blue)\n");
     for (std::size_t t = 0; t < m.types.size(); ++t) {
         const LammpsManifest::Type& type = m.types[t];
-        line("type", {std::to_string(t + 1), std::to_string(type.count), number(type.mass),
-                      number(type.diameter), std::to_string(type.colour.r),
+        line("type", {std::to_string(t + 1), std::to_string(type.count), formatShortest(type.mass),
+                      formatShortest(type.diameter), std::to_string(type.colour.r),
                       std::to_string(type.colour.g), std::to_string(type.colour.b)});
     }
     return s;
