@@ -1,11 +1,11 @@
 #pragma once
 
 #include <istream>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "files/compressed.h"
 #include "files/lammpsmanifest.h"
 
 namespace zentova {
@@ -77,9 +77,5 @@ class LammpsDumpReader {
     int m_frameLine = 0;  // where the frame being read began
     bool m_ended = true;  // the line last read had its line end
 };
-
-// A file opened for reading as a stream: plain, or gzip-compressed when its name ends in
-// ".gz". Only a regular file is opened. Throws FileError ("cannot open: ...").
-std::unique_ptr<std::istream> openMaybeCompressed(const std::string& path);
 
 }  // namespace zentova
