@@ -55,6 +55,22 @@ void addPicture(MovieWriter& writer, const QImage& picture) {
     writer.addFrame(pixels);
 }
 
+std::optional<int> filmStopped(MovieWriter& writer, long long filmed, long long selected,
+                               const std::string& interruptedLine,
+                               const std::string& rewrittenLine) {
+    if (interrupted()) {
+        writer.abort();
+        tell(std::cerr, interruptedLine);
+        return ExitInterrupted;
+    }
+    if (filmed < selected) {
+        writer.abort();
+        tell(std::cerr, rewrittenLine);
+        return 1;
+    }
+    return std::nullopt;
+}
+
 int filmOrAbort(MovieWriter& writer, const std::function<int()>& film) {
     try {
         return film();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "app/runpictures.h"
 #include "movie/moviewriter.h"
@@ -33,6 +35,13 @@ MovieSettings movieSettings(int fps);
 
 // The view's picture read back (bottom up, BGRX) queued as the movie's next frame.
 void addPicture(MovieWriter& writer, const QImage& picture);
+
+// Whether the film stopped before its end: on an interrupt (`interruptedLine` told, status
+// ExitInterrupted) or with fewer frames than the first pass counted, the file cut or
+// rewritten meanwhile (`rewrittenLine` told, status 1). The movie is then removed.
+std::optional<int> filmStopped(MovieWriter& writer, long long filmed, long long selected,
+                               const std::string& interruptedLine,
+                               const std::string& rewrittenLine);
 
 // Runs `film`; a failure removes the movie's temporary before it is told (a std::exception
 // as its what() line and status 1; CannotDraw passed on to the display's handling).

@@ -123,20 +123,13 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
             TurnCamera(window, viewDistance, 0.0, 0.0, options.turnDegrees);
     }
     progress.end();
-    if (interrupted()) {
-        writer.abort();
-        tell(std::cerr, options.outPath + ": interrupted, nothing written");
-        return ExitInterrupted;
-    }
     // The first pass counted the frames; fewer now means the file was cut or rewritten
     // meanwhile (a calculation started on it): no movie of what is left.
-    if (filmed < count.selected) {
-        writer.abort();
-        tell(std::cerr, trajectoryPath +
-                            ": holds fewer frames than a moment ago: it was rewritten while it "
-                            "was filmed (a calculation?); no movie was written");
-        return 1;
-    }
+    if (const std::optional<int> stopped = filmStopped(
+            writer, filmed, count.selected, options.outPath + ": interrupted, nothing written",
+            trajectoryPath + ": holds fewer frames than a moment ago: it was rewritten while it "
+                             "was filmed (a calculation?); no movie was written"))
+        return *stopped;
     writer.finish();
     char summary[200];
     std::snprintf(summary, sizeof summary,

@@ -140,18 +140,11 @@ int film(const LammpsRun& run, const RunMovieOptions& options, const Settings& s
             TurnCamera(window, view.viewDistance, 0.0, 0.0, options.turnDegrees);
     }
     progress.end();
-    if (interrupted()) {
-        writer.abort();
-        tell(std::cerr, options.outPath + ": interrupted, nothing written");
-        return ExitInterrupted;
-    }
-    if (filmed < count.selected) {
-        writer.abort();
-        tell(std::cerr, run.dumpPath +
-                            ": holds fewer frames than a moment ago: it was rewritten "
-                            "while it was filmed; no movie was written");
-        return 1;
-    }
+    if (const std::optional<int> stopped = filmStopped(
+            writer, filmed, count.selected, options.outPath + ": interrupted, nothing written",
+            run.dumpPath + ": holds fewer frames than a moment ago: it was rewritten "
+                           "while it was filmed; no movie was written"))
+        return *stopped;
     writer.finish();
     char summary[240];
     std::snprintf(summary, sizeof summary,
