@@ -11,24 +11,14 @@
 #include <sstream>
 
 #include "files/fileerror.h"
+#include "lammps_fixture.h"
 #include "support/tempfiles.h"
 
 namespace zentova {
 namespace {
 
-// Four particles in a box of 100: three of type 1, one of type 2, none of type 3.
 LammpsManifest manifest() {
-    LammpsManifest m;
-    m.stem = "s";
-    m.particlesPerCube = 4;
-    m.particles = 4;
-    m.low = {0, 0, 0};
-    m.high = {100, 100, 100};
-    m.step = 0.001;
-    m.frameInterval = 300;
-    m.startTime = 1.0;
-    m.types = {{3, 1, 6, {}}, {1, 2, 8, {}}, {0, 1, 4, {}}};
-    return m;
+    return testing::fourParticleManifest();
 }
 
 // A frame as LAMMPS writes it, ids 3 1 4 2 (a run on several ranks sorts nothing unless told).

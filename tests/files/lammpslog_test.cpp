@@ -7,21 +7,13 @@
 
 #include <sstream>
 
+#include "lammps_fixture.h"
+
 namespace zentova {
 namespace {
 
-// Four particles in a box of 100: three of type 1, one of type 2, none of type 3.
 LammpsManifest manifest() {
-    LammpsManifest m;
-    m.particlesPerCube = 4;
-    m.particles = 4;
-    m.low = {0, 0, 0};
-    m.high = {100, 100, 100};
-    m.step = 0.001;
-    m.frameInterval = 300;
-    m.startTime = 1.0;
-    m.types = {{3, 1, 6, {}}, {1, 2, 8, {}}, {0, 1, 4, {}}};
-    return m;
+    return testing::fourParticleManifest();
 }
 
 // A log of a run in two stretches (the bath's schedule), a WARNING inside a table, a third
