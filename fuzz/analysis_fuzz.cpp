@@ -8,6 +8,7 @@
 
 #include "analysis/structure.h"
 #include "analysis/trajectorypass.h"
+#include "analysis/wandering.h"
 #include "files/trajectory.h"
 #include "fuzzcheck.h"
 #include "model/limits.h"

@@ -1,6 +1,6 @@
 // A LAMMPS run's log on arbitrary bytes, read into readings against a small export's manifest.
 
-#include "files/lammpsdump.h"
+#include "files/lammpslog.h"
 #include "fuzzcheck.h"
 
 using namespace zentova;

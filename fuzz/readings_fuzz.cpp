@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "files/readings.h"
+#include "files/readingsreader.h"
 #include "fuzzcheck.h"
 #include "model/limits.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "analysis/thinning.h"
-#include "files/readings.h"
+#include "files/readingsreader.h"
 
 namespace zentova {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "files/readings.h"
+#include "files/readingsreader.h"
 #include "model/settings.h"
 
 namespace zentova {

@@ -44,6 +44,10 @@ std::vector<std::size_t> thinOut(const std::vector<std::size_t>& chosen, std::si
 // distance density 4 pi r^2/E^3 - 6 pi r^3/E^4 + 8 r^4/E^5 - r^5/E^6, exact for r <= E.
 double cubePairShare(double r0, double r1, double edge);
 
+// The types present in the chosen frames, in increasing order.
+std::vector<int> typesIn(const std::vector<Snapshot>& frames,
+                         const std::vector<std::size_t>& chosen);
+
 // The edge of the region the walls hold the particles in: twice the half edge less the
 // walls' margin.
 double wallRegionEdge(double cubeHalfSize);
@@ -92,41 +96,10 @@ RadialDistribution radialDistribution(const std::vector<Snapshot>& frames,
 // each other 1/s times as often as spread through all of it, and g(r) is that much higher.
 double lumpShareOfCube(double gyrationRadius, double edge);
 
-// Mean square displacement of each type against the time lag, over the chosen frames that
-// hold the same particles as the first of them, averaged over every pair of frames that
-// lag apart; lags up to half the span. Frames with positions left out are not used.
-struct Displacement {
-    std::vector<int> types;
-    std::vector<double> lags;                  // mean time between the frames of a lag
-    std::vector<std::vector<double>> perType;  // [type index][lag], cube units squared
-    std::size_t framesUsed = 0;
-};
-
-Displacement meanSquareDisplacement(const std::vector<Snapshot>& frames,
-                                    const std::vector<std::size_t>& chosen);
-
-// Number density of each type against the distance from the centre of mass (masses from
-// the project; the plain centre when they do not add up to a positive mass), averaged over
-// the chosen frames: particles per 1000 cubic cube units in shells of `binWidth`, out to
-// the cube's diagonal at most (what lies beyond is not counted), and the share of each
-// type's particles in each shell, which compares types of any number.
-struct DensityProfile {
-    double binWidth = 1.0;
-    std::vector<int> types;
-    std::vector<std::vector<double>> density;  // [type index][shell]
-    std::vector<std::vector<double>> share;    // [type index][shell], per cent of the type
-};
-
-DensityProfile densityProfile(const std::vector<Snapshot>& frames,
-                              const std::vector<std::size_t>& chosen, const Project& project,
-                              double cubeHalfSize, double binWidth = 1.0);
-
 // The results as CSV text with a header line, "." decimals, LF line ends. The neighbour
 // table says NoClearPeak or NoClearDip in place of a missing distance, and leaves the
 // neighbour counts it cannot give empty.
 std::string radialDistributionCsv(const RadialDistribution& rdf);
 std::string coordinationCsv(const RadialDistribution& rdf);
-std::string displacementCsv(const Displacement& msd);
-std::string densityCsv(const DensityProfile& profile);
 
 }  // namespace zentova

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "analysis/structure.h"
+#include "analysis/wandering.h"
 #include "files/numformat.h"
 
 namespace zentova {

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -14,6 +13,7 @@
 #include <string_view>
 
 #include "app/drawingcommands.h"
+#include "app/filming.h"
 #include "app/runpictures.h"
 #include "calc/progress.h"
 #include "command/command.h"
@@ -37,24 +37,9 @@ namespace zentova {
 namespace {
 
 constexpr int MostFps = 60;
-constexpr int ExitInterrupted = 130;  // as a shell reports a command ended by Ctrl-C
-
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void noteInterrupt(int) {
-    interrupted = 1;
-}
-
-struct MovieOptions {
+// A LAMMPS run's options, and the project filmed or the run's folder.
+struct MovieOptions : RunMovieOptions {
     std::string projectPath;
-    std::string outPath;
-    MovieFormat format = MovieFormat::Mp4;
-    int fps = 25;
-    double turnDegrees = 0.0;
-    std::optional<double> from;
-    std::optional<double> to;
-    bool showTime = true;
-    bool overwrite = false;
 };
 
 // Reads the options after PROJECT and OUT. Throws UsageError for a refused one, FileError
@@ -83,30 +68,18 @@ MovieOptions parseOptions(const CommandCall& call) {
     return options;
 }
 
-// Whether a frame's time lies in the range asked for; times are written to three decimals.
-bool inRange(const MovieOptions& options, double time) {
-    return (!options.from || time >= *options.from - WrittenTimeRounding) &&
-           (!options.to || time <= *options.to + WrittenTimeRounding);
-}
-
-struct FrameCount {
-    long long selected = 0;
-    double first = 0.0;
-    double last = 0.0;
-};
-
 // A first pass over the trajectory: it is sound to its end, of this project, and which
 // frames are filmed. Throws FileError naming file and line.
-FrameCount countFrames(const std::string& path, const Project& project,
-                       const MovieOptions& options) {
+FramesToFilm countFrames(const std::string& path, const Project& project,
+                         const MovieOptions& options) {
     std::ifstream file = openTrajectory(path);
     TrajectoryReader reader(file, path);
     auto frame = std::make_unique<Frame>();
-    FrameCount count;
+    FramesToFilm count;
     long long frames = 0;
     while (reader.readFrame(*frame)) {
         checkFrameTypes(*frame, ++frames, project, path);
-        if (!inRange(options, frame->time)) continue;
+        if (!inTimes(options, frame->time)) continue;
         if (count.selected++ == 0) count.first = frame->time;
         count.last = frame->time;
     }
@@ -118,7 +91,7 @@ FrameCount countFrames(const std::string& path, const Project& project,
 
 // Draws and encodes the selected frames. Returns the exit status.
 int film(const MovieOptions& options, const Project& project, const Settings& settings,
-         const std::string& trajectoryPath, const FrameCount& count, MovieWriter& writer) {
+         const std::string& trajectoryPath, const FramesToFilm& count, MovieWriter& writer) {
     OffscreenView offscreen(SnapshotSize);
     if (std::string error; !offscreen.ready(error)) throw CannotDraw(error);
     TForm2& window = offscreen.window();
@@ -135,42 +108,28 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
     long long filmed = 0;
     long long frames = 0;
     QImage picture;
-    while (filmed < count.selected && !interrupted && reader.readFrame(*next)) {
+    while (filmed < count.selected && !interrupted() && reader.readFrame(*next)) {
         checkFrameTypes(*next, ++frames, project, trajectoryPath);
         // Frames before the range still fill the particles a shorter frame leaves as they were.
         takeFrame(*shown, *next);
-        if (!inRange(options, shown->time)) continue;
+        if (!inTimes(options, shown->time)) continue;
         RenderFrame(scene, *shown, viewDistance);
         if (!offscreen.rawPicture(picture)) throw CannotDraw("the picture could not be read back");
         if (options.showTime) drawTimeText(picture, shown->time, true);
-        FramePixels pixels;
-        pixels.data = picture.constBits();
-        pixels.width = picture.width();
-        pixels.height = picture.height();
-        pixels.stride = static_cast<int>(picture.bytesPerLine());
-        pixels.layout = PixelLayout::Bgrx;
-        pixels.bottomUp = true;
-        writer.addFrame(pixels);
+        addPicture(writer, picture);
         ++filmed;
         progress.update(filmed, shown->time);
         if (options.turnDegrees != 0.0)
             TurnCamera(window, viewDistance, 0.0, 0.0, options.turnDegrees);
     }
     progress.end();
-    if (interrupted) {
-        writer.abort();
-        tell(std::cerr, options.outPath + ": interrupted, nothing written");
-        return ExitInterrupted;
-    }
     // The first pass counted the frames; fewer now means the file was cut or rewritten
     // meanwhile (a calculation started on it): no movie of what is left.
-    if (filmed < count.selected) {
-        writer.abort();
-        tell(std::cerr, trajectoryPath +
-                            ": holds fewer frames than a moment ago: it was rewritten while it "
-                            "was filmed (a calculation?); no movie was written");
-        return 1;
-    }
+    if (const std::optional<int> stopped = filmStopped(
+            writer, filmed, count.selected, options.outPath + ": interrupted, nothing written",
+            trajectoryPath + ": holds fewer frames than a moment ago: it was rewritten while it "
+                             "was filmed (a calculation?); no movie was written"))
+        return *stopped;
     writer.finish();
     char summary[200];
     std::snprintf(summary, sizeof summary,
@@ -187,31 +146,22 @@ int film(const MovieOptions& options, const Project& project, const Settings& se
 int movieCommand(const CommandCall& call) {
     const MovieOptions options = parseOptions(call);
     if (const std::optional<LammpsRun> run = findLammpsRun(options.projectPath))
-        return runMovieCommand(
-            *run,
-            RunMovieOptions{options.outPath, options.format, options.fps, options.turnDegrees,
-                            options.from, options.to, options.showTime, options.overwrite},
-            call.argc, call.argv);
+        return runMovieCommand(*run, options, call.argc, call.argv);
     Project project;
     Settings settings;
     std::unique_ptr<MovieWriter> writer;
-    FrameCount count;
+    FramesToFilm count;
     const std::string trajectoryPath = baseNameOf(options.projectPath) + ".his";
     // Read twice (counted, then filmed): no new calculation may empty it between.
     const TrajectoryReadLock readLock(trajectoryPath);
     // Ctrl-C, a polite kill or a closed terminal ends the movie between two frames and
     // removes what it had written: the file OUT never appears, nor its temporary file stays.
-    std::signal(SIGINT, noteInterrupt);
-    std::signal(SIGTERM, noteInterrupt);
-    std::signal(SIGHUP, noteInterrupt);
+    catchInterrupts();
     project = loadProjectFile(options.projectPath);
     loadSettingsFile(SettingsFileName, settings);
-    MovieSettings movie;
-    movie.width = SnapshotSize.width();
-    movie.height = SnapshotSize.height();
-    movie.fps = options.fps;
-    writer = std::make_unique<MovieWriter>(options.outPath, options.format, movie,
-                                           commandPolicy(options.projectPath, options.overwrite));
+    writer =
+        std::make_unique<MovieWriter>(options.outPath, options.format, movieSettings(options.fps),
+                                      commandPolicy(options.projectPath, options.overwrite));
     count = countFrames(trajectoryPath, project, options);
     if (count.selected == 0) {
         tell(std::cerr, trajectoryPath + ": " +
@@ -221,15 +171,9 @@ int movieCommand(const CommandCall& call) {
         return 1;
     }
     return drawOnADisplay("--movie", call.argc, call.argv, [&] {
-        try {
+        return filmOrAbort(*writer, [&] {
             return film(options, project, settings, trajectoryPath, count, *writer);
-        } catch (const CannotDraw&) {
-            throw;
-        } catch (const std::exception& e) {
-            writer->abort();
-            tell(std::cerr, e.what());
-            return 1;
-        }
+        });
     });
 }
 

@@ -3,13 +3,13 @@
 #include <unistd.h>
 
 #include <QImage>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <utility>
 
 #include "app/drawingcommands.h"
+#include "app/filming.h"
 #include "calc/progress.h"
 #include "command/command.h"
 #include "files/fileerror.h"
@@ -28,14 +28,6 @@ namespace zentova {
 
 namespace {
 
-constexpr int ExitInterrupted = 130;  // as a shell reports a command ended by Ctrl-C
-
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void noteRunInterrupt(int) {
-    interrupted = 1;
-}
-
 // The dump read as a stream from its start, checked against the manifest.
 struct DumpStream {
     explicit DumpStream(const LammpsRun& run)
@@ -46,11 +38,6 @@ struct DumpStream {
 
 void tellNote(const DumpStream& dump) {
     if (!dump.reader.note().empty()) tell(std::cerr, dump.reader.note());
-}
-
-bool inRange(const RunMovieOptions& options, double time) {
-    return (!options.from || time >= *options.from - WrittenTimeRounding) &&
-           (!options.to || time <= *options.to + WrittenTimeRounding);
 }
 
 // Sets up a view that never appears, as "Show final state" first shows one.
@@ -113,33 +100,74 @@ int runSnapshotCommand(const LammpsRun& run, const std::string& outPath, bool ov
     });
 }
 
+namespace {
+
+// A first pass: the dump is sound to its end, and which frames are filmed.
+FramesToFilm countFrames(const LammpsRun& run, const RunMovieOptions& options) {
+    FramesToFilm count;
+    DumpStream dump(run);
+    LammpsFrame frame;
+    while (dump.reader.next(frame)) {
+        if (!inTimes(options, frame.time)) continue;
+        if (count.selected++ == 0) count.first = frame.time;
+        count.last = frame.time;
+    }
+    tellNote(dump);
+    return count;
+}
+
+// Draws and encodes the selected frames. Returns the exit status.
+int film(const LammpsRun& run, const RunMovieOptions& options, const Settings& settings,
+         const FramesToFilm& count, MovieWriter& writer) {
+    RunView view(settings);
+    TForm2& window = view.offscreen.window();
+    DumpStream dump(run);
+    LammpsFrame frame;
+    ProgressBar progress(std::cerr, isatty(STDERR_FILENO) == 1, count.selected, "frames");
+    long long filmed = 0;
+    QImage picture;
+    while (filmed < count.selected && !interrupted() && dump.reader.next(frame)) {
+        if (!inTimes(options, frame.time)) continue;
+        if (!drawManyNow(window,
+                         composeRunPicture(run.manifest, settings, frame, view.viewDistance)) ||
+            !view.offscreen.rawPicture(picture))
+            throw CannotDraw("the picture could not be read back");
+        if (options.showTime) drawTimeText(picture, frame.time, true);
+        addPicture(writer, picture);
+        ++filmed;
+        progress.update(filmed, frame.time);
+        if (options.turnDegrees != 0.0)
+            TurnCamera(window, view.viewDistance, 0.0, 0.0, options.turnDegrees);
+    }
+    progress.end();
+    if (const std::optional<int> stopped = filmStopped(
+            writer, filmed, count.selected, options.outPath + ": interrupted, nothing written",
+            run.dumpPath + ": holds fewer frames than a moment ago: it was rewritten "
+                           "while it was filmed; no movie was written"))
+        return *stopped;
+    writer.finish();
+    char summary[240];
+    std::snprintf(summary, sizeof summary,
+                  "%lld %s of %zu particles from t = %.3f to %.3f written to %s (%d x "
+                  "%d, %d frames/s) in %.1f s",
+                  filmed, filmed == 1 ? "frame" : "frames", frame.types.size(), count.first,
+                  count.last, options.outPath.c_str(), writer.width(), writer.height(), options.fps,
+                  progress.seconds());
+    tell(std::cerr, run.folder + ": " + summary);
+    return 0;
+}
+
+}  // namespace
+
 int runMovieCommand(const LammpsRun& run, const RunMovieOptions& options, int argc, char** argv) {
-    std::signal(SIGINT, noteRunInterrupt);
-    std::signal(SIGTERM, noteRunInterrupt);
-    std::signal(SIGHUP, noteRunInterrupt);
+    catchInterrupts();
     Settings settings;
     loadSettingsFile(SettingsFileName, settings);
-    MovieSettings movie;
-    movie.width = SnapshotSize.width();
-    movie.height = SnapshotSize.height();
-    movie.fps = options.fps;
-    auto writer = std::make_unique<MovieWriter>(options.outPath, options.format, movie,
-                                                runPolicy(run, options.overwrite));
-    // A first pass: the dump is sound to its end, and which frames are filmed.
-    long long selected = 0;
-    double first = 0.0;
-    double lastTime = 0.0;
-    {
-        DumpStream dump(run);
-        LammpsFrame frame;
-        while (dump.reader.next(frame)) {
-            if (!inRange(options, frame.time)) continue;
-            if (selected++ == 0) first = frame.time;
-            lastTime = frame.time;
-        }
-        tellNote(dump);
-    }
-    if (selected == 0) {
+    auto writer =
+        std::make_unique<MovieWriter>(options.outPath, options.format, movieSettings(options.fps),
+                                      runPolicy(run, options.overwrite));
+    const FramesToFilm count = countFrames(run, options);
+    if (count.selected == 0) {
         writer->abort();
         tell(std::cerr, run.dumpPath + ": " +
                             (options.from || options.to ? "no frame lies in the times asked for"
@@ -148,65 +176,7 @@ int runMovieCommand(const LammpsRun& run, const RunMovieOptions& options, int ar
         return 1;
     }
     return drawOnADisplay("--movie", argc, argv, [&] {
-        try {
-            RunView view(settings);
-            TForm2& window = view.offscreen.window();
-            DumpStream dump(run);
-            LammpsFrame frame;
-            ProgressBar progress(std::cerr, isatty(STDERR_FILENO) == 1, selected, "frames");
-            long long filmed = 0;
-            QImage picture;
-            while (filmed < selected && !interrupted && dump.reader.next(frame)) {
-                if (!inRange(options, frame.time)) continue;
-                if (!drawManyNow(window, composeRunPicture(run.manifest, settings, frame,
-                                                           view.viewDistance)) ||
-                    !view.offscreen.rawPicture(picture))
-                    throw CannotDraw("the picture could not be read back");
-                if (options.showTime) drawTimeText(picture, frame.time, true);
-                FramePixels pixels;
-                pixels.data = picture.constBits();
-                pixels.width = picture.width();
-                pixels.height = picture.height();
-                pixels.stride = static_cast<int>(picture.bytesPerLine());
-                pixels.layout = PixelLayout::Bgrx;
-                pixels.bottomUp = true;
-                writer->addFrame(pixels);
-                ++filmed;
-                progress.update(filmed, frame.time);
-                if (options.turnDegrees != 0.0)
-                    TurnCamera(window, view.viewDistance, 0.0, 0.0, options.turnDegrees);
-            }
-            progress.end();
-            if (interrupted) {
-                writer->abort();
-                tell(std::cerr, options.outPath + ": interrupted, nothing written");
-                return ExitInterrupted;
-            }
-            if (filmed < selected) {
-                writer->abort();
-                tell(std::cerr, run.dumpPath +
-                                    ": holds fewer frames than a moment ago: it was rewritten "
-                                    "while it was filmed; no movie was written");
-                return 1;
-            }
-            writer->finish();
-            char summary[240];
-            std::snprintf(summary, sizeof summary,
-                          "%lld %s of %zu particles from t = %.3f to %.3f written to %s (%d x "
-                          "%d, %d frames/s) in %.1f s",
-                          filmed, filmed == 1 ? "frame" : "frames", frame.types.size(), first,
-                          lastTime, options.outPath.c_str(), writer->width(), writer->height(),
-                          options.fps, progress.seconds());
-            tell(std::cerr, run.folder + ": " + summary);
-            return 0;
-        } catch (const CannotDraw&) {
-            writer->abort();
-            throw;
-        } catch (const std::exception& e) {
-            writer->abort();
-            tell(std::cerr, e.what());
-            return 1;
-        }
+        return filmOrAbort(*writer, [&] { return film(run, options, settings, count, *writer); });
     });
 }
 

@@ -16,6 +16,7 @@
 #include "analysis/trajectorypass.h"
 #include "charts/analyserun.h"
 #include "charts/analysesections.h"
+#include "charts/analysisfiles.h"
 #include "charts/plot.h"
 #include "command/command.h"
 #include "command/options.h"
@@ -25,7 +26,7 @@
 #include "files/numformat.h"
 #include "files/output.h"
 #include "files/projectfile.h"
-#include "files/readings.h"
+#include "files/readingsreader.h"
 #include "files/trajectory.h"
 #include "lang/language.h"
 #include "model/settings.h"
@@ -33,12 +34,6 @@
 namespace zentova {
 
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string fixed3(double value) {
-    return formatBrief(value, 3);
-}
 
 // More frames than this are thinned out evenly: g(r) and the displacement then still take
 // seconds, and memory stays small, for a trajectory of days.
@@ -92,6 +87,203 @@ class ProgressLines {
     std::string m_project;
 };
 
+// The readings are read a line at a time as the trajectory's frames go by; a FIFO or a
+// device in the file's place would keep the reader waiting, so it counts as missing.
+std::ifstream openIfRegular(const std::string& path) {
+    std::ifstream in;
+    if (isRegularFile(path)) in.open(path, std::ios::binary);
+    return in;
+}
+
+// The readings of the frames as they go by: their table written out as it grows, their
+// plot thinned to its pixels, and what the heating curve needs of them.
+class FrameEnergies {
+  public:
+    explicit FrameEnergies(const std::string& readingsPath)
+        : path(readingsPath),
+          m_in(openIfRegular(readingsPath)),
+          m_reader(m_in),
+          m_frames(m_reader),
+          m_any(m_reader.headerKnown() && m_frames.rowWaiting()),
+          m_text(m_any ? energiesCsvHeader(m_reader.types()) : std::string()),
+          m_lines(m_reader.types()) {}
+
+    const std::string path;
+    // Whether there are readings to analyse: a header and a row.
+    bool any() const { return m_any; }
+    int badLine() const { return m_reader.badLine(); }
+    const EnergyLines& lines() const { return m_lines; }
+
+    // Frame `number` at `time` goes by; its row's table written to `csv` a chunk at a time.
+    void frame(long long number, double time, OutputFile* csv) {
+        const ReadingsRow* row = m_frames.frame(number, time);
+        if (!row || !m_any) return;
+        m_text += energiesCsvRow(*row, m_reader.types().size());
+        if (m_text.size() >= TextChunk) {
+            csv->write(m_text);
+            m_text.clear();
+        }
+        m_lines.add(*row);
+        m_heating.push_back({row->time, row->frame, row->meanKineticEnergy, row->bathFactor});
+    }
+    // The rest of the table written once the frames are all read.
+    void flush(OutputFile* csv) {
+        if (m_any) csv->write(m_text);
+    }
+    // The rows that matched no frame, told of.
+    void tellForeign(std::ostream& err, const std::string& hisPath) {
+        const std::size_t foreign = m_frames.finish();
+        if (foreign > 0)
+            tell(err, path + ": " + std::to_string(foreign) +
+                          (foreign == 1 ? " line matches" : " lines match") + " no frame of " +
+                          hisPath + "; left out");
+    }
+    // The heating curve; the readings it was made from go.
+    std::vector<BathHold> heating() {
+        std::vector<BathHold> holds = heatingOf(m_reader.types(), m_heating);
+        m_heating = {};
+        return holds;
+    }
+
+  private:
+    std::ifstream m_in;
+    ReadingsReader m_reader;
+    FrameReadings m_frames;
+    bool m_any;
+    std::string m_text;
+    EnergyLines m_lines;
+    std::deque<HeatingReading> m_heating;
+};
+
+// The trajectory's frames picked once through, the readings taken as they go by.
+FramePicker::Picked readFrames(const AnalyseOptions& options, const std::string& hisPath,
+                               const Project& project, FrameEnergies& readings,
+                               AnalysisFiles& files, std::ostream& err) {
+    TrajectoryInput trajectory(hisPath);
+    const Settings settings;
+    int partialLine = 0;
+    FramePicker::Picked picked = readTrajectoryOnce(
+        trajectory.stream(), hisPath, project,
+        FramePicker(options.from, options.to, MostFramesAnalysed, settings.cubeHalfSize),
+        [&](long long number, double time) { readings.frame(number, time, files.energies.csv); },
+        &partialLine);
+    readings.flush(files.energies.csv);
+    if (partialLine > 0) tell(err, hisPath + ": " + partialFrameNote(partialLine));
+    if (picked.frameCount == 0)
+        throw FileError(hisPath, 0, "holds no frames to analyse; calculate first");
+    readings.tellForeign(err, hisPath);
+    if (picked.inRange == 0)
+        throw noFramesBetween(hisPath, options.from, options.to, picked.firstTime, picked.lastTime,
+                              formatBrief);
+    return picked;
+}
+
+// g(r), the wandering and the density profiles of the frames analysed.
+void writeStructure(const FramePicker::Picked& picked, const Project& project, AnalysisFiles& files,
+                    std::string& notes, ProgressLines& steps) {
+    const std::vector<Snapshot>& frames = picked.frames;
+    const std::vector<std::size_t> chosen = everyFrame(frames.size());
+    const Settings settings;
+    const RadialDistribution rdf =
+        radialDistribution(frames, chosen, wallRegionEdge(settings.cubeHalfSize));
+    files.write(files.rdf, rdfSection(rdf, project));
+    files.coordination->write(coordinationCsv(rdf));
+    steps.say("g(r) of " + std::to_string(rdf.pairs.size()) +
+              (rdf.pairs.size() == 1 ? " pair" : " pairs") + " of types written");
+
+    const Displacement msd = meanSquareDisplacement(frames, chosen);
+    files.write(files.msd, msdSection(msd, project));
+    if (msd.framesUsed < chosen.size() && !msd.lags.empty())
+        notes += filled(translated("Analysis",
+                                   "The wandering uses %1 of the frames: the "
+                                   "others hold other particles."),
+                        {std::to_string(msd.framesUsed)}) +
+                 " ";
+    steps.say("mean square displacement written");
+
+    files.write(
+        files.density,
+        densitySection(densityProfile(frames, chosen, project, settings.cubeHalfSize), project));
+    steps.say("density profiles written");
+}
+
+// The kinetic energies and the heating curve, or a note of why there are none.
+void writeEnergies(FrameEnergies& readings, const std::vector<BathHold>& holds,
+                   const Project& project, AnalysisFiles& files, std::string& notes,
+                   ProgressLines& steps, std::ostream& err) {
+    const std::string& readingsPath = readings.path;
+    if (!readings.any()) {
+        notes += filled(
+            fileExists(readingsPath)
+                ? translated("Analysis", "There are no kinetic energies: %1 holds no readings.")
+                : translated("Analysis",
+                             "There are no kinetic energies: %1 is missing "
+                             "(calculate the project again to make it)."),
+            {readingsPath});
+        tell(err, readingsPath + ": " +
+                      (fileExists(readingsPath) ? "holds no readings" : "missing") +
+                      "; the kinetic energies are left out");
+        return;
+    }
+    if (readings.badLine() > 0)
+        tell(err, readingsPath + ":" + std::to_string(readings.badLine()) +
+                      ": not a line of readings; it is left out with any others like it");
+    files.write(files.energies, energiesSection(readings.lines(), project));
+    steps.say("kinetic energies written");
+    if (!holds.empty()) {
+        // The holds of the lines that match the trajectory's frames.
+        files.write(files.heating, heatingSection(holds));
+        steps.say("heating curve written");
+    }
+}
+
+// --analyse of a project, in steps: its readings opened beside its trajectory, every output
+// added, the trajectory read once, then the structure, the energies and the page.
+int analyseProject(const AnalyseOptions& options, std::ostream& err,
+                   std::chrono::steady_clock::time_point started) {
+    const Project project = loadProjectFile(options.projectPath);
+    const std::string base = baseNameOf(options.projectPath);
+    const std::string hisPath = base + ".his";
+    ProgressLines steps(err, options.projectPath);
+    FrameEnergies readings(readingsPathOf(base));
+    const bool energies = readings.any();
+    const std::string out = options.outFolder.empty() ? base + "-analysis" : options.outFolder;
+    // Whether the bath changed is known once the readings are read: left out then if not.
+    AnalysisFiles files(commandPolicy(options.projectPath, options.overwrite), out, energies,
+                        energies);
+
+    FramePicker::Picked picked = readFrames(options, hisPath, project, readings, files, err);
+    const std::vector<BathHold> holds = readings.heating();
+    if (energies && holds.empty()) files.dropHeating();
+    const FramesUsed used =
+        framesUsed(picked.frameCount, picked.inRange, picked.indices, picked.frames.front().time,
+                   picked.frames.back().time, "", formatBrief);
+    steps.say("read " + used.read + "; analysing " + used.analysed);
+
+    std::string notes;
+    if (const long long leftOut = picked.leftOut; leftOut > 0) {
+        const std::string far =
+            std::to_string(leftOut) + (leftOut == 1 ? " position lies" : " positions lie") +
+            " outside the cube and " + (leftOut == 1 ? "is" : "are") + " left out";
+        steps.say(hisPath + ": " + far);
+        notes += translated("Analysis",
+                            "%n position lies outside the cube and is left out; the frames "
+                            "holding them are left out of the wandering.",
+                            nullptr, countOf(leftOut)) +
+                 " ";
+    }
+    writeStructure(picked, project, files, notes, steps);
+    writeEnergies(readings, holds, project, files, notes, steps, err);
+    const std::vector<std::size_t>& wanted = picked.indices;
+    const std::string sentence = framesSentence(
+        {picked.inRange, picked.frameCount, formatBrief(picked.frames.front().time, 3),
+         formatBrief(picked.frames.back().time, 3),
+         wanted.size() < picked.inRange ? (wanted.size() > 1 ? wanted[1] - wanted[0] : 1) : 0,
+         wanted.size()});
+    steps.say(files.finish(project.name, sentence, notes, started));
+    return 0;
+}
+
 }  // namespace
 
 int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
@@ -99,189 +291,7 @@ int runAnalysis(const AnalyseOptions& options, std::ostream& err) {
     try {
         if (const std::optional<LammpsRun> run = findLammpsRun(options.projectPath))
             return runLammpsAnalysis(*run, options, err);
-        const Project project = loadProjectFile(options.projectPath);
-        const std::string base = baseNameOf(options.projectPath);
-        const std::string hisPath = base + ".his";
-        ProgressLines steps(err, options.projectPath);
-        const std::string readingsPath = readingsPathOf(base);
-        // The readings are read a line at a time as the trajectory's frames go by; a FIFO or
-        // a device in the file's place would keep the reader waiting, so it counts as missing.
-        std::ifstream readingsIn;
-        if (isRegularFile(readingsPath)) readingsIn.open(readingsPath, std::ios::binary);
-        ReadingsReader readingsReader(readingsIn);
-        FrameReadings frameReadings(readingsReader);
-        const std::vector<int>& readingsTypes = readingsReader.types();
-        const bool energies = readingsReader.headerKnown() && frameReadings.rowWaiting();
-
-        // Every output checked, and its temporary made, before the trajectory is read; the
-        // page and its pictures appear together once all are written.
-        const std::string out = options.outFolder.empty() ? base + "-analysis" : options.outFolder;
-        OutputSet outputs(commandPolicy(options.projectPath, options.overwrite));
-        outputs.makeFolder(out);
-        struct Outputs {
-            OutputFile* csv;
-            OutputFile* png;
-            OutputFile* svg;
-        };
-        const auto file = [&](const std::string& name) -> OutputFile& {
-            return outputs.add((fs::path(out) / name).string());
-        };
-        const auto plotFiles = [&](const std::string& stem) {
-            return Outputs{&file(stem + ".csv"), &file(stem + ".png"), &file(stem + ".svg")};
-        };
-        const Outputs rdfFiles = plotFiles("rdf");
-        OutputFile& coordinationFile = file("coordination.csv");
-        const Outputs msdFiles = plotFiles("msd");
-        const Outputs densityFiles = plotFiles("density");
-        const Outputs energyFiles = energies ? plotFiles("energies") : Outputs{};
-        // Whether the bath changed is known once the readings are read: left out then if not.
-        const Outputs heatingFiles = energies ? plotFiles("heating") : Outputs{};
-        OutputFile& pageFile = file("index.html");
-        std::vector<Section> sections;
-        const auto write = [&](const Outputs& files, Section section) {
-            files.csv->write(section.csv);
-            savePlot(section.plot, *files.png, *files.svg);
-            sections.push_back(std::move(section));
-        };
-
-        // The readings of the frames as they go by: their table written out as it grows,
-        // their plot thinned to its pixels, and what the heating curve needs of them.
-        std::string energiesText = energies ? energiesCsvHeader(readingsTypes) : std::string();
-        EnergyLines energyLines(readingsTypes);
-        std::deque<HeatingReading> heatingReadings;
-        const auto eachFrame = [&](long long number, double time) {
-            const ReadingsRow* row = frameReadings.frame(number, time);
-            if (!row || !energies) return;
-            energiesText += energiesCsvRow(*row, readingsTypes.size());
-            if (energiesText.size() >= TextChunk) {
-                energyFiles.csv->write(energiesText);
-                energiesText.clear();
-            }
-            energyLines.add(*row);
-            heatingReadings.push_back(
-                {row->time, row->frame, row->meanKineticEnergy, row->bathFactor});
-        };
-
-        TrajectoryInput trajectory(hisPath);
-        const Settings settings;
-        int partialLine = 0;
-        FramePicker::Picked picked = readTrajectoryOnce(
-            trajectory.stream(), hisPath, project,
-            FramePicker(options.from, options.to, MostFramesAnalysed, settings.cubeHalfSize),
-            eachFrame, &partialLine);
-        if (energies) energyFiles.csv->write(energiesText);
-        if (partialLine > 0) tell(err, hisPath + ": " + partialFrameNote(partialLine));
-        if (picked.frameCount == 0)
-            throw FileError(hisPath, 0, "holds no frames to analyse; calculate first");
-        const std::size_t foreign = frameReadings.finish();
-        if (foreign > 0)
-            tell(err, readingsPath + ": " + std::to_string(foreign) +
-                          (foreign == 1 ? " line matches" : " lines match") + " no frame of " +
-                          hisPath + "; left out");
-        if (picked.inRange == 0)
-            throw FileError(hisPath, 0,
-                            "has no frames from " +
-                                (options.from ? fixed3(*options.from) : "the start") + " to " +
-                                (options.to ? fixed3(*options.to) : "the end") +
-                                " (its frames run from t = " + fixed3(picked.firstTime) +
-                                " to t = " + fixed3(picked.lastTime) + ")");
-        std::vector<Snapshot>& frames = picked.frames;
-        const std::vector<std::size_t>& wanted = picked.indices;
-        const std::vector<BathHold> holds = heatingOf(readingsTypes, heatingReadings);
-        heatingReadings = {};
-        const bool heating = !holds.empty();
-        if (energies && !heating)
-            for (OutputFile* f : {heatingFiles.csv, heatingFiles.png, heatingFiles.svg})
-                outputs.drop(*f);
-        const long long leftOut = picked.leftOut;
-        std::vector<std::size_t> chosen(frames.size());
-        for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = k;
-        const double t0 = frames.front().time, t1 = frames.back().time;
-        const std::size_t frameCount = picked.frameCount;
-        const std::string framesRead =
-            std::to_string(frameCount) + (frameCount == 1 ? " frame" : " frames");
-        std::string framesText = frameCount == 1
-                                     ? "the one frame, at t = " + fixed3(t0)
-                                     : std::to_string(picked.inRange) + " of the " + framesRead +
-                                           ", from t = " + fixed3(t0) + " to t = " + fixed3(t1);
-        if (wanted.size() < picked.inRange)
-            framesText += " (one in every " +
-                          std::to_string(wanted.size() > 1 ? wanted[1] - wanted[0] : 1) + ", " +
-                          std::to_string(wanted.size()) + " frames)";
-        steps.say("read " + framesRead + "; analysing " + framesText);
-
-        std::string notes;
-        if (leftOut > 0) {
-            const std::string far =
-                std::to_string(leftOut) + (leftOut == 1 ? " position lies" : " positions lie") +
-                " outside the cube and " + (leftOut == 1 ? "is" : "are") + " left out";
-            steps.say(hisPath + ": " + far);
-            notes += translated("Analysis",
-                                "%n position lies outside the cube and is left out; the frames "
-                                "holding them are left out of the wandering.",
-                                nullptr, countOf(leftOut)) +
-                     " ";
-        }
-        const RadialDistribution rdf =
-            radialDistribution(frames, chosen, wallRegionEdge(settings.cubeHalfSize));
-        write(rdfFiles, rdfSection(rdf, project));
-        coordinationFile.write(coordinationCsv(rdf));
-        steps.say("g(r) of " + std::to_string(rdf.pairs.size()) +
-                  (rdf.pairs.size() == 1 ? " pair" : " pairs") + " of types written");
-
-        const Displacement msd = meanSquareDisplacement(frames, chosen);
-        write(msdFiles, msdSection(msd, project));
-        if (msd.framesUsed < chosen.size() && !msd.lags.empty())
-            notes += filled(translated("Analysis",
-                                       "The wandering uses %1 of the frames: the "
-                                       "others hold other particles."),
-                            {std::to_string(msd.framesUsed)}) +
-                     " ";
-        steps.say("mean square displacement written");
-
-        write(densityFiles,
-              densitySection(densityProfile(frames, chosen, project, settings.cubeHalfSize),
-                             project));
-        steps.say("density profiles written");
-
-        if (!energies) {
-            notes += filled(
-                fileExists(readingsPath)
-                    ? translated("Analysis", "There are no kinetic energies: %1 holds no readings.")
-                    : translated("Analysis",
-                                 "There are no kinetic energies: %1 is missing "
-                                 "(calculate the project again to make it)."),
-                {readingsPath});
-            tell(err, readingsPath + ": " +
-                          (fileExists(readingsPath) ? "holds no readings" : "missing") +
-                          "; the kinetic energies are left out");
-        } else {
-            if (readingsReader.badLine() > 0)
-                tell(err, readingsPath + ":" + std::to_string(readingsReader.badLine()) +
-                              ": not a line of readings; it is left out with any others like it");
-            write(energyFiles, energiesSection(energyLines, project));
-            steps.say("kinetic energies written");
-            if (heating) {
-                // The holds of the lines that match the trajectory's frames.
-                write(heatingFiles, heatingSection(holds));
-                steps.say("heating curve written");
-            }
-        }
-
-        pageFile.write(pageOf(project.name,
-                              framesSentence({picked.inRange, frameCount, fixed3(t0), fixed3(t1),
-                                              wanted.size() < picked.inRange
-                                                  ? (wanted.size() > 1 ? wanted[1] - wanted[0] : 1)
-                                                  : 0,
-                                              wanted.size()}),
-                              sections, notes));
-        outputs.commit();
-        char done[160];
-        std::snprintf(
-            done, sizeof done, "analysis written to %s/index.html in %.2f s", out.c_str(),
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
-        steps.say(done);
-        return 0;
+        return analyseProject(options, err, started);
     } catch (const std::exception& e) {
         tell(err, e.what());
         return 1;

@@ -6,15 +6,18 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "analysis/energies.h"
 #include "analysis/heating.h"
 #include "analysis/structure.h"
 #include "charts/analysesections.h"
+#include "charts/analysisfiles.h"
 #include "command/options.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/lammpsdump.h"
+#include "files/lammpslog.h"
 #include "files/linereader.h"
 #include "files/numformat.h"
 #include "files/output.h"
@@ -25,32 +28,11 @@ namespace zentova {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string fixed3(double value) {
-    return formatDecimals(value, 3);
-}
-
 // The frames analysed are held at once (the wandering compares every two): at most 2000,
 // and fewer for a large box, so that they take no more than about 200 MB.
 std::size_t mostFrames(long long particles) {
     const long long byMemory = 200'000'000LL / (25 * std::max(1LL, particles));
     return static_cast<std::size_t>(std::clamp<long long>(byMemory, 2, 2000));
-}
-
-// The export's project as the page names and colours it: the manifest's types.
-Project projectOf(const LammpsManifest& m) {
-    Project project;
-    project.name = m.projectName;
-    project.typeCount = static_cast<std::int32_t>(m.types.size());
-    for (std::size_t t = 0; t < m.types.size(); ++t) {
-        project.counts[t + 1] = static_cast<std::int32_t>(m.types[t].count);
-        project.masses[t + 1] = m.types[t].mass;
-        project.diameters[t + 1] = m.types[t].diameter;
-        project.colors[t + 1] = m.types[t].colour;
-    }
-    project.particleCount = static_cast<std::int32_t>(m.particles);
-    return project;
 }
 
 // A dump frame as the analysis keeps it: the model's coordinates, centred on the cubes.
@@ -64,179 +46,185 @@ Snapshot snapshotOf(const LammpsFrame& frame, const LammpsManifest& m) {
     return s;
 }
 
-}  // namespace
+// The log's readings, when there is a log.
+ReadingsTable logReadings(const LammpsRun& run) {
+    ReadingsTable readings;
+    if (fileExists(run.logPath)) {
+        std::ifstream log = openTextFile(run.logPath);
+        readings = parseLammpsLog(log, run.manifest);
+    }
+    return readings;
+}
 
-int runLammpsAnalysis(const LammpsRun& run, const AnalyseOptions& options, std::ostream& err) {
-    const auto started = std::chrono::steady_clock::now();
+// The folder written to: the one asked for, or the run's folder's name + "-analysis".
+std::string outputFolder(const LammpsRun& run, const AnalyseOptions& options) {
+    std::string out = options.outFolder;
+    if (out.empty()) {
+        std::string folder = run.folder;
+        while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+        out = (folder == "." ? run.manifest.stem : folder) + "-analysis";
+    }
+    return out;
+}
+
+// The dump's first pass: every frame's time, those of the frames after the first (which the
+// log's rows stand at), and the note of a last frame cut short.
+struct DumpTimes {
+    std::vector<double> times;
+    std::vector<double> readingTimes;
+    std::string note;
+};
+
+DumpTimes readTimes(const LammpsRun& run) {
+    DumpTimes read;
+    const auto in = openMaybeCompressed(run.dumpPath);
+    LammpsDumpReader reader(*in, run.dumpPath, run.manifest);
+    for (LammpsFrame frame; reader.next(frame);) {
+        read.times.push_back(frame.time);
+        if (frame.step > 0) read.readingTimes.push_back(frame.time);
+    }
+    read.note = reader.note();
+    return read;
+}
+
+// The dump's second pass: the frames analysed, as the analysis keeps them.
+std::vector<Snapshot> readFrames(const LammpsRun& run, const std::vector<std::size_t>& wanted) {
+    std::vector<Snapshot> frames;
+    const auto in = openMaybeCompressed(run.dumpPath);
+    LammpsDumpReader reader(*in, run.dumpPath, run.manifest);
+    std::size_t index = 0, next = 0;
+    for (LammpsFrame frame; next < wanted.size() && reader.next(frame); ++index)
+        if (index == wanted[next]) {
+            frames.push_back(snapshotOf(frame, run.manifest));
+            ++next;
+        }
+    if (frames.size() != wanted.size())
+        throw FileError(run.dumpPath, 0, "changed while it was read");
+    return frames;
+}
+
+// Half the longest side of the box.
+double halfBox(const LammpsManifest& m) {
+    double half = 0.0;
+    for (int c = 0; c < 3; ++c) half = std::max(half, m.cubeEdge * m.replicate[c] / 2.0);
+    return half;
+}
+
+// g(r), the wandering and the density profiles of the frames analysed.
+void writeStructure(const std::vector<Snapshot>& frames, const LammpsManifest& m,
+                    const Project& project, AnalysisFiles& files, std::string& notes,
+                    const std::function<void(const std::string&)>& say) {
+    const std::vector<std::size_t> chosen = everyFrame(frames.size());
+    // g(r) is normalised for a cube; a box of unequal sides counts as the cube of its
+    // volume, which the page says.
+    double volume = 1.0;
+    for (int c = 0; c < 3; ++c)
+        volume *= std::max(1.0, m.cubeEdge * m.replicate[c] - 2.0 * WallMargin);
+    const double edge = std::cbrt(volume);
+    if (m.replicate[0] != m.replicate[1] || m.replicate[1] != m.replicate[2])
+        notes += translated("Analysis",
+                            "The box is not a cube: g(r) is normalised for a "
+                            "cube of its volume.") +
+                 " ";
+    const RadialDistribution rdf = radialDistribution(frames, chosen, edge);
+    files.write(files.rdf, rdfSection(rdf, project));
+    files.coordination->write(coordinationCsv(rdf));
+    say("g(r) written");
+    const Displacement msd = meanSquareDisplacement(frames, chosen);
+    files.write(files.msd, msdSection(msd, project));
+    say("mean square displacement written");
+    files.write(files.density,
+                densitySection(densityProfile(frames, chosen, project, halfBox(m)), project));
+    say("density profiles written");
+}
+
+// The kinetic energies of the log, or a note of why there are none.
+void writeEnergies(const ReadingsTable& readings, bool energies, const LammpsRun& run,
+                   const Project& project, AnalysisFiles& files, std::string& notes,
+                   const std::function<void(const std::string&)>& say, std::ostream& err) {
+    if (!energies) {
+        notes += filled(translated("Analysis",
+                                   "There are no kinetic energies: %1 holds no "
+                                   "thermo rows of this export's columns at the "
+                                   "dump's frames."),
+                        {run.logPath});
+        tell(err, run.logPath + ": no readings; the kinetic energies are left out");
+        return;
+    }
+    if (readings.badLine > 0)
+        tell(err, run.logPath + ":" + std::to_string(readings.badLine) +
+                      ": not a row of readings; it is left out with any others like it");
+    EnergyLines lines(readings.types);
+    for (const ReadingsRow& row : readings.rows) lines.add(row);
+    Section section = energiesSection(lines, project);
+    section.csv = energiesCsv(readings);
+    files.write(files.energies, std::move(section));
+    say("kinetic energies written");
+}
+
+// --analyse of a LAMMPS run, in steps: the log's readings, every output added, the dump's
+// times (the log's rows kept at its frames), the frames analysed, then the structure, the
+// energies and the page.
+int analyseRun(const LammpsRun& run, const AnalyseOptions& options, std::ostream& err,
+               std::chrono::steady_clock::time_point started) {
     const LammpsManifest& m = run.manifest;
     const auto say = [&](const std::string& what) {
         tell(err, run.folder + ": " + what);
         err.flush();
     };
+    const Project project = projectOfRun(m);
+    ReadingsTable readings = logReadings(run);
+    bool energies = !readings.rows.empty();
+    AnalysisFiles files(runPolicy(run, options.overwrite), outputFolder(run, options), energies,
+                        false);
+
+    const DumpTimes read = readTimes(run);
+    const std::vector<double>& times = read.times;
+    if (!read.note.empty()) tell(err, read.note);
+    if (times.empty()) throw FileError(run.dumpPath, 0, "holds no whole frame to analyse");
+    if (energies) {
+        const std::size_t foreign = keepTrajectoryRows(readings, read.readingTimes);
+        if (foreign > 0)
+            tell(err, run.logPath + ": " + std::to_string(foreign) +
+                          (foreign == 1 ? " row matches" : " rows match") +
+                          " no frame of the dump; left out");
+        energies = !readings.rows.empty();
+    }
+    const std::vector<std::size_t> inRange = chooseFrames(times, options.from, options.to);
+    if (inRange.empty())
+        throw noFramesBetween(run.dumpPath, options.from, options.to, times.front(), times.back(),
+                              formatDecimals);
+    const std::vector<std::size_t> wanted = thinOut(inRange, mostFrames(m.particles));
+
+    std::vector<Snapshot> frames = readFrames(run, wanted);
+    const long long leftOut = leaveOutFarPositions(frames, halfBox(m));
+    const FramesUsed used =
+        framesUsed(times.size(), inRange.size(), wanted, frames.front().time, frames.back().time,
+                   " of " + std::to_string(m.particles) + " particles", formatDecimals);
+    say("read " + used.read + "; analysing " + used.analysed);
+
+    std::string notes;
+    if (leftOut > 0)
+        notes += translated("Analysis", "%n position lies outside the box and is left out.",
+                            nullptr, countOf(leftOut)) +
+                 " ";
+    writeStructure(frames, m, project, files, notes, say);
+    writeEnergies(readings, energies, run, project, files, notes, say, err);
+    const std::string sentence = framesSentence(
+        {inRange.size(), times.size(), formatDecimals(frames.front().time, 3),
+         formatDecimals(frames.back().time, 3),
+         wanted.size() < inRange.size() ? (wanted.size() > 1 ? wanted[1] - wanted[0] : 1) : 0,
+         wanted.size(), m.particles});
+    say(files.finish(project.name, sentence, notes, started));
+    return 0;
+}
+
+}  // namespace
+
+int runLammpsAnalysis(const LammpsRun& run, const AnalyseOptions& options, std::ostream& err) {
+    const auto started = std::chrono::steady_clock::now();
     try {
-        const Project project = projectOf(m);
-        ReadingsTable readings;
-        if (fileExists(run.logPath)) {
-            std::ifstream log = openTextFile(run.logPath);
-            readings = parseLammpsLog(log, m);
-        }
-        bool energies = !readings.rows.empty();
-
-        std::string out = options.outFolder;
-        if (out.empty()) {
-            std::string folder = run.folder;
-            while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-            out = (folder == "." ? m.stem : folder) + "-analysis";
-        }
-        OutputSet outputs(runPolicy(run, options.overwrite));
-        outputs.makeFolder(out);
-        struct Outputs {
-            OutputFile* csv;
-            OutputFile* png;
-            OutputFile* svg;
-        };
-        const auto file = [&](const std::string& name) -> OutputFile& {
-            return outputs.add((fs::path(out) / name).string());
-        };
-        const auto plotFiles = [&](const std::string& stem) {
-            return Outputs{&file(stem + ".csv"), &file(stem + ".png"), &file(stem + ".svg")};
-        };
-        const Outputs rdfFiles = plotFiles("rdf");
-        OutputFile& coordinationFile = file("coordination.csv");
-        const Outputs msdFiles = plotFiles("msd");
-        const Outputs densityFiles = plotFiles("density");
-        const Outputs energyFiles = energies ? plotFiles("energies") : Outputs{};
-        OutputFile& pageFile = file("index.html");
-        std::vector<Section> sections;
-        const auto write = [&](const Outputs& files, Section section) {
-            files.csv->write(section.csv);
-            savePlot(section.plot, *files.png, *files.svg);
-            sections.push_back(std::move(section));
-        };
-
-        // The first pass: every frame's time (and every frame checked).
-        std::vector<double> times, readingTimes;
-        std::string note;
-        {
-            const auto in = openMaybeCompressed(run.dumpPath);
-            LammpsDumpReader reader(*in, run.dumpPath, m);
-            for (LammpsFrame frame; reader.next(frame);) {
-                times.push_back(frame.time);
-                if (frame.step > 0) readingTimes.push_back(frame.time);
-            }
-            note = reader.note();
-        }
-        if (!note.empty()) tell(err, note);
-        if (times.empty()) throw FileError(run.dumpPath, 0, "holds no whole frame to analyse");
-        if (energies) {
-            const std::size_t foreign = keepTrajectoryRows(readings, readingTimes);
-            if (foreign > 0)
-                tell(err, run.logPath + ": " + std::to_string(foreign) +
-                              (foreign == 1 ? " row matches" : " rows match") +
-                              " no frame of the dump; left out");
-            energies = !readings.rows.empty();
-        }
-        const std::vector<std::size_t> inRange = chooseFrames(times, options.from, options.to);
-        if (inRange.empty())
-            throw FileError(run.dumpPath, 0,
-                            "has no frames from " +
-                                (options.from ? fixed3(*options.from) : "the start") + " to " +
-                                (options.to ? fixed3(*options.to) : "the end") +
-                                " (its frames run from t = " + fixed3(times.front()) +
-                                " to t = " + fixed3(times.back()) + ")");
-        const std::vector<std::size_t> wanted = thinOut(inRange, mostFrames(m.particles));
-
-        // The second pass: the frames analysed.
-        std::vector<Snapshot> frames;
-        {
-            const auto in = openMaybeCompressed(run.dumpPath);
-            LammpsDumpReader reader(*in, run.dumpPath, m);
-            std::size_t index = 0, next = 0;
-            for (LammpsFrame frame; next < wanted.size() && reader.next(frame); ++index)
-                if (index == wanted[next]) {
-                    frames.push_back(snapshotOf(frame, m));
-                    ++next;
-                }
-            if (frames.size() != wanted.size())
-                throw FileError(run.dumpPath, 0, "changed while it was read");
-        }
-        double half = 0.0;
-        for (int c = 0; c < 3; ++c) half = std::max(half, m.cubeEdge * m.replicate[c] / 2.0);
-        const long long leftOut = leaveOutFarPositions(frames, half);
-        std::vector<std::size_t> chosen(frames.size());
-        for (std::size_t k = 0; k < chosen.size(); ++k) chosen[k] = k;
-        const double t0 = frames.front().time, t1 = frames.back().time;
-        const std::string framesRead =
-            std::to_string(times.size()) + (times.size() == 1 ? " frame" : " frames");
-        const std::string particles = " of " + std::to_string(m.particles) + " particles";
-        std::string framesText = times.size() == 1
-                                     ? "the one frame" + particles + ", at t = " + fixed3(t0)
-                                     : std::to_string(inRange.size()) + " of the " + framesRead +
-                                           particles + ", from t = " + fixed3(t0) +
-                                           " to t = " + fixed3(t1);
-        if (wanted.size() < inRange.size())
-            framesText += " (one in every " +
-                          std::to_string(wanted.size() > 1 ? wanted[1] - wanted[0] : 1) + ", " +
-                          std::to_string(wanted.size()) + " frames)";
-        say("read " + framesRead + "; analysing " + framesText);
-
-        std::string notes;
-        if (leftOut > 0)
-            notes += translated("Analysis", "%n position lies outside the box and is left out.",
-                                nullptr, countOf(leftOut)) +
-                     " ";
-        // g(r) is normalised for a cube; a box of unequal sides counts as the cube of its
-        // volume, which the page says.
-        double volume = 1.0;
-        for (int c = 0; c < 3; ++c)
-            volume *= std::max(1.0, m.cubeEdge * m.replicate[c] - 2.0 * WallMargin);
-        const double edge = std::cbrt(volume);
-        if (m.replicate[0] != m.replicate[1] || m.replicate[1] != m.replicate[2])
-            notes += translated("Analysis",
-                                "The box is not a cube: g(r) is normalised for a "
-                                "cube of its volume.") +
-                     " ";
-        const RadialDistribution rdf = radialDistribution(frames, chosen, edge);
-        write(rdfFiles, rdfSection(rdf, project));
-        coordinationFile.write(coordinationCsv(rdf));
-        say("g(r) written");
-        const Displacement msd = meanSquareDisplacement(frames, chosen);
-        write(msdFiles, msdSection(msd, project));
-        say("mean square displacement written");
-        write(densityFiles, densitySection(densityProfile(frames, chosen, project, half), project));
-        say("density profiles written");
-        if (!energies) {
-            notes += filled(translated("Analysis",
-                                       "There are no kinetic energies: %1 holds no "
-                                       "thermo rows of this export's columns at the "
-                                       "dump's frames."),
-                            {run.logPath});
-            tell(err, run.logPath + ": no readings; the kinetic energies are left out");
-        } else {
-            if (readings.badLine > 0)
-                tell(err, run.logPath + ":" + std::to_string(readings.badLine) +
-                              ": not a row of readings; it is left out with any others like it");
-            EnergyLines lines(readings.types);
-            for (const ReadingsRow& row : readings.rows) lines.add(row);
-            Section section = energiesSection(lines, project);
-            section.csv = energiesCsv(readings);
-            write(energyFiles, std::move(section));
-            say("kinetic energies written");
-        }
-        pageFile.write(pageOf(project.name,
-                              framesSentence({inRange.size(), times.size(), fixed3(t0), fixed3(t1),
-                                              wanted.size() < inRange.size()
-                                                  ? (wanted.size() > 1 ? wanted[1] - wanted[0] : 1)
-                                                  : 0,
-                                              wanted.size(), m.particles}),
-                              sections, notes));
-        outputs.commit();
-        char done[160];
-        std::snprintf(
-            done, sizeof done, "analysis written to %s/index.html in %.2f s", out.c_str(),
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
-        say(done);
-        return 0;
+        return analyseRun(run, options, err, started);
     } catch (const std::exception& e) {
         tell(err, e.what());
         return 1;

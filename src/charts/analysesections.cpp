@@ -411,7 +411,7 @@ Section heatingSection(const std::vector<BathHold>& holds) {
     return s;
 }
 
-std::string framesSentence(const FramesUsed& used) {
+std::string framesSentence(const PageFrames& used) {
     const std::string from = onScreen(used.from), to = onScreen(used.to);
     const int frames = static_cast<int>(std::min<std::size_t>(used.frameCount, INT_MAX));
     if (used.particles < 0) {

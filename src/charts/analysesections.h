@@ -6,6 +6,7 @@
 #include "analysis/energies.h"
 #include "analysis/heating.h"
 #include "analysis/structure.h"
+#include "analysis/wandering.h"
 #include "charts/plot.h"
 #include "files/readings.h"
 #include "model/project.h"
@@ -36,7 +37,7 @@ Section heatingSection(const std::vector<BathHold>& holds);
 // Which frames the structure and the wandering took, as the page says it: `from` and `to` the
 // times as the command's own lines write them, `every` 0 when no frame was left out between,
 // `particles` -1 for a run of the program's own (a LAMMPS run's page names its size).
-struct FramesUsed {
+struct PageFrames {
     std::size_t inRange = 0;
     std::size_t frameCount = 0;
     std::string from;
@@ -48,7 +49,7 @@ struct FramesUsed {
 
 // "The structure and the wandering use 12 of the 40 frames, from t = 1.500 to t = 3.000."
 // in the chosen language, its numbers written as the language writes them.
-std::string framesSentence(const FramesUsed& used);
+std::string framesSentence(const PageFrames& used);
 
 // A count for a counted text of the page (a note's "%n positions"), at most INT_MAX.
 int countOf(long long count);

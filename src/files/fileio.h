@@ -9,6 +9,7 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentova::fileio {
 
@@ -46,12 +47,19 @@ bool skipBlank(std::istream& in, const std::string& fileName, int& lineNo);
 // The first token of a line (up to a blank, a tab or the end), empty for a blank line.
 std::string_view firstToken(std::string_view line);
 
+// The tokens of a line, split at blanks and tabs; none for a blank line.
+std::vector<std::string_view> tokensOf(std::string_view line);
+
 enum class ParseResult { Ok, Malformed, OutOfRange };
 
 // The whole token must be the number; a leading "+" is accepted. parseReal refuses
 // infinities and NaN as malformed.
 ParseResult parseInt(std::string_view token, std::int32_t& value);
 ParseResult parseReal(std::string_view token, double& value);
+
+// The whole text a finite number as from_chars reads it (no "+"): the exact test a value
+// the program wrote reads back by.
+bool parseFiniteReal(std::string_view text, double& value);
 
 // `expected WHAT, found "TOKEN"`, noting a value out of range; the token is cut short and
 // its control and non-ASCII bytes shown as "?", so a message about hostile input stays

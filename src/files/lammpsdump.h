@@ -1,12 +1,12 @@
 #pragma once
 
 #include <istream>
-#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "files/compressed.h"
 #include "files/lammpsmanifest.h"
-#include "files/readings.h"
 
 namespace zentova {
 
@@ -39,6 +39,33 @@ class LammpsDumpReader {
     int line() const { return m_line; }
 
   private:
+    // What a frame's items say before its atoms.
+    struct Head {
+        long long step = -1;
+        long long count = -1;
+        bool timed = false;
+        double time = 0.0;
+        bool boxed = false;
+    };
+    // Where the atoms' columns stand; -1 when missing.
+    struct Columns {
+        std::size_t width = 0;
+        int id = -1, type = -1, position[3] = {-1, -1, -1}, velocity[3] = {-1, -1, -1};
+        bool moving = false;  // all three velocities there
+    };
+
+    bool frameBegins();
+    const std::string& take();
+    Head readHead();
+    void readItem(const std::string& item, Head& head);
+    void readBox(std::string_view name);
+    Columns readColumns() const;
+    void readAtoms(const Head& head, const Columns& columns, LammpsFrame& frame);
+    void readAtom(const Columns& columns, long long count, LammpsFrame& frame,
+                  std::vector<long long>& perType);
+    [[noreturn]] void fail(const std::string& reason) const;
+    [[noreturn]] void other(const std::string& what) const;
+
     std::istream& m_in;
     std::string m_fileName;
     const LammpsManifest& m_manifest;
@@ -47,19 +74,8 @@ class LammpsDumpReader {
     std::string m_text;
     bool m_pending = false;  // m_text holds a line not yet taken
     long long m_lastStep = -1;
+    int m_frameLine = 0;  // where the frame being read began
+    bool m_ended = true;  // the line last read had its line end
 };
-
-// A file opened for reading as a stream: plain, or gzip-compressed when its name ends in
-// ".gz". Only a regular file is opened. Throws FileError ("cannot open: ...").
-std::unique_ptr<std::istream> openMaybeCompressed(const std::string& path);
-
-// Reads a run's log.lammps into readings, checked against the manifest: the thermo tables
-// of every run in it (a WARNING inside a table is passed over, a run's first row repeating
-// the last one's step replaces it), the rows at the model's frames (step a whole number of
-// frame intervals, from the first) in the readings file's columns. A table without the
-// export's columns, a row that is not one (cut short, a value not a finite number) or a
-// step that goes back is left out, the first such line in badLine; a log cut before "Loop
-// time" keeps its whole rows.
-ReadingsTable parseLammpsLog(std::istream& in, const LammpsManifest& manifest);
 
 }  // namespace zentova

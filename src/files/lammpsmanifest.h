@@ -49,4 +49,8 @@ LammpsManifest parseLammpsManifest(std::istream& in, const std::string& fileName
 // Reads the manifest at `path`. Throws FileError.
 LammpsManifest loadLammpsManifest(const std::string& path);
 
+// The export's project as the view, the readings and the analysis know it: the manifest's
+// types, their particles, masses, diameters and colours.
+Project projectOfRun(const LammpsManifest& manifest);
+
 }  // namespace zentova

@@ -128,6 +128,23 @@ std::string_view firstToken(std::string_view line) {
     return line.substr(start, end - start);
 }
 
+bool parseFiniteReal(std::string_view text, double& value) {
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && ptr == text.data() + text.size() && std::isfinite(value);
+}
+
+std::vector<std::string_view> tokensOf(std::string_view line) {
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isBlank(line[i])) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !isBlank(line[i])) ++i;
+        if (i > start) out.push_back(line.substr(start, i - start));
+    }
+    return out;
+}
+
 namespace {
 
 // from_chars takes no "+", but people (and other programs) write one.

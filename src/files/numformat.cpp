@@ -100,4 +100,10 @@ std::string formatBrief(double value, int decimals) {
     return std::string(text.data(), end);
 }
 
+std::string formatShortest(double value) {
+    char text[64];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? std::string(text, end) : std::string("0");
+}
+
 }  // namespace zentova

@@ -26,6 +26,9 @@ std::string formatSignificant(double value, int digits);
 inline constexpr double BriefLimit = 1e15;
 std::string formatBrief(double value, int decimals);
 
+// The shortest text that reads back as the same double: 0.1 -> "0.1", 1e-05 -> "1e-05".
+std::string formatShortest(double value);
+
 // Plain decimal integer.
 void appendInt(std::string& out, long long value);
 

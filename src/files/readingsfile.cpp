@@ -10,6 +10,7 @@
 
 #include "files/atomicfile.h"
 #include "files/output.h"
+#include "files/readingsreader.h"
 #include "files/trajectory.h"
 
 namespace zentova {

@@ -18,85 +18,14 @@ namespace zentova {
 
 namespace {
 
-// The shortest text that reads back as the same double.
-std::string number(double value) {
-    char text[64];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
-    return ec == std::errc() ? std::string(text, end) : std::string("0");
-}
-
 // Six significant digits, for the comments.
 std::string shortNumber(double value) {
     return formatSignificant(value, 6);
 }
 
-std::string typeCount(const Project& project) {
-    return std::to_string(project.typeCount);
-}
-
 bool typeUsed(const LammpsSystem& system, int type) {
     return system.project.counts[type] > 0;
 }
-
-}  // namespace
-
-std::string plainText(const std::string& text) {
-    std::string out = text;
-    for (char& c : out)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-    return out;
-}
-
-void placeBox(LammpsSystem& system) {
-    for (int c = 0; c < 3; ++c) {
-        system.low[c] = 0.0;
-        system.high[c] = system.edge * system.replicate[static_cast<std::size_t>(c)];
-        for (const LammpsAtom& atom : system.atoms) {
-            system.low[c] = std::min(system.low[c], std::floor(atom.position[c]) - 1.0);
-            system.high[c] = std::max(system.high[c], std::ceil(atom.position[c]) + 1.0);
-        }
-    }
-    double diagonal2 = 0.0;
-    for (int c = 0; c < 3; ++c)
-        diagonal2 += (system.high[c] - system.low[c]) * (system.high[c] - system.low[c]);
-    system.cutoff = std::ceil(std::sqrt(diagonal2)) + 1.0;
-    if (system.shortened) system.cutoff = std::min(system.cutoff, system.chosenCutoff);
-}
-
-std::string dataFile(const LammpsSystem& system) {
-    const Project& project = system.project;
-    std::string out = "LAMMPS data file of the Zentova project \"" + plainText(system.name) +
-                      "\" (" + (system.fromFinalState ? "its final state" : "a fresh placement") +
-                      ")\n\n";
-    out +=
-        std::to_string(system.atoms.size()) + " atoms\n" + typeCount(project) + " atom types\n\n";
-    const char* axes[3] = {"x", "y", "z"};
-    for (int c = 0; c < 3; ++c)
-        out += number(system.low[c]) + " " + number(system.high[c]) + " " + axes[c] + "lo " +
-               axes[c] + "hi\n";
-    out += "\nMasses\n\n";
-    for (int t = 1; t <= project.typeCount; ++t) {
-        // A type without particles still needs a mass; its own may be 0.
-        const double mass = project.masses[t] > 0.0 ? project.masses[t] : 1.0;
-        out += std::to_string(t) + " " + number(mass) + "\n";
-    }
-    out += "\nAtoms # atomic\n\n";
-    std::size_t id = 0;
-    for (const LammpsAtom& atom : system.atoms)
-        out += std::to_string(++id) + " " + std::to_string(atom.type) + " " +
-               number(atom.position[0]) + " " + number(atom.position[1]) + " " +
-               number(atom.position[2]) + "\n";
-    if (system.fromFinalState) {
-        out += "\nVelocities\n\n";
-        id = 0;
-        for (const LammpsAtom& atom : system.atoms)
-            out += std::to_string(++id) + " " + number(atom.velocity[0]) + " " +
-                   number(atom.velocity[1]) + " " + number(atom.velocity[2]) + "\n";
-    }
-    return out;
-}
-
-namespace {
 
 // The first lines: what the script holds and how to run it.
 std::string scriptTitle(const LammpsSystem& system) {
@@ -125,28 +54,28 @@ std::string forcesComments(const LammpsSystem& system) {
         "# How the model maps onto LAMMPS\n"
         "# - Units lj: the model's own units one to one (cube units, its time, its masses), so\n"
         "#   that force = mass x acceleration needs no constant. Each cube runs from 0 to " +
-        number(system.edge) + "\n#   here: the model's coordinates plus " +
-        number(system.edge / 2) + ", as zentova --export-xyz writes them.\n";
+        formatShortest(system.edge) + "\n#   here: the model's coordinates plus " +
+        formatShortest(system.edge / 2) + ", as zentova --export-xyz writes them.\n";
     s += "# - Pair law, exact to 1e-4 relative: " + system.stem +
          ".table, between every two particles at\n";
     if (system.shortened)
-        s += "#   every step within the cutoff of " + number(system.cutoff) +
+        s += "#   every step within the cutoff of " + formatShortest(system.cutoff) +
              " units, chosen on export: the law's far part (charges\n"
              "#   and gravity fall off only as 1/r^2) is left out beyond it, which the model\n"
              "#   never does; the price of a large box.\n";
     else
-        s += "#   every step, with a cutoff (" + number(system.cutoff) +
+        s += "#   every step, with a cutoff (" + formatShortest(system.cutoff) +
              ") across the whole box, so that near and far forces are\n"
              "#   both the full law. The model holds the force of all but a particle's " +
              std::to_string(MaxNeighbours) + "\n#   nearest neighbours fixed for " +
              std::to_string(FrameInterval) +
              " steps; that part is small and changes\n"
              "#   slowly, and LAMMPS, which updates it every step, is the more exact there.\n";
-    s += "# - Walls, exact: " + k + " x " + number(WallStiffness) + " x depth^2 on each axis, " +
-         number(WallMargin) +
+    s += "# - Walls, exact: " + k + " x " + formatShortest(WallStiffness) +
+         " x depth^2 on each axis, " + formatShortest(WallMargin) +
          " units inside the cubes' outer faces:\n"
          "#   the model applies its wall once per neighbour slot (" +
-         k + " of them), energy K " + number(WallStiffness) + " depth^3/3.\n";
+         k + " of them), energy K " + formatShortest(WallStiffness) + " depth^3/3.\n";
     return s;
 }
 
@@ -154,13 +83,13 @@ std::string forcesComments(const LammpsSystem& system) {
 std::string motionComments(const LammpsSystem& system) {
     const std::string share = shortNumber(kickShare());
     // A kick is uniform in [-KickSpan/2, KickSpan/2): its variance is KickSpan^2/12.
-    const std::string variance = number(KickSpan) + "^2/12";
+    const std::string variance = formatShortest(KickSpan) + "^2/12";
     const std::string startup = std::to_string(StartupSteps);
     const std::string cycle = std::to_string(RestartInterval);
     return "# - Damping and kicks, in their statistics: per evaluation the model damps by\n"
            "#   -m gamma v and kicks each axis with K = " +
-           std::to_string(system.slots) + " uniform numbers in [" + number(-KickSpan / 2) + ", " +
-           number(KickSpan / 2) +
+           std::to_string(system.slots) + " uniform numbers in [" + formatShortest(-KickSpan / 2) +
+           ", " + formatShortest(KickSpan / 2) +
            "), one per\n"
            "#   neighbour slot: a force of variance K " +
            variance +
@@ -180,7 +109,7 @@ std::string motionComments(const LammpsSystem& system) {
            "#   (1/gamma) only the variance counts, so kinetic energies, spreads and structure\n"
            "#   agree, not single trajectories.\n"
            "# - Integrator: velocity Verlet at the model's step (h = " +
-           number(system.step) +
+           formatShortest(system.step) +
            "), where the model\n"
            "#   takes third-order Adams-Bashforth-Moulton steps, restarted by " +
            startup + " midpoint steps\n#   every " + cycle +
@@ -221,18 +150,18 @@ std::string wallCommands(const LammpsSystem& system) {
     if (system.slots <= 0) return "";
     const double stiffness = system.slots * WallStiffness;
     // A plane indenter pushes with K (depth)^2 and stores K (depth)^3 / 3: the wall itself.
-    std::string s =
-        "# Walls: a plane on each side of each axis, force " + number(stiffness) + " x depth^2\n";
+    std::string s = "# Walls: a plane on each side of each axis, force " +
+                    formatShortest(stiffness) + " x depth^2\n";
     const char* axes[3] = {"x", "y", "z"};
     for (int c = 0; c < 3; ++c) {
         const std::string a = axes[c];
-        const std::string low = number(WallMargin);
-        const std::string high =
-            number(system.edge * system.replicate[static_cast<std::size_t>(c)] - WallMargin);
-        s += "fix      wall" + a + "lo all indent " + number(stiffness) + " plane " + a + " " +
-             low + " lo units box\n";
-        s += "fix      wall" + a + "hi all indent " + number(stiffness) + " plane " + a + " " +
-             high + " hi units box\n";
+        const std::string low = formatShortest(WallMargin);
+        const std::string high = formatShortest(
+            system.edge * system.replicate[static_cast<std::size_t>(c)] - WallMargin);
+        s += "fix      wall" + a + "lo all indent " + formatShortest(stiffness) + " plane " + a +
+             " " + low + " lo units box\n";
+        s += "fix      wall" + a + "hi all indent " + formatShortest(stiffness) + " plane " + a +
+             " " + high + " hi units box\n";
         s += "fix_modify wall" + a + "lo energy yes\nfix_modify wall" + a + "hi energy yes\n";
     }
     return s + "\n";
@@ -250,7 +179,7 @@ std::string bathCommands(const LammpsSystem& system, double factor = 1.0, int se
     std::string s;
     if (system.damping > 0.0) {
         if (segment == 0)
-            s += "# The bath: damp = 1/gamma = " + number(1.0 / system.damping) +
+            s += "# The bath: damp = 1/gamma = " + formatShortest(1.0 / system.damping) +
                  "; kT per type from the kicks (0 without them)\n";
         int fixes = 0;
         for (int t = 1; t <= project.typeCount; ++t) {
@@ -259,10 +188,10 @@ std::string bathCommands(const LammpsSystem& system, double factor = 1.0, int se
             if (factor != 1.0) kT *= factor;
             const std::string tt = std::to_string(t);
             if (segment == 0) s += "group    kind" + tt + " type " + tt + "\n";
-            s += "variable kT" + tt + " equal " + number(kT) + "*${kicks}\n";
+            s += "variable kT" + tt + " equal " + formatShortest(kT) + "*${kicks}\n";
             if (segment > 0) s += "unfix    bath" + tt + "\n";
             s += "fix      bath" + tt + " kind" + tt + " langevin ${kT" + tt + "} ${kT" + tt +
-                 "} " + number(1.0 / system.damping) + seed(++fixes) + "\n";
+                 "} " + formatShortest(1.0 / system.damping) + seed(++fixes) + "\n";
         }
     } else if (k > 0) {
         // Without damping a Langevin bath has no drag to balance; the kicks alone are a
@@ -273,8 +202,8 @@ std::string bathCommands(const LammpsSystem& system, double factor = 1.0, int se
             s += "# No damping: the kicks as a random force of their variance per step\n";
         const char* axes[3] = {"x", "y", "z"};
         for (int c = 0; c < 3; ++c)
-            s += std::string("variable k") + axes[c] + " atom ${kicks}*normal(0," + number(sd) +
-                 "," + seed(c + 1).substr(1) + ")\n";
+            s += std::string("variable k") + axes[c] + " atom ${kicks}*normal(0," +
+                 formatShortest(sd) + "," + seed(c + 1).substr(1) + ")\n";
         if (segment == 0) s += "fix kicks all addforce v_kx v_ky v_kz\n";
     }
     return segment == 0 && !s.empty() ? s + "\n" : s;
@@ -289,7 +218,8 @@ std::string runLines(const LammpsSystem& system) {
     std::string s =
         "# The bath's schedule: its factor times the setup's temperature, from the steps\n";
     for (const BathSegment& segment : system.bath)
-        s += "#   " + std::to_string(segment.fromStep) + ": x " + number(segment.factor) + "\n";
+        s += "#   " + std::to_string(segment.fromStep) + ": x " + formatShortest(segment.factor) +
+             "\n";
     for (std::size_t j = 1; j < system.bath.size(); ++j) {
         const std::string step = std::to_string(system.bath[j].fromStep);
         s += "if \"${steps} > " + step + "\" then &\n  \"run      " + step + " upto\"";
@@ -330,16 +260,16 @@ std::string readingsCommands(const LammpsSystem& system) {
     s += "variable speed equal c_speed\n";
     std::string centre[3];
     for (int c = 0; c < 3; ++c)
-        centre[c] = number(system.edge * system.replicate[static_cast<std::size_t>(c)] / 2);
+        centre[c] = formatShortest(system.edge * system.replicate[static_cast<std::size_t>(c)] / 2);
     s += "variable faratom atom sqrt((x-" + centre[0] + ")^2+(y-" + centre[1] + ")^2+(z-" +
          centre[2] + ")^2)\n";
     s += "compute  far all reduce max v_faratom\n";
     s += "variable far equal c_far\n";
     // The factor of the stretch a step belongs to, the step of a change being the new one's.
-    std::string factor = number(system.bath.front().factor);
+    std::string factor = formatShortest(system.bath.front().factor);
     for (std::size_t j = 1; j < system.bath.size(); ++j)
         factor += "+(step>=" + std::to_string(system.bath[j].fromStep) + ")*(" +
-                  number(system.bath[j].factor - system.bath[j - 1].factor) + ")";
+                  formatShortest(system.bath[j].factor - system.bath[j - 1].factor) + ")";
     s += "variable bath equal " + factor + "\n";
     columns += " v_speed v_far v_bath";
     return s + "thermo_style  custom step time ke pe etotal v_gyration" + columns + "\n";
@@ -357,7 +287,7 @@ std::string stateDumpCommands(const LammpsSystem& system) {
 std::string runCommands(const LammpsSystem& system) {
     const std::string frames = std::to_string(FrameInterval);
     std::string s = "fix      move all nve\n";
-    s += "timestep " + number(system.step) + "\n\n";
+    s += "timestep " + formatShortest(system.step) + "\n\n";
     s += "# Every " + frames +
          " steps, as the model writes its frames: kinetic and potential energy per\n"
          "# particle, their sum and the radius of gyration; the positions as XYZ. The radius\n"

@@ -2,98 +2,17 @@
 
 #include <immintrin.h>
 
-#include "model/force.h"
 #include "model/integrator.h"
+#include "model/lanelaw.h"
 
 namespace zentova {
+
+using namespace lanes;
 
 bool haveVectorLanes() {
     static const bool available = __builtin_cpu_supports("avx2");
     return available;
 }
-
-namespace {
-
-#define ZENTOVA_LANES __attribute__((target("avx2"), always_inline)) inline
-
-struct LaneVectors {
-    __m256d x, y, z;
-};
-
-// pairForceAt on four pairs, operation for operation, then the vector F (pj - pi) / d with
-// the coinciding pairs given their push along x.
-// d = sqrt(s2) given: d is 0 exactly when s2 is. MayCoincide false leaves out the handling
-// of d = 0, for slots known to have none.
-template <bool MayCoincide = true>
-ZENTOVA_LANES LaneVectors laneForceAt(__m256d dx, __m256d dy, __m256d dz, __m256d d,
-                                      __m256d gravity, __m256d charge, __m256d core, __m256d repel,
-                                      __m256d push) {
-    const __m256d zero = _mm256_setzero_pd();
-    const __m256d limit = _mm256_set1_pd(ForceLimit);
-    const __m256d negativeLimit = _mm256_set1_pd(-ForceLimit);
-    // max(MinGap, gap) keeps a gap that is not a number, as "if (gap < MinGap)" does.
-    const __m256d gap = _mm256_max_pd(_mm256_set1_pd(MinGap), _mm256_sub_pd(d, core));
-    const __m256d gap2 = _mm256_mul_pd(gap, gap);
-    const __m256d gap4 = _mm256_mul_pd(gap2, gap2);
-    const __m256d inverse = _mm256_div_pd(_mm256_set1_pd(1.0), _mm256_mul_pd(d, gap4));
-    const __m256d inverseD = _mm256_mul_pd(gap4, inverse);
-    const __m256d inverseGap4 = _mm256_mul_pd(d, inverse);
-    const __m256d inverseS2 = _mm256_mul_pd(inverseD, inverseD);
-    __m256d f = _mm256_add_pd(
-        _mm256_add_pd(_mm256_mul_pd(gravity, inverseS2), _mm256_mul_pd(charge, inverseS2)),
-        _mm256_mul_pd(repel, inverseGap4));
-    // max(f, -limit) is -limit also for a force that is not a number; min(f, limit) then
-    // clamps from above, as the two "if"s of the one-pair code do.
-    f = _mm256_min_pd(_mm256_max_pd(f, negativeLimit), limit);
-    if constexpr (!MayCoincide) {
-        const __m256d scale = _mm256_mul_pd(f, inverseD);
-        return {_mm256_mul_pd(dx, scale), _mm256_mul_pd(dy, scale), _mm256_mul_pd(dz, scale)};
-    }
-    const __m256d coinciding = _mm256_cmp_pd(d, zero, _CMP_EQ_OQ);
-    f = _mm256_blendv_pd(f, negativeLimit, coinciding);
-    const __m256d scale = _mm256_mul_pd(f, inverseD);
-    return {_mm256_blendv_pd(_mm256_mul_pd(dx, scale), push, coinciding),
-            _mm256_andnot_pd(coinciding, _mm256_mul_pd(dy, scale)),
-            _mm256_andnot_pd(coinciding, _mm256_mul_pd(dz, scale))};
-}
-
-ZENTOVA_LANES LaneVectors laneForce(__m256d dx, __m256d dy, __m256d dz, __m256d s2, __m256d gravity,
-                                    __m256d charge, __m256d core, __m256d repel, __m256d push) {
-    return laneForceAt(dx, dy, dz, _mm256_sqrt_pd(s2), gravity, charge, core, repel, push);
-}
-
-// Two 128-bit loads into one register: [p[0], p[1], q[0], q[1]].
-ZENTOVA_LANES __m256d loadPairs(const double* p, const double* q) {
-    return _mm256_insertf128_pd(_mm256_castpd128_pd256(_mm_loadu_pd(p)), _mm_loadu_pd(q), 1);
-}
-
-// The positions of four particles, given their offsets in the state vector, as x, y and z
-// columns. Plain loads and shuffles: the processor's gather instruction is slower here.
-ZENTOVA_LANES LaneVectors loadPositions(const double* positions, const std::int32_t* offset) {
-    const double* p0 = positions + offset[0];
-    const double* p1 = positions + offset[1];
-    const double* p2 = positions + offset[2];
-    const double* p3 = positions + offset[3];
-    const __m256d xy02 = loadPairs(p0, p2);  // x0 y0 x2 y2
-    const __m256d xy13 = loadPairs(p1, p3);
-    const __m256d z02 = loadPairs(p0 + 1, p2 + 1);  // y0 z0 y2 z2
-    const __m256d z13 = loadPairs(p1 + 1, p3 + 1);
-    return {_mm256_unpacklo_pd(xy02, xy13), _mm256_unpackhi_pd(xy02, xy13),
-            _mm256_unpackhi_pd(z02, z13)};
-}
-
-ZENTOVA_LANES __m256d squaredLength(__m256d dx, __m256d dy, __m256d dz) {
-    return _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)),
-                         _mm256_mul_pd(dz, dz));
-}
-
-// Four kicks from four seeds with their top bits flipped, seed ^ 2^31, which as a signed
-// number is seed - 2^31: times span / 2^32.
-ZENTOVA_LANES __m256d laneKicks(__m128i flippedSeeds, __m256d factor) {
-    return _mm256_mul_pd(_mm256_cvtepi32_pd(flippedSeeds), factor);
-}
-
-}  // namespace
 
 // The bodies below are built twice: for AVX2, and for processors whose AVX-512 gives the
 // same 256-bit operations 32 registers instead of 16.
@@ -134,79 +53,87 @@ ZENTOVA_LANES bool separationsInLanes(const LaneColumns& in, const LaneGroupInpu
     return _mm256_movemask_pd(anyCoinciding) != 0;
 }
 
-// Count groups side by side, slot by slot: the rest of the law, then at once the pair force,
-// kick and wall into each particle's sum, in slot order, the kicks drawn particle by
-// particle, slot by slot, x before y before z; then the rates of the groups' particles. The
-// force vectors go from the law to the sums in registers, not through columns in memory,
-// and the groups' sums, each a chain of additions that must stay in order, wait for each
-// other less.
-// MayCoincide false leaves out the handling of coinciding pairs, for groups known to have
-// none. Without Walls the wall terms are all +0 and are not added: a sum that starts at +0
-// is never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every
-// other x, a number or not, x + (+0) is x itself, so leaving the addition out changes no bit.
-template <int Count, bool MayCoincide, bool Walls>
-ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared& shared,
-                                 const LaneGroupInput* in,
-                                 const double (*separation)[MaxNeighbours][4][4],
-                                 const __m256d (&wall)[Count][3]) {
-    // A copy, so that the stores below (which may alias anything) do not make the compiler
-    // read the column pointers again in every slot.
-    const LaneColumns cols = columns;
-    const __m256d kickFactor = _mm256_set1_pd(shared.kickFactor);
-    const __m256i strideMultiplier8 = _mm256_set1_epi32(static_cast<int>(shared.strideMultiplier));
-    const __m256i strideIncrement8 = _mm256_set1_epi32(static_cast<int>(shared.strideIncrement));
-    const __m128i strideMultiplier4 = _mm_set1_epi32(static_cast<int>(shared.strideMultiplier));
-    const __m128i strideIncrement4 = _mm_set1_epi32(static_cast<int>(shared.strideIncrement));
-    // Twelve chains of the sequence per group, one per particle and axis (x lanes, then y,
-    // then z): each starts at its first draw and moves three draws per slot. They hold the
-    // seeds with their top bits flipped, ready to be read as kicks, and advance as the seeds
-    // do: for an odd multiplier A (every jump of the sequence has one),
-    // A (s + 2^31) + C + 2^31 = A s + C + (A + 1) 2^31 = A s + C modulo 2^32, and adding
-    // 2^31 modulo 2^32 is flipping the top bit.
+// The strides of the kick sequence, from a slot to the next, and the kicks' scale.
+struct KickStrides {
+    __m256d kickFactor;
+    __m256i multiplier8;
+    __m256i increment8;
+    __m128i multiplier4;
+    __m128i increment4;
+};
+
+ZENTOVA_LANES KickStrides kickStrides(const LaneSumShared& shared) {
+    return {_mm256_set1_pd(shared.kickFactor),
+            _mm256_set1_epi32(static_cast<int>(shared.strideMultiplier)),
+            _mm256_set1_epi32(static_cast<int>(shared.strideIncrement)),
+            _mm_set1_epi32(static_cast<int>(shared.strideMultiplier)),
+            _mm_set1_epi32(static_cast<int>(shared.strideIncrement))};
+}
+
+// The running sums of Count groups, and their kick chains: twelve chains of the sequence per
+// group, one per particle and axis (x lanes, then y, then z), each starting at its first
+// draw and moving three draws per slot. They hold the seeds with their top bits flipped,
+// ready to be read as kicks, and advance as the seeds do: for an odd multiplier A (every
+// jump of the sequence has one), A (s + 2^31) + C + 2^31 = A s + C + (A + 1) 2^31 = A s + C
+// modulo 2^32, and adding 2^31 modulo 2^32 is flipping the top bit.
+template <int Count>
+struct LaneSums {
     __m256i chainsXY[Count];
     __m128i chainsZ[Count];
     __m256d acc[Count][3];
     int base[Count];
+};
+
+template <int Count>
+ZENTOVA_LANES void startSums(const LaneColumns& cols, const LaneGroupInput* in,
+                             LaneSums<Count>& sums) {
     for (int g = 0; g < Count; ++g) {
         const auto* multiplier = reinterpret_cast<const __m256i*>(in[g].chainMultiplier);
         const auto* increment = reinterpret_cast<const __m256i*>(in[g].chainIncrement);
         const int flippedSeed = static_cast<int>(in[g].seed ^ 0x80000000u);
-        chainsXY[g] = _mm256_add_epi32(
+        sums.chainsXY[g] = _mm256_add_epi32(
             _mm256_mullo_epi32(_mm256_set1_epi32(flippedSeed), _mm256_loadu_si256(multiplier)),
             _mm256_loadu_si256(increment));
-        chainsZ[g] = _mm_add_epi32(
+        sums.chainsZ[g] = _mm_add_epi32(
             _mm_mullo_epi32(_mm_set1_epi32(flippedSeed),
                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(multiplier + 1))),
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(increment + 1)));
-        for (int c = 0; c < 3; ++c) acc[g][c] = _mm256_setzero_pd();
-        base[g] = cols.base[in[g].group];
+        for (int c = 0; c < 3; ++c) sums.acc[g][c] = _mm256_setzero_pd();
+        sums.base[g] = cols.base[in[g].group];
     }
-    const int length = cols.length[in[0].group];
-    for (int s = 0; s < length; ++s) {
-        for (int g = 0; g < Count; ++g) {
-            const int k = base[g] + 4 * s;
-            const LaneVectors f = laneForceAt<MayCoincide>(
-                _mm256_load_pd(separation[g][s][0]), _mm256_load_pd(separation[g][s][1]),
-                _mm256_load_pd(separation[g][s][2]), _mm256_load_pd(separation[g][s][3]),
-                _mm256_loadu_pd(cols.gravity + k), _mm256_loadu_pd(cols.charge + k),
-                _mm256_loadu_pd(cols.core + k), _mm256_loadu_pd(cols.repel + k),
-                _mm256_loadu_pd(cols.push + k));
-            const __m256d kx = laneKicks(_mm256_castsi256_si128(chainsXY[g]), kickFactor);
-            const __m256d ky = laneKicks(_mm256_extracti128_si256(chainsXY[g], 1), kickFactor);
-            const __m256d kz = laneKicks(chainsZ[g], kickFactor);
-            chainsXY[g] = _mm256_add_epi32(_mm256_mullo_epi32(chainsXY[g], strideMultiplier8),
-                                           strideIncrement8);
-            chainsZ[g] =
-                _mm_add_epi32(_mm_mullo_epi32(chainsZ[g], strideMultiplier4), strideIncrement4);
-            const __m256d force[3] = {f.x, f.y, f.z};
-            const __m256d kick[3] = {kx, ky, kz};
-            for (int c = 0; c < 3; ++c) {
-                acc[g][c] = _mm256_add_pd(_mm256_add_pd(acc[g][c], force[c]), kick[c]);
-                if constexpr (Walls) acc[g][c] = _mm256_add_pd(acc[g][c], wall[g][c]);
-            }
-        }
+}
+
+// Slot s of group g: the rest of the law, then the pair force, the kick and the wall into
+// the group's sums, the chains moved on to the next slot.
+template <int Count, bool MayCoincide, bool Walls>
+ZENTOVA_LANES void addSlot(const LaneColumns& cols, const KickStrides& strides,
+                           const double (&separation)[4][4], const __m256d (&wall)[3],
+                           LaneSums<Count>& sums, int g, int s) {
+    const int k = sums.base[g] + 4 * s;
+    const LaneVectors f = laneForceAt<MayCoincide>(
+        _mm256_load_pd(separation[0]), _mm256_load_pd(separation[1]), _mm256_load_pd(separation[2]),
+        _mm256_load_pd(separation[3]), _mm256_loadu_pd(cols.gravity + k),
+        _mm256_loadu_pd(cols.charge + k), _mm256_loadu_pd(cols.core + k),
+        _mm256_loadu_pd(cols.repel + k), _mm256_loadu_pd(cols.push + k));
+    const __m256d kx = laneKicks(_mm256_castsi256_si128(sums.chainsXY[g]), strides.kickFactor);
+    const __m256d ky = laneKicks(_mm256_extracti128_si256(sums.chainsXY[g], 1), strides.kickFactor);
+    const __m256d kz = laneKicks(sums.chainsZ[g], strides.kickFactor);
+    sums.chainsXY[g] = _mm256_add_epi32(_mm256_mullo_epi32(sums.chainsXY[g], strides.multiplier8),
+                                        strides.increment8);
+    sums.chainsZ[g] =
+        _mm_add_epi32(_mm_mullo_epi32(sums.chainsZ[g], strides.multiplier4), strides.increment4);
+    const __m256d force[3] = {f.x, f.y, f.z};
+    const __m256d kick[3] = {kx, ky, kz};
+    for (int c = 0; c < 3; ++c) {
+        sums.acc[g][c] = _mm256_add_pd(_mm256_add_pd(sums.acc[g][c], force[c]), kick[c]);
+        if constexpr (Walls) sums.acc[g][c] = _mm256_add_pd(sums.acc[g][c], wall[c]);
     }
-    // (acc + far) / mass - damping v, then the velocities as the rates of the positions.
+}
+
+// (acc + far) / mass - damping v, then the velocities as the rates of the positions.
+template <int Count>
+ZENTOVA_LANES void storeRates(const LaneSumShared& shared, const LaneGroupInput* in,
+                              const __m256d (&acc)[Count][3]) {
     const __m256d damping = _mm256_set1_pd(shared.damping);
     for (int g = 0; g < Count; ++g) {
         const std::int32_t offsets[4] = {0, 3, 6, 9};
@@ -225,6 +152,35 @@ ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared
                 in[g].positionRate[3 * l + c] = in[g].velocities[3 * l + c];
             }
     }
+}
+
+// Count groups side by side, slot by slot: the rest of the law, then at once the pair force,
+// kick and wall into each particle's sum, in slot order, the kicks drawn particle by
+// particle, slot by slot, x before y before z; then the rates of the groups' particles. The
+// force vectors go from the law to the sums in registers, not through columns in memory,
+// and the groups' sums, each a chain of additions that must stay in order, wait for each
+// other less.
+// MayCoincide false leaves out the handling of coinciding pairs, for groups known to have
+// none. Without Walls the wall terms are all +0 and are not added: a sum that starts at +0
+// is never -0 when rounding to nearest (x + y is -0 only for x = y = -0), and for every
+// other x, a number or not, x + (+0) is x itself, so leaving the addition out changes no bit.
+template <int Count, bool MayCoincide, bool Walls>
+ZENTOVA_LANES void groupsInLanes(const LaneColumns& columns, const LaneSumShared& shared,
+                                 const LaneGroupInput* in,
+                                 const double (*separation)[MaxNeighbours][4][4],
+                                 const __m256d (&wall)[Count][3]) {
+    // A copy, so that the stores below (which may alias anything) do not make the compiler
+    // read the column pointers again in every slot.
+    const LaneColumns cols = columns;
+    const KickStrides strides = kickStrides(shared);
+    LaneSums<Count> sums;
+    startSums<Count>(cols, in, sums);
+    const int length = cols.length[in[0].group];
+    for (int s = 0; s < length; ++s)
+        for (int g = 0; g < Count; ++g)
+            addSlot<Count, MayCoincide, Walls>(cols, strides, separation[g][s], wall[g], sums, g,
+                                               s);
+    storeRates<Count>(shared, in, sums.acc);
 }
 
 // The soft walls of four particles on one axis, lane by lane as the one-particle code
@@ -324,62 +280,6 @@ void laneGroups(const LaneColumns& columns, const LaneSumShared& shared,
         groupsWide(columns, shared, groups, count);
     else
         groupsAvx2(columns, shared, groups, count);
-}
-
-__attribute__((target("avx2"))) void laneDistances(const double* xs, const double* ys,
-                                                   const double* zs, int n,
-                                                   const double (&self)[3][4], double* dist2) {
-    const __m256d sx = _mm256_loadu_pd(self[0]);
-    const __m256d sy = _mm256_loadu_pd(self[1]);
-    const __m256d sz = _mm256_loadu_pd(self[2]);
-    for (int w = 1; w <= n; ++w) {
-        const __m256d dx = _mm256_sub_pd(sx, _mm256_set1_pd(xs[w]));
-        const __m256d dy = _mm256_sub_pd(sy, _mm256_set1_pd(ys[w]));
-        const __m256d dz = _mm256_sub_pd(sz, _mm256_set1_pd(zs[w]));
-        _mm256_storeu_pd(dist2 + 4 * w, squaredLength(dx, dy, dz));
-    }
-}
-
-__attribute__((target("avx2"))) void laneFarForces(
-    const double* xs, const double* ys, const double* zs, int n, const std::uint8_t* type,
-    const double (&self)[3][4], int firstParticle, const double* dist2, const std::int64_t* keep,
-    const double (*coefficients)[MaxTypes + 1][4], double (&far)[3][4]) {
-    const __m256d sx = _mm256_loadu_pd(self[0]);
-    const __m256d sy = _mm256_loadu_pd(self[1]);
-    const __m256d sz = _mm256_loadu_pd(self[2]);
-    const __m256d scaleToLaw = _mm256_set1_pd(SquaredDistanceScale);
-    const __m256d lanes =
-        _mm256_set_pd(firstParticle + 3, firstParticle + 2, firstParticle + 1, firstParticle);
-    const __m256d pushDown = _mm256_set1_pd(-CoincidentPush);
-    const __m256d pushUp = _mm256_set1_pd(CoincidentPush);
-    __m256d ax = _mm256_setzero_pd();
-    __m256d ay = _mm256_setzero_pd();
-    __m256d az = _mm256_setzero_pd();
-    for (int w = 1; w <= n; ++w) {
-        const __m256d kept =
-            _mm256_castsi256_pd(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(keep + 4 * w)));
-        if (_mm256_movemask_pd(kept) == 0) continue;
-        const __m256d dx = _mm256_sub_pd(_mm256_set1_pd(xs[w]), sx);
-        const __m256d dy = _mm256_sub_pd(_mm256_set1_pd(ys[w]), sy);
-        const __m256d dz = _mm256_sub_pd(_mm256_set1_pd(zs[w]), sz);
-        const int t = type[w];
-        // The lower number is pushed towards -x.
-        const __m256d other = _mm256_set1_pd(w);
-        const __m256d push =
-            _mm256_blendv_pd(pushUp, pushDown, _mm256_cmp_pd(lanes, other, _CMP_LT_OQ));
-        const LaneVectors f = laneForce(
-            dx, dy, dz, _mm256_mul_pd(_mm256_loadu_pd(dist2 + 4 * w), scaleToLaw),
-            _mm256_loadu_pd(coefficients[0][t]), _mm256_loadu_pd(coefficients[1][t]),
-            _mm256_loadu_pd(coefficients[2][t]), _mm256_loadu_pd(coefficients[3][t]), push);
-        // A sum that starts at +0 never becomes -0, so adding +0 for a left-out particle
-        // leaves it exactly as skipping would.
-        ax = _mm256_add_pd(ax, _mm256_and_pd(f.x, kept));
-        ay = _mm256_add_pd(ay, _mm256_and_pd(f.y, kept));
-        az = _mm256_add_pd(az, _mm256_and_pd(f.z, kept));
-    }
-    _mm256_storeu_pd(far[0], ax);
-    _mm256_storeu_pd(far[1], ay);
-    _mm256_storeu_pd(far[2], az);
 }
 
 }  // namespace zentova

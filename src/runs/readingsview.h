@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "files/readings.h"
+#include "files/readingsreader.h"
 #include "model/project.h"
 
 namespace zentova {

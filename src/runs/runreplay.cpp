@@ -7,6 +7,7 @@
 #include "files/atomicfile.h"
 #include "files/fileerror.h"
 #include "files/lammpsdump.h"
+#include "files/lammpslog.h"
 #include "files/linereader.h"
 #include "lang/language.h"
 #include "pump/pump.h"
@@ -20,26 +21,10 @@
 
 namespace zentova {
 
-Project projectOfRun(const LammpsManifest& m) {
-    Project project;
-    project.name = m.projectName;
-    project.typeCount = static_cast<std::int32_t>(m.types.size());
-    for (std::size_t t = 0; t < m.types.size() && t < MaxTypes; ++t) {
-        project.counts[t + 1] = static_cast<std::int32_t>(m.types[t].count);
-        project.masses[t + 1] = m.types[t].mass;
-        project.diameters[t + 1] = m.types[t].diameter;
-        project.colors[t + 1] = m.types[t].colour;
-    }
-    project.particleCount = static_cast<std::int32_t>(m.particles);
-    return project;
-}
+namespace {
 
-long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings,
-                    double& viewDistance, int screenWidth, std::string* refusal) {
-    const Project project = projectOfRun(run.manifest);
-    auto dumpFile = openMaybeCompressed(run.dumpPath);
-    LammpsDumpReader reader(*dumpFile, run.dumpPath, run.manifest);
-
+// The view window shown for a replay: placed, its buttons untouched and shown.
+void openReplayView(TForm2& view, int screenWidth) {
     PlaceViewWindow(view, screenWidth);
     view.show();
     view.setEnabled(true);
@@ -47,6 +32,55 @@ long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings
     for (const ViewButton b : ViewButtons) view.setTag(b, 0);
     view.setStatus({});
     ShowViewButtons(view);
+}
+
+// One frame of the dump drawn, and kept for the view to show again when exposed.
+void drawRunFrame(TForm2& view, const LammpsManifest& manifest, const Settings& settings,
+                  const LammpsFrame& frame, double viewDistance) {
+    auto picture = std::make_shared<const ManyPicture>(
+        composeRunPicture(manifest, settings, frame, viewDistance));
+    ViewGL* gl = view.view();
+    if (!gl) return;
+    if (gl->makeContextCurrent()) {
+        DrawManyPicture(*picture, gl->meshes());
+        view.pictureDrawn();
+    }
+    gl->present(picture);
+    view.showDrawnNow();
+}
+
+// The end of a replay: where it ended (`frameStatus`) and why a frame was left out (when
+// one was), then turning and zooming until "Terminate", and a click.
+void awaitReplayEnd(const Scene& scene, ViewControls& controls, const Redraw& redraw, bool ended,
+                    const std::string& frameStatus, const std::string& leftOut) {
+    TForm2& view = scene.window;
+    const std::string ending = filled(ended ? translated("Replay", "Final state reached, %1")
+                                            : translated("Replay", "Stopped at %1"),
+                                      {frameStatus});
+    view.setStatus(QString::fromStdString(leftOut.empty() ? ending : ending + "   " + leftOut));
+    redraw();
+    view.button(ViewButton::Stop)->setText(QString::fromStdString(translated("View", "Terminate")));
+    ApplyFog(scene);
+    InspectUntilTerminate(scene, controls, redraw);
+    const std::string waiting = ended ? translated("Replay", "Final state reached: click to end")
+                                      : translated("Replay", "Stopped: click to end");
+    AwaitDismiss(
+        view, redraw, [] {},
+        QString::fromStdString(leftOut.empty() ? waiting : waiting + " (" + leftOut + ")"));
+    view.setRunFacts({});
+}
+
+}  // namespace
+
+// The steps of a replay: the view opened, the frames shown as the dump reads until it ends,
+// "Stop" or a refused frame, then the ending waited out.
+long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings,
+                    double& viewDistance, int screenWidth, std::string* refusal) {
+    const Project project = projectOfRun(run.manifest);
+    auto dumpFile = openMaybeCompressed(run.dumpPath);
+    LammpsDumpReader reader(*dumpFile, run.dumpPath, run.manifest);
+
+    openReplayView(view, screenWidth);
     ViewControls controls;
     controls.zoomShowsWindow = true;
     const Scene scene{view, project, settings, viewDistance};
@@ -57,17 +91,7 @@ long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings
     auto next = std::make_unique<LammpsFrame>();
     bool any = false;
     const Redraw redraw = [&] {
-        if (!any) return;
-        auto picture = std::make_shared<const ManyPicture>(
-            composeRunPicture(run.manifest, settings, *frame, viewDistance));
-        ViewGL* gl = view.view();
-        if (!gl) return;
-        if (gl->makeContextCurrent()) {
-            DrawManyPicture(*picture, gl->meshes());
-            view.pictureDrawn();
-        }
-        gl->present(picture);
-        view.showDrawnNow();
+        if (any) drawRunFrame(view, run.manifest, settings, *frame, viewDistance);
     };
     // The key G: the log's thermo rows at the dump's frames, up to the frame shown.
     ReadingsView readingsView(view, project, run.logPath, [&run] {
@@ -108,21 +132,9 @@ long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings
     }
     if (refusal) *refusal = refused;
     ProcessMessages();
-    std::string leftOut = refused.empty() ? reader.note() : refused;
-    const std::string ending = filled(ended ? translated("Replay", "Final state reached, %1")
-                                            : translated("Replay", "Stopped at %1"),
-                                      {any ? frameStatus() : translated("Replay", "no frame")});
-    view.setStatus(QString::fromStdString(leftOut.empty() ? ending : ending + "   " + leftOut));
-    redraw();
-    view.button(ViewButton::Stop)->setText(QString::fromStdString(translated("View", "Terminate")));
-    ApplyFog(scene);
-    InspectUntilTerminate(scene, controls, redraw);
-    const std::string waiting = ended ? translated("Replay", "Final state reached: click to end")
-                                      : translated("Replay", "Stopped: click to end");
-    AwaitDismiss(
-        view, redraw, [] {},
-        QString::fromStdString(leftOut.empty() ? waiting : waiting + " (" + leftOut + ")"));
-    view.setRunFacts({});
+    awaitReplayEnd(scene, controls, redraw, ended,
+                   any ? frameStatus() : translated("Replay", "no frame"),
+                   refused.empty() ? reader.note() : refused);
     return frames;
 }
 

@@ -10,10 +10,6 @@ namespace zentova {
 
 class TForm2;
 
-// The export's project as the view and the readings know it: the manifest's types, their
-// particles, masses, diameters and colours.
-Project projectOfRun(const LammpsManifest& manifest);
-
 // A LAMMPS run brought back, replayed in the view window as "Show history" replays a
 // trajectory: frame by frame as fast as the dump reads and draws, the five buttons turning
 // and zooming, the key G showing the log's readings up to the frame shown. A frame the

@@ -74,16 +74,9 @@ void drawTessellated(const ManyPicture& many, SphereMeshes& meshes) {
     DrawPicture(*picture, meshes);
 }
 
-void drawImpostors(const ManyPicture& picture) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // The cube first: it gives the light through the turned modelview, as it does after the
-    // first sphere of a tessellated picture.
-    if (picture.showCube && picture.count() > 0)
-        DrawCubeEdges(picture.cubeHalfSize, SceneScale, picture.distance);
-    GLdouble m[16];
-    glGetDoublev(GL_MODELVIEW_MATRIX, m);
-    const std::array<float, 3> toLight = lightFromCentre(m, picture.distance);
-
+// GL state for quads given in eye space, facing the eye, textured with a sphere's lit face
+// whose corners the alpha test leaves out; endFacingQuads() restores what was.
+void beginFacingQuads() {
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_COLOR_BUFFER_BIT);
     glDisable(GL_LIGHTING);
     glEnable(GL_TEXTURE_2D);
@@ -96,19 +89,32 @@ void drawImpostors(const ManyPicture& picture) {
     glLoadIdentity();  // the corners are given in eye space, facing the eye
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+}
 
-    std::vector<GLfloat> corners(QuadsPerChunk * 4 * 3);
-    std::vector<GLfloat> texture(QuadsPerChunk * 4 * 2);
-    for (std::size_t q = 0; q < QuadsPerChunk; ++q) {
-        const GLfloat st[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-        std::copy(st, st + 8, texture.begin() + static_cast<std::ptrdiff_t>(8 * q));
+void endFacingQuads() {
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+// The vertex arrays of one chunk of quads, given to GL: the corners filled chunk by chunk,
+// the texture's corners the same for every quad.
+struct QuadArrays {
+    QuadArrays() : corners(QuadsPerChunk * 4 * 3), texture(QuadsPerChunk * 4 * 2) {
+        for (std::size_t q = 0; q < QuadsPerChunk; ++q) {
+            const GLfloat st[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+            std::copy(st, st + 8, texture.begin() + static_cast<std::ptrdiff_t>(8 * q));
+        }
+        glVertexPointer(3, GL_FLOAT, 0, corners.data());
+        glTexCoordPointer(2, GL_FLOAT, 0, texture.data());
     }
-    glVertexPointer(3, GL_FLOAT, 0, corners.data());
-    glTexCoordPointer(2, GL_FLOAT, 0, texture.data());
+    std::vector<GLfloat> corners;
+    std::vector<GLfloat> texture;
+};
 
-    std::array<bool, MaxTypes + 1> present{};
-    for (std::uint8_t t : picture.types)
-        if (t >= 1 && t <= MaxTypes) present[t] = true;
+// A texture object bound for the spheres' faces, smooth and clamped at its edges.
+GLuint bindSphereTexture() {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -116,44 +122,67 @@ void drawImpostors(const ManyPicture& picture) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    return name;
+}
+
+// One quad of radius `r` around each particle of `type`, its centre turned by the modelview
+// `m` into eye space, drawn a chunk at a time.
+void drawTypeQuads(const ManyPicture& picture, const GLdouble* m, int type, GLfloat r,
+                   std::vector<GLfloat>& corners) {
+    std::size_t quads = 0;
+    const auto flush = [&] {
+        if (quads > 0) glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(4 * quads));
+        quads = 0;
+    };
+    for (std::size_t k = 0; k < picture.count(); ++k) {
+        if (picture.types[k] != type) continue;
+        const double x = picture.centres[3 * k];
+        const double y = picture.centres[3 * k + 1];
+        const double z = picture.centres[3 * k + 2] - picture.distance;
+        GLfloat eye[3];
+        for (int row = 0; row < 3; ++row)
+            eye[row] =
+                static_cast<GLfloat>(m[row] * x + m[4 + row] * y + m[8 + row] * z + m[12 + row]);
+        GLfloat* v = &corners[12 * quads];
+        const GLfloat offsets[4][2] = {{-r, -r}, {r, -r}, {r, r}, {-r, r}};
+        for (int c = 0; c < 4; ++c) {
+            v[3 * c] = eye[0] + offsets[c][0];
+            v[3 * c + 1] = eye[1] + offsets[c][1];
+            v[3 * c + 2] = eye[2];
+        }
+        if (++quads == QuadsPerChunk) flush();
+    }
+    flush();
+}
+
+// The steps of an impostor picture: the cube, the light as it stands, then per type present
+// its lit face as a texture and its particles as quads facing the eye.
+void drawImpostors(const ManyPicture& picture) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The cube first: it gives the light through the turned modelview, as it does after the
+    // first sphere of a tessellated picture.
+    if (picture.showCube && picture.count() > 0)
+        DrawCubeEdges(picture.cubeHalfSize, SceneScale, picture.distance);
+    GLdouble m[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, m);
+    const std::array<float, 3> toLight = lightFromCentre(m, picture.distance);
+
+    beginFacingQuads();
+    QuadArrays arrays;
+    std::array<bool, MaxTypes + 1> present{};
+    for (std::uint8_t t : picture.types)
+        if (t >= 1 && t <= MaxTypes) present[t] = true;
+    const GLuint name = bindSphereTexture();
     for (int type = 1; type <= MaxTypes; ++type) {
         const double radius = picture.radii[type];
         if (!present[type] || !(radius > 0.0)) continue;
         const std::vector<GLubyte> texels = litSphereTexture(picture.colours[type], toLight);
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, TextureSize, TextureSize, 0, GL_RGBA,
                      GL_UNSIGNED_BYTE, texels.data());
-        const GLfloat r = static_cast<GLfloat>(radius);
-        std::size_t quads = 0;
-        const auto flush = [&] {
-            if (quads > 0) glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(4 * quads));
-            quads = 0;
-        };
-        for (std::size_t k = 0; k < picture.count(); ++k) {
-            if (picture.types[k] != type) continue;
-            const double x = picture.centres[3 * k];
-            const double y = picture.centres[3 * k + 1];
-            const double z = picture.centres[3 * k + 2] - picture.distance;
-            GLfloat eye[3];
-            for (int row = 0; row < 3; ++row)
-                eye[row] = static_cast<GLfloat>(m[row] * x + m[4 + row] * y + m[8 + row] * z +
-                                                m[12 + row]);
-            GLfloat* v = &corners[12 * quads];
-            const GLfloat offsets[4][2] = {{-r, -r}, {r, -r}, {r, r}, {-r, r}};
-            for (int c = 0; c < 4; ++c) {
-                v[3 * c] = eye[0] + offsets[c][0];
-                v[3 * c + 1] = eye[1] + offsets[c][1];
-                v[3 * c + 2] = eye[2];
-            }
-            if (++quads == QuadsPerChunk) flush();
-        }
-        flush();
+        drawTypeQuads(picture, m, type, static_cast<GLfloat>(radius), arrays.corners);
     }
     glDeleteTextures(1, &name);
-
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
-    glPopMatrix();
-    glPopAttrib();
+    endFacingQuads();
 }
 
 }  // namespace

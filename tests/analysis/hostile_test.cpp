@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/structure.h"
+#include "analysis/wandering.h"
 #include "files/trajectory.h"
 #include "support/tempfiles.h"
 

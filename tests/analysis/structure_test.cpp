@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/wandering.h"
+
 namespace zentova {
 namespace {
 

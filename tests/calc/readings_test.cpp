@@ -2,8 +2,6 @@
 // same code as the window's: in step with the trajectory through new runs, appends, cuts
 // and failures.
 
-#include "files/readings.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,6 +12,7 @@
 #include "calc/report.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
+#include "files/readingsreader.h"
 #include "files/trajectory.h"
 #include "support/program.h"
 #include "support/projects.h"

@@ -116,7 +116,7 @@ TEST_F(PageLanguage, WordsAndNumbersFollowTheLanguageAndTheCsvNever) {
 TEST_F(PageLanguage, TheFramesSentenceCountsInTheLanguagesPluralForms) {
     struct Case {
         const char* code;
-        FramesUsed used;
+        PageFrames used;
         const char* sentence;
     };
     const Case cases[] = {
@@ -180,7 +180,7 @@ TEST_F(PageLanguage, ThePseudoLanguageLeavesNoWordOfThePagePlain) {
     const std::vector<Section> sections = {rdfSection(rdf, oneType()), msdSection(msd, oneType()),
                                            energiesSection(lines, oneType()),
                                            heatingSection(someHolds())};
-    FramesUsed used{12, 40, "1.500", "3.000", 2, 6};
+    PageFrames used{12, 40, "1.500", "3.000", 2, 6};
     const std::string notes = translated(
         "Analysis", "The box is not a cube: g(r) is normalised for a cube of its volume.");
     const std::string whole = pageOf("Ñ", framesSentence(used), sections, notes);

@@ -14,7 +14,7 @@
 #include "e2e/onscreen.h"
 #include "e2e/xdisplay.h"
 #include "files/projectfile.h"
-#include "files/readings.h"
+#include "files/readingsreader.h"
 #include "reliability/child.h"
 #include "support/projects.h"
 #include "support/tempfiles.h"

@@ -55,6 +55,17 @@ TEST(NumberFormat, BriefFormForNumbersFromTheUser) {
     EXPECT_EQ(formatBrief(-1.5e300, 3), "-1.5e+300");
 }
 
+// What LAMMPS's files and the manifest are written with: each number reads back exactly,
+// in as few characters as that takes.
+TEST(NumberFormat, ShortestFormThatReadsBackExactly) {
+    EXPECT_EQ(formatShortest(0.1), "0.1");
+    EXPECT_EQ(formatShortest(100.0), "100");
+    EXPECT_EQ(formatShortest(-2.5), "-2.5");
+    EXPECT_EQ(formatShortest(0.00001), "1e-05");
+    EXPECT_EQ(formatShortest(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(formatShortest(1e300), "1e+300");
+}
+
 TEST(Encoding, Windows1252AndUtf8) {
     const std::string utf8 = "Caf\xC3\xA9 \xE2\x82\xAC 5 \xE2\x80\x9Cok\xE2\x80\x9D";
     const std::string cp1252 = "Caf\xE9 \x80 5 \x93ok\x94";

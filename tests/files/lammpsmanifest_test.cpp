@@ -109,5 +109,22 @@ TEST(LammpsManifest, RefusesWhatIsNotOneNamingTheLine) {
     }
 }
 
+// The types counted in the whole box (three cubes of two particles each, here), as the
+// view and the analysis show them.
+TEST(LammpsManifest, GivesItsTypesAsTheRunsProject) {
+    LammpsManifest m = sample();
+    m.types = {{2, 1.0, 8.0, Rgb{255, 0, 0}}, {4, 2.0, 12.0, Rgb{0, 255, 0}}};
+    const Project project = projectOfRun(m);
+    EXPECT_EQ(project.name, "Salt, 2+/1-");
+    EXPECT_EQ(project.typeCount, 2);
+    EXPECT_EQ(project.particleCount, 6);
+    EXPECT_EQ(project.counts[1], 2);
+    EXPECT_EQ(project.counts[2], 4);
+    EXPECT_EQ(project.masses[2], 2.0);
+    EXPECT_EQ(project.diameters[1], 8.0);
+    EXPECT_EQ(project.colors[2].g, 255);
+    EXPECT_EQ(project.colors[1].g, 0);
+}
+
 }  // namespace
 }  // namespace zentova

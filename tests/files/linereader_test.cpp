@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "files/fileio.h"
 #include "support/tempfiles.h"
 
 namespace zentova {
@@ -25,6 +26,28 @@ TEST(LineReader, TokensBlankLinesAndLineEnds) {
     EXPECT_TRUE(reader.atEnd());
     EXPECT_EQ(fileErrorOf([&] { reader.readInt("the particle count of type 3"); }),
               "t.dat:10: unexpected end of file, expected the particle count of type 3");
+}
+
+// The splitter the LAMMPS readers share: blanks and tabs, however many, between tokens.
+TEST(LineTokens, SplitAtBlanksAndTabsAlone) {
+    using Tokens = std::vector<std::string_view>;
+    EXPECT_EQ(fileio::tokensOf(""), Tokens{});
+    EXPECT_EQ(fileio::tokensOf(" \t "), Tokens{});
+    EXPECT_EQ(fileio::tokensOf("ITEM: BOX BOUNDS ff"), (Tokens{"ITEM:", "BOX", "BOUNDS", "ff"}));
+    EXPECT_EQ(fileio::tokensOf("\t1  2\t\t3 "), (Tokens{"1", "2", "3"}));
+    EXPECT_EQ(fileio::tokensOf("a,b;c\r"), Tokens{"a,b;c\r"});
+}
+
+// A value the program wrote reads back only whole, finite and as written: no "+", no
+// infinity, nothing after it.
+TEST(LineTokens, FiniteRealsReadBackWholeAndAsWritten) {
+    double value = 0.0;
+    EXPECT_TRUE(fileio::parseFiniteReal("-1.5e-3", value));
+    EXPECT_EQ(value, -1.5e-3);
+    EXPECT_TRUE(fileio::parseFiniteReal("0.30000000000000004", value));
+    EXPECT_EQ(value, 0.1 + 0.2);
+    for (const char* refused : {"", "+1", "1x", " 1", "inf", "nan", "1e400", "--1"})
+        EXPECT_FALSE(fileio::parseFiniteReal(refused, value)) << refused;
 }
 
 TEST(LineReader, RefusesMalformedNumbersNamingTheLine) {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "files/linereader.h"
-#include "files/readings.h"
 #include "files/readingsfile.h"
+#include "files/readingsreader.h"
 #include "support/tempfiles.h"
 
 namespace zentova {

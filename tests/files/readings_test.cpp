@@ -1,10 +1,10 @@
 // The readings file as read back: a last line without its line end is a write cut short.
 
-#include "files/readings.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include "files/readingsreader.h"
 
 namespace zentova {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "files/readings.h"
 #include "files/readingsfile.h"
+#include "files/readingsreader.h"
 #include "support/tempfiles.h"
 
 namespace zentova {

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "charts/readingswindow.h"
-#include "files/lammpsdump.h"
+#include "files/lammpslog.h"
 #include "files/lammpsmanifest.h"
 #include "runs_fixture.h"
 #include "view3d/scene.h"
@@ -59,17 +59,6 @@ LammpsRun runIn(const std::string& folder) {
     run.dumpPath = folder + "/dump.big";
     run.logPath = folder + "/log.lammps";
     return run;
-}
-
-TEST(RunReplay, TakesTheManifestsTypesAsItsProject) {
-    RunsWorld w;
-    const Project project = projectOfRun(runIn("run").manifest);
-    EXPECT_EQ(project.typeCount, 2);
-    EXPECT_EQ(project.particleCount, 300);
-    EXPECT_EQ(project.counts[2], 200);
-    EXPECT_EQ(project.masses[2], 2.0);
-    EXPECT_EQ(project.diameters[1], 8.0);
-    EXPECT_EQ(project.colors[2].g, 255);
 }
 
 // To the end (a whole dump, or one whose last frame is cut short), or to the frame before

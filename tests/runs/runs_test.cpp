@@ -18,7 +18,7 @@
 #include "files/atomicfile.h"
 #include "files/finalstate.h"
 #include "files/projectfile.h"
-#include "files/readings.h"
+#include "files/readingsreader.h"
 #include "files/trajectory.h"
 #include "model/placement.h"
 #include "runs/displays.h"
