@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Give type %1 a larger mass in &quot;Show/Edit project&quot;.</source>
-        <translation>Geben Sie Typ %1 in „Projekt zeigen/bearbeiten“ eine größere Masse.</translation>
+        <translation>Geben Sie Typ %1 in „Projekt zeigen/ändern“ eine größere Masse.</translation>
     </message>
     <message>
         <source>The motion became unstable: %1.</source>
@@ -1199,6 +1199,45 @@ oder im Menü ein anderes öffnen.</translation>
     <message>
         <source>; bath x %1.</source>
         <translation>; Bad x %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>the number of types is negative</source>
+        <translation>die Zahl der Typen ist negativ</translation>
+    </message>
+    <message>
+        <source>%1 particle types, at most %2 are allowed</source>
+        <translation>%1 Teilchentypen, höchstens %2 sind erlaubt</translation>
+    </message>
+    <message>
+        <source>type %1 has a negative particle count</source>
+        <translation>Typ %1 hat eine negative Teilchenzahl</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass that is not a number</source>
+        <translation>die Masse von Typ %1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass of %2</source>
+        <translation>Typ %1 hat die Masse %2</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter that is not a number</source>
+        <translation>der Durchmesser von Typ %1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter of %2, diameters run from %3 to %4</source>
+        <translation>Typ %1 hat den Durchmesser %2, erlaubt sind %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1 particles in all, at most %2 are allowed</source>
+        <translation>%1 Teilchen insgesamt, höchstens %2 sind erlaubt</translation>
+    </message>
+    <message>
+        <source>a force coefficient is not a number</source>
+        <translation>ein Kraftkoeffizient ist keine Zahl</translation>
     </message>
 </context>
 <context>

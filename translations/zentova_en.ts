@@ -1202,6 +1202,45 @@ or open another one from the menu.</translation>
     </message>
 </context>
 <context>
+    <name>Reasons</name>
+    <message>
+        <source>the number of types is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 particle types, at most %2 are allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type %1 has a negative particle count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type %1 has a mass that is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type %1 has a mass of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter that is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter of %2, diameters run from %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 particles in all, at most %2 are allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a force coefficient is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message numerus="yes">
         <source>Run of %n particles brought back from LAMMPS</source>

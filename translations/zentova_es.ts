@@ -345,11 +345,11 @@
     </message>
     <message>
         <source>Choose a smaller step in &quot;Advanced setup&quot;.</source>
-        <translation>Elija un paso menor en «Ajustes avanzados».</translation>
+        <translation>Elija un paso menor en «Configuración avanzada».</translation>
     </message>
     <message>
         <source>Choose a smaller damping or step in &quot;Advanced setup&quot;.</source>
-        <translation>Elija una amortiguación o un paso menor en «Ajustes avanzados».</translation>
+        <translation>Elija una amortiguación o un paso menor en «Configuración avanzada».</translation>
     </message>
     <message>
         <source>Give type %1 a larger mass in &quot;Show/Edit project&quot;.</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>The calculation cannot start; see &quot;Advanced setup&quot;.</source>
-        <translation>El cálculo no puede empezar; vea «Ajustes avanzados».</translation>
+        <translation>El cálculo no puede empezar; vea «Configuración avanzada».</translation>
     </message>
     <message>
         <source>The calculation stopped; the files keep what was written.</source>
@@ -1199,6 +1199,45 @@ o abra otro desde el menú.</translation>
     <message>
         <source>; bath x %1.</source>
         <translation>; baño x %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>the number of types is negative</source>
+        <translation>el número de tipos es negativo</translation>
+    </message>
+    <message>
+        <source>%1 particle types, at most %2 are allowed</source>
+        <translation>%1 tipos de partículas, se permiten %2 como máximo</translation>
+    </message>
+    <message>
+        <source>type %1 has a negative particle count</source>
+        <translation>el tipo %1 tiene un número negativo de partículas</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass that is not a number</source>
+        <translation>la masa del tipo %1 no es un número</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass of %2</source>
+        <translation>el tipo %1 tiene una masa de %2</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter that is not a number</source>
+        <translation>el diámetro del tipo %1 no es un número</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter of %2, diameters run from %3 to %4</source>
+        <translation>el tipo %1 tiene un diámetro de %2, se permite de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 particles in all, at most %2 are allowed</source>
+        <translation>%1 partículas en total, se permiten %2 como máximo</translation>
+    </message>
+    <message>
+        <source>a force coefficient is not a number</source>
+        <translation>un coeficiente de fuerza no es un número</translation>
     </message>
 </context>
 <context>

@@ -1202,6 +1202,45 @@ ou ouvrez-en un autre depuis le menu.</translation>
     </message>
 </context>
 <context>
+    <name>Reasons</name>
+    <message>
+        <source>the number of types is negative</source>
+        <translation>le nombre de types est négatif</translation>
+    </message>
+    <message>
+        <source>%1 particle types, at most %2 are allowed</source>
+        <translation>%1 types de particules, %2 au plus sont permis</translation>
+    </message>
+    <message>
+        <source>type %1 has a negative particle count</source>
+        <translation>le type %1 a un nombre de particules négatif</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass that is not a number</source>
+        <translation>la masse du type %1 n'est pas un nombre</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass of %2</source>
+        <translation>le type %1 a une masse de %2</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter that is not a number</source>
+        <translation>le diamètre du type %1 n'est pas un nombre</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter of %2, diameters run from %3 to %4</source>
+        <translation>le type %1 a un diamètre de %2, permis de %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1 particles in all, at most %2 are allowed</source>
+        <translation>%1 particules en tout, %2 au plus sont permises</translation>
+    </message>
+    <message>
+        <source>a force coefficient is not a number</source>
+        <translation>un coefficient de force n'est pas un nombre</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message numerus="yes">
         <source>Run of %n particles brought back from LAMMPS</source>

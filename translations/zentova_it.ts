@@ -1202,6 +1202,45 @@ o aprine un altro dal menu.</translation>
     </message>
 </context>
 <context>
+    <name>Reasons</name>
+    <message>
+        <source>the number of types is negative</source>
+        <translation>il numero di tipi è negativo</translation>
+    </message>
+    <message>
+        <source>%1 particle types, at most %2 are allowed</source>
+        <translation>%1 tipi di particelle, al massimo %2 sono ammessi</translation>
+    </message>
+    <message>
+        <source>type %1 has a negative particle count</source>
+        <translation>il tipo %1 ha un numero di particelle negativo</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass that is not a number</source>
+        <translation>la massa del tipo %1 non è un numero</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass of %2</source>
+        <translation>il tipo %1 ha massa %2</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter that is not a number</source>
+        <translation>il diametro del tipo %1 non è un numero</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter of %2, diameters run from %3 to %4</source>
+        <translation>il tipo %1 ha diametro %2, ammesso da %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 particles in all, at most %2 are allowed</source>
+        <translation>%1 particelle in tutto, al massimo %2 sono ammesse</translation>
+    </message>
+    <message>
+        <source>a force coefficient is not a number</source>
+        <translation>un coefficiente di forza non è un numero</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message numerus="yes">
         <source>Run of %n particles brought back from LAMMPS</source>

@@ -1213,6 +1213,45 @@ albo otwórz inny z menu.</translation>
     </message>
 </context>
 <context>
+    <name>Reasons</name>
+    <message>
+        <source>the number of types is negative</source>
+        <translation>liczba typów jest ujemna</translation>
+    </message>
+    <message>
+        <source>%1 particle types, at most %2 are allowed</source>
+        <translation>typów cząstek: %1, dozwolone najwyżej %2</translation>
+    </message>
+    <message>
+        <source>type %1 has a negative particle count</source>
+        <translation>typ %1 ma ujemną liczbę cząstek</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass that is not a number</source>
+        <translation>masa typu %1 nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass of %2</source>
+        <translation>typ %1 ma masę %2</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter that is not a number</source>
+        <translation>średnica typu %1 nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter of %2, diameters run from %3 to %4</source>
+        <translation>typ %1 ma średnicę %2, dozwolone od %3 do %4</translation>
+    </message>
+    <message>
+        <source>%1 particles in all, at most %2 are allowed</source>
+        <translation>cząstek łącznie: %1, dozwolone najwyżej %2</translation>
+    </message>
+    <message>
+        <source>a force coefficient is not a number</source>
+        <translation>współczynnik siły nie jest liczbą</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message numerus="yes">
         <source>Run of %n particles brought back from LAMMPS</source>

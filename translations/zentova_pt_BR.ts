@@ -345,11 +345,11 @@
     </message>
     <message>
         <source>Choose a smaller step in &quot;Advanced setup&quot;.</source>
-        <translation>Escolha um passo menor em “Ajustes avançados”.</translation>
+        <translation>Escolha um passo menor em “Configuração avançada”.</translation>
     </message>
     <message>
         <source>Choose a smaller damping or step in &quot;Advanced setup&quot;.</source>
-        <translation>Escolha um amortecimento ou passo menor em “Ajustes avançados”.</translation>
+        <translation>Escolha um amortecimento ou passo menor em “Configuração avançada”.</translation>
     </message>
     <message>
         <source>Give type %1 a larger mass in &quot;Show/Edit project&quot;.</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>The calculation cannot start; see &quot;Advanced setup&quot;.</source>
-        <translation>O cálculo não pode começar; veja “Ajustes avançados”.</translation>
+        <translation>O cálculo não pode começar; veja “Configuração avançada”.</translation>
     </message>
     <message>
         <source>The calculation stopped; the files keep what was written.</source>
@@ -1199,6 +1199,45 @@ ou abra outro pelo menu.</translation>
     <message>
         <source>; bath x %1.</source>
         <translation>; banho x %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>the number of types is negative</source>
+        <translation>o número de tipos é negativo</translation>
+    </message>
+    <message>
+        <source>%1 particle types, at most %2 are allowed</source>
+        <translation>%1 tipos de partículas, no máximo %2 são permitidos</translation>
+    </message>
+    <message>
+        <source>type %1 has a negative particle count</source>
+        <translation>o tipo %1 tem um número negativo de partículas</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass that is not a number</source>
+        <translation>a massa do tipo %1 não é um número</translation>
+    </message>
+    <message>
+        <source>type %1 has a mass of %2</source>
+        <translation>o tipo %1 tem massa %2</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter that is not a number</source>
+        <translation>o diâmetro do tipo %1 não é um número</translation>
+    </message>
+    <message>
+        <source>type %1 has a diameter of %2, diameters run from %3 to %4</source>
+        <translation>o tipo %1 tem diâmetro %2, permitido de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 particles in all, at most %2 are allowed</source>
+        <translation>%1 partículas no total, no máximo %2 são permitidas</translation>
+    </message>
+    <message>
+        <source>a force coefficient is not a number</source>
+        <translation>um coeficiente de força não é um número</translation>
     </message>
 </context>
 <context>

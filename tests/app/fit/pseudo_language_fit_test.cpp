@@ -65,6 +65,9 @@ struct FitWorld : DriverWorld {
         canvas.setRecorder(&fit);
         fit.setPseudo(checkedLanguage() == PseudoLanguage);
         fit.own(dir.path());
+        // The force law's coefficients go by their symbols in every language, as in the
+        // project file.
+        for (const char* symbol : {"ae", "ag", "ar"}) fit.own(symbol);
         const auto hidden = [](QWidget* control) {
             control->hide();
             control->setEnabled(false);
