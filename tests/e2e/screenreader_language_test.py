@@ -2,13 +2,15 @@
 """The menu as a screen reader reads it through AT-SPI, in the desktop's language: with
 LANGUAGE=de the eleven items are the German texts of the catalogue (context "Menu" of
 translations/zentova_de.ts, read from the file), and with LANGUAGE=C exactly the English
-ones. Runs itself in a D-Bus session of its own on the X display; skipped (77) without
+ones. In German, a calculation's view is named and described in German with the time's
+decimal comma, and the forces editor's first field is read by its German name. Runs itself in a D-Bus session of its own on the X display; skipped (77) without
 pyatspi or dbus-run-session.
 
     screenreader_language_test.py ZENTOVA SOURCE_DIR
 """
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -46,18 +48,22 @@ def fail(message):
     sys.exit(1)
 
 
-def catalogue_menu(language):
-    """The finished translations of context "Menu" in the language's catalogue."""
+def catalogue_menu(language, wanted="Menu"):
+    """The finished translations of a context ("Menu") in the language's catalogue; a
+    counted text gives its first plural form."""
     path = os.path.join(SOURCE, "translations", "zentova_%s.ts" % language)
     texts = {}
     for context in ET.parse(path).getroot().iter("context"):
-        if context.findtext("name") != "Menu":
+        if context.findtext("name") != wanted:
             continue
         for message in context.iter("message"):
             translation = message.find("translation")
-            if translation is None or translation.get("type") or not translation.text:
+            if translation is None or translation.get("type"):
                 continue
-            texts[message.findtext("source")] = translation.text
+            forms = [form.text for form in translation.iter("numerusform")]
+            text = forms[0] if forms else translation.text
+            if text:
+                texts[message.findtext("source")] = text
     return texts
 
 
@@ -81,13 +87,93 @@ def application(pid):
     return None
 
 
-def menu_read(work, language):
-    """The names of the menu's items as read with LANGUAGE=language."""
+def started(work, language, project):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                LANGUAGE=language)
     for variable in ("LC_ALL", "LC_MESSAGES", "ZENTOVA_LANGUAGE"):
         env.pop(variable, None)
-    program = subprocess.Popen([EXE, "demo.zpr"], cwd=work, env=env)
+    return subprocess.Popen([EXE, project], cwd=work, env=env)
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def key(*names):
+    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
+
+
+def focus_window(pattern):
+    found = within(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
+                                           pattern], capture_output=True,
+                                          text=True).stdout.split())
+    if not found:
+        fail("no window named %r" % pattern)
+    subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], check=True)
+
+
+def menu_shown(app):
+    """The main window once its eleven items are read."""
+    def frame():
+        for node in app:
+            if node is not None and node.getRoleName() == "frame" and len(
+                    [n for n in node if n is not None and n.getRoleName() == "push button"]) == 11:
+                return node
+        return None
+    return within(frame)
+
+
+def german_calculation_and_forces(work):
+    """With LANGUAGE=de a calculation's view reads in German, its time with a comma, and the
+    forces editor's first field by its German name."""
+    view_name = catalogue_menu("de", "View")["Simulation run"]
+    calculating = catalogue_menu("de", "Calculation")["Calculation of %n particles"]
+    strong = catalogue_menu("de", "ForcesEditor")["Strong attraction"]
+    shutil.copy(os.path.join(SOURCE, "data", "zen1.zpr"), os.path.join(work, "lesson.zpr"))
+    program = started(work, "de", "lesson.zpr")
+    try:
+        app = within(lambda: application(program.pid))
+        if not app or not menu_shown(app):
+            fail("the German menu of lesson.zpr was not read")
+        focus_window("lesson|Zentova")
+        key("Down", "Down", "Down", "Down", "Return")  # "Berechnen"
+        pattern = re.escape(calculating.replace("%n", "120")) + r".*t = [0-9]+,[0-9]{3}"
+
+        def described():
+            view = next((n for n in app if n is not None and n.name == view_name), None)
+            return view.description if view and re.search(pattern, view.description) else None
+        if not within(described):
+            fail("the view of a calculation does not read %r: %r" % (
+                pattern, [(n.name, n.description) for n in app if n is not None]))
+    finally:
+        program.kill()
+        program.wait()
+    program = started(work, "de", "lesson.zpr")
+    try:
+        app = within(lambda: application(program.pid))
+        main_frame = app and menu_shown(app)
+        if not main_frame:
+            fail("the German menu of lesson.zpr was not read a second time")
+        focus_window("lesson|Zentova")
+        key("Up", "Up", "Up", "Up", "Return")  # round to "Kräfte zeigen/festlegen"
+
+        def focused():
+            names = [n.name.strip() for n in walk(main_frame)
+                     if n is not None and n.getState().contains(pyatspi.STATE_FOCUSED)]
+            return names[-1] if names else None
+        if within(lambda: focused() == strong) is None:
+            fail("the forces editor's first field is read as %r, not %r" % (focused(), strong))
+    finally:
+        program.kill()
+        program.wait()
+
+
+def menu_read(work, language):
+    """The names of the menu's items as read with LANGUAGE=language."""
+    program = started(work, language, "demo.zpr")
     try:
         app = within(lambda: application(program.pid))
         if not app:
@@ -126,6 +212,8 @@ def main():
         expected = [german[item] for item in MENU]
         if read != expected:
             fail("with LANGUAGE=de the menu reads %r, not %r" % (read, expected))
+        if shutil.which("xdotool"):
+            german_calculation_and_forces(work)
         print("1 passed, 0 failed")
     finally:
         shutil.rmtree(work, ignore_errors=True)
