@@ -20,29 +20,13 @@ import sys
 import tempfile
 import time
 
-SKIP = 77
-if not os.environ.get("ZENTOVA_OWN_SESSION"):
-    if not shutil.which("dbus-run-session"):
-        print("dbus-run-session missing: skipped")
-        sys.exit(SKIP)
-    os.environ["ZENTOVA_OWN_SESSION"] = "1"
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
-try:
-    import pyatspi
-except ImportError:
-    print("pyatspi missing: skipped")
-    sys.exit(SKIP)
-if not os.environ.get("DISPLAY") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
-    print("no display or no D-Bus session: skipped")
-    sys.exit(SKIP)
-for tool in ("xdotool", "import"):
-    if not shutil.which(tool):
-        print(f"{tool} missing: skipped")
-        sys.exit(SKIP)
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from atspi_session import application, enter, walk, within  # noqa: E402
+
+pyatspi = enter(tools=("xdotool", "import"))
 
 EXE = os.path.abspath(sys.argv[1])
 DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
-pyatspi.setCacheLevel(0)  # ask the program each time: the status line changes under us
 
 # The log's readings at steps 0, 300 and 600: all particles, type 1 (40 per cube), type 2
 # (80 per cube). The mean is the types' weighed by their counts: (40 x 11.5 + 80 x 13) / 120.
@@ -57,32 +41,10 @@ def check(condition, what):
     return condition
 
 
-def within(probe, seconds=20):
-    """The first true answer of probe() within the time, else None."""
-    end = time.time() + seconds
-    while time.time() < end:
-        try:
-            answer = probe()
-        except Exception:  # an object gone while it was read: ask again
-            answer = None
-        if answer:
-            return answer
-        time.sleep(0.3)
-    return None
 
 
-def walk(node):
-    yield node
-    for child in node:
-        if child is not None:
-            yield from walk(child)
 
 
-def application(pid):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
 
 
 def atoms(data_file):

@@ -14,65 +14,24 @@ import sys
 import tempfile
 import time
 
-SKIP = 77
-# A D-Bus session of its own, where the program's accessibility bus and its registry start.
-if not os.environ.get("ZENTOVA_OWN_SESSION"):
-    if not shutil.which("dbus-run-session"):
-        print("dbus-run-session missing: skipped")
-        sys.exit(SKIP)
-    os.environ["ZENTOVA_OWN_SESSION"] = "1"
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
-try:
-    import pyatspi
-except ImportError:
-    print("pyatspi missing: skipped")
-    sys.exit(SKIP)
-if not os.environ.get("DISPLAY") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
-    print("no display or no D-Bus session: skipped")
-    sys.exit(SKIP)
-if not shutil.which("xdotool"):
-    print("xdotool missing: skipped")
-    sys.exit(SKIP)
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from atspi_session import application, enter, fail, focus_window, key, walk, within  # noqa: E402
+
+pyatspi = enter(tools=("xdotool",))
 
 EXE = sys.argv[1]
 DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
 MENU = ["New project", "Retrieve project", "Show/Edit project", "Save as", "Calculate",
         "Show history", "Show final state", "Show/define forces", "Advanced setup",
         "Help/Manual", "Exit"]
-pyatspi.setCacheLevel(0)  # ask the program each time: the painted screen changes under us
 
 
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
 
 
-def within(probe, seconds=20):
-    """The first true answer of probe() within the time, else None."""
-    end = time.time() + seconds
-    while time.time() < end:
-        try:
-            answer = probe()
-        except Exception:  # an object gone while it was read: ask again
-            answer = None
-        if answer:
-            return answer
-        time.sleep(0.3)
-    return None
 
 
-def application(pid):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
 
 
-def walk(node):
-    yield node
-    for child in node:
-        if child is not None:
-            yield from walk(child)
 
 
 def frame(app, title):
@@ -86,18 +45,8 @@ def has(node, state):
     return node.getState().contains(state)
 
 
-def key(*names):
-    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
-    time.sleep(0.5)
 
 
-def focus_window(title):
-    found = within(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
-                                          capture_output=True, text=True).stdout.split())
-    if not found:
-        fail("no window " + title)
-    subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], check=True)
-    time.sleep(0.3)
 
 
 def start(work, *arguments):
