@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <map>
 
-#include "canvas/plotter.h"
+#include "canvas/axisnumbers.h"
 #include "files/numformat.h"
 #include "lang/language.h"
 #include "view3d/viewwindow.h"
