@@ -26,6 +26,29 @@
 
 namespace zentova {
 
+namespace {
+
+// The LAMMPS run a command line names, if it names one; a folder that is not one told why.
+std::optional<LammpsRun> lammpsRunGiven(const char* argument) {
+    try {
+        return findLammpsRun(argument);
+    } catch (const FileError& e) {
+        tell(std::cerr, e.what());
+    }
+    return std::nullopt;
+}
+
+// The folder a start without a project works in: the current one when it is a working folder,
+// else ~/Zentova, seeded from the data shipped beside the executable.
+void enterHomeWorkFolder(std::array<std::string, 4>& problem) {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const char* home = std::getenv("HOME");
+    enterWorkFolder(home ? home : "", shippedDataFolder(exe, ZENTOVA_SOURCE_DATA), &problem);
+}
+
+}  // namespace
+
 // The desktop program: the main window, whose driver never returns; the process ends
 // through "Exit", Escape, closing the window or a restart.
 int runDesktop(int argc, char** argv) {
@@ -40,13 +63,8 @@ int runDesktop(int argc, char** argv) {
     // A LAMMPS run's folder, or its in.STEM: replayed in the view. A folder that is not one
     // is told why, and opened as any other file that is no project.
     if (argc > 1) {
-        std::optional<LammpsRun> run;
-        try {
-            run = findLammpsRun(argv[1]);
-        } catch (const FileError& e) {
-            tell(std::cerr, e.what());
-        }
-        if (run) return replayRunOnDesktop(*run, argc, argv);
+        if (const std::optional<LammpsRun> run = lammpsRunGiven(argv[1]))
+            return replayRunOnDesktop(*run, argc, argv);
     }
     // The command line as given: Qt takes its own options out of it.
     const std::optional<std::string> argument =
@@ -57,13 +75,7 @@ int runDesktop(int argc, char** argv) {
     installLanguage();
     // Without a project, and outside a working folder of ours, work in ~/Zentova.
     std::array<std::string, 4> workFolderProblem;
-    if (!argument) {
-        std::error_code ec;
-        const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-        const char* home = std::getenv("HOME");
-        enterWorkFolder(home ? home : "", shippedDataFolder(exe, ZENTOVA_SOURCE_DATA),
-                        &workFolderProblem);
-    }
+    if (!argument) enterHomeWorkFolder(workFolderProblem);
     // A trajectory or final state opens its project (a double-click in a file manager).
     OpenedFile opened;
     if (argument) {

@@ -8,6 +8,7 @@
 #include "app/controltag.h"
 #include "app/editorkeys.h"
 #include "app/editorparts.h"
+#include "canvas/axisnumbers.h"
 #include "canvas/plotter.h"
 #include "canvas/primitives.h"
 #include "canvas/screenitems.h"

@@ -86,6 +86,12 @@ class ProjectEditor {
     void editForces(ProgramState& program);
     void chooseColour(Toolkit& toolkit);
     void showColour();
+    // A refusal's hint in the chosen language.
+    static QString hintText(const char* hint);
+
+    // A new type's colour, and the boxes' wait between looks at their buttons (ms).
+    static constexpr Rgb Silver{192, 192, 192};
+    static constexpr int PollMs = 40;
 
     ColourChooser m_chooseColour;
     ForcesEditor& m_forces;

@@ -1,13 +1,13 @@
 #include "canvas/plotter.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
+#include "canvas/axisnumbers.h"
 #include "canvas/decorative.h"
+#include "canvas/plotterparts.h"
 #include "canvas/primitives.h"
 #include "lang/language.h"
 
@@ -22,32 +22,6 @@ std::string cut(const std::string& text) {
     return text.substr(0, MaxPlotText);
 }
 
-std::string padLeft(std::string text, int width) {
-    if (static_cast<int>(text.size()) < width)
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-    return text;
-}
-
-// The geometry of one plot and the value range in force.
-struct Frame {
-    int left, top, right, bottom;
-    int H, W;
-    double minimum, maximum;
-    int farRows;  // how far outside the plot a row may lie and still be drawn exactly
-
-    double exactRow(double v) const {
-        return (bottom - 40) - std::trunc((v - minimum) / (maximum - minimum) * H);
-    }
-    // A row for drawing: values far off the plot are pulled in to a few screens away,
-    // which keeps the visible part of a steep line where it was; nothing for NaN.
-    std::optional<int> row(double v) const {
-        const double r = exactRow(v);
-        if (std::isnan(r)) return std::nullopt;
-        return static_cast<int>(std::clamp(r, static_cast<double>(top - farRows),
-                                           static_cast<double>(bottom + farRows)));
-    }
-};
-
 // The value of a series at pixel column i (0 .. W), interpolated between the two samples
 // around it; nothing at the last column, whose sample pair would run past the end.
 std::optional<double> valueAt(std::span<const double> s, int n, int W, int i) {
@@ -58,50 +32,9 @@ std::optional<double> valueAt(std::span<const double> s, int n, int W, int i) {
     return (1.0 - f) * s[static_cast<std::size_t>(c)] + f * s[static_cast<std::size_t>(c) + 1];
 }
 
-class Plotter {
-  public:
-    Plotter(Toolkit& toolkit, Canvas& canvas, const PlotInput& input, const PlotExtras& extras)
-        : m_toolkit(toolkit), m_canvas(canvas), m_in(input), m_extras(extras) {
-        m_dark = input.darkMode;
-        m_line = m_dark ? packColor(255, 255, 255) : packColor(0, 0, 0);
-        m_text = m_dark ? packColor(250, 250, 250) : packColor(0, 0, 0);
-        m_style = std::abs(input.style);
-        m_series[0] = input.series1;
-        m_series[1] = input.series2.empty() ? input.series1 : input.series2;
-        m_series[2] = input.series3.empty() ? input.series1 : input.series3;
-        m_n = static_cast<int>(
-            std::min({m_series[0].size(), m_series[1].size(), m_series[2].size()}));
-    }
+}  // namespace
 
-    PlotRecord run();
-
-  private:
-    void write(int x, int y, const std::string& text) {
-        if (text.empty()) return;
-        CanvasText(m_toolkit, m_canvas, x, y, text, m_text);
-        m_record.texts.push_back({x, y, text});
-    }
-    void axesAndTitles();
-    bool findRange();
-    void bands();
-    double zeroLine();
-    void verticalTicks(double y0);
-    void horizontalTicks();
-    void curve(std::span<const double> s);
-
-    Toolkit& m_toolkit;
-    Canvas& m_canvas;
-    const PlotInput& m_in;
-    const PlotExtras& m_extras;
-    bool m_dark = false;
-    PackedColor m_line = 0;
-    PackedColor m_text = 0;
-    int m_style = 0;
-    std::span<const double> m_series[3];
-    int m_n = 0;
-    Frame m_f{};
-    PlotRecord m_record;
-};
+namespace plotting {
 
 PlotRecord Plotter::run() {
     m_f.left = m_in.left;
@@ -248,78 +181,6 @@ void Plotter::bands() {
     }
 }
 
-// Draws the zero line when it falls inside the plot; returns the row of zero, which may lie
-// anywhere (the ticks are counted from it).
-double Plotter::zeroLine() {
-    const double y0 = m_f.exactRow(0.0);
-    if (m_in.top + 30 < y0 && y0 < m_in.bottom - 40) {
-        m_canvas.setPenStyle(PenStyle::Solid);
-        m_canvas.setPenColor(m_dark ? packColor(160, 160, 230) : packColor(0, 0, 0));
-        const int row = static_cast<int>(y0);
-        DrawLine(m_canvas, m_in.left + 71, row, m_in.right - 30, row);
-    }
-    m_canvas.setPenColor(m_line);
-    if (!m_dark) m_canvas.setPenStyle(PenStyle::Dot);
-    return y0;
-}
-
-void Plotter::verticalTicks(double y0) {
-    const double s = 0.1 * m_f.H;
-    const double span = m_f.maximum - m_f.minimum;
-    const double span2 = m_extras.y2Max - m_extras.y2Min;
-    const bool secondScale = !m_extras.secondHeading.empty();
-    // A short plot has room for every other label only.
-    const bool tall = (m_in.bottom - m_in.top) > m_toolkit.screenHeight / 3.0;
-    const int axisRow = m_in.bottom - 40;
-    for (const int sign : {1, -1}) {
-        for (int i = sign > 0 ? 0 : 1; i <= 50; ++i) {
-            if (i % 2 == 0 && !tall) continue;
-            const double t = y0 - sign * std::nearbyint(i * s);
-            // Ticks reach 20 pixels below the horizontal axis, into the band of its labels.
-            if (!(m_in.top + 30 <= t && t <= m_in.bottom - 20)) continue;
-            const int row = static_cast<int>(t);
-            const std::string label = onScreen(fixedText(sign * 0.1 * i * span, 8, 4));
-            const int x = std::max(1, m_in.left + 64 - m_canvas.textWidth(label));
-            write(x, row - 6, label);
-            if (secondScale) {
-                const std::string second =
-                    onScreen(generalNumber(m_extras.y2Min + sign * 0.1 * i * span2, 7));
-                write(std::max(1, x - m_canvas.textWidth(second) - 6), row - 6, second);
-            }
-            if (m_in.grid && row != axisRow)
-                DrawLine(m_canvas, m_in.left + 71, row, m_in.right - 30, row);
-            else
-                DrawLine(m_canvas, m_in.left + 67, row, m_in.left + 70, row);
-        }
-    }
-}
-
-void Plotter::horizontalTicks() {
-    const int b = m_in.bottom;
-    const double d = 0.1 * m_f.W;
-    const double xMin = m_in.xMin;
-    const double xSpan = m_in.xMax - xMin;
-    const std::string origin = xMin == 0.0   ? std::string("0.0")
-                               : xMin <= 0.1 ? fixedText(xMin, 10, 8)
-                                             : fixedText(xMin, 8, 3);
-    write(m_in.left + 60, b - 33, onScreen(origin));
-    // Ten steps of a tenth of the width; rounding 0.1 * W must not lose the last one.
-    constexpr int last = 10;
-    for (int i = 1; i <= last && i * d <= m_f.W + 10; ++i) {
-        const int step = static_cast<int>(std::nearbyint(i * d));
-        const int c = m_in.left + 71 + step;
-        if (m_in.grid)
-            DrawLine(m_canvas, c, m_in.top + 30, c, b - 41);
-        else
-            DrawLine(m_canvas, c, b - 39, c, b - 37);
-        if (i % 2 != 0) continue;
-        const std::string label = i == last      ? fixedText(m_in.xMax, 8, 3)
-                                  : xSpan <= 0.1 ? fixedText(xMin + 0.1 * i * xSpan, 10, 8)
-                                                 : fixedText(xMin + 0.1 * i * xSpan, 8, 3);
-        write(m_in.left + 40 + step, b - 33, onScreen(label));
-    }
-}
-
 void Plotter::curve(std::span<const double> s) {
     const int number = m_in.seriesNumber > 0 ? m_in.seriesNumber : 0;
     const std::string numberText = padLeft(std::to_string(number), 2);
@@ -340,32 +201,13 @@ void Plotter::curve(std::span<const double> s) {
     }
 }
 
-}  // namespace
-
-std::string fixedText(double value, int width, int decimals) {
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    const std::string text = result.ec == std::errc() ? std::string(buffer, result.ptr) : "?";
-    return padLeft(text, width);
-}
-
-std::string onScreen(std::string text) {
-    return withScreenSeparator(std::move(text));
-}
-
-std::string generalNumber(double value, int digits) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
-    return std::string(buffer, result.ptr);
-}
+}  // namespace plotting
 
 PlotRecord PlotGraphFull(Toolkit& toolkit, Canvas& canvas, const PlotInput& input,
                          const PlotExtras& extras) {
     const int fontSize = canvas.fontSize();
     canvas.setFontSize(PlotFontSize);
-    PlotRecord record = Plotter(toolkit, canvas, input, extras).run();
+    PlotRecord record = plotting::Plotter(toolkit, canvas, input, extras).run();
     canvas.setFontSize(fontSize);
     return record;
 }

@@ -86,14 +86,4 @@ PlotRecord PlotGraphFull(Toolkit& toolkit, Canvas& canvas, const PlotInput& inpu
 // The plotter without a second scale or headings, curves yellow in dark mode.
 PlotRecord PlotGraph(Toolkit& toolkit, Canvas& canvas, const PlotInput& input);
 
-// Number forms of the labels: fixed point with `decimals` decimals, right-aligned in `width`
-// characters; and the shortest general form of up to `digits` significant digits. Both
-// always write "." as the decimal point.
-std::string fixedText(double value, int width, int decimals);
-std::string generalNumber(double value, int digits);
-
-// A number written with a point ("0.5", "  -1.2500", "1e-05") as the class reads it on
-// screen: the chosen language's decimal separator in place of the point.
-std::string onScreen(std::string text);
-
 }  // namespace zentova

@@ -17,6 +17,7 @@
 #include "charts/analyserun.h"
 #include "charts/analysesections.h"
 #include "charts/analysisfiles.h"
+#include "charts/analysispage.h"
 #include "charts/plot.h"
 #include "command/command.h"
 #include "command/options.h"

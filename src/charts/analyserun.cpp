@@ -13,6 +13,7 @@
 #include "analysis/structure.h"
 #include "charts/analysesections.h"
 #include "charts/analysisfiles.h"
+#include "charts/analysispage.h"
 #include "command/options.h"
 #include "files/atomicfile.h"
 #include "files/fileerror.h"

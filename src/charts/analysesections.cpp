@@ -1,65 +1,15 @@
 #include "charts/analysesections.h"
 
-#include <QLocale>
-#include <algorithm>
-#include <climits>
 #include <cmath>
 
-#include "analysis/energies.h"
-#include "files/numformat.h"
+#include "charts/analysiswords.h"
 #include "lang/language.h"
 
 namespace zentova {
 
+using namespace pagewords;
+
 namespace {
-
-QColor typeColor(const Project& project, int type) {
-    const Rgb& c = project.colors[type];
-    return QColor(c.r, c.g, c.b);
-}
-
-QString typeName(int type) {
-    return QString::fromStdString(
-        filled(translated("Analysis", "type %1"), {std::to_string(type)}));
-}
-
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
-// A number of the page's words as the chosen language writes it; the CSV files keep the
-// point whatever the language.
-std::string onScreen(std::string number) {
-    const std::string point = QString(QLocale().decimalPoint()).toStdString();
-    std::string out;
-    for (char c : number) out += c == '.' ? point : std::string(1, c);
-    return out;
-}
-
-std::string fixed2(double value) {
-    return onScreen(formatDecimals(value, 2));
-}
-
-std::string fixed3(double value) {
-    return onScreen(formatDecimals(value, 3));
-}
-
-std::string htmlEscape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '<')
-            out += "&lt;";
-        else if (c == '>')
-            out += "&gt;";
-        else if (c == '&')
-            out += "&amp;";
-        else if (c == '"')
-            out += "&quot;";  // also safe inside an attribute, such as a picture's words
-        else
-            out += c;
-    }
-    return out;
-}
 
 std::string neighbourTable(const RadialDistribution& rdf) {
     std::string table = "<table>\n<tr><th>" + translated("Analysis", "types") + "</th><th>" +
@@ -93,12 +43,6 @@ std::string neighbourTable(const RadialDistribution& rdf) {
 
 // Below this share of the cube, crowding alone lifts g(r) fourfold or more: the words say why.
 constexpr double LumpShareWorded = 0.25;
-
-// A number as a person reads it, to two significant digits (three from 100 up), no exponent.
-std::string plain(double value) {
-    if (value >= 100.0) return formatDecimals(value, 0);
-    return onScreen(formatSignificant(value, 2));
-}
 
 // Why g(r) runs into the hundreds for particles that gathered in a small part of the cube,
 // with g(r) measured against the lump's own density; empty when they spread through much of it.
@@ -155,43 +99,6 @@ std::string lumpWords(const RadialDistribution& rdf) {
                               values);
     }
     return words + "</p>\n";
-}
-
-// A highest point this many times the second half's mean sets the scale alone.
-constexpr double SpikeRatio = 3.0;
-
-// A word on a spike of the mean kinetic energy that dwarfs the rest of the run: where it is,
-// how high against the second half, and, when the bath was not raised then, where it came from.
-std::string spikeWords(const EnergyLines& lines) {
-    const std::vector<double>& energies = lines.meanEnergies;
-    if (energies.size() < 4) return "";
-    double sum = 0.0;
-    for (std::size_t k = energies.size() / 2; k < energies.size(); ++k) sum += energies[k];
-    const double level = sum / static_cast<double>(energies.size() - energies.size() / 2);
-    const double highest = lines.highestEnergy;
-    if (!(highest > SpikeRatio * level) || !(level > 0.0)) return "";
-    const std::string at = fixed3(lines.highestTime);
-    std::string words =
-        lines.highestBath > lines.lowestBath
-            ? filled(translated("Analysis",
-                                "<b>The highest point</b>, %1 per particle at t = %2, is %3 "
-                                "times the mean of the run's second half (%4); it came while "
-                                "the bath was raised to x %5."),
-                     {plain(highest), at, plain(highest / level), plain(level),
-                      fixed2(lines.highestBath)})
-            : filled(translated("Analysis",
-                                "<b>The highest point</b>, %1 per particle at t = %2, is %3 "
-                                "times the mean of the run's second half (%4): the bath was not "
-                                "raised then, so it is energy of position turned into motion as "
-                                "the particles' forces drew them together (into a lump) or "
-                                "drove them apart, faster than the bath's damping took it "
-                                "away."),
-                     {plain(highest), at, plain(highest / level), plain(level)});
-    return "<p>" + words + " " +
-           translated("Analysis",
-                      "It sets the plot's scale, so the rest of the run looks small beside it; "
-                      "energies.csv holds every value.") +
-           "</p>\n";
 }
 
 }  // namespace
@@ -298,197 +205,6 @@ Section densitySection(const DensityProfile& profile, const Project& project) {
         s.plot.lines.push_back(std::move(line));
     }
     return s;
-}
-
-Section energiesSection(const EnergyLines& lines, const Project& project) {
-    Section s{
-        "energies",
-        translated("Analysis", "How lively the particles are: kinetic energy"),
-        translated(
-            "Analysis",
-            "This graph shows the energy of motion (kinetic energy) of an average particle, of "
-            "all of them and of each kind, as time goes on; it covers the whole run. Hotter "
-            "means faster. Lines that go down mean the system cools down; lines that level off "
-            "mean it has settled."),
-        "",
-        "",
-        {text(translated("Analysis", "Kinetic energy")),
-         text(translated("Analysis", "time (time units)")),
-         text(translated("Analysis", "kinetic energy per particle (energy units)")),
-         {}}};
-    if (lines.types.size() == 1) {
-        // All particles are of the one type: its line would be drawn over the same numbers.
-        const int type = lines.types[0];
-        PlotLine all{text(filled(translated("Analysis", "all particles (all of type %1)"),
-                                 {std::to_string(type)})),
-                     {},
-                     typeColor(project, type)};
-        for (const auto& [t, e] : lines.mean.points()) all.points.emplace_back(t, e);
-        s.plot.lines.push_back(std::move(all));
-    } else {
-        PlotLine mean{
-            text(translated("Analysis", "all particles")), {}, QColor(Qt::white), Qt::DashLine};
-        for (const auto& [t, e] : lines.mean.points()) mean.points.emplace_back(t, e);
-        s.plot.lines.push_back(std::move(mean));
-        for (std::size_t k = 0; k < lines.types.size(); ++k) {
-            PlotLine line{typeName(lines.types[k]), {}, typeColor(project, lines.types[k])};
-            for (const auto& [t, e] : lines.perType[k].points()) line.points.emplace_back(t, e);
-            s.plot.lines.push_back(std::move(line));
-        }
-    }
-    s.extra = spikeWords(lines);
-    return s;
-}
-
-Section heatingSection(const std::vector<BathHold>& holds) {
-    Section s{
-        "heating",
-        translated("Analysis", "Heating and cooling: kinetic energy against the bath"),
-        translated(
-            "Analysis",
-            "The run changed the bath's temperature (with the keys H, C and B, or with "
-            "--bath). Each point is one stretch at one bath: across, how hot the bath was "
-            "(1 = the setup's); up, the energy of motion an average particle settled at, the "
-            "mean over the stretch's second half (in heating.csv, frames counts the whole "
-            "stretch and frames_in_mean its second half). The line joins the settled "
-            "stretches in the order of the run. The bath sets the temperature, so the settled "
-            "points lie close to a straight line through zero; one far off it shows the "
-            "particles heating themselves, as a lump does while it forms. Whether the particles "
-            "melted shows in g(r) and the wandering: "
-            "analyse each stretch with --from and --to."),
-        "",
-        heatingCsv(holds),
-        {text(translated("Analysis", "Heating curve")),
-         text(translated("Analysis", "bath (times the setup's temperature)")),
-         text(translated("Analysis", "kinetic energy per particle (energy units)")),
-         {}}};
-    PlotLine settled{
-        text(translated("Analysis", "settled, in the order of the run")), {}, QColor(255, 176, 0)};
-    settled.marks = PointMarks::Filled;
-    PlotLine unsettled{
-        text(translated("Analysis", "too short to settle")), {}, QColor(255, 176, 0)};
-    unsettled.marks = PointMarks::Hollow;
-    unsettled.joined = false;
-    std::string named;
-    int count = 0;
-    for (const BathHold& hold : holds) {
-        (hold.settled ? settled : unsettled)
-            .points.emplace_back(hold.factor, hold.meanKineticEnergy);
-        if (hold.settled) continue;
-        named += std::string(named.empty() ? "" : ", ") +
-                 filled(translated("Analysis", "x %1 (%n frames, from t = %2)", nullptr,
-                                   countOf(hold.frames)),
-                        {fixed2(hold.factor), fixed3(hold.from)});
-        ++count;
-    }
-    if (!settled.points.empty()) s.plot.lines.push_back(std::move(settled));
-    if (count > 0) {
-        s.plot.lines.push_back(std::move(unsettled));
-        const std::initializer_list<std::string> values = {
-            htmlEscape(named), fixed2(BathRelaxationTime), std::to_string(FewestFramesInMean)};
-        s.extra =
-            "<p>" +
-            filled(count == 1
-                       ? translated("Analysis",
-                                    "<b>One stretch was too short to settle</b>, drawn hollow and "
-                                    "not joined: bath %1. The particles had not yet followed its "
-                                    "bath: its second half began less than the bath's relaxation "
-                                    "time (%2 time units with the setup's damping) after its "
-                                    "first frame, or held fewer than %3 frames. Their energies "
-                                    "lag behind and show no melting point; hold a bath longer to "
-                                    "measure it.")
-                       : translated("Analysis",
-                                    "<b>Some stretches were too short to settle</b>, drawn hollow "
-                                    "and not joined: bath %1. The particles had not yet followed "
-                                    "their baths: each one's second half began less than the "
-                                    "bath's relaxation time (%2 time units with the setup's "
-                                    "damping) after its first frame, or held fewer than %3 "
-                                    "frames. Their energies lag behind and show no melting point; "
-                                    "hold a bath longer to measure it."),
-                   values) +
-            "</p>\n";
-    }
-    return s;
-}
-
-std::string framesSentence(const PageFrames& used) {
-    const std::string from = onScreen(used.from), to = onScreen(used.to);
-    const int frames = static_cast<int>(std::min<std::size_t>(used.frameCount, INT_MAX));
-    if (used.particles < 0) {
-        if (used.frameCount == 1)
-            return filled(translated("Analysis",
-                                     "The structure and the wandering use the one frame, at t = "
-                                     "%1."),
-                          {from});
-        if (used.every == 0)
-            return filled(translated("Analysis",
-                                     "The structure and the wandering use %1 of the %n frames, "
-                                     "from t = %2 to t = %3.",
-                                     nullptr, frames),
-                          {std::to_string(used.inRange), from, to});
-        return filled(translated("Analysis",
-                                 "The structure and the wandering use %1 of the %n frames, from "
-                                 "t = %2 to t = %3 (one in every %4, %5 frames).",
-                                 nullptr, frames),
-                      {std::to_string(used.inRange), from, to, std::to_string(used.every),
-                       std::to_string(used.analysed)});
-    }
-    const std::string particles = std::to_string(used.particles);
-    if (used.frameCount == 1)
-        return filled(translated("Analysis",
-                                 "The structure and the wandering use the one frame of %1 "
-                                 "particles, at t = %2."),
-                      {particles, from});
-    if (used.every == 0)
-        return filled(translated("Analysis",
-                                 "The structure and the wandering use %1 of the %n frames of %2 "
-                                 "particles, from t = %3 to t = %4.",
-                                 nullptr, frames),
-                      {std::to_string(used.inRange), particles, from, to});
-    return filled(translated("Analysis",
-                             "The structure and the wandering use %1 of the %n frames of %2 "
-                             "particles, from t = %3 to t = %4 (one in every %5, %6 frames).",
-                             nullptr, frames),
-                  {std::to_string(used.inRange), particles, from, to, std::to_string(used.every),
-                   std::to_string(used.analysed)});
-}
-
-int countOf(long long count) {
-    return static_cast<int>(std::clamp<long long>(count, 0, INT_MAX));
-}
-
-std::string pageLanguage() {
-    std::string code = chosenLanguage();
-    std::replace(code.begin(), code.end(), '_', '-');
-    return code;
-}
-
-std::string pageOf(const std::string& projectName, const std::string& framesText,
-                   const std::vector<Section>& sections, const std::string& notes) {
-    const std::string name = htmlEscape(projectName);
-    std::string page =
-        "<!DOCTYPE html>\n<html lang=\"" + pageLanguage() +
-        "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-        filled(translated("Analysis", "Zentova analysis of %1"), {name}) +
-        "</title>\n<style>\nbody { font-family: sans-serif; max-width: 860px; margin: 2em auto; "
-        "background: #fafafa; color: #222; }\nimg { width: 800px; max-width: 100%; border: 1px "
-        "solid #888; }\ntable { border-collapse: collapse; }\ntd, th { border: 1px solid #aaa; "
-        "padding: 2px 8px; text-align: right; }\np.files { font-size: 90%; color: #555; }\n"
-        "</style>\n</head>\n<body>\n<h1>" +
-        filled(translated("Analysis", "What happened in \"%1\""), {name}) + "</h1>\n<p>" +
-        htmlEscape(framesText) + "</p>\n";
-    if (!notes.empty())
-        page += "<p><b>" + translated("Analysis", "Note:") + "</b> " + htmlEscape(notes) + "</p>\n";
-    for (const Section& s : sections) {
-        const std::string csv = "<a href=\"" + s.stem + ".csv\">" + s.stem + ".csv</a>";
-        const std::string svg = "<a href=\"" + s.stem + ".svg\">" + s.stem + ".svg</a>";
-        page += "<h2>" + htmlEscape(s.heading) + "</h2>\n<img src=\"" + s.stem + ".png\" alt=\"" +
-                htmlEscape(plotInWords(s.plot)) + "\">\n<p>" + htmlEscape(s.words) + "</p>\n" +
-                s.extra + "<p class=\"files\">" +
-                filled(translated("Analysis", "Numbers: %1, picture: %2"), {csv, svg}) + "</p>\n";
-    }
-    page += "</body>\n</html>\n";
-    return page;
 }
 
 }  // namespace zentova

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "charts/analysispage.h"
 #include "charts/plot.h"
 
 namespace zentova {

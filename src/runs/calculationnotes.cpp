@@ -3,7 +3,7 @@
 #include <QtGlobal>
 #include <algorithm>
 
-#include "canvas/plotter.h"
+#include "canvas/axisnumbers.h"
 #include "canvas/prompts.h"
 #include "files/fileerror.h"
 #include "files/numformat.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <map>
 
-#include "canvas/plotter.h"
+#include "canvas/axisnumbers.h"
 #include "files/numformat.h"
 #include "lang/language.h"
 #include "view3d/viewwindow.h"
@@ -27,33 +27,65 @@ double distance(const Point& a, const Point& b) {
                      (a[2] - b[2]) * (a[2] - b[2]));
 }
 
+// Each type's centre (the mean of its positions) and its count of particles.
+using TypeCentres = std::map<int, std::pair<Point, int>>;
+
+TypeCentres typeCentres(const ParticlePlaces& places, int n) {
+    TypeCentres types;
+    for (int p = 1; p <= n; ++p) {
+        auto& [sum, count] = types[places.type(p)];
+        for (int c = 0; c < 3; ++c) sum[c] += places.position(p, c);
+        ++count;
+    }
+    for (auto& entry : types) {
+        auto& [sum, count] = entry.second;
+        for (double& c : sum) c /= count;
+    }
+    return types;
+}
+
+double gyrationRadius(const ParticlePlaces& places, int n) {
+    Point centre{};
+    for (int p = 1; p <= n; ++p)
+        for (int c = 0; c < 3; ++c) centre[c] += places.position(p, c) / n;
+    double squares = 0.0;
+    for (int p = 1; p <= n; ++p) {
+        const Point at{places.position(p, 0), places.position(p, 1), places.position(p, 2)};
+        squares += distance(at, centre) * distance(at, centre);
+    }
+    return std::sqrt(squares / n);
+}
+
+// The two types whose centres lie farthest apart (the first pair found of equal ones).
+struct FarthestTypes {
+    int typeA = 0;
+    int typeB = 0;
+    double apart = 0.0;
+};
+
+FarthestTypes farthestTypes(const TypeCentres& types) {
+    FarthestTypes farthest;
+    for (auto a = types.begin(); a != types.end(); ++a) {
+        for (auto b = std::next(a); b != types.end(); ++b) {
+            const double d = distance(a->second.first, b->second.first);
+            if (farthest.typeA == 0 || d > farthest.apart) farthest = {a->first, b->first, d};
+        }
+    }
+    return farthest;
+}
+
 }  // namespace
 
 std::string DescribeParticles(const Project& project, const ParticlePlaces& places,
                               double cubeHalfSize) {
     const int n = places.count();
     if (n <= 0) return translated("ViewDescription", "No particles are shown.");
-    Point centre{};
-    std::map<int, std::pair<Point, int>> types;  // each type's sum of positions and count
-    for (int p = 1; p <= n; ++p) {
-        auto& [sum, count] = types[places.type(p)];
-        for (int c = 0; c < 3; ++c) {
-            centre[c] += places.position(p, c) / n;
-            sum[c] += places.position(p, c);
-        }
-        ++count;
-    }
-    double squares = 0.0;
-    for (int p = 1; p <= n; ++p) {
-        const Point at{places.position(p, 0), places.position(p, 1), places.position(p, 2)};
-        squares += distance(at, centre) * distance(at, centre);
-    }
-    const double gyration = std::sqrt(squares / n);
+    const TypeCentres types = typeCentres(places, n);
+    const double gyration = gyrationRadius(places, n);
 
     std::string list;
-    for (auto& [type, place] : types) {
-        auto& [sum, count] = place;
-        for (double& c : sum) c /= count;
+    for (const auto& [type, place] : types) {
+        const int count = place.second;
         const double mass =
             type >= 1 && type <= MaxTypes ? project.masses[static_cast<std::size_t>(type)] : 0.0;
         if (!list.empty()) list += ", ";
@@ -67,18 +99,8 @@ std::string DescribeParticles(const Project& project, const ParticlePlaces& plac
                    nullptr, typeCount),
         {std::to_string(n), list, number(gyration), number(cubeHalfSize)});
     if (types.size() < 2) return text;
-    double farthest = 0.0;
-    std::pair<int, int> pair;
-    for (auto a = types.begin(); a != types.end(); ++a) {
-        for (auto b = std::next(a); b != types.end(); ++b) {
-            const double d = distance(a->second.first, b->second.first);
-            if (pair.first == 0 || d > farthest) {
-                farthest = d;
-                pair = {a->first, b->first};
-            }
-        }
-    }
-    const bool separated = farthest > 0.5 * gyration;
+    const FarthestTypes farthest = farthestTypes(types);
+    const bool separated = farthest.apart > 0.5 * gyration;
     const std::string centres =
         separated ? translated("ViewDescription",
                                "The types are separated: the centres of types %1 and %2 lie %3 "
@@ -86,8 +108,8 @@ std::string DescribeParticles(const Project& project, const ParticlePlaces& plac
                   : translated("ViewDescription",
                                "The types are mixed: the centres of types %1 and %2 lie %3 apart.");
     text += ' ';
-    text += filled(centres,
-                   {std::to_string(pair.first), std::to_string(pair.second), number(farthest)});
+    text += filled(centres, {std::to_string(farthest.typeA), std::to_string(farthest.typeB),
+                             number(farthest.apart)});
     return text;
 }
 

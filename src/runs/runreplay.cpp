@@ -34,6 +34,19 @@ void openReplayView(TForm2& view, int screenWidth) {
     ShowViewButtons(view);
 }
 
+// The log's thermo rows, none when the run left no log.
+ReadingsTable logReadings(const LammpsRun& run) {
+    if (!fileExists(run.logPath)) return ReadingsTable{};
+    std::ifstream log = openTextFile(run.logPath);
+    return parseLammpsLog(log, run.manifest);
+}
+
+// What the screen reader says of the run shown.
+QString replayFacts(const LammpsRun& run) {
+    return QString::fromStdString(translated(
+        "Replay", "Run of %n particles brought back from LAMMPS", nullptr, run.manifest.particles));
+}
+
 // One frame of the dump drawn, and kept for the view to show again when exposed.
 void drawRunFrame(TForm2& view, const LammpsManifest& manifest, const Settings& settings,
                   const LammpsFrame& frame, double viewDistance) {
@@ -94,16 +107,8 @@ long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings
         if (any) drawRunFrame(view, run.manifest, settings, *frame, viewDistance);
     };
     // The key G: the log's thermo rows at the dump's frames, up to the frame shown.
-    ReadingsView readingsView(view, project, run.logPath, [&run] {
-        if (!fileExists(run.logPath)) return ReadingsTable{};
-        std::ifstream log = openTextFile(run.logPath);
-        return parseLammpsLog(log, run.manifest);
-    });
-    view.setRunFacts([&] {
-        return QString::fromStdString(translated("Replay",
-                                                 "Run of %n particles brought back from LAMMPS",
-                                                 nullptr, run.manifest.particles));
-    });
+    ReadingsView readingsView(view, project, run.logPath, [&run] { return logReadings(run); });
+    view.setRunFacts([&run] { return replayFacts(run); });
     long long frames = 0;
     const auto frameStatus = [&] {
         return filled(translated("Replay", "%1   frame %2"),

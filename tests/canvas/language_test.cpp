@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas/axisnumbers.h"
 #include "canvas/keyboardhelp.h"
 #include "canvas/plotter.h"
 #include "canvas/primitives.h"

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "canvas/axisnumbers.h"
 #include "canvas/primitives.h"
 #include "support/pixels.h"
 #include "support/scriptedpump.h"

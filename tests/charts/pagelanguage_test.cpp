@@ -14,6 +14,7 @@
 
 #include "charts/analyse.h"
 #include "charts/analysesections.h"
+#include "charts/analysispage.h"
 #include "charts/plot.h"
 #include "charts/readingswindow.h"
 #include "lang/language.h"
