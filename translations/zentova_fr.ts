@@ -1217,7 +1217,7 @@ ou ouvrez-en un autre depuis le menu.</translation>
     </message>
     <message>
         <source>type %1 has a mass that is not a number</source>
-        <translation>la masse du type %1 n'est pas un nombre</translation>
+        <translation>la masse du type %1 n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>type %1 has a mass of %2</source>
@@ -1225,7 +1225,7 @@ ou ouvrez-en un autre depuis le menu.</translation>
     </message>
     <message>
         <source>type %1 has a diameter that is not a number</source>
-        <translation>le diamètre du type %1 n'est pas un nombre</translation>
+        <translation>le diamètre du type %1 n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>type %1 has a diameter of %2, diameters run from %3 to %4</source>
@@ -1237,7 +1237,7 @@ ou ouvrez-en un autre depuis le menu.</translation>
     </message>
     <message>
         <source>a force coefficient is not a number</source>
-        <translation>un coefficient de force n'est pas un nombre</translation>
+        <translation>un coefficient de force n&apos;est pas un nombre</translation>
     </message>
 </context>
 <context>
