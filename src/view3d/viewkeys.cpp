@@ -10,7 +10,7 @@
 #include "canvas/keyboardhelp.h"
 #include "lang/language.h"
 #include "pump/pump.h"
-#include "view3d/viewwindow.h"
+#include "view3d/viewsurface.h"
 
 namespace zentova {
 
@@ -44,7 +44,7 @@ std::optional<HeldKey> heldKey(int key) {
     }
 }
 
-QLabel* helpPanel(TForm2& window) {
+QLabel* helpPanel(ViewSurface& window) {
     return window.findChild<QLabel*>("KeyHelp", Qt::FindDirectChildrenOnly);
 }
 
@@ -65,7 +65,7 @@ bool IsPressKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-void ToggleViewKeyHelp(TForm2& window) {
+void ToggleViewKeyHelp(ViewSurface& window) {
     QLabel* panel = helpPanel(window);
     if (!panel) {
         panel = new QLabel(&window);
@@ -98,7 +98,7 @@ void ToggleViewKeyHelp(TForm2& window) {
     announce(&window, panel->accessibleDescription());
 }
 
-bool ViewKeyPress(TForm2& window, const QKeyEvent& event) {
+bool ViewKeyPress(ViewSurface& window, const QKeyEvent& event) {
     const int key = event.key();
     const bool running = window.button(ViewButton::Stop)->isEnabled();
     if (key == Qt::Key_F1 || key == Qt::Key_Question) {
@@ -149,7 +149,7 @@ bool ViewKeyPress(TForm2& window, const QKeyEvent& event) {
     }
 }
 
-bool ViewKeyRelease(TForm2& window, const QKeyEvent& event) {
+bool ViewKeyRelease(ViewSurface& window, const QKeyEvent& event) {
     const auto held = heldKey(event.key());
     if (!held) return false;
     if (event.isAutoRepeat()) return true;

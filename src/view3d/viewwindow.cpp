@@ -54,7 +54,7 @@ bool platformComposesGL() {
 
 }  // namespace
 
-TForm2::TForm2() : QWidget(nullptr, Qt::Window) {
+TForm2::TForm2() : ViewSurface(nullptr, Qt::Window) {
     // Before anything asks for the window's interface: the first answer is kept.
     InstallViewAccessibility();
     setObjectName("TForm2");
@@ -362,20 +362,6 @@ void PlaceViewWindow(TForm2& window, int screenWidth) {
     const QSize frame = window.frameGeometry().size() - window.size();
     window.move(screenWidth - 820, 30);
     window.resize(800 - frame.width(), 700 - frame.height());
-}
-
-void ShowViewButtons(TForm2& window) {
-    for (const ViewButton b : ViewButtons) {
-        window.button(b)->setEnabled(true);
-        window.button(b)->setVisible(true);
-    }
-}
-
-void HideViewButtons(TForm2& window) {
-    for (const ViewButton b : ViewButtons) {
-        window.button(b)->setEnabled(false);
-        window.button(b)->setVisible(false);
-    }
 }
 
 }  // namespace zentova
