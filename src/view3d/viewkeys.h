@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <vector>
+
+#include "lang/keyrows.h"
 
 class QKeyEvent;
 
@@ -19,6 +22,9 @@ bool ViewKeyRelease(ViewSurface& window, const QKeyEvent& event);
 
 // Space, Enter: the keys that press the button with the focus.
 bool IsPressKey(int key);
+
+// The keys of the view window, as its keyboard help lists them.
+const std::vector<KeyRow>& ViewWindowKeys();
 
 // Shows or hides the panel of the view's keys over the picture.
 void ToggleViewKeyHelp(ViewSurface& window);
