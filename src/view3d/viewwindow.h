@@ -42,7 +42,8 @@ class TForm2 : public ViewSurface {
     int tag(ViewButton b) const override { return m_tags.at(slot(b)); }
     void setTag(ViewButton b, int value) override { m_tags.at(slot(b)) = value; }
 
-    // The status line under the buttons, hidden while empty. A note (what the key S saved)
+    // The status line under the buttons (viewstatus.cpp, with the snapshot and the recording
+    // it reports), hidden while empty. A note (what the key S saved)
     // stands for NoteMs before the status shows again.
     static constexpr int NoteMs = 4000;
     void setStatus(const QString& text) override;
@@ -101,6 +102,7 @@ class TForm2 : public ViewSurface {
     static constexpr int DescribeEveryMs = 1000;
 
   protected:
+    // The keys and the mouse (viewinput.cpp); closing, hiding and resizing here.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
