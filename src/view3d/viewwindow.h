@@ -43,8 +43,8 @@ class TForm2 : public ViewSurface {
     void setTag(ViewButton b, int value) override { m_tags.at(slot(b)) = value; }
 
     // The status line under the buttons (viewstatus.cpp, with the snapshot and the recording
-    // it reports), hidden while empty. A note (what the key S saved)
-    // stands for NoteMs before the status shows again.
+    // it reports), hidden while empty. A note (what the key S saved) stands for NoteMs before
+    // the status shows again.
     static constexpr int NoteMs = 4000;
     void setStatus(const QString& text) override;
     // Puts on the screen at once what was drawn and written since the last time, instead of
