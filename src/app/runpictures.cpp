@@ -23,7 +23,6 @@
 #include "view3d/offscreen.h"
 #include "view3d/scene.h"
 #include "view3d/snapshot.h"
-#include "view3d/viewwindow.h"
 
 namespace zentova {
 

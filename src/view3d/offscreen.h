@@ -8,10 +8,9 @@
 #include "files/finalstate.h"
 #include "model/project.h"
 #include "model/settings.h"
+#include "view3d/viewwindow.h"
 
 namespace zentova {
-
-class TForm2;
 
 // A view window that never appears on the screen: the same window, context, scene set-up
 // and drawing as the view, for pictures made apart from a run (a snapshot, a movie). Needs
