@@ -22,6 +22,7 @@
 #include "files/projectfile.h"
 #include "files/settingsfile.h"
 #include "lang/language.h"
+#include "view3d/offscreen.h"
 #include "view3d/snapshot.h"
 
 namespace zentova {

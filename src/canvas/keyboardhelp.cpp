@@ -38,54 +38,6 @@ const std::vector<KeyRow>& MainWindowKeys() {
     return rows;
 }
 
-const std::vector<KeyRow>& ViewWindowKeys() {
-    static const std::vector<KeyRow> rows{
-        {QT_TRANSLATE_NOOP("Keys", "Left, Right"),
-         QT_TRANSLATE_NOOP("Keys", "Horizontal angle, one way or the other, while held")},
-        {QT_TRANSLATE_NOOP("Keys", "Up, Down"),
-         QT_TRANSLATE_NOOP("Keys", "Vertical angle, one way or the other, while held")},
-        {QT_TRANSLATE_NOOP("Keys", "+ or Page Up"),
-         QT_TRANSLATE_NOOP("Keys", "Zoom nearer, while held")},
-        {QT_TRANSLATE_NOOP("Keys", "- or Page Down"),
-         QT_TRANSLATE_NOOP("Keys", "Zoom away, while held")},
-        {QT_TRANSLATE_NOOP("Keys", "Home or O"), QT_TRANSLATE_NOOP("Keys", "Original angle")},
-        {QT_TRANSLATE_NOOP("Keys", "P or Space"),
-         QT_TRANSLATE_NOOP("Keys", "pause (the buttons still turn and zoom) and go on")},
-        {QT_TRANSLATE_NOOP("Keys", "End or T"), QT_TRANSLATE_NOOP("Keys", "Stop, or Terminate")},
-        {QT_TRANSLATE_NOOP("Keys", "Enter"),
-         QT_TRANSLATE_NOOP("Keys", "once stopped: back to the menu, as a click")},
-        {QT_TRANSLATE_NOOP("Keys", "Tab, then Space or Enter"),
-         QT_TRANSLATE_NOOP("Keys", "the button with the focus, as a click")},
-        {QT_TRANSLATE_NOOP("Keys", "D"),
-         QT_TRANSLATE_NOOP("Keys", "a longer description of the picture")},
-        {QT_TRANSLATE_NOOP("Keys", "G, S, R"),
-         QT_TRANSLATE_NOOP("Keys", "the Readings window, save the picture, record a movie")},
-        {QT_TRANSLATE_NOOP("Keys", "H, C, B"),
-         QT_TRANSLATE_NOOP("Keys",
-                           "Calculate: kicks 1.25 x stronger, weaker, back to the setup's bath")},
-        {QT_TRANSLATE_NOOP("Keys", "F1 or ?"),
-         QT_TRANSLATE_NOOP("Keys", "the keyboard help of the view; again to close it")},
-        {QT_TRANSLATE_NOOP("Keys", "Escape"),
-         QT_TRANSLATE_NOOP("Keys", "closes that help, or ends a recording")},
-    };
-    return rows;
-}
-
-std::vector<KeyRow> TranslatedKeys(const std::vector<KeyRow>& rows) {
-    std::vector<KeyRow> shown;
-    shown.reserve(rows.size());
-    for (const KeyRow& row : rows)
-        shown.emplace_back(translated("Keys", row.first.c_str()),
-                           translated("Keys", row.second.c_str()));
-    return shown;
-}
-
-std::string KeyRowsText(const std::vector<KeyRow>& rows) {
-    std::string text;
-    for (const KeyRow& row : rows) text += row.first + "\t" + row.second + "\n";
-    return text;
-}
-
 void PaintFocusFrame(Canvas& canvas, QRect box) {
     const PenMode mode = canvas.penMode();
     const PackedColor pen = canvas.penColor();

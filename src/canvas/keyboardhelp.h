@@ -7,21 +7,12 @@
 
 #include "canvas/canvas.h"
 #include "canvas/toolkit.h"
+#include "lang/keyrows.h"
 
 namespace zentova {
 
-// A key, or keys, and what it does: one row of a keyboard help.
-using KeyRow = std::pair<std::string, std::string>;
-
-// The keys of the main window (the menu, questions, notes, the cover) and of the view window.
+// The keys of the main window: the menu, questions, notes, the cover.
 const std::vector<KeyRow>& MainWindowKeys();
-const std::vector<KeyRow>& ViewWindowKeys();
-
-// The rows in the chosen language, as the help shows and reads them.
-std::vector<KeyRow> TranslatedKeys(const std::vector<KeyRow>& rows);
-
-// The rows as lines of text, the key and its meaning a tab apart.
-std::string KeyRowsText(const std::vector<KeyRow>& rows);
 
 // The frame that shows the keyboard focus on a painted control: two white pixels around a
 // black one, inside `box`, so it reads on light and dark grounds alike.

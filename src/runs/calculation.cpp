@@ -185,7 +185,7 @@ double secondsOf(Clock::duration d) {
 // or key. Throws what the stepper throws.
 void stepUntilStop(const Scene& scene, CalculationStepper& stepper, const Redraw& redraw,
                    const std::function<void()>& afterFrame, CalculationTimes& spent) {
-    TForm2& view = scene.window;
+    ViewSurface& view = scene.window;
     ViewControls controls;
     view.setRunPhase(RunPhase::Advancing);
     spent = CalculationTimes{};

@@ -66,7 +66,7 @@ void drawRunFrame(TForm2& view, const LammpsManifest& manifest, const Settings& 
 // one was), then turning and zooming until "Terminate", and a click.
 void awaitReplayEnd(const Scene& scene, ViewControls& controls, const Redraw& redraw, bool ended,
                     const std::string& frameStatus, const std::string& leftOut) {
-    TForm2& view = scene.window;
+    ViewSurface& view = scene.window;
     const std::string ending = filled(ended ? translated("Replay", "Final state reached, %1")
                                             : translated("Replay", "Stopped at %1"),
                                       {frameStatus});
@@ -80,7 +80,6 @@ void awaitReplayEnd(const Scene& scene, ViewControls& controls, const Redraw& re
     AwaitDismiss(
         view, redraw, [] {},
         QString::fromStdString(leftOut.empty() ? waiting : waiting + " (" + leftOut + ")"));
-    view.setRunFacts({});
 }
 
 }  // namespace
@@ -140,6 +139,7 @@ long long RunReplay(TForm2& view, const LammpsRun& run, const Settings& settings
     awaitReplayEnd(scene, controls, redraw, ended,
                    any ? frameStatus() : translated("Replay", "no frame"),
                    refused.empty() ? reader.note() : refused);
+    view.setRunFacts({});
     return frames;
 }
 

@@ -5,7 +5,7 @@
 #include "lang/language.h"
 #include "pump/pump.h"
 #include "view3d/drawing.h"
-#include "view3d/viewwindow.h"
+#include "view3d/viewsurface.h"
 
 namespace zentova {
 
@@ -21,7 +21,7 @@ void endGesture(ViewControls& controls) {
 // Repeats `step` while `button` is held. The tag is tested before the pump, so the repetition
 // that sees the release still makes its step.
 template <typename Step>
-void whileHeld(const TForm2& window, ViewControls& controls, ViewButton button,
+void whileHeld(const ViewSurface& window, ViewControls& controls, ViewButton button,
                const Redraw& redraw, Step step) {
     while (window.tag(button) == 1) {
         ProcessMessages();
@@ -40,7 +40,7 @@ namespace {
 // alternation of the mouse's gestures as it was.
 void pollOnce(const Scene& scene, ViewControls& controls, const Redraw& redraw,
               bool redrawAfterReset) {
-    TForm2& window = scene.window;
+    ViewSurface& window = scene.window;
     if (window.tag(ViewButton::OriginalAngle) == 1) {
         window.setTag(ViewButton::OriginalAngle, 0);
         ResetView(scene);
@@ -85,7 +85,7 @@ void PollViewControls(const Scene& scene, ViewControls& controls, const Redraw& 
                       bool redrawAfterReset) {
     pollOnce(scene, controls, redraw, redrawAfterReset);
     // The key P holds the run here; the buttons still turn and zoom the picture.
-    TForm2& window = scene.window;
+    ViewSurface& window = scene.window;
     while (window.paused() && window.tag(ViewButton::Stop) == 0 && window.isVisible()) {
         ProcessMessages();
         SleepMs(InspectPollMs);
@@ -103,7 +103,7 @@ void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Red
     }
 }
 
-void AwaitDismiss(TForm2& window, const Redraw& redraw,
+void AwaitDismiss(ViewSurface& window, const Redraw& redraw,
                   const std::function<void()>& clearMainScreen, const QString& waiting) {
     window.button(ViewButton::Stop)->setText(QString::fromStdString(translated("View", "Stop")));
     HideViewButtons(window);

@@ -41,7 +41,7 @@ void InspectUntilTerminate(const Scene& scene, ViewControls& controls, const Red
 // drawn once more and left until a click on either window, with `waiting` (what the click
 // does) in the status line; then the view window is hidden and disabled, its status line
 // emptied, and clearMainScreen clears the main drawing area.
-void AwaitDismiss(TForm2& window, const Redraw& redraw,
+void AwaitDismiss(ViewSurface& window, const Redraw& redraw,
                   const std::function<void()>& clearMainScreen, const QString& waiting = {});
 
 }  // namespace zentova

@@ -8,14 +8,14 @@
 #include "view3d/rendererbatches.h"
 #include "view3d/spheremesh.h"
 #include "view3d/viewgl.h"
-#include "view3d/viewwindow.h"
+#include "view3d/viewsurface.h"
 
 namespace zentova {
 
 namespace {
 
 // Draws the picture on the view, keeps it and asks for it to be shown.
-void renderPicture(TForm2& window, const Picture& picture) {
+void renderPicture(ViewSurface& window, const Picture& picture) {
     ViewGL* view = window.view();
     if (!view) return;
     if (view->makeContextCurrent()) {

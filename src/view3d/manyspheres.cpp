@@ -8,7 +8,7 @@
 
 #include "view3d/drawing.h"
 #include "view3d/viewgl.h"
-#include "view3d/viewwindow.h"
+#include "view3d/viewsurface.h"
 
 namespace zentova {
 
@@ -231,7 +231,7 @@ void DrawManyPicture(const ManyPicture& picture, SphereMeshes& meshes) {
         drawImpostors(picture);
 }
 
-bool drawManyNow(TForm2& window, const ManyPicture& picture) {
+bool drawManyNow(ViewSurface& window, const ManyPicture& picture) {
     ViewGL* view = window.view();
     if (!view || !view->makeContextCurrent()) return false;
     DrawManyPicture(picture, view->meshes());

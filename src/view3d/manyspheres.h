@@ -13,7 +13,7 @@
 namespace zentova {
 
 class SphereMeshes;
-class TForm2;
+class ViewSurface;
 
 // A picture of as many particles as a LAMMPS run brought back holds (a project's are at most
 // 200, a run's up to millions): the same scene as the view's, sized by the run.
@@ -58,6 +58,6 @@ float litSphereShade(float tint, const std::array<float, 3>& normal,
 
 // Draws the picture in the window's view at once, for a picture made apart from a run (a
 // snapshot, a movie frame); false when the view has no context.
-bool drawManyNow(TForm2& window, const ManyPicture& picture);
+bool drawManyNow(ViewSurface& window, const ManyPicture& picture);
 
 }  // namespace zentova

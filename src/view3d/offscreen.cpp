@@ -8,9 +8,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QThread>
+#include <memory>
 
 #include "canvas/plotter.h"
 #include "lang/language.h"
+#include "view3d/drawing.h"
+#include "view3d/scene.h"
 #include "view3d/viewgl.h"
 #include "view3d/viewwindow.h"
 
@@ -72,6 +75,25 @@ void drawTimeText(QImage& picture, double time, bool bottomUp) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.strokePath(path, QPen(QColor(0, 0, 0, 200), 3.0));
     painter.fillPath(path, Qt::white);
+}
+
+QImage renderFinalStatePicture(const Project& project, const Settings& settings,
+                               const FinalState& state, QSize size, std::string& error) {
+    OffscreenView offscreen(size);
+    if (!offscreen.ready(error)) return {};
+    TForm2& window = offscreen.window();
+    // The state's own particles, as many as it holds.
+    Project shown = project;
+    shown.particleCount = state.count;
+    auto particles = std::make_unique<ParticleState>(state.particles);
+    double viewDistance = InitialViewDistance;
+    const Scene scene{window, shown, settings, viewDistance};
+    ApplyFog(scene);
+    SetViewClearColor(window, settings.backgroundColor);
+    RenderState(scene, *particles);
+    QImage picture = offscreen.picture();
+    if (picture.isNull()) error = "the picture could not be read back";
+    return picture;
 }
 
 }  // namespace zentova

@@ -5,9 +5,12 @@
 #include <memory>
 #include <string>
 
-namespace zentova {
+#include "files/finalstate.h"
+#include "model/project.h"
+#include "model/settings.h"
+#include "view3d/viewwindow.h"
 
-class TForm2;
+namespace zentova {
 
 // A view window that never appears on the screen: the same window, context, scene set-up
 // and drawing as the view, for pictures made apart from a run (a snapshot, a movie). Needs
@@ -39,5 +42,12 @@ class OffscreenView {
 // left corner of the picture, white with a dark edge so that it reads on any background.
 // `bottomUp`: the picture's rows are stored bottom row first (rawPicture).
 void drawTimeText(QImage& picture, double time, bool bottomUp = false);
+
+// Draws the final state as "Show final state" first shows it (camera at its start, fog and
+// background from the settings) in a view window that never appears on the screen, and
+// returns the picture. The particles drawn are the final state's. Needs a platform with
+// OpenGL; a null image, with the reason in `error`, without.
+QImage renderFinalStatePicture(const Project& project, const Settings& settings,
+                               const FinalState& state, QSize size, std::string& error);
 
 }  // namespace zentova

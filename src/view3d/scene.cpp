@@ -7,7 +7,7 @@
 
 #include "view3d/drawing.h"
 #include "view3d/viewgl.h"
-#include "view3d/viewwindow.h"
+#include "view3d/viewsurface.h"
 
 namespace zentova {
 
@@ -52,7 +52,7 @@ void SetUpSceneGL(int width, int height, int framebufferWidth, int framebufferHe
     glEnable(GL_NORMALIZE);
 }
 
-void SetUpScene(TForm2& window) {
+void SetUpScene(ViewSurface& window) {
     // The set-up ends any fog, also for a context that does not exist yet.
     if (ViewGL* view = window.view()) view->setFog(std::nullopt);
     // The pointer stays visible over the view: the toolkit never hides it, so there is
@@ -64,7 +64,8 @@ void SetUpScene(TForm2& window) {
                  qRound(view.height() * ratio));
 }
 
-void TurnCamera(TForm2& window, double distance, double twist, double elevation, double azimuth) {
+void TurnCamera(ViewSurface& window, double distance, double twist, double elevation,
+                double azimuth) {
     if (!window.makeViewCurrent()) return;
     glTranslated(0.0, 0.0, -distance);
     glRotated(-twist, 0.0, 0.0, 1.0);
@@ -86,12 +87,12 @@ void ResetView(const Scene& scene) {
     glTranslated(0.0, 0.0, -15.0);
 }
 
-void SetViewClearColor(TForm2& window, Rgb color) {
+void SetViewClearColor(ViewSurface& window, Rgb color) {
     if (ViewGL* view = window.view())
         view->setClearColor({color.r / 257.0f, color.g / 257.0f, color.b / 257.0f, 0.2f});
 }
 
-void ClearViewBuffers(TForm2& window) {
+void ClearViewBuffers(ViewSurface& window) {
     if (window.makeViewCurrent()) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 

@@ -3,14 +3,8 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <cstdio>
-#include <memory>
 
 #include "files/fileerror.h"
-#include "view3d/drawing.h"
-#include "view3d/offscreen.h"
-#include "view3d/scene.h"
-#include "view3d/viewgl.h"
-#include "view3d/viewwindow.h"
 
 namespace zentova {
 
@@ -50,25 +44,6 @@ bool savePicturePng(const QImage& image, const std::string& path, std::string& e
         error = e.what();
         return false;
     }
-}
-
-QImage renderFinalStatePicture(const Project& project, const Settings& settings,
-                               const FinalState& state, QSize size, std::string& error) {
-    OffscreenView offscreen(size);
-    if (!offscreen.ready(error)) return {};
-    TForm2& window = offscreen.window();
-    // The state's own particles, as many as it holds.
-    Project shown = project;
-    shown.particleCount = state.count;
-    auto particles = std::make_unique<ParticleState>(state.particles);
-    double viewDistance = InitialViewDistance;
-    const Scene scene{window, shown, settings, viewDistance};
-    ApplyFog(scene);
-    SetViewClearColor(window, settings.backgroundColor);
-    RenderState(scene, *particles);
-    QImage picture = offscreen.picture();
-    if (picture.isNull()) error = "the picture could not be read back";
-    return picture;
 }
 
 }  // namespace zentova

@@ -4,13 +4,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QtGlobal>
 #include <algorithm>
 #include <optional>
 
-#include "canvas/keyboardhelp.h"
 #include "lang/language.h"
 #include "pump/pump.h"
-#include "view3d/viewwindow.h"
+#include "view3d/viewsurface.h"
 
 namespace zentova {
 
@@ -44,7 +44,7 @@ std::optional<HeldKey> heldKey(int key) {
     }
 }
 
-QLabel* helpPanel(TForm2& window) {
+QLabel* helpPanel(ViewSurface& window) {
     return window.findChild<QLabel*>("KeyHelp", Qt::FindDirectChildrenOnly);
 }
 
@@ -61,11 +61,45 @@ void announce(QWidget* widget, const QString& text) {
 
 }  // namespace
 
+// The same rows stand in README.md, the manual and the man page.
+const std::vector<KeyRow>& ViewWindowKeys() {
+    static const std::vector<KeyRow> rows{
+        {QT_TRANSLATE_NOOP("Keys", "Left, Right"),
+         QT_TRANSLATE_NOOP("Keys", "Horizontal angle, one way or the other, while held")},
+        {QT_TRANSLATE_NOOP("Keys", "Up, Down"),
+         QT_TRANSLATE_NOOP("Keys", "Vertical angle, one way or the other, while held")},
+        {QT_TRANSLATE_NOOP("Keys", "+ or Page Up"),
+         QT_TRANSLATE_NOOP("Keys", "Zoom nearer, while held")},
+        {QT_TRANSLATE_NOOP("Keys", "- or Page Down"),
+         QT_TRANSLATE_NOOP("Keys", "Zoom away, while held")},
+        {QT_TRANSLATE_NOOP("Keys", "Home or O"), QT_TRANSLATE_NOOP("Keys", "Original angle")},
+        {QT_TRANSLATE_NOOP("Keys", "P or Space"),
+         QT_TRANSLATE_NOOP("Keys", "pause (the buttons still turn and zoom) and go on")},
+        {QT_TRANSLATE_NOOP("Keys", "End or T"), QT_TRANSLATE_NOOP("Keys", "Stop, or Terminate")},
+        {QT_TRANSLATE_NOOP("Keys", "Enter"),
+         QT_TRANSLATE_NOOP("Keys", "once stopped: back to the menu, as a click")},
+        {QT_TRANSLATE_NOOP("Keys", "Tab, then Space or Enter"),
+         QT_TRANSLATE_NOOP("Keys", "the button with the focus, as a click")},
+        {QT_TRANSLATE_NOOP("Keys", "D"),
+         QT_TRANSLATE_NOOP("Keys", "a longer description of the picture")},
+        {QT_TRANSLATE_NOOP("Keys", "G, S, R"),
+         QT_TRANSLATE_NOOP("Keys", "the Readings window, save the picture, record a movie")},
+        {QT_TRANSLATE_NOOP("Keys", "H, C, B"),
+         QT_TRANSLATE_NOOP("Keys",
+                           "Calculate: kicks 1.25 x stronger, weaker, back to the setup's bath")},
+        {QT_TRANSLATE_NOOP("Keys", "F1 or ?"),
+         QT_TRANSLATE_NOOP("Keys", "the keyboard help of the view; again to close it")},
+        {QT_TRANSLATE_NOOP("Keys", "Escape"),
+         QT_TRANSLATE_NOOP("Keys", "closes that help, or ends a recording")},
+    };
+    return rows;
+}
+
 bool IsPressKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-void ToggleViewKeyHelp(TForm2& window) {
+void ToggleViewKeyHelp(ViewSurface& window) {
     QLabel* panel = helpPanel(window);
     if (!panel) {
         panel = new QLabel(&window);
@@ -98,7 +132,7 @@ void ToggleViewKeyHelp(TForm2& window) {
     announce(&window, panel->accessibleDescription());
 }
 
-bool ViewKeyPress(TForm2& window, const QKeyEvent& event) {
+bool ViewKeyPress(ViewSurface& window, const QKeyEvent& event) {
     const int key = event.key();
     const bool running = window.button(ViewButton::Stop)->isEnabled();
     if (key == Qt::Key_F1 || key == Qt::Key_Question) {
@@ -149,7 +183,7 @@ bool ViewKeyPress(TForm2& window, const QKeyEvent& event) {
     }
 }
 
-bool ViewKeyRelease(TForm2& window, const QKeyEvent& event) {
+bool ViewKeyRelease(ViewSurface& window, const QKeyEvent& event) {
     const auto held = heldKey(event.key());
     if (!held) return false;
     if (event.isAutoRepeat()) return true;

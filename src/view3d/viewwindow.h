@@ -9,6 +9,7 @@
 #include <string>
 
 #include "view3d/recording.h"
+#include "view3d/viewsurface.h"
 
 class QLabel;
 class QPushButton;
@@ -17,52 +18,40 @@ namespace zentova {
 
 class ViewGL;
 
-// The view window's five buttons; each value is the number of its control (Button1..Button5).
-enum class ViewButton { HorizontalAngle = 1, VerticalAngle, OriginalAngle, Stop, Zoom };
-
-// The buttons in the order of their controls (Tab goes along the row, Zoom before Stop).
-inline constexpr std::array<ViewButton, 5> ViewButtons{
-    ViewButton::HorizontalAngle, ViewButton::VerticalAngle, ViewButton::OriginalAngle,
-    ViewButton::Stop, ViewButton::Zoom};
-
-// What the run shown in the view is doing, for the live description: stepping or replaying,
-// paused from the main window (a right click in a calculation), showing a finished picture
-// until "Terminate", or waiting for the click that returns to the menu.
-enum class RunPhase { None, Advancing, HeldFromMainWindow, Inspecting, Returning };
-
 // TForm2, the view window: the GL picture over the whole client area and, above it, the five
 // buttons with which the user turns and zooms while a run is shown. The buttons do no work:
 // pressing and releasing them sets and clears their tags, which the runs poll between steps.
 // Created hidden at start-up with the main window; the runs place, show and hide it.
-class TForm2 : public QWidget {
+class TForm2 : public ViewSurface {
   public:
     TForm2();
     ~TForm2() override;
 
     // The GL picture; none on a platform that cannot compose GL into a window (the offscreen
     // one of the tests), where every drawing is then skipped.
-    ViewGL* view() const { return m_view; }
+    ViewGL* view() const override { return m_view; }
     // Makes the picture's context current; false when there is none yet or at all.
-    bool makeViewCurrent() const;
+    bool makeViewCurrent() const override;
 
     // Button1 "Horizontal angle", Button2 "Vertical angle", Button3 "Original angle",
     // Button4 "Stop" (or "Terminate"), Button5 "Zoom".
-    QPushButton* button(ViewButton b) const { return m_buttons.at(slot(b)); }
+    QPushButton* button(ViewButton b) const override { return m_buttons.at(slot(b)); }
 
     // A button's tag: 1 while its press is pending (held, or for "Original angle" and "Stop"
     // until a poll takes it).
-    int tag(ViewButton b) const { return m_tags.at(slot(b)); }
-    void setTag(ViewButton b, int value) { m_tags.at(slot(b)) = value; }
+    int tag(ViewButton b) const override { return m_tags.at(slot(b)); }
+    void setTag(ViewButton b, int value) override { m_tags.at(slot(b)) = value; }
 
-    // The status line under the buttons, hidden while empty. A note (what the key S saved)
-    // stands for NoteMs before the status shows again.
+    // The status line under the buttons (viewstatus.cpp, with the snapshot and the recording
+    // it reports), hidden while empty. A note (what the key S saved) stands for NoteMs before
+    // the status shows again.
     static constexpr int NoteMs = 4000;
-    void setStatus(const QString& text);
+    void setStatus(const QString& text) override;
     // Puts on the screen at once what was drawn and written since the last time, instead of
     // at the next pump: the time it takes then counts as drawing, and the pumps of a
     // calculation stay quick.
     void showDrawnNow();
-    void showNote(const QString& text);
+    void showNote(const QString& text) override;
     QLabel* statusLine() const { return m_statusLine; }
 
     // Where the key S saves the picture being shown; without a namer the key does nothing.
@@ -84,21 +73,21 @@ class TForm2 : public QWidget {
     // then names the file.
     void setMovieNamer(std::function<std::string()> namer) { m_movieNamer = std::move(namer); }
     void startRecording(const std::string& path);
-    void stopRecording();
+    void stopRecording() override;
     bool isRecording() const { return m_recording.active(); }
     long long recordedFrames() const { return m_recording.frames(); }
     // Called by the drawing with the picture's context current, after each picture.
-    void pictureDrawn();
+    void pictureDrawn() override;
 
     // The keyboard (viewkeys.cpp): the direction a held key turns or zooms (+1, -1; 0 when
     // the held button is the mouse's, which alternates), and the pause the key P asks for.
-    int keyedSign() const { return m_keyedSign; }
-    void setKeyedSign(int sign) { m_keyedSign = sign; }
-    bool paused() const { return m_paused; }
-    void setPaused(bool paused);
+    int keyedSign() const override { return m_keyedSign; }
+    void setKeyedSign(int sign) override { m_keyedSign = sign; }
+    bool paused() const override { return m_paused; }
+    void setPaused(bool paused) override;
     // What the key D says about the picture; none without.
     void setDescriber(std::function<QString()> describer) { m_describer = std::move(describer); }
-    const std::function<QString()>& describer() const { return m_describer; }
+    const std::function<QString()>& describer() const override { return m_describer; }
     // The status as the runs set it last, without notes.
     const QString& status() const { return m_status; }
 
@@ -107,12 +96,13 @@ class TForm2 : public QWidget {
     // the key that ends it, recording. Given to assistive technology at most once a second
     // while a run advances; a change of phase, and any change after, at once.
     void setRunFacts(std::function<QString()> facts) { m_runFacts = std::move(facts); }
-    void setRunPhase(RunPhase phase);
+    void setRunPhase(RunPhase phase) override;
     RunPhase runPhase() const { return m_phase; }
     QString liveDescription() const;
     static constexpr int DescribeEveryMs = 1000;
 
   protected:
+    // The keys and the mouse (viewinput.cpp); closing, hiding and resizing here.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -187,9 +177,5 @@ void PlaceViewWindow(TForm2& window, int screenWidth);
 // while it is hidden, and the application with its windows alone (not the view's native
 // controls before its first showing). Called before the first window is made.
 void InstallViewAccessibility();
-
-// Enables and shows, or disables and hides, Button1..Button5 in this order.
-void ShowViewButtons(TForm2& window);
-void HideViewButtons(TForm2& window);
 
 }  // namespace zentova

@@ -101,20 +101,21 @@ TEST(QuestionLanguage, AFileNoteNamesTheLineInTheLanguage) {
     }
 }
 
-// Every row of both keyboard helps goes through the catalogue: the pseudo-language changes
-// each of them, English none.
-TEST(KeysLanguage, EveryRowOfTheKeyboardHelpsIsTranslated) {
-    for (const auto* table : {&MainWindowKeys(), &ViewWindowKeys()}) {
-        {
-            const ChosenLanguage language("en");
-            EXPECT_EQ(TranslatedKeys(*table), *table);
-        }
+// Every row of the main window's keyboard help goes through the catalogue: the
+// pseudo-language changes each of them, English none.
+TEST(KeysLanguage, EveryRowOfTheKeyboardHelpIsTranslated) {
+    const std::vector<KeyRow>& table = MainWindowKeys();
+    {
+        const ChosenLanguage language("en");
+        EXPECT_EQ(TranslatedKeys(table), table);
+    }
+    {
         const ChosenLanguage language("en-XA");
-        const std::vector<KeyRow> shown = TranslatedKeys(*table);
-        ASSERT_EQ(shown.size(), table->size());
+        const std::vector<KeyRow> shown = TranslatedKeys(table);
+        ASSERT_EQ(shown.size(), table.size());
         for (std::size_t i = 0; i < shown.size(); ++i) {
-            EXPECT_NE(shown[i].first, (*table)[i].first);
-            EXPECT_NE(shown[i].second, (*table)[i].second);
+            EXPECT_NE(shown[i].first, table[i].first);
+            EXPECT_NE(shown[i].second, table[i].second);
         }
     }
     const ChosenLanguage german("de");

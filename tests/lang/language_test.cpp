@@ -8,10 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "lang/keyrows.h"
 #include "lang/pseudo.h"
 
 namespace zentova {
 namespace {
+
+// What a screen reader reads of a keyboard help: a line a row, the key and its meaning a tab
+// apart, in the table's order.
+TEST(KeyRowsText, PutsEachRowOnALineOfItsOwn) {
+    EXPECT_EQ(KeyRowsText({{"F1 or ?", "help"}, {"Escape", "ends the program"}}),
+              "F1 or ?\thelp\nEscape\tends the program\n");
+    EXPECT_EQ(KeyRowsText({}), "");
+}
 
 TEST(PseudoLanguage, AccentsAndLengthensEachLineAndKeepsTheMarkers) {
     const QString text = pseudoText("Save %1 of %n\nsnapshot %L2");

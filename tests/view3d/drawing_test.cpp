@@ -11,6 +11,7 @@
 #include <map>
 
 #include "files/finalstate.h"
+#include "view3d/offscreen.h"
 #include "view3d/rendererbatches.h"
 #include "view3d/snapshot.h"
 #include "view3d/spheremesh.h"

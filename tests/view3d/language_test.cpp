@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <string>
+#include <vector>
 
 #include "lang/catalogues.h"
 #include "support/chosenlanguage.h"
@@ -132,6 +133,23 @@ TEST(ViewLanguage, TheTimeInAPictureTakesTheLanguagesSeparator) {
     EXPECT_NE(english, german);
     EXPECT_EQ(german, polish) << "both write t = 1,500";
     EXPECT_EQ(english, drawn("en")) << "English is drawn the same every time";
+}
+
+// Every row of the view's keyboard help goes through the catalogue: the pseudo-language
+// changes each of them, English none.
+TEST(ViewLanguage, EveryRowOfTheKeyboardHelpIsTranslated) {
+    const std::vector<KeyRow>& table = ViewWindowKeys();
+    {
+        const ChosenLanguage language("en");
+        EXPECT_EQ(TranslatedKeys(table), table);
+    }
+    const ChosenLanguage language("en-XA");
+    const std::vector<KeyRow> shown = TranslatedKeys(table);
+    ASSERT_EQ(shown.size(), table.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_NE(shown[i].first, table[i].first);
+        EXPECT_NE(shown[i].second, table[i].second);
+    }
 }
 
 }  // namespace
