@@ -6,5 +6,8 @@ set -e
 LUPDATE=/usr/lib/qt6/bin/lupdate
 [ -x "$LUPDATE" ] || LUPDATE=lupdate
 # translated() takes the arguments of Qt's own translate(), and is read as it.
-exec "$LUPDATE" -silent -locations none -no-obsolete -tr-function-alias translate+=translated \
-  src -ts translations/zentova_*.ts "$@"
+OPTIONS="-silent -locations none -no-obsolete -tr-function-alias translate+=translated"
+"$LUPDATE" $OPTIONS src -ts $(ls translations/zentova_*.ts | grep -v '_en\.ts$') "$@"
+# English is the language the texts are written in: its catalogue holds only the counted
+# texts, whose plural forms English needs too.
+exec "$LUPDATE" $OPTIONS -pluralonly src -ts translations/zentova_en.ts "$@"
