@@ -253,12 +253,6 @@ std::string fieldText(std::int32_t value) {
 
 namespace {
 
-// The chosen language's decimal separator, as it writes one half.
-std::string screenSeparator() {
-    const std::string half = screenNumber(0.5, 1);
-    return half.size() >= 3 ? half.substr(1, half.size() - 2) : ".";
-}
-
 std::string replacedAll(std::string text, const std::string& from, const std::string& to) {
     if (from == to || from.empty()) return text;
     for (std::size_t at = text.find(from); at != std::string::npos;
@@ -270,7 +264,7 @@ std::string replacedAll(std::string text, const std::string& from, const std::st
 }  // namespace
 
 std::string withPointSeparator(std::string text) {
-    return replacedAll(std::move(text), screenSeparator(), ".");
+    return replacedAll(std::move(text), screenDecimalSeparator(), ".");
 }
 
 std::string screenFieldText(double value) {

@@ -16,30 +16,15 @@ namespace zentova {
 
 namespace {
 
-// The digits as the C library's own formats give them, whatever the process locale; then
-// the chosen language's decimal separator in place of the point ("0,5" in German), so that
-// English shows every value exactly as it always has.
-std::string onScreen(std::string digits) {
-    const std::string half = screenNumber(0.5, 1);  // "0.5", "0,5"
-    const std::string separator = half.substr(1, half.size() - 2);
-    if (separator == ".") return digits;
-    const auto point = digits.find('.');
-    if (point != std::string::npos) digits.replace(point, 1, separator);
-    return digits;
-}
-
 std::string general(double value) {
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    return onScreen(std::string(buffer, result.ptr));
+    return withScreenSeparator(std::string(buffer, result.ptr));
 }
 
 std::string fixed3(double value) {
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-    return onScreen(std::string(buffer, result.ptr));
+    return screenNumber(value, 3);
 }
 
 // The panel's inside ends at column 199; its outline stands on column 200.

@@ -20,10 +20,6 @@ std::string fixedText(double value, int width, int decimals) {
     return padLeft(text, width);
 }
 
-std::string onScreen(std::string text) {
-    return withScreenSeparator(std::move(text));
-}
-
 std::string generalNumber(double value, int digits) {
     char buffer[64];
     const auto result =

@@ -4,6 +4,7 @@
 #include "canvas/axisnumbers.h"
 #include "canvas/decorative.h"
 #include "canvas/plotterparts.h"
+#include "lang/language.h"
 
 namespace zentova::plotting {
 
@@ -37,12 +38,12 @@ void Plotter::verticalTicks(double y0) {
             // Ticks reach 20 pixels below the horizontal axis, into the band of its labels.
             if (!(m_in.top + 30 <= t && t <= m_in.bottom - 20)) continue;
             const int row = static_cast<int>(t);
-            const std::string label = onScreen(fixedText(sign * 0.1 * i * span, 8, 4));
+            const std::string label = withScreenSeparator(fixedText(sign * 0.1 * i * span, 8, 4));
             const int x = std::max(1, m_in.left + 64 - m_canvas.textWidth(label));
             write(x, row - 6, label);
             if (secondScale) {
                 const std::string second =
-                    onScreen(generalNumber(m_extras.y2Min + sign * 0.1 * i * span2, 7));
+                    withScreenSeparator(generalNumber(m_extras.y2Min + sign * 0.1 * i * span2, 7));
                 write(std::max(1, x - m_canvas.textWidth(second) - 6), row - 6, second);
             }
             if (m_in.grid && row != axisRow)
@@ -61,7 +62,7 @@ void Plotter::horizontalTicks() {
     const std::string origin = xMin == 0.0   ? std::string("0.0")
                                : xMin <= 0.1 ? fixedText(xMin, 10, 8)
                                              : fixedText(xMin, 8, 3);
-    write(m_in.left + 60, b - 33, onScreen(origin));
+    write(m_in.left + 60, b - 33, withScreenSeparator(origin));
     // Ten steps of a tenth of the width; rounding 0.1 * W must not lose the last one.
     constexpr int last = 10;
     for (int i = 1; i <= last && i * d <= m_f.W + 10; ++i) {
@@ -75,7 +76,7 @@ void Plotter::horizontalTicks() {
         const std::string label = i == last      ? fixedText(m_in.xMax, 8, 3)
                                   : xSpan <= 0.1 ? fixedText(xMin + 0.1 * i * xSpan, 10, 8)
                                                  : fixedText(xMin + 0.1 * i * xSpan, 8, 3);
-        write(m_in.left + 40 + step, b - 33, onScreen(label));
+        write(m_in.left + 40 + step, b - 33, withScreenSeparator(label));
     }
 }
 

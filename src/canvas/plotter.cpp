@@ -133,7 +133,7 @@ bool Plotter::findRange() {
     m_record.unchanged = true;
     if (m_in.seriesNumber >= 0) {
         const std::string line1 =
-            cut(m_in.title) + " = " + onScreen(generalNumber(m_f.maximum, 15));
+            cut(m_in.title) + " = " + withScreenSeparator(generalNumber(m_f.maximum, 15));
         const std::string line2 = translated("Prompts", "Variable does not change");
         TextPanel(m_toolkit, m_canvas, 0, m_in.top + 40, 255, 100, 100, line1, line2);
         m_record.texts.push_back({0, m_in.top + 40, line1});

@@ -11,7 +11,7 @@ namespace zentova {
 using namespace pagewords;
 
 std::string framesSentence(const PageFrames& used) {
-    const std::string from = onScreen(used.from), to = onScreen(used.to);
+    const std::string from = withScreenSeparator(used.from), to = withScreenSeparator(used.to);
     const int frames = static_cast<int>(std::min<std::size_t>(used.frameCount, INT_MAX));
     if (used.particles < 0) {
         if (used.frameCount == 1)

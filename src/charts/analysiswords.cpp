@@ -21,19 +21,12 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-std::string onScreen(std::string number) {
-    const std::string point = QString(QLocale().decimalPoint()).toStdString();
-    std::string out;
-    for (char c : number) out += c == '.' ? point : std::string(1, c);
-    return out;
-}
-
 std::string fixed2(double value) {
-    return onScreen(formatDecimals(value, 2));
+    return withScreenSeparator(formatDecimals(value, 2));
 }
 
 std::string fixed3(double value) {
-    return onScreen(formatDecimals(value, 3));
+    return withScreenSeparator(formatDecimals(value, 3));
 }
 
 std::string htmlEscape(const std::string& text) {
@@ -55,7 +48,7 @@ std::string htmlEscape(const std::string& text) {
 
 std::string plain(double value) {
     if (value >= 100.0) return formatDecimals(value, 0);
-    return onScreen(formatSignificant(value, 2));
+    return withScreenSeparator(formatSignificant(value, 2));
 }
 
 }  // namespace zentova::pagewords

@@ -15,9 +15,6 @@ QColor typeColor(const Project& project, int type);
 QString typeName(int type);
 QString text(const std::string& utf8);
 
-// A number of the page's words as the chosen language writes it; the CSV files keep the
-// point whatever the language.
-std::string onScreen(std::string number);
 std::string fixed2(double value);
 std::string fixed3(double value);
 // A number as a person reads it, to two significant digits (three from 100 up), no exponent.

@@ -172,8 +172,12 @@ std::string screenNumber(double value, int decimals) {
     return withScreenSeparator(std::string(digits.data(), end));
 }
 
+std::string screenDecimalSeparator() {
+    return QLocale().decimalPoint().toStdString();
+}
+
 std::string withScreenSeparator(std::string digits) {
-    const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string separator = screenDecimalSeparator();
     if (const auto point = digits.find('.'); point != std::string::npos && separator != ".")
         digits.replace(point, 1, separator);
     return digits;

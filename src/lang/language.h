@@ -47,6 +47,9 @@ std::string translatedReason(const char* context, const std::string& english);
 // separator of the chosen language ("0,015" in German), never grouped.
 std::string screenNumber(double value, int decimals);
 
+// The chosen language's decimal separator: "." in English, "," in German.
+std::string screenDecimalSeparator();
+
 // A number already written with a point (as printf writes it) given the chosen language's
 // separator: "0.015" becomes "0,015" in German.
 std::string withScreenSeparator(std::string digits);

@@ -34,7 +34,9 @@ namespace {
 // named it by (its own words are the command line's): the step, the damping, the lightest
 // type's mass, and the bath as the keys left it.
 std::string shownCause(const InstabilityCause& cause, const ProgramState& program, double bath) {
-    const auto number = [](double value) { return onScreen(formatSignificant(value, 6)); };
+    const auto number = [](double value) {
+        return withScreenSeparator(formatSignificant(value, 6));
+    };
     const double step = program.settings.integrationStep;
     std::string text;
     switch (cause.source) {

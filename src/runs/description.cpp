@@ -17,7 +17,7 @@ namespace {
 
 // Three significant digits, with the class's decimal separator.
 std::string number(double value) {
-    return onScreen(formatSignificant(value, 3));
+    return withScreenSeparator(formatSignificant(value, 3));
 }
 
 using Point = std::array<double, 3>;
@@ -131,11 +131,12 @@ std::string timeText(double time) {
 std::string readingsOnScreen(const Readings& r, double bath) {
     char energy[32];
     std::snprintf(energy, sizeof energy, "%.5g", r.meanKineticEnergy);
-    return filled(translated("Calculation",
-                             "t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per "
-                             "particle   bath x %5"),
-                  {screenNumber(r.time, 3), std::to_string(r.frames),
-                   screenNumber(r.stepsPerSecond, 0), onScreen(energy), screenNumber(bath, 2)});
+    return filled(
+        translated("Calculation",
+                   "t = %1   frames %2   %3 steps/s   mean kinetic energy %4 per "
+                   "particle   bath x %5"),
+        {screenNumber(r.time, 3), std::to_string(r.frames), screenNumber(r.stepsPerSecond, 0),
+         withScreenSeparator(energy), screenNumber(bath, 2)});
 }
 
 RunWords::RunWords(TForm2& view, std::function<std::string()> facts, const Project& project,

@@ -159,7 +159,7 @@ TEST(PlotterLanguage, NumbersOnScreenTakeTheLanguagesSeparator) {
     };
     for (const auto& c : cases) {
         const ChosenLanguage language(c.code);
-        EXPECT_EQ(onScreen(c.written), c.shown) << c.code << " " << c.written;
+        EXPECT_EQ(withScreenSeparator(c.written), c.shown) << c.code << " " << c.written;
     }
     // Ties rounded as printf rounds them in the files, to even: English stays as it was.
     const ChosenLanguage german("de");
